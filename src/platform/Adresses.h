@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+
+// Hosts the program talks to. Each is "host[:port]"; the environment variables
+// KELMOR_BOX, KELMOR_PLAYER_HOST, KELMOR_GUIDE, KELMOR_AUDIENCE and KELMOR_SITE replace them.
+struct Adresses {
+    QString boitier = "mafreebox.freebox.fr";
+    QString lecteurBoitier = "freeplayer.freebox.fr";
+    QString guide = "www.free.fr/freebox/tv";
+    QString audience = "www.free.fr/freebox/audience";
+    QString site = "www.kelmor.fr";
+
+    static Adresses depuisEnvironnement();
+
+    QString playlist() const { return "http://" + boitier + "/freeboxtv/playlist.m3u"; }
+    QString fichierVersion() const { return "http://" + site + "/kelmor.ver"; }
+    QString pageTelechargement() const { return "http://" + site + "/telechargement.htm"; }
+    QString racineGuide() const { return "http://" + guide + "/"; }
+    QString racineAudience() const { return "http://" + audience + "/"; }
+    QString racineSite() const { return "http://" + site + "/"; }
+};

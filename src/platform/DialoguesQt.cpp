@@ -1,0 +1,30 @@
+#include "platform/DialoguesQt.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+const QString kTitre = QStringLiteral("Kelmor");
+}
+
+void DialoguesQt::exclamation(const QString& texte)
+{
+    QMessageBox::warning(parent_, kTitre, texte, QMessageBox::Ok);
+}
+
+void DialoguesQt::information(const QString& texte)
+{
+    QMessageBox::information(parent_, kTitre, texte, QMessageBox::Ok);
+}
+
+bool DialoguesQt::question(const QString& texte)
+{
+    return QMessageBox::question(parent_, kTitre, texte, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString DialoguesQt::choisirFichier(const QString& titre, const QString& dossierInitial,
+                                    const QString& filtre)
+{
+    return QFileDialog::getOpenFileName(parent_, titre, dossierInitial, filtre);
+}

@@ -1,0 +1,190 @@
+#pragma once
+// Test doubles of the platform layer: they record what the program asked and
+// answer from scripts the test sets up.
+#include "platform/ClientWeb.h"
+#include "platform/Dialogues.h"
+#include "platform/Disque.h"
+#include "platform/Dossiers.h"
+#include "platform/Horloge.h"
+#include "platform/InstanceUnique.h"
+#include "platform/Lecteurs.h"
+#include "platform/Shell.h"
+#include "platform/Systeme.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QMap>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <map>
+#include <utility>
+#include <vector>
+
+struct Message {
+    enum Genre { Exclamation, Information, Question } genre;
+    QString texte;
+    bool operator==(const Message&) const = default;
+};
+
+class FauxDialogues : public Dialogues {
+public:
+    std::vector<Message> messages;
+    std::deque<bool> reponses;        // answers to questions, in order; No when empty
+    std::deque<QString> fichiers;     // answers to the file dialog; "" when empty
+    QStringList titresFichier;
+
+    void exclamation(const QString& t) override { messages.push_back({Message::Exclamation, t}); }
+    void information(const QString& t) override { messages.push_back({Message::Information, t}); }
+    bool question(const QString& t) override
+    {
+        messages.push_back({Message::Question, t});
+        if (reponses.empty())
+            return false;
+        const bool r = reponses.front();
+        reponses.pop_front();
+        return r;
+    }
+    QString choisirFichier(const QString& titre, const QString&, const QString&) override
+    {
+        titresFichier << titre;
+        if (fichiers.empty())
+            return {};
+        QString f = fichiers.front();
+        fichiers.pop_front();
+        return f;
+    }
+    QStringList textes() const
+    {
+        QStringList l;
+        for (const auto& m : messages)
+            l << m.texte;
+        return l;
+    }
+};
+
+class FauxClientWeb : public ClientWeb {
+public:
+    QMap<QString, QByteArray> pages;  // address -> body; absent = failure
+    QStringList demandes;
+    QByteArray telecharger(const QString& adresse) override
+    {
+        demandes << adresse;
+        return pages.value(adresse);
+    }
+};
+
+// Folders inside one temporary directory.
+class FauxDossiers : public Dossiers {
+public:
+    QTemporaryDir racine;
+    QString programmeChemin, documentsChemin, demarrageChemin;
+    QMap<QString, QString> path;  // executable name -> full path
+    FauxDossiers();
+    QString programme() override { return programmeChemin; }
+    QString documents() override { return documentsChemin; }
+    QString demarrage() override { return demarrageChemin; }
+    QString chercherDansPath(const QString& nom) override { return path.value(nom); }
+};
+
+class FauxShell : public Shell {
+public:
+    QStringList ouverts;
+    void ouvrir(const QString& a) override { ouverts << a; }
+};
+
+class FausseHorloge : public Horloge {
+public:
+    QDateTime maintenantValeur{QDate(2026, 12, 9), QTime(20, 0)};
+    int attenteTotaleMs = 0;
+    QDateTime maintenant() override { return maintenantValeur; }
+    void attendre(int ms) override
+    {
+        attenteTotaleMs += ms;
+        maintenantValeur = maintenantValeur.addMSecs(ms);
+    }
+};
+
+class FausseInstance : public InstanceUnique {
+public:
+    bool seule = true;
+    bool acquerir() override { return seule; }
+};
+
+class FauxDisque : public Disque {
+public:
+    std::int64_t libre = 50LL * 1024 * 1024 * 1024;
+    std::map<QString, std::int64_t> tailles;
+    std::int64_t espaceLibre(const QString&) override { return libre; }
+    std::int64_t tailleFichier(const QString& c) override
+    {
+        auto it = tailles.find(c);
+        return it == tailles.end() ? -1 : it->second;
+    }
+};
+
+class FauxSysteme : public Systeme {
+public:
+    QStringList arrets;
+    int annulations = 0;
+    std::vector<std::pair<QString, QStringList>> programmes;
+    void programmerArret(const QString& avis) override { arrets << avis; }
+    void annulerArret() override { ++annulations; }
+    bool lancerProgramme(const QString& p, const QStringList& a) override
+    {
+        programmes.emplace_back(p, a);
+        return true;
+    }
+};
+
+struct LancementLecteur {
+    RoleLecteur role;
+    QString programme;
+    QStringList arguments;
+};
+
+class FauxLecteurs : public Lecteurs {
+public:
+    std::vector<LancementLecteur> lancements;
+    std::vector<std::pair<RoleLecteur, QString>> touches;
+    std::vector<RoleLecteur> fermes;
+    std::map<RoleLecteur, bool> actifs;
+    int fermeturesTotales = 0;
+    int fermeturesRestes = 0;
+    bool echecDemarrage = false;
+
+    bool demarrer(RoleLecteur r, const QString& p, const QStringList& a) override
+    {
+        lancements.push_back({r, p, a});
+        if (echecDemarrage)
+            return false;
+        actifs[r] = true;
+        return true;
+    }
+    bool enCours(RoleLecteur r) override { return actifs[r]; }
+    bool aucunEnCours() override
+    {
+        for (auto& [r, a] : actifs)
+            if (a)
+                return false;
+        return true;
+    }
+    bool envoyerTouche(RoleLecteur r, const QString& action) override
+    {
+        if (!actifs[r])
+            return false;
+        touches.emplace_back(r, action);
+        return true;
+    }
+    void fermer(RoleLecteur r) override
+    {
+        fermes.push_back(r);
+        actifs[r] = false;
+    }
+    void fermerTous() override
+    {
+        ++fermeturesTotales;
+        actifs.clear();
+    }
+    void fermerRestes() override { ++fermeturesRestes; }
+};
