@@ -5,7 +5,8 @@
 bool ecrireFichierAtomique(const QString& chemin, const QByteArray& contenu)
 {
     QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk shows in write() instead of passing silently.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (f.write(contenu) != contenu.size()) {
         f.cancelWriting();

@@ -1,0 +1,32 @@
+#pragma once
+#include "engine/EtatLecteur.h"
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class ListeChaines;
+
+// What the application needs of its main window. The real one is the widget Fond;
+// tests may use their own. Sizes and positions are in twips (15 twips = 1 pixel).
+class Fenetre {
+public:
+    virtual ~Fenetre() = default;
+    virtual void afficherChaines(const ListeChaines& liste) = 0;
+    // Selects a channel (-1 = none) and refreshes what depends on it.
+    virtual void selectionnerChaine(int index) = 0;
+    virtual void afficherEtat(const VueEtat& vue) = 0;
+    virtual void definirTitre(const QString& titre) = 0;
+    virtual void definirIconeEnregistrement(bool enregistrement) = 0;
+    virtual QSize tailleEcran() = 0;
+    virtual QSize tailleFenetre() = 0;
+    virtual QPoint position() = 0;
+    virtual void placer(const QPoint& position) = 0;
+    // Shows the window, fading it in from fully transparent.
+    virtual void fonduEntree() = 0;
+    // Minimises to the notification area, or normally where there is none.
+    virtual void minimiser() = 0;
+    // Starts the 10-second clock.
+    virtual void demarrerHorloge() = 0;
+};

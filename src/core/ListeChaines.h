@@ -1,0 +1,48 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+// One channel of the box's playlist.
+struct Chaine {
+    QString nom;      // display name, at most 29 characters
+    int numero = 0;   // the box's channel number, used by the TV guide
+    QString adresse;  // stream address handed to the player
+
+    bool operator==(const Chaine&) const = default;
+};
+
+// The channel list, in display order (file order, or alphabetical when sorted).
+// The favourite-slot lists and the address list of the window all follow this order.
+class ListeChaines {
+public:
+    ListeChaines() = default;
+    explicit ListeChaines(std::vector<Chaine> chaines) : chaines_(std::move(chaines)) {}
+
+    int taille() const { return static_cast<int>(chaines_.size()); }
+    bool estVide() const { return chaines_.empty(); }
+    const Chaine& at(int i) const { return chaines_.at(static_cast<std::size_t>(i)); }
+    const std::vector<Chaine>& chaines() const { return chaines_; }
+    QStringList noms() const;
+    // Index of the first channel with exactly this display name, -1 when none.
+    int indexDe(const QString& nom) const;
+
+private:
+    std::vector<Chaine> chaines_;
+};
+
+// Longest display name; longer names keep their first 25 characters and get " ...".
+inline constexpr int kLongueurMaxNom = 29;
+
+// Reads a playlist text (UTF-8, lines ending in LF, CR LF or CR). Entries that do not
+// follow the box's format are skipped. With trier, the channels are ordered by name
+// (French collation, case ignored, equal names keep the file order).
+ListeChaines LireListeChaines(const QByteArray& texte, bool trier);
+
+// Same, from a file; an empty list when the file cannot be read.
+ListeChaines LireFichierListeChaines(const QString& chemin, bool trier);
+
+// Display name from the raw name: cut by characters, not bytes.
+QString NomAffiche(const QString& nom);

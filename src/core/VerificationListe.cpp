@@ -1,0 +1,96 @@
+#include "core/VerificationListe.h"
+
+#include "core/FichierAtomique.h"
+#include "platform/Adresses.h"
+#include "platform/ClientWeb.h"
+#include "platform/Dialogues.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kFinProgramme = QStringLiteral("Kelmor va maintenant s'arrêter.");
+
+QString messageEchecEcriture(const QString& dossierProgramme)
+{
+    return QStringLiteral("La liste des chaînes Free n'a pas pu être enregistrée.\n"
+                          "Vérifiez que le dossier %1 est accessible en écriture.")
+        .arg(QDir::toNativeSeparators(dossierProgramme));
+}
+
+} // namespace
+
+IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierProgramme,
+                                       ClientWeb& web, Dialogues& dialogues,
+                                       const Adresses& adresses, bool depuisDemarrage)
+{
+    const QString chemin = dossierProgramme + kFichierListeChaines;
+    const QByteArray telecharge = web.telecharger(adresses.playlist());
+    const bool fichierPresent = QFileInfo(chemin).isFile();
+
+    if (!telecharge.startsWith("#EXTM3U")) {
+        if (!fichierPresent && depuisDemarrage) {
+            dialogues.exclamation(
+                QStringLiteral("La liste des chaînes Free est absente et ne peut être récupérée\n"
+                               "en ligne. Ré-installez Kelmor puis relancer le programme.\n\n")
+                + kFinProgramme + QStringLiteral("\n\n"));
+            return IssueVerification::Arreter;
+        }
+        // From the button the program keeps running, with or without a stored list.
+        if (!silencieux)
+            dialogues.information(QStringLiteral("Problème d'accès à la liste des chaînes Free.\n"
+                                                 "Les chaînes n'ont pas pu être vérifiées."));
+        return IssueVerification::Continuer;
+    }
+
+    if (!fichierPresent) {
+        if (ecrireFichierAtomique(chemin, telecharge))
+            return IssueVerification::Continuer;
+        // Start-up would go on with no channel at all: it stops, as when the list is refused.
+        if (depuisDemarrage) {
+            dialogues.exclamation(messageEchecEcriture(dossierProgramme) + QStringLiteral("\n\n")
+                                  + kFinProgramme);
+            return IssueVerification::Arreter;
+        }
+        dialogues.exclamation(messageEchecEcriture(dossierProgramme));
+        return IssueVerification::Continuer;
+    }
+
+    QByteArray stocke;
+    bool lu = false;
+    {
+        QFile f(chemin);
+        if (f.open(QIODevice::ReadOnly)) {
+            stocke = f.readAll();
+            lu = f.error() == QFileDevice::NoError;
+        }
+    }
+    if (lu && stocke == telecharge) {
+        if (!silencieux)
+            dialogues.information(QStringLiteral("Votre liste des chaînes Free apparaît à jour.\n\n"
+                                                 "Il est parfois nécessaire de redémarrer la Freebox\n"
+                                                 "pour qu'elle prenne en compte de nouvelles chaînes."));
+        return IssueVerification::Continuer;
+    }
+
+    if (!silencieux
+        && !dialogues.question(QStringLiteral("Une nouvelle liste des chaînes Free existe.\n"
+                                              "Souhaitez-vous la télécharger ?"))) {
+        dialogues.information(QStringLiteral("Votre liste des chaînes Free n'a pas été mise à jour."));
+        return IssueVerification::Continuer;
+    }
+
+    if (!ecrireFichierAtomique(chemin, telecharge)) {
+        // The old file is still whole: the program goes on with it.
+        dialogues.exclamation(messageEchecEcriture(dossierProgramme));
+        return IssueVerification::Continuer;
+    }
+    if (silencieux)
+        dialogues.information(QStringLiteral("La liste des chaînes Free a été mise à jour."));
+    else
+        dialogues.information(QStringLiteral("La liste des chaînes Free a été mise à jour.\n"
+                                             "Redémarrez Kelmor pour en tenir compte."));
+    return IssueVerification::Continuer;
+}

@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+
+class ClientWeb;
+class Dialogues;
+struct Adresses;
+
+// Whether the program may go on after the channel-list check.
+enum class IssueVerification { Continuer, Arreter };
+
+// Name of the channel-list file in the program's folder.
+inline const QString kFichierListeChaines = QStringLiteral("Kelmor.cfg");
+
+// Fetches the box's playlist and replaces the channel-list file of dossierProgramme
+// (ending with "/") when it is absent or different. silencieux hides the messages that
+// only report (up to date, access problem); depuisDemarrage says the caller is start-up,
+// the only caller that may be told to stop (no file and no valid playlist, or the first
+// file could not be written).
+IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierProgramme,
+                                       ClientWeb& web, Dialogues& dialogues,
+                                       const Adresses& adresses, bool depuisDemarrage);

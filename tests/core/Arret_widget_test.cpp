@@ -1,0 +1,95 @@
+#include "support/BancApplication.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+const QString kQuestionEnregistrement =
+    "L'enregistrement en cours va être interrompu.\n\nSouhaitez-vous réellement quitter Kelmor ?";
+const QString kQuestionProgrammes =
+    "Des enregistrements sont programmés ou en cours.\n\nSouhaitez-vous réellement quitter Kelmor ?";
+
+std::unique_ptr<BancApplication> demarre(const QByteArray& ini = {})
+{
+    auto b = std::make_unique<BancApplication>();
+    b->installerVlc();
+    b->ecrire("Kelmor.cfg", BancApplication::playlist({"TF1", "M6"}));
+    if (!ini.isEmpty())
+        b->ecrire("Kelmor.ini", ini);
+    EXPECT_TRUE(b->demarrer());
+    b->dialogues.messages.clear();
+    return b;
+}
+}  // namespace
+
+TEST(Arret, RefusingTheFirstQuestionStopsNothingAndAsksAgainLater)
+{
+    auto b = demarre("MONO=0\nPROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n");
+    b->app->Etat = 2;
+    b->dialogues.reponses = {false};
+    EXPECT_FALSE(b->app->Form_QueryUnload(true));
+    EXPECT_EQ(b->dialogues.textes(), QStringList{kQuestionEnregistrement});
+    EXPECT_EQ(b->lecteurs.fermeturesTotales, 0);
+
+    b->dialogues.messages.clear();
+    b->dialogues.reponses = {true, true};
+    EXPECT_TRUE(b->app->Form_QueryUnload(true));
+    EXPECT_EQ(b->dialogues.textes(), QStringList({kQuestionEnregistrement, kQuestionProgrammes}));
+    EXPECT_EQ(b->lecteurs.fermeturesTotales, 1);
+}
+
+TEST(Arret, SessionEndAsksNothingButSavesAndCloses)
+{
+    auto b = demarre("PROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n");
+    b->app->Etat = 16;
+    b->fond->findChild<QListWidget*>("Chaînes")->setCurrentRow(1);
+    EXPECT_TRUE(b->app->Form_QueryUnload(false));
+    EXPECT_TRUE(b->dialogues.messages.empty());
+    EXPECT_EQ(b->lecteurs.fermeturesTotales, 1);
+    EXPECT_TRUE(QString::fromUtf8(b->lire("Kelmor.ini")).contains("\nCHA1=M6\n"));
+}
+
+TEST(Arret, FinishedEntriesGoBeforeTheQuestion)
+{
+    auto b = demarre();
+    b->app->parametres.programmes = {"[X] 01/12/2026 20:00 - 21:00 > TF1 (1)"};
+    EXPECT_TRUE(b->app->Form_QueryUnload(true));
+    EXPECT_TRUE(b->dialogues.messages.empty());
+    EXPECT_FALSE(QString::fromUtf8(b->lire("Kelmor.ini")).contains("PROG="));
+}
+
+TEST(Arret, SnapshotsAndAutostart)
+{
+    auto b = demarre("AUTO=1\n");
+    QDir().mkpath(b->programme() + "TMP");
+    b->ecrire("TMP/vlcsnap-001.jpg", "x");
+    EXPECT_TRUE(b->app->Form_QueryUnload(true));
+    EXPECT_FALSE(QFileInfo::exists(b->programme() + "TMP"));
+    QFile entree(b->dossiers.demarrageChemin + "Kelmor.desktop");
+    ASSERT_TRUE(entree.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entree.readAll().contains("\" /m\n"));
+
+    // Unticked: the entry goes; a folder holding anything but snapshots stays.
+    b->app->parametres.p.AUTO = false;
+    QDir().mkpath(b->programme() + "TMP");
+    b->ecrire("TMP/vlcsnap-002.jpg", "x");
+    b->ecrire("TMP/autre.txt", "x");
+    EXPECT_TRUE(b->app->Form_QueryUnload(true));
+    EXPECT_FALSE(QFileInfo::exists(b->dossiers.demarrageChemin + "Kelmor.desktop"));
+    EXPECT_FALSE(QFileInfo::exists(b->programme() + "TMP/vlcsnap-002.jpg"));
+    EXPECT_TRUE(QFileInfo::exists(b->programme() + "TMP/autre.txt"));
+}
+
+TEST(Arret, QuitButtonClosesTheWindowThroughTheSameQuestions)
+{
+    auto b = demarre("PROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n");
+    b->fond->show();
+    b->dialogues.reponses = {false};
+    b->fond->bouton("Quitter")->click();
+    EXPECT_TRUE(b->fond->isVisible());
+    EXPECT_EQ(b->dialogues.textes(), QStringList{kQuestionProgrammes});
+    b->dialogues.reponses = {true};
+    b->fond->bouton("Quitter")->click();
+    EXPECT_FALSE(b->fond->isVisible());
+}

@@ -1,0 +1,253 @@
+#include "support/BancApplication.h"
+
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+const QString kQuestionListe = "La liste des chaînes est introuvable.\n\nSouhaitez-vous la télécharger ?";
+
+QStringList lignes(const QByteArray& t)
+{
+    return QString::fromUtf8(t).split('\n', Qt::SkipEmptyParts);
+}
+
+QString valeur(const QByteArray& fichier, const QString& cle)
+{
+    for (const QString& l : lignes(fichier))
+        if (l.startsWith(cle + "="))
+            return l.mid(cle.size() + 1);
+    return "<absent>";
+}
+
+QListWidget* listeChaines(BancApplication& b)
+{
+    return b.fond->findChild<QListWidget*>("Chaînes");
+}
+}  // namespace
+
+TEST(Demarrage, SecondCopyOnlySaysSoEvenWithReset)
+{
+    BancApplication b;
+    b.instance.seule = false;
+    EXPECT_FALSE(b.demarrer({"/r"}));
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, "Kelmor est déjà lancé."}));
+}
+
+TEST(Demarrage, ResetDeletesOnlyTheSettingsAndEnds)
+{
+    BancApplication b;
+    b.ecrire("Kelmor.ini", "SORT=1\n");
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1"}));
+    b.dialogues.reponses = {true};
+    EXPECT_FALSE(b.demarrer({"--x", "A/R/M"}));  // found in capitals, inside a longer argument
+    EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("La réinitialisation des paramètres d'Kelmor"));
+    EXPECT_EQ(b.dialogues.messages.back().texte, "Les paramètres d'Kelmor ont été réinitialisés.");
+    EXPECT_FALSE(QFileInfo::exists(b.programme() + "Kelmor.ini"));
+    EXPECT_TRUE(QFileInfo::exists(b.programme() + "Kelmor.cfg"));
+
+    BancApplication non;
+    non.ecrire("Kelmor.ini", "SORT=1\n");
+    EXPECT_FALSE(non.demarrer({"/r"}));
+    EXPECT_EQ(non.dialogues.messages.back().texte, "Les paramètres d'Kelmor n'ont pas été réinitialisés.");
+    EXPECT_EQ(non.lire("Kelmor.ini"), "SORT=1\n");
+}
+
+TEST(Demarrage, SwitchesAreNotReadFromTheProgramPath)
+{
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1"}));
+    EXPECT_TRUE(b.app->Form_Load({"/opt/r/m/kelmor"}));
+    EXPECT_FALSE(b.app->demarreMinimise());
+}
+
+TEST(Demarrage, MissingChannelListDeclinedEndsWithoutSaving)
+{
+    BancApplication b;
+    b.installerVlc();
+    EXPECT_FALSE(b.demarrer());
+    ASSERT_EQ(b.dialogues.textes(),
+              QStringList({kQuestionListe, "La liste des chaînes est nécessaire à Kelmor.\n\nKelmor va maintenant s'arrêter."}));
+    EXPECT_FALSE(QFileInfo::exists(b.programme() + "Kelmor.ini"));
+}
+
+TEST(Demarrage, FirstStartDownloadsTheListAndWritesTheSettings)
+{
+    BancApplication b;
+    b.installerVlc();
+    b.servirPlaylist(BancApplication::playlist({"France 2", "Télé Bleue"}));
+    b.dialogues.reponses = {true};
+    ASSERT_TRUE(b.demarrer());
+    EXPECT_EQ(b.dialogues.textes(), QStringList{kQuestionListe});
+    EXPECT_EQ(listeChaines(b)->count(), 2);
+    EXPECT_EQ(listeChaines(b)->item(1)->text(), "Télé Bleue");
+    EXPECT_EQ(listeChaines(b)->currentRow(), 0);
+    const QByteArray ini = b.lire("Kelmor.ini");
+    EXPECT_EQ(valeur(ini, "VERS"), "Version 1.4");
+    EXPECT_EQ(valeur(ini, "PATH"), b.dossiers.path["vlc"]);
+    EXPECT_EQ(b.lecteurs.fermeturesRestes, 1);
+    EXPECT_TRUE(b.fond->HorlogeTimer()->isActive());
+    EXPECT_TRUE(b.fond->windowTitle().startsWith("Kelmor - "));
+}
+
+TEST(Demarrage, UnreachableBoxOnFirstStartEnds)
+{
+    BancApplication b;
+    b.installerVlc();
+    b.dialogues.reponses = {true};
+    EXPECT_FALSE(b.demarrer());
+    EXPECT_EQ(b.dialogues.messages.back().genre, Message::Exclamation);
+    EXPECT_TRUE(b.dialogues.messages.back().texte.startsWith("La liste des chaînes Free est absente"));
+    EXPECT_FALSE(QFileInfo::exists(b.programme() + "Kelmor.ini"));
+}
+
+TEST(Demarrage, AutomaticCheckFetchesTheMissingListWithoutAsking)
+{
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.ini", "CFGA=1\n");
+    b.servirPlaylist(BancApplication::playlist({"Arte"}));
+    ASSERT_TRUE(b.demarrer());
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    EXPECT_EQ(listeChaines(b)->count(), 1);
+}
+
+TEST(Demarrage, LastChannelRules)
+{
+    const QByteArray liste = BancApplication::playlist({"TF1", "M6", "Arte"});
+    {
+        BancApplication b;  // not remembered: the first channel, whatever CHA1 says
+        b.installerVlc();
+        b.ecrire("Kelmor.cfg", liste);
+        b.ecrire("Kelmor.ini", "CHA0=0\nCHA1=Arte\n");
+        ASSERT_TRUE(b.demarrer());
+        EXPECT_EQ(b.app->chaineSelectionnee, 0);
+    }
+    {
+        BancApplication b;
+        b.installerVlc();
+        b.ecrire("Kelmor.cfg", liste);
+        b.ecrire("Kelmor.ini", "CHA0=1\nCHA1=Arte\n");
+        ASSERT_TRUE(b.demarrer());
+        EXPECT_EQ(b.app->chaineSelectionnee, 2);
+        EXPECT_EQ(b.fond->findChild<QLabel*>("ProgChaîne")->text(), "Arte");
+        EXPECT_FALSE(b.fond->bouton("ChaîneP")->isEnabled());
+        EXPECT_TRUE(b.fond->bouton("ChaîneM")->isEnabled());
+    }
+    {
+        BancApplication b;  // remembered channel gone: nothing selected, and it is not written back
+        b.installerVlc();
+        b.ecrire("Kelmor.cfg", liste);
+        b.ecrire("Kelmor.ini", "CHA0=1\nCHA1=Canal disparu\n");
+        ASSERT_TRUE(b.demarrer());
+        EXPECT_EQ(b.app->chaineSelectionnee, -1);
+        EXPECT_EQ(listeChaines(b)->currentRow(), -1);
+        EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "CHA1"), "");
+    }
+    {
+        BancApplication b;  // a playlist without any channel
+        b.installerVlc();
+        b.ecrire("Kelmor.cfg", "#EXTM3U\n");
+        ASSERT_TRUE(b.demarrer());
+        EXPECT_EQ(b.app->chaineSelectionnee, -1);
+    }
+}
+
+TEST(Demarrage, PlayerSearchOrder)
+{
+    BancApplication b;
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1"}));
+    b.ecrire("Kelmor.ini", "PATH=/nulle/part/vlc\n");
+    b.installerVlc();
+    // One in the program's folder wins over the PATH.
+    b.ecrire("vlc", "#!/bin/sh\n");
+    QFile(b.programme() + "vlc").setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    ASSERT_TRUE(b.demarrer());
+    EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "PATH"), b.programme() + "vlc");
+}
+
+TEST(Demarrage, PlayerDialogAcceptsOnlyAPlayerName)
+{
+    BancApplication b;
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1"}));
+    const QString vrai = b.installerVlc();
+    b.dossiers.path.clear();
+    b.dialogues.reponses = {true};
+    b.dialogues.fichiers = {vrai};
+    ASSERT_TRUE(b.demarrer());
+    EXPECT_EQ(b.dialogues.titresFichier, QStringList{"Sélectionnez le fichier VLC (vlc)"});
+    EXPECT_EQ(b.app->parametres.cheminVLC, vrai);
+
+    BancApplication refus;
+    refus.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1"}));
+    refus.dialogues.reponses = {true, true};
+    refus.dialogues.fichiers = {"/usr/bin/VLC"};
+    EXPECT_FALSE(refus.demarrer());
+    EXPECT_EQ(refus.dialogues.textes().mid(1),
+              QStringList({"Le fichier vlc est introuvable.\n\nSouhaitez-vous télécharger VLC ?",
+                           "VLC est nécessaire pour accéder au flux TV de Free.\nInstallez-le avant de relancer "
+                           "Kelmor.\n\nKelmor va maintenant s'arrêter."}));
+    EXPECT_EQ(refus.shell.ouverts.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(refus.programme() + "Kelmor.ini"));
+}
+
+TEST(Demarrage, WindowPosition)
+{
+    auto demarrerA = [](const QByteArray& ini) {
+        auto b = std::make_unique<BancApplication>();
+        b->installerVlc();
+        b->ecrire("Kelmor.cfg", BancApplication::playlist({"TF1"}));
+        b->ecrire("Kelmor.ini", ini);
+        EXPECT_TRUE(b->demarrer());
+        return b;
+    };
+    {
+        auto b = demarrerA("POS0=1\nCADR=0\nPOS1=-300\nPOS2=150\n");
+        EXPECT_EQ(b->fond->position(), QPoint(0, 150));
+    }
+    {
+        auto b = demarrerA("POS0=1\nCADR=1\nPOS1=999999\nPOS2=999999\n");
+        const QSize ecran = b->fond->tailleEcran(), taille = b->fond->tailleFenetre();
+        EXPECT_EQ(b->app->parametres.pos1, ecran.width() - taille.width());
+        EXPECT_EQ(b->app->parametres.pos2, ecran.height() - taille.height());
+    }
+    {
+        auto b = demarrerA("POS0=1\nCADR=0\nPOS1=45000\nPOS2=30\n");
+        EXPECT_EQ(b->app->parametres.pos1, 45000);
+    }
+    {
+        auto b = demarrerA("POS0=0\nPOS1=30\nPOS2=30\n");
+        const QSize ecran = b->fond->tailleEcran(), taille = b->fond->tailleFenetre();
+        EXPECT_NEAR(b->fond->position().x(), (ecran.width() - taille.width()) / 2, 15);
+    }
+}
+
+TEST(Demarrage, MinimisedStartSkipsTheFadeButSaves)
+{
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1"}));
+    b.ecrire("Kelmor.ini", "TRAN=1\nTVON=1\n");
+    ASSERT_TRUE(b.demarrer({"/m"}));
+    EXPECT_TRUE(b.app->demarreMinimise());
+    EXPECT_TRUE(b.fond->etapesFondu().empty());
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "VERS"), "Version 1.4");
+    EXPECT_TRUE(b.fond->HorlogeTimer()->isActive());
+}
+
+TEST(Demarrage, FadeInSteps)
+{
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1"}));
+    ASSERT_TRUE(b.demarrer());
+    const auto& etapes = b.fond->etapesFondu();
+    ASSERT_EQ(etapes.size(), 32u);
+    EXPECT_EQ(etapes.front(), 0);
+    EXPECT_EQ(etapes.back(), 248);
+    EXPECT_DOUBLE_EQ(b.fond->windowOpacity(), 1.0);
+}

@@ -1,0 +1,155 @@
+#include "core/ListeChaines.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray entree(const QByteArray& numero, const QByteArray& nom, const QByteArray& adresse,
+                  const QByteArray& fin = "\n")
+{
+    return "#EXTINF:0," + numero + " - " + nom + fin + adresse + fin;
+}
+
+} // namespace
+
+TEST(LireListeChaines, BoxFormatGivesNameNumberAndAddressInFileOrder)
+{
+    const QByteArray texte = "#EXTM3U\n"
+        + entree("2", "France 2", "rtsp://mafreebox.freebox.fr/fbxtv_pub/stream?id=201")
+        + entree("201", "Zeta", "rtsp://box/z") + entree("3", "arte", "rtsp://box/a");
+    const ListeChaines l = LireListeChaines(texte, false);
+    ASSERT_EQ(l.taille(), 3);
+    EXPECT_EQ(l.at(0), (Chaine{"France 2", 2, "rtsp://mafreebox.freebox.fr/fbxtv_pub/stream?id=201"}));
+    EXPECT_EQ(l.noms(), (QStringList{"France 2", "Zeta", "arte"}));
+    EXPECT_EQ(l.at(1).numero, 201);
+    EXPECT_EQ(l.indexDe("arte"), 2);
+    EXPECT_EQ(l.indexDe("Arte"), -1);
+    EXPECT_FALSE(l.estVide());
+}
+
+TEST(LireListeChaines, IndexDeGivesTheFirstOfTwoEqualNames)
+{
+    const ListeChaines l = LireListeChaines(
+        "#EXTM3U\n" + entree("1", "TF1", "rtsp://a") + entree("9", "TF1", "rtsp://b"), false);
+    EXPECT_EQ(l.indexDe("TF1"), 0);
+}
+
+TEST(LireListeChaines, LongNamesAreCutByCharactersNotBytes)
+{
+    const QByteArray quarante = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn";
+    const QByteArray vingtNeuf = "ABCDEFGHIJKLMNOPQRSTUVWXYZabc";
+    const QByteArray trente = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcd";
+    // 29 characters, 58 bytes: must stay whole.
+    const QByteArray accents29 = QString(29, QChar(u'é')).toUtf8();
+    const QByteArray accents30 = QString(30, QChar(u'é')).toUtf8();
+    const ListeChaines l = LireListeChaines(
+        "#EXTM3U\n" + entree("201", quarante, "rtsp://1") + entree("2", vingtNeuf, "rtsp://2")
+            + entree("3", trente, "rtsp://3") + entree("4", accents29, "rtsp://4")
+            + entree("5", accents30, "rtsp://5"),
+        false);
+    ASSERT_EQ(l.taille(), 5);
+    EXPECT_EQ(l.at(0).numero, 201);
+    EXPECT_EQ(l.at(0).nom, "ABCDEFGHIJKLMNOPQRSTUVWXY ...");
+    EXPECT_EQ(l.at(0).nom.size(), 29);
+    EXPECT_EQ(l.at(1).nom, QString::fromUtf8(vingtNeuf));
+    EXPECT_EQ(l.at(2).nom, "ABCDEFGHIJKLMNOPQRSTUVWXY ...");
+    EXPECT_EQ(l.at(3).nom, QString(29, QChar(u'é')));
+    EXPECT_EQ(l.at(4).nom, QString(25, QChar(u'é')) + " ...");
+}
+
+TEST(LireListeChaines, CutNeverSplitsALetterOutsideTheBasicPlane)
+{
+    // 24 letters then 6 musical notes (two UTF-16 units each): 30 characters.
+    const QString nom = QString(24, u'a') + QString::fromUcs4(U"\U0001D11E\U0001D11E\U0001D11E"
+                                                              U"\U0001D11E\U0001D11E\U0001D11E");
+    EXPECT_EQ(NomAffiche(nom), QString(24, u'a') + QString::fromUcs4(U"\U0001D11E") + " ...");
+}
+
+TEST(LireListeChaines, EveryUtf8LetterIsDecoded)
+{
+    const QString noms[] = {"Télé Matin", "Île-de-France", "Côté Maison", "Arrêt sur images",
+                            "À la une", "Ça m'intéresse", "Mère", "Über TV", "Ñ ünïcødé"};
+    QByteArray texte = "#EXTM3U\n";
+    int n = 1;
+    for (const QString& nom : noms)
+        texte += entree(QByteArray::number(n++), nom.toUtf8(), "rtsp://x");
+    const ListeChaines l = LireListeChaines(texte, false);
+    ASSERT_EQ(l.taille(), int(std::size(noms)));
+    for (int i = 0; i < l.taille(); ++i)
+        EXPECT_EQ(l.at(i).nom, noms[i]);
+}
+
+TEST(LireListeChaines, AcceptsCrLfCrAndAMissingLastLineEnd)
+{
+    const QByteArray lf = "#EXTM3U\n" + entree("1", "Un", "rtsp://1") + entree("2", "Deux", "rtsp://2");
+    const QByteArray crlf = "#EXTM3U\r\n" + entree("1", "Un", "rtsp://1", "\r\n")
+        + entree("2", "Deux", "rtsp://2", "\r\n");
+    const QByteArray cr = "#EXTM3U\r" + entree("1", "Un", "rtsp://1", "\r")
+        + entree("2", "Deux", "rtsp://2", "\r");
+    QByteArray sansFin = lf;
+    sansFin.chop(1);
+    const ListeChaines attendue = LireListeChaines(lf, false);
+    ASSERT_EQ(attendue.taille(), 2);
+    EXPECT_EQ(attendue.at(1), (Chaine{"Deux", 2, "rtsp://2"}));
+    for (const QByteArray& t : {crlf, cr, sansFin})
+        EXPECT_EQ(LireListeChaines(t, false).chaines(), attendue.chaines()) << t.toStdString();
+}
+
+TEST(LireListeChaines, MalformedEntriesAreSkippedWithoutShiftingTheOthers)
+{
+    const QByteArray texte = "#EXTM3U\n"
+        + entree("1", "Bon1", "rtsp://1")
+        + "#EXTINF:0,2 Sans tiret\nrtsp://sans-tiret\n"            // no "-"
+        + entree("x3", "Numéro faux", "rtsp://faux")               // number not an integer
+        + "#EXTINF:0 sans virgule - Nom\nrtsp://sans-virgule\n"    // no comma
+        + "#EXTINF:0,44-Collé\nrtsp://colle\n"                      // no blank after the number
+        + "#EXTINF:0,5 - Sans adresse\n"                            // address line missing
+        + entree("6", "Bon6", "rtsp://6")
+        + "\n#EXTINF:0,7 - Dernier sans adresse";                   // nothing after it
+    const ListeChaines l = LireListeChaines(texte, false);
+    ASSERT_EQ(l.taille(), 2);
+    EXPECT_EQ(l.at(0), (Chaine{"Bon1", 1, "rtsp://1"}));
+    EXPECT_EQ(l.at(1), (Chaine{"Bon6", 6, "rtsp://6"}));
+}
+
+TEST(LireListeChaines, EmptyOrForeignTextGivesNoChannel)
+{
+    EXPECT_TRUE(LireListeChaines("", false).estVide());
+    EXPECT_TRUE(LireListeChaines("#EXTM3U", true).estVide());
+    EXPECT_TRUE(LireListeChaines("<html><body>404</body></html>", false).estVide());
+    EXPECT_TRUE(LireListeChaines("#EXTINF:", false).estVide());
+}
+
+TEST(LireListeChaines, SortedOrderKeepsNumberAndAddressWithTheName)
+{
+    const QByteArray texte = "#EXTM3U\n" + entree("5", "Zouzou", "rtsp://z")
+        + entree("2", "école TV", "rtsp://e") + entree("1", "Arte", "rtsp://a")
+        + entree("7", "Équipe 21", "rtsp://eq") + entree("3", "beta", "rtsp://b")
+        + entree("4", "ARTE", "rtsp://a2");
+    const ListeChaines triee = LireListeChaines(texte, true);
+    // Case ignored, accented capitals with their letter, equal names in file order.
+    EXPECT_EQ(triee.noms(),
+              (QStringList{"Arte", "ARTE", "beta", "école TV", "Équipe 21", "Zouzou"}));
+    const ListeChaines fichier = LireListeChaines(texte, false);
+    for (const Chaine& c : fichier.chaines()) {
+        const int i = triee.indexDe(c.nom);
+        ASSERT_GE(i, 0);
+        EXPECT_EQ(triee.at(i), c);
+    }
+    EXPECT_EQ(fichier.noms().first(), "Zouzou");
+}
+
+TEST(LireFichierListeChaines, ReadsTheFileAndGivesNothingWhenUnreadable)
+{
+    QTemporaryDir dir;
+    const QString chemin = dir.filePath("Kelmor.cfg");
+    EXPECT_TRUE(LireFichierListeChaines(chemin, false).estVide());
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#EXTM3U\n" + entree("1", "Un", "rtsp://1"));
+    f.close();
+    const ListeChaines l = LireFichierListeChaines(chemin, false);
+    ASSERT_EQ(l.taille(), 1);
+    EXPECT_EQ(l.at(0), (Chaine{"Un", 1, "rtsp://1"}));
+}

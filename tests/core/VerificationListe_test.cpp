@@ -1,0 +1,247 @@
+#include "core/VerificationListe.h"
+
+#include "platform/Adresses.h"
+#include "support/Doubles.h"
+
+#include <QFile>
+#include <QFileDevice>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray kListe = "#EXTM3U\n#EXTINF:0,2 - France 2\nrtsp://box/201\n";
+
+const QString kAJour = "Votre liste des chaînes Free apparaît à jour.\n\n"
+                       "Il est parfois nécessaire de redémarrer la Freebox\n"
+                       "pour qu'elle prenne en compte de nouvelles chaînes.";
+const QString kNouvelle = "Une nouvelle liste des chaînes Free existe.\nSouhaitez-vous la télécharger ?";
+const QString kPasMiseAJour = "Votre liste des chaînes Free n'a pas été mise à jour.";
+const QString kMiseAJour = "La liste des chaînes Free a été mise à jour.";
+const QString kMiseAJourRedemarrer =
+    "La liste des chaînes Free a été mise à jour.\nRedémarrez Kelmor pour en tenir compte.";
+const QString kAcces = "Problème d'accès à la liste des chaînes Free.\nLes chaînes n'ont pas pu être vérifiées.";
+const QString kAbsente = "La liste des chaînes Free est absente et ne peut être récupérée\n"
+                         "en ligne. Ré-installez Kelmor puis relancer le programme.\n\n"
+                         "Kelmor va maintenant s'arrêter.\n\n";
+
+class VerifierListeChainesTest : public ::testing::Test {
+protected:
+    FauxDossiers dossiers;
+    FauxClientWeb web;
+    FauxDialogues dialogues;
+    Adresses adresses;
+
+    QString fichier() const { return dossiers.programmeChemin + "Kelmor.cfg"; }
+    void stocker(const QByteArray& t)
+    {
+        QFile f(fichier());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(t);
+    }
+    QByteArray stocke() const
+    {
+        QFile f(fichier());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+    }
+    void enLigne(const QByteArray& t) { web.pages[adresses.playlist()] = t; }
+    IssueVerification verifier(bool silencieux, bool depuisDemarrage)
+    {
+        return VerifierListeChaines(silencieux, dossiers.programme(), web, dialogues, adresses,
+                                    depuisDemarrage);
+    }
+};
+
+} // namespace
+
+TEST_F(VerifierListeChainesTest, FetchesTheBoxPlaylistAndWritesItUnchangedWhenNoFileExists)
+{
+    const QByteArray sansFin = "#EXTM3U\n#EXTINF:0,2 - Télé\nrtsp://box/201";
+    enLigne(sansFin);
+    for (bool silencieux : {true, false}) {
+        QFile::remove(fichier());
+        dialogues.messages.clear();
+        EXPECT_EQ(verifier(silencieux, silencieux), IssueVerification::Continuer);
+        EXPECT_EQ(stocke(), sansFin);
+        EXPECT_TRUE(dialogues.messages.empty());
+    }
+    EXPECT_EQ(web.demandes.first(), "http://mafreebox.freebox.fr/freeboxtv/playlist.m3u");
+}
+
+TEST_F(VerifierListeChainesTest, SamePlaylistIsUpToDateAndSilentAtStartUp)
+{
+    stocker(kListe);
+    enLigne(kListe);
+    EXPECT_EQ(verifier(false, false), IssueVerification::Continuer);
+    EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Information, kAJour}}));
+
+    dialogues.messages.clear();
+    EXPECT_EQ(verifier(true, true), IssueVerification::Continuer);
+    EXPECT_TRUE(dialogues.messages.empty());
+    EXPECT_EQ(stocke(), kListe);
+}
+
+TEST_F(VerifierListeChainesTest, OneCharacterDifferenceIsNewAndYesReplacesTheFile)
+{
+    QByteArray casse = kListe;
+    casse.replace("France 2", "FRANCE 2");
+    QByteArray adresse = kListe;
+    adresse.replace("201", "202");
+    QByteArray finDeLigne = kListe;
+    finDeLigne.chop(1);
+    for (const QByteArray& nouvelle : {casse, adresse, finDeLigne}) {
+        stocker(kListe);
+        enLigne(nouvelle);
+        dialogues.messages.clear();
+        dialogues.reponses = {true};
+        EXPECT_EQ(verifier(false, false), IssueVerification::Continuer);
+        EXPECT_EQ(dialogues.messages,
+                  (std::vector<Message>{{Message::Question, kNouvelle},
+                                        {Message::Information, kMiseAJourRedemarrer}}));
+        EXPECT_EQ(stocke(), nouvelle);
+    }
+}
+
+TEST_F(VerifierListeChainesTest, NoKeepsTheFileAndSaysSo)
+{
+    stocker(kListe);
+    enLigne(kListe + "#EXTINF:0,3 - Nouvelle\nrtsp://box/3\n");
+    dialogues.reponses = {false};
+    EXPECT_EQ(verifier(false, false), IssueVerification::Continuer);
+    EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Question, kNouvelle},
+                                                        {Message::Information, kPasMiseAJour}}));
+    EXPECT_EQ(stocke(), kListe);
+}
+
+TEST_F(VerifierListeChainesTest, SilentCheckWritesANewListWithoutAskingAndSaysItOnce)
+{
+    stocker(kListe);
+    const QByteArray nouvelle = kListe + "#EXTINF:0,3 - Nouvelle\nrtsp://box/3\n";
+    enLigne(nouvelle);
+    EXPECT_EQ(verifier(true, true), IssueVerification::Continuer);
+    EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Information, kMiseAJour}}));
+    EXPECT_EQ(stocke(), nouvelle);
+}
+
+TEST_F(VerifierListeChainesTest, InvalidDownloadWithAStoredFileKeepsItAndReportsOnlyFromTheButton)
+{
+    stocker(kListe);
+    for (const QByteArray& invalide :
+         {QByteArray(), QByteArray("<html>Erreur 404</html>"), QByteArray("#extm3u\n"),
+          QByteArray("#EXTM3")}) {
+        if (invalide.isEmpty())
+            web.pages.remove(adresses.playlist());
+        else
+            enLigne(invalide);
+        dialogues.messages.clear();
+        EXPECT_EQ(verifier(false, false), IssueVerification::Continuer);
+        EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Information, kAcces}}));
+        dialogues.messages.clear();
+        EXPECT_EQ(verifier(true, true), IssueVerification::Continuer);
+        EXPECT_TRUE(dialogues.messages.empty());
+        EXPECT_EQ(stocke(), kListe);
+    }
+}
+
+TEST_F(VerifierListeChainesTest, NoFileAndNoPlaylistStopsStartUpAfterItsMessage)
+{
+    enLigne("<html>Erreur</html>");
+    EXPECT_EQ(verifier(true, true), IssueVerification::Arreter);
+    EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Exclamation, kAbsente}}));
+    EXPECT_FALSE(QFile::exists(fichier()));
+}
+
+TEST_F(VerifierListeChainesTest, NoFileAndNoPlaylistFromTheButtonNeverStops)
+{
+    EXPECT_EQ(verifier(false, false), IssueVerification::Continuer);
+    EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Information, kAcces}}));
+    EXPECT_FALSE(QFile::exists(fichier()));
+}
+
+TEST_F(VerifierListeChainesTest, ButtonNeverStopsWhateverTheCase)
+{
+    const QByteArray reponses[] = {QByteArray(), "<html/>", kListe, kListe + "#x\n"};
+    for (bool avecFichier : {false, true})
+        for (const QByteArray& r : reponses)
+            for (bool oui : {false, true}) {
+                QFile::remove(fichier());
+                if (avecFichier)
+                    stocker(kListe);
+                enLigne(r);
+                dialogues.reponses = {oui};
+                EXPECT_EQ(verifier(false, false), IssueVerification::Continuer);
+            }
+}
+
+namespace {
+
+// Root writes into read-only folders: the test then has nothing to prove.
+bool ecrituresBloquees(const QString& dossier)
+{
+    QFile essai(dossier + "essai");
+    if (essai.open(QIODevice::WriteOnly)) {
+        essai.remove();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST_F(VerifierListeChainesTest, FailedReplacementKeepsTheOldFileAndSaysItWasNotSaved)
+{
+    stocker(kListe);
+    const QByteArray nouvelle = kListe + "#EXTINF:0,3 - Nouvelle\nrtsp://box/3\n";
+    enLigne(nouvelle);
+    const QString dossier = dossiers.programme();
+    QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (!ecrituresBloquees(dossier)) {
+        QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                           | QFileDevice::ExeOwner);
+        GTEST_SKIP() << "read-only folders do not block this user's writes";
+    }
+    dialogues.reponses = {true};
+    const IssueVerification bouton = verifier(false, false);
+    dialogues.reponses = {};
+    const auto messagesBouton = dialogues.messages;
+    dialogues.messages.clear();
+    const IssueVerification demarrage = verifier(true, true);
+    QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                       | QFileDevice::ExeOwner);
+
+    EXPECT_EQ(bouton, IssueVerification::Continuer);
+    ASSERT_EQ(messagesBouton.size(), 2u);
+    EXPECT_EQ(messagesBouton[1].genre, Message::Exclamation);
+    EXPECT_EQ(messagesBouton[1].texte,
+              "La liste des chaînes Free n'a pas pu être enregistrée.\n"
+              "Vérifiez que le dossier " + dossier + " est accessible en écriture.");
+    // The old file is still there: start-up goes on with it.
+    EXPECT_EQ(demarrage, IssueVerification::Continuer);
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_FALSE(dialogues.messages[0].texte.contains("a été mise à jour"));
+    EXPECT_EQ(stocke(), kListe);
+}
+
+TEST_F(VerifierListeChainesTest, FirstFileThatCannotBeWrittenStopsOnlyStartUp)
+{
+    // A folder path under a regular file: no write can succeed, whoever runs the test.
+    QFile bloc(dossiers.programme() + "bloc");
+    ASSERT_TRUE(bloc.open(QIODevice::WriteOnly));
+    bloc.close();
+    const QString dossier = dossiers.programme() + "bloc/";
+    enLigne(kListe);
+
+    EXPECT_EQ(VerifierListeChaines(false, dossier, web, dialogues, adresses, false),
+              IssueVerification::Continuer);
+    const QString echec = "La liste des chaînes Free n'a pas pu être enregistrée.\n"
+                          "Vérifiez que le dossier " + dossier + " est accessible en écriture.";
+    EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Exclamation, echec}}));
+
+    dialogues.messages.clear();
+    EXPECT_EQ(VerifierListeChaines(true, dossier, web, dialogues, adresses, true),
+              IssueVerification::Arreter);
+    EXPECT_EQ(dialogues.messages,
+              (std::vector<Message>{
+                  {Message::Exclamation, echec + "\n\nKelmor va maintenant s'arrêter."}}));
+}

@@ -1,0 +1,59 @@
+#include "support/BancApplication.h"
+
+#include <QDir>
+
+BancApplication::BancApplication()
+{
+    plateforme = std::make_unique<Plateforme>(
+        Plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, adresses});
+    fond = std::make_unique<Fond>();
+    app = std::make_unique<Application>(*plateforme, *fond);
+    fond->setApplication(app.get());
+}
+
+BancApplication::~BancApplication()
+{
+    fond->setApplication(nullptr);
+}
+
+void BancApplication::ecrire(const QString& nom, const QByteArray& contenu) const
+{
+    QFile f(programme() + nom);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(contenu);
+}
+
+QByteArray BancApplication::lire(const QString& nom) const
+{
+    QFile f(programme() + nom);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QString BancApplication::installerVlc()
+{
+    const QString bin = dossiers.racine.path() + "/bin/";
+    QDir().mkpath(bin);
+    QFile f(bin + "vlc");
+    f.open(QIODevice::WriteOnly);
+    f.write("#!/bin/sh\n");
+    f.close();
+    f.setPermissions(f.permissions() | QFileDevice::ExeUser | QFileDevice::ExeOwner);
+    dossiers.path["vlc"] = bin + "vlc";
+    return bin + "vlc";
+}
+
+QByteArray BancApplication::playlist(const QStringList& noms)
+{
+    QByteArray t = "#EXTM3U\n";
+    for (int i = 0; i < noms.size(); ++i)
+        t += "#EXTINF:0," + QByteArray::number(i + 1) + " - " + noms[i].toUtf8() + "\nrtsp://box/" +
+             QByteArray::number(i + 1) + "\n";
+    return t;
+}
+
+bool BancApplication::demarrer(const QStringList& arguments)
+{
+    return app->Form_Load(QStringList{"/usr/bin/kelmor"} + arguments);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The real application and main window on the platform doubles, for widget tests.
+#include "core/Application.h"
+#include "shell/Fond.h"
+#include "support/Doubles.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QStringList>
+#include <memory>
+
+struct BancApplication {
+    FauxDialogues dialogues;
+    FauxClientWeb web;
+    FauxDossiers dossiers;
+    FauxShell shell;
+    FausseHorloge horloge;
+    FausseInstance instance;
+    FauxDisque disque;
+    FauxSysteme systeme;
+    FauxLecteurs lecteurs;
+    Adresses adresses;
+    std::unique_ptr<Plateforme> plateforme;
+    std::unique_ptr<Fond> fond;
+    std::unique_ptr<Application> app;
+
+    BancApplication();
+    ~BancApplication();
+
+    QString programme() const { return dossiers.programmeChemin; }
+    void ecrire(const QString& nom, const QByteArray& contenu) const;
+    QByteArray lire(const QString& nom) const;
+    // A fake player executable on the PATH double.
+    QString installerVlc();
+    // A playlist the box would serve, with these names (numbers 1, 2, …).
+    static QByteArray playlist(const QStringList& noms);
+    void servirPlaylist(const QByteArray& texte) { web.pages[adresses.playlist()] = texte; }
+
+    bool demarrer(const QStringList& arguments = {});
+};
