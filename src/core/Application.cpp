@@ -4,7 +4,9 @@
 #include "core/VerificationListe.h"
 #include "core/VerificationVersion.h"
 #include "core/DemarrageAutomatique.h"
+#include "engine/CommandesLecteur.h"
 #include "engine/EtatLecteur.h"
+#include "engine/Transport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,7 +42,12 @@ bool contientOption(const QStringList& arguments, const QString& option)
     return false;
 }
 
-Application::Application(Plateforme& p, Fenetre& f) : plateforme(p), fenetre(f) {}
+Application::Application(Plateforme& p, Fenetre& f)
+    : plateforme(p), fenetre(f), transport(std::make_unique<Transport>(*this))
+{
+}
+
+Application::~Application() = default;
 
 QString Application::nomChaineSelectionnee() const
 {
@@ -154,6 +161,8 @@ bool Application::Form_Load(const QStringList& arguments)
     }
     if (parametres.p.TRAN)
         fenetre.fonduEntree();
+    if (parametres.p.TVON)
+        transport->Regarder_Click();
     return true;
 }
 
@@ -217,6 +226,10 @@ bool Application::EcrireParametres()
     const bool ok = EcrireFichierParametres(cheminParametres(), parametres);
     if (!ok)
         plateforme.dialogues.exclamation(kMessageEchecParametres);
+    // After a save the re-broadcast toggle follows its option again.
+    TV = parametres.p.FRPL;
+    fenetre.afficherBascules(TV, Muet);
+    OptionsVLC = ::OptionsVLC(DossierEnregistrement, parametres.p.ZOOM, parametres.p.MONO);
     return ok;
 }
 
@@ -225,8 +238,13 @@ void Application::ChangerEtat(int nouvelEtat)
     Etat = nouvelEtat & 0xFF;
     ChaineEnCours = ChaineEnCoursPour(Etat, ChaineEnCours, nomChaineSelectionnee());
     ActualiserTitre();
-    if (Etat == EtatLecteur::EtatArret)
+    if (Etat == EtatLecteur::EtatArret) {
         FinEnregistrement.clear();
+        if (Muet) {
+            Muet = false;
+            fenetre.afficherBascules(TV, Muet);
+        }
+    }
     const VueEtat vue = CalculerVueEtat(Etat, ChaineEnCours);
     fenetre.afficherEtat(vue);
     fenetre.definirIconeEnregistrement(vue.iconeEnregistrement);
@@ -272,7 +290,7 @@ bool Application::Form_QueryUnload(bool parUtilisateur)
     }
 
     if (parametres.p.MONO || Etat != 0)
-        plateforme.lecteurs.fermerTous();
+        transport->FermerLecteurExterne();
     nettoyerInstantanes();
     ecrireDemarrageAutomatique();
     return true;

@@ -5,14 +5,17 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class Fenetre;
+class Transport;
 
 // The application object: it owns the data the main window shows and edits, and runs
 // the start-up, the saves and the shut-down. It works on the window only through Fenetre.
 class Application {
 public:
     Application(Plateforme& plateforme, Fenetre& fenetre);
+    ~Application();
 
     // Start-up. False when the program must end now (nothing saved, no window shown).
     bool Form_Load(const QStringList& arguments);
@@ -44,6 +47,9 @@ public:
     QString DossierProgramme;
     QString DossierEnregistrement;
     QStringList OptionsVLC;
+    bool TV = false;    // re-broadcast to the television
+    bool Muet = false;  // the player's sound is cut
+    std::unique_ptr<Transport> transport;
 
     QString cheminParametres() const { return DossierProgramme + "Kelmor.ini"; }
     QString cheminListeChaines() const { return DossierProgramme + "Kelmor.cfg"; }

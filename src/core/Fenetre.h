@@ -29,4 +29,14 @@ public:
     virtual void minimiser() = 0;
     // Starts the 10-second clock.
     virtual void demarrerHorloge() = 0;
+    // The window takes no input while it waits for the player.
+    virtual void activer(bool actif) = 0;
+    // Gives the focus back to the main window after a player started.
+    virtual void reprendreFocus() = 0;
+    // Looks of the two toggles: re-broadcast (TV) and mute.
+    virtual void afficherBascules(bool tv, bool muet) = 0;
+    // Pressed look of the snapshot buttons.
+    virtual void afficherPhotoEnCours(bool enCours) = 0;
+    // Time-shift buffering bar: step 0 to 30 shows it, -1 hides it.
+    virtual void afficherTampon(int etape) = 0;
 };

@@ -7,6 +7,7 @@
 #include "platform/Horloge.h"
 #include "platform/InstanceUnique.h"
 #include "platform/Lecteurs.h"
+#include "platform/PageReglages.h"
 #include "platform/Shell.h"
 #include "platform/Systeme.h"
 
@@ -21,5 +22,6 @@ struct Plateforme {
     Disque& disque;
     Systeme& systeme;
     Lecteurs& lecteurs;
+    PageReglages& pageReglages;
     Adresses adresses;
 };

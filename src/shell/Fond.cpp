@@ -2,6 +2,7 @@
 
 #include "core/Application.h"
 #include "core/ListeChaines.h"
+#include "engine/Transport.h"
 #include "panes/VueChaine.h"
 #include "shell/Icones.h"
 #include "shell/clsSysTray.h"
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedLayout>
@@ -52,9 +54,9 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
     pile->addWidget(chaines_);
     colonneChaines->addLayout(pile, 1);
     auto* pas = new QHBoxLayout;
-    pas->addWidget(nouveauBouton("ChaîneM", "◀", "Chaîne précédente"));
+    pas->addWidget(nouveauBouton("ChaîneM", "◀", " Passer à la chaîne précédente "));
     pas->addWidget(nouveauBouton("Fav", "Favoris", "Afficher les favoris"));
-    pas->addWidget(nouveauBouton("ChaîneP", "▶", "Chaîne suivante"));
+    pas->addWidget(nouveauBouton("ChaîneP", "▶", " Passer à la chaîne suivante "));
     colonneChaines->addLayout(pas);
     racine->addLayout(colonneChaines, 1);
 
@@ -81,29 +83,46 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
     telecommande->addWidget(progChaine2_);
 
     auto* grille = new QGridLayout;
-    grille->addWidget(nouveauBouton("Regarder", "Regarder", "Regarder la chaîne sélectionnée"), 0, 0);
-    grille->addWidget(nouveauBouton("RegarderX", "■", ""), 0, 1);
+    grille->addWidget(nouveauBouton("Regarder", "Regarder", " Regarder cette chaîne "), 0, 0);
+    grille->addWidget(nouveauBouton("RegarderX", "■", " Arrêter la lecture "), 0, 1);
     grille->addWidget(nouveauBouton("Enregistrer", "Enregistrer", "Enregistrer la chaîne sélectionnée"), 1, 0);
     grille->addWidget(nouveauBouton("EnregistrerX", "■", ""), 1, 1);
-    grille->addWidget(nouveauBouton("Photographier", "Photo", "Prendre une photo de l'image"), 2, 0, 1, 2);
+    grille->addWidget(nouveauBouton("Photographier", "Photo", " Photographier l'image de la chaîne regardée "), 2, 0, 1, 2);
     auto* son = new QHBoxLayout;
-    son->addWidget(nouveauBouton("VolumeM", "Vol -", "Baisser le volume"));
-    son->addWidget(nouveauBouton("Mute", "Muet", "Couper le son"));
-    son->addWidget(nouveauBouton("VolumeP", "Vol +", "Monter le volume"));
-    son->addWidget(nouveauBouton("Full", "Plein écran", "Plein écran"));
+    son->addWidget(nouveauBouton("VolumeM", "Vol -", " Baisser le volume "));
+    son->addWidget(nouveauBouton("Mute", "Muet", " Couper le son "));
+    son->addWidget(nouveauBouton("VolumeP", "Vol +", " Augmenter le volume "));
+    son->addWidget(nouveauBouton("Full", "Plein écran", " Regarder la chaîne en plein écran / mode fenêtre "));
+    son->addWidget(nouveauBouton("TV", "TV", " Afficher la chaîne sur la télévision avec FreePlayer "));
     telecommande->addLayout(grille);
     telecommande->addLayout(son);
 
     auto* transport = new QHBoxLayout;
-    transport->addWidget(nouveauBouton("StopAll", "Stop", ""));
-    transport->addWidget(nouveauBouton("Play", "Lecture", "Regarder"));
+    transport->addWidget(nouveauBouton("StopAll", "Stop", " Stop : arrêter la lecture ou l'enregistrement "));
+    transport->addWidget(nouveauBouton("Play", "Lecture", " Play : regarder cette chaîne "));
     transport->addWidget(nouveauBouton("Rec", "Enr.", "Enregistrer"));
-    transport->addWidget(nouveauBouton("Shift", "Différé", "Lecture en différé"));
-    transport->addWidget(nouveauBouton("Pause", "Pause", "Pause"));
+    transport->addWidget(nouveauBouton("Shift", "Différé", " Activer le mode time shifting "));
+    transport->addWidget(nouveauBouton("Pause", "Pause", " Pause : geler la lecture de cette chaîne "));
+    transport->addWidget(nouveauBouton("Snap", "Photo", " Photographier l'image affichée "));
     telecommande->addLayout(transport);
     telecommande->addStretch(1);
     telecommande->addWidget(nouveauBouton("Quitter", "Quitter", "Quitter Kelmor"));
     racine->addLayout(telecommande);
+
+    // Buffering bar of the time-shift, over the other controls while it fills.
+    tampon_ = new QFrame(this);
+    tampon_->setObjectName("Buffering");
+    tampon_->setFrameShape(QFrame::Box);
+    tampon_->setAutoFillBackground(true);
+    auto* lt = new QVBoxLayout(tampon_);
+    lt->addWidget(new QLabel("Mise en mémoire tampon…", tampon_));
+    barreTampon_ = new QProgressBar(tampon_);
+    barreTampon_->setObjectName("BufferingBar1");
+    barreTampon_->setRange(0, 30);
+    barreTampon_->setTextVisible(false);
+    lt->addWidget(barreTampon_);
+    tampon_->resize(260, 70);
+    tampon_->hide();
 
     layout()->activate();
     resize(sizeHint().expandedTo(QSize(560, 420)));
@@ -121,14 +140,27 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
         if (!selectionParCode_ && app_)
             app_->Chaines_Click(row);
     });
-    connect(bouton("ChaîneM"), &QPushButton::clicked, this, [this] {
-        if (chaines_->currentRow() > 0)
-            chaines_->setCurrentRow(chaines_->currentRow() - 1);
-    });
-    connect(bouton("ChaîneP"), &QPushButton::clicked, this, [this] {
-        if (chaines_->currentRow() < chaines_->count() - 1)
-            chaines_->setCurrentRow(chaines_->currentRow() + 1);
-    });
+    auto relier = [this](const char* nom, void (Transport::*action)()) {
+        connect(bouton(nom), &QPushButton::clicked, this, [this, action] {
+            if (app_)
+                (app_->transport.get()->*action)();
+        });
+    };
+    relier("ChaîneM", &Transport::ChaineM_Click);
+    relier("ChaîneP", &Transport::ChaineP_Click);
+    relier("Play", &Transport::Play_Click);
+    relier("Regarder", &Transport::Regarder_Click);
+    relier("RegarderX", &Transport::RegarderX_Click);
+    relier("StopAll", &Transport::StopAll_Click);
+    relier("VolumeM", &Transport::VolumeM_Click);
+    relier("VolumeP", &Transport::VolumeP_Click);
+    relier("Mute", &Transport::Mute_Click);
+    relier("Full", &Transport::Full_Click);
+    relier("TV", &Transport::TV_Click);
+    relier("Snap", &Transport::Snap_Click);
+    relier("Photographier", &Transport::Photographier_Click);
+    relier("Shift", &Transport::Shift_Click);
+    relier("Pause", &Transport::Pause_Click);
     connect(bouton("ProgChaîne2"), &QPushButton::clicked, chaines_, qOverload<>(&QWidget::setFocus));
     connect(horloge_, &QTimer::timeout, this, [this] {
         if (app_)
@@ -297,4 +329,42 @@ void Fond::demarrerHorloge()
 void Fond::changeEvent(QEvent* e)
 {
     QWidget::changeEvent(e);
+}
+
+void Fond::activer(bool actif)
+{
+    setEnabled(actif);
+}
+
+void Fond::reprendreFocus()
+{
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+}
+
+void Fond::afficherBascules(bool tv, bool muet)
+{
+    gras(bouton("TV"), tv);
+    gras(bouton("Mute"), muet);
+}
+
+void Fond::afficherPhotoEnCours(bool enCours)
+{
+    gras(bouton("Photographier"), enCours);
+    bouton("Snap")->setDown(enCours);
+}
+
+void Fond::afficherTampon(int etape)
+{
+    if (etape < 0) {
+        tampon_->hide();
+        return;
+    }
+    tampon_->move((width() - tampon_->width()) / 2, (height() - tampon_->height()) / 2);
+    barreTampon_->setValue(etape);
+    tampon_->show();
+    tampon_->raise();
+    tampon_->repaint();
 }

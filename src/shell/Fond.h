@@ -11,6 +11,7 @@ class QListWidget;
 class QPushButton;
 class QTimer;
 class QFrame;
+class QProgressBar;
 
 // The main window in its normal form. Controls carry their names as object names.
 class Fond : public QWidget, public Fenetre {
@@ -37,6 +38,11 @@ public:
     void fonduEntree() override;
     void minimiser() override;
     void demarrerHorloge() override;
+    void activer(bool actif) override;
+    void reprendreFocus() override;
+    void afficherBascules(bool tv, bool muet) override;
+    void afficherPhotoEnCours(bool enCours) override;
+    void afficherTampon(int etape) override;
 
     // Opacity steps of the last fade-in (tests read them).
     const std::vector<int>& etapesFondu() const { return etapesFondu_; }
@@ -67,6 +73,8 @@ private:
     QPushButton* progChaine2_ = nullptr;
     QLabel* logo1_ = nullptr;
     QLabel* logo2_ = nullptr;
+    QFrame* tampon_ = nullptr;
+    QProgressBar* barreTampon_ = nullptr;
     bool selectionParCode_ = false;
     bool sansQuestion_ = false;
     bool fermetureAcceptee_ = false;

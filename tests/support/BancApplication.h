@@ -22,6 +22,7 @@ struct BancApplication {
     FauxDisque disque;
     FauxSysteme systeme;
     FauxLecteurs lecteurs;
+    FaussePageReglages pageReglages;
     Adresses adresses;
     std::unique_ptr<Plateforme> plateforme;
     std::unique_ptr<Fond> fond;

@@ -8,6 +8,7 @@
 #include "platform/Horloge.h"
 #include "platform/InstanceUnique.h"
 #include "platform/Lecteurs.h"
+#include "platform/PageReglages.h"
 #include "platform/Shell.h"
 #include "platform/Systeme.h"
 
@@ -187,4 +188,18 @@ public:
         actifs.clear();
     }
     void fermerRestes() override { ++fermeturesRestes; }
+};
+
+class FaussePageReglages : public PageReglages {
+public:
+    bool actif = false;
+    QString dossier;
+    bool demarrer(const QString& d) override
+    {
+        dossier = d;
+        actif = true;
+        return true;
+    }
+    void arreter() override { actif = false; }
+    bool enService() const override { return actif; }
 };

@@ -1,0 +1,391 @@
+#include "engine/CommandesLecteur.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString DOSSIER = "/home/anne/Vidéos/";
+const QString CHAINE = "rtsp://mafreebox.freebox.fr/fbxtv_pub/stream?namespace=1&service=201";
+const QString HOTE = "freeplayer.freebox.fr";
+const QString FICHIER = "/home/anne/Vidéos/Kelmor 2024-03-05 20-45-00 France 2.mpg";
+
+// Base options for DOSSIER, zoom 100, single instance.
+const QStringList BASE = {"--key-play-pause=Space",   "--key-toggle-fullscreen=f",
+                          "--key-vol-up=Ctrl-Up",     "--key-vol-down=Ctrl-Down",
+                          "--key-vol-mute=m",         "--key-snapshot=Alt-Ctrl-s",
+                          "--snapshot-path=/home/anne/Vidéos", "--snapshot-format=jpg",
+                          "--zoom=1",                 "--one-instance"};
+
+// Display options of the default settings: windowed, not on top, deinterlaced by blending.
+const QStringList ECRAN = {"--nofullscreen", "--no-video-on-top", "--video-filter=deinterlace",
+                           "--deinterlace-mode=blend"};
+
+const QStringList DIFFUSION_ET_PC = {
+    "--sout-ts-pid-video=68", "--sout-ts-pid-audio=69", "--sout-ts-pcr=80", "--sout-ts-dts-delay=400",
+    "--sout=#duplicate{dst=display,dst=std{access=udp,mux=ts,dst=freeplayer.freebox.fr:1234}}"};
+const QStringList DIFFUSION_TV_SEULE = {
+    "--sout-ts-pid-video=68", "--sout-ts-pid-audio=69", "--sout-ts-pcr=80", "--sout-ts-dts-delay=400",
+    "--sout=#duplicate{dst=std{access=udp,mux=ts,dst=freeplayer.freebox.fr:1234}}"};
+
+Parametres defauts() { return Parametres{}; }
+
+}  // namespace
+
+TEST(OptionsVLC, DefaultFolderZoomAndSingleInstance)
+{
+    EXPECT_EQ(OptionsVLC(DOSSIER, 100, true), BASE);
+}
+
+TEST(OptionsVLC, WithoutSingleInstanceTheOptionIsAbsent)
+{
+    EXPECT_EQ(OptionsVLC(DOSSIER, 100, false),
+              (QStringList{"--key-play-pause=Space", "--key-toggle-fullscreen=f",
+                           "--key-vol-up=Ctrl-Up", "--key-vol-down=Ctrl-Down", "--key-vol-mute=m",
+                           "--key-snapshot=Alt-Ctrl-s", "--snapshot-path=/home/anne/Vidéos",
+                           "--snapshot-format=jpg", "--zoom=1"}));
+}
+
+TEST(OptionsVLC, ZoomIsWrittenInShortestDecimalFormWithAPoint)
+{
+    const std::pair<int, const char*> cas[] = {{100, "--zoom=1"},    {150, "--zoom=1.5"},
+                                               {123, "--zoom=1.23"}, {10, "--zoom=0.1"},
+                                               {200, "--zoom=2"},    {105, "--zoom=1.05"},
+                                               {110, "--zoom=1.1"},  {99, "--zoom=0.99"}};
+    for (const auto& [zoom, attendu] : cas) {
+        const QStringList options = OptionsVLC(DOSSIER, zoom, false);
+        ASSERT_EQ(options.size(), 9);
+        EXPECT_EQ(options.at(8), QString(attendu)) << zoom;
+    }
+}
+
+TEST(OptionsVLC, SnapshotPathDropsTheFinalSlashButKeepsTheRoot)
+{
+    EXPECT_EQ(OptionsVLC("/srv/tv/", 100, false).at(6), "--snapshot-path=/srv/tv");
+    EXPECT_EQ(OptionsVLC("/", 100, false).at(6), "--snapshot-path=/");
+}
+
+TEST(AjouterOptionsEcran, FullScreenAndOnTopEachHaveTheirTwoForms)
+{
+    Parametres p = defauts();
+    p.INTR = false;
+    EXPECT_EQ(AjouterOptionsEcran(BASE, p), (BASE + QStringList{"--nofullscreen", "--no-video-on-top"}));
+    p.FULL = true;
+    EXPECT_EQ(AjouterOptionsEcran(BASE, p), (BASE + QStringList{"--fullscreen", "--no-video-on-top"}));
+    p.OTOP = true;
+    EXPECT_EQ(AjouterOptionsEcran(BASE, p), (BASE + QStringList{"--fullscreen", "--video-on-top"}));
+    p.FULL = false;
+    EXPECT_EQ((AjouterOptionsEcran({}, p)), (QStringList{"--nofullscreen", "--video-on-top"}));
+}
+
+TEST(AjouterOptionsEcran, EachDeinterlaceModeOfTheList)
+{
+    const char* modes[] = {"blend", "bob", "discard", "linear", "mean", "x"};
+    Parametres p = defauts();
+    for (int i = 0; i < 6; ++i) {
+        p.LACE = i;
+        EXPECT_EQ(AjouterOptionsEcran(BASE, p),
+                  (BASE + QStringList{"--nofullscreen", "--no-video-on-top", "--video-filter=deinterlace",
+                                     QString("--deinterlace-mode=") + modes[i]}))
+            << i;
+    }
+}
+
+TEST(AjouterOptionsEcran, AnUnknownDeinterlaceIndexIsRefusedOnlyWhenDeinterlacing)
+{
+    Parametres p = defauts();
+    p.LACE = 6;
+    EXPECT_TRUE(AjouterOptionsEcran(BASE, p).isEmpty());
+    p.INTR = false;
+    EXPECT_EQ(AjouterOptionsEcran(BASE, p), (BASE + QStringList{"--nofullscreen", "--no-video-on-top"}));
+}
+
+TEST(OptionsDiffusion, LocalDisplayBranchOnlyWithoutOrdi)
+{
+    Parametres p = defauts();
+    EXPECT_EQ(OptionsDiffusion(p, HOTE), DIFFUSION_ET_PC);
+    p.ORDI = true;
+    EXPECT_EQ(OptionsDiffusion(p, HOTE), DIFFUSION_TV_SEULE);
+}
+
+TEST(OptionsDiffusion, HostWithPortAndInvalidHosts)
+{
+    const Parametres p = defauts();
+    EXPECT_EQ(OptionsDiffusion(p, "127.0.0.1:5004").last(),
+              ("--sout=#duplicate{dst=display,dst=std{access=udp,mux=ts,dst=127.0.0.1:5004}}"));
+    for (const char* hote : {"", "a}b", "x,dst=std{access=file", "h\"o", "h:0", "h:70000", "h o",
+                             "-h", "[::1]"})
+        EXPECT_TRUE(OptionsDiffusion(p, hote).isEmpty()) << hote;
+}
+
+TEST(CommandeRegarder, WithoutReBroadcast)
+{
+    EXPECT_EQ(CommandeRegarder(BASE, defauts(), CHAINE, false, HOTE),
+              (BASE + ECRAN + QStringList{"--", CHAINE}));
+}
+
+TEST(CommandeRegarder, BeforeTheFirstSaveTheBaseOptionsAreEmpty)
+{
+    EXPECT_EQ((CommandeRegarder({}, defauts(), CHAINE, false, HOTE)), (ECRAN + QStringList{"--", CHAINE}));
+}
+
+TEST(CommandeRegarder, ReBroadcastWithAndWithoutThePicture)
+{
+    Parametres p = defauts();
+    EXPECT_EQ(CommandeRegarder(BASE, p, CHAINE, true, HOTE),
+              (BASE + ECRAN + DIFFUSION_ET_PC + QStringList{"--", CHAINE}));
+    p.ORDI = true;
+    EXPECT_EQ(CommandeRegarder(BASE, p, CHAINE, true, HOTE),
+              (BASE + ECRAN + DIFFUSION_TV_SEULE + QStringList{"--", CHAINE}));
+    // ORDI only matters while re-broadcasting
+    EXPECT_EQ(CommandeRegarder(BASE, p, CHAINE, false, HOTE), (BASE + ECRAN + QStringList{"--", CHAINE}));
+}
+
+TEST(CommandeRegarder, RefusesAddressesThatAreNotStreams)
+{
+    const Parametres p = defauts();
+    for (const char* adresse : {"--extraintf=http", "http://x\n--y", "file:///etc/passwd",
+                                "vlc://quit", "", "/home/anne/a.ts", "rtsp://"})
+        EXPECT_TRUE(CommandeRegarder(BASE, p, adresse, false, HOTE).isEmpty()) << adresse;
+}
+
+TEST(CommandeRegarder, RefusesAnInvalidHostOnlyWhenReBroadcasting)
+{
+    const Parametres p = defauts();
+    EXPECT_TRUE(CommandeRegarder(BASE, p, CHAINE, true, "").isEmpty());
+    EXPECT_EQ(CommandeRegarder(BASE, p, CHAINE, false, "").size(), BASE.size() + ECRAN.size() + 2);
+}
+
+TEST(Differe, HiddenRecorderWritesTheBufferAsProgramStream)
+{
+    EXPECT_EQ(CommandeDiffereEnregistreur(DOSSIER, CHAINE),
+              (QStringList{"-I", "dummy", "--sout", "file/ps:/home/anne/Vidéos/TimeShift.mpg",
+                           "--no-one-instance", "--", CHAINE}));
+}
+
+TEST(Differe, RecorderRefusesBadAddressOrAFolderThatWouldBreakTheChain)
+{
+    EXPECT_TRUE(CommandeDiffereEnregistreur(DOSSIER, "--sout=#std{access=file}").isEmpty());
+    EXPECT_TRUE(CommandeDiffereEnregistreur("/tmp/a\"b/", CHAINE).isEmpty());
+    EXPECT_TRUE(CommandeDiffereEnregistreur("/tmp/a}b/", CHAINE).isEmpty());
+    EXPECT_TRUE(CommandeDiffereEnregistreur("relatif/", CHAINE).isEmpty());
+}
+
+TEST(Differe, ViewerPlaysTheBufferWithItsOwnInstance)
+{
+    Parametres p = defauts();
+    EXPECT_EQ(CommandeDiffereLecteur(BASE, p, DOSSIER, false, HOTE),
+              (BASE + ECRAN + QStringList{"--no-one-instance", "--", "/home/anne/Vidéos/TimeShift.mpg"}));
+    EXPECT_EQ(CommandeDiffereLecteur(BASE, p, DOSSIER, true, HOTE),
+              (BASE + ECRAN + DIFFUSION_ET_PC
+                  + QStringList{"--no-one-instance", "--", "/home/anne/Vidéos/TimeShift.mpg"}));
+    p.ORDI = true;
+    EXPECT_EQ(CommandeDiffereLecteur(BASE, p, DOSSIER, true, HOTE),
+              (BASE + ECRAN + DIFFUSION_TV_SEULE
+                  + QStringList{"--no-one-instance", "--", "/home/anne/Vidéos/TimeShift.mpg"}));
+    EXPECT_TRUE(CommandeDiffereLecteur(BASE, p, DOSSIER, true, "a,b").isEmpty());
+}
+
+TEST(Enregistrement, DefaultManualRecordingIsShownAndWrittenAsProgramStream)
+{
+    EXPECT_EQ(CommandeEnregistrementManuel(BASE, defauts(), CHAINE, FICHIER, false, HOTE),
+              (BASE + ECRAN
+                  + QStringList{"--sout=#duplicate{dst=display,dst=std{access=file,mux=ps,dst=\"" + FICHIER
+                                    + "\"}}",
+                                "--no-one-instance", "--", CHAINE}));
+}
+
+TEST(Enregistrement, ManualRecordingHiddenWhenDispIsUnticked)
+{
+    Parametres p = defauts();
+    p.DISP = false;
+    EXPECT_EQ(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE),
+              (QStringList{"-I", "dummy"} + BASE + ECRAN
+                  + QStringList{"--sout=#duplicate{dst=std{access=file,mux=ps,dst=\"" + FICHIER + "\"}}",
+                                "--no-one-instance", "--", CHAINE}));
+}
+
+TEST(Enregistrement, TransportStreamWhenTspsIsOne)
+{
+    Parametres p = defauts();
+    p.TSPS = 1;
+    EXPECT_EQ(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE),
+              (BASE + ECRAN
+                  + QStringList{"--sout=#duplicate{dst=display,dst=std{access=file,mux=ts,dst=\"" + FICHIER
+                                    + "\"}}",
+                                "--no-one-instance", "--", CHAINE}));
+}
+
+TEST(Enregistrement, ManualRecordingWithReBroadcastAddsTheUdpBranch)
+{
+    EXPECT_EQ(CommandeEnregistrementManuel(BASE, defauts(), CHAINE, FICHIER, true, HOTE),
+              (BASE + ECRAN
+                  + QStringList{"--sout-ts-pid-video=68", "--sout-ts-pid-audio=69", "--sout-ts-pcr=80",
+                                "--sout-ts-dts-delay=400",
+                                "--sout=#duplicate{dst=display,dst=std{access=file,mux=ps,dst=\"" + FICHIER
+                                    + "\"},dst=std{access=udp,mux=ts,dst=freeplayer.freebox.fr:1234}}",
+                                "--no-one-instance", "--", CHAINE}));
+    Parametres cache = defauts();
+    cache.DISP = false;
+    EXPECT_EQ(CommandeEnregistrementManuel(BASE, cache, CHAINE, FICHIER, true, HOTE),
+              (QStringList{"-I", "dummy"} + BASE + ECRAN
+                  + QStringList{"--sout-ts-pid-video=68", "--sout-ts-pid-audio=69", "--sout-ts-pcr=80",
+                                "--sout-ts-dts-delay=400",
+                                "--sout=#duplicate{dst=std{access=file,mux=ps,dst=\"" + FICHIER
+                                    + "\"},dst=std{access=udp,mux=ts,dst=freeplayer.freebox.fr:1234}}",
+                                "--no-one-instance", "--", CHAINE}));
+    EXPECT_TRUE(CommandeEnregistrementManuel(BASE, defauts(), CHAINE, FICHIER, true, "").isEmpty());
+}
+
+TEST(Enregistrement, ScheduledRecordingIsHiddenAndNeverReBroadcast)
+{
+    const QStringList attendu =
+        QStringList{"-I", "dummy"} + BASE + ECRAN
+        + QStringList{"--sout=#duplicate{dst=std{access=file,mux=ps,dst=\"" + FICHIER + "\"}}",
+                      "--no-one-instance", "--", CHAINE};
+    Parametres p = defauts();
+    p.DISP = true;
+    EXPECT_EQ(CommandeEnregistrementProgramme(BASE, p, CHAINE, FICHIER), attendu);
+}
+
+TEST(Enregistrement, TranscodedRecordingInEachContainer)
+{
+    const char* mux[] = {"ts", "ps", "mpeg1", "ogg", "asf", "mp4", "mov", "wav", "raw"};
+    Parametres p = defauts();
+    p.VENC = true;  // MPEG 4 at 1024 kb/s, scale 100, MPEG 4 audio at 128 kb/s, stereo
+    for (int i = 0; i < 9; ++i) {
+        p.CAPS = i;
+        EXPECT_EQ(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE),
+                  (BASE + ECRAN
+                      + QStringList{"--sout=#transcode{vcodec=mp4v,vb=1024,scale=1,acodec=mp4a,ab=128,"
+                                    "channels=2}:duplicate{dst=display,dst=std{access=file,mux="
+                                        + QString(mux[i]) + ",dst=\"" + FICHIER + "\"}}",
+                                    "--no-one-instance", "--", CHAINE}))
+            << i;
+    }
+    p.CAPS = 9;
+    EXPECT_TRUE(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE).isEmpty());
+}
+
+TEST(Enregistrement, PocketPcProfileMonoAndScale)
+{
+    Parametres p = defauts();
+    p.VENC = true;
+    p.VDEB = "256";
+    p.VECH = "41";
+    p.ADEB = "64";
+    p.ACAN = 0;
+    p.DISP = false;
+    EXPECT_EQ(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE),
+              (QStringList{"-I", "dummy"} + BASE + ECRAN
+                  + QStringList{"--sout=#transcode{vcodec=mp4v,vb=256,scale=0.41,acodec=mp4a,ab=64,"
+                                "channels=1}:duplicate{dst=std{access=file,mux=mp4,dst=\""
+                                    + FICHIER + "\"}}",
+                                "--no-one-instance", "--", CHAINE}));
+}
+
+TEST(Enregistrement, AudioOnlyHasNoVideoPart)
+{
+    Parametres p = defauts();
+    p.VENC = true;
+    p.AUDO = true;
+    p.ACOD = 2;
+    p.ADEB = " 192 ";
+    p.CAPS = 7;
+    const QString fichier = "/home/anne/Vidéos/Kelmor 2024-03-05 20-45-00 France Inter.mp3";
+    EXPECT_EQ(CommandeEnregistrementManuel(BASE, p, CHAINE, fichier, false, HOTE),
+              (BASE + ECRAN
+                  + QStringList{"--sout=#transcode{acodec=mp3,ab=192,channels=2}:duplicate{dst=display,"
+                                "dst=std{access=file,mux=wav,dst=\"" + fichier + "\"}}",
+                                "--no-one-instance", "--", CHAINE}));
+}
+
+TEST(Enregistrement, NumbersThatAreNotNumbersAreLeftOutOfTheChain)
+{
+    Parametres p = defauts();
+    p.VENC = true;
+    p.VDEB = "1024,scale=9}:std{access=file";
+    p.VECH = "abc";
+    p.ADEB = "";
+    EXPECT_EQ(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE).at(BASE.size() + ECRAN.size()),
+              ("--sout=#transcode{vcodec=mp4v,acodec=mp4a,channels=2}:duplicate{dst=display,"
+              "dst=std{access=file,mux=mp4,dst=\"" + FICHIER + "\"}}"));
+    p.VDEB = "0";
+    p.ADEB = "-5";
+    p.VECH = "0";
+    EXPECT_EQ(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE).at(BASE.size() + ECRAN.size()),
+              ("--sout=#transcode{vcodec=mp4v,acodec=mp4a,channels=2}:duplicate{dst=display,"
+              "dst=std{access=file,mux=mp4,dst=\"" + FICHIER + "\"}}"));
+}
+
+TEST(Enregistrement, ScaleAcceptsDecimalsWithPointOrComma)
+{
+    const std::pair<const char*, const char*> cas[] = {
+        {"75", "scale=0.75"}, {"50", "scale=0.5"}, {"100", "scale=1"}, {"250", "scale=2.5"},
+        {"12,5", "scale=0.125"}, {"12.5", "scale=0.125"}, {"5", "scale=0.05"}, {"007", "scale=0.07"},
+        {"1000", "scale=10"}};
+    Parametres p = defauts();
+    p.VENC = true;
+    for (const auto& [texte, attendu] : cas) {
+        p.VECH = texte;
+        EXPECT_EQ(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE).at(BASE.size() + ECRAN.size()),
+                  ("--sout=#transcode{vcodec=mp4v,vb=1024," + QString(attendu)
+                      + ",acodec=mp4a,ab=128,channels=2}:duplicate{dst=display,dst=std{access=file,mux=mp4,"
+                        "dst=\"" + FICHIER + "\"}}"))
+            << texte;
+    }
+}
+
+TEST(Enregistrement, InvalidCodeIndexesAreRefused)
+{
+    Parametres p = defauts();
+    p.VENC = true;
+    p.VCOD = 12;
+    EXPECT_TRUE(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE).isEmpty());
+    p.AUDO = true;  // the video codec no longer matters
+    EXPECT_FALSE(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE).isEmpty());
+    p.ACOD = -1;
+    EXPECT_TRUE(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE).isEmpty());
+    p.ACOD = 2;
+    p.ACAN = 2;
+    EXPECT_TRUE(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE).isEmpty());
+}
+
+TEST(Enregistrement, FileOrAddressThatCouldEscapeTheChainIsRefused)
+{
+    const Parametres p = defauts();
+    for (const char* fichier : {"/tmp/a\"}},dst=std{access=file,mux=ts,dst=/etc/x\"}.mpg",
+                                "/tmp/x}.mpg", "/tmp/x,y.mpg", "/tmp/x:y.mpg", "/tmp/a\nb.mpg",
+                                "relatif.mpg", "/tmp/a\\\"b.mpg"})
+        EXPECT_TRUE(CommandeEnregistrementManuel(BASE, p, CHAINE, fichier, false, HOTE).isEmpty()) << fichier;
+    EXPECT_TRUE(CommandeEnregistrementProgramme(BASE, p, "-I", FICHIER).isEmpty());
+    EXPECT_TRUE(CommandeEnregistrementProgramme(BASE, p, "file:///etc/passwd", FICHIER).isEmpty());
+}
+
+TEST(CommandeFichier, PlaysTheFileThenQuits)
+{
+    Parametres p = defauts();
+    const QString film = "/home/anne/Vidéos/Kelmor 2024-03-05 20-45-00 Arte.mpg";
+    EXPECT_EQ(CommandeFichier(BASE, p, film, false, HOTE), (BASE + ECRAN + QStringList{"--", film, "vlc://quit"}));
+    EXPECT_EQ(CommandeFichier(BASE, p, film, true, HOTE),
+              (BASE + ECRAN + DIFFUSION_ET_PC + QStringList{"--", film, "vlc://quit"}));
+    p.ORDI = true;
+    EXPECT_EQ(CommandeFichier(BASE, p, film, true, HOTE),
+              (BASE + ECRAN + DIFFUSION_TV_SEULE + QStringList{"--", film, "vlc://quit"}));
+}
+
+TEST(CommandeFichier, NamesWithOddCharactersStayOneArgumentAndBadPathsAreRefused)
+{
+    const Parametres p = defauts();
+    const QString film = "/home/anne/Vidéos/--fullscreen \"x\" {y},z.mpg";
+    EXPECT_EQ(CommandeFichier(BASE, p, film, false, HOTE), (BASE + ECRAN + QStringList{"--", film, "vlc://quit"}));
+    EXPECT_TRUE(CommandeFichier(BASE, p, "--extraintf=http", false, HOTE).isEmpty());
+    EXPECT_TRUE(CommandeFichier(BASE, p, "/tmp/a\rb.mpg", false, HOTE).isEmpty());
+    EXPECT_TRUE(CommandeFichier(BASE, p, "http://x/y.mpg", false, HOTE).isEmpty());
+}
+
+TEST(CommandeReinitialisation, HiddenResetThenQuit)
+{
+    EXPECT_EQ(CommandeReinitialisation(),
+              (QStringList{"-I", "dummy", "--reset-config", "--reset-plugins-cache", "--save-config", "--",
+                           "vlc://quit"}));
+}

@@ -1,0 +1,43 @@
+#include "shell/Icones.h"
+#include "shell/clsSysTray.h"
+
+#include <QSystemTrayIcon>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+TEST(clsSysTray, TipIsCutTo63Characters)
+{
+    clsSysTray t;
+    t.ChangeToolTip(QString(70, 'x'));
+    EXPECT_EQ(t.ToolTip().size(), 63);
+}
+
+TEST(clsSysTray, DoubleClickRestoresTheWindowOnlyByDefault)
+{
+    QWidget w;
+    clsSysTray t;
+    t.setSourceWindow(&w);
+    t.ChangeIcon(IconeRepos());
+    int doubles = 0;
+    QObject::connect(&t, &clsSysTray::LButtonDblClk, [&doubles] { ++doubles; });
+
+    w.show();
+    t.MinToSysTray();
+    const bool tray = QSystemTrayIcon::isSystemTrayAvailable();
+    if (tray)
+        EXPECT_FALSE(w.isVisible());
+    else
+        EXPECT_TRUE(w.isMinimized());  // no notification area: minimised normally, never lost
+
+    t.DoLButtonDblClk();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.isMinimized());
+    EXPECT_FALSE(t.visible());
+    EXPECT_EQ(doubles, 1);
+
+    w.hide();
+    t.setDefaultDblClk(false);
+    t.DoLButtonDblClk();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(doubles, 2);
+}
