@@ -151,6 +151,7 @@ bool Application::Form_Load(const QStringList& arguments)
     placerFenetre();
     ChangerEtat(EtatLecteur::EtatArret);
     EcrireParametres();
+    parametresEcrits_ = true;
     Horloge_Timer();
     fenetre.demarrerHorloge();
 

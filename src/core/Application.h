@@ -20,6 +20,8 @@ public:
     // Start-up. False when the program must end now (nothing saved, no window shown).
     bool Form_Load(const QStringList& arguments);
     bool demarreMinimise() const { return demarreMinimise_; }
+    // Start-up has written the settings file: from then on a close saves them.
+    bool parametresEcrits() const { return parametresEcrits_; }
 
     // Rewrites the settings file whole. False (and the user told) when it could not be written.
     bool EcrireParametres();
@@ -62,6 +64,7 @@ private:
     void nettoyerInstantanes();
 
     bool demarreMinimise_ = false;
+    bool parametresEcrits_ = false;
 };
 
 // Searches the command line's arguments (never the program's own path) for a switch.

@@ -20,7 +20,7 @@ void DialoguesQt::information(const QString& texte)
 bool DialoguesQt::question(const QString& texte)
 {
     return QMessageBox::question(parent_, kTitre, texte, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+                                 QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 QString DialoguesQt::choisirFichier(const QString& titre, const QString& dossierInitial,

@@ -49,6 +49,7 @@ public:
 
     // Closing without questions: the session ends or the program was asked to stop.
     void fermerSansQuestion();
+    bool estFermee() const { return fermetureAcceptee_; }
     void Quitter_Click();
     void Fav_Click();
 

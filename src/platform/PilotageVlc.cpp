@@ -1,0 +1,67 @@
+#include "platform/PilotageVlc.h"
+
+#include "platform/RegistreLecteurs.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+
+QString nomSocketLecteur(uint uid, const QString& dossierDonnees, RoleLecteur role)
+{
+    const QString dossier = QDir::cleanPath(QDir(dossierDonnees).absolutePath());
+    const QByteArray empreinte =
+        QCryptographicHash::hash(dossier.toUtf8(), QCryptographicHash::Md5).toHex().left(8);
+    return QStringLiteral("kelmor-%1-%2-%3.sock")
+        .arg(uid)
+        .arg(QString::fromLatin1(empreinte), nomRole(role));
+}
+
+QString dossierSockets(const QString& dossierTemporaire)
+{
+    // Keeps the whole path under 100 bytes: "/kelmor-<uid>-<8 hex>-DiffereEnregistreur.sock"
+    // takes up to 52.
+    if (dossierTemporaire.isEmpty() || dossierTemporaire.toUtf8().size() > 46)
+        return QStringLiteral("/tmp");
+    return dossierTemporaire;
+}
+
+QStringList argumentsPilotes(const QString& cheminSocket, const QStringList& arguments)
+{
+    QString interfaces = QStringLiteral("oldrc");
+    QStringList reste;
+    bool cibles = false;
+    for (const QString& a : arguments) {
+        if (!cibles && a == QLatin1String("--"))
+            cibles = true;
+        if (!cibles && a.startsWith(QLatin1String("--extraintf="))) {
+            const QString autres = a.mid(int(qstrlen("--extraintf=")));
+            if (!autres.isEmpty())
+                interfaces += ':' + autres;
+            continue;
+        }
+        reste << a;
+    }
+    return QStringList{"--extraintf=" + interfaces, "--rc-unix=" + cheminSocket,
+                       QStringLiteral("--rc-fake-tty")}
+        + reste;
+}
+
+bool actionValide(const QString& action)
+{
+    if (action.isEmpty())
+        return false;
+    for (const QChar c : action)
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-'))
+            return false;
+    return true;
+}
+
+bool commandeValide(const QString& ligne)
+{
+    if (ligne.trimmed().isEmpty())
+        return false;
+    for (const QChar c : ligne)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
+            || c.category() == QChar::Separator_Paragraph)
+            return false;
+    return true;
+}

@@ -1,0 +1,144 @@
+// The real program under Xvfb against the simulated box: first start, close, second start.
+#include "support/FauxBoitier.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+QString xdotool(const QStringList& args)
+{
+    QProcess p;
+    p.start("xdotool", args);
+    p.waitForFinished(5000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+// Id of the first visible window whose title matches, waiting up to ms.
+QString attendreFenetre(const QString& motif, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        const QString id = xdotool({"search", "--onlyvisible", "--name", motif}).section('\n', 0, 0);
+        if (!id.isEmpty())
+            return id;
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+QByteArray lire(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class ProgrammeReel : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+        ASSERT_TRUE(boitier.demarre());
+        env = QProcessEnvironment::systemEnvironment();
+        env.insert("KELMOR_HOME", home.path());
+        env.insert("KELMOR_BOX", boitier.hote());
+        env.insert("KELMOR_SITE", boitier.hote() + "/site");
+        env.insert("KELMOR_PLAYER_HOST", "127.0.0.1");
+        env.remove("QT_QPA_PLATFORM");
+    }
+
+    void lancer()
+    {
+        programme.setProcessEnvironment(env);
+        programme.setProgram(QStringLiteral(KELMOR_BINARY_DIR) + "/kelmor");
+        programme.start();
+        ASSERT_TRUE(programme.waitForStarted(5000));
+    }
+
+    // Ends the program the way the session's end does: no question, everything saved.
+    void terminer()
+    {
+        programme.terminate();
+        ASSERT_TRUE(programme.waitForFinished(15000));
+        EXPECT_EQ(programme.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(programme.exitCode(), 0);
+    }
+
+    void TearDown() override
+    {
+        if (programme.state() != QProcess::NotRunning) {
+            programme.kill();
+            programme.waitForFinished(3000);
+        }
+    }
+
+    FauxBoitier boitier;
+    QTemporaryDir home;
+    QProcessEnvironment env;
+    QProcess programme;
+};
+}  // namespace
+
+TEST_F(ProgrammeReel, FirstStartDownloadsTheListThenASecondStartKeepsTheSettings)
+{
+    const QString ini = home.path() + "/Kelmor.ini";
+    lancer();
+
+    // No channel list yet: the program asks, and Yes (the default button) downloads it.
+    const QString question = attendreFenetre("^Kelmor$", 20000);
+    ASSERT_FALSE(question.isEmpty()) << "the download question did not show";
+    xdotool({"windowfocus", "--sync", question});
+    xdotool({"key", "Return"});
+
+    ASSERT_FALSE(attendreFenetre("^Kelmor - [0-9][0-9]:[0-9][0-9]$", 20000).isEmpty());
+    EXPECT_TRUE(lire(home.path() + "/Kelmor.cfg").startsWith("#EXTM3U"));
+    QByteArray ecrit = lire(ini);
+    EXPECT_TRUE(ecrit.startsWith("VERS=Version 1.4\n"));
+    EXPECT_TRUE(ecrit.contains("\nCHA1=France 2\n"));
+    terminer();
+
+    // Remember another channel; the second start must find it and write it back.
+    ecrit = lire(ini);
+    ecrit.replace("\nCHA0=0\n", "\nCHA0=1\n").replace("\nCHA1=France 2\n", "\nCHA1=Ciné Été\n");
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(ecrit);
+    f.close();
+
+    lancer();
+    ASSERT_FALSE(attendreFenetre("^Kelmor - [0-9][0-9]:[0-9][0-9]$", 20000).isEmpty());
+    EXPECT_TRUE(attendreFenetre("^Kelmor$", 500).isEmpty()) << "no question on a second start";
+    terminer();
+    const QByteArray relu = lire(ini);
+    EXPECT_TRUE(relu.contains("\nCHA0=1\n"));
+    EXPECT_TRUE(relu.contains("\nCHA1=Ciné Été\n"));
+    EXPECT_EQ(relu, ecrit);
+}
+
+TEST_F(ProgrammeReel, ASecondCopySaysSoAndEnds)
+{
+    QFile cfg(home.path() + "/Kelmor.cfg");
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+    cfg.write("#EXTM3U\n#EXTINF:0,2 - France 2\nhttp://127.0.0.1:1/stream/2.ts\n");
+    cfg.close();
+    lancer();
+    ASSERT_FALSE(attendreFenetre("^Kelmor - ", 20000).isEmpty());
+
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(KELMOR_BINARY_DIR) + "/kelmor", {});
+    const QString message = attendreFenetre("^Kelmor$", 20000);
+    ASSERT_FALSE(message.isEmpty());
+    xdotool({"windowfocus", "--sync", message});
+    xdotool({"key", "Return"});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(programme.state(), QProcess::Running);
+    terminer();
+}
