@@ -1,0 +1,242 @@
+#include "engine/DecisionsHorloge.h"
+
+#include "engine/ProgListe.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+
+QString deuxChiffres(qint64 n)
+{
+    return (QStringLiteral("00") + QString::number(n)).right(2);
+}
+
+QString dateHeure(const LigneProgramme& l)
+{
+    return QStringLiteral("le ") + l.date.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" à ")
+           + l.debut.toString(QStringLiteral("HH:mm"));
+}
+
+double fraction(qint64 depuisDebut, qint64 duree)
+{
+    if (duree <= 0)
+        return 1.0;
+    return std::clamp(static_cast<double>(depuisDebut) / static_cast<double>(duree), 0.0, 1.0);
+}
+
+// Plans the next occurrence of the recurrent entry i (already marked "[X]"): the first one
+// whose end is still to come and that overlaps no other entry. An occurrence that would
+// overlap another entry is skipped rather than deleting that entry, and the user is told.
+void replanifier(ProgListe& liste, int i, qint64 minuteMaintenant, std::vector<ActionHorloge>& informations)
+{
+    const LigneProgramme e = liste.ligne(i);
+    LigneProgramme n = e;
+    n.marqueur = u'A';
+    std::optional<LigneProgramme> ecartee;
+    for (;;) {
+        n.date = ProchaineDate(n.date, e.frequence);
+        if (!n.date.isValid())
+            return;
+        if (minuteMaintenant >= n.minuteFin())
+            continue;
+        bool collision = false;
+        for (int j = 0; j < liste.nombre() && !collision; ++j)
+            collision = j != i && liste.ligne(j).chevauche(n);
+        if (!collision)
+            break;
+        if (!ecartee)
+            ecartee = n;
+    }
+    const int k = liste.indexInsertion(n.minuteDebut());
+    liste.inserer(k, n);
+    if (ecartee) {
+        ActionHorloge a{ActionHorloge::Informer};
+        a.texte = QStringLiteral("L'enregistrement récurrent de ") + e.chaine + QStringLiteral(" prévu ")
+                  + dateHeure(*ecartee) + QStringLiteral(" empiète sur une autre programmation.\n")
+                  + QStringLiteral("Il est reporté ") + dateHeure(n) + u'.';
+        informations.push_back(a);
+    }
+}
+
+QStringList decouperArguments(const QString& texte)
+{
+    QStringList args;
+    QString courant;
+    QChar guillemet;  // the quote that opened the current group, null outside one
+    bool present = false;
+    for (const QChar c : texte) {
+        if (guillemet.isNull() && (c == u'"' || c == u'\'')) {
+            guillemet = c;
+            present = true;
+        } else if (c == guillemet) {
+            guillemet = QChar();
+        } else if (guillemet.isNull() && (c == u' ' || c == u'\t')) {
+            if (present)
+                args << courant;
+            courant.clear();
+            present = false;
+        } else {
+            courant += c;
+            present = true;
+        }
+    }
+    if (present)
+        args << courant;
+    return args;
+}
+
+}  // namespace
+
+QString TexteTaille(std::int64_t octets)
+{
+    return QString::number(std::max<std::int64_t>(octets, 0) / 1048576) + QStringLiteral(" Mo");
+}
+
+QString TexteTempsRestant(const QString& texteTaille, qint64 minutesRestantes)
+{
+    const qint64 m = std::max<qint64>(minutesRestantes, 0);
+    return texteTaille + QStringLiteral(" (-- ") + deuxChiffres(m / 60) + u':' + deuxChiffres(m % 60) + u')';
+}
+
+std::optional<QString> AfficherEspaceLibre(std::int64_t octetsLibres)
+{
+    if (octetsLibres < 0)
+        return std::nullopt;
+    const QLocale fr(QLocale::French, QLocale::France);
+    QString s = fr.toString(static_cast<double>(octetsLibres) / 1073741824.0, 'f', 2);
+    const QString virgule = fr.decimalPoint();
+    if (s.endsWith(virgule + QStringLiteral("00")))
+        s.chop(virgule.size() + 2);
+    else if (s.endsWith(u'0'))
+        s.chop(1);
+    return s + QStringLiteral(" Go");
+}
+
+std::optional<double> FractionEspaceLibre(std::int64_t octetsLibres, std::int64_t octetsTotal)
+{
+    if (octetsLibres < 0 || octetsTotal <= 0)
+        return std::nullopt;
+    return fraction(octetsLibres, octetsTotal);
+}
+
+QString AvisExtinction()
+{
+    return QStringLiteral(
+        "L'extinction de l'ordinateur à la fin de cet enregistrement a été programmé par Kelmor. "
+        "Cliquez sur le gros bouton vert [Annuler l'extinction automatique] dans la fenêtre "
+        "d'Kelmor pour interrompre ce processus.");
+}
+
+CommandeProgramme CommandeApresEnregistrement(const QString& programme, const QString& arguments,
+                                              const QString& fichier)
+{
+    const qsizetype p = fichier.lastIndexOf(u'/');
+    qsizetype q = fichier.lastIndexOf(u'.');
+    if (q <= p)
+        q = fichier.size();
+    const QString valeurs[3] = {fichier.left(std::max<qsizetype>(p, 0)), fichier.mid(p + 1, q - p - 1),
+                                fichier.mid(q + 1)};
+    CommandeProgramme c{programme, {}};
+    for (const QString& a : decouperArguments(arguments)) {
+        QString r;
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            if (a.at(i) == u'%' && i + 1 < a.size() && a.at(i + 1) >= u'0' && a.at(i + 1) <= u'2') {
+                r += valeurs[a.at(i + 1).unicode() - u'0'];
+                ++i;
+            } else {
+                r += a.at(i);
+            }
+        }
+        c.arguments << r;
+    }
+    return c;
+}
+
+std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorloge& entree)
+{
+    std::vector<ActionHorloge> actions;
+    const QDate jour = entree.maintenant.date();
+    const QTime heure = entree.maintenant.time();
+    const qint64 seconde = SecondeCivile(jour, heure);
+    const qint64 minute = MinuteCivile(jour, heure);
+
+    if (entree.finEnregistrement
+        && seconde > SecondeCivile(entree.finEnregistrement->date(), entree.finEnregistrement->time()))
+        actions.push_back({ActionHorloge::ArreterEnregistrementManuel});
+
+    for (int i = 0; i < liste.nombre(); ++i) {
+        LigneProgramme e = liste.ligne(i);
+        const qint64 duree = e.secondeFin() - e.secondeDebut();
+        const bool finPassee = seconde > e.secondeFin();
+
+        if (e.marqueur == u'A' && seconde > e.secondeDebut()) {
+            if (finPassee) {
+                // Seen only after its end (the computer slept): nothing left to record.
+                e.marqueur = u'X';
+                liste.remplacer(i, e);
+                if (e.recurrent())
+                    replanifier(liste, i, minute, actions);
+                continue;
+            }
+            e.marqueur = u'E';
+            int k = -1;
+            for (int j = 0; j < entree.chaines.size(); ++j)
+                if (entree.chaines.at(j) == e.chaine)
+                    k = j;
+            if (k < 0) {
+                e.marqueur = u'X';
+                liste.remplacer(i, e);
+                continue;
+            }
+            liste.remplacer(i, e);
+            ActionHorloge a{ActionHorloge::DemarrerProgramme};
+            a.ligne = i;
+            a.indexChaine = k;
+            a.chaine = entree.chaines.at(k);
+            a.progression = fraction(seconde - e.secondeDebut(), duree);
+            actions.push_back(a);
+            continue;
+        }
+        if (!e.enCours())
+            continue;
+
+        const bool arretDemande = e.marqueur == u'S';
+        ActionHorloge suivi{ActionHorloge::SuivreProgramme};
+        suivi.ligne = i;
+        suivi.progression = fraction(seconde - e.secondeDebut(), duree);
+        suivi.texteTaille = entree.tailleFichier >= 0 ? TexteTaille(entree.tailleFichier) : entree.texteTaille;
+        suivi.texte = TexteTempsRestant(suivi.texteTaille, e.minuteFin() - minute);
+        actions.push_back(suivi);
+        if (!arretDemande && !finPassee)
+            continue;
+
+        e.marqueur = u'X';
+        liste.remplacer(i, e);
+        std::vector<ActionHorloge> informations;
+        if (e.recurrent())
+            replanifier(liste, i, minute, informations);
+        ActionHorloge fin{ActionHorloge::TerminerProgramme};
+        fin.ligne = i;
+        actions.push_back(fin);
+        if (entree.programmeApres) {
+            const CommandeProgramme c =
+                CommandeApresEnregistrement(entree.programme, entree.argumentsProgramme, entree.fichierEnregistre);
+            ActionHorloge a{ActionHorloge::LancerProgrammeApres};
+            a.ligne = i;
+            a.programme = c.programme;
+            a.arguments = c.arguments;
+            actions.push_back(a);
+        } else if (entree.extinction && !arretDemande) {
+            ActionHorloge a{ActionHorloge::ProgrammerExtinction};
+            a.ligne = i;
+            a.texte = AvisExtinction();
+            actions.push_back(a);
+        }
+        // Told after the recorder is stopped, so that a message box never keeps it running.
+        actions.insert(actions.end(), informations.begin(), informations.end());
+    }
+    actions.push_back({ActionHorloge::ActualiserTitre});
+    return actions;
+}

@@ -1,0 +1,282 @@
+#include "engine/ProgListe.h"
+
+#include "platform/Dialogues.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString TexteHeuresIdentiques = QStringLiteral("L'heure de début et l'heure de fin sont identiques.");
+const QString TexteFinPassee = QStringLiteral("La fin du programme est déjà passée.");
+const QString TexteEmpiete = QStringLiteral("Ce programme empiète sur une autre programmation.");
+const QString TexteFusionPrecedente = QStringLiteral(
+    "Ce programme empiète avec la programmation de l'émission précédente\n"
+    "sur la même chaîne. Souhaitez-vous fusionner les 2 programmes ?");
+const QString TexteFusionSuivante = QStringLiteral(
+    "Ce programme empiète avec la programmation de l'émission suivante\n"
+    "sur la même chaîne. Souhaitez-vous fusionner les 2 programmes ?");
+// An entry cannot last more than a day: its text holds no end date.
+const QString TexteFusionTropLongue = QStringLiteral(
+    "Les programmes fusionnés dureraient plus de 24 heures.\n"
+    "Ce programme ne peut pas être ajouté.");
+const QString TexteStopper = QStringLiteral("Souhaitez-vous réellement stopper cet enregistrement en cours ?");
+const QString TexteModifier = QStringLiteral(
+    "Les paramètres de programmation vont être modifiés avec ceux du programme\n"
+    "sélectionné et celui-ci va être supprimé de la liste. Modifiez-les puis n'oubliez pas\n"
+    "de les valider en cliquant sur \"+\" pour recréer le programme modifié.\n"
+    "\n"
+    "Souhaitez-vous poursuivre et modifier ce programme ?");
+const QString TexteSupprimerEnCours = QStringLiteral(
+    "Cet enregistrement programmé est en cours.\n"
+    "Souhaitez-vous réellement le stopper et le supprimer ?");
+const QString TexteSupprimerRecurrent = QStringLiteral(
+    "Cet enregistrement programmé est récurrent.\n"
+    "Souhaitez-vous réellement le supprimer ?");
+const QString TexteSupprimerUnique = QStringLiteral("Souhaitez-vous réellement supprimer cet enregistrement ?");
+const QString TexteToutSupprimer = QStringLiteral("Souhaitez-vous effacer la liste et supprimer tous les programmes ?");
+const QString TexteToutSupprimerEnCours = QStringLiteral(
+    "Un enregistrement programmé est en cours.\n"
+    "Souhaitez-vous réellement tout supprimer ?");
+
+QTime alaMinute(const QTime& t)
+{
+    return QTime(t.hour(), t.minute());
+}
+
+}  // namespace
+
+ValeursEditeur ValeursEditeur::Initiales(const QDateTime& maintenant, const QString& chaine)
+{
+    const QTime debut = alaMinute(maintenant.time());
+    return {maintenant.date(), debut, debut.addSecs(2 * 3600), chaine, 0};
+}
+
+ValeursEditeur ValeursEditeur::De(const LigneProgramme& l)
+{
+    return {l.date, l.debut, l.fin, l.chaine, IndexFrequence(l.frequence)};
+}
+
+QStringList ProgListe::textes() const
+{
+    QStringList t;
+    for (const auto& l : lignes_)
+        t << l.texte();
+    return t;
+}
+
+void ProgListe::selectionner(int i)
+{
+    selection_ = (i >= 0 && i < nombre()) ? i : -1;
+}
+
+BoutonsProgramme ProgListe::boutons() const
+{
+    BoutonsProgramme b;
+    if (lignes_.empty())
+        return b;
+    if (selection_ >= 0) {
+        const QChar m = ligne(selection_).marqueur;
+        b.stopper = m == u'E';
+        b.modifier = m == u'A';
+    }
+    b.nettoyer = b.supprimer = b.toutSupprimer = true;
+    return b;
+}
+
+BoutonsProgramme ProgListe::ActualiserBoutonsProgramme()
+{
+    if (!lignes_.empty() && selection_ < 0)
+        selection_ = 0;
+    return boutons();
+}
+
+int ProgListe::indexInsertion(qint64 minuteDebut) const
+{
+    const auto it = std::find_if(lignes_.begin(), lignes_.end(),
+                                 [&](const LigneProgramme& l) { return l.minuteDebut() > minuteDebut; });
+    return static_cast<int>(it - lignes_.begin());
+}
+
+void ProgListe::inserer(int i, const LigneProgramme& l)
+{
+    lignes_.insert(lignes_.begin() + i, l);
+    if (selection_ >= i)
+        ++selection_;
+}
+
+void ProgListe::retirer(int i)
+{
+    lignes_.erase(lignes_.begin() + i);
+    if (selection_ == i)
+        selection_ = -1;
+    else if (selection_ > i)
+        --selection_;
+}
+
+ResultatAjout ProgListe::AjouterProgramme(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
+                                          Dialogues& dialogues)
+{
+    const QChar lettre = LettreFrequence(v.frequence);
+    if (lettre.isNull() || !v.date.isValid() || !v.debut.isValid() || !v.fin.isValid())
+        return {};
+
+    LigneProgramme n;
+    n.date = v.date;
+    n.debut = alaMinute(v.debut);
+    n.fin = alaMinute(v.fin);
+    n.chaine = v.chaine;
+    n.frequence = lettre;
+    if (n.debut == n.fin) {
+        dialogues.information(TexteHeuresIdentiques);
+        return {};
+    }
+    if (lettre == u'L')
+        n.date = JourOuvrable(n.date);
+
+    // Passed entries: a recurrent one moves to its first occurrence still to come.
+    const qint64 minuteMaintenant = MinuteCivile(maintenant.date(), maintenant.time());
+    while (minuteMaintenant >= n.minuteFin()) {
+        if (!n.recurrent()) {
+            if (demander)
+                dialogues.information(TexteFinPassee);
+            return {};
+        }
+        n.date = ProchaineDate(n.date, lettre);
+    }
+
+    const int k = indexInsertion(n.minuteDebut());
+    qint64 debut = n.minuteDebut();
+    qint64 fin = n.minuteFin();
+    QChar marqueur = u'A';
+    bool fusionPrecedent = false, fusionSuivant = false;
+
+    if (k > 0) {
+        const LigneProgramme& p = ligne(k - 1);
+        if (p.minuteFin() >= debut) {
+            if (p.suffixe() != n.suffixe()) {
+                if (demander)
+                    dialogues.information(TexteEmpiete);
+                return {};
+            }
+            if (demander && !dialogues.question(TexteFusionPrecedente))
+                return {};
+            fusionPrecedent = true;
+            // The union of both: a contained entry never shortens the one that holds it.
+            debut = p.minuteDebut();
+            fin = std::max(fin, p.minuteFin());
+            if (p.enCours())
+                marqueur = p.marqueur;
+        }
+    }
+    if (k < nombre()) {
+        const LigneProgramme& s = ligne(k);
+        if (s.minuteDebut() <= fin) {
+            if (s.suffixe() != n.suffixe()) {
+                if (demander)
+                    dialogues.information(TexteEmpiete);
+                return {};
+            }
+            if (demander && !dialogues.question(TexteFusionSuivante))
+                return {};
+            fusionSuivant = true;
+            fin = std::max(fin, s.minuteFin());
+            if (s.enCours())
+                marqueur = s.marqueur;
+        }
+    }
+    if (fin - debut > 1440) {
+        if (demander)
+            dialogues.information(TexteFusionTropLongue);
+        return {};
+    }
+
+    if (fusionPrecedent) {
+        n.date = ligne(k - 1).date;
+        n.debut = ligne(k - 1).debut;
+    }
+    n.fin = QTime(0, 0).addSecs(static_cast<int>(fin % 1440) * 60);
+    // A running entry that is merged keeps its marker and its place: it is extended, never
+    // started a second time.
+    n.marqueur = marqueur;
+
+    int position = k;
+    if (fusionSuivant)
+        retirer(k);
+    if (fusionPrecedent) {
+        retirer(k - 1);
+        position = k - 1;
+    }
+    inserer(position, n);
+    selection_ = position;
+    ActualiserBoutonsProgramme();
+    return {true, demander};
+}
+
+bool ProgListe::Stopper_Click(Dialogues& dialogues)
+{
+    if (selection_ < 0 || ligne(selection_).marqueur != u'E')
+        return false;
+    if (!dialogues.question(TexteStopper))
+        return false;
+    lignes_[static_cast<size_t>(selection_)].marqueur = u'S';
+    return true;
+}
+
+std::optional<ValeursEditeur> ProgListe::Modifier_Click(Dialogues& dialogues)
+{
+    if (selection_ < 0 || ligne(selection_).marqueur != u'A')
+        return std::nullopt;
+    if (!dialogues.question(TexteModifier))
+        return std::nullopt;
+    const ValeursEditeur v = ValeursEditeur::De(ligne(selection_));
+    retirer(selection_);
+    ActualiserBoutonsProgramme();
+    return v;
+}
+
+void ProgListe::supprimerSelection()
+{
+    const int i = selection_;
+    lignes_.erase(lignes_.begin() + i);
+    selection_ = std::min(i, nombre() - 1);
+    ActualiserBoutonsProgramme();
+}
+
+ResultatSuppression ProgListe::SupprimerSelection_Click(Dialogues& dialogues)
+{
+    if (selection_ < 0)
+        return {};
+    const LigneProgramme& e = ligne(selection_);
+    // "[S]" lasts until the next tick; its recorder still runs, like an "[E]" one.
+    const bool enCours = e.enCours();
+    QString question;
+    if (e.marqueur == u'E')
+        question = TexteSupprimerEnCours;
+    else if (e.recurrent())
+        question = TexteSupprimerRecurrent;
+    else if (e.marqueur != u'X')
+        question = TexteSupprimerUnique;
+    if (!question.isEmpty() && !dialogues.question(question))
+        return {};
+    supprimerSelection();
+    return {true, enCours};
+}
+
+ResultatSuppression ProgListe::ToutSupprimer_Click(Dialogues& dialogues)
+{
+    const bool enCours = std::any_of(lignes_.begin(), lignes_.end(),
+                                     [](const LigneProgramme& l) { return l.enCours(); });
+    if (!dialogues.question(enCours ? TexteToutSupprimerEnCours : TexteToutSupprimer))
+        return {};
+    lignes_.clear();
+    selection_ = -1;
+    return {true, enCours};
+}
+
+void ProgListe::Nettoyer_Click()
+{
+    for (int i = nombre() - 1; i >= 0; --i)
+        if (ligne(i).marqueur == u'X')
+            retirer(i);
+    ActualiserBoutonsProgramme();
+}

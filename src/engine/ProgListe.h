@@ -1,0 +1,93 @@
+#pragma once
+#include "engine/LigneProgramme.h"
+
+#include <QDateTime>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+class Dialogues;
+
+// The schedule editor's values: date, start and end pickers, channel label, frequency index.
+struct ValeursEditeur {
+    QDate date;
+    QTime debut;
+    QTime fin;
+    QString chaine;
+    int frequence = 0;  // 0-4, the item of the frequency list
+
+    // What the programming tab shows when it opens: now, now + 2 hours, one-off.
+    static ValeursEditeur Initiales(const QDateTime& maintenant, const QString& chaine);
+    // The values that rebuild the entry (start-up re-add, Modifier).
+    static ValeursEditeur De(const LigneProgramme& ligne);
+    bool operator==(const ValeursEditeur&) const = default;
+};
+
+// Which of the five editor buttons are enabled.
+struct BoutonsProgramme {
+    bool stopper = false;
+    bool modifier = false;
+    bool nettoyer = false;
+    bool supprimer = false;
+    bool toutSupprimer = false;
+    bool operator==(const BoutonsProgramme&) const = default;
+};
+
+struct ResultatAjout {
+    bool ajoute = false;
+    // The add was interactive and succeeded: the caller saves the settings file and then runs
+    // one clock tick, in that order.
+    bool enregistrerPuisHorloge = false;
+};
+
+struct ResultatSuppression {
+    bool supprime = false;
+    // A running scheduled recording lost its entry: the caller runs ChangerEtat(32) and
+    // StopAll_Click. The settings file is to be saved whenever `supprime` is set.
+    bool arreterEnregistrement = false;
+};
+
+// The schedule: entries in ascending order of start, and the selected line.
+class ProgListe {
+public:
+    int nombre() const { return static_cast<int>(lignes_.size()); }
+    const LigneProgramme& ligne(int i) const { return lignes_.at(static_cast<size_t>(i)); }
+    const std::vector<LigneProgramme>& lignes() const { return lignes_; }
+    // The entry texts, for the list's display and the "PROG=" lines.
+    QStringList textes() const;
+
+    int selection() const { return selection_; }
+    void selectionner(int i);  // -1 = none
+
+    // Selects line 0 when there are lines and none is selected; gives the buttons' states.
+    BoutonsProgramme ActualiserBoutonsProgramme();
+    // The buttons' states for the current selection (ProgListe_Click).
+    BoutonsProgramme boutons() const;
+
+    // Adds an entry built from the editor's values. `demander`: interactive (messages and
+    // questions) or silent (start-up re-add). `maintenant` is the current wall-clock time.
+    ResultatAjout AjouterProgramme(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
+                                   Dialogues& dialogues);
+    // Asks, then marks the selected running entry "[S]". True when marked: the caller runs a tick.
+    bool Stopper_Click(Dialogues& dialogues);
+    // Asks, then removes the selected waiting entry and gives its values back to the editor.
+    std::optional<ValeursEditeur> Modifier_Click(Dialogues& dialogues);
+    ResultatSuppression SupprimerSelection_Click(Dialogues& dialogues);
+    ResultatSuppression ToutSupprimer_Click(Dialogues& dialogues);
+    // Removes the finished entries. The caller then saves the settings file.
+    void Nettoyer_Click();
+
+    // Raw edits used by the clock; the selection follows its line (none when it is removed).
+    void inserer(int i, const LigneProgramme& l);
+    void retirer(int i);
+    void remplacer(int i, const LigneProgramme& l) { lignes_.at(static_cast<size_t>(i)) = l; }
+    // Index of the first entry whose start is strictly later than `minuteDebut`.
+    int indexInsertion(qint64 minuteDebut) const;
+
+private:
+    void supprimerSelection();
+
+    std::vector<LigneProgramme> lignes_;
+    int selection_ = -1;
+};

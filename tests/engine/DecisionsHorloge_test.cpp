@@ -1,0 +1,300 @@
+#include "engine/DecisionsHorloge.h"
+#include "engine/ProgListe.h"
+
+#include <QLocale>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+namespace {
+
+using G = ActionHorloge::Genre;
+
+ProgListe liste(const QStringList& textes)
+{
+    ProgListe l;
+    for (const QString& t : textes) {
+        const auto ligne = LigneProgramme::depuisTexte(t);
+        EXPECT_TRUE(ligne.has_value()) << t.toStdString();
+        l.inserer(l.nombre(), *ligne);
+    }
+    return l;
+}
+
+std::vector<G> genres(const std::vector<ActionHorloge>& actions)
+{
+    std::vector<G> g;
+    for (const auto& a : actions)
+        g.push_back(a.genre);
+    return g;
+}
+
+class Tic : public ::testing::Test {
+protected:
+    EntreeHorloge e;
+    ProgListe l;
+
+    Tic() { e.chaines = {"TF1", "France 2", "M6"}; }
+
+    std::vector<ActionHorloge> tic(int jour, int mois, const QTime& heure)
+    {
+        e.maintenant = QDateTime(QDate(2026, mois, jour), heure);
+        return DeciderTicHorloge(l, e);
+    }
+};
+
+}  // namespace
+
+TEST_F(Tic, ManualRecordingStopsAfterItsEndSecond)
+{
+    e.finEnregistrement = QDateTime(QDate(2026, 12, 9), QTime(20, 30));
+    EXPECT_EQ(genres(tic(9, 12, QTime(20, 30, 0))), std::vector<G>{G::ActualiserTitre});
+    EXPECT_EQ(genres(tic(9, 12, QTime(20, 30, 1))), (std::vector<G>{G::ArreterEnregistrementManuel, G::ActualiserTitre}));
+    e.finEnregistrement.reset();
+    EXPECT_EQ(genres(tic(9, 12, QTime(23, 0))), std::vector<G>{G::ActualiserTitre});
+}
+
+TEST_F(Tic, DueEntryStartsWithTheLastChannelOfThatName)
+{
+    e.chaines = {"France 2", "TF1", "France 2", "france 2"};
+    l = liste({"[A] 09/12/2026 20:00 - 22:00 > France 2 (1)", "[A] 09/12/2026 22:30 - 23:00 > TF1 (1)"});
+    EXPECT_EQ(genres(tic(9, 12, QTime(20, 0, 0))), std::vector<G>{G::ActualiserTitre});  // not yet passed
+    EXPECT_EQ(l.ligne(0).marqueur, QChar(u'A'));
+
+    const auto actions = tic(9, 12, QTime(20, 30, 0));
+    ASSERT_EQ(genres(actions), (std::vector<G>{G::DemarrerProgramme, G::ActualiserTitre}));
+    EXPECT_EQ(actions[0].ligne, 0);
+    EXPECT_EQ(actions[0].indexChaine, 2);
+    EXPECT_EQ(actions[0].chaine, "France 2");
+    EXPECT_DOUBLE_EQ(actions[0].progression, 0.25);  // started part-way
+    EXPECT_EQ(l.textes(), (QStringList{"[E] 09/12/2026 20:00 - 22:00 > France 2 (1)",
+                                       "[A] 09/12/2026 22:30 - 23:00 > TF1 (1)"}));
+}
+
+TEST_F(Tic, UnknownChannelEndsTheEntryAndItsSeriesSilently)
+{
+    l = liste({"[A] 09/12/2026 20:00 - 22:00 > Canal Disparu (Q)"});
+    EXPECT_EQ(genres(tic(9, 12, QTime(20, 0, 10))), std::vector<G>{G::ActualiserTitre});
+    EXPECT_EQ(l.textes(), QStringList{"[X] 09/12/2026 20:00 - 22:00 > Canal Disparu (Q)"});
+}
+
+TEST_F(Tic, RunningEntryShowsSizeAndTimeLeft)
+{
+    l = liste({"[E] 09/12/2026 20:00 - 22:00 > TF1 (1)"});
+    e.tailleFichier = 3LL * 1024 * 1024 * 1024;
+    auto actions = tic(9, 12, QTime(20, 45, 30));
+    ASSERT_EQ(genres(actions), (std::vector<G>{G::SuivreProgramme, G::ActualiserTitre}));
+    EXPECT_EQ(actions[0].texte, "3072 Mo (-- 01:15)");
+    EXPECT_EQ(actions[0].texteTaille, "3072 Mo");
+    EXPECT_NEAR(actions[0].progression, 2730.0 / 7200.0, 1e-9);
+
+    // no file yet: the size shown so far stays
+    e.tailleFichier = -1;
+    e.texteTaille = "12 Mo";
+    actions = tic(9, 12, QTime(21, 59, 59));
+    EXPECT_EQ(actions[0].texte, "12 Mo (-- 00:01)");
+    EXPECT_EQ(actions[0].texteTaille, "12 Mo");
+    EXPECT_EQ(l.ligne(0).marqueur, QChar(u'E'));
+
+    // beyond 4 GiB the size keeps counting
+    e.tailleFichier = 5LL * 1024 * 1024 * 1024 + 1048575;
+    EXPECT_EQ(tic(9, 12, QTime(21, 0))[0].texteTaille, "5120 Mo");
+}
+
+TEST_F(Tic, OneOffEntryEndsAfterItsEnd)
+{
+    l = liste({"[E] 09/12/2026 20:00 - 22:00 > TF1 (1)"});
+    EXPECT_EQ(genres(tic(9, 12, QTime(22, 0, 0))), (std::vector<G>{G::SuivreProgramme, G::ActualiserTitre}));
+    const auto actions = tic(9, 12, QTime(22, 0, 1));
+    EXPECT_EQ(genres(actions), (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme, G::ActualiserTitre}));
+    EXPECT_EQ(actions[0].texte, "0 Mo (-- 00:00)");
+    EXPECT_DOUBLE_EQ(actions[0].progression, 1.0);
+    EXPECT_EQ(l.textes(), QStringList{"[X] 09/12/2026 20:00 - 22:00 > TF1 (1)"});
+}
+
+TEST_F(Tic, RecurrentEntriesArePlannedAgain)
+{
+    l = liste({"[E] 11/12/2026 20:00 - 21:00 > TF1 (L)",     // Friday
+               "[E] 11/12/2026 20:00 - 21:00 > M6 (Q)",
+               "[E] 11/12/2026 20:00 - 21:00 > France 2 (H)"});
+    tic(11, 12, QTime(21, 1));
+    EXPECT_EQ(l.textes(), (QStringList{"[X] 11/12/2026 20:00 - 21:00 > TF1 (L)",
+                                       "[X] 11/12/2026 20:00 - 21:00 > M6 (Q)",
+                                       "[X] 11/12/2026 20:00 - 21:00 > France 2 (H)",
+                                       "[A] 12/12/2026 20:00 - 21:00 > M6 (Q)",
+                                       "[A] 14/12/2026 20:00 - 21:00 > TF1 (L)",
+                                       "[A] 18/12/2026 20:00 - 21:00 > France 2 (H)"}));
+}
+
+TEST_F(Tic, MonthlyEntryOfThe31stKeepsTheShorterMonthsLastDay)
+{
+    e.maintenant = QDateTime(QDate(2027, 1, 31), QTime(23, 1));
+    l = liste({"[E] 31/01/2027 22:00 - 23:00 > TF1 (M)"});
+    DeciderTicHorloge(l, e);
+    EXPECT_EQ(l.ligne(1).texte(), "[A] 28/02/2027 22:00 - 23:00 > TF1 (M)");
+    l.Nettoyer_Click();
+    l.remplacer(0, *LigneProgramme::depuisTexte("[E] 28/02/2027 22:00 - 23:00 > TF1 (M)"));
+    e.maintenant = QDateTime(QDate(2027, 2, 28), QTime(23, 1));
+    DeciderTicHorloge(l, e);
+    EXPECT_EQ(l.ligne(1).texte(), "[A] 28/03/2027 22:00 - 23:00 > TF1 (M)");
+}
+
+TEST_F(Tic, OvernightEntryEndsOnTheNextDay)
+{
+    l = liste({"[E] 09/12/2026 23:30 - 00:30 > TF1 (Q)"});
+    EXPECT_EQ(genres(tic(9, 12, QTime(23, 59))), (std::vector<G>{G::SuivreProgramme, G::ActualiserTitre}));
+    EXPECT_EQ(tic(10, 12, QTime(0, 0))[0].texte, "0 Mo (-- 00:30)");
+    tic(10, 12, QTime(0, 30, 1));
+    EXPECT_EQ(l.textes(), (QStringList{"[X] 09/12/2026 23:30 - 00:30 > TF1 (Q)",
+                                       "[A] 10/12/2026 23:30 - 00:30 > TF1 (Q)"}));
+}
+
+TEST_F(Tic, StopRequestEndsKeepsTheSeriesRunsTheProgramButNeverShutsDown)
+{
+    e.extinction = true;
+    l = liste({"[S] 09/12/2026 20:00 - 22:00 > TF1 (Q)"});
+    EXPECT_EQ(genres(tic(9, 12, QTime(20, 30))),
+              (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme, G::ActualiserTitre}));
+    EXPECT_EQ(l.textes(), (QStringList{"[X] 09/12/2026 20:00 - 22:00 > TF1 (Q)",
+                                       "[A] 10/12/2026 20:00 - 22:00 > TF1 (Q)"}));
+
+    l = liste({"[S] 09/12/2026 20:00 - 22:00 > TF1 (Q)"});
+    e.programmeApres = true;
+    e.programme = "/usr/bin/convertir";
+    e.argumentsProgramme = "%1";
+    e.fichierEnregistre = "/home/u/Vidéos/Kelmor TF1.ts";
+    const auto actions = tic(9, 12, QTime(20, 30));
+    ASSERT_EQ(genres(actions), (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme, G::LancerProgrammeApres,
+                                               G::ActualiserTitre}));
+    EXPECT_EQ(actions[2].programme, "/usr/bin/convertir");
+    EXPECT_EQ(actions[2].arguments, QStringList{"Kelmor TF1"});
+}
+
+TEST_F(Tic, EndOfRecordingShutsDownUnlessTheUserProgramRuns)
+{
+    e.extinction = true;
+    l = liste({"[E] 09/12/2026 20:00 - 22:00 > TF1 (1)"});
+    auto actions = tic(9, 12, QTime(22, 0, 5));
+    ASSERT_EQ(genres(actions), (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme, G::ProgrammerExtinction,
+                                               G::ActualiserTitre}));
+    EXPECT_EQ(actions[2].texte,
+              "L'extinction de l'ordinateur à la fin de cet enregistrement a été programmé par Kelmor. "
+              "Cliquez sur le gros bouton vert [Annuler l'extinction automatique] dans la fenêtre d'Kelmor "
+              "pour interrompre ce processus.");
+
+    e.programmeApres = true;
+    l = liste({"[E] 09/12/2026 20:00 - 22:00 > TF1 (1)"});
+    actions = tic(9, 12, QTime(22, 0, 5));
+    EXPECT_EQ(genres(actions), (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme, G::LancerProgrammeApres,
+                                               G::ActualiserTitre}));
+}
+
+TEST_F(Tic, PlannedOccurrenceNeverDeletesAnotherEntry)
+{
+    l = liste({"[E] 09/12/2026 20:00 - 22:00 > TF1 (Q)", "[A] 10/12/2026 21:30 - 23:00 > M6 (1)"});
+    const auto actions = tic(9, 12, QTime(22, 0, 1));
+    EXPECT_EQ(l.textes(), (QStringList{"[X] 09/12/2026 20:00 - 22:00 > TF1 (Q)",
+                                       "[A] 10/12/2026 21:30 - 23:00 > M6 (1)",
+                                       "[A] 11/12/2026 20:00 - 22:00 > TF1 (Q)"}));
+    ASSERT_EQ(genres(actions), (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme, G::Informer,
+                                               G::ActualiserTitre}));
+    EXPECT_EQ(actions[2].texte,
+              "L'enregistrement récurrent de TF1 prévu le 10/12/2026 à 20:00 empiète sur une autre programmation.\n"
+              "Il est reporté le 11/12/2026 à 20:00.");
+}
+
+TEST_F(Tic, FullDayEntryFollowsItselfWithoutRemovingItself)
+{
+    l = liste({"[E] 09/12/2026 20:00 - 20:00 > TF1 (Q)", "[A] 12/12/2026 21:00 - 22:00 > M6 (1)"});
+    const auto actions = tic(10, 12, QTime(20, 0, 1));
+    // the next occurrence touches the one just ended and starts at once
+    EXPECT_EQ(l.textes(), (QStringList{"[X] 09/12/2026 20:00 - 20:00 > TF1 (Q)",
+                                       "[E] 10/12/2026 20:00 - 20:00 > TF1 (Q)",
+                                       "[A] 12/12/2026 21:00 - 22:00 > M6 (1)"}));
+    ASSERT_EQ(genres(actions), (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme, G::DemarrerProgramme,
+                                               G::ActualiserTitre}));
+    EXPECT_EQ(actions[2].ligne, 1);
+    EXPECT_EQ(actions[2].indexChaine, 0);
+}
+
+TEST_F(Tic, WaitingEntrySeenOnlyAfterItsEndIsNotRecorded)
+{
+    l = liste({"[A] 07/12/2026 20:00 - 22:00 > TF1 (1)", "[A] 07/12/2026 22:30 - 23:00 > M6 (Q)"});
+    const auto actions = tic(9, 12, QTime(21, 0));
+    EXPECT_EQ(genres(actions), std::vector<G>{G::ActualiserTitre});
+    // the daily one goes on with the first occurrence still to come
+    EXPECT_EQ(l.textes(), (QStringList{"[X] 07/12/2026 20:00 - 22:00 > TF1 (1)",
+                                       "[X] 07/12/2026 22:30 - 23:00 > M6 (Q)",
+                                       "[A] 09/12/2026 22:30 - 23:00 > M6 (Q)"}));
+}
+
+TEST_F(Tic, RecordingThatOutlivedItsOccurrencesIsPlannedInTheFuture)
+{
+    l = liste({"[E] 07/12/2026 20:00 - 22:00 > TF1 (Q)"});
+    tic(9, 12, QTime(23, 0));
+    EXPECT_EQ(l.ligne(1).texte(), "[A] 10/12/2026 20:00 - 22:00 > TF1 (Q)");
+}
+
+TEST(TicEteHiver, DailyEntryKeepsItsWallClockTimeAcrossDstChanges)
+{
+    const QTimeZone paris("Europe/Paris");
+    if (!paris.isValid())
+        GTEST_SKIP() << "no Europe/Paris time zone data";
+    EntreeHorloge e;
+    e.chaines = {"TF1"};
+    ProgListe l = liste({"[E] 28/03/2026 02:30 - 03:30 > TF1 (Q)"});
+    e.maintenant = QDateTime(QDate(2026, 3, 28), QTime(3, 30, 5), paris);
+    DeciderTicHorloge(l, e);
+    EXPECT_EQ(l.ligne(1).texte(), "[A] 29/03/2026 02:30 - 03:30 > TF1 (Q)");
+    // 02:30 does not exist that night: the entry is due once the clock reads 03:00
+    e.maintenant = QDateTime(QDate(2026, 3, 29), QTime(1, 59, 55), paris).addSecs(10);
+    ASSERT_EQ(e.maintenant.time().hour(), 3);
+    EXPECT_EQ(DeciderTicHorloge(l, e)[0].genre, ActionHorloge::DemarrerProgramme);
+    e.maintenant = QDateTime(QDate(2026, 3, 29), QTime(3, 30, 5), paris);
+    DeciderTicHorloge(l, e);
+    EXPECT_EQ(l.ligne(2).texte(), "[A] 30/03/2026 02:30 - 03:30 > TF1 (Q)");
+
+    l = liste({"[E] 24/10/2026 02:30 - 03:30 > TF1 (Q)"});
+    e.maintenant = QDateTime(QDate(2026, 10, 24), QTime(3, 31), paris);
+    DeciderTicHorloge(l, e);
+    l.Nettoyer_Click();
+    EXPECT_EQ(l.textes(), QStringList{"[A] 25/10/2026 02:30 - 03:30 > TF1 (Q)"});
+    e.maintenant = QDateTime(QDate(2026, 10, 25), QTime(2, 30, 5), paris);
+    EXPECT_EQ(DeciderTicHorloge(l, e)[0].genre, ActionHorloge::DemarrerProgramme);
+    e.maintenant = QDateTime(QDate(2026, 10, 25), QTime(3, 30, 5), paris);
+    DeciderTicHorloge(l, e);
+    EXPECT_EQ(l.ligne(1).texte(), "[A] 26/10/2026 02:30 - 03:30 > TF1 (Q)");
+}
+
+TEST(CommandeApresEnregistrement, PlaceholdersArReplacedOncePerArgument)
+{
+    const QString fichier = "/home/moi/Mes vidéos/Kelmor Canal %2 %0 du 09-12.mpg";
+    const CommandeProgramme c = CommandeApresEnregistrement(
+        "/opt/Mon Outil/conv", "-i \"%0/%1.%2\" --ext=%2 \"\" %3 %%1 -o '%1'", fichier);
+    EXPECT_EQ(c.programme, "/opt/Mon Outil/conv");
+    EXPECT_EQ(c.arguments, (QStringList{"-i", fichier, "--ext=mpg", "", "%3",
+                                        "%Kelmor Canal %2 %0 du 09-12", "-o",
+                                        "Kelmor Canal %2 %0 du 09-12"}));
+    EXPECT_EQ(CommandeApresEnregistrement("p", "'a \"b' \"c 'd\"", "/x.ts").arguments,
+              (QStringList{"a \"b", "c 'd"}));
+    EXPECT_EQ(CommandeApresEnregistrement("p", "  %0   %2  ", "/sansextension").arguments, (QStringList{"", ""}));
+    EXPECT_TRUE(CommandeApresEnregistrement("p", "", "/a/b.ts").arguments.isEmpty());
+}
+
+TEST(TextesHorloge, SizeTimeLeftAndFreeSpace)
+{
+    EXPECT_EQ(TexteTaille(0), "0 Mo");
+    EXPECT_EQ(TexteTaille(1048575), "0 Mo");
+    EXPECT_EQ(TexteTaille(3LL << 30), "3072 Mo");
+    EXPECT_EQ(TexteTempsRestant("5 Mo", 24 * 60), "5 Mo (-- 24:00)");
+    EXPECT_EQ(TexteTempsRestant("5 Mo", 61), "5 Mo (-- 01:01)");
+    EXPECT_EQ(TexteTempsRestant("5 Mo", -1), "5 Mo (-- 00:00)");
+
+    const QString groupe = QLocale(QLocale::French, QLocale::France).groupSeparator();
+    EXPECT_EQ(AfficherEspaceLibre(0), "0 Go");
+    EXPECT_EQ(AfficherEspaceLibre(3LL << 29), "1,5 Go");
+    EXPECT_EQ(AfficherEspaceLibre(50LL << 30), "50 Go");
+    EXPECT_EQ(AfficherEspaceLibre((1234LL << 30) + (1LL << 28)), "1" + groupe + "234,25 Go");
+    EXPECT_EQ(AfficherEspaceLibre(-1), std::nullopt);
+    EXPECT_EQ(FractionEspaceLibre(25, 100), 0.25);
+    EXPECT_EQ(FractionEspaceLibre(25, 0), std::nullopt);
+}
