@@ -6,6 +6,8 @@
 #include "core/DemarrageAutomatique.h"
 #include "engine/CommandesLecteur.h"
 #include "engine/EtatLecteur.h"
+#include "engine/EnregistrementManuel.h"
+#include "engine/Programmation.h"
 #include "engine/Transport.h"
 
 #include <QCoreApplication>
@@ -43,8 +45,20 @@ bool contientOption(const QStringList& arguments, const QString& option)
 }
 
 Application::Application(Plateforme& p, Fenetre& f)
-    : plateforme(p), fenetre(f), transport(std::make_unique<Transport>(*this))
+    : plateforme(p),
+      fenetre(f),
+      transport(std::make_unique<Transport>(*this)),
+      enregistrement(std::make_unique<EnregistrementManuel>(*this)),
+      programmation(std::make_unique<Programmation>(*this))
 {
+}
+
+Application::OperationMoteur::~OperationMoteur()
+{
+    if (--app_.operations_ == 0 && app_.ticEnAttente_) {
+        app_.ticEnAttente_ = false;
+        app_.programmation->Horloge_Timer();
+    }
 }
 
 Application::~Application() = default;
@@ -127,6 +141,7 @@ bool Application::Form_Load(const QStringList& arguments)
         DossierEnregistrement = parametres.dossierEnregistrement;
     }
     AppliquerMigrations(parametres, d);
+    programmation->Recharger(parametres.programmes);
 
     // Last channel: the remembered one (last exact match) or the first.
     int index = -1;
@@ -152,7 +167,7 @@ bool Application::Form_Load(const QStringList& arguments)
     ChangerEtat(EtatLecteur::EtatArret);
     EcrireParametres();
     parametresEcrits_ = true;
-    Horloge_Timer();
+    programmation->Horloge_Timer();
     fenetre.demarrerHorloge();
 
     demarreMinimise_ = contientOption(arguments, "/m");
@@ -221,6 +236,7 @@ bool Application::EcrireParametres()
         parametres.chaine = nomChaineSelectionnee();
     else
         parametres.chaine.clear();
+    parametres.programmes = programmation->liste.textes();
     const QPoint pos = fenetre.position();
     parametres.pos1 = pos.x();
     parametres.pos2 = pos.y();
@@ -240,7 +256,7 @@ void Application::ChangerEtat(int nouvelEtat)
     ChaineEnCours = ChaineEnCoursPour(Etat, ChaineEnCours, nomChaineSelectionnee());
     ActualiserTitre();
     if (Etat == EtatLecteur::EtatArret) {
-        FinEnregistrement.clear();
+        FinEnregistrement = QDateTime();
         if (Muet) {
             Muet = false;
             fenetre.afficherBascules(TV, Muet);
@@ -258,7 +274,11 @@ void Application::ActualiserTitre()
 
 void Application::Horloge_Timer()
 {
-    ActualiserTitre();
+    if (operationEnCours()) {
+        ticEnAttente_ = true;
+        return;
+    }
+    programmation->Horloge_Timer();
 }
 
 void Application::Chaines_Click(int index)
@@ -267,16 +287,13 @@ void Application::Chaines_Click(int index)
         index = -1;
     chaineSelectionnee = index;
     fenetre.selectionnerChaine(index);
+    programmation->editeur.chaine = nomChaineSelectionnee();
 }
 
 bool Application::Form_QueryUnload(bool parUtilisateur)
 {
     // Finished schedule entries go, and everything is saved, whatever happens next.
-    parametres.programmes.erase(
-        std::remove_if(parametres.programmes.begin(), parametres.programmes.end(),
-                       [](const QString& l) { return l.startsWith("[X]"); }),
-        parametres.programmes.end());
-    EcrireParametres();
+    programmation->Nettoyer_Click();
 
     auto& d = plateforme.dialogues;
     if (parUtilisateur) {
@@ -284,7 +301,7 @@ bool Application::Form_QueryUnload(bool parUtilisateur)
             && !d.question("L'enregistrement en cours va être interrompu.\n\n"
                            "Souhaitez-vous réellement quitter Kelmor ?"))
             return false;
-        if (!parametres.programmes.isEmpty()
+        if (programmation->liste.nombre() > 0
             && !d.question("Des enregistrements sont programmés ou en cours.\n\n"
                            "Souhaitez-vous réellement quitter Kelmor ?"))
             return false;

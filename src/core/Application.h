@@ -3,12 +3,15 @@
 #include "core/ListeChaines.h"
 #include "core/Plateforme.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <memory>
 
 class Fenetre;
 class Transport;
+class EnregistrementManuel;
+class Programmation;
 
 // The application object: it owns the data the main window shows and edits, and runs
 // the start-up, the saves and the shut-down. It works on the window only through Fenetre.
@@ -32,8 +35,24 @@ public:
 
     void ChangerEtat(int nouvelEtat);
     void ActualiserTitre();
-    // One tick of the 10-second clock.
+    // The 10-second timer fired. The tick never runs inside another engine operation:
+    // it then waits for that operation to end.
     void Horloge_Timer();
+
+    // Marks an engine operation (a player started or stopped, a schedule change) as running
+    // for the life of the returned object.
+    class OperationMoteur {
+    public:
+        explicit OperationMoteur(Application& a) : app_(a) { ++app_.operations_; }
+        ~OperationMoteur();
+        OperationMoteur(const OperationMoteur&) = delete;
+        OperationMoteur& operator=(const OperationMoteur&) = delete;
+
+    private:
+        Application& app_;
+    };
+    OperationMoteur operationMoteur() { return OperationMoteur(*this); }
+    bool operationEnCours() const { return operations_ > 0; }
     // The selection of the channel list changed (by the user or by code).
     void Chaines_Click(int index);
 
@@ -45,13 +64,15 @@ public:
     int chaineSelectionnee = -1;
     int Etat = 0;
     QString ChaineEnCours;
-    QString FinEnregistrement;
+    QDateTime FinEnregistrement;  // end of the manual recording's chosen duration; invalid = none
     QString DossierProgramme;
     QString DossierEnregistrement;
     QStringList OptionsVLC;
     bool TV = false;    // re-broadcast to the television
     bool Muet = false;  // the player's sound is cut
     std::unique_ptr<Transport> transport;
+    std::unique_ptr<EnregistrementManuel> enregistrement;
+    std::unique_ptr<Programmation> programmation;
 
     QString cheminParametres() const { return DossierProgramme + "Kelmor.ini"; }
     QString cheminListeChaines() const { return DossierProgramme + "Kelmor.cfg"; }
@@ -65,6 +86,8 @@ private:
 
     bool demarreMinimise_ = false;
     bool parametresEcrits_ = false;
+    int operations_ = 0;
+    bool ticEnAttente_ = false;
 };
 
 // Searches the command line's arguments (never the program's own path) for a switch.

@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/EtatLecteur.h"
+#include "engine/ProgListe.h"
 
 #include <QPoint>
 #include <QSize>
@@ -39,4 +40,15 @@ public:
     virtual void afficherPhotoEnCours(bool enCours) = 0;
     // Time-shift buffering bar: step 0 to 30 shows it, -1 hides it.
     virtual void afficherTampon(int etape) = 0;
+    // The manual recording's duration pop-up, placed at the mouse pointer.
+    virtual void afficherDuree(bool visible, const QString& texte, bool annulerActif) = 0;
+    // The schedule list, its selected line and the editor's buttons.
+    virtual void afficherProgrammes(const QStringList& lignes, int selection, const BoutonsProgramme& boutons) = 0;
+    virtual ValeursEditeur lireEditeur() = 0;
+    virtual void ecrireEditeur(const ValeursEditeur& valeurs) = 0;
+    // Progress of the running scheduled recording (0 to 1) and its size and time left.
+    virtual void afficherProgression(double fraction, const QString& texte) = 0;
+    // Free space of the recording drive; fraction < 0 when the total is unknown.
+    virtual void afficherEspaceLibre(const QString& texte, double fraction) = 0;
+    virtual void afficherExtinctionOFF(bool visible) = 0;
 };

@@ -69,6 +69,7 @@ bool Transport::preparerDiffusion()
 void Transport::Play_Click()
 {
     auto& d = app_.plateforme.dialogues;
+    const auto garde = app_.operationMoteur();
     if (app_.Etat & EtatProgramme) {
         d.information(kRefusProgramme);
         return;
@@ -114,14 +115,15 @@ void Transport::RegarderX_Click()
         StopAll_Click();
 }
 
-void Transport::StopAll_Click()
+void Transport::StopAll_Click(bool sansQuestion)
 {
     auto& d = app_.plateforme.dialogues;
+    const auto garde = app_.operationMoteur();
     if (app_.Etat & EtatProgramme) {
         d.information(kRefusProgramme);
         return;
     }
-    if ((app_.Etat & EtatDiffere) && !d.question(kQuestionQuitterDiffere))
+    if ((app_.Etat & EtatDiffere) && !sansQuestion && !d.question(kQuestionQuitterDiffere))
         return;
     if (app_.Etat == EtatArret)
         return;
@@ -132,6 +134,7 @@ void Transport::StopAll_Click()
 
 bool Transport::EnvoyerTouchesLecteur(const QString& action)
 {
+    const auto garde = app_.operationMoteur();
     auto& lecteurs = app_.plateforme.lecteurs;
     const RoleLecteur role = roleVisible();
     if (!lecteurs.enCours(role))
@@ -225,6 +228,7 @@ void Transport::FermerLecteurExterne()
 void Transport::Shift_Click()
 {
     auto& d = app_.plateforme.dialogues;
+    const auto garde = app_.operationMoteur();
     if (app_.Etat & EtatProgramme) {
         d.information(kRefusProgramme);
         return;

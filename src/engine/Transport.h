@@ -14,7 +14,8 @@ public:
     void Play_Click();
     void Regarder_Click() { Play_Click(); }
     void RegarderX_Click();
-    void StopAll_Click();
+    // sansQuestion: leaving time-shift is not asked (a recording starts in its place).
+    void StopAll_Click(bool sansQuestion = false);
     void VolumeM_Click();
     void VolumeP_Click();
     void Mute_Click();
@@ -37,11 +38,12 @@ public:
 
     static const QString kRefusProgramme;
 
-private:
     // Starts a player; tells the user and returns false when it cannot start.
     bool lancer(RoleLecteur role, const QStringList& arguments);
     // Writes and serves the settings page before a re-broadcast. False when it cannot.
     bool preparerDiffusion();
+
+private:
     void supprimerFichier(const QString& chemin);
 
     Application& app_;

@@ -91,6 +91,15 @@ std::int64_t DisqueReel::espaceLibre(const QString& dossier)
     return static_cast<std::int64_t>(info.available);
 }
 
+std::int64_t DisqueReel::espaceTotal(const QString& dossier)
+{
+    std::error_code ec;
+    const auto info = std::filesystem::space(dossier.toStdString(), ec);
+    if (ec)
+        return -1;
+    return static_cast<std::int64_t>(info.capacity);
+}
+
 std::int64_t DisqueReel::tailleFichier(const QString& chemin)
 {
     std::error_code ec;

@@ -41,6 +41,7 @@ private:
 class DisqueReel : public Disque {
 public:
     std::int64_t espaceLibre(const QString& dossier) override;
+    std::int64_t espaceTotal(const QString& dossier) override;
     std::int64_t tailleFichier(const QString& chemin) override;
 };
 

@@ -2,12 +2,16 @@
 
 #include "core/Application.h"
 #include "core/ListeChaines.h"
+#include "engine/EnregistrementManuel.h"
+#include "engine/Programmation.h"
 #include "engine/Transport.h"
+#include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
 #include "shell/Icones.h"
 #include "shell/clsSysTray.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -105,9 +109,28 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
     transport->addWidget(nouveauBouton("Pause", "Pause", " Pause : geler la lecture de cette chaîne "));
     transport->addWidget(nouveauBouton("Snap", "Photo", " Photographier l'image affichée "));
     telecommande->addLayout(transport);
+    // Progress of a scheduled recording, shown only while one runs.
+    progBar_ = new QFrame(this);
+    progBar_->setObjectName("ProgBar");
+    auto* lp = new QVBoxLayout(progBar_);
+    progBar1_ = new QProgressBar(progBar_);
+    progBar1_->setObjectName("ProgBar1");
+    progBar1_->setRange(0, 1000);
+    progBar1_->setTextVisible(false);
+    progTaille_ = new QLabel("0 Mo", progBar_);
+    progTaille_->setObjectName("ProgTaille");
+    lp->addWidget(progBar1_);
+    lp->addWidget(progTaille_);
+    progBar_->hide();
+    telecommande->addWidget(progBar_);
+    telecommande->addWidget(nouveauBouton("Guider", "Programmation", "Programmer des enregistrements"));
     telecommande->addStretch(1);
     telecommande->addWidget(nouveauBouton("Quitter", "Quitter", "Quitter Kelmor"));
     racine->addLayout(telecommande);
+
+    programmation_ = new VoletProgrammation(this);
+    programmation_->hide();
+    racine->addWidget(programmation_, 2);
 
     // Buffering bar of the time-shift, over the other controls while it fills.
     tampon_ = new QFrame(this);
@@ -123,6 +146,42 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
     lt->addWidget(barreTampon_);
     tampon_->resize(260, 70);
     tampon_->hide();
+
+    // The manual recording's duration pop-up.
+    duree_ = new QFrame(this);
+    duree_->setObjectName("DuréeFond");
+    duree_->setFrameShape(QFrame::Box);
+    duree_->setAutoFillBackground(true);
+    auto* ld = new QGridLayout(duree_);
+    texteEnreg_ = new QLabel(duree_);
+    texteEnreg_->setObjectName("TexteEnreg");
+    ld->addWidget(texteEnreg_, 0, 0, 1, 4);
+    const QStringList legendes = {"x", "0:30", "1:00", "1:30", "2:00", "2:30", "3:00", "3:30", "4:00",
+                                  "Annuler la durée définie"};
+    const QStringList bulles = {"Fermer le popup de définition de la durée", "Définir une durée de 30 minutes",
+                                "Définir une durée d'une heure", "Définir une durée d'une heure et demi",
+                                "Définir une durée de 2 heures", "Définir une durée de 2 heures et demi",
+                                "Définir une durée de 3 heures", "Définir une durée de 3 heures et demi",
+                                "Définir une durée de 4 heures",
+                                "Annuler la durée d'enregistrement définie auparavant"};
+    for (int i = 0; i < 10; ++i) {
+        auto* b = new QPushButton(legendes[i], duree_);
+        b->setObjectName(QString("Durée(%1)").arg(i));
+        b->setToolTip(bulles[i]);
+        b->setFlat(true);
+        if (i == 0)
+            ld->addWidget(b, 0, 4);
+        else if (i == 9)
+            ld->addWidget(b, 3, 0, 1, 5);
+        else
+            ld->addWidget(b, 1 + (i - 1) / 4, (i - 1) % 4);
+        connect(b, &QPushButton::clicked, this, [this, i] {
+            if (app_)
+                app_->enregistrement->Duree_Click(i);
+        });
+    }
+    duree_->adjustSize();
+    duree_->hide();
 
     layout()->activate();
     resize(sizeHint().expandedTo(QSize(560, 420)));
@@ -151,7 +210,10 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
     relier("Play", &Transport::Play_Click);
     relier("Regarder", &Transport::Regarder_Click);
     relier("RegarderX", &Transport::RegarderX_Click);
-    relier("StopAll", &Transport::StopAll_Click);
+    connect(bouton("StopAll"), &QPushButton::clicked, this, [this] {
+        if (app_)
+            app_->transport->StopAll_Click();
+    });
     relier("VolumeM", &Transport::VolumeM_Click);
     relier("VolumeP", &Transport::VolumeP_Click);
     relier("Mute", &Transport::Mute_Click);
@@ -160,6 +222,37 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
     relier("Snap", &Transport::Snap_Click);
     relier("Photographier", &Transport::Photographier_Click);
     relier("Shift", &Transport::Shift_Click);
+    auto enregistrer = [this](const char* nom, void (EnregistrementManuel::*action)()) {
+        connect(bouton(nom), &QPushButton::clicked, this, [this, action] {
+            if (app_)
+                (app_->enregistrement.get()->*action)();
+        });
+    };
+    enregistrer("Enregistrer", &EnregistrementManuel::Enregistrer_Click);
+    enregistrer("Rec", &EnregistrementManuel::Rec_Click);
+    enregistrer("EnregistrerX", &EnregistrementManuel::EnregistrerX_Click);
+    connect(bouton("Guider"), &QPushButton::clicked, this, &Fond::Guider_Click);
+    auto programmer = [this](void (VoletProgrammation::*signal)(), void (Programmation::*action)()) {
+        connect(programmation_, signal, this, [this, action] {
+            if (app_)
+                (app_->programmation.get()->*action)();
+        });
+    };
+    programmer(&VoletProgrammation::ajouter, &Programmation::ProgOK_Click);
+    programmer(&VoletProgrammation::stopper, &Programmation::Stopper_Click);
+    programmer(&VoletProgrammation::modifier, &Programmation::Modifier_Click);
+    programmer(&VoletProgrammation::supprimer, &Programmation::SupprimerSelection_Click);
+    programmer(&VoletProgrammation::toutSupprimer, &Programmation::ToutSupprimer_Click);
+    programmer(&VoletProgrammation::nettoyer, &Programmation::Nettoyer_Click);
+    programmer(&VoletProgrammation::annulerExtinction, &Programmation::ExtinctionOFF_Click);
+    connect(programmation_, &VoletProgrammation::ligneChoisie, this, [this](int i) {
+        if (app_)
+            app_->programmation->ProgListe_Click(i);
+    });
+    connect(programmation_, &VoletProgrammation::extinctionChangee, this, [this](bool oui) {
+        if (app_)
+            app_->programmation->Extinction = oui;
+    });
     relier("Pause", &Transport::Pause_Click);
     connect(bouton("ProgChaîne2"), &QPushButton::clicked, chaines_, qOverload<>(&QWidget::setFocus));
     connect(horloge_, &QTimer::timeout, this, [this] {
@@ -203,6 +296,7 @@ void Fond::selectionnerChaine(int index)
     if (app_)
         v = CalculerVueChaine(app_->chaines, index);
     progChaine_->setText(v.progChaine);
+    programmation_->definirChaine(v.progChaine);
     progChaine3_->setText(v.progChaine);
     progChaine2_->setText(v.progChaine2);
     bouton("ChaîneM")->setEnabled(v.precedenteActive);
@@ -225,6 +319,11 @@ void Fond::afficherEtat(const VueEtat& v)
     bouton("RegarderX")->setToolTip(v.infoBulleRegarderX);
     bouton("EnregistrerX")->setToolTip(v.infoBulleEnregistrerX);
     bouton("Photographier")->setEnabled(v.photographierActif);
+    progBar_->setVisible(v.progBarVisible);
+    if (v.remettreProgression) {
+        progBar1_->setValue(0);
+        progTaille_->setText("0 Mo");
+    }
 }
 
 void Fond::definirTitre(const QString& titre)
@@ -367,4 +466,76 @@ void Fond::afficherTampon(int etape)
     tampon_->show();
     tampon_->raise();
     tampon_->repaint();
+}
+
+void Fond::afficherDuree(bool visible, const QString& texte, bool annulerActif)
+{
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w != duree_ && !duree_->isAncestorOf(w) && w->parentWidget() == this)
+            w->setEnabled(!visible);
+    }
+    if (!visible) {
+        duree_->hide();
+        return;
+    }
+    texteEnreg_->setText(texte);
+    duree_->findChild<QPushButton*>("Durée(9)")->setEnabled(annulerActif);
+    duree_->adjustSize();
+    duree_->move(placerPopup(mapFromGlobal(QCursor::pos()), duree_->size(), size()));
+    duree_->show();
+    duree_->raise();
+}
+
+void Fond::Guider_Click()
+{
+    const bool ouvrir = !programmation_->isVisible();
+    if (ouvrir && app_)
+        app_->programmation->InitialiserEditeur();
+    programmation_->setVisible(ouvrir);
+    gras(bouton("Guider"), ouvrir);
+}
+
+void Fond::afficherProgrammes(const QStringList& lignes, int selection, const BoutonsProgramme& boutons)
+{
+    programmation_->afficherListe(lignes, selection, boutons);
+}
+
+ValeursEditeur Fond::lireEditeur()
+{
+    return programmation_->valeurs();
+}
+
+void Fond::ecrireEditeur(const ValeursEditeur& valeurs)
+{
+    programmation_->definirValeurs(valeurs);
+}
+
+void Fond::afficherProgression(double fraction, const QString& texte)
+{
+    progBar1_->setValue(static_cast<int>(std::clamp(fraction, 0.0, 1.0) * 1000));
+    progTaille_->setText(texte);
+}
+
+void Fond::afficherEspaceLibre(const QString& texte, double fraction)
+{
+    programmation_->afficherEspaceLibre(texte, fraction);
+}
+
+void Fond::afficherExtinctionOFF(bool visible)
+{
+    programmation_->afficherExtinctionOFF(visible);
+}
+
+QPoint placerPopup(const QPoint& curseur, const QSize& popup, const QSize& fenetre)
+{
+    // Centred on the pointer, kept 6 pixels from the right edge and 28 from the bottom.
+    int x = curseur.x() - popup.width() / 2;
+    int y = curseur.y() - popup.height() / 2;
+    x = std::max(0, x);
+    y = std::max(0, y);
+    if (x + popup.width() > fenetre.width() - versPixels(90))
+        x = fenetre.width() - versPixels(90) - popup.width();
+    if (y + popup.height() > fenetre.height() - versPixels(420))
+        y = fenetre.height() - versPixels(420) - popup.height();
+    return {x, y};
 }

@@ -12,6 +12,7 @@ class QPushButton;
 class QTimer;
 class QFrame;
 class QProgressBar;
+class VoletProgrammation;
 
 // The main window in its normal form. Controls carry their names as object names.
 class Fond : public QWidget, public Fenetre {
@@ -43,6 +44,18 @@ public:
     void afficherBascules(bool tv, bool muet) override;
     void afficherPhotoEnCours(bool enCours) override;
     void afficherTampon(int etape) override;
+    void afficherDuree(bool visible, const QString& texte, bool annulerActif) override;
+    void afficherProgrammes(const QStringList& lignes, int selection, const BoutonsProgramme& boutons) override;
+    ValeursEditeur lireEditeur() override;
+    void ecrireEditeur(const ValeursEditeur& valeurs) override;
+    void afficherProgression(double fraction, const QString& texte) override;
+    void afficherEspaceLibre(const QString& texte, double fraction) override;
+    void afficherExtinctionOFF(bool visible) override;
+
+    VoletProgrammation* voletProgrammation() const { return programmation_; }
+    QFrame* popupDuree() const { return duree_; }
+    // Opens or closes the side pane with the programming tab.
+    void Guider_Click();
 
     // Opacity steps of the last fade-in (tests read them).
     const std::vector<int>& etapesFondu() const { return etapesFondu_; }
@@ -75,12 +88,21 @@ private:
     QLabel* logo1_ = nullptr;
     QLabel* logo2_ = nullptr;
     QFrame* tampon_ = nullptr;
+    QFrame* duree_ = nullptr;
+    QLabel* texteEnreg_ = nullptr;
+    QFrame* progBar_ = nullptr;
+    QProgressBar* progBar1_ = nullptr;
+    QLabel* progTaille_ = nullptr;
+    VoletProgrammation* programmation_ = nullptr;
     QProgressBar* barreTampon_ = nullptr;
     bool selectionParCode_ = false;
     bool sansQuestion_ = false;
     bool fermetureAcceptee_ = false;
     std::vector<int> etapesFondu_;
 };
+
+// Where the duration pop-up goes in the window: centred on the pointer, inside the window.
+QPoint placerPopup(const QPoint& curseur, const QSize& popup, const QSize& fenetre);
 
 // Twips (15 to a pixel at 96 dpi) to pixels and back.
 inline int versPixels(int twips) { return twips / 15; }

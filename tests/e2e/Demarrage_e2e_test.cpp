@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -18,15 +19,20 @@ QString xdotool(const QStringList& args)
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
-// Id of the first visible window whose title matches, waiting up to ms.
-QString attendreFenetre(const QString& motif, int ms)
+// Id of the first visible window of that process whose title matches, waiting up to ms.
+// Other tests may show their own windows on the same display meanwhile. xdotool's own
+// match also looks at other names of a window, so the title is checked again here.
+QString attendreFenetre(const QProcess& processus, const QString& motif, int ms)
 {
     QElapsedTimer t;
     t.start();
+    const QString pid = QString::number(processus.processId());
+    const QRegularExpression titre(motif);
     while (t.elapsed() < ms) {
-        const QString id = xdotool({"search", "--onlyvisible", "--name", motif}).section('\n', 0, 0);
-        if (!id.isEmpty())
-            return id;
+        const QStringList ids = xdotool({"search", "--onlyvisible", "--pid", pid, "--name", motif}).split('\n');
+        for (const QString& id : ids)
+            if (!id.isEmpty() && titre.match(xdotool({"getwindowname", id})).hasMatch())
+                return id;
         QThread::msleep(100);
     }
     return {};
@@ -91,12 +97,12 @@ TEST_F(ProgrammeReel, FirstStartDownloadsTheListThenASecondStartKeepsTheSettings
     lancer();
 
     // No channel list yet: the program asks, and Yes (the default button) downloads it.
-    const QString question = attendreFenetre("^Kelmor$", 20000);
+    const QString question = attendreFenetre(programme, "^Kelmor$", 20000);
     ASSERT_FALSE(question.isEmpty()) << "the download question did not show";
     xdotool({"windowfocus", "--sync", question});
     xdotool({"key", "Return"});
 
-    ASSERT_FALSE(attendreFenetre("^Kelmor - [0-9][0-9]:[0-9][0-9]$", 20000).isEmpty());
+    ASSERT_FALSE(attendreFenetre(programme, "^Kelmor - [0-9][0-9]:[0-9][0-9]$", 20000).isEmpty());
     EXPECT_TRUE(lire(home.path() + "/Kelmor.cfg").startsWith("#EXTM3U"));
     QByteArray ecrit = lire(ini);
     EXPECT_TRUE(ecrit.startsWith("VERS=Version 1.4\n"));
@@ -112,8 +118,8 @@ TEST_F(ProgrammeReel, FirstStartDownloadsTheListThenASecondStartKeepsTheSettings
     f.close();
 
     lancer();
-    ASSERT_FALSE(attendreFenetre("^Kelmor - [0-9][0-9]:[0-9][0-9]$", 20000).isEmpty());
-    EXPECT_TRUE(attendreFenetre("^Kelmor$", 500).isEmpty()) << "no question on a second start";
+    ASSERT_FALSE(attendreFenetre(programme, "^Kelmor - [0-9][0-9]:[0-9][0-9]$", 20000).isEmpty());
+    EXPECT_TRUE(attendreFenetre(programme, "^Kelmor$", 500).isEmpty()) << "no question on a second start";
     terminer();
     const QByteArray relu = lire(ini);
     EXPECT_TRUE(relu.contains("\nCHA0=1\n"));
@@ -128,12 +134,12 @@ TEST_F(ProgrammeReel, ASecondCopySaysSoAndEnds)
     cfg.write("#EXTM3U\n#EXTINF:0,2 - France 2\nhttp://127.0.0.1:1/stream/2.ts\n");
     cfg.close();
     lancer();
-    ASSERT_FALSE(attendreFenetre("^Kelmor - ", 20000).isEmpty());
+    ASSERT_FALSE(attendreFenetre(programme, "^Kelmor - ", 20000).isEmpty());
 
     QProcess second;
     second.setProcessEnvironment(env);
     second.start(QStringLiteral(KELMOR_BINARY_DIR) + "/kelmor", {});
-    const QString message = attendreFenetre("^Kelmor$", 20000);
+    const QString message = attendreFenetre(second, "^Kelmor$", 20000);
     ASSERT_FALSE(message.isEmpty());
     xdotool({"windowfocus", "--sync", message});
     xdotool({"key", "Return"});

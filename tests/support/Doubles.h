@@ -116,7 +116,9 @@ class FauxDisque : public Disque {
 public:
     std::int64_t libre = 50LL * 1024 * 1024 * 1024;
     std::map<QString, std::int64_t> tailles;
+    std::int64_t total = 500LL * 1024 * 1024 * 1024;
     std::int64_t espaceLibre(const QString&) override { return libre; }
+    std::int64_t espaceTotal(const QString&) override { return total; }
     std::int64_t tailleFichier(const QString& c) override
     {
         auto it = tailles.find(c);
