@@ -4,7 +4,9 @@
 #include "shell/Fond.h"
 #include "support/Doubles.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>

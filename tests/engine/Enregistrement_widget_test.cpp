@@ -1,0 +1,262 @@
+#include "engine/EnregistrementManuel.h"
+#include "engine/Programmation.h"
+#include "engine/Transport.h"
+#include "panes/VoletProgrammation.h"
+#include "support/BancApplication.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct BancEnregistrement : BancApplication {
+    explicit BancEnregistrement(const QByteArray& ini = {})
+    {
+        installerVlc();
+        ecrire("Kelmor.cfg", playlist({"TF1", "France 2", "M6"}));
+        if (!ini.isEmpty())
+            ecrire("Kelmor.ini", ini);
+        EXPECT_TRUE(demarrer());
+        dialogues.messages.clear();
+    }
+    EnregistrementManuel& e() { return *app->enregistrement; }
+    Programmation& prog() { return *app->programmation; }
+    QPushButton* duree(int i) { return fond->popupDuree()->findChild<QPushButton*>(QString("Durée(%1)").arg(i)); }
+    void avancer(int secondes) { horloge.maintenantValeur = horloge.maintenantValeur.addSecs(secondes); }
+    QStringList programmes() const { return app->programmation->liste.textes(); }
+};
+}  // namespace
+
+TEST(EnregistrementManuel, StartsARecorderIntoTheRecordingFolder)
+{
+    BancEnregistrement b("DISP=0\n");
+    b.fond->bouton("Enregistrer")->click();
+    EXPECT_EQ(b.app->Etat, 2);
+    ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
+    const auto& l = b.lecteurs.lancements[0];
+    EXPECT_EQ(l.role, RoleLecteur::Enregistreur);
+    EXPECT_EQ(l.arguments.mid(0, 2), QStringList({"-I", "dummy"}));  // DISP unticked: hidden
+    EXPECT_TRUE(l.arguments.join(' ').contains(b.app->DossierEnregistrement + "Kelmor 2026-12-09 20-00-00 TF1."));
+    EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:00 - TF1 (enregistrement manuel)");
+    EXPECT_TRUE(b.fond->bouton("EnregistrerX")->isEnabled());
+}
+
+TEST(EnregistrementManuel, ScheduledRecordingRefusesIt)
+{
+    BancEnregistrement b;
+    b.app->ChangerEtat(16);
+    b.e().Rec_Click();
+    EXPECT_EQ(b.dialogues.textes(), QStringList{Transport::kRefusProgramme});
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+}
+
+TEST(EnregistrementManuel, SameChannelOpensTheDurationPopUp)
+{
+    BancEnregistrement b;
+    b.e().Rec_Click();
+    b.e().Rec_Click();
+    EXPECT_TRUE(b.fond->popupDuree()->isVisibleTo(b.fond.get()));
+    EXPECT_EQ(b.fond->popupDuree()->findChild<QLabel*>("TexteEnreg")->text(),
+              "Aucune durée n'a été définie actuellement.");
+    EXPECT_FALSE(b.duree(9)->isEnabled());
+    EXPECT_FALSE(b.fond->bouton("Enregistrer")->isEnabled());  // the window behind is disabled
+
+    b.avancer(45 * 60);
+    b.duree(2)->click();  // "1:00", counted from the choice
+    EXPECT_FALSE(b.fond->popupDuree()->isVisibleTo(b.fond.get()));
+    EXPECT_TRUE(b.fond->bouton("Enregistrer")->isEnabled());
+    EXPECT_EQ(b.app->FinEnregistrement, b.horloge.maintenantValeur.addSecs(3600));
+
+    b.e().Rec_Click();
+    EXPECT_TRUE(b.duree(9)->isEnabled());
+    b.duree(9)->click();
+    EXPECT_FALSE(b.app->FinEnregistrement.isValid());
+    EXPECT_EQ(b.app->Etat, 2);
+    EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
+}
+
+TEST(EnregistrementManuel, TimeLeftText)
+{
+    const QDateTime maintenant(QDate(2026, 12, 9), QTime(20, 0));
+    EXPECT_EQ(TexteDureeRestante(maintenant.addSecs(3600 + 5 * 60 + 9), maintenant),
+              "Durée d'enregistrement restante : 01:05:09");
+    EXPECT_EQ(TexteDureeRestante(maintenant.addSecs(-30), maintenant), "Durée d'enregistrement restante : 00:00:00");
+}
+
+TEST(EnregistrementManuel, PopUpStaysInsideTheWindow)
+{
+    const QSize popup(100, 60), fenetre(800, 600);
+    EXPECT_EQ(placerPopup({400, 300}, popup, fenetre), QPoint(350, 270));
+    EXPECT_EQ(placerPopup({10, 10}, popup, fenetre), QPoint(0, 0));
+    EXPECT_EQ(placerPopup({799, 599}, popup, fenetre), QPoint(800 - 6 - 100, 600 - 28 - 60));
+}
+
+TEST(EnregistrementManuel, AnotherChannelAsksAndNoKeepsTheRecording)
+{
+    BancEnregistrement b;
+    b.e().Rec_Click();
+    b.app->Chaines_Click(2);
+    b.e().Rec_Click();
+    EXPECT_EQ(b.dialogues.textes(),
+              QStringList{"L'enregistrement en cours va être interrompu\npour enregistrer une autre chaîne.\n\n"
+                          "Souhaitez-vous poursuivre ?"});
+    EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
+
+    b.dialogues.reponses = {true};
+    b.e().Rec_Click();
+    EXPECT_EQ(b.lecteurs.lancements.size(), 2u);
+    EXPECT_EQ(b.app->ChaineEnCours, "M6");
+    EXPECT_EQ(b.app->Etat, 2);
+}
+
+TEST(EnregistrementManuel, FromTimeShiftOnlyOneQuestionIsAsked)
+{
+    BancEnregistrement b;
+    b.app->transport->Shift_Click();
+    ASSERT_EQ(b.app->Etat, 5);
+    b.dialogues.reponses = {true};
+    b.e().Rec_Click();
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.app->Etat, 2);
+    EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
+    EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
+}
+
+TEST(EnregistrementManuel, StopOnlyWhileRecordingAndTheClockEndsAChosenDuration)
+{
+    BancEnregistrement b;
+    b.e().EnregistrerX_Click();
+    EXPECT_EQ(b.lecteurs.fermeturesTotales, 0);
+
+    b.e().Rec_Click();
+    b.e().Rec_Click();
+    b.duree(1)->click();  // 30 minutes
+    b.avancer(30 * 60);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.app->Etat, 2);  // not passed by a whole second yet
+    b.avancer(1);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.app->Etat, 0);
+    EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
+    EXPECT_FALSE(b.app->FinEnregistrement.isValid());
+}
+
+TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
+{
+    BancEnregistrement b("AUTR=1\nAUTP=/usr/bin/traiter\nAUTL=\"%0\" %1.%2\n");
+    b.fond->Guider_Click();
+    VoletProgrammation* v = b.fond->voletProgrammation();
+    ValeursEditeur e = b.fond->lireEditeur();
+    EXPECT_EQ(e.date, QDate(2026, 12, 9));
+    EXPECT_EQ(e.debut, QTime(20, 0));
+    EXPECT_EQ(e.fin, QTime(22, 0));
+    EXPECT_EQ(e.chaine, "TF1");
+    e.debut = QTime(20, 5);
+    e.fin = QTime(20, 35);
+    e.frequence = 1;  // daily
+    b.fond->ecrireEditeur(e);
+    v->findChild<QPushButton*>("ProgOK")->click();
+    EXPECT_EQ(b.programmes(), QStringList{"[A] 09/12/2026 20:05 - 20:35 > TF1 (Q)"});
+    EXPECT_TRUE(QString::fromUtf8(b.lire("Kelmor.ini")).contains("\nPROG=[A] 09/12/2026 20:05 - 20:35 > TF1 (Q)\n"));
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+
+    // Due: a hidden recorder starts, whatever the display option.
+    b.avancer(5 * 60);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.app->Etat, 0);  // a start has passed only one second after it
+    b.avancer(1);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.app->Etat, 16);
+    ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
+    EXPECT_EQ(b.lecteurs.lancements[0].arguments.mid(0, 2), QStringList({"-I", "dummy"}));
+    EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:05 - TF1 (enregistrement automatique)");  // 20:05:01
+    EXPECT_TRUE(b.fond->findChild<QFrame*>("ProgBar")->isVisibleTo(b.fond.get()));
+    EXPECT_TRUE(b.programmes()[0].startsWith("[E]"));
+
+    // Manual operations are refused meanwhile.
+    b.app->transport->Play_Click();
+    EXPECT_EQ(b.dialogues.textes().last(), Transport::kRefusProgramme);
+
+    // The size shows while it runs.
+    const QString fichier = b.app->programmation->FichierEnregistre;
+    b.disque.tailles[fichier] = 3LL * 1024 * 1024 * 1024;
+    b.avancer(60);
+    b.app->Horloge_Timer();
+    EXPECT_TRUE(b.fond->findChild<QLabel*>("ProgTaille")->text().startsWith("3072 Mo (-- 00:"));
+
+    // Ended: the recorder goes, the next occurrence is planned and the user's program runs.
+    b.avancer(30 * 60);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.app->Etat, 0);
+    EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
+    EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 20:05 - 20:35 > TF1 (Q)",
+                                           "[A] 10/12/2026 20:05 - 20:35 > TF1 (Q)"}));
+    ASSERT_EQ(b.systeme.programmes.size(), 1u);
+    const QFileInfo f(fichier);
+    EXPECT_EQ(b.systeme.programmes[0].first, "/usr/bin/traiter");
+    EXPECT_EQ(b.systeme.programmes[0].second,
+              QStringList({f.absolutePath(), f.completeBaseName() + "." + f.suffix()}));
+    EXPECT_TRUE(b.systeme.arrets.isEmpty());
+}
+
+TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
+    ASSERT_EQ(b.app->Etat, 16);  // the first tick at start-up started it
+    b.fond->Guider_Click();
+    b.fond->voletProgrammation()->findChild<QCheckBox*>("Extinction")->setChecked(true);
+    b.avancer(31 * 60);
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.systeme.arrets.size(), 1);
+    QPushButton* annuler = b.fond->voletProgrammation()->findChild<QPushButton*>("ExtinctionOFF");
+    EXPECT_TRUE(annuler->isVisibleTo(b.fond.get()));
+    annuler->click();
+    EXPECT_EQ(b.systeme.annulations, 1);
+    EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
+}
+
+TEST(Programmation, DueEntryStopsTimeShiftWithoutAQuestion)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 20:02 - 20:30 > M6 (1)\n");
+    b.app->transport->Shift_Click();
+    ASSERT_EQ(b.app->Etat, 5);
+    b.avancer(121);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.app->Etat, 16);
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
+}
+
+TEST(Programmation, TheClockWaitsForARunningOperation)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 20:02 - 20:30 > M6 (1)\n");
+    b.avancer(121);
+    {
+        const auto garde = b.app->operationMoteur();
+        b.app->Horloge_Timer();
+        EXPECT_EQ(b.app->Etat, 0);
+    }
+    EXPECT_EQ(b.app->Etat, 16);
+}
+
+TEST(Programmation, StoredEntriesGoThroughTheAddRulesAtStart)
+{
+    BancEnregistrement b(
+        "PROG=[X] 01/12/2026 20:00 - 21:00 > TF1 (1)\n"
+        "PROG=[E] 12/12/2026 20:00 - 21:00 > TF1 (1)\n"
+        "PROG=[A] 12/12/2026 20:00 - 21:00 > TF1 (1)\n"
+        "PROG=[A] 18/11/2026 06:00 - 07:00 > M6 (H)\n");
+    EXPECT_EQ(b.programmes(), QStringList({"[A] 12/12/2026 20:00 - 21:00 > TF1 (1)",
+                                           "[A] 16/12/2026 06:00 - 07:00 > M6 (H)"}));
+}
+
+TEST(Programmation, DeletingTheRunningEntryStopsItsRecorder)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
+    ASSERT_EQ(b.app->Etat, 16);
+    b.fond->Guider_Click();
+    b.dialogues.reponses = {true};
+    b.fond->voletProgrammation()->findChild<QPushButton*>("SupprimerSélection")->click();
+    EXPECT_EQ(b.app->Etat, 0);
+    EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
+    EXPECT_TRUE(b.programmes().isEmpty());
+    EXPECT_FALSE(QString::fromUtf8(b.lire("Kelmor.ini")).contains("PROG="));
+}

@@ -1,0 +1,117 @@
+#include "support/BancReel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTcpServer>
+
+#include <unistd.h>
+
+int portLibre()
+{
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+bool attendreQue(const std::function<bool()>& condition, int ms)
+{
+    HorlogeReelle h;
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        if (condition())
+            return true;
+        h.attendre(100);
+    }
+    return condition();
+}
+
+namespace {
+QString ffprobe(const QString& entree, const QString& fichier)
+{
+    QProcess p;
+    p.start("ffprobe", {"-v", "error", "-show_entries", entree, "-of", "default=nw=1:nk=1", fichier});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+}  // namespace
+
+QString ffprobeFormat(const QString& fichier)
+{
+    return ffprobe("format=format_name", fichier);
+}
+
+double ffprobeDuree(const QString& fichier)
+{
+    bool ok = false;
+    const double d = ffprobe("format=duration", fichier).toDouble(&ok);
+    return ok ? d : -1;
+}
+
+int processusContenant(const QString& texte)
+{
+    int n = 0;
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+        bool ok = false;
+        pid.toInt(&ok);
+        if (!ok)
+            continue;
+        QFile f("/proc/" + pid + "/cmdline");
+        if (f.open(QIODevice::ReadOnly) && f.readAll().contains(texte.toUtf8()))
+            ++n;
+    }
+    return n;
+}
+
+void BancReel::SetUp()
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "vlc refuses to run as root";
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    vlc = QStandardPaths::findExecutable("vlc");
+    if (vlc.isEmpty())
+        GTEST_SKIP() << "vlc is not installed";
+    ASSERT_TRUE(boitier.demarre());
+    ASSERT_TRUE(boitier.attendreMedia(30000));
+    dossiers.path["vlc"] = vlc;
+    portUdp = portLibre();
+    portReglages = portLibre();
+    qputenv("KELMOR_PORT_REGLAGES", QByteArray::number(portReglages));
+    adresses.boitier = boitier.hote();
+    adresses.lecteurBoitier = "127.0.0.1:" + QString::number(portUdp);
+    lecteurs = std::make_unique<LecteursVlc>(dossiers.programme());
+    plateforme = std::make_unique<Plateforme>(
+        Plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, *lecteurs, page, adresses});
+    app = std::make_unique<Application>(*plateforme, fond);
+    fond.setApplication(app.get());
+}
+
+void BancReel::demarrer(const QByteArray& ini)
+{
+    QFile f(dossiers.programme() + "Kelmor.ini");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("TRAN=0\nMONO=1\n" + ini);
+    f.close();
+    dialogues.reponses = {true};  // download the channel list
+    ASSERT_TRUE(app->Form_Load({"kelmor"}));
+    ASSERT_EQ(app->chaines.taille(), 4);
+    dialogues.messages.clear();
+}
+
+void BancReel::TearDown()
+{
+    if (lecteurs)
+        lecteurs->fermerTous();
+    if (app)
+        fond.setApplication(nullptr);
+    qunsetenv("KELMOR_PORT_REGLAGES");
+}
+
+QString BancReel::prefixeSocket() const
+{
+    return QFileInfo(lecteurs->cheminSocket(RoleLecteur::Regarder)).fileName().section('-', 0, 2);
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The real application on the real platform (vlc, loopback HTTP, files) with the simulated
+// box, for end-to-end tests. Questions are answered by the test; the clock can be moved.
+#include "core/Application.h"
+#include "engine/Transport.h"
+#include "platform/ClientWebQt.h"
+#include "platform/LecteursVlc.h"
+#include "platform/PageReglagesHttp.h"
+#include "platform/PlateformeReelle.h"
+#include "shell/Fond.h"
+#include "support/Doubles.h"
+#include "support/FauxBoitier.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+int portLibre();
+
+// Waits, letting events run, until the condition holds or ms pass.
+bool attendreQue(const std::function<bool()>& condition, int ms);
+
+// Container name and duration (seconds) as ffprobe reads them; "" and -1 when it cannot.
+QString ffprobeFormat(const QString& fichier);
+double ffprobeDuree(const QString& fichier);
+
+// Processes whose command line holds the text (our players carry their socket's name).
+int processusContenant(const QString& texte);
+
+// Real time, moved by a settable offset.
+class HorlogeDecalee : public HorlogeReelle {
+public:
+    qint64 decalageSecondes = 0;
+    QDateTime maintenant() override { return HorlogeReelle::maintenant().addSecs(decalageSecondes); }
+};
+
+class BancReel : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Writes the settings file, then starts the program (the channel list is downloaded).
+    void demarrer(const QByteArray& ini);
+    QString prefixeSocket() const;
+
+    QString vlc;
+    FauxBoitier boitier;
+    FauxDialogues dialogues;
+    ClientWebQt web;
+    FauxDossiers dossiers;
+    FauxShell shell;
+    HorlogeDecalee horloge;
+    FausseInstance instance;
+    DisqueReel disque;
+    FauxSysteme systeme;
+    PageReglagesHttp page;
+    Adresses adresses;
+    int portUdp = 0, portReglages = 0;
+    std::unique_ptr<LecteursVlc> lecteurs;
+    std::unique_ptr<Plateforme> plateforme;
+    Fond fond;
+    std::unique_ptr<Application> app;
+};
