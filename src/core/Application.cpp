@@ -55,7 +55,17 @@ Application::Application(Plateforme& p, Fenetre& f)
 
 Application::OperationMoteur::~OperationMoteur()
 {
-    if (--app_.operations_ == 0 && app_.ticEnAttente_) {
+    if (--app_.operations_ != 0)
+        return;
+    // A close asked in the middle of the operation comes first: it stops every player.
+    if (app_.fermetureEnAttente_ != Fermeture::Aucune) {
+        const bool sansQuestion = app_.fermetureEnAttente_ == Fermeture::SansQuestion;
+        app_.fermetureEnAttente_ = Fermeture::Aucune;
+        app_.ticEnAttente_ = false;
+        app_.fenetre.fermer(sansQuestion);
+        return;
+    }
+    if (app_.ticEnAttente_ && !app_.ferme_) {
         app_.ticEnAttente_ = false;
         app_.programmation->Horloge_Timer();
     }
@@ -89,8 +99,11 @@ bool Application::Form_Load(const QStringList& arguments)
             "dossier Mes documents (vos vidéos et photos ne seront pas effacées).\n\n"
             "Souhaitez-vous effectuer cette réinitialisation ?");
         if (oui) {
-            QFile::remove(cheminParametres());
-            d.information("Les paramètres d'Kelmor ont été réinitialisés.");
+            if (QFileInfo::exists(cheminParametres()) && !QFile::remove(cheminParametres()))
+                d.exclamation("Les paramètres d'Kelmor n'ont pas pu être réinitialisés :\n"
+                              "le fichier " + cheminParametres() + " n'a pas pu être supprimé.");
+            else
+                d.information("Les paramètres d'Kelmor ont été réinitialisés.");
         } else {
             d.information("Les paramètres d'Kelmor n'ont pas été réinitialisés.");
         }
@@ -274,6 +287,8 @@ void Application::ActualiserTitre()
 
 void Application::Horloge_Timer()
 {
+    if (ferme_)
+        return;
     if (operationEnCours()) {
         ticEnAttente_ = true;
         return;
@@ -292,6 +307,14 @@ void Application::Chaines_Click(int index)
 
 bool Application::Form_QueryUnload(bool parUtilisateur)
 {
+    // Closing in the middle of an operation (a player starting, a wait) would leave the
+    // operation to go on after the players were stopped: the close waits for its end.
+    if (operationEnCours()) {
+        if (fermetureEnAttente_ != Fermeture::SansQuestion)
+            fermetureEnAttente_ = parUtilisateur ? Fermeture::ParUtilisateur : Fermeture::SansQuestion;
+        return false;
+    }
+    const auto garde = operationMoteur();
     // Finished schedule entries go, and everything is saved, whatever happens next.
     programmation->Nettoyer_Click();
 
@@ -311,6 +334,7 @@ bool Application::Form_QueryUnload(bool parUtilisateur)
         transport->FermerLecteurExterne();
     nettoyerInstantanes();
     ecrireDemarrageAutomatique();
+    ferme_ = true;
     return true;
 }
 

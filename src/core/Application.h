@@ -87,6 +87,9 @@ private:
     bool demarreMinimise_ = false;
     bool parametresEcrits_ = false;
     int operations_ = 0;
+    bool ferme_ = false;  // the close went through: no tick may start anything any more
+    enum class Fermeture { Aucune, ParUtilisateur, SansQuestion };
+    Fermeture fermetureEnAttente_ = Fermeture::Aucune;
     bool ticEnAttente_ = false;
 };
 

@@ -47,6 +47,8 @@ void Programmation::ProgOK_Click()
 
 void Programmation::Stopper_Click()
 {
+    // No tick may end the entry while the question is open.
+    const auto garde = app_.operationMoteur();
     if (liste.Stopper_Click(app_.plateforme.dialogues)) {
         rafraichir();
         Horloge_Timer();
@@ -55,6 +57,7 @@ void Programmation::Stopper_Click()
 
 void Programmation::Modifier_Click()
 {
+    const auto garde = app_.operationMoteur();
     if (const auto v = liste.Modifier_Click(app_.plateforme.dialogues)) {
         editeur = *v;
         app_.fenetre.ecrireEditeur(editeur);
@@ -68,10 +71,8 @@ void Programmation::arreterProgramme()
     app_.transport->StopAll_Click();
 }
 
-void Programmation::SupprimerSelection_Click()
+void Programmation::apresSuppression(const ResultatSuppression& r)
 {
-    const auto garde = app_.operationMoteur();
-    const ResultatSuppression r = liste.SupprimerSelection_Click(app_.plateforme.dialogues);
     if (r.arreterEnregistrement)
         arreterProgramme();
     rafraichir();
@@ -79,15 +80,16 @@ void Programmation::SupprimerSelection_Click()
         app_.EcrireParametres();
 }
 
+void Programmation::SupprimerSelection_Click()
+{
+    const auto garde = app_.operationMoteur();
+    apresSuppression(liste.SupprimerSelection_Click(app_.plateforme.dialogues));
+}
+
 void Programmation::ToutSupprimer_Click()
 {
     const auto garde = app_.operationMoteur();
-    const ResultatSuppression r = liste.ToutSupprimer_Click(app_.plateforme.dialogues);
-    if (r.arreterEnregistrement)
-        arreterProgramme();
-    rafraichir();
-    if (r.supprime)
-        app_.EcrireParametres();
+    apresSuppression(liste.ToutSupprimer_Click(app_.plateforme.dialogues));
 }
 
 void Programmation::Nettoyer_Click()
@@ -129,7 +131,21 @@ void Programmation::InitialiserEditeur()
 
 void Programmation::Horloge_Timer()
 {
-    const auto garde = app_.operationMoteur();
+    // Nobody may be there to answer: what the tick has to say is shown once it is over,
+    // so that an open message never holds the clock.
+    QStringList exclamations, informations;
+    {
+        const auto garde = app_.operationMoteur();
+        tic(exclamations, informations);
+    }
+    for (const QString& m : exclamations)
+        app_.plateforme.dialogues.exclamation(m);
+    for (const QString& m : informations)
+        app_.plateforme.dialogues.information(m);
+}
+
+void Programmation::tic(QStringList& exclamations, QStringList& informations)
+{
     auto& p = app_.plateforme;
     const Parametres& reglages = app_.parametres.p;
 
@@ -162,7 +178,9 @@ void Programmation::Horloge_Timer()
                 NomFichierEnregistrement(app_.DossierEnregistrement, e.maintenant, a.chaine, reglages);
             const QStringList commande = CommandeEnregistrementProgramme(
                 app_.OptionsVLC, reglages, app_.chaines.at(a.indexChaine).adresse, FichierEnregistre);
-            app_.transport->lancer(RoleLecteur::Enregistreur, commande);
+            QString erreur;
+            if (!app_.transport->lancer(RoleLecteur::Enregistreur, commande, &erreur))
+                exclamations << "L'enregistrement programmé de " + a.chaine + " n'a pas pu commencer.\n" + erreur;
             break;
         }
         case ActionHorloge::SuivreProgramme:
@@ -175,15 +193,15 @@ void Programmation::Horloge_Timer()
             break;
         case ActionHorloge::LancerProgrammeApres:
             if (!p.systeme.lancerProgramme(a.programme, a.arguments))
-                p.dialogues.exclamation("Le programme à exécuter après l'enregistrement n'a pas pu être lancé :\n" +
-                                        a.programme);
+                exclamations << "Le programme à exécuter après l'enregistrement n'a pas pu être lancé :\n" +
+                                    a.programme;
             break;
         case ActionHorloge::ProgrammerExtinction:
             p.systeme.programmerArret(a.texte);
             app_.fenetre.afficherExtinctionOFF(true);
             break;
         case ActionHorloge::Informer:
-            p.dialogues.information(a.texte);
+            informations << a.texte;
             break;
         case ActionHorloge::ActualiserTitre:
             app_.ActualiserTitre();

@@ -38,6 +38,8 @@ public:
 private:
     void rafraichir();
     void arreterProgramme();
+    void apresSuppression(const ResultatSuppression& r);
+    void tic(QStringList& exclamations, QStringList& informations);
 
     Application& app_;
 };

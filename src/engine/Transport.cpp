@@ -36,20 +36,21 @@ RoleLecteur Transport::roleVisible() const
     return RoleLecteur::Fichier;
 }
 
-bool Transport::lancer(RoleLecteur role, const QStringList& arguments)
+bool Transport::lancer(RoleLecteur role, const QStringList& arguments, QString* erreur)
 {
-    if (arguments.isEmpty()) {
-        app_.plateforme.dialogues.exclamation(
-            "L'adresse de cette chaîne ou un réglage du lecteur n'est pas valide.\n"
-            "Le lecteur vlc n'a pas été lancé.");
-        return false;
-    }
-    if (!app_.plateforme.lecteurs.demarrer(role, app_.parametres.cheminVLC, arguments)) {
-        app_.plateforme.dialogues.exclamation("Le lecteur vlc n'a pas pu être lancé :\n" +
-                                              app_.parametres.cheminVLC);
-        return false;
-    }
-    return true;
+    QString message;
+    if (arguments.isEmpty())
+        message = "L'adresse de cette chaîne ou un réglage du lecteur n'est pas valide.\n"
+                  "Le lecteur vlc n'a pas été lancé.";
+    else if (!app_.plateforme.lecteurs.demarrer(role, app_.parametres.cheminVLC, arguments))
+        message = "Le lecteur vlc n'a pas pu être lancé :\n" + app_.parametres.cheminVLC;
+    if (message.isEmpty())
+        return true;
+    if (erreur)
+        *erreur = message;
+    else
+        app_.plateforme.dialogues.exclamation(message);
+    return false;
 }
 
 bool Transport::preparerDiffusion()
@@ -111,6 +112,7 @@ void Transport::Play_Click()
 
 void Transport::RegarderX_Click()
 {
+    const auto garde = app_.operationMoteur();
     if (app_.Etat & EtatLecture)
         StopAll_Click();
 }
@@ -143,6 +145,8 @@ bool Transport::EnvoyerTouchesLecteur(const QString& action)
     app_.plateforme.horloge.attendre(200);
     const bool envoye = lecteurs.envoyerTouche(role, action);
     app_.fenetre.activer(true);
+    app_.plateforme.horloge.attendre(200);
+    app_.fenetre.reprendreFocus();
     return envoye;
 }
 
@@ -163,6 +167,7 @@ void Transport::Full_Click()
 
 void Transport::Mute_Click()
 {
+    const auto garde = app_.operationMoteur();
     if (EnvoyerTouchesLecteur("key-vol-mute")) {
         app_.Muet = !app_.Muet;
         app_.fenetre.afficherBascules(app_.TV, app_.Muet);
@@ -171,6 +176,7 @@ void Transport::Mute_Click()
 
 void Transport::Snap_Click()
 {
+    const auto garde = app_.operationMoteur();
     if (!(app_.Etat & MasqueImage))
         return;
     app_.fenetre.afficherPhotoEnCours(true);
@@ -180,6 +186,7 @@ void Transport::Snap_Click()
 
 void Transport::ChaineM_Click()
 {
+    const auto garde = app_.operationMoteur();
     if (app_.chaineSelectionnee <= 0)
         return;
     app_.Chaines_Click(app_.chaineSelectionnee - 1);
@@ -189,6 +196,7 @@ void Transport::ChaineM_Click()
 
 void Transport::ChaineP_Click()
 {
+    const auto garde = app_.operationMoteur();
     if (app_.chaineSelectionnee < 0 || app_.chaineSelectionnee >= app_.chaines.taille() - 1)
         return;
     app_.Chaines_Click(app_.chaineSelectionnee + 1);
@@ -210,6 +218,7 @@ void Transport::supprimerFichier(const QString& chemin)
 
 void Transport::FermerLecteurExterne()
 {
+    const auto garde = app_.operationMoteur();
     auto& p = app_.plateforme;
     app_.fenetre.activer(false);
     // Every player of ours goes, time-shift's two included, before any file is touched.
@@ -281,6 +290,7 @@ void Transport::Shift_Click()
 
 void Transport::Pause_Click()
 {
+    const auto garde = app_.operationMoteur();
     if (app_.Etat & EtatProgramme) {
         app_.plateforme.dialogues.information(kRefusProgramme);
         return;

@@ -38,8 +38,9 @@ public:
 
     static const QString kRefusProgramme;
 
-    // Starts a player; tells the user and returns false when it cannot start.
-    bool lancer(RoleLecteur role, const QStringList& arguments);
+    // Starts a player; tells the user (or, given `erreur`, puts the message there) and
+    // returns false when it cannot start.
+    bool lancer(RoleLecteur role, const QStringList& arguments, QString* erreur = nullptr);
     // Writes and serves the settings page before a re-broadcast. False when it cannot.
     bool preparerDiffusion();
 

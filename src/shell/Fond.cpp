@@ -40,6 +40,12 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
     setWindowIcon(IconeRepos());
 
     auto* racine = new QHBoxLayout(this);
+    // The main area: disabled as a whole while the duration pop-up is open.
+    fond1_ = new QWidget(this);
+    fond1_->setObjectName("Fond1");
+    auto* principal = new QHBoxLayout(fond1_);
+    principal->setContentsMargins(0, 0, 0, 0);
+    racine->addWidget(fond1_, 1);
 
     // Channel list, with the favourites frame on the same spot.
     auto* colonneChaines = new QVBoxLayout;
@@ -62,7 +68,7 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
     pas->addWidget(nouveauBouton("Fav", "Favoris", "Afficher les favoris"));
     pas->addWidget(nouveauBouton("ChaîneP", "▶", " Passer à la chaîne suivante "));
     colonneChaines->addLayout(pas);
-    racine->addLayout(colonneChaines, 1);
+    principal->addLayout(colonneChaines, 1);
 
     // The remote: watching, recording and the transport row.
     auto* telecommande = new QVBoxLayout;
@@ -126,7 +132,7 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
     telecommande->addWidget(nouveauBouton("Guider", "Programmation", "Programmer des enregistrements"));
     telecommande->addStretch(1);
     telecommande->addWidget(nouveauBouton("Quitter", "Quitter", "Quitter Kelmor"));
-    racine->addLayout(telecommande);
+    principal->addLayout(telecommande);
 
     programmation_ = new VoletProgrammation(this);
     programmation_->hide();
@@ -470,10 +476,7 @@ void Fond::afficherTampon(int etape)
 
 void Fond::afficherDuree(bool visible, const QString& texte, bool annulerActif)
 {
-    for (QWidget* w : findChildren<QWidget*>()) {
-        if (w != duree_ && !duree_->isAncestorOf(w) && w->parentWidget() == this)
-            w->setEnabled(!visible);
-    }
+    fond1_->setEnabled(!visible);
     if (!visible) {
         duree_->hide();
         return;
@@ -538,4 +541,12 @@ QPoint placerPopup(const QPoint& curseur, const QSize& popup, const QSize& fenet
     if (y + popup.height() > fenetre.height() - versPixels(420))
         y = fenetre.height() - versPixels(420) - popup.height();
     return {x, y};
+}
+
+void Fond::fermer(bool sansQuestion)
+{
+    if (sansQuestion)
+        fermerSansQuestion();
+    else
+        close();
 }

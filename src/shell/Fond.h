@@ -51,6 +51,7 @@ public:
     void afficherProgression(double fraction, const QString& texte) override;
     void afficherEspaceLibre(const QString& texte, double fraction) override;
     void afficherExtinctionOFF(bool visible) override;
+    void fermer(bool sansQuestion) override;
 
     VoletProgrammation* voletProgrammation() const { return programmation_; }
     QFrame* popupDuree() const { return duree_; }
@@ -88,6 +89,7 @@ private:
     QLabel* logo1_ = nullptr;
     QLabel* logo2_ = nullptr;
     QFrame* tampon_ = nullptr;
+    QWidget* fond1_ = nullptr;
     QFrame* duree_ = nullptr;
     QLabel* texteEnreg_ = nullptr;
     QFrame* progBar_ = nullptr;

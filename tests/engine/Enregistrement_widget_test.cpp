@@ -260,3 +260,53 @@ TEST(Programmation, DeletingTheRunningEntryStopsItsRecorder)
     EXPECT_TRUE(b.programmes().isEmpty());
     EXPECT_FALSE(QString::fromUtf8(b.lire("Kelmor.ini")).contains("PROG="));
 }
+
+TEST(Reentree, ATickDuringAWaitRunsOnlyOnceTheOperationIsOver)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 20:01 - 21:00 > M6 (1)\n");
+    b.avancer(60);
+    // The clock fires while time-shift buffers: it must not start the recording in the middle.
+    b.horloge.pendantAttente = [&b] {
+        b.app->Horloge_Timer();
+        EXPECT_NE(b.app->Etat, 16);
+    };
+    b.app->transport->Pause_Click();
+    EXPECT_EQ(b.app->Etat, 16);
+    EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
+    EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
+    EXPECT_TRUE(b.dialogues.messages.empty());
+}
+
+TEST(Reentree, StopRequestWhileTheEntryEndsPlansOneOccurrenceOnly)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (Q)\n");
+    ASSERT_EQ(b.app->Etat, 16);
+    b.fond->Guider_Click();
+    b.dialogues.reponses = {true};
+    b.dialogues.pendantQuestion = [&b] {
+        b.avancer(31 * 60);
+        b.app->Horloge_Timer();
+    };
+    b.fond->voletProgrammation()->findChild<QPushButton*>("Stopper")->click();
+    b.dialogues.pendantQuestion = nullptr;
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 19:59 - 20:30 > M6 (Q)",
+                                           "[A] 10/12/2026 19:59 - 20:30 > M6 (Q)"}));
+    EXPECT_EQ(b.app->Etat, 0);
+}
+
+TEST(Reentree, CloseDuringAnOperationWaitsForItsEnd)
+{
+    BancEnregistrement b;
+    b.fond->show();
+    b.horloge.pendantAttente = [&b] { b.fond->fermerSansQuestion(); };
+    b.app->transport->Shift_Click();
+    // The close came during the buffering: time-shift finished starting, then everything stopped.
+    EXPECT_FALSE(b.fond->isVisible());
+    EXPECT_TRUE(b.lecteurs.aucunEnCours());
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    // And the clock starts nothing any more.
+    b.app->programmation->AjouterProgramme({QDate(2026, 12, 9), QTime(19, 0), QTime(23, 0), "TF1", 0}, false);
+    b.app->Horloge_Timer();
+    EXPECT_TRUE(b.lecteurs.aucunEnCours());
+}

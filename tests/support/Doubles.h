@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -34,12 +35,16 @@ public:
     std::deque<bool> reponses;        // answers to questions, in order; No when empty
     std::deque<QString> fichiers;     // answers to the file dialog; "" when empty
     QStringList titresFichier;
+    // Runs while a question is open, as a timer would in the real modal loop.
+    std::function<void()> pendantQuestion;
 
     void exclamation(const QString& t) override { messages.push_back({Message::Exclamation, t}); }
     void information(const QString& t) override { messages.push_back({Message::Information, t}); }
     bool question(const QString& t) override
     {
         messages.push_back({Message::Question, t});
+        if (pendantQuestion)
+            pendantQuestion();
         if (reponses.empty())
             return false;
         const bool r = reponses.front();
@@ -98,11 +103,18 @@ class FausseHorloge : public Horloge {
 public:
     QDateTime maintenantValeur{QDate(2026, 12, 9), QTime(20, 0)};
     int attenteTotaleMs = 0;
+    // Runs during every wait, as pending events would.
+    std::function<void()> pendantAttente;
     QDateTime maintenant() override { return maintenantValeur; }
     void attendre(int ms) override
     {
         attenteTotaleMs += ms;
         maintenantValeur = maintenantValeur.addMSecs(ms);
+        if (pendantAttente) {
+            auto f = pendantAttente;
+            pendantAttente = nullptr;  // once: a tick inside it may wait too
+            f();
+        }
     }
 };
 

@@ -1,0 +1,226 @@
+// Our own work from the watch action to the player started, the player's own start left out:
+// the real application and main window (offscreen) on stand-ins of the platform whose player
+// start returns at once and whose waits return at once, over a 1,000-channel list.
+#include "DossierUtilisateur.h"
+
+#include "core/Application.h"
+#include "engine/EtatLecteur.h"
+#include "engine/Transport.h"
+#include "shell/Fond.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class Dialogues0 : public Dialogues {
+public:
+    int messages = 0;
+    void exclamation(const QString&) override { ++messages; }
+    void information(const QString&) override { ++messages; }
+    bool question(const QString&) override
+    {
+        ++messages;
+        return false;
+    }
+    QString choisirFichier(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+class ClientWeb0 : public ClientWeb {
+public:
+    QByteArray telecharger(const QString&) override { return {}; }
+};
+
+class Dossiers0 : public Dossiers {
+public:
+    explicit Dossiers0(const QString& racine) : racine_(racine + "/") {}
+    QString programme() override { return racine_; }
+    QString documents() override { return racine_; }
+    QString demarrage() override { return {}; }
+    QString chercherDansPath(const QString&) override { return {}; }
+
+private:
+    QString racine_;
+};
+
+class Shell0 : public Shell {
+public:
+    void ouvrir(const QString&) override {}
+};
+
+// A fixed time; waits return at once.
+class Horloge0 : public Horloge {
+public:
+    QDateTime maintenant() override { return QDateTime(QDate::currentDate(), QTime(20, 0)); }
+    void attendre(int) override {}
+};
+
+class Instance0 : public InstanceUnique {
+public:
+    bool acquerir() override { return true; }
+};
+
+class Disque0 : public Disque {
+public:
+    std::int64_t espaceLibre(const QString&) override { return 50LL << 30; }
+    std::int64_t espaceTotal(const QString&) override { return 500LL << 30; }
+    std::int64_t tailleFichier(const QString&) override { return -1; }
+};
+
+class Systeme0 : public Systeme {
+public:
+    void programmerArret(const QString&) override {}
+    void annulerArret() override {}
+    bool lancerProgramme(const QString&, const QStringList&) override { return true; }
+};
+
+// Records the last start and returns at once.
+class Lecteurs0 : public Lecteurs {
+public:
+    int demarrages = 0;
+    QStringList derniersArguments;
+    bool regarder = false;
+    bool demarrer(RoleLecteur role, const QString&, const QStringList& arguments) override
+    {
+        ++demarrages;
+        derniersArguments = arguments;
+        regarder = role == RoleLecteur::Regarder;
+        return true;
+    }
+    bool enCours(RoleLecteur role) override { return regarder && role == RoleLecteur::Regarder; }
+    bool aucunEnCours() override { return !regarder; }
+    bool envoyerTouche(RoleLecteur, const QString&) override { return regarder; }
+    void fermer(RoleLecteur role) override
+    {
+        if (role == RoleLecteur::Regarder)
+            regarder = false;
+    }
+    void fermerTous() override { regarder = false; }
+    void fermerRestes() override {}
+};
+
+class PageReglages0 : public PageReglages {
+public:
+    bool actif = false;
+    bool demarrer(const QString&) override { return actif = true; }
+    void arreter() override { actif = false; }
+    bool enService() const override { return actif; }
+};
+
+// The offscreen platform warns on every raise(); writing that out is no work of ours.
+void taireMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+using Montre = std::chrono::steady_clock;
+
+double us(Montre::duration d)
+{
+    return std::chrono::duration<double, std::micro>(d).count();
+}
+
+struct Stats {
+    double moyenne = 0, max = 0, mediane = 0;
+};
+
+Stats stats(std::vector<double> v)
+{
+    Stats s;
+    if (v.empty())
+        return s;
+    for (double x : v)
+        s.moyenne += x;
+    s.moyenne /= static_cast<double>(v.size());
+    std::sort(v.begin(), v.end());
+    s.max = v.back();
+    s.mediane = v[v.size() / 2];
+    return s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    qInstallMessageHandler(taireMessages);
+    QTemporaryDir racine;
+    constexpr int kChaines = 1000;
+    if (!racine.isValid() || !banc::preparerDossier(racine.path() + "/", kChaines)) {
+        std::fprintf(stderr, "cannot prepare the data folder\n");
+        return 1;
+    }
+
+    Dialogues0 dialogues;
+    ClientWeb0 web;
+    Dossiers0 dossiers(racine.path());
+    Shell0 shell;
+    Horloge0 horloge;
+    Instance0 instance;
+    Disque0 disque;
+    Systeme0 systeme;
+    Lecteurs0 lecteurs;
+    PageReglages0 pageReglages;
+    Plateforme plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages,
+                          Adresses{}};
+    Fond fond;
+    Application app(plateforme, fond);
+    fond.setApplication(&app);
+    // The window outlives the application object: it must not reach it once it is gone.
+    struct Detacher {
+        Fond& f;
+        ~Detacher() { f.setApplication(nullptr); }
+    } detacher{fond};
+    if (!app.Form_Load({"/usr/bin/kelmor"})) {
+        std::fprintf(stderr, "start-up refused (%d messages)\n", dialogues.messages);
+        return 1;
+    }
+    fond.show();
+    QApplication::processEvents();
+    if (app.chaines.taille() != kChaines || app.chaineSelectionnee < 0) {
+        std::fprintf(stderr, "%d channels read, selection %d\n", app.chaines.taille(), app.chaineSelectionnee);
+        return 1;
+    }
+
+    const int tours = 2000;
+    std::vector<double> regarder, evenements;
+    regarder.reserve(tours);
+    evenements.reserve(tours);
+    for (int i = 0; i < tours + 20; ++i) {
+        const auto t0 = Montre::now();
+        app.transport->Play_Click();
+        const auto t1 = Montre::now();
+        // What the click left for the event loop (repaints of the state and title).
+        QApplication::processEvents();
+        const auto t2 = Montre::now();
+        if (app.Etat != EtatLecteur::EtatLecture || !lecteurs.regarder) {
+            std::fprintf(stderr, "the player was not started (state %d, %d messages)\n", app.Etat,
+                         dialogues.messages);
+            return 1;
+        }
+        app.transport->StopAll_Click();
+        QApplication::processEvents();
+        if (i >= 20) {  // the first rounds warm up
+            regarder.push_back(us(t1 - t0));
+            evenements.push_back(us(t2 - t1));
+        }
+    }
+    const QString attendu = app.chaines.at(app.chaineSelectionnee).adresse;
+    if (!lecteurs.derniersArguments.contains(attendu)) {
+        std::fprintf(stderr, "the player was not given %s\n", qPrintable(attendu));
+        return 1;
+    }
+
+    const Stats r = stats(regarder), e = stats(evenements);
+    std::printf("Play_Click to the player started (player start and waits excluded), %d channels, %d rounds:\n",
+                kChaines, tours);
+    std::printf("  Play_Click                  mean %8.1f us  median %8.1f us  max %8.1f us  (target: under 20 ms)\n",
+                r.moyenne, r.mediane, r.max);
+    std::printf("  events it left (repaint)    mean %8.1f us  median %8.1f us  max %8.1f us\n", e.moyenne, e.mediane,
+                e.max);
+    std::printf("  player arguments: %s\n", qPrintable(lecteurs.derniersArguments.join(' ')));
+    return 0;
+}
