@@ -285,6 +285,13 @@ void Application::ActualiserTitre()
     fenetre.definirTitre(TitreFenetre(plateforme.horloge.maintenant().time(), Etat, ChaineEnCours));
 }
 
+void Application::Chaines_DblClick()
+{
+    // The remote-control form watches in the external player; the normal window's live
+    // view is not there yet, so the external player stands in for it too.
+    transport->Play_Click();
+}
+
 void Application::Horloge_Timer()
 {
     if (ferme_)

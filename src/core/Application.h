@@ -55,6 +55,8 @@ public:
     bool operationEnCours() const { return operations_ > 0; }
     // The selection of the channel list changed (by the user or by code).
     void Chaines_Click(int index);
+    // A double-click on a channel: watch it.
+    void Chaines_DblClick();
 
     // Data of the window.
     Plateforme& plateforme;

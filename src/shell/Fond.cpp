@@ -201,6 +201,10 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
     horloge_->setObjectName("Horloge");
     horloge_->setInterval(10000);
 
+    connect(chaines_, &QListWidget::itemDoubleClicked, this, [this] {
+        if (app_)
+            app_->Chaines_DblClick();
+    });
     connect(chaines_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!selectionParCode_ && app_)
             app_->Chaines_Click(row);

@@ -260,3 +260,14 @@ TEST(Demarrage, WatchesTheSelectedChannelWhenAsked)
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     EXPECT_EQ(b.lecteurs.lancements[0].arguments.last(), "rtsp://box/3");
 }
+
+TEST(Regarder, DoubleClickOnAChannelWatchesIt)
+{
+    BancTransport b;
+    QListWidget* liste = b.fond->findChild<QListWidget*>("Chaînes");
+    liste->setCurrentRow(2);
+    emit liste->itemDoubleClicked(liste->item(2));
+    EXPECT_EQ(b.app->Etat, 1);
+    ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
+    EXPECT_EQ(b.lecteurs.lancements[0].arguments.last(), "rtsp://box/3");
+}
