@@ -176,6 +176,8 @@ bool Application::Form_Load(const QStringList& arguments)
     if (parametres.p.EXEA)
         VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses);
 
+    if (parametres.p.FAVI)
+        fenetre.Fav_Click();
     placerFenetre();
     ChangerEtat(EtatLecteur::EtatArret);
     EcrireParametres();

@@ -51,6 +51,8 @@ public:
     // Free space of the recording drive; fraction < 0 when the total is unknown.
     virtual void afficherEspaceLibre(const QString& texte, double fraction) = 0;
     virtual void afficherExtinctionOFF(bool visible) = 0;
+    // Brings the favourites frame in front of the channel list, or back behind it.
+    virtual void Fav_Click() = 0;
     // Closes the window through the same path as its close button (sansQuestion: as the
     // session's end does).
     virtual void fermer(bool sansQuestion) = 0;

@@ -394,9 +394,9 @@ void Fond::minimiser()
 void Fond::Fav_Click()
 {
     QPushButton* fav = bouton("Fav");
-    const bool avant = !fav->font().bold();
-    gras(fav, avant);
-    if (avant)
+    const bool favorisDevant = !fav->font().bold();
+    gras(fav, favorisDevant);
+    if (favorisDevant)
         favoris_->raise();
     else
         chaines_->raise();

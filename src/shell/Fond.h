@@ -65,7 +65,7 @@ public:
     void fermerSansQuestion();
     bool estFermee() const { return fermetureAcceptee_; }
     void Quitter_Click();
-    void Fav_Click();
+    void Fav_Click() override;
 
 signals:
     // The window closed for good: the program can end.

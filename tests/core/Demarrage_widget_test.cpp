@@ -251,3 +251,17 @@ TEST(Demarrage, FadeInSteps)
     EXPECT_EQ(etapes.back(), 248);
     EXPECT_DOUBLE_EQ(b.fond->windowOpacity(), 1.0);
 }
+
+TEST(Demarrage, FavouritesInFrontWhenAsked)
+{
+    for (const bool favi : {false, true}) {
+        BancApplication b;
+        b.installerVlc();
+        b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1"}));
+        b.ecrire("Kelmor.ini", favi ? "FAVI=1\n" : "FAVI=0\n");
+        ASSERT_TRUE(b.demarrer());
+        EXPECT_EQ(b.fond->bouton("Fav")->font().bold(), favi);
+        b.fond->bouton("Fav")->click();
+        EXPECT_EQ(b.fond->bouton("Fav")->font().bold(), !favi);
+    }
+}
