@@ -1,3 +1,4 @@
+#include "support/ListeProgrammes.h"
 #include "engine/DecisionsHorloge.h"
 #include "engine/ProgListe.h"
 
@@ -9,16 +10,6 @@ namespace {
 
 using G = ActionHorloge::Genre;
 
-ProgListe liste(const QStringList& textes)
-{
-    ProgListe l;
-    for (const QString& t : textes) {
-        const auto ligne = LigneProgramme::depuisTexte(t);
-        EXPECT_TRUE(ligne.has_value()) << t.toStdString();
-        l.inserer(l.nombre(), *ligne);
-    }
-    return l;
-}
 
 std::vector<G> genres(const std::vector<ActionHorloge>& actions)
 {

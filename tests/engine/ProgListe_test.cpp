@@ -1,3 +1,4 @@
+#include "support/ListeProgrammes.h"
 #include "engine/DecisionsHorloge.h"
 #include "engine/ProgListe.h"
 #include "support/Doubles.h"
@@ -28,16 +29,6 @@ ValeursEditeur ce_soir(const char* debut, const char* fin, const QString& chaine
     return valeurs(QDate(2026, 12, 9), debut, fin, chaine, frequence);
 }
 
-ProgListe liste(const QStringList& textes)
-{
-    ProgListe l;
-    for (const QString& t : textes) {
-        const auto ligne = LigneProgramme::depuisTexte(t);
-        EXPECT_TRUE(ligne.has_value()) << t.toStdString();
-        l.inserer(l.nombre(), *ligne);
-    }
-    return l;
-}
 
 class Ajout : public ::testing::Test {
 protected:
