@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QUdpSocket>
 
 #include <set>
@@ -22,10 +23,16 @@ TEST_F(LectureReelle, WatchingPlaysTheStreamTakesKeysAndStopLeavesNoPlayer)
     EXPECT_TRUE(attendreQue([&] { return lecteurs->commande(RoleLecteur::Regarder, "is_playing").contains('1'); }, 20000))
         << "the player does not play the stream";
 
-    const QString avant = lecteurs->commande(RoleLecteur::Regarder, "volume");
+    // The key acts once the audio output is up; until then the volume reads 0.
+    const QRegularExpression nombre(R"(audio volume: (\d+))");
+    auto volume = [&] {
+        const auto m = nombre.match(lecteurs->commande(RoleLecteur::Regarder, "volume"));
+        return m.hasMatch() ? m.captured(1).toInt() : -1;
+    };
+    ASSERT_TRUE(attendreQue([&] { return volume() > 0; }, 15000));
+    const int avant = volume();
     app->transport->VolumeP_Click();
-    EXPECT_TRUE(attendreQue([&] { return lecteurs->commande(RoleLecteur::Regarder, "volume") != avant; }, 5000))
-        << "the volume key did not reach the player";
+    EXPECT_TRUE(attendreQue([&] { return volume() > avant; }, 10000)) << "the volume key did not reach the player";
 
     app->transport->StopAll_Click();
     EXPECT_EQ(app->Etat, 0);

@@ -120,11 +120,12 @@ TEST_F(LecteursVlcE2E, VisiblePlayerTakesKeysAndClosesForGood)
     EXPECT_EQ(lire(lecteurs.fichierPids()), QString("%1 Regarder\n").arg(pid));
     ASSERT_TRUE(attendreQue([&] { return joue(lecteurs, R); }, 15000));
 
-    // Volume up, as the Ctrl+Up key of the remote does.
+    // Volume up, as the Ctrl+Up key of the remote does. The key only acts once the audio
+    // output is up (a loaded machine takes a while): until then the volume reads 0.
+    ASSERT_TRUE(attendreQue([&] { return volume(lecteurs, R) > 0; }, 15000));
     const int avant = volume(lecteurs, R);
-    ASSERT_GE(avant, 0);
     EXPECT_TRUE(lecteurs.envoyerTouche(R, "key-vol-up"));
-    EXPECT_TRUE(attendreQue([&] { return volume(lecteurs, R) > avant; }, 5000));
+    EXPECT_TRUE(attendreQue([&] { return volume(lecteurs, R) > avant; }, 10000));
 
     EXPECT_TRUE(lecteurs.envoyerTouche(R, "key-snapshot"));
     EXPECT_TRUE(attendreQue([&] { return !QDir(photos).entryList({"vlcsnap-*"}, QDir::Files).isEmpty(); }, 10000));
