@@ -141,12 +141,9 @@ bool Application::Form_Load(const QStringList& arguments)
     chaines = LireFichierListeChaines(cheminListeChaines(), parametres.p.SORT);
     fenetre.afficherChaines(chaines);
 
-    // Defaults, then the settings file, then the one-time migrations.
-    const bool sort = parametres.p.SORT;
-    const bool cfga = parametres.p.CFGA;
+    // Defaults (they leave SORT and CFGA as the early pass set them), then the settings
+    // file, then the one-time migrations.
     AppliquerDefauts(parametres, plateforme.dossiers.documents());
-    parametres.p.SORT = sort;
-    parametres.p.CFGA = cfga;
     DossierEnregistrement = parametres.dossierEnregistrement;
     if (fichierExiste) {
         LirePassePrincipale(texteParametres, parametres, chaines.noms(),

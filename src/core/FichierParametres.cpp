@@ -1,6 +1,7 @@
 #include "core/FichierParametres.h"
 
 #include "core/FichierAtomique.h"
+#include "core/Version.h"
 #include "platform/Dialogues.h"
 
 #include <QDate>
@@ -32,7 +33,6 @@ const QString kQuestionDesentrelacement = QStringLiteral(
 
 namespace {
 
-const QString kVersionActuelle = QStringLiteral("Version 1.4");
 
 enum class Genre {
     Version,        // VERS
@@ -134,7 +134,7 @@ QString valeurEcrite(const Cle& cle, const ContenuParametres& c)
 {
     const Parametres& p = c.p;
     switch (cle.genre) {
-    case Genre::Version: return kVersionActuelle;
+    case Genre::Version: return kVersion;
     case Genre::Chemin: return c.cheminVLC;
     case Genre::Dossier: return c.dossierEnregistrement;
     case Genre::Chaine: return c.chaine;
@@ -308,7 +308,7 @@ void AppliquerDefauts(ContenuParametres& c, const QString& documents)
     p.CAPS = 5;
     p.AUDO = false;
 
-    c.version = kVersionActuelle;
+    c.version = kVersion;
     p.AVAN = 2;
     p.APRE = 4;
     p.LACE = 0;
