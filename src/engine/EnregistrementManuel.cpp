@@ -22,10 +22,8 @@ void EnregistrementManuel::Rec_Click()
 {
     auto& d = app_.plateforme.dialogues;
     const auto garde = app_.operationMoteur();
-    if (app_.Etat & EtatProgramme) {
-        d.information(Transport::kRefusProgramme);
+    if (app_.transport->refuseSiProgramme())
         return;
-    }
     const int index = app_.chaineSelectionnee;
     if (index < 0)
         return;  // nothing selected: nothing to record

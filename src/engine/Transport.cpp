@@ -67,14 +67,20 @@ bool Transport::preparerDiffusion()
     return true;
 }
 
+bool Transport::refuseSiProgramme()
+{
+    if (!(app_.Etat & EtatProgramme))
+        return false;
+    app_.plateforme.dialogues.information(kRefusProgramme);
+    return true;
+}
+
 void Transport::Play_Click()
 {
     auto& d = app_.plateforme.dialogues;
     const auto garde = app_.operationMoteur();
-    if (app_.Etat & EtatProgramme) {
-        d.information(kRefusProgramme);
+    if (refuseSiProgramme())
         return;
-    }
     if (app_.Etat & EtatPause) {
         Pause_Click();
         return;
@@ -121,10 +127,8 @@ void Transport::StopAll_Click(bool sansQuestion)
 {
     auto& d = app_.plateforme.dialogues;
     const auto garde = app_.operationMoteur();
-    if (app_.Etat & EtatProgramme) {
-        d.information(kRefusProgramme);
+    if (refuseSiProgramme())
         return;
-    }
     if ((app_.Etat & EtatDiffere) && !sansQuestion && !d.question(kQuestionQuitterDiffere))
         return;
     if (app_.Etat == EtatArret)
@@ -238,10 +242,8 @@ void Transport::Shift_Click()
 {
     auto& d = app_.plateforme.dialogues;
     const auto garde = app_.operationMoteur();
-    if (app_.Etat & EtatProgramme) {
-        d.information(kRefusProgramme);
+    if (refuseSiProgramme())
         return;
-    }
     if (app_.Etat & EtatDiffere) {
         StopAll_Click();
         if (app_.Etat == EtatArret)
@@ -291,10 +293,8 @@ void Transport::Shift_Click()
 void Transport::Pause_Click()
 {
     const auto garde = app_.operationMoteur();
-    if (app_.Etat & EtatProgramme) {
-        app_.plateforme.dialogues.information(kRefusProgramme);
+    if (refuseSiProgramme())
         return;
-    }
     if (!(app_.Etat & EtatDiffere)) {
         Shift_Click();
         if (!(app_.Etat & EtatDiffere))

@@ -33,6 +33,9 @@ public:
     // Closes every player of ours, then removes the temporary files.
     void FermerLecteurExterne();
 
+    // While a scheduled recording runs, manual operations are refused: tells the user.
+    bool refuseSiProgramme();
+
     // The player that receives keystrokes in the current state.
     RoleLecteur roleVisible() const;
 
