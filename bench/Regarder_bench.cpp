@@ -3,9 +3,9 @@
 // start returns at once and whose waits return at once, over a 1,000-channel list.
 #include "DossierUtilisateur.h"
 
-#include "core/Application.h"
+#include "app/Application.h"
 #include "engine/EtatLecteur.h"
-#include "engine/Transport.h"
+#include "platform/Plateforme.h"
 #include "shell/Fond.h"
 
 #include <QApplication>
@@ -168,20 +168,14 @@ int main(int argc, char** argv)
                           Adresses{}};
     Fond fond;
     Application app(plateforme, fond);
-    fond.setApplication(&app);
-    // The window outlives the application object: it must not reach it once it is gone.
-    struct Detacher {
-        Fond& f;
-        ~Detacher() { f.setApplication(nullptr); }
-    } detacher{fond};
     if (!app.Form_Load({"/usr/bin/kelmor"})) {
         std::fprintf(stderr, "start-up refused (%d messages)\n", dialogues.messages);
         return 1;
     }
     fond.show();
     QApplication::processEvents();
-    if (app.chaines.taille() != kChaines || app.chaineSelectionnee < 0) {
-        std::fprintf(stderr, "%d channels read, selection %d\n", app.chaines.taille(), app.chaineSelectionnee);
+    if (app.session.chaines.taille() != kChaines || app.session.chaineSelectionnee < 0) {
+        std::fprintf(stderr, "%d channels read, selection %d\n", app.session.chaines.taille(), app.session.chaineSelectionnee);
         return 1;
     }
 
@@ -191,24 +185,24 @@ int main(int argc, char** argv)
     evenements.reserve(tours);
     for (int i = 0; i < tours + 20; ++i) {
         const auto t0 = Montre::now();
-        app.transport->Play_Click();
+        app.transport.Play_Click();
         const auto t1 = Montre::now();
         // What the click left for the event loop (repaints of the state and title).
         QApplication::processEvents();
         const auto t2 = Montre::now();
-        if (app.Etat != EtatLecteur::EtatLecture || !lecteurs.regarder) {
-            std::fprintf(stderr, "the player was not started (state %d, %d messages)\n", app.Etat,
+        if (app.session.Etat != EtatLecteur::Lecture || !lecteurs.regarder) {
+            std::fprintf(stderr, "the player was not started (state %d, %d messages)\n", valeur(app.session.Etat),
                          dialogues.messages);
             return 1;
         }
-        app.transport->StopAll_Click();
+        app.moteur.StopAll_Click();
         QApplication::processEvents();
         if (i >= 20) {  // the first rounds warm up
             regarder.push_back(us(t1 - t0));
             evenements.push_back(us(t2 - t1));
         }
     }
-    const QString attendu = app.chaines.at(app.chaineSelectionnee).adresse;
+    const QString attendu = app.session.chaines.at(app.session.chaineSelectionnee).adresse;
     if (!lecteurs.derniersArguments.contains(attendu)) {
         std::fprintf(stderr, "the player was not given %s\n", qPrintable(attendu));
         return 1;

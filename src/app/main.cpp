@@ -1,10 +1,11 @@
-#include "core/Application.h"
+#include "app/Application.h"
 #include "platform/Adresses.h"
-#include "platform/ClientWebQt.h"
-#include "platform/DialoguesQt.h"
-#include "platform/LecteursVlc.h"
-#include "platform/PageReglagesHttp.h"
-#include "platform/PlateformeReelle.h"
+#include "platform/Plateforme.h"
+#include "platform/reel/ClientWebQt.h"
+#include "platform/reel/DialoguesQt.h"
+#include "platform/reel/LecteursVlc.h"
+#include "platform/reel/PageReglagesHttp.h"
+#include "platform/reel/PlateformeReelle.h"
 #include "shell/Fond.h"
 
 #include <QApplication>
@@ -56,7 +57,6 @@ int main(int argc, char** argv)
     Fond fond;
     dialogues.setParent(&fond);
     Application app(plateforme, fond);
-    fond.setApplication(&app);
 
     // The session ending or a stop signal closes without questions, and still saves.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalFd) == 0) {

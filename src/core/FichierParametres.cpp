@@ -1,6 +1,6 @@
 #include "core/FichierParametres.h"
 
-#include "core/FichierAtomique.h"
+#include "platform/FichierAtomique.h"
 #include "core/Version.h"
 #include "platform/Dialogues.h"
 

@@ -1,6 +1,6 @@
 #include "core/VerificationListe.h"
 
-#include "core/FichierAtomique.h"
+#include "platform/FichierAtomique.h"
 #include "platform/Adresses.h"
 #include "platform/ClientWeb.h"
 #include "platform/Dialogues.h"

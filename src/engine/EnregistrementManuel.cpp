@@ -1,13 +1,11 @@
 #include "engine/EnregistrementManuel.h"
 
-#include "core/Application.h"
-#include "core/Fenetre.h"
 #include "engine/CommandesLecteur.h"
 #include "engine/EtatLecteur.h"
 #include "engine/NomEnregistrement.h"
-#include "engine/Transport.h"
-
-using namespace EtatLecteur;
+#include "engine/Moteur.h"
+#include "engine/Session.h"
+#include "platform/Plateforme.h"
 
 QString TexteDureeRestante(const QDateTime& fin, const QDateTime& maintenant)
 {
@@ -20,22 +18,22 @@ QString TexteDureeRestante(const QDateTime& fin, const QDateTime& maintenant)
 
 void EnregistrementManuel::Rec_Click()
 {
-    auto& d = app_.plateforme.dialogues;
-    const auto garde = app_.operationMoteur();
-    if (app_.transport->refuseSiProgramme())
+    auto& d = plateforme_.dialogues;
+    const auto garde = moteur_.operation();
+    if (moteur_.refuseSiProgramme())
         return;
-    const int index = app_.chaineSelectionnee;
+    const int index = session_.chaineSelectionnee;
     if (index < 0)
         return;  // nothing selected: nothing to record
-    if ((app_.Etat & EtatDiffere)
+    if (enDiffere(session_.Etat)
         && !d.question("En quittant le mode time shifting pour effectuer un enregistrement,\n"
                        "vous allez perdre la période entre le différé et le direct.\n\n"
                        "Souhaitez-vous poursuivre ?"))
         return;
-    if (app_.Etat & EtatEnregistrement) {
-        if (app_.nomChaineSelectionnee() == app_.ChaineEnCours) {
-            app_.fenetre.afficherDuree(true, TexteDureeRestante(app_.FinEnregistrement, app_.plateforme.horloge.maintenant()),
-                                       app_.FinEnregistrement.isValid());
+    if (enEnregistrement(session_.Etat)) {
+        if (session_.nomChaineSelectionnee() == session_.ChaineEnCours) {
+            emit dureeAffichee(true, TexteDureeRestante(session_.FinEnregistrement, plateforme_.horloge.maintenant()),
+                                       session_.FinEnregistrement.isValid());
             return;
         }
         if (!d.question("L'enregistrement en cours va être interrompu\npour enregistrer une autre chaîne.\n\n"
@@ -43,32 +41,32 @@ void EnregistrementManuel::Rec_Click()
             return;
     }
 
-    const Chaine& chaine = app_.chaines.at(index);
-    const QString fichier = NomFichierEnregistrement(app_.DossierEnregistrement, app_.plateforme.horloge.maintenant(),
-                                                     chaine.nom, app_.parametres.p);
+    const Chaine& chaine = session_.chaines.at(index);
+    const QString fichier = NomFichierEnregistrement(session_.DossierEnregistrement, plateforme_.horloge.maintenant(),
+                                                     chaine.nom, session_.parametres.p);
     const QStringList commande =
-        CommandeEnregistrementManuel(app_.OptionsVLC, app_.parametres.p, chaine.adresse, fichier, app_.TV,
-                                     app_.plateforme.adresses.lecteurBoitier);
+        CommandeEnregistrementManuel(session_.OptionsVLC, session_.parametres.p, chaine.adresse, fichier, session_.TV,
+                                     plateforme_.adresses.lecteurBoitier);
     // Time-shift asked its own question above: the recording starts whatever the answer here.
-    app_.transport->StopAll_Click(true);
-    app_.ChangerEtat(EtatEnregistrement);
-    if ((app_.TV && !commande.isEmpty() && !app_.transport->preparerDiffusion())
-        || !app_.transport->lancer(RoleLecteur::Enregistreur, commande))
-        app_.ChangerEtat(EtatArret);
+    moteur_.StopAll_Click(true);
+    moteur_.ChangerEtat(EtatLecteur::Enregistrement);
+    if ((session_.TV && !commande.isEmpty() && !moteur_.preparerDiffusion())
+        || !moteur_.lancer(RoleLecteur::Enregistreur, commande))
+        moteur_.ChangerEtat(EtatLecteur::Arret);
 }
 
 void EnregistrementManuel::EnregistrerX_Click()
 {
-    if (!(app_.Etat & EtatEnregistrement))
+    if (!enEnregistrement(session_.Etat))
         return;
-    app_.transport->StopAll_Click();
+    moteur_.StopAll_Click();
 }
 
 void EnregistrementManuel::Duree_Click(int index)
 {
-    app_.fenetre.afficherDuree(false, {}, false);
+    emit dureeAffichee(false, {}, false);
     if (index >= 1 && index <= 8)
-        app_.FinEnregistrement = app_.plateforme.horloge.maintenant().addSecs(index * 30 * 60);
+        session_.FinEnregistrement = plateforme_.horloge.maintenant().addSecs(index * 30 * 60);
     else if (index == 9)
-        app_.FinEnregistrement = QDateTime();
+        session_.FinEnregistrement = QDateTime();
 }

@@ -1,13 +1,20 @@
 #pragma once
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 
-class Application;
+class Moteur;
+struct Plateforme;
+struct Session;
 
 // The manual recording: the record and stop-recording buttons and the duration pop-up.
-class EnregistrementManuel {
+class EnregistrementManuel : public QObject {
+    Q_OBJECT
 public:
-    explicit EnregistrementManuel(Application& app) : app_(app) {}
+    EnregistrementManuel(Session& session, Moteur& moteur, Plateforme& plateforme)
+        : session_(session), moteur_(moteur), plateforme_(plateforme)
+    {
+    }
 
     void Enregistrer_Click() { Rec_Click(); }
     void Rec_Click();
@@ -16,8 +23,15 @@ public:
     // 9 cancels the duration.
     void Duree_Click(int index);
 
+signals:
+    // The duration pop-up opens (with its text and whether the cancel choice is enabled)
+    // or closes.
+    void dureeAffichee(bool visible, const QString& texte, bool annulerActif);
+
 private:
-    Application& app_;
+    Session& session_;
+    Moteur& moteur_;
+    Plateforme& plateforme_;
 };
 
 // The pop-up's text: the time left until `fin` (none when invalid), seen at `maintenant`.

@@ -1,42 +1,40 @@
 #include "engine/EtatLecteur.h"
 
-using namespace EtatLecteur;
-
-QString ChaineEnCoursPour(int etat, const QString& chaineEnCours, const QString& chaineSelectionnee)
+QString ChaineEnCoursPour(EtatLecteur etat, const QString& chaineEnCours, const QString& chaineSelectionnee)
 {
-    if (etat == EtatArret || etat == EtatFinProgramme)
+    if (etat == EtatLecteur::Arret || etat == EtatLecteur::FinProgramme)
         return {};
-    if (etat == EtatProgramme)
+    if (etat == EtatLecteur::Programme)
         return chaineEnCours;
     return chaineSelectionnee;
 }
 
-VueEtat CalculerVueEtat(int etat, const QString& chaineEnCours)
+VueEtat CalculerVueEtat(EtatLecteur etat, const QString& chaineEnCours)
 {
     VueEtat v;
-    v.remettreProgression = etat == EtatArret || etat == EtatFinProgramme;
+    v.remettreProgression = etat == EtatLecteur::Arret || etat == EtatLecteur::FinProgramme;
     v.infoBulleRegarderX = " Arrêter la lecture de " + chaineEnCours + " ";
     v.infoBulleEnregistrerX = " Arrêter l'enregistrement de " + chaineEnCours + " ";
-    v.remettreMute = etat == EtatArret;
-    v.progBarVisible = etat == EtatProgramme;
-    v.stopAllGras = etat == EtatArret;
-    v.playGras = etat & EtatLecture;
-    v.recGras = etat & EtatEnregistrement;
-    v.shiftGras = etat & EtatDiffere;
-    v.pauseGras = etat & EtatPause;
+    v.remettreMute = etat == EtatLecteur::Arret;
+    v.progBarVisible = etat == EtatLecteur::Programme;
+    v.stopAllGras = etat == EtatLecteur::Arret;
+    v.playGras = enLecture(etat);
+    v.recGras = enEnregistrement(etat);
+    v.shiftGras = enDiffere(etat);
+    v.pauseGras = enPause(etat);
     v.regarderXActif = v.playGras;
     v.enregistrerXActif = v.recGras;
-    v.photographierActif = (etat & MasqueImage) != 0;
-    v.iconeEnregistrement = (etat & MasqueEnregistrement) != 0;
+    v.photographierActif = avecImage(etat);
+    v.iconeEnregistrement = avecEnregistrement(etat);
     return v;
 }
 
-QString TitreFenetre(const QTime& heure, int etat, const QString& chaineEnCours)
+QString TitreFenetre(const QTime& heure, EtatLecteur etat, const QString& chaineEnCours)
 {
     QString t = "Kelmor - " + heure.toString("hh:mm");
-    if (etat == EtatEnregistrement)
+    if (etat == EtatLecteur::Enregistrement)
         t += " - " + chaineEnCours + " (enregistrement manuel)";
-    else if (etat == EtatProgramme)
+    else if (etat == EtatLecteur::Programme)
         t += " - " + chaineEnCours + " (enregistrement automatique)";
     return t;
 }

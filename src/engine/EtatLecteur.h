@@ -2,19 +2,32 @@
 #include <QString>
 #include <QTime>
 
-// The player state: which activity of the external player runs. Only the values
-// 0, 1, 2, 5, 12, 16 and 32 occur.
-namespace EtatLecteur {
-constexpr int EtatArret = 0;
-constexpr int EtatLecture = 1;
-constexpr int EtatEnregistrement = 2;
-constexpr int EtatDiffere = 4;
-constexpr int EtatPause = 8;
-constexpr int EtatProgramme = 16;
-constexpr int EtatFinProgramme = 32;
-constexpr int MasqueImage = 15;
-constexpr int MasqueEnregistrement = 18;
-}  // namespace EtatLecteur
+#include <cstdint>
+
+// The player state: which activity of the external player runs. The values are bit sets
+// (watching 1, manual recording 2, time-shift 4, paused 8, scheduled recording 16, a
+// scheduled recording ending 32); only these seven combinations occur.
+enum class EtatLecteur : std::uint8_t {
+    Arret = 0,
+    Lecture = 1,
+    Enregistrement = 2,
+    Differe = 5,  // time-shift playing: time-shift and watching
+    Pause = 12,   // time-shift paused: time-shift and paused
+    Programme = 16,
+    FinProgramme = 32,
+};
+
+constexpr int valeur(EtatLecteur e) { return static_cast<int>(e); }
+// The bits of the state, as the transport buttons read them.
+constexpr bool enLecture(EtatLecteur e) { return valeur(e) & 1; }
+constexpr bool enEnregistrement(EtatLecteur e) { return valeur(e) & 2; }
+constexpr bool enDiffere(EtatLecteur e) { return valeur(e) & 4; }
+constexpr bool enPause(EtatLecteur e) { return valeur(e) & 8; }
+constexpr bool enProgramme(EtatLecteur e) { return valeur(e) & 16; }
+// A player shows a picture that can be photographed.
+constexpr bool avecImage(EtatLecteur e) { return valeur(e) & 15; }
+// Something is being recorded (manual or scheduled).
+constexpr bool avecEnregistrement(EtatLecteur e) { return valeur(e) & 18; }
 
 // How the window shows a player state: what ChangerEtat applies to the controls.
 struct VueEtat {
@@ -36,11 +49,12 @@ struct VueEtat {
     bool operator==(const VueEtat&) const = default;
 };
 
-// The channel being played once the state becomes `etat`: empty for 0 and 32, kept for
-// 16 (the clock sets it), else the channel selected now.
-QString ChaineEnCoursPour(int etat, const QString& chaineEnCours, const QString& chaineSelectionnee);
+// The channel being played once the state becomes `etat`: empty when stopped or ending a
+// scheduled recording, kept for a scheduled recording (the clock sets it), else the channel
+// selected now.
+QString ChaineEnCoursPour(EtatLecteur etat, const QString& chaineEnCours, const QString& chaineSelectionnee);
 
-VueEtat CalculerVueEtat(int etat, const QString& chaineEnCours);
+VueEtat CalculerVueEtat(EtatLecteur etat, const QString& chaineEnCours);
 
 // "Kelmor - hh:nn", with the channel for a manual or a scheduled recording.
-QString TitreFenetre(const QTime& heure, int etat, const QString& chaineEnCours);
+QString TitreFenetre(const QTime& heure, EtatLecteur etat, const QString& chaineEnCours);

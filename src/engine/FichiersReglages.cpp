@@ -1,6 +1,6 @@
 #include "engine/FichiersReglages.h"
 
-#include "core/FichierAtomique.h"
+#include "platform/FichierAtomique.h"
 #include "engine/ValidationLecteur.h"
 
 #include <array>

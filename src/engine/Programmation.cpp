@@ -1,55 +1,53 @@
 #include "engine/Programmation.h"
 
-#include "core/Application.h"
-#include "core/Fenetre.h"
 #include "engine/CommandesLecteur.h"
 #include "engine/DecisionsHorloge.h"
-#include "engine/EnregistrementManuel.h"
 #include "engine/EtatLecteur.h"
 #include "engine/NomEnregistrement.h"
-#include "engine/Transport.h"
-
-using namespace EtatLecteur;
+#include "engine/Moteur.h"
+#include "engine/Session.h"
+#include "platform/Plateforme.h"
 
 void Programmation::rafraichir()
 {
-    app_.fenetre.afficherProgrammes(liste.textes(), liste.selection(), liste.boutons());
+    const ProgListe& l = session_.programmes;
+    emit programmesAffiches(l.textes(), l.selection(), l.boutons());
 }
 
 void Programmation::Recharger(const QStringList& lignes)
 {
-    const QDateTime maintenant = app_.plateforme.horloge.maintenant();
+    const QDateTime maintenant = plateforme_.horloge.maintenant();
     for (const QString& texte : lignes)
         if (const auto l = LigneProgramme::depuisTexte(texte))
-            liste.AjouterProgramme(ValeursEditeur::De(*l), false, maintenant, app_.plateforme.dialogues);
-    liste.ActualiserBoutonsProgramme();
+            session_.programmes.AjouterProgramme(ValeursEditeur::De(*l), false, maintenant, plateforme_.dialogues);
+    session_.programmes.ActualiserBoutonsProgramme();
     rafraichir();
 }
 
 bool Programmation::AjouterProgramme(const ValeursEditeur& valeurs, bool demander)
 {
-    const auto garde = app_.operationMoteur();
+    const auto garde = moteur_.operation();
     const ResultatAjout r =
-        liste.AjouterProgramme(valeurs, demander, app_.plateforme.horloge.maintenant(), app_.plateforme.dialogues);
+        session_.programmes.AjouterProgramme(valeurs, demander, plateforme_.horloge.maintenant(), plateforme_.dialogues);
     rafraichir();
     if (r.enregistrerPuisHorloge) {
-        app_.EcrireParametres();
+        emit enregistrementDemande();
         Horloge_Timer();
     }
     return r.ajoute;
 }
 
-void Programmation::ProgOK_Click()
+void Programmation::ProgOK_Click(const ValeursEditeur& valeurs)
 {
-    editeur = app_.fenetre.lireEditeur();
-    AjouterProgramme(editeur, true);
+    session_.editeur = valeurs;
+    AjouterProgramme(session_.editeur, true);
 }
 
 void Programmation::Stopper_Click()
 {
     // No tick may end the entry while the question is open.
-    const auto garde = app_.operationMoteur();
-    if (liste.Stopper_Click(app_.plateforme.dialogues)) {
+    const auto garde = moteur_.operation();
+    if (session_.programmes.Stopper_Click(plateforme_.dialogues)) {
         rafraichir();
         Horloge_Timer();
     }
@@ -57,18 +55,18 @@ void Programmation::Stopper_Click()
 
 void Programmation::Modifier_Click()
 {
-    const auto garde = app_.operationMoteur();
-    if (const auto v = liste.Modifier_Click(app_.plateforme.dialogues)) {
-        editeur = *v;
-        app_.fenetre.ecrireEditeur(editeur);
+    const auto garde = moteur_.operation();
+    if (const auto v = session_.programmes.Modifier_Click(plateforme_.dialogues)) {
+        session_.editeur = *v;
+        emit editeurEcrit(session_.editeur);
         rafraichir();
     }
 }
 
 void Programmation::arreterProgramme()
 {
-    app_.ChangerEtat(EtatFinProgramme);
-    app_.transport->StopAll_Click();
+    moteur_.ChangerEtat(EtatLecteur::FinProgramme);
+    moteur_.StopAll_Click();
 }
 
 void Programmation::apresSuppression(const ResultatSuppression& r)
@@ -77,55 +75,55 @@ void Programmation::apresSuppression(const ResultatSuppression& r)
         arreterProgramme();
     rafraichir();
     if (r.supprime)
-        app_.EcrireParametres();
+        emit enregistrementDemande();
 }
 
 void Programmation::SupprimerSelection_Click()
 {
-    const auto garde = app_.operationMoteur();
-    apresSuppression(liste.SupprimerSelection_Click(app_.plateforme.dialogues));
+    const auto garde = moteur_.operation();
+    apresSuppression(session_.programmes.SupprimerSelection_Click(plateforme_.dialogues));
 }
 
 void Programmation::ToutSupprimer_Click()
 {
-    const auto garde = app_.operationMoteur();
-    apresSuppression(liste.ToutSupprimer_Click(app_.plateforme.dialogues));
+    const auto garde = moteur_.operation();
+    apresSuppression(session_.programmes.ToutSupprimer_Click(plateforme_.dialogues));
 }
 
 void Programmation::Nettoyer_Click()
 {
-    liste.Nettoyer_Click();
+    session_.programmes.Nettoyer_Click();
     rafraichir();
-    app_.EcrireParametres();
+    emit enregistrementDemande();
 }
 
 void Programmation::ProgListe_Click(int index)
 {
-    liste.selectionner(index);
-    app_.fenetre.afficherProgrammes(liste.textes(), liste.selection(), liste.boutons());
+    session_.programmes.selectionner(index);
+    rafraichir();
 }
 
 void Programmation::ExtinctionOFF_Click()
 {
-    app_.plateforme.systeme.annulerArret();
-    app_.fenetre.afficherExtinctionOFF(false);
+    plateforme_.systeme.annulerArret();
+    emit extinctionOFFAffichee(false);
 }
 
 void Programmation::AfficherEspaceLibre()
 {
-    auto& disque = app_.plateforme.disque;
-    const QString dossier = app_.DossierEnregistrement;
+    auto& disque = plateforme_.disque;
+    const QString dossier = session_.DossierEnregistrement;
     const std::int64_t libre = disque.espaceLibre(dossier);
     if (const auto texte = ::AfficherEspaceLibre(libre))
-        app_.fenetre.afficherEspaceLibre(*texte, FractionEspaceLibre(libre, disque.espaceTotal(dossier)).value_or(-1));
+        emit espaceLibreAffiche(*texte, FractionEspaceLibre(libre, disque.espaceTotal(dossier)).value_or(-1));
 }
 
 void Programmation::InitialiserEditeur()
 {
-    liste.ActualiserBoutonsProgramme();
+    session_.programmes.ActualiserBoutonsProgramme();
     rafraichir();
-    editeur = ValeursEditeur::Initiales(app_.plateforme.horloge.maintenant(), app_.nomChaineSelectionnee());
-    app_.fenetre.ecrireEditeur(editeur);
+    session_.editeur = ValeursEditeur::Initiales(plateforme_.horloge.maintenant(), session_.nomChaineSelectionnee());
+    emit editeurEcrit(session_.editeur);
     AfficherEspaceLibre();
 }
 
@@ -135,57 +133,58 @@ void Programmation::Horloge_Timer()
     // so that an open message never holds the clock.
     QStringList exclamations, informations;
     {
-        const auto garde = app_.operationMoteur();
+        const auto garde = moteur_.operation();
         tic(exclamations, informations);
     }
     for (const QString& m : exclamations)
-        app_.plateforme.dialogues.exclamation(m);
+        plateforme_.dialogues.exclamation(m);
     for (const QString& m : informations)
-        app_.plateforme.dialogues.information(m);
+        plateforme_.dialogues.information(m);
 }
 
 void Programmation::tic(QStringList& exclamations, QStringList& informations)
 {
-    auto& p = app_.plateforme;
-    const Parametres& reglages = app_.parametres.p;
+    auto& p = plateforme_;
+    const Parametres& reglages = session_.parametres.p;
 
     EntreeHorloge e;
     e.maintenant = p.horloge.maintenant();
-    if (app_.FinEnregistrement.isValid())
-        e.finEnregistrement = app_.FinEnregistrement;
-    e.chaines = app_.chaines.noms();
-    e.fichierEnregistre = FichierEnregistre;
-    e.tailleFichier = FichierEnregistre.isEmpty() ? -1 : p.disque.tailleFichier(FichierEnregistre);
-    e.texteTaille = texteTaille;
+    if (session_.FinEnregistrement.isValid())
+        e.finEnregistrement = session_.FinEnregistrement;
+    e.chaines = session_.chaines.noms();
+    e.fichierEnregistre = session_.FichierEnregistre;
+    e.tailleFichier = session_.FichierEnregistre.isEmpty() ? -1 : p.disque.tailleFichier(session_.FichierEnregistre);
+    e.texteTaille = session_.texteTaille;
     e.programmeApres = reglages.AUTR;
     e.programme = reglages.AUTP;
     e.argumentsProgramme = reglages.AUTL;
-    e.extinction = Extinction && !reglages.AUTR;
+    e.extinction = session_.Extinction && !reglages.AUTR;
 
-    for (const ActionHorloge& a : DeciderTicHorloge(liste, e)) {
+    for (const ActionHorloge& a : DeciderTicHorloge(session_.programmes, e)) {
         switch (a.genre) {
         case ActionHorloge::ArreterEnregistrementManuel:
-            app_.enregistrement->EnregistrerX_Click();
+            if (enEnregistrement(session_.Etat))
+                moteur_.StopAll_Click();
             break;
         case ActionHorloge::DemarrerProgramme: {
             // Nobody may be there to answer: whatever plays stops without a question.
-            app_.transport->StopAll_Click(true);
-            app_.ChaineEnCours = a.chaine;
-            app_.ChangerEtat(EtatProgramme);
-            texteTaille = QStringLiteral("0 Mo");
-            app_.fenetre.afficherProgression(a.progression, texteTaille);
-            FichierEnregistre =
-                NomFichierEnregistrement(app_.DossierEnregistrement, e.maintenant, a.chaine, reglages);
+            moteur_.StopAll_Click(true);
+            session_.ChaineEnCours = a.chaine;
+            moteur_.ChangerEtat(EtatLecteur::Programme);
+            session_.texteTaille = QStringLiteral("0 Mo");
+            emit progressionAffichee(a.progression, session_.texteTaille);
+            session_.FichierEnregistre =
+                NomFichierEnregistrement(session_.DossierEnregistrement, e.maintenant, a.chaine, reglages);
             const QStringList commande = CommandeEnregistrementProgramme(
-                app_.OptionsVLC, reglages, app_.chaines.at(a.indexChaine).adresse, FichierEnregistre);
+                session_.OptionsVLC, reglages, session_.chaines.at(a.indexChaine).adresse, session_.FichierEnregistre);
             QString erreur;
-            if (!app_.transport->lancer(RoleLecteur::Enregistreur, commande, &erreur))
+            if (!moteur_.lancer(RoleLecteur::Enregistreur, commande, &erreur))
                 exclamations << "L'enregistrement programmé de " + a.chaine + " n'a pas pu commencer.\n" + erreur;
             break;
         }
         case ActionHorloge::SuivreProgramme:
-            texteTaille = a.texteTaille;
-            app_.fenetre.afficherProgression(a.progression, a.texte);
+            session_.texteTaille = a.texteTaille;
+            emit progressionAffichee(a.progression, a.texte);
             AfficherEspaceLibre();
             break;
         case ActionHorloge::TerminerProgramme:
@@ -198,15 +197,20 @@ void Programmation::tic(QStringList& exclamations, QStringList& informations)
             break;
         case ActionHorloge::ProgrammerExtinction:
             p.systeme.programmerArret(a.texte);
-            app_.fenetre.afficherExtinctionOFF(true);
+            emit extinctionOFFAffichee(true);
             break;
         case ActionHorloge::Informer:
             informations << a.texte;
             break;
         case ActionHorloge::ActualiserTitre:
-            app_.ActualiserTitre();
+            moteur_.ActualiserTitre();
             break;
         }
     }
     rafraichir();
+}
+
+void Programmation::Extinction_Click(bool cochee)
+{
+    session_.Extinction = cochee;
 }

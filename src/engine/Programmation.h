@@ -1,27 +1,36 @@
 #pragma once
 #include "engine/ProgListe.h"
 
+#include <QObject>
 #include <QString>
 
-class Application;
+class Moteur;
+struct Plateforme;
+struct Session;
 
 // The recording schedule as the window runs it: the editor's buttons, the 10-second clock
 // and what it starts and ends, the free-space display and the automatic shutdown.
-class Programmation {
+class Programmation : public QObject {
+    Q_OBJECT
 public:
-    explicit Programmation(Application& app) : app_(app) {}
+    Programmation(Session& session, Moteur& moteur, Plateforme& plateforme)
+        : session_(session), moteur_(moteur), plateforme_(plateforme)
+    {
+    }
 
     // Start-up: every stored entry goes through the add operation again, silently.
     void Recharger(const QStringList& lignes);
 
     bool AjouterProgramme(const ValeursEditeur& valeurs, bool demander);
-    void ProgOK_Click();
+    // The editor's "+" with the values the editor shows.
+    void ProgOK_Click(const ValeursEditeur& valeurs);
     void Stopper_Click();
     void Modifier_Click();
     void SupprimerSelection_Click();
     void ToutSupprimer_Click();
     void Nettoyer_Click();
     void ProgListe_Click(int index);
+    void Extinction_Click(bool cochee);
     void ExtinctionOFF_Click();
     void AfficherEspaceLibre();
     // The editor as the programming tab shows it when it opens.
@@ -29,11 +38,17 @@ public:
 
     void Horloge_Timer();
 
-    ProgListe liste;
-    ValeursEditeur editeur;
-    bool Extinction = false;      // shut the computer down after the recording
-    QString FichierEnregistre;    // file of the running scheduled recording
-    QString texteTaille = QStringLiteral("0 Mo");
+signals:
+    // The schedule list, its selected line and the editor's buttons.
+    void programmesAffiches(const QStringList& lignes, int selection, const BoutonsProgramme& boutons);
+    void editeurEcrit(const ValeursEditeur& valeurs);
+    // Progress of the running scheduled recording (0 to 1) and its size and time left.
+    void progressionAffichee(double fraction, const QString& texte);
+    // Free space of the recording drive; fraction < 0 when the total is unknown.
+    void espaceLibreAffiche(const QString& texte, double fraction);
+    void extinctionOFFAffichee(bool visible);
+    // The schedule changed: the settings file is to be rewritten now.
+    void enregistrementDemande();
 
 private:
     void rafraichir();
@@ -41,5 +56,7 @@ private:
     void apresSuppression(const ResultatSuppression& r);
     void tic(QStringList& exclamations, QStringList& informations);
 
-    Application& app_;
+    Session& session_;
+    Moteur& moteur_;
+    Plateforme& plateforme_;
 };

@@ -1,21 +1,23 @@
 #pragma once
-#include "platform/Lecteurs.h"
+#include <QObject>
 
-#include <QString>
-
-class Application;
+class Moteur;
+struct Plateforme;
+struct Session;
 
 // Watching, time-shift and the keystrokes to the external player: the transport
-// buttons of the main window and what they share.
-class Transport {
+// buttons of the main window.
+class Transport : public QObject {
+    Q_OBJECT
 public:
-    explicit Transport(Application& app) : app_(app) {}
+    Transport(Session& session, Moteur& moteur, Plateforme& plateforme)
+        : session_(session), moteur_(moteur), plateforme_(plateforme)
+    {
+    }
 
     void Play_Click();
     void Regarder_Click() { Play_Click(); }
     void RegarderX_Click();
-    // sansQuestion: leaving time-shift is not asked (a recording starts in its place).
-    void StopAll_Click(bool sansQuestion = false);
     void VolumeM_Click();
     void VolumeP_Click();
     void Mute_Click();
@@ -28,27 +30,14 @@ public:
     void Shift_Click();
     void Pause_Click();
 
-    // Sends a hotkey action to our visible player. False when none of ours runs.
-    bool EnvoyerTouchesLecteur(const QString& action);
-    // Closes every player of ours, then removes the temporary files.
-    void FermerLecteurExterne();
-
-    // While a scheduled recording runs, manual operations are refused: tells the user.
-    bool refuseSiProgramme();
-
-    // The player that receives keystrokes in the current state.
-    RoleLecteur roleVisible() const;
-
-    static const QString kRefusProgramme;
-
-    // Starts a player; tells the user (or, given `erreur`, puts the message there) and
-    // returns false when it cannot start.
-    bool lancer(RoleLecteur role, const QStringList& arguments, QString* erreur = nullptr);
-    // Writes and serves the settings page before a re-broadcast. False when it cannot.
-    bool preparerDiffusion();
+signals:
+    // Pressed look of the snapshot buttons.
+    void photoEnCours(bool enCours);
+    // Time-shift buffering bar: step 0 to 30 shows it, -1 hides it.
+    void tampon(int etape);
 
 private:
-    void supprimerFichier(const QString& chemin);
-
-    Application& app_;
+    Session& session_;
+    Moteur& moteur_;
+    Plateforme& plateforme_;
 };

@@ -1,71 +1,68 @@
 #pragma once
-#include "core/Fenetre.h"
-
 #include <QWidget>
 #include <functional>
+#include <vector>
 
-class Application;
-class clsSysTray;
-class QLabel;
-class QListWidget;
-class QPushButton;
-class QTimer;
-class QFrame;
-class QProgressBar;
+class BarreTampon;
+class PanneauChaines;
+class PanneauTelecommande;
+class PopupDuree;
+class QStackedWidget;
 class VoletProgrammation;
+class clsSysTray;
+struct VueChaine;
 
-// The main window in its normal form. Controls carry their names as object names.
-class Fond : public QWidget, public Fenetre {
+// The main window in its normal form: it composes the channel column, the remote control,
+// the side pane and the overlays, and applies what it is told. Controls carry their names
+// as object names.
+class Fond : public QWidget {
     Q_OBJECT
 public:
     explicit Fond(QWidget* parent = nullptr);
     ~Fond() override;
 
-    void setApplication(Application* app) { app_ = app; }
-    clsSysTray* SysTray() const { return sysTray_; }
-    QTimer* HorlogeTimer() const { return horloge_; }
-    QPushButton* bouton(const char* nom) const;
+    PanneauChaines& chaines() const { return *chaines_; }
+    PanneauTelecommande& telecommande() const { return *telecommande_; }
+    VoletProgrammation& programmation() const { return *programmation_; }
+    PopupDuree& duree() const { return *duree_; }
+    clsSysTray& SysTray() const { return *sysTray_; }
 
-    // Fenetre
-    void afficherChaines(const ListeChaines& liste) override;
-    void selectionnerChaine(int index) override;
-    void afficherEtat(const VueEtat& vue) override;
-    void definirTitre(const QString& titre) override;
-    void definirIconeEnregistrement(bool enregistrement) override;
-    QSize tailleEcran() override;
-    QSize tailleFenetre() override;
-    QPoint position() override;
-    void placer(const QPoint& position) override;
-    void fonduEntree() override;
-    void minimiser() override;
-    void demarrerHorloge() override;
-    void activer(bool actif) override;
-    void reprendreFocus() override;
-    void afficherBascules(bool tv, bool muet) override;
-    void afficherPhotoEnCours(bool enCours) override;
-    void afficherTampon(int etape) override;
-    void afficherDuree(bool visible, const QString& texte, bool annulerActif) override;
-    void afficherProgrammes(const QStringList& lignes, int selection, const BoutonsProgramme& boutons) override;
-    ValeursEditeur lireEditeur() override;
-    void ecrireEditeur(const ValeursEditeur& valeurs) override;
-    void afficherProgression(double fraction, const QString& texte) override;
-    void afficherEspaceLibre(const QString& texte, double fraction) override;
-    void afficherExtinctionOFF(bool visible) override;
-    void fermer(bool sansQuestion) override;
+    // Asked before the window closes; `parUtilisateur` is false when the session ends.
+    // The window stays open when it answers false.
+    void definirGardienFermeture(std::function<bool(bool parUtilisateur)> gardien);
 
-    VoletProgrammation* voletProgrammation() const { return programmation_; }
-    QFrame* popupDuree() const { return duree_; }
-    // Opens or closes the side pane with the programming tab.
-    void Guider_Click();
+    void selectionnerChaine(int index, const VueChaine& vue);
+    void definirTitre(const QString& titre);
+    void definirIconeEnregistrement(bool enregistrement);
+    // Sizes and positions in twips (15 twips = 1 pixel).
+    QSize tailleEcran() const;
+    QSize tailleFenetre() const;
+    QPoint position() const;
+    void placer(const QPoint& position);
+    // Shows the window, fading it in from fully transparent.
+    void fonduEntree();
+    // Minimises to the notification area, or normally where there is none.
+    void minimiser();
+    // The window takes no input while it waits for a player.
+    void activer(bool actif);
+    // Gives the focus back to the main window after a player started.
+    void reprendreFocus();
+    // Time-shift buffering bar: step 0 to 30 shows it, -1 hides it.
+    void afficherTampon(int etape);
+    // The manual recording's duration pop-up, placed at the mouse pointer.
+    void afficherDuree(bool visible, const QString& texte, bool annulerActif);
 
-    // Opacity steps of the last fade-in (tests read them).
-    const std::vector<int>& etapesFondu() const { return etapesFondu_; }
+    // Brings the favourites frame in front of the channel list, or back behind it.
+    void Fav_Click();
+    // Opens or closes the side pane with the programming tab. True when it opened.
+    bool Guider_Click();
+    bool voletOuvert() const { return voletOuvert_; }
 
-    // Closing without questions: the session ends or the program was asked to stop.
-    void fermerSansQuestion();
+    // Closes through the same path as the close button (sansQuestion: as the session's
+    // end does).
+    void fermer(bool sansQuestion);
+    void fermerSansQuestion() { fermer(true); }
     bool estFermee() const { return fermetureAcceptee_; }
-    void Quitter_Click();
-    void Fav_Click() override;
 
 signals:
     // The window closed for good: the program can end.
@@ -73,39 +70,22 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    void changeEvent(QEvent* e) override;
 
 private:
-    QPushButton* nouveauBouton(const char* nom, const QString& texte, const QString& infoBulle);
-
-    Application* app_ = nullptr;
-    clsSysTray* sysTray_ = nullptr;
-    QTimer* horloge_ = nullptr;
-    QListWidget* chaines_ = nullptr;
-    QFrame* favoris_ = nullptr;
-    QLabel* progChaine_ = nullptr;
-    QLabel* progChaine3_ = nullptr;
-    QPushButton* progChaine2_ = nullptr;
-    QLabel* logo1_ = nullptr;
-    QLabel* logo2_ = nullptr;
-    QFrame* tampon_ = nullptr;
-    QWidget* fond1_ = nullptr;
-    QFrame* duree_ = nullptr;
-    QLabel* texteEnreg_ = nullptr;
-    QFrame* progBar_ = nullptr;
-    QProgressBar* progBar1_ = nullptr;
-    QLabel* progTaille_ = nullptr;
-    VoletProgrammation* programmation_ = nullptr;
-    QProgressBar* barreTampon_ = nullptr;
-    bool selectionParCode_ = false;
+    PanneauChaines* chaines_;
+    PanneauTelecommande* telecommande_;
+    QStackedWidget* volet_;
+    VoletProgrammation* programmation_;
+    QWidget* fond1_;
+    BarreTampon* tampon_;
+    PopupDuree* duree_;
+    clsSysTray* sysTray_;
+    std::function<bool(bool)> gardienFermeture_;
+    bool favorisDevant_ = false;
+    bool voletOuvert_ = false;
     bool sansQuestion_ = false;
     bool fermetureAcceptee_ = false;
-    std::vector<int> etapesFondu_;
 };
 
-// Where the duration pop-up goes in the window: centred on the pointer, inside the window.
-QPoint placerPopup(const QPoint& curseur, const QSize& popup, const QSize& fenetre);
-
-// Twips (15 to a pixel at 96 dpi) to pixels and back.
-inline int versPixels(int twips) { return twips / 15; }
-inline int versTwips(int pixels) { return pixels * 15; }
+// The opacity steps (0 to 255) of the fade-in.
+std::vector<int> EtapesFondu();

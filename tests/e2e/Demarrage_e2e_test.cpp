@@ -1,4 +1,5 @@
 // The real program under Xvfb against the simulated box: first start, close, second start.
+#include "support/Attente.h"
 #include "support/FauxBoitier.h"
 
 #include <QDir>
@@ -24,18 +25,19 @@ QString xdotool(const QStringList& args)
 // match also looks at other names of a window, so the title is checked again here.
 QString attendreFenetre(const QProcess& processus, const QString& motif, int ms)
 {
-    QElapsedTimer t;
-    t.start();
     const QString pid = QString::number(processus.processId());
     const QRegularExpression titre(motif);
-    while (t.elapsed() < ms) {
-        const QStringList ids = xdotool({"search", "--onlyvisible", "--pid", pid, "--name", motif}).split('\n');
-        for (const QString& id : ids)
-            if (!id.isEmpty() && titre.match(xdotool({"getwindowname", id})).hasMatch())
-                return id;
-        QThread::msleep(100);
-    }
-    return {};
+    QString trouvee;
+    attendreQue(
+        [&] {
+            const QStringList ids = xdotool({"search", "--onlyvisible", "--pid", pid, "--name", motif}).split('\n');
+            for (const QString& id : ids)
+                if (!id.isEmpty() && titre.match(xdotool({"getwindowname", id})).hasMatch())
+                    trouvee = id;
+            return !trouvee.isEmpty();
+        },
+        ms);
+    return trouvee;
 }
 
 QByteArray lire(const QString& chemin)

@@ -24,14 +24,14 @@ QString fichierEnregistrement(const QString& dossier)
 // Records by hand for about `secondes` once the file has started, and returns the file.
 QString enregistrerAlaMain(BancReel& b, Application& app, int secondes)
 {
-    app.enregistrement->Rec_Click();
-    EXPECT_EQ(app.Etat, 2);
+    app.enregistrement.Rec_Click();
+    EXPECT_EQ(app.session.Etat, EtatLecteur::Enregistrement);
     QString fichier;
-    attendreQue([&] { return !(fichier = fichierEnregistrement(app.DossierEnregistrement)).isEmpty(); }, 20000);
+    attendreQue([&] { return !(fichier = fichierEnregistrement(app.session.DossierEnregistrement)).isEmpty(); }, 20000);
     QElapsedTimer t;
     t.start();
     attendreQue([&] { return t.elapsed() >= secondes * 1000; }, secondes * 1000 + 1000);
-    app.enregistrement->EnregistrerX_Click();
+    app.enregistrement.EnregistrerX_Click();
     (void)b;
     return fichier;
 }
@@ -42,7 +42,7 @@ TEST_F(EnregistrementReel, ManualRecordingWithoutTranscoding)
     demarrer("DISP=0\nTSPS=2\n");
     const QString fichier = enregistrerAlaMain(*this, *app, 6);
     ASSERT_FALSE(fichier.isEmpty()) << "no recording file";
-    EXPECT_EQ(app->Etat, 0);
+    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_TRUE(QFileInfo(fichier).fileName().startsWith("Kelmor "));
     EXPECT_TRUE(fichier.endsWith(" France 2.mpg")) << fichier.toStdString();
@@ -71,23 +71,23 @@ TEST_F(EnregistrementReel, ScheduledDailyEntryRecordsEndsAndIsPlannedAgain)
     demarrer("PROG=" + ligne.toUtf8() + "\n");
 
     // The first tick of start-up started it with a hidden recorder.
-    ASSERT_EQ(app->Etat, 16);
+    ASSERT_EQ(app->session.Etat, EtatLecteur::Programme);
     ASSERT_TRUE(lecteurs->enCours(RoleLecteur::Enregistreur));
-    const QString fichier = app->programmation->FichierEnregistre;
+    const QString fichier = app->session.FichierEnregistre;
     ASSERT_TRUE(attendreQue([&] { return QFileInfo(fichier).size() > 0; }, 20000));
     const qint64 taille1 = QFileInfo(fichier).size();
     ASSERT_TRUE(attendreQue([&] { return QFileInfo(fichier).size() > taille1; }, 10000)) << "the file does not grow";
 
     horloge.decalageSecondes = 120;
     app->Horloge_Timer();
-    EXPECT_EQ(app->Etat, 0);
+    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_EQ(ffprobeFormat(fichier), "mpeg");
 
     const QString suivante = "[A] " + debut.addDays(1).toString("dd/MM/yyyy hh:mm") + " - " + fin.toString("hh:mm") +
                              " > Télé Bleue (Q)";
     const QStringList attendu = {"[X]" + ligne.mid(3), suivante};
-    EXPECT_EQ(app->programmation->liste.textes(), attendu);
+    EXPECT_EQ(app->session.programmes.textes(), attendu);
 
     app->EcrireParametres();
     QFile ini(dossiers.programme() + "Kelmor.ini");

@@ -17,8 +17,8 @@ using LectureReelle = BancReel;
 TEST_F(LectureReelle, WatchingPlaysTheStreamTakesKeysAndStopLeavesNoPlayer)
 {
     demarrer("");
-    app->transport->Play_Click();
-    ASSERT_EQ(app->Etat, 1);
+    app->transport.Play_Click();
+    ASSERT_EQ(app->session.Etat, EtatLecteur::Lecture);
     ASSERT_TRUE(lecteurs->enCours(RoleLecteur::Regarder));
     EXPECT_TRUE(attendreQue([&] { return lecteurs->commande(RoleLecteur::Regarder, "is_playing").contains('1'); }, 20000))
         << "the player does not play the stream";
@@ -31,11 +31,11 @@ TEST_F(LectureReelle, WatchingPlaysTheStreamTakesKeysAndStopLeavesNoPlayer)
     };
     ASSERT_TRUE(attendreQue([&] { return volume() > 0; }, 15000));
     const int avant = volume();
-    app->transport->VolumeP_Click();
+    app->transport.VolumeP_Click();
     EXPECT_TRUE(attendreQue([&] { return volume() > avant; }, 10000)) << "the volume key did not reach the player";
 
-    app->transport->StopAll_Click();
-    EXPECT_EQ(app->Etat, 0);
+    app->moteur.StopAll_Click();
+    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_TRUE(attendreQue([&] { return processusContenant(prefixeSocket()) == 0; }, 5000));
     EXPECT_TRUE(dialogues.messages.empty());
@@ -44,9 +44,9 @@ TEST_F(LectureReelle, WatchingPlaysTheStreamTakesKeysAndStopLeavesNoPlayer)
 TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
 {
     demarrer("");
-    const QString tampon = app->DossierEnregistrement + "TimeShift.mpg";
-    app->transport->Pause_Click();  // from stopped: time-shift starts, then pauses
-    ASSERT_EQ(app->Etat, 12);
+    const QString tampon = app->session.DossierEnregistrement + "TimeShift.mpg";
+    app->transport.Pause_Click();  // from stopped: time-shift starts, then pauses
+    ASSERT_EQ(app->session.Etat, EtatLecteur::Pause);
     ASSERT_TRUE(QFileInfo::exists(tampon));
     const qint64 t1 = QFileInfo(tampon).size();
     EXPECT_TRUE(attendreQue([&] { return QFileInfo(tampon).size() > t1; }, 10000)) << "the buffer does not grow";
@@ -54,12 +54,12 @@ TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
     EXPECT_TRUE(attendreQue([&] { return lecteurs->commande(RoleLecteur::DiffereLecteur, "status").contains("pause"); }, 5000))
         << "the pause key did not reach the viewer";
 
-    app->transport->Play_Click();  // resumes
-    EXPECT_EQ(app->Etat, 5);
+    app->transport.Play_Click();  // resumes
+    EXPECT_EQ(app->session.Etat, EtatLecteur::Differe);
 
     dialogues.reponses = {true};
-    app->transport->StopAll_Click();
-    EXPECT_EQ(app->Etat, 0);
+    app->moteur.StopAll_Click();
+    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_FALSE(QFileInfo::exists(tampon));
 }
@@ -69,9 +69,9 @@ TEST_F(LectureReelle, ReBroadcastSendsTransportStreamAndServesTheSettingsPage)
     QUdpSocket recepteur;
     ASSERT_TRUE(recepteur.bind(QHostAddress::LocalHost, static_cast<quint16>(portUdp)));
     demarrer("FRPL=1\nORDI=1\n");
-    ASSERT_TRUE(app->TV);
-    app->transport->Play_Click();
-    ASSERT_EQ(app->Etat, 1);
+    ASSERT_TRUE(app->session.TV);
+    app->transport.Play_Click();
+    ASSERT_EQ(app->session.Etat, EtatLecteur::Lecture);
 
     std::set<int> pids;
     attendreQue(
@@ -97,6 +97,6 @@ TEST_F(LectureReelle, ReBroadcastSendsTransportStreamAndServesTheSettingsPage)
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     EXPECT_EQ(curl.readAllStandardOutput(), page.readAll());
 
-    app->transport->StopAll_Click();
+    app->moteur.StopAll_Click();
     EXPECT_FALSE(QFileInfo::exists(dossiers.programme() + "settings.html"));
 }

@@ -2,6 +2,7 @@
 #include "engine/Programmation.h"
 #include "engine/Transport.h"
 #include "panes/VoletProgrammation.h"
+#include "shell/PopupDuree.h"
 #include "support/BancApplication.h"
 
 #include <gtest/gtest.h>
@@ -17,34 +18,34 @@ struct BancEnregistrement : BancApplication {
         EXPECT_TRUE(demarrer());
         dialogues.messages.clear();
     }
-    EnregistrementManuel& e() { return *app->enregistrement; }
-    Programmation& prog() { return *app->programmation; }
-    QPushButton* duree(int i) { return fond->popupDuree()->findChild<QPushButton*>(QString("Durée(%1)").arg(i)); }
+    EnregistrementManuel& e() { return app->enregistrement; }
+    Programmation& prog() { return app->programmation; }
+    QPushButton* duree(int i) { return fond->findChild<QFrame*>("DuréeFond")->findChild<QPushButton*>(QString("Durée(%1)").arg(i)); }
     void avancer(int secondes) { horloge.maintenantValeur = horloge.maintenantValeur.addSecs(secondes); }
-    QStringList programmes() const { return app->programmation->liste.textes(); }
+    QStringList programmes() const { return app->session.programmes.textes(); }
 };
 }  // namespace
 
 TEST(EnregistrementManuel, StartsARecorderIntoTheRecordingFolder)
 {
     BancEnregistrement b("DISP=0\n");
-    b.fond->bouton("Enregistrer")->click();
-    EXPECT_EQ(b.app->Etat, 2);
+    bouton(*b.fond, "Enregistrer")->click();
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     const auto& l = b.lecteurs.lancements[0];
     EXPECT_EQ(l.role, RoleLecteur::Enregistreur);
     EXPECT_EQ(l.arguments.mid(0, 2), QStringList({"-I", "dummy"}));  // DISP unticked: hidden
-    EXPECT_TRUE(l.arguments.join(' ').contains(b.app->DossierEnregistrement + "Kelmor 2026-12-09 20-00-00 TF1."));
+    EXPECT_TRUE(l.arguments.join(' ').contains(b.app->session.DossierEnregistrement + "Kelmor 2026-12-09 20-00-00 TF1."));
     EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:00 - TF1 (enregistrement manuel)");
-    EXPECT_TRUE(b.fond->bouton("EnregistrerX")->isEnabled());
+    EXPECT_TRUE(bouton(*b.fond, "EnregistrerX")->isEnabled());
 }
 
 TEST(EnregistrementManuel, ScheduledRecordingRefusesIt)
 {
     BancEnregistrement b;
-    b.app->ChangerEtat(16);
+    b.app->moteur.ChangerEtat(EtatLecteur::Programme);
     b.e().Rec_Click();
-    EXPECT_EQ(b.dialogues.textes(), QStringList{Transport::kRefusProgramme});
+    EXPECT_EQ(b.dialogues.textes(), QStringList{Moteur::kRefusProgramme});
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 }
 
@@ -53,23 +54,23 @@ TEST(EnregistrementManuel, SameChannelOpensTheDurationPopUp)
     BancEnregistrement b;
     b.e().Rec_Click();
     b.e().Rec_Click();
-    EXPECT_TRUE(b.fond->popupDuree()->isVisibleTo(b.fond.get()));
-    EXPECT_EQ(b.fond->popupDuree()->findChild<QLabel*>("TexteEnreg")->text(),
+    EXPECT_TRUE(b.fond->findChild<QFrame*>("DuréeFond")->isVisibleTo(b.fond.get()));
+    EXPECT_EQ(b.fond->findChild<QFrame*>("DuréeFond")->findChild<QLabel*>("TexteEnreg")->text(),
               "Aucune durée n'a été définie actuellement.");
     EXPECT_FALSE(b.duree(9)->isEnabled());
-    EXPECT_FALSE(b.fond->bouton("Enregistrer")->isEnabled());  // the window behind is disabled
+    EXPECT_FALSE(bouton(*b.fond, "Enregistrer")->isEnabled());  // the window behind is disabled
 
     b.avancer(45 * 60);
     b.duree(2)->click();  // "1:00", counted from the choice
-    EXPECT_FALSE(b.fond->popupDuree()->isVisibleTo(b.fond.get()));
-    EXPECT_TRUE(b.fond->bouton("Enregistrer")->isEnabled());
-    EXPECT_EQ(b.app->FinEnregistrement, b.horloge.maintenantValeur.addSecs(3600));
+    EXPECT_FALSE(b.fond->findChild<QFrame*>("DuréeFond")->isVisibleTo(b.fond.get()));
+    EXPECT_TRUE(bouton(*b.fond, "Enregistrer")->isEnabled());
+    EXPECT_EQ(b.app->session.FinEnregistrement, b.horloge.maintenantValeur.addSecs(3600));
 
     b.e().Rec_Click();
     EXPECT_TRUE(b.duree(9)->isEnabled());
     b.duree(9)->click();
-    EXPECT_FALSE(b.app->FinEnregistrement.isValid());
-    EXPECT_EQ(b.app->Etat, 2);
+    EXPECT_FALSE(b.app->session.FinEnregistrement.isValid());
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
     EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
 }
 
@@ -93,7 +94,7 @@ TEST(EnregistrementManuel, AnotherChannelAsksAndNoKeepsTheRecording)
 {
     BancEnregistrement b;
     b.e().Rec_Click();
-    b.app->Chaines_Click(2);
+    b.app->moteur.Chaines_Click(2);
     b.e().Rec_Click();
     EXPECT_EQ(b.dialogues.textes(),
               QStringList{"L'enregistrement en cours va être interrompu\npour enregistrer une autre chaîne.\n\n"
@@ -103,19 +104,19 @@ TEST(EnregistrementManuel, AnotherChannelAsksAndNoKeepsTheRecording)
     b.dialogues.reponses = {true};
     b.e().Rec_Click();
     EXPECT_EQ(b.lecteurs.lancements.size(), 2u);
-    EXPECT_EQ(b.app->ChaineEnCours, "M6");
-    EXPECT_EQ(b.app->Etat, 2);
+    EXPECT_EQ(b.app->session.ChaineEnCours, "M6");
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
 }
 
 TEST(EnregistrementManuel, FromTimeShiftOnlyOneQuestionIsAsked)
 {
     BancEnregistrement b;
-    b.app->transport->Shift_Click();
-    ASSERT_EQ(b.app->Etat, 5);
+    b.app->transport.Shift_Click();
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Differe);
     b.dialogues.reponses = {true};
     b.e().Rec_Click();
     EXPECT_EQ(b.dialogues.messages.size(), 1u);
-    EXPECT_EQ(b.app->Etat, 2);
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
     EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
 }
@@ -131,20 +132,20 @@ TEST(EnregistrementManuel, StopOnlyWhileRecordingAndTheClockEndsAChosenDuration)
     b.duree(1)->click();  // 30 minutes
     b.avancer(30 * 60);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->Etat, 2);  // not passed by a whole second yet
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);  // not passed by a whole second yet
     b.avancer(1);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->Etat, 0);
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
-    EXPECT_FALSE(b.app->FinEnregistrement.isValid());
+    EXPECT_FALSE(b.app->session.FinEnregistrement.isValid());
 }
 
 TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
 {
     BancEnregistrement b("AUTR=1\nAUTP=/usr/bin/traiter\nAUTL=\"%0\" %1.%2\n");
-    b.fond->Guider_Click();
-    VoletProgrammation* v = b.fond->voletProgrammation();
-    ValeursEditeur e = b.fond->lireEditeur();
+    bouton(*b.fond, "Guider")->click();
+    VoletProgrammation* v = &b.fond->programmation();
+    ValeursEditeur e = b.fond->programmation().valeurs();
     EXPECT_EQ(e.date, QDate(2026, 12, 9));
     EXPECT_EQ(e.debut, QTime(20, 0));
     EXPECT_EQ(e.fin, QTime(22, 0));
@@ -152,7 +153,7 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     e.debut = QTime(20, 5);
     e.fin = QTime(20, 35);
     e.frequence = 1;  // daily
-    b.fond->ecrireEditeur(e);
+    b.fond->programmation().definirValeurs(e);
     v->findChild<QPushButton*>("ProgOK")->click();
     EXPECT_EQ(b.programmes(), QStringList{"[A] 09/12/2026 20:05 - 20:35 > TF1 (Q)"});
     EXPECT_TRUE(QString::fromUtf8(b.lire("Kelmor.ini")).contains("\nPROG=[A] 09/12/2026 20:05 - 20:35 > TF1 (Q)\n"));
@@ -161,10 +162,10 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     // Due: a hidden recorder starts, whatever the display option.
     b.avancer(5 * 60);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->Etat, 0);  // a start has passed only one second after it
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);  // a start has passed only one second after it
     b.avancer(1);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->Etat, 16);
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     EXPECT_EQ(b.lecteurs.lancements[0].arguments.mid(0, 2), QStringList({"-I", "dummy"}));
     EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:05 - TF1 (enregistrement automatique)");  // 20:05:01
@@ -172,11 +173,11 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     EXPECT_TRUE(b.programmes()[0].startsWith("[E]"));
 
     // Manual operations are refused meanwhile.
-    b.app->transport->Play_Click();
-    EXPECT_EQ(b.dialogues.textes().last(), Transport::kRefusProgramme);
+    b.app->transport.Play_Click();
+    EXPECT_EQ(b.dialogues.textes().last(), Moteur::kRefusProgramme);
 
     // The size shows while it runs.
-    const QString fichier = b.app->programmation->FichierEnregistre;
+    const QString fichier = b.app->session.FichierEnregistre;
     b.disque.tailles[fichier] = 3LL * 1024 * 1024 * 1024;
     b.avancer(60);
     b.app->Horloge_Timer();
@@ -185,7 +186,7 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     // Ended: the recorder goes, the next occurrence is planned and the user's program runs.
     b.avancer(30 * 60);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->Etat, 0);
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 20:05 - 20:35 > TF1 (Q)",
                                            "[A] 10/12/2026 20:05 - 20:35 > TF1 (Q)"}));
@@ -200,13 +201,13 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
 TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
-    ASSERT_EQ(b.app->Etat, 16);  // the first tick at start-up started it
-    b.fond->Guider_Click();
-    b.fond->voletProgrammation()->findChild<QCheckBox*>("Extinction")->setChecked(true);
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);  // the first tick at start-up started it
+    bouton(*b.fond, "Guider")->click();
+    b.fond->programmation().findChild<QCheckBox*>("Extinction")->setChecked(true);
     b.avancer(31 * 60);
     b.app->Horloge_Timer();
     ASSERT_EQ(b.systeme.arrets.size(), 1);
-    QPushButton* annuler = b.fond->voletProgrammation()->findChild<QPushButton*>("ExtinctionOFF");
+    QPushButton* annuler = b.fond->programmation().findChild<QPushButton*>("ExtinctionOFF");
     EXPECT_TRUE(annuler->isVisibleTo(b.fond.get()));
     annuler->click();
     EXPECT_EQ(b.systeme.annulations, 1);
@@ -216,11 +217,11 @@ TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
 TEST(Programmation, DueEntryStopsTimeShiftWithoutAQuestion)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 20:02 - 20:30 > M6 (1)\n");
-    b.app->transport->Shift_Click();
-    ASSERT_EQ(b.app->Etat, 5);
+    b.app->transport.Shift_Click();
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Differe);
     b.avancer(121);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->Etat, 16);
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
     EXPECT_TRUE(b.dialogues.messages.empty());
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
 }
@@ -230,11 +231,11 @@ TEST(Programmation, TheClockWaitsForARunningOperation)
     BancEnregistrement b("PROG=[A] 09/12/2026 20:02 - 20:30 > M6 (1)\n");
     b.avancer(121);
     {
-        const auto garde = b.app->operationMoteur();
+        const auto garde = b.app->moteur.operation();
         b.app->Horloge_Timer();
-        EXPECT_EQ(b.app->Etat, 0);
+        EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
     }
-    EXPECT_EQ(b.app->Etat, 16);
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
 }
 
 TEST(Programmation, StoredEntriesGoThroughTheAddRulesAtStart)
@@ -251,11 +252,11 @@ TEST(Programmation, StoredEntriesGoThroughTheAddRulesAtStart)
 TEST(Programmation, DeletingTheRunningEntryStopsItsRecorder)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
-    ASSERT_EQ(b.app->Etat, 16);
-    b.fond->Guider_Click();
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    bouton(*b.fond, "Guider")->click();
     b.dialogues.reponses = {true};
-    b.fond->voletProgrammation()->findChild<QPushButton*>("SupprimerSélection")->click();
-    EXPECT_EQ(b.app->Etat, 0);
+    b.fond->programmation().findChild<QPushButton*>("SupprimerSélection")->click();
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     EXPECT_TRUE(b.programmes().isEmpty());
     EXPECT_FALSE(QString::fromUtf8(b.lire("Kelmor.ini")).contains("PROG="));
@@ -268,10 +269,10 @@ TEST(Reentree, ATickDuringAWaitRunsOnlyOnceTheOperationIsOver)
     // The clock fires while time-shift buffers: it must not start the recording in the middle.
     b.horloge.pendantAttente = [&b] {
         b.app->Horloge_Timer();
-        EXPECT_NE(b.app->Etat, 16);
+        EXPECT_NE(b.app->session.Etat, EtatLecteur::Programme);
     };
-    b.app->transport->Pause_Click();
-    EXPECT_EQ(b.app->Etat, 16);
+    b.app->transport.Pause_Click();
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
     EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
     EXPECT_TRUE(b.dialogues.messages.empty());
@@ -280,19 +281,19 @@ TEST(Reentree, ATickDuringAWaitRunsOnlyOnceTheOperationIsOver)
 TEST(Reentree, StopRequestWhileTheEntryEndsPlansOneOccurrenceOnly)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (Q)\n");
-    ASSERT_EQ(b.app->Etat, 16);
-    b.fond->Guider_Click();
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    bouton(*b.fond, "Guider")->click();
     b.dialogues.reponses = {true};
     b.dialogues.pendantQuestion = [&b] {
         b.avancer(31 * 60);
         b.app->Horloge_Timer();
     };
-    b.fond->voletProgrammation()->findChild<QPushButton*>("Stopper")->click();
+    b.fond->programmation().findChild<QPushButton*>("Stopper")->click();
     b.dialogues.pendantQuestion = nullptr;
     b.app->Horloge_Timer();
     EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 19:59 - 20:30 > M6 (Q)",
                                            "[A] 10/12/2026 19:59 - 20:30 > M6 (Q)"}));
-    EXPECT_EQ(b.app->Etat, 0);
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
 }
 
 TEST(Reentree, CloseDuringAnOperationWaitsForItsEnd)
@@ -300,13 +301,13 @@ TEST(Reentree, CloseDuringAnOperationWaitsForItsEnd)
     BancEnregistrement b;
     b.fond->show();
     b.horloge.pendantAttente = [&b] { b.fond->fermerSansQuestion(); };
-    b.app->transport->Shift_Click();
+    b.app->transport.Shift_Click();
     // The close came during the buffering: time-shift finished starting, then everything stopped.
     EXPECT_FALSE(b.fond->isVisible());
     EXPECT_TRUE(b.lecteurs.aucunEnCours());
     EXPECT_TRUE(b.dialogues.messages.empty());
     // And the clock starts nothing any more.
-    b.app->programmation->AjouterProgramme({QDate(2026, 12, 9), QTime(19, 0), QTime(23, 0), "TF1", 0}, false);
+    b.app->programmation.AjouterProgramme({QDate(2026, 12, 9), QTime(19, 0), QTime(23, 0), "TF1", 0}, false);
     b.app->Horloge_Timer();
     EXPECT_TRUE(b.lecteurs.aucunEnCours());
 }

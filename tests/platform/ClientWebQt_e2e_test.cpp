@@ -1,4 +1,4 @@
-#include "platform/ClientWebQt.h"
+#include "platform/reel/ClientWebQt.h"
 #include "support/FauxBoitier.h"
 
 #include <QElapsedTimer>

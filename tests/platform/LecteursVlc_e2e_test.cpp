@@ -1,4 +1,5 @@
-#include "platform/LecteursVlc.h"
+#include "platform/reel/LecteursVlc.h"
+#include "support/Attente.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,20 +25,6 @@ bool processusActif(qint64 pid)
     const QByteArray stat = f.readAll();
     const qsizetype fin = stat.lastIndexOf(')');
     return fin > 0 && stat.size() > fin + 2 && stat[fin + 2] != 'Z';
-}
-
-template <typename Condition>
-bool attendreQue(Condition condition, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() >= ms)
-            return false;
-        QCoreApplication::processEvents();
-        QThread::msleep(100);
-    }
-    return true;
 }
 
 // Last number VLC printed for that pattern, -1 when none.

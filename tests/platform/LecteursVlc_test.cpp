@@ -1,4 +1,4 @@
-#include "platform/LecteursVlc.h"
+#include "platform/reel/LecteursVlc.h"
 
 #include <QFile>
 #include <QTemporaryDir>

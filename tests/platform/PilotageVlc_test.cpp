@@ -1,4 +1,4 @@
-#include "platform/PilotageVlc.h"
+#include "platform/reel/PilotageVlc.h"
 
 #include <gtest/gtest.h>
 

@@ -8,13 +8,8 @@ BancApplication::BancApplication()
         Plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages, adresses});
     fond = std::make_unique<Fond>();
     app = std::make_unique<Application>(*plateforme, *fond);
-    fond->setApplication(app.get());
 }
 
-BancApplication::~BancApplication()
-{
-    fond->setApplication(nullptr);
-}
 
 void BancApplication::ecrire(const QString& nom, const QByteArray& contenu) const
 {

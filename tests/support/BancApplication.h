@@ -1,6 +1,7 @@
 #pragma once
 // The real application and main window on the platform doubles, for widget tests.
-#include "core/Application.h"
+#include "app/Application.h"
+#include "platform/Plateforme.h"
 #include "shell/Fond.h"
 #include "support/Doubles.h"
 
@@ -13,6 +14,12 @@
 #include <QTimer>
 #include <QStringList>
 #include <memory>
+
+// A control of the window, found by its name.
+inline QPushButton* bouton(const QWidget& fenetre, const char* nom)
+{
+    return fenetre.findChild<QPushButton*>(QString::fromUtf8(nom));
+}
 
 struct BancApplication {
     FauxDialogues dialogues;
@@ -31,7 +38,6 @@ struct BancApplication {
     std::unique_ptr<Application> app;
 
     BancApplication();
-    ~BancApplication();
 
     QString programme() const { return dossiers.programmeChemin; }
     void ecrire(const QString& nom, const QByteArray& contenu) const;

@@ -16,19 +16,6 @@ int portLibre()
     return s.serverPort();
 }
 
-bool attendreQue(const std::function<bool()>& condition, int ms)
-{
-    HorlogeReelle h;
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        if (condition())
-            return true;
-        h.attendre(100);
-    }
-    return condition();
-}
-
 namespace {
 QString ffprobe(const QString& entree, const QString& fichier)
 {
@@ -87,7 +74,6 @@ void BancReel::SetUp()
     plateforme = std::make_unique<Plateforme>(
         Plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, *lecteurs, page, adresses});
     app = std::make_unique<Application>(*plateforme, fond);
-    fond.setApplication(app.get());
 }
 
 void BancReel::demarrer(const QByteArray& ini)
@@ -98,7 +84,7 @@ void BancReel::demarrer(const QByteArray& ini)
     f.close();
     dialogues.reponses = {true};  // download the channel list
     ASSERT_TRUE(app->Form_Load({"kelmor"}));
-    ASSERT_EQ(app->chaines.taille(), 4);
+    ASSERT_EQ(app->session.chaines.taille(), 4);
     dialogues.messages.clear();
 }
 
@@ -107,7 +93,6 @@ void BancReel::TearDown()
     if (lecteurs)
         lecteurs->fermerTous();
     if (app)
-        fond.setApplication(nullptr);
     qunsetenv("KELMOR_PORT_REGLAGES");
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 // The real application on the real platform (vlc, loopback HTTP, files) with the simulated
 // box, for end-to-end tests. Questions are answered by the test; the clock can be moved.
-#include "core/Application.h"
-#include "engine/Transport.h"
-#include "platform/ClientWebQt.h"
-#include "platform/LecteursVlc.h"
-#include "platform/PageReglagesHttp.h"
-#include "platform/PlateformeReelle.h"
+#include "app/Application.h"
+#include "platform/Plateforme.h"
+#include "platform/reel/ClientWebQt.h"
+#include "platform/reel/LecteursVlc.h"
+#include "platform/reel/PageReglagesHttp.h"
+#include "platform/reel/PlateformeReelle.h"
 #include "shell/Fond.h"
+#include "support/Attente.h"
 #include "support/Doubles.h"
 #include "support/FauxBoitier.h"
 
@@ -19,8 +20,6 @@
 
 int portLibre();
 
-// Waits, letting events run, until the condition holds or ms pass.
-bool attendreQue(const std::function<bool()>& condition, int ms);
 
 // Container name and duration (seconds) as ffprobe reads them; "" and -1 when it cannot.
 QString ffprobeFormat(const QString& fichier);

@@ -1,7 +1,7 @@
-#include "platform/LecteursVlc.h"
+#include "platform/reel/LecteursVlc.h"
 
-#include "core/FichierAtomique.h"
-#include "platform/PilotageVlc.h"
+#include "platform/FichierAtomique.h"
+#include "platform/reel/PilotageVlc.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,14 +1,13 @@
-#include "core/Application.h"
+#include "app/Application.h"
 
-#include "core/Fenetre.h"
+#include "app/Cablage.h"
+#include "core/DemarrageAutomatique.h"
 #include "core/VerificationListe.h"
 #include "core/VerificationVersion.h"
-#include "core/DemarrageAutomatique.h"
 #include "engine/CommandesLecteur.h"
-#include "engine/EtatLecteur.h"
-#include "engine/EnregistrementManuel.h"
-#include "engine/Programmation.h"
-#include "engine/Transport.h"
+#include "panes/PanneauChaines.h"
+#include "platform/Plateforme.h"
+#include "shell/Fond.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,46 +43,44 @@ bool contientOption(const QStringList& arguments, const QString& option)
     return false;
 }
 
-Application::Application(Plateforme& p, Fenetre& f)
+Application::Application(Plateforme& p, Fond& f)
     : plateforme(p),
-      fenetre(f),
-      transport(std::make_unique<Transport>(*this)),
-      enregistrement(std::make_unique<EnregistrementManuel>(*this)),
-      programmation(std::make_unique<Programmation>(*this))
+      fond(f),
+      moteur(session, p),
+      transport(session, moteur, p),
+      enregistrement(session, moteur, p),
+      programmation(session, moteur, p)
 {
+    horloge.setObjectName("Horloge");
+    horloge.setInterval(10000);
+    cabler(*this);
 }
 
-Application::OperationMoteur::~OperationMoteur()
+Application::~Application()
 {
-    if (--app_.operations_ != 0)
-        return;
+    fond.definirGardienFermeture({});
+}
+
+void Application::apresOperations()
+{
     // A close asked in the middle of the operation comes first: it stops every player.
-    if (app_.fermetureEnAttente_ != Fermeture::Aucune) {
-        const bool sansQuestion = app_.fermetureEnAttente_ == Fermeture::SansQuestion;
-        app_.fermetureEnAttente_ = Fermeture::Aucune;
-        app_.ticEnAttente_ = false;
-        app_.fenetre.fermer(sansQuestion);
+    if (fermetureEnAttente_ != Fermeture::Aucune) {
+        const bool sansQuestion = fermetureEnAttente_ == Fermeture::SansQuestion;
+        fermetureEnAttente_ = Fermeture::Aucune;
+        ticEnAttente_ = false;
+        fond.fermer(sansQuestion);
         return;
     }
-    if (app_.ticEnAttente_ && !app_.ferme_) {
-        app_.ticEnAttente_ = false;
-        app_.programmation->Horloge_Timer();
+    if (ticEnAttente_ && !ferme_) {
+        ticEnAttente_ = false;
+        programmation.Horloge_Timer();
     }
-}
-
-Application::~Application() = default;
-
-QString Application::nomChaineSelectionnee() const
-{
-    if (chaineSelectionnee < 0 || chaineSelectionnee >= chaines.taille())
-        return {};
-    return chaines.at(chaineSelectionnee).nom;
 }
 
 bool Application::Form_Load(const QStringList& arguments)
 {
     auto& d = plateforme.dialogues;
-    DossierProgramme = plateforme.dossiers.programme();
+    session.DossierProgramme = plateforme.dossiers.programme();
 
     if (!plateforme.instance.acquerir()) {
         d.exclamation("Kelmor est déjà lancé.");
@@ -99,9 +96,9 @@ bool Application::Form_Load(const QStringList& arguments)
             "dossier Mes documents (vos vidéos et photos ne seront pas effacées).\n\n"
             "Souhaitez-vous effectuer cette réinitialisation ?");
         if (oui) {
-            if (QFileInfo::exists(cheminParametres()) && !QFile::remove(cheminParametres()))
+            if (QFileInfo::exists(session.cheminParametres()) && !QFile::remove(session.cheminParametres()))
                 d.exclamation("Les paramètres d'Kelmor n'ont pas pu être réinitialisés :\n"
-                              "le fichier " + cheminParametres() + " n'a pas pu être supprimé.");
+                              "le fichier " + session.cheminParametres() + " n'a pas pu être supprimé.");
             else
                 d.information("Les paramètres d'Kelmor ont été réinitialisés.");
         } else {
@@ -113,23 +110,23 @@ bool Application::Form_Load(const QStringList& arguments)
     // Players left over by an earlier run of ours; nothing else is touched here.
     plateforme.lecteurs.fermerRestes();
 
-    const bool fichierExiste = QFileInfo::exists(cheminParametres());
-    const QByteArray texteParametres = fichierExiste ? lireFichier(cheminParametres()) : QByteArray();
+    const bool fichierExiste = QFileInfo::exists(session.cheminParametres());
+    const QByteArray texteParametres = fichierExiste ? lireFichier(session.cheminParametres()) : QByteArray();
     if (fichierExiste) {
-        ValeursPrecoces v{parametres.p.SORT, parametres.p.CFGA};
+        ValeursPrecoces v{session.parametres.p.SORT, session.parametres.p.CFGA};
         v = LirePassePrecoce(texteParametres, v);
-        parametres.p.SORT = v.sort;
-        parametres.p.CFGA = v.cfga;
+        session.parametres.p.SORT = v.sort;
+        session.parametres.p.CFGA = v.cfga;
     }
 
-    if (parametres.p.CFGA
-        && VerifierListeChaines(true, DossierProgramme, plateforme.web, d, plateforme.adresses, true)
+    if (session.parametres.p.CFGA
+        && VerifierListeChaines(true, session.DossierProgramme, plateforme.web, d, plateforme.adresses, true)
                == IssueVerification::Arreter)
         return false;
 
-    if (!QFileInfo::exists(cheminListeChaines())) {
+    if (!QFileInfo::exists(session.cheminListeChaines())) {
         if (d.question("La liste des chaînes est introuvable.\n\nSouhaitez-vous la télécharger ?")) {
-            if (VerifierListeChaines(true, DossierProgramme, plateforme.web, d, plateforme.adresses, true)
+            if (VerifierListeChaines(true, session.DossierProgramme, plateforme.web, d, plateforme.adresses, true)
                 == IssueVerification::Arreter)
                 return false;
         } else {
@@ -138,68 +135,68 @@ bool Application::Form_Load(const QStringList& arguments)
         }
     }
 
-    chaines = LireFichierListeChaines(cheminListeChaines(), parametres.p.SORT);
-    fenetre.afficherChaines(chaines);
+    session.chaines = LireFichierListeChaines(session.cheminListeChaines(), session.parametres.p.SORT);
+    fond.chaines().afficherChaines(session.chaines.noms());
 
     // Defaults (they leave SORT and CFGA as the early pass set them), then the settings
     // file, then the one-time migrations.
-    AppliquerDefauts(parametres, plateforme.dossiers.documents());
-    DossierEnregistrement = parametres.dossierEnregistrement;
+    AppliquerDefauts(session.parametres, plateforme.dossiers.documents());
+    session.DossierEnregistrement = session.parametres.dossierEnregistrement;
     if (fichierExiste) {
-        LirePassePrincipale(texteParametres, parametres, chaines.noms(),
+        LirePassePrincipale(texteParametres, session.parametres, session.chaines.noms(),
                             [](const QString& dossier) { return QFileInfo(dossier).isDir(); }, d);
-        DossierEnregistrement = parametres.dossierEnregistrement;
+        session.DossierEnregistrement = session.parametres.dossierEnregistrement;
     }
-    AppliquerMigrations(parametres, d);
-    programmation->Recharger(parametres.programmes);
+    AppliquerMigrations(session.parametres, d);
+    programmation.Recharger(session.parametres.programmes);
 
     // Last channel: the remembered one (last exact match) or the first.
     int index = -1;
-    if (parametres.p.CHA0) {
-        for (int i = 0; i < chaines.taille(); ++i)
-            if (chaines.at(i).nom == parametres.chaine)
+    if (session.parametres.p.CHA0) {
+        for (int i = 0; i < session.chaines.taille(); ++i)
+            if (session.chaines.at(i).nom == session.parametres.chaine)
                 index = i;
-    } else if (!chaines.estVide()) {
+    } else if (!session.chaines.estVide()) {
         index = 0;
     }
-    Chaines_Click(index);
+    moteur.Chaines_Click(index);
 
-    if (!DossierEnregistrement.endsWith('/'))
-        DossierEnregistrement += '/';
+    if (!session.DossierEnregistrement.endsWith('/'))
+        session.DossierEnregistrement += '/';
 
     if (!chercherLecteur())
         return false;
 
-    if (parametres.p.EXEA)
+    if (session.parametres.p.EXEA)
         VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses);
 
-    if (parametres.p.FAVI)
-        fenetre.Fav_Click();
+    if (session.parametres.p.FAVI)
+        fond.Fav_Click();
     placerFenetre();
-    ChangerEtat(EtatLecteur::EtatArret);
+    moteur.ChangerEtat(EtatLecteur::Arret);
     EcrireParametres();
     parametresEcrits_ = true;
-    programmation->Horloge_Timer();
-    fenetre.demarrerHorloge();
+    programmation.Horloge_Timer();
+    horloge.start();
 
     demarreMinimise_ = contientOption(arguments, "/m");
     if (demarreMinimise_) {
-        fenetre.minimiser();
+        fond.minimiser();
         return true;
     }
-    if (parametres.p.TRAN)
-        fenetre.fonduEntree();
-    if (parametres.p.TVON)
-        transport->Regarder_Click();
+    if (session.parametres.p.TRAN)
+        fond.fonduEntree();
+    if (session.parametres.p.TVON)
+        transport.Regarder_Click();
     return true;
 }
 
 bool Application::chercherLecteur()
 {
     auto& d = plateforme.dialogues;
-    QString& chemin = parametres.cheminVLC;
+    QString& chemin = session.parametres.cheminVLC;
     if (!estExecutable(chemin))
-        chemin = DossierProgramme + "vlc";
+        chemin = session.DossierProgramme + "vlc";
     if (!estExecutable(chemin)) {
         const QString trouve = plateforme.dossiers.chercherDansPath("vlc");
         if (!trouve.isEmpty())
@@ -225,119 +222,88 @@ bool Application::chercherLecteur()
 
 void Application::placerFenetre()
 {
-    const QSize ecran = fenetre.tailleEcran();
-    const QSize taille = fenetre.tailleFenetre();
-    if (!parametres.p.POS0) {
-        fenetre.placer({(ecran.width() - taille.width()) / 2, (ecran.height() - taille.height()) / 2});
+    const QSize ecran = fond.tailleEcran();
+    const QSize taille = fond.tailleFenetre();
+    if (!session.parametres.p.POS0) {
+        fond.placer({(ecran.width() - taille.width()) / 2, (ecran.height() - taille.height()) / 2});
         return;
     }
     auto borner = [this](qint32& valeur, int ecranDim, int fenetreDim) {
         if (valeur < 0)
             valeur = 0;
-        else if (parametres.p.CADR && ecranDim - fenetreDim < valeur)
+        else if (session.parametres.p.CADR && ecranDim - fenetreDim < valeur)
             valeur = ecranDim - fenetreDim;
     };
-    borner(parametres.pos1, ecran.width(), taille.width());
-    borner(parametres.pos2, ecran.height(), taille.height());
-    fenetre.placer({parametres.pos1, parametres.pos2});
+    borner(session.parametres.pos1, ecran.width(), taille.width());
+    borner(session.parametres.pos2, ecran.height(), taille.height());
+    fond.placer({session.parametres.pos1, session.parametres.pos2});
 }
 
 bool Application::EcrireParametres()
 {
-    if (chaineSelectionnee >= 0)
-        parametres.chaine = nomChaineSelectionnee();
+    if (session.chaineSelectionnee >= 0)
+        session.parametres.chaine = session.nomChaineSelectionnee();
     else
-        parametres.chaine.clear();
-    parametres.programmes = programmation->liste.textes();
-    const QPoint pos = fenetre.position();
-    parametres.pos1 = pos.x();
-    parametres.pos2 = pos.y();
-    const bool ok = EcrireFichierParametres(cheminParametres(), parametres);
+        session.parametres.chaine.clear();
+    session.parametres.programmes = session.programmes.textes();
+    const QPoint pos = fond.position();
+    session.parametres.pos1 = pos.x();
+    session.parametres.pos2 = pos.y();
+    const bool ok = EcrireFichierParametres(session.cheminParametres(), session.parametres);
     if (!ok)
         plateforme.dialogues.exclamation(kMessageEchecParametres);
     // After a save the re-broadcast toggle follows its option again.
-    TV = parametres.p.FRPL;
-    fenetre.afficherBascules(TV, Muet);
-    OptionsVLC = ::OptionsVLC(DossierEnregistrement, parametres.p.ZOOM, parametres.p.MONO);
+    session.TV = session.parametres.p.FRPL;
+    moteur.afficherBascules();
+    session.OptionsVLC = ::OptionsVLC(session.DossierEnregistrement, session.parametres.p.ZOOM, session.parametres.p.MONO);
     return ok;
-}
-
-void Application::ChangerEtat(int nouvelEtat)
-{
-    Etat = nouvelEtat & 0xFF;
-    ChaineEnCours = ChaineEnCoursPour(Etat, ChaineEnCours, nomChaineSelectionnee());
-    ActualiserTitre();
-    if (Etat == EtatLecteur::EtatArret) {
-        FinEnregistrement = QDateTime();
-        if (Muet) {
-            Muet = false;
-            fenetre.afficherBascules(TV, Muet);
-        }
-    }
-    const VueEtat vue = CalculerVueEtat(Etat, ChaineEnCours);
-    fenetre.afficherEtat(vue);
-    fenetre.definirIconeEnregistrement(vue.iconeEnregistrement);
-}
-
-void Application::ActualiserTitre()
-{
-    fenetre.definirTitre(TitreFenetre(plateforme.horloge.maintenant().time(), Etat, ChaineEnCours));
 }
 
 void Application::Chaines_DblClick()
 {
     // The remote-control form watches in the external player; the normal window's live
     // view is not there yet, so the external player stands in for it too.
-    transport->Play_Click();
+    transport.Play_Click();
 }
 
 void Application::Horloge_Timer()
 {
     if (ferme_)
         return;
-    if (operationEnCours()) {
+    if (moteur.operationEnCours()) {
         ticEnAttente_ = true;
         return;
     }
-    programmation->Horloge_Timer();
-}
-
-void Application::Chaines_Click(int index)
-{
-    if (index < -1 || index >= chaines.taille())
-        index = -1;
-    chaineSelectionnee = index;
-    fenetre.selectionnerChaine(index);
-    programmation->editeur.chaine = nomChaineSelectionnee();
+    programmation.Horloge_Timer();
 }
 
 bool Application::Form_QueryUnload(bool parUtilisateur)
 {
     // Closing in the middle of an operation (a player starting, a wait) would leave the
     // operation to go on after the players were stopped: the close waits for its end.
-    if (operationEnCours()) {
+    if (moteur.operationEnCours()) {
         if (fermetureEnAttente_ != Fermeture::SansQuestion)
             fermetureEnAttente_ = parUtilisateur ? Fermeture::ParUtilisateur : Fermeture::SansQuestion;
         return false;
     }
-    const auto garde = operationMoteur();
+    const auto garde = moteur.operation();
     // Finished schedule entries go, and everything is saved, whatever happens next.
-    programmation->Nettoyer_Click();
+    programmation.Nettoyer_Click();
 
     auto& d = plateforme.dialogues;
     if (parUtilisateur) {
-        if ((Etat & EtatLecteur::EtatEnregistrement)
+        if (enEnregistrement(session.Etat)
             && !d.question("L'enregistrement en cours va être interrompu.\n\n"
                            "Souhaitez-vous réellement quitter Kelmor ?"))
             return false;
-        if (programmation->liste.nombre() > 0
+        if (session.programmes.nombre() > 0
             && !d.question("Des enregistrements sont programmés ou en cours.\n\n"
                            "Souhaitez-vous réellement quitter Kelmor ?"))
             return false;
     }
 
-    if (parametres.p.MONO || Etat != 0)
-        transport->FermerLecteurExterne();
+    if (session.parametres.p.MONO || session.Etat != EtatLecteur::Arret)
+        moteur.FermerLecteurExterne();
     nettoyerInstantanes();
     ecrireDemarrageAutomatique();
     ferme_ = true;
@@ -346,7 +312,7 @@ bool Application::Form_QueryUnload(bool parUtilisateur)
 
 void Application::nettoyerInstantanes()
 {
-    QDir tmp(DossierProgramme + "TMP");
+    QDir tmp(session.DossierProgramme + "TMP");
     if (!tmp.exists())
         return;
     for (const QString& f : tmp.entryList({"vlcsnap-*.jpg"}, QDir::Files))
@@ -361,7 +327,7 @@ void Application::ecrireDemarrageAutomatique()
     if (dossier.isEmpty())
         return;
     const QString fichier = dossier + "Kelmor.desktop";
-    if (!parametres.p.AUTO) {
+    if (!session.parametres.p.AUTO) {
         QFile::remove(fichier);
         return;
     }

@@ -1,4 +1,4 @@
-#include "platform/DialoguesQt.h"
+#include "platform/reel/DialoguesQt.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

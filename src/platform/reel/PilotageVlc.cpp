@@ -1,6 +1,6 @@
-#include "platform/PilotageVlc.h"
+#include "platform/reel/PilotageVlc.h"
 
-#include "platform/RegistreLecteurs.h"
+#include "platform/reel/RegistreLecteurs.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Lecteurs.h"
-#include "platform/RegistreLecteurs.h"
+#include "platform/reel/RegistreLecteurs.h"
 
 #include <QString>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "platform/RegistreLecteurs.h"
+#include "platform/reel/RegistreLecteurs.h"
 
 #include <QList>
 

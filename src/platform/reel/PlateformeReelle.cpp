@@ -1,4 +1,4 @@
-#include "platform/PlateformeReelle.h"
+#include "platform/reel/PlateformeReelle.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "core/FichierAtomique.h"
+#include "platform/FichierAtomique.h"
 
 #include <QSaveFile>
 

@@ -26,7 +26,7 @@ std::unique_ptr<BancApplication> demarre(const QByteArray& ini = {})
 TEST(Arret, RefusingTheFirstQuestionStopsNothingAndAsksAgainLater)
 {
     auto b = demarre("MONO=0\nPROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n");
-    b->app->Etat = 2;
+    b->app->session.Etat = EtatLecteur::Enregistrement;
     b->dialogues.reponses = {false};
     EXPECT_FALSE(b->app->Form_QueryUnload(true));
     EXPECT_EQ(b->dialogues.textes(), QStringList{kQuestionEnregistrement});
@@ -42,7 +42,7 @@ TEST(Arret, RefusingTheFirstQuestionStopsNothingAndAsksAgainLater)
 TEST(Arret, SessionEndAsksNothingButSavesAndCloses)
 {
     auto b = demarre("PROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n");
-    b->app->Etat = 16;
+    b->app->session.Etat = EtatLecteur::Programme;
     b->fond->findChild<QListWidget*>("Chaînes")->setCurrentRow(1);
     EXPECT_TRUE(b->app->Form_QueryUnload(false));
     EXPECT_TRUE(b->dialogues.messages.empty());
@@ -53,7 +53,7 @@ TEST(Arret, SessionEndAsksNothingButSavesAndCloses)
 TEST(Arret, FinishedEntriesGoBeforeTheQuestion)
 {
     auto b = demarre();
-    b->app->parametres.programmes = {"[X] 01/12/2026 20:00 - 21:00 > TF1 (1)"};
+    b->app->session.parametres.programmes = {"[X] 01/12/2026 20:00 - 21:00 > TF1 (1)"};
     EXPECT_TRUE(b->app->Form_QueryUnload(true));
     EXPECT_TRUE(b->dialogues.messages.empty());
     EXPECT_FALSE(QString::fromUtf8(b->lire("Kelmor.ini")).contains("PROG="));
@@ -71,7 +71,7 @@ TEST(Arret, SnapshotsAndAutostart)
     EXPECT_TRUE(entree.readAll().contains("\" /m\n"));
 
     // Unticked: the entry goes; a folder holding anything but snapshots stays.
-    b->app->parametres.p.AUTO = false;
+    b->app->session.parametres.p.AUTO = false;
     QDir().mkpath(b->programme() + "TMP");
     b->ecrire("TMP/vlcsnap-002.jpg", "x");
     b->ecrire("TMP/autre.txt", "x");
@@ -86,10 +86,10 @@ TEST(Arret, QuitButtonClosesTheWindowThroughTheSameQuestions)
     auto b = demarre("PROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n");
     b->fond->show();
     b->dialogues.reponses = {false};
-    b->fond->bouton("Quitter")->click();
+    bouton(*b->fond, "Quitter")->click();
     EXPECT_TRUE(b->fond->isVisible());
     EXPECT_EQ(b->dialogues.textes(), QStringList{kQuestionProgrammes});
     b->dialogues.reponses = {true};
-    b->fond->bouton("Quitter")->click();
+    bouton(*b->fond, "Quitter")->click();
     EXPECT_FALSE(b->fond->isVisible());
 }

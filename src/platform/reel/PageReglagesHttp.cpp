@@ -1,4 +1,4 @@
-#include "platform/PageReglagesHttp.h"
+#include "platform/reel/PageReglagesHttp.h"
 
 #include <QFile>
 #include <QPointer>

@@ -1,0 +1,42 @@
+#pragma once
+#include "core/FichierParametres.h"
+#include "core/ListeChaines.h"
+#include "engine/EtatLecteur.h"
+#include "engine/ProgListe.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+// What the program knows while it runs: the settings, the channel list and its selection,
+// the folders, the player state and the schedule. The application owns it; the engine's
+// controllers receive it by reference and the window shows it.
+struct Session {
+    ContenuParametres parametres;
+    ListeChaines chaines;
+    int chaineSelectionnee = -1;
+    EtatLecteur Etat = EtatLecteur::Arret;
+    QString ChaineEnCours;
+    QDateTime FinEnregistrement;  // end of the manual recording's chosen duration; invalid = none
+    QString DossierProgramme;
+    QString DossierEnregistrement;
+    QStringList OptionsVLC;
+    bool TV = false;    // re-broadcast to the television
+    bool Muet = false;  // the player's sound is cut
+
+    // The recording schedule and its editor.
+    ProgListe programmes;
+    ValeursEditeur editeur;
+    bool Extinction = false;    // shut the computer down after the recording
+    QString FichierEnregistre;  // file of the running scheduled recording
+    QString texteTaille = QStringLiteral("0 Mo");
+
+    QString cheminParametres() const { return DossierProgramme + "Kelmor.ini"; }
+    QString cheminListeChaines() const { return DossierProgramme + "Kelmor.cfg"; }
+    QString nomChaineSelectionnee() const
+    {
+        if (chaineSelectionnee < 0 || chaineSelectionnee >= chaines.taille())
+            return {};
+        return chaines.at(chaineSelectionnee).nom;
+    }
+};

@@ -1,0 +1,91 @@
+#include "panes/PanneauChaines.h"
+
+#include "panes/VueChaine.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, const QString& infoBulle)
+{
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(QString::fromUtf8(nom));
+    b->setToolTip(infoBulle);
+    return b;
+}
+}  // namespace
+
+PanneauChaines::PanneauChaines(QWidget* parent)
+    : QWidget(parent),
+      ChaineM(bouton(this, "ChaîneM", "◀", " Passer à la chaîne précédente ")),
+      Fav(bouton(this, "Fav", "Favoris", "Afficher les favoris")),
+      ChaineP(bouton(this, "ChaîneP", "▶", " Passer à la chaîne suivante "))
+{
+    setObjectName("PanneauChaînes");
+    auto* colonne = new QVBoxLayout(this);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    progChaine3_ = new QLabel(this);
+    progChaine3_->setObjectName("ProgChaîne3");
+    colonne->addWidget(progChaine3_);
+
+    auto* pile = new QStackedLayout;
+    pile->setStackingMode(QStackedLayout::StackAll);
+    chaines_ = new QListWidget(this);
+    chaines_->setObjectName("Chaînes");
+    chaines_->setToolTip("Cliquer pour sélectionner, double cliquer pour afficher dans le volet");
+    // Every row has the same height: a long list is not measured item by item.
+    chaines_->setUniformItemSizes(true);
+    setFocusProxy(chaines_);
+    favoris_ = new QFrame(this);
+    favoris_->setObjectName("Favoris");
+    favoris_->setAutoFillBackground(true);
+    pile->addWidget(favoris_);
+    pile->addWidget(chaines_);
+    colonne->addLayout(pile, 1);
+
+    auto* pas = new QHBoxLayout;
+    pas->addWidget(ChaineM);
+    pas->addWidget(Fav);
+    pas->addWidget(ChaineP);
+    colonne->addLayout(pas);
+
+    connect(chaines_, &QListWidget::itemDoubleClicked, this, &PanneauChaines::chaineDoubleCliquee);
+    connect(chaines_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!parCode_)
+            emit chaineChoisie(row);
+    });
+}
+
+void PanneauChaines::afficherChaines(const QStringList& noms)
+{
+    parCode_ = true;
+    chaines_->clear();
+    chaines_->addItems(noms);
+    parCode_ = false;
+}
+
+void PanneauChaines::selectionner(int index, const VueChaine& v)
+{
+    parCode_ = true;
+    chaines_->setCurrentRow(index);
+    parCode_ = false;
+    progChaine3_->setText(v.progChaine);
+    ChaineM->setEnabled(v.precedenteActive);
+    ChaineP->setEnabled(v.suivanteActive);
+}
+
+void PanneauChaines::montrerFavoris(bool devant)
+{
+    QFont f = Fav->font();
+    f.setBold(devant);
+    Fav->setFont(f);
+    if (devant)
+        favoris_->raise();
+    else
+        chaines_->raise();
+}

@@ -1,0 +1,37 @@
+#pragma once
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+struct VueChaine;
+
+// The channel column: the channel list with the favourites frame on the same spot, the
+// selected channel's name above and the previous / favourites / next buttons below.
+class PanneauChaines : public QWidget {
+    Q_OBJECT
+public:
+    explicit PanneauChaines(QWidget* parent = nullptr);
+
+    void afficherChaines(const QStringList& noms);
+    // Selects a channel (-1 = none) without telling it back, and shows its name.
+    void selectionner(int index, const VueChaine& vue);
+    // Brings the favourites frame in front of the channel list, or the list back.
+    void montrerFavoris(bool devant);
+
+    QPushButton* const ChaineM;
+    QPushButton* const Fav;
+    QPushButton* const ChaineP;
+
+signals:
+    // The user chose a channel in the list.
+    void chaineChoisie(int index);
+    void chaineDoubleCliquee();
+
+private:
+    QLabel* progChaine3_;
+    QListWidget* chaines_;
+    QFrame* favoris_;
+    bool parCode_ = false;
+};
