@@ -1,0 +1,290 @@
+#include "shell/FormeFenetre.h"
+
+#include <QtMath>
+
+#include <algorithm>
+
+namespace {
+
+// Layout frames in twips (15 to a pixel). The client area is the frame the form shows: the
+// window manager draws its own border around it.
+// Remote-control panel frame, 4455 x 5175: the normal window.
+constexpr QSize kNormale(4455, 5175);
+// Main panel frame, 9975 wide: the remote-control panel with a side pane beside it.
+constexpr int kLargeurOuverte = 9975;
+// Remote-control form: the channel column (left 120, 2655 wide) and a 90 margin on its right;
+// the panel's height plus the extension frame below it (2655) and its 105 margin.
+constexpr QSize kTelecommande(120 + 2655 + 90, 5175 + 2655 + 105);
+
+// The fold-out and fold-in animation: eleven widths from the current one, the last the target.
+constexpr int kPasAnimation = 10;
+
+// Without the keep-inside option the window may stick out of the screen, but this many pixels
+// of it always stay on it, so that its title bar or background can still be grabbed.
+constexpr int kPrise = 40;
+
+std::vector<QSize> animation(const QSize& depart, int largeurCible)
+{
+    std::vector<QSize> tailles;
+    if (depart.width() == largeurCible)
+        return tailles;
+    const double pas = double(largeurCible - depart.width()) / kPasAnimation;
+    for (int i = 0; i < kPasAnimation; ++i)
+        tailles.emplace_back(qRound(depart.width() + pas * i), depart.height());
+    tailles.emplace_back(largeurCible, depart.height());
+    return tailles;
+}
+
+}  // namespace
+
+std::vector<int> PhaseForme::largeurs() const
+{
+    std::vector<int> l;
+    for (const QSize& t : tailles)
+        l.push_back(t.width());
+    return l;
+}
+
+bool TransitionForme::animee() const
+{
+    std::size_t n = 0;
+    for (const PhaseForme& p : phases)
+        n += p.tailles.size();
+    return n > 1;
+}
+
+QSize TransitionForme::taille() const
+{
+    for (auto p = phases.rbegin(); p != phases.rend(); ++p)
+        if (!p->tailles.empty())
+            return p->tailles.back();
+    return {};
+}
+
+QSize TransitionForme::taillePixels() const
+{
+    return FormeFenetre::enPixels(taille());
+}
+
+std::optional<QPoint> TransitionForme::position() const
+{
+    for (auto p = phases.rbegin(); p != phases.rend(); ++p)
+        if (p->position)
+            return p->position;
+    return std::nullopt;
+}
+
+// One transition being built: what it asks so far and where the window stands meanwhile.
+struct FormeFenetre::Cours {
+    TransitionForme t;
+    PlacementFenetre p;
+
+    // Ends `phase` with the window's frame position after its last size, checked against the
+    // screen. `dedansX`/`dedansY`: the axes kept inside the screen at this step.
+    void ajouter(PhaseForme phase, bool dedansX, bool dedansY)
+    {
+        if (!phase.tailles.empty() && !p.ecran.isEmpty()) {
+            const QSize px = enPixels(phase.tailles.back());
+            const int l = px.width() + p.cadre.left() + p.cadre.right();
+            const int h = px.height() + p.cadre.top() + p.cadre.bottom();
+            const QPoint pos = placer(p.position, l, h, dedansX, dedansY);
+            if (pos != p.position) {
+                phase.position = pos;
+                p.position = pos;
+            }
+        }
+        t.phases.push_back(std::move(phase));
+    }
+
+    QPoint placer(QPoint pos, int l, int h, bool dedansX, bool dedansY) const
+    {
+        const QRect& e = p.ecran;
+        const int droite = e.x() + e.width();
+        const int bas = e.y() + e.height();
+        int x = pos.x();
+        int y = pos.y();
+        // Inside the screen: the far edge back to the screen's edge, and a window larger than
+        // the screen keeps its top-left corner on it.
+        if (dedansX)
+            x = std::max(std::min(x, droite - l), e.x());
+        if (dedansY)
+            y = std::max(std::min(y, bas - h), e.y());
+        x = std::max(std::min(x, droite - kPrise), e.x() + kPrise - l);
+        y = std::max(std::min(y, bas - kPrise), e.y() + kPrise - h);
+        return {x, y};
+    }
+};
+
+FormeFenetre::FormeFenetre(const OptionsForme& options) : options_(options) {}
+
+QSize FormeFenetre::taille() const
+{
+    switch (forme_) {
+    case Forme::Normal:
+        return kNormale;
+    case Forme::VoletOuvert:
+        return {kLargeurOuverte, kNormale.height()};
+    case Forme::Telecommande:
+        return kTelecommande;
+    case Forme::MiniEcran:
+    case Forme::PleinEcran:
+        break;
+    }
+    return {};
+}
+
+int FormeFenetre::enPixels(int twips)
+{
+    return qRound(twips / 15.0);
+}
+
+QSize FormeFenetre::enPixels(const QSize& twips)
+{
+    return {enPixels(twips.width()), enPixels(twips.height())};
+}
+
+void FormeFenetre::replier(Cours& c)
+{
+    PhaseForme phase;
+    if (forme_ == Forme::VoletOuvert) {
+        phase.arreterVue = volet_ == Volet::Afficher;
+        phase.tailles = animation(taille(), kNormale.width());
+        forme_ = Forme::Normal;
+        volet_ = Volet::Aucun;
+    } else if (forme_ == Forme::Telecommande) {
+        // Only the size: the options pane opened from this form gives it back on closing.
+        phase.tailles = {kNormale};
+    } else {
+        return;
+    }
+    c.ajouter(std::move(phase), false, false);
+}
+
+void FormeFenetre::deplier(Cours& c, Volet v)
+{
+    PhaseForme phase;
+    if (forme_ == Forme::Normal && v != Volet::Aucun) {
+        phase.voletAffiche = v;
+        phase.tailles = animation(kNormale, kLargeurOuverte);
+        forme_ = Forme::VoletOuvert;
+        volet_ = v;
+    } else if (forme_ == Forme::VoletOuvert) {
+        phase.arreterVue = volet_ == Volet::Afficher;
+        phase.tailles = animation(taille(), kNormale.width());
+        forme_ = Forme::Normal;
+        volet_ = Volet::Aucun;
+    } else {
+        return;
+    }
+    // Opening near the right edge: the keep-inside option moves the window left.
+    c.ajouter(std::move(phase), options_.CADR, false);
+}
+
+void FormeFenetre::ouvrir(Cours& c, Volet v)
+{
+    if (estOuvert(v))
+        return;
+    replier(c);
+    deplier(c, v);
+}
+
+void FormeFenetre::versTelecommande(Cours& c)
+{
+    PhaseForme phase;
+    phase.fond1bis = true;
+    if (options_.MTOP)
+        phase.auDessus = true;
+    if (options_.FAVO)
+        phase.favorisDevant = true;
+    phase.tailles = {kTelecommande};
+    forme_ = Forme::Telecommande;
+    c.ajouter(std::move(phase), options_.CADR, options_.CADR);
+}
+
+void FormeFenetre::versNormale(Cours& c)
+{
+    PhaseForme phase;
+    phase.fond1bis = false;
+    phase.auDessus = false;  // leaving the form always ends keep-on-top
+    if (options_.FAVO)
+        phase.favorisDevant = false;
+    phase.tailles = {kNormale};
+    forme_ = Forme::Normal;
+    c.ajouter(std::move(phase), options_.CADR, options_.CADR);
+}
+
+TransitionForme FormeFenetre::Mini_Click(const PlacementFenetre& placement)
+{
+    Cours c{{}, placement};
+    switch (forme_) {
+    case Forme::VoletOuvert:
+        replier(c);
+        versTelecommande(c);
+        break;
+    case Forme::Normal:
+        versTelecommande(c);
+        break;
+    case Forme::Telecommande:
+        versNormale(c);
+        break;
+    case Forme::MiniEcran:
+    case Forme::PleinEcran:
+        break;
+    }
+    return c.t;
+}
+
+TransitionForme FormeFenetre::aller(Volet v, const PlacementFenetre& placement)
+{
+    Cours c{{}, placement};
+    if (forme_ == Forme::Telecommande)
+        versNormale(c);
+    if (forme_ == Forme::Normal || forme_ == Forme::VoletOuvert)
+        ouvrir(c, v);
+    return c.t;
+}
+
+TransitionForme FormeFenetre::GoAfficher_Click(const PlacementFenetre& placement)
+{
+    return aller(Volet::Afficher, placement);
+}
+
+TransitionForme FormeFenetre::GoGuider_Click(const PlacementFenetre& placement)
+{
+    return aller(Volet::Guider, placement);
+}
+
+TransitionForme FormeFenetre::GoDiffuser_Click(const PlacementFenetre& placement)
+{
+    // The media pane, on its mosaic.
+    TransitionForme t = aller(Volet::Afficher, placement);
+    t.mosaique = estOuvert(Volet::Afficher);
+    return t;
+}
+
+TransitionForme FormeFenetre::basculerVolet(Volet v, const PlacementFenetre& placement)
+{
+    if (v == Volet::Aucun)
+        return {};
+    // Opening or switching. In the remote-control form the pane buttons are hidden; asked
+    // anyway, the form is left properly before the pane opens.
+    if (!estOuvert(v))
+        return aller(v, placement);
+    Cours c{{}, placement};
+    deplier(c, v);
+    return c.t;
+}
+
+TransitionForme FormeFenetre::DeplierVolet(Volet v, const PlacementFenetre& placement)
+{
+    Cours c{{}, placement};
+    deplier(c, v);
+    return c.t;
+}
+
+TransitionForme FormeFenetre::ReplierVolet(const PlacementFenetre& placement)
+{
+    Cours c{{}, placement};
+    replier(c);
+    return c.t;
+}

@@ -1,0 +1,124 @@
+#pragma once
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+#include <vector>
+
+// The side panes that fold out to the right of the remote-control panel.
+enum class Volet {
+    Aucun,
+    Afficher,  // media pane
+    Guider,    // guide pane
+    Diffuser,  // re-broadcast pane
+};
+
+// The main window's forms. MiniEcran and PleinEcran belong to the embedded view: no transition
+// of this unit enters them yet, and every one of them leaves them alone.
+enum class Forme {
+    Normal,        // remote-control panel, side pane closed
+    VoletOuvert,   // remote-control panel with one side pane open
+    Telecommande,  // tall narrow remote-control form
+    MiniEcran,
+    PleinEcran,
+};
+
+// The options that change the form's decisions.
+struct OptionsForme {
+    bool MTOP = true;  // remote-control form always on top
+    bool FAVO = false; // favourites in front in the remote-control form
+    bool CADR = true;  // keep the window inside the screen
+};
+
+// Where the window stands when a transition is asked, in pixels. A default value (empty screen)
+// means "not known yet": the transition then moves nothing.
+struct PlacementFenetre {
+    QRect ecran;      // available area of the window's screen
+    QPoint position;  // top-left of the window's frame (QWidget::pos)
+    QMargins cadre;   // the window manager's frame around the client area
+};
+
+// One stretch of a transition. The window applies, in this order: the live view's stop and the
+// frames, then the sizes one per animation tick (one size: at once), then the move.
+struct PhaseForme {
+    bool arreterVue = false;            // the media pane folds: stop its embedded live view
+    std::optional<Volet> voletAffiche;  // show this pane's frame, hide the two others
+    std::optional<bool> fond1bis;       // show or hide the remote-control extension frame
+    std::optional<bool> auDessus;       // keep the window on top, or stop keeping it on top
+    std::optional<bool> favorisDevant;  // favourites in front of the channel list, or the list
+    std::vector<QSize> tailles;         // client sizes, twips
+    std::optional<QPoint> position;     // new top-left of the window's frame, pixels
+
+    std::vector<int> largeurs() const;  // the widths of `tailles`, twips
+};
+
+// What the window must apply after one event. No phase: nothing changes.
+struct TransitionForme {
+    std::vector<PhaseForme> phases;
+    bool mosaique = false;  // afterwards, select the media pane's "Mosaïque" tab
+
+    bool vide() const { return phases.empty(); }
+    // More than one size to apply: the window stays disabled until the last tick.
+    bool animee() const;
+    // Client size at the end (twips; empty when no size changes) and the same in pixels.
+    QSize taille() const;
+    QSize taillePixels() const;
+    // Where the window's frame ends up (pixels), when it moves.
+    std::optional<QPoint> position() const;
+};
+
+// The window's form as explicit state: each event returns what to apply, and every question
+// about the form is asked here, never by reading the window's width back.
+// Sizes are client sizes in twips; the window manager adds its own frame around them.
+class FormeFenetre {
+public:
+    explicit FormeFenetre(const OptionsForme& options = {});
+
+    void definirOptions(const OptionsForme& options) { options_ = options; }
+    const OptionsForme& options() const { return options_; }
+
+    Forme forme() const { return forme_; }
+    Volet volet() const { return volet_; }  // the open side pane, Aucun when none
+    bool estNormale() const { return forme_ == Forme::Normal; }
+    bool voletEstOuvert() const { return forme_ == Forme::VoletOuvert; }
+    bool estOuvert(Volet v) const { return voletEstOuvert() && volet_ == v; }  // its button is bold
+    bool estTelecommande() const { return forme_ == Forme::Telecommande; }
+    // Client size of the current form, twips; empty for the embedded view's forms.
+    QSize taille() const;
+
+    // The `Mini` button, also start-up with MINI: normal window <-> remote-control form; a side
+    // pane open is folded first.
+    TransitionForme Mini_Click(const PlacementFenetre& placement = {});
+    // The buttons of the remote-control form: back to the normal window, then the media pane,
+    // the guide pane, or the media pane on its mosaic.
+    TransitionForme GoAfficher_Click(const PlacementFenetre& placement = {});
+    TransitionForme GoGuider_Click(const PlacementFenetre& placement = {});
+    TransitionForme GoDiffuser_Click(const PlacementFenetre& placement = {});
+    // The fold part of a pane button (`Afficher`, `Guider`, `Diffuser`): opens its pane, closes
+    // it when it is the open one, switches when another one is open.
+    TransitionForme basculerVolet(Volet v, const PlacementFenetre& placement = {});
+    // Widens the normal window with pane `v`, or narrows an open pane back.
+    TransitionForme DeplierVolet(Volet v, const PlacementFenetre& placement = {});
+    // Back to the normal width and height. In the remote-control form the size changes at once
+    // and the form stays (the options pane gives taille() back on closing).
+    TransitionForme ReplierVolet(const PlacementFenetre& placement = {});
+
+    // Twips to pixels, to the nearest pixel.
+    static int enPixels(int twips);
+    static QSize enPixels(const QSize& twips);
+
+private:
+    struct Cours;
+    void replier(Cours& c);
+    void deplier(Cours& c, Volet v);
+    void ouvrir(Cours& c, Volet v);
+    void versTelecommande(Cours& c);
+    void versNormale(Cours& c);
+    TransitionForme aller(Volet v, const PlacementFenetre& placement);
+
+    OptionsForme options_;
+    Forme forme_ = Forme::Normal;
+    Volet volet_ = Volet::Aucun;
+};

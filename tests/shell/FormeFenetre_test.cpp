@@ -1,0 +1,159 @@
+#include "shell/FormeFenetre.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QSize kNormale(4455, 5175), kTelecommande(2865, 7935);
+const std::vector<int> kDeplier{4455, 5007, 5559, 6111, 6663, 7215, 7767, 8319, 8871, 9423, 9975};
+const std::vector<int> kReplier(kDeplier.rbegin(), kDeplier.rend());
+
+FormeFenetre forme(bool mtop, bool favo, bool cadr, int mini = 0, Volet v = Volet::Aucun)
+{
+    FormeFenetre f(OptionsForme{mtop, favo, cadr});
+    for (int i = 0; i < mini; ++i)
+        f.Mini_Click();
+    if (v != Volet::Aucun)
+        f.basculerVolet(v);
+    return f;
+}
+
+// A 1280 x 800 screen under a 30-pixel panel; a 1-pixel frame and a 24-pixel title bar.
+PlacementFenetre ecran(int x, int y)
+{
+    return {QRect(0, 30, 1280, 800), QPoint(x, y), QMargins(1, 24, 1, 1)};
+}
+
+}  // namespace
+
+TEST(FormeFenetre, EachFormHasTheSizeOfItsLayoutFrameInTwipsAndPixels)
+{
+    EXPECT_EQ(forme(1, 0, 1).taille(), kNormale);
+    EXPECT_EQ(FormeFenetre::enPixels(kNormale), QSize(297, 345));
+    EXPECT_EQ(forme(1, 0, 1, 0, Volet::Guider).taille(), QSize(9975, 5175));
+    EXPECT_EQ(FormeFenetre::enPixels(QSize(9975, 5175)), QSize(665, 345));
+    EXPECT_EQ(forme(1, 0, 1, 1).taille(), kTelecommande);
+    EXPECT_EQ(FormeFenetre::enPixels(kTelecommande), QSize(191, 529));
+}
+
+TEST(FormeFenetre, APaneButtonOpensItsPaneInElevenWidthsClosesItAndSwitchesToAnother)
+{
+    for (Volet v : {Volet::Afficher, Volet::Guider, Volet::Diffuser}) {
+        FormeFenetre f = forme(1, 0, 1);
+        const TransitionForme ouvre = f.basculerVolet(v);
+        ASSERT_EQ(ouvre.phases.size(), 1u);
+        EXPECT_EQ(ouvre.phases[0].largeurs(), kDeplier);
+        EXPECT_EQ(ouvre.phases[0].voletAffiche, v);
+        EXPECT_TRUE(ouvre.animee());
+        EXPECT_TRUE(f.estOuvert(v));
+
+        const Volet autre = v == Volet::Guider ? Volet::Diffuser : Volet::Guider;
+        const TransitionForme change = f.basculerVolet(autre);
+        ASSERT_EQ(change.phases.size(), 2u);
+        EXPECT_EQ(change.phases[0].arreterVue, v == Volet::Afficher);
+        EXPECT_EQ(change.phases[0].largeurs(), kReplier);
+        EXPECT_FALSE(change.phases[0].voletAffiche);
+        EXPECT_EQ(change.phases[1].voletAffiche, autre);
+        EXPECT_EQ(change.phases[1].largeurs(), kDeplier);
+
+        const TransitionForme ferme = f.basculerVolet(autre);
+        ASSERT_EQ(ferme.phases.size(), 1u);
+        EXPECT_EQ(ferme.phases[0].largeurs(), kReplier);
+        EXPECT_TRUE(f.estNormale());
+        EXPECT_EQ(f.volet(), Volet::Aucun);
+    }
+    EXPECT_TRUE(forme(1, 0, 1, 0, Volet::Afficher).basculerVolet(Volet::Afficher).phases[0].arreterVue);
+}
+
+TEST(FormeFenetre, MiniSwitchesTheRemoteControlFormOnTopOnlyWithItsOptionsAndBack)
+{
+    for (bool mtop : {false, true})
+        for (bool favo : {false, true})
+            for (Volet v : {Volet::Aucun, Volet::Afficher, Volet::Guider}) {
+                FormeFenetre f = forme(mtop, favo, 1, 0, v);
+                const TransitionForme entre = f.Mini_Click();
+                ASSERT_EQ(entre.phases.size(), v == Volet::Aucun ? 1u : 2u);
+                if (v != Volet::Aucun) {  // the open pane folds first
+                    EXPECT_EQ(entre.phases[0].largeurs(), kReplier);
+                    EXPECT_EQ(entre.phases[0].arreterVue, v == Volet::Afficher);
+                }
+                const PhaseForme& p = entre.phases.back();
+                EXPECT_EQ(p.tailles, std::vector<QSize>{kTelecommande});
+                EXPECT_EQ(p.fond1bis, true);
+                EXPECT_EQ(p.auDessus, mtop ? std::optional(true) : std::nullopt);
+                EXPECT_EQ(p.favorisDevant, favo ? std::optional(true) : std::nullopt);
+                EXPECT_TRUE(f.estTelecommande());
+
+                const TransitionForme sort = f.Mini_Click();
+                ASSERT_EQ(sort.phases.size(), 1u);
+                EXPECT_EQ(sort.taillePixels(), QSize(297, 345));
+                EXPECT_EQ(sort.phases[0].fond1bis, false);
+                EXPECT_EQ(sort.phases[0].auDessus, false);
+                EXPECT_EQ(sort.phases[0].favorisDevant, favo ? std::optional(false) : std::nullopt);
+                EXPECT_TRUE(f.estNormale());
+            }
+}
+
+TEST(FormeFenetre, GoButtonsLeaveTheRemoteControlFormAndElsewhereOnlyMakeTheirPaneTheOpenOne)
+{
+    using Go = TransitionForme (FormeFenetre::*)(const PlacementFenetre&);
+    const std::tuple<Go, Volet, bool> cas[] = {{&FormeFenetre::GoAfficher_Click, Volet::Afficher, false},
+                                               {&FormeFenetre::GoGuider_Click, Volet::Guider, false},
+                                               {&FormeFenetre::GoDiffuser_Click, Volet::Afficher, true}};
+    for (const auto& [go, volet, mosaique] : cas) {
+        FormeFenetre f = forme(1, 1, 1, 1);
+        const TransitionForme t = (f.*go)({});
+        ASSERT_EQ(t.phases.size(), 2u);
+        EXPECT_EQ(t.phases[0].auDessus, false);
+        EXPECT_EQ(t.phases[0].fond1bis, false);
+        EXPECT_EQ(t.phases[0].favorisDevant, false);
+        EXPECT_EQ(t.phases[1].voletAffiche, volet);
+        EXPECT_EQ(t.phases[1].largeurs(), kDeplier);
+        EXPECT_EQ(t.mosaique, mosaique);
+        EXPECT_TRUE(f.estOuvert(volet));
+        EXPECT_TRUE((f.*go)({}).phases.empty());  // already open: nothing to do
+        FormeFenetre autre = forme(1, 0, 1, 0, Volet::Diffuser);
+        EXPECT_EQ((autre.*go)({}).phases.size(), 2u);  // switches, no remote-control step
+    }
+    // A pane button asked in the remote-control form leaves it properly too.
+    FormeFenetre f = forme(1, 0, 1, 1);
+    EXPECT_EQ(f.basculerVolet(Volet::Diffuser).phases.at(0).fond1bis, false);
+    EXPECT_TRUE(f.estOuvert(Volet::Diffuser));
+}
+
+TEST(FormeFenetre, ReplierAndDeplierVoletFromEachForm)
+{
+    EXPECT_TRUE(forme(1, 0, 1).ReplierVolet().vide());
+    EXPECT_EQ(forme(1, 0, 1, 0, Volet::Guider).ReplierVolet().phases.at(0).largeurs(), kReplier);
+    FormeFenetre f = forme(1, 0, 1);
+    EXPECT_EQ(f.DeplierVolet(Volet::Guider).phases.at(0).largeurs(), kDeplier);
+    EXPECT_EQ(f.DeplierVolet(Volet::Guider).phases.at(0).largeurs(), kReplier);
+    EXPECT_TRUE(f.estNormale());
+
+    // The remote-control form takes the normal size at once and keeps its form for later.
+    FormeFenetre t = forme(1, 0, 1, 1);
+    EXPECT_TRUE(t.DeplierVolet(Volet::Afficher).vide());
+    const TransitionForme r = t.ReplierVolet();
+    ASSERT_EQ(r.phases.size(), 1u);
+    EXPECT_EQ(r.phases[0].tailles, std::vector<QSize>{kNormale});
+    EXPECT_FALSE(r.phases[0].fond1bis || r.phases[0].auDessus || r.animee());
+    EXPECT_TRUE(t.estTelecommande());
+    EXPECT_EQ(t.taille(), kTelecommande);
+}
+
+TEST(FormeFenetre, KeepInsideMovesTheWindowBackOnScreenAndWithoutItAGripStaysOnScreen)
+{
+    // 665 + 2 pixels of frame from 900 pass the right edge; the vertical position stays.
+    EXPECT_EQ(forme(1, 0, 1).basculerVolet(Volet::Afficher, ecran(900, 600)).position(), QPoint(613, 600));
+    EXPECT_FALSE(forme(1, 0, 1).basculerVolet(Volet::Afficher, ecran(100, 600)).position());
+    EXPECT_FALSE(forme(1, 0, 0).basculerVolet(Volet::Afficher, ecran(900, 600)).position());
+    // The remote-control form, 193 x 554 with its frame, on both axes.
+    EXPECT_EQ(forme(1, 0, 1).Mini_Click(ecran(1200, 600)).position(), QPoint(1087, 276));
+    EXPECT_FALSE(forme(1, 0, 0).Mini_Click(ecran(1200, 600)).position());
+    // Unticked, a window past an edge keeps 40 pixels on the screen.
+    EXPECT_EQ(forme(1, 0, 0).basculerVolet(Volet::Afficher, ecran(1270, 100)).position(), QPoint(1240, 100));
+    EXPECT_EQ(forme(1, 0, 0, 0, Volet::Guider).ReplierVolet(ecran(-500, 100)).position(), QPoint(-259, 100));
+    // Wider than the screen, the window keeps its left edge on it.
+    const PlacementFenetre petit{QRect(0, 0, 600, 400), QPoint(50, 0), QMargins()};
+    EXPECT_EQ(forme(1, 0, 1).basculerVolet(Volet::Guider, petit).position(), QPoint(0, 0));
+}
