@@ -13,18 +13,7 @@ QSystemTrayIcon* clsSysTray::icone()
         tray_ = new QSystemTrayIcon(this);
         tray_->setIcon(icone_);
         tray_->setToolTip(toolTip_);
-        connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-            if (occupe_)
-                return;  // a message arriving while an event runs is dropped
-            occupe_ = true;
-            switch (r) {
-            case QSystemTrayIcon::DoubleClick: DoLButtonDblClk(); break;
-            case QSystemTrayIcon::Trigger: emit LButtonDown(); emit LButtonUp(); break;
-            case QSystemTrayIcon::Context: emit RButtonDown(); emit RButtonUp(); break;
-            default: break;
-            }
-            occupe_ = false;
-        });
+        connect(tray_, &QSystemTrayIcon::activated, this, &clsSysTray::recevoir);
     }
     return tray_;
 }
@@ -73,13 +62,45 @@ void clsSysTray::MinToSysTray()
     source_->hide();
 }
 
+void clsSysTray::recevoir(QSystemTrayIcon::ActivationReason raison)
+{
+    if (occupe_)
+        return;  // a message arriving while an event runs is dropped
+    occupe_ = true;
+    switch (raison) {
+    case QSystemTrayIcon::DoubleClick:
+        DoLButtonDblClk();
+        break;
+    case QSystemTrayIcon::Trigger:
+        // A left click on an embedded icon; on a StatusNotifierItem tray (KDE, GNOME's
+        // AppIndicator, XFCE) the item's activation, the only gesture those trays send to
+        // bring a window back: without this the window would stay hidden for good.
+        emit LButtonDown();
+        emit LButtonUp();
+        restaurer();
+        break;
+    case QSystemTrayIcon::Context:
+        emit RButtonDown();
+        emit RButtonUp();
+        break;
+    default:
+        break;
+    }
+    occupe_ = false;
+}
+
+void clsSysTray::restaurer()
+{
+    if (!defaultDblClk_ || !source_)
+        return;
+    source_->showNormal();
+    source_->raise();
+    source_->activateWindow();
+    RemoveFromSysTray();
+}
+
 void clsSysTray::DoLButtonDblClk()
 {
-    if (defaultDblClk_ && source_) {
-        source_->showNormal();
-        source_->raise();
-        source_->activateWindow();
-        RemoveFromSysTray();
-    }
+    restaurer();
     emit LButtonDblClk();
 }

@@ -2,13 +2,14 @@
 #include <QIcon>
 #include <QObject>
 #include <QString>
+#include <QSystemTrayIcon>
 
-class QSystemTrayIcon;
 class QWidget;
 
 // One notification-area icon for the main window: it hides the window and brings it
-// back on a left double-click. Where the desktop has no notification area, minimising
-// leaves the window minimised normally.
+// back on a left double-click, or on the activation that the trays of today send in its
+// place (they have no double-click). Where the desktop has no notification area,
+// minimising leaves the window minimised normally.
 class clsSysTray : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +32,7 @@ public:
 
     // What the icon's mouse messages do; public so that tests can drive them.
     void DoLButtonDblClk();
+    void recevoir(QSystemTrayIcon::ActivationReason raison);
 
 signals:
     void LButtonDblClk();
@@ -42,6 +44,7 @@ signals:
 
 private:
     QSystemTrayIcon* icone();
+    void restaurer();
 
     QWidget* source_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;

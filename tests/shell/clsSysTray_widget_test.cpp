@@ -1,6 +1,7 @@
 #include "shell/Icones.h"
 #include "shell/clsSysTray.h"
 
+#include <QStringList>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -40,4 +41,32 @@ TEST(clsSysTray, DoubleClickRestoresTheWindowOnlyByDefault)
     t.DoLButtonDblClk();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(doubles, 2);
+}
+
+TEST(clsSysTray, ActivationRestoresTheWindowAsTheTraysWithoutDoubleClickSendIt)
+{
+    QWidget w;
+    clsSysTray t;
+    t.setSourceWindow(&w);
+    t.ChangeIcon(IconeRepos());
+    QStringList evenements;
+    QObject::connect(&t, &clsSysTray::LButtonDown, [&] { evenements << "LButtonDown"; });
+    QObject::connect(&t, &clsSysTray::LButtonUp, [&] { evenements << "LButtonUp"; });
+    QObject::connect(&t, &clsSysTray::LButtonDblClk, [&] { evenements << "LButtonDblClk"; });
+    QObject::connect(&t, &clsSysTray::RButtonDown, [&] { evenements << "RButtonDown"; });
+    QObject::connect(&t, &clsSysTray::RButtonUp, [&] { evenements << "RButtonUp"; });
+
+    t.IconInSysTray();
+    w.hide();
+    t.recevoir(QSystemTrayIcon::Context);
+    EXPECT_FALSE(w.isVisible());
+    t.recevoir(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(t.visible());
+    EXPECT_EQ(evenements, QStringList({"RButtonDown", "RButtonUp", "LButtonDown", "LButtonUp"}));
+
+    w.hide();
+    t.setDefaultDblClk(false);
+    t.recevoir(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(w.isVisible());
 }
