@@ -1,13 +1,13 @@
 #include "core/VerificationListe.h"
 
 #include "core/FichierAtomique.h"
+#include "core/ListeChaines.h"
 #include "platform/Adresses.h"
 #include "platform/ClientWeb.h"
 #include "platform/Dialogues.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -20,7 +20,19 @@ QString messageEchecEcriture(const QString& dossierProgramme)
         .arg(QDir::toNativeSeparators(dossierProgramme));
 }
 
+// A playlist that names no channel (a box still starting serves "#EXTM3U" alone) is no list.
+bool listeUtilisable(const QByteArray& texte)
+{
+    return texte.startsWith("#EXTM3U") && !LireListeChaines(texte, false).estVide();
+}
+
 } // namespace
+
+bool ListeChainesPresente(const QString& dossierProgramme)
+{
+    QFile f(dossierProgramme + kFichierListeChaines);
+    return f.open(QIODevice::ReadOnly) && listeUtilisable(f.readAll());
+}
 
 IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierProgramme,
                                        ClientWeb& web, Dialogues& dialogues,
@@ -28,9 +40,10 @@ IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierPr
 {
     const QString chemin = dossierProgramme + kFichierListeChaines;
     const QByteArray telecharge = web.telecharger(adresses.playlist());
-    const bool fichierPresent = QFileInfo(chemin).isFile();
+    // A stored file without any channel counts as absent: a good list replaces it unasked.
+    const bool fichierPresent = ListeChainesPresente(dossierProgramme);
 
-    if (!telecharge.startsWith("#EXTM3U")) {
+    if (!listeUtilisable(telecharge)) {
         if (!fichierPresent && depuisDemarrage) {
             dialogues.exclamation(
                 QStringLiteral("La liste des chaînes Free est absente et ne peut être récupérée\n"
