@@ -126,7 +126,9 @@ ResultatAjout ProgListe::AjouterProgramme(const ValeursEditeur& v, bool demander
     n.fin = alaMinute(v.fin);
     n.chaine = v.chaine;
     n.frequence = lettre;
-    if (n.debut == n.fin) {
+    // Equal times are a whole day: only a merge makes such an entry, and a stored one comes
+    // back silently. The editor still refuses them.
+    if (n.debut == n.fin && demander) {
         dialogues.information(TexteHeuresIdentiques);
         return {};
     }

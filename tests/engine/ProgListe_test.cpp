@@ -70,15 +70,39 @@ TEST_F(Ajout, KeepsStartOrderAndDropsSeconds)
     EXPECT_EQ(l.selection(), 1);
 }
 
-TEST_F(Ajout, IdenticalTimesAreRefusedEvenSilently)
+TEST_F(Ajout, IdenticalTimesAreRefusedByTheEditor)
 {
-    for (bool demander : {true, false}) {
-        d.messages.clear();
-        EXPECT_FALSE(ajouter(ce_soir("20:50", "20:50"), demander).ajoute);
-        ASSERT_EQ(d.messages.size(), 1u);
-        EXPECT_EQ(d.messages[0], (Message{Message::Information, "L'heure de début et l'heure de fin sont identiques."}));
-    }
+    EXPECT_FALSE(ajouter(ce_soir("20:50", "20:50")).ajoute);
+    ASSERT_EQ(d.messages.size(), 1u);
+    EXPECT_EQ(d.messages[0], (Message{Message::Information, "L'heure de début et l'heure de fin sont identiques."}));
     EXPECT_EQ(l.nombre(), 0);
+}
+
+TEST_F(Ajout, StoredEntryWithIdenticalTimesReloadsSilentlyAsAWholeDay)
+{
+    EXPECT_TRUE(ajouter(ce_soir("20:50", "20:50"), false).ajoute);
+    EXPECT_TRUE(d.messages.empty());
+    ASSERT_EQ(l.textes(), QStringList{"[A] 09/12/2026 20:50 - 20:50 > France 2 (1)"});
+    EXPECT_EQ(l.ligne(0).minuteFin() - l.ligne(0).minuteDebut(), 1440);
+    // the whole day is covered
+    EXPECT_FALSE(ajouter(valeurs(QDate(2026, 12, 10), "20:00", "20:30", "TF1")).ajoute);
+    EXPECT_EQ(d.textes(), QStringList{Empiete});
+}
+
+TEST_F(Ajout, MergeOfExactlyADayReloadsAsADay)
+{
+    ajouter(ce_soir("20:00", "08:00"));
+    d.reponses = {true};
+    ASSERT_TRUE(ajouter(valeurs(QDate(2026, 12, 10), "08:00", "20:00")).ajoute);
+    const QStringList stockees = l.textes();
+    ASSERT_EQ(stockees, QStringList{"[A] 09/12/2026 20:00 - 20:00 > France 2 (1)"});
+
+    ProgListe rechargee;
+    for (const QString& t : stockees)
+        rechargee.AjouterProgramme(ValeursEditeur::De(*LigneProgramme::depuisTexte(t)), false, Maintenant, d);
+    EXPECT_EQ(rechargee.textes(), stockees);
+    EXPECT_EQ(rechargee.ligne(0).minuteFin() - rechargee.ligne(0).minuteDebut(), 1440);
+    EXPECT_EQ(d.messages.size(), 1u);  // the merge question only
 }
 
 TEST_F(Ajout, InvalidFrequencyOrDateIsRefusedSilently)
