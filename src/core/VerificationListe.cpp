@@ -23,15 +23,25 @@ QString messageEchecEcriture(const QString& dossierProgramme)
 // A playlist that names no channel (a box still starting serves "#EXTM3U" alone) is no list.
 bool listeUtilisable(const QByteArray& texte)
 {
-    return texte.startsWith("#EXTM3U") && !LireListeChaines(texte, false).estVide();
+    return texte.startsWith("#EXTM3U") && ContientUneChaine(texte);
+}
+
+// The whole stored file; false when it is absent or cannot be read through.
+bool lireStocke(const QString& chemin, QByteArray& texte)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    texte = f.readAll();
+    return f.error() == QFileDevice::NoError;
 }
 
 } // namespace
 
 bool ListeChainesPresente(const QString& dossierProgramme)
 {
-    QFile f(dossierProgramme + kFichierListeChaines);
-    return f.open(QIODevice::ReadOnly) && listeUtilisable(f.readAll());
+    QByteArray texte;
+    return lireStocke(dossierProgramme + kFichierListeChaines, texte) && listeUtilisable(texte);
 }
 
 IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierProgramme,
@@ -41,7 +51,8 @@ IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierPr
     const QString chemin = dossierProgramme + kFichierListeChaines;
     const QByteArray telecharge = web.telecharger(adresses.playlist());
     // A stored file without any channel counts as absent: a good list replaces it unasked.
-    const bool fichierPresent = ListeChainesPresente(dossierProgramme);
+    QByteArray stocke;
+    const bool fichierPresent = lireStocke(chemin, stocke) && listeUtilisable(stocke);
 
     if (!listeUtilisable(telecharge)) {
         if (!fichierPresent && depuisDemarrage) {
@@ -71,16 +82,7 @@ IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierPr
         return IssueVerification::Continuer;
     }
 
-    QByteArray stocke;
-    bool lu = false;
-    {
-        QFile f(chemin);
-        if (f.open(QIODevice::ReadOnly)) {
-            stocke = f.readAll();
-            lu = f.error() == QFileDevice::NoError;
-        }
-    }
-    if (lu && stocke == telecharge) {
+    if (stocke == telecharge) {
         if (!silencieux)
             dialogues.information(QStringLiteral("Votre liste des chaînes Free apparaît à jour.\n\n"
                                                  "Il est parfois nécessaire de redémarrer la Freebox\n"
