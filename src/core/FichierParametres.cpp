@@ -352,8 +352,10 @@ void LirePassePrincipale(const QByteArray& texte, ContenuParametres& c, const QS
             c.favoris[nom.at(3).unicode() - '0'] = valeur;
         } else if (nom.startsWith(QLatin1String("FA")) && estChiffre(nom.at(2)) && estChiffre(nom.at(3))) {
             const int n = (nom.at(2).unicode() - '0') * 10 + (nom.at(3).unicode() - '0');
-            // A group name needs at least one channel; a slot is kept only while its channel exists.
-            if (!nomsChaines.isEmpty() && (n % 10 == 0 || nomsChaines.contains(valeur)))
+            // A slot is kept only while its channel exists. With no channel at all the list
+            // tells nothing (a box still starting serves an empty playlist): every name stays as
+            // stored, so that the next save does not wipe the favourites out.
+            if (nomsChaines.isEmpty() || n % 10 == 0 || nomsChaines.contains(valeur))
                 c.favoris[n] = valeur;
         } else if (nom == QLatin1String("PROG")) {
             if (estEntreeProgramme(valeur))

@@ -35,24 +35,21 @@ QString NomAffiche(const QString& nom)
 
 namespace {
 
-// Lines of the text, whatever their ends (LF, CR LF or CR); a last line without an end counts.
-std::vector<QStringView> decouperLignes(QStringView texte)
+// The next line of the text from pos, whatever its end (LF, CR LF or CR); a last line
+// without an end counts. False at the end of the text.
+bool ligneSuivante(QStringView texte, qsizetype& pos, QStringView& ligne)
 {
-    std::vector<QStringView> lignes;
-    qsizetype debut = 0;
     const qsizetype n = texte.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = texte[i];
-        if (c != u'\n' && c != u'\r')
-            continue;
-        lignes.push_back(texte.mid(debut, i - debut));
-        if (c == u'\r' && i + 1 < n && texte[i + 1] == u'\n')
-            ++i;
-        debut = i + 1;
-    }
-    if (debut < n)
-        lignes.push_back(texte.mid(debut));
-    return lignes;
+    if (pos >= n)
+        return false;
+    qsizetype i = pos;
+    while (i < n && texte[i] != u'\n' && texte[i] != u'\r')
+        ++i;
+    ligne = texte.mid(pos, i - pos);
+    if (i < n && texte[i] == u'\r' && i + 1 < n && texte[i + 1] == u'\n')
+        ++i;
+    pos = i + 1;
+    return true;
 }
 
 // "#EXTINF:<duration>,<number> - <name>": false when the line does not hold a number and a name.
@@ -80,39 +77,53 @@ bool lireEntete(QStringView ligne, QString& nom, int& numero)
 
 bool estEntete(QStringView ligne) { return ligne.startsWith(u"#EXTINF:"); }
 
+// Calls surChaine(Chaine&&) for each channel of the text in file order, until it returns false.
+template <typename F>
+void parcourirChaines(QStringView texte, F&& surChaine)
+{
+    qsizetype pos = 0;
+    QStringView ligne;
+    bool encore = ligneSuivante(texte, pos, ligne);
+    while (encore) {
+        if (!estEntete(ligne)) {
+            encore = ligneSuivante(texte, pos, ligne);
+            continue;
+        }
+        Chaine c;
+        const bool entete = lireEntete(ligne, c.nom, c.numero);
+        // The address is the next line that is neither blank nor a comment. Another
+        // "#EXTINF:" first, or the end of the text, means this entry has none: it is
+        // dropped and the next entry is read on its own.
+        bool adresse = false;
+        while ((encore = ligneSuivante(texte, pos, ligne))) {
+            if (estEntete(ligne))
+                break;
+            if (!ligne.trimmed().isEmpty() && !ligne.startsWith(u'#')) {
+                adresse = true;
+                break;
+            }
+        }
+        if (!adresse)
+            continue;
+        if (entete) {
+            c.adresse = ligne.trimmed().toString();
+            if (!surChaine(std::move(c)))
+                return;
+        }
+        encore = ligneSuivante(texte, pos, ligne);
+    }
+}
+
 } // namespace
 
 ListeChaines LireListeChaines(const QByteArray& texte, bool trier)
 {
     const QString decode = QString::fromUtf8(texte);
-    const std::vector<QStringView> lignes = decouperLignes(decode);
-
     std::vector<Chaine> chaines;
-    std::size_t i = 0;
-    while (i < lignes.size()) {
-        if (!estEntete(lignes[i])) {
-            ++i;
-            continue;
-        }
-        Chaine c;
-        const bool entete = lireEntete(lignes[i], c.nom, c.numero);
-        // The address is the next line that is neither blank nor a comment. Another
-        // "#EXTINF:" first, or the end of the text, means this entry has none: it is
-        // dropped and the next entry is read on its own.
-        std::size_t j = i + 1;
-        while (j < lignes.size() && !estEntete(lignes[j])
-               && (lignes[j].trimmed().isEmpty() || lignes[j].startsWith(u'#')))
-            ++j;
-        if (j >= lignes.size() || estEntete(lignes[j])) {
-            i = j;
-            continue;
-        }
-        if (entete) {
-            c.adresse = lignes[j].trimmed().toString();
-            chaines.push_back(std::move(c));
-        }
-        i = j + 1;
-    }
+    parcourirChaines(decode, [&](Chaine&& c) {
+        chaines.push_back(std::move(c));
+        return true;
+    });
 
     if (trier && chaines.size() > 1) {
         QCollator collation{QLocale(QLocale::French, QLocale::France)};
@@ -131,6 +142,16 @@ ListeChaines LireListeChaines(const QByteArray& texte, bool trier)
         chaines = std::move(triees);
     }
     return ListeChaines(std::move(chaines));
+}
+
+bool ContientUneChaine(const QByteArray& texte)
+{
+    bool trouvee = false;
+    parcourirChaines(QString::fromUtf8(texte), [&](Chaine&&) {
+        trouvee = true;
+        return false;
+    });
+    return trouvee;
 }
 
 ListeChaines LireFichierListeChaines(const QString& chemin, bool trier)

@@ -41,7 +41,10 @@ inline constexpr int kLongueurMaxNom = 29;
 // (French collation, case ignored, equal names keep the file order).
 ListeChaines LireListeChaines(const QByteArray& texte, bool trier);
 
-// Same, from a file; an empty list when the file cannot be read.
+// Whether the playlist text holds at least one channel (read as above, stopping at the first).
+bool ContientUneChaine(const QByteArray& texte);
+
+// Same as LireListeChaines, from a file; an empty list when the file cannot be read.
 ListeChaines LireFichierListeChaines(const QString& chemin, bool trier);
 
 // Display name from the raw name: cut by characters, not bytes.

@@ -1,5 +1,6 @@
 #include "core/VerificationListe.h"
 
+#include "core/ListeChaines.h"
 #include "platform/FichierAtomique.h"
 #include "platform/Adresses.h"
 #include "platform/ClientWeb.h"
@@ -7,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -20,7 +20,29 @@ QString messageEchecEcriture(const QString& dossierProgramme)
         .arg(QDir::toNativeSeparators(dossierProgramme));
 }
 
+// A playlist that names no channel (a box still starting serves "#EXTM3U" alone) is no list.
+bool listeUtilisable(const QByteArray& texte)
+{
+    return texte.startsWith("#EXTM3U") && ContientUneChaine(texte);
+}
+
+// The whole stored file; false when it is absent or cannot be read through.
+bool lireStocke(const QString& chemin, QByteArray& texte)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    texte = f.readAll();
+    return f.error() == QFileDevice::NoError;
+}
+
 } // namespace
+
+bool ListeChainesPresente(const QString& dossierProgramme)
+{
+    QByteArray texte;
+    return lireStocke(dossierProgramme + kFichierListeChaines, texte) && listeUtilisable(texte);
+}
 
 IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierProgramme,
                                        ClientWeb& web, Dialogues& dialogues,
@@ -28,9 +50,11 @@ IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierPr
 {
     const QString chemin = dossierProgramme + kFichierListeChaines;
     const QByteArray telecharge = web.telecharger(adresses.playlist());
-    const bool fichierPresent = QFileInfo(chemin).isFile();
+    // A stored file without any channel counts as absent: a good list replaces it unasked.
+    QByteArray stocke;
+    const bool fichierPresent = lireStocke(chemin, stocke) && listeUtilisable(stocke);
 
-    if (!telecharge.startsWith("#EXTM3U")) {
+    if (!listeUtilisable(telecharge)) {
         if (!fichierPresent && depuisDemarrage) {
             dialogues.exclamation(
                 QStringLiteral("La liste des chaînes Free est absente et ne peut être récupérée\n"
@@ -58,16 +82,7 @@ IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierPr
         return IssueVerification::Continuer;
     }
 
-    QByteArray stocke;
-    bool lu = false;
-    {
-        QFile f(chemin);
-        if (f.open(QIODevice::ReadOnly)) {
-            stocke = f.readAll();
-            lu = f.error() == QFileDevice::NoError;
-        }
-    }
-    if (lu && stocke == telecharge) {
+    if (stocke == telecharge) {
         if (!silencieux)
             dialogues.information(QStringLiteral("Votre liste des chaînes Free apparaît à jour.\n\n"
                                                  "Il est parfois nécessaire de redémarrer la Freebox\n"

@@ -11,11 +11,15 @@ enum class IssueVerification { Continuer, Arreter };
 // Name of the channel-list file in the program's folder.
 inline const QString kFichierListeChaines = QStringLiteral("Kelmor.cfg");
 
+// Whether the channel-list file of dossierProgramme exists and names at least one channel.
+bool ListeChainesPresente(const QString& dossierProgramme);
+
 // Fetches the box's playlist and replaces the channel-list file of dossierProgramme
-// (ending with "/") when it is absent or different. silencieux hides the messages that
-// only report (up to date, access problem); depuisDemarrage says the caller is start-up,
-// the only caller that may be told to stop (no file and no valid playlist, or the first
-// file could not be written).
+// (ending with "/") when it is absent, names no channel, or differs. A playlist without any
+// channel counts as one that could not be read: the stored file stays. silencieux hides the
+// messages that only report (up to date, access problem); depuisDemarrage says the caller is
+// start-up, the only caller that may be told to stop (no usable file and no usable playlist,
+// or the first file could not be written).
 IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierProgramme,
                                        ClientWeb& web, Dialogues& dialogues,
                                        const Adresses& adresses, bool depuisDemarrage);

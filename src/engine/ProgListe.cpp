@@ -126,7 +126,9 @@ ResultatAjout ProgListe::AjouterProgramme(const ValeursEditeur& v, bool demander
     n.fin = alaMinute(v.fin);
     n.chaine = v.chaine;
     n.frequence = lettre;
-    if (n.debut == n.fin) {
+    // Equal times are a whole day: only a merge makes such an entry, and a stored one comes
+    // back silently. The editor still refuses them.
+    if (n.debut == n.fin && demander) {
         dialogues.information(TexteHeuresIdentiques);
         return {};
     }
@@ -144,68 +146,76 @@ ResultatAjout ProgListe::AjouterProgramme(const ValeursEditeur& v, bool demander
         n.date = ProchaineDate(n.date, lettre);
     }
 
+    // Every entry the new one touches, directly or through another merged entry, is merged
+    // (same channel and frequency) or refuses the add: the list never holds two overlapping
+    // entries. Entries that start no later than the new one are the previous side, the others
+    // the next side; each side asks its question once.
     const int k = indexInsertion(n.minuteDebut());
     qint64 debut = n.minuteDebut();
     qint64 fin = n.minuteFin();
-    QChar marqueur = u'A';
-    bool fusionPrecedent = false, fusionSuivant = false;
+    std::vector<bool> fusionnee(lignes_.size(), false);
+    auto refuser = [&]() -> ResultatAjout {
+        if (demander)
+            dialogues.information(TexteEmpiete);
+        return {};
+    };
 
-    if (k > 0) {
-        const LigneProgramme& p = ligne(k - 1);
-        if (p.minuteFin() >= debut) {
-            if (p.suffixe() != n.suffixe()) {
-                if (demander)
-                    dialogues.information(TexteEmpiete);
-                return {};
-            }
-            if (demander && !dialogues.question(TexteFusionPrecedente))
-                return {};
-            fusionPrecedent = true;
+    bool fusionPrecedent = false;
+    for (bool etendu = true; etendu;) {
+        etendu = false;
+        for (int i = k - 1; i >= 0; --i) {
+            const LigneProgramme& p = ligne(i);
+            if (fusionnee[static_cast<size_t>(i)] || p.minuteFin() < debut)
+                continue;
+            if (p.suffixe() != n.suffixe())
+                return refuser();
+            fusionnee[static_cast<size_t>(i)] = true;
+            fusionPrecedent = etendu = true;
             // The union of both: a contained entry never shortens the one that holds it.
-            debut = p.minuteDebut();
+            debut = std::min(debut, p.minuteDebut());
             fin = std::max(fin, p.minuteFin());
-            if (p.enCours())
-                marqueur = p.marqueur;
         }
     }
-    if (k < nombre()) {
-        const LigneProgramme& s = ligne(k);
-        if (s.minuteDebut() <= fin) {
-            if (s.suffixe() != n.suffixe()) {
-                if (demander)
-                    dialogues.information(TexteEmpiete);
-                return {};
-            }
-            if (demander && !dialogues.question(TexteFusionSuivante))
-                return {};
-            fusionSuivant = true;
-            fin = std::max(fin, s.minuteFin());
-            if (s.enCours())
-                marqueur = s.marqueur;
-        }
+    if (fusionPrecedent && demander && !dialogues.question(TexteFusionPrecedente))
+        return {};
+
+    bool fusionSuivant = false;
+    for (int i = k; i < nombre() && ligne(i).minuteDebut() <= fin; ++i) {
+        const LigneProgramme& s = ligne(i);
+        if (s.suffixe() != n.suffixe())
+            return refuser();
+        fusionnee[static_cast<size_t>(i)] = true;
+        fusionSuivant = true;
+        fin = std::max(fin, s.minuteFin());
     }
+    if (fusionSuivant && demander && !dialogues.question(TexteFusionSuivante))
+        return {};
+
     if (fin - debut > 1440) {
         if (demander)
             dialogues.information(TexteFusionTropLongue);
         return {};
     }
 
-    if (fusionPrecedent) {
-        n.date = ligne(k - 1).date;
-        n.debut = ligne(k - 1).debut;
+    // The merged entry starts where the earliest one did and keeps a running entry's marker:
+    // it is extended, never started a second time. Exactly a day is written with equal times.
+    QChar marqueur = u'A';
+    for (int i = nombre() - 1; i >= 0; --i) {
+        if (!fusionnee[static_cast<size_t>(i)])
+            continue;
+        const LigneProgramme& m = ligne(i);
+        if (m.minuteDebut() == debut) {
+            n.date = m.date;
+            n.debut = m.debut;
+        }
+        if (m.enCours())
+            marqueur = m.marqueur;
+        retirer(i);
     }
     n.fin = QTime(0, 0).addSecs(static_cast<int>(fin % 1440) * 60);
-    // A running entry that is merged keeps its marker and its place: it is extended, never
-    // started a second time.
     n.marqueur = marqueur;
 
-    int position = k;
-    if (fusionSuivant)
-        retirer(k);
-    if (fusionPrecedent) {
-        retirer(k - 1);
-        position = k - 1;
-    }
+    const int position = indexInsertion(n.minuteDebut());
     inserer(position, n);
     selection_ = position;
     ActualiserBoutonsProgramme();

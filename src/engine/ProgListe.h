@@ -67,6 +67,8 @@ public:
 
     // Adds an entry built from the editor's values. `demander`: interactive (messages and
     // questions) or silent (start-up re-add). `maintenant` is the current wall-clock time.
+    // Every entry the new one touches is merged with it or the add is refused, so that no
+    // two entries overlap; equal times are refused interactively and mean a whole day silently.
     ResultatAjout AjouterProgramme(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
                                    Dialogues& dialogues);
     // Asks, then marks the selected running entry "[S]". True when marked: the caller runs a tick.

@@ -319,11 +319,19 @@ TEST_F(LectureParametres, FavouriteSlotsNeedAnExistingChannel)
     EXPECT_FALSE(texte.contains("FA09="));
     EXPECT_FALSE(texte.contains("=Arte"));
     EXPECT_TRUE(texte.contains("\nFA10=Sport\n"));
+}
 
-    chaines.clear();  // no channel: group names keep their defaults
-    c = lire("FA10=Sport\nFA14=Télé Bretagne\n");
-    EXPECT_EQ(c.favoris[10], "Chaînes favorites 1");
-    EXPECT_EQ(c.favoris[14], "");
+TEST_F(LectureParametres, WithNoChannelFavouritesAndGroupNamesSurviveASave)
+{
+    chaines.clear();
+    const ContenuParametres c = lire("FA10=Sport\nFA14=Télé Bretagne\nFA15=Chaîne disparue\nFA20=\n");
+    EXPECT_EQ(c.favoris[10], "Sport");
+    EXPECT_EQ(c.favoris[14], "Télé Bretagne");
+    EXPECT_EQ(c.favoris[15], "Chaîne disparue");
+    EXPECT_EQ(c.favoris[20], "");
+    const QByteArray texte = TexteParametres(c);
+    EXPECT_TRUE(texte.contains("\nFA10=Sport\nFA11=\nFA12=\nFA13=\nFA14=Télé Bretagne\n"
+                               "FA15=Chaîne disparue\n"));
 }
 
 TEST_F(LectureParametres, MissingRecordingFolderIsReportedAndTheFolderKept)

@@ -121,6 +121,20 @@ TEST(LireListeChaines, EmptyOrForeignTextGivesNoChannel)
     EXPECT_TRUE(LireListeChaines("#EXTINF:", false).estVide());
 }
 
+TEST(ContientUneChaine, AnswersWhetherTheReaderFindsAChannel)
+{
+    const QByteArray malformees = "#EXTM3U\n"
+        "#EXTINF:0,2 Sans tiret\nrtsp://sans-tiret\n"
+        "#EXTINF:0,5 - Sans adresse\n"
+        "#EXTINF:0,6 - Commentaire seul\n#EXTVLCOPT:x\n\n";
+    EXPECT_FALSE(ContientUneChaine(""));
+    EXPECT_FALSE(ContientUneChaine("#EXTM3U"));
+    EXPECT_FALSE(ContientUneChaine("#EXTM3U\r\n"));
+    EXPECT_FALSE(ContientUneChaine(malformees));
+    EXPECT_TRUE(ContientUneChaine(malformees + entree("7", "Bonne", "rtsp://7")));
+    EXPECT_TRUE(ContientUneChaine("#EXTM3U\r#EXTINF:0,1 - Une\r\rrtsp://1"));
+}
+
 TEST(LireListeChaines, SortedOrderKeepsNumberAndAddressWithTheName)
 {
     const QByteArray texte = "#EXTM3U\n" + entree("5", "Zouzou", "rtsp://z")

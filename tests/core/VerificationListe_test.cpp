@@ -245,3 +245,38 @@ TEST_F(VerifierListeChainesTest, FirstFileThatCannotBeWrittenStopsOnlyStartUp)
               (std::vector<Message>{
                   {Message::Exclamation, echec + "\n\nKelmor va maintenant s'arrêter."}}));
 }
+
+TEST_F(VerifierListeChainesTest, PlaylistWithoutAnyChannelNeverReplacesTheStoredList)
+{
+    const QByteArray vides[] = {QByteArray("#EXTM3U"), QByteArray("#EXTM3U\n"),
+                                QByteArray("#EXTM3U\n#EXTINF:0,2 - Sans adresse\n")};
+    for (const QByteArray& vide : vides) {
+        stocker(kListe);
+        enLigne(vide);
+        dialogues.messages.clear();
+        dialogues.reponses = {true};
+        EXPECT_EQ(verifier(false, false), IssueVerification::Continuer);
+        EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Information, kAcces}}));
+        dialogues.messages.clear();
+        EXPECT_EQ(verifier(true, true), IssueVerification::Continuer);
+        EXPECT_TRUE(dialogues.messages.empty());
+        EXPECT_EQ(stocke(), kListe);
+    }
+}
+
+TEST_F(VerifierListeChainesTest, StoredListWithoutAnyChannelCountsAsAbsent)
+{
+    stocker("#EXTM3U\n");
+    EXPECT_FALSE(ListeChainesPresente(dossiers.programme()));
+    enLigne("#EXTM3U\n");
+    EXPECT_EQ(verifier(true, true), IssueVerification::Arreter);
+    EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Exclamation, kAbsente}}));
+
+    // A good list then replaces it without a question.
+    enLigne(kListe);
+    dialogues.messages.clear();
+    EXPECT_EQ(verifier(true, true), IssueVerification::Continuer);
+    EXPECT_TRUE(dialogues.messages.empty());
+    EXPECT_EQ(stocke(), kListe);
+    EXPECT_TRUE(ListeChainesPresente(dossiers.programme()));
+}

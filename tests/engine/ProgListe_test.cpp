@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 const QString Empiete = "Ce programme empiète sur une autre programmation.";
@@ -70,15 +72,39 @@ TEST_F(Ajout, KeepsStartOrderAndDropsSeconds)
     EXPECT_EQ(l.selection(), 1);
 }
 
-TEST_F(Ajout, IdenticalTimesAreRefusedEvenSilently)
+TEST_F(Ajout, IdenticalTimesAreRefusedByTheEditor)
 {
-    for (bool demander : {true, false}) {
-        d.messages.clear();
-        EXPECT_FALSE(ajouter(ce_soir("20:50", "20:50"), demander).ajoute);
-        ASSERT_EQ(d.messages.size(), 1u);
-        EXPECT_EQ(d.messages[0], (Message{Message::Information, "L'heure de début et l'heure de fin sont identiques."}));
-    }
+    EXPECT_FALSE(ajouter(ce_soir("20:50", "20:50")).ajoute);
+    ASSERT_EQ(d.messages.size(), 1u);
+    EXPECT_EQ(d.messages[0], (Message{Message::Information, "L'heure de début et l'heure de fin sont identiques."}));
     EXPECT_EQ(l.nombre(), 0);
+}
+
+TEST_F(Ajout, StoredEntryWithIdenticalTimesReloadsSilentlyAsAWholeDay)
+{
+    EXPECT_TRUE(ajouter(ce_soir("20:50", "20:50"), false).ajoute);
+    EXPECT_TRUE(d.messages.empty());
+    ASSERT_EQ(l.textes(), QStringList{"[A] 09/12/2026 20:50 - 20:50 > France 2 (1)"});
+    EXPECT_EQ(l.ligne(0).minuteFin() - l.ligne(0).minuteDebut(), 1440);
+    // the whole day is covered
+    EXPECT_FALSE(ajouter(valeurs(QDate(2026, 12, 10), "20:00", "20:30", "TF1")).ajoute);
+    EXPECT_EQ(d.textes(), QStringList{Empiete});
+}
+
+TEST_F(Ajout, MergeOfExactlyADayReloadsAsADay)
+{
+    ajouter(ce_soir("20:00", "08:00"));
+    d.reponses = {true};
+    ASSERT_TRUE(ajouter(valeurs(QDate(2026, 12, 10), "08:00", "20:00")).ajoute);
+    const QStringList stockees = l.textes();
+    ASSERT_EQ(stockees, QStringList{"[A] 09/12/2026 20:00 - 20:00 > France 2 (1)"});
+
+    ProgListe rechargee;
+    for (const QString& t : stockees)
+        rechargee.AjouterProgramme(ValeursEditeur::De(*LigneProgramme::depuisTexte(t)), false, Maintenant, d);
+    EXPECT_EQ(rechargee.textes(), stockees);
+    EXPECT_EQ(rechargee.ligne(0).minuteFin() - rechargee.ligne(0).minuteDebut(), 1440);
+    EXPECT_EQ(d.messages.size(), 1u);  // the merge question only
 }
 
 TEST_F(Ajout, InvalidFrequencyOrDateIsRefusedSilently)
@@ -236,6 +262,77 @@ TEST_F(Ajout, MergeLongerThanADayIsRefused)
     d.reponses = {true};
     EXPECT_TRUE(ajouter(valeurs(QDate(2026, 12, 10), "18:00", "20:00")).ajoute);
     EXPECT_EQ(l.textes(), QStringList{"[A] 09/12/2026 20:00 - 20:00 > France 2 (1)"});
+}
+
+TEST_F(Ajout, MergingANewEntryMergesEveryEntryItTouches)
+{
+    ajouter(ce_soir("21:00", "21:10"));
+    ajouter(ce_soir("21:20", "21:30"));
+    ajouter(ce_soir("23:00", "23:30", "TF1"));
+    d.reponses = {true};
+    ASSERT_TRUE(ajouter(ce_soir("20:00", "22:00")).ajoute);
+    EXPECT_EQ(d.textes(), QStringList{FusionSuivante});
+    EXPECT_EQ(l.textes(), (QStringList{"[A] 09/12/2026 20:00 - 22:00 > France 2 (1)",
+                                       "[A] 09/12/2026 23:00 - 23:30 > TF1 (1)"}));
+    EXPECT_EQ(l.selection(), 0);
+}
+
+TEST_F(Ajout, EveryTouchedEntryOnBothSidesIsMergedAfterOneQuestionPerSide)
+{
+    ajouter(ce_soir("19:00", "20:00"));
+    ajouter(ce_soir("21:00", "21:10"));
+    ajouter(ce_soir("21:20", "21:30"));
+    ajouter(ce_soir("21:40", "22:40"));
+    ASSERT_EQ(l.nombre(), 4);
+    d.reponses = {true, true};
+    ASSERT_TRUE(ajouter(ce_soir("19:30", "21:45")).ajoute);
+    EXPECT_EQ(d.textes(), (QStringList{FusionPrecedente, FusionSuivante}));
+    EXPECT_EQ(l.textes(), QStringList{"[A] 09/12/2026 19:00 - 22:40 > France 2 (1)"});
+}
+
+TEST_F(Ajout, EntriesAlreadyOverlappingEachOtherAreMergedIntoTheNewOne)
+{
+    // the second is reached only through the first, whose start is earlier
+    l = liste({"[A] 09/12/2026 19:00 - 20:30 > France 2 (1)", "[A] 09/12/2026 19:10 - 19:20 > France 2 (1)"});
+    d.reponses = {true};
+    ASSERT_TRUE(ajouter(ce_soir("20:25", "21:00")).ajoute);
+    EXPECT_EQ(d.textes(), QStringList{FusionPrecedente});
+    EXPECT_EQ(l.textes(), QStringList{"[A] 09/12/2026 19:00 - 21:00 > France 2 (1)"});
+}
+
+TEST_F(Ajout, AnyTouchedEntryOfAnotherChannelRefusesTheAddAndChangesNothing)
+{
+    ajouter(ce_soir("21:00", "21:10"));
+    ajouter(ce_soir("21:20", "21:30", "TF1"));
+    const QStringList avant = l.textes();
+    EXPECT_FALSE(ajouter(ce_soir("20:00", "22:00")).ajoute);
+    EXPECT_EQ(d.textes(), QStringList{Empiete});
+    EXPECT_EQ(l.textes(), avant);
+
+    d.messages.clear();
+    EXPECT_FALSE(ajouter(ce_soir("20:00", "22:00"), false).ajoute);
+    EXPECT_TRUE(d.messages.empty());
+    EXPECT_EQ(l.textes(), avant);
+}
+
+TEST_F(Ajout, NoTwoEntriesEverOverlapAfterAnyAdd)
+{
+    std::mt19937 alea(9);
+    const QString chaines[] = {"France 2", "TF1"};
+    for (int n = 0; n < 400; ++n) {
+        const QDate date = QDate(2026, 12, 9).addDays(static_cast<int>(alea() % 3));
+        const QTime debut(static_cast<int>(alea() % 24), static_cast<int>(alea() % 12) * 5);
+        const QTime fin = debut.addSecs(static_cast<int>(1 + alea() % 48) * 5 * 60);
+        const int frequence = static_cast<int>(alea() % 2);
+        d.reponses = {true, true};
+        ajouter({date, debut, fin, chaines[alea() % 2], frequence}, alea() % 2 == 0);
+        for (int i = 0; i + 1 < l.nombre(); ++i) {
+            ASSERT_LE(l.ligne(i).minuteDebut(), l.ligne(i + 1).minuteDebut());
+            for (int j = i + 1; j < l.nombre(); ++j)
+                ASSERT_FALSE(l.ligne(i).chevauche(l.ligne(j)))
+                    << l.ligne(i).texte().toStdString() << " / " << l.ligne(j).texte().toStdString();
+        }
+    }
 }
 
 TEST_F(Ajout, RunningEntryIsExtendedInPlaceNotStartedAgain)
