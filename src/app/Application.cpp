@@ -124,7 +124,7 @@ bool Application::Form_Load(const QStringList& arguments)
                == IssueVerification::Arreter)
         return false;
 
-    if (!QFileInfo::exists(session.cheminListeChaines())) {
+    if (!ListeChainesPresente(session.DossierProgramme)) {
         if (d.question("La liste des chaînes est introuvable.\n\nSouhaitez-vous la télécharger ?")) {
             if (VerifierListeChaines(true, session.DossierProgramme, plateforme.web, d, plateforme.adresses, true)
                 == IssueVerification::Arreter)
@@ -241,9 +241,10 @@ void Application::placerFenetre()
 
 bool Application::EcrireParametres()
 {
+    // With no channel list at hand the remembered channel stays as it was read.
     if (session.chaineSelectionnee >= 0)
         session.parametres.chaine = session.nomChaineSelectionnee();
-    else
+    else if (!session.chaines.estVide())
         session.parametres.chaine.clear();
     session.parametres.programmes = session.programmes.textes();
     const QPoint pos = fond.position();

@@ -114,7 +114,7 @@ bool Moteur::refuseSiProgramme()
 void Moteur::StopAll_Click(bool sansQuestion)
 {
     const auto garde = operation();
-    if (refuseSiProgramme())
+    if (!sansQuestion && refuseSiProgramme())
         return;
     if (enDiffere(session_.Etat) && !sansQuestion && !plateforme_.dialogues.question(kQuestionQuitterDiffere))
         return;

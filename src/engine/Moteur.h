@@ -40,7 +40,8 @@ public:
 
     // While a scheduled recording runs, manual operations are refused: tells the user.
     bool refuseSiProgramme();
-    // sansQuestion: leaving time-shift is not asked (a recording starts in its place).
+    // sansQuestion: nothing is asked or refused, whatever runs (a recording starts in its
+    // place, and the clock has nobody to ask).
     void StopAll_Click(bool sansQuestion = false);
     // Closes every player of ours, then removes the temporary files.
     void FermerLecteurExterne();

@@ -134,10 +134,37 @@ void Fond::Fav_Click()
 
 bool Fond::Guider_Click()
 {
-    voletOuvert_ = !voletOuvert_;
-    volet_->setVisible(voletOuvert_);
-    telecommande_->afficherGuideOuvert(voletOuvert_);
-    return voletOuvert_;
+    appliquerForme(forme_.basculerVolet(Volet::Guider, placement()));
+    return forme_.estOuvert(Volet::Guider);
+}
+
+PlacementFenetre Fond::placement() const
+{
+    PlacementFenetre p;
+    if (const QScreen* s = screen())
+        p.ecran = s->availableGeometry();
+    p.position = pos();
+    const QRect cadre = frameGeometry(), client = geometry();
+    p.cadre = QMargins(client.left() - cadre.left(), client.top() - cadre.top(), cadre.right() - client.right(),
+                       cadre.bottom() - client.bottom());
+    return p;
+}
+
+void Fond::appliquerForme(const TransitionForme& t)
+{
+    if (t.vide())
+        return;
+    volet_->setVisible(forme_.voletEstOuvert());
+    telecommande_->afficherGuideOuvert(forme_.estOuvert(Volet::Guider));
+    layout()->activate();
+    resize(size().expandedTo(minimumSizeHint()));
+    // Widening must not take the window past the screen's right edge.
+    if (const QScreen* s = screen()) {
+        const QRect ecran = s->availableGeometry();
+        const QRect cadre = frameGeometry();
+        if (cadre.right() > ecran.right())
+            move(std::max(ecran.left(), pos().x() - (cadre.right() - ecran.right())), pos().y());
+    }
 }
 
 void Fond::fermer(bool sansQuestion)

@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/FormeFenetre.h"
+
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -56,7 +58,7 @@ public:
     void Fav_Click();
     // Opens or closes the side pane with the programming tab. True when it opened.
     bool Guider_Click();
-    bool voletOuvert() const { return voletOuvert_; }
+    const FormeFenetre& forme() const { return forme_; }
 
     // Closes through the same path as the close button (sansQuestion: as the session's
     // end does).
@@ -72,6 +74,10 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    PlacementFenetre placement() const;
+    // Shows the frames the form asks for; the window stays inside the screen.
+    void appliquerForme(const TransitionForme& t);
+
     PanneauChaines* chaines_;
     PanneauTelecommande* telecommande_;
     QStackedWidget* volet_;
@@ -82,7 +88,7 @@ private:
     clsSysTray* sysTray_;
     std::function<bool(bool)> gardienFermeture_;
     bool favorisDevant_ = false;
-    bool voletOuvert_ = false;
+    FormeFenetre forme_;
     bool sansQuestion_ = false;
     bool fermetureAcceptee_ = false;
 };

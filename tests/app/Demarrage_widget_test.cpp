@@ -148,11 +148,12 @@ TEST(Demarrage, LastChannelRules)
         EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "CHA1"), "");
     }
     {
-        BancApplication b;  // a playlist without any channel
+        BancApplication b;  // a stored playlist without any channel counts as no list at all
         b.installerVlc();
         b.ecrire("Kelmor.cfg", "#EXTM3U\n");
-        ASSERT_TRUE(b.demarrer());
-        EXPECT_EQ(b.app->session.chaineSelectionnee, -1);
+        EXPECT_FALSE(b.demarrer());
+        EXPECT_EQ(b.dialogues.messages.front(), (Message{Message::Question, kQuestionListe}));
+        EXPECT_EQ(b.lire("Kelmor.cfg"), "#EXTM3U\n");
     }
 }
 

@@ -119,6 +119,14 @@ TEST(Arreter, StopInEachState)
     b.app->moteur.StopAll_Click();
     EXPECT_TRUE(b.dialogues.messages.empty());
     EXPECT_EQ(b.etat(), EtatLecteur::Arret);
+
+    // The clock's stop asks nothing and refuses nothing, not even a running scheduled recording.
+    for (EtatLecteur e : {EtatLecteur::Programme, EtatLecteur::Differe}) {
+        b.forcerEtat(e);
+        b.app->moteur.StopAll_Click(true);
+        EXPECT_TRUE(b.dialogues.messages.empty());
+        EXPECT_EQ(b.etat(), EtatLecteur::Arret);
+    }
 }
 
 TEST(Arreter, TemporaryFilesGoOnlyAfterThePlayers)
