@@ -35,6 +35,7 @@ using Montre = std::chrono::steady_clock;
 constexpr int kChaines = 1000;
 constexpr int kTours = 10;
 const char* const kMotifTitre = "^Kelmor - ";
+const char* const kPrefixeTitre = "Kelmor - ";
 std::string gKelmor = KELMOR_BINARY_DIR "/kelmor";  // another build of the program may be given
 
 double msDepuis(Montre::time_point debut, Montre::time_point fin)
@@ -84,15 +85,54 @@ pid_t lancer(const std::vector<std::string>& arguments, char** envp, const char*
     return r == 0 ? pid : -1;
 }
 
+// Output of a program (its standard output only); "" when it cannot start.
+std::string sortieDe(const std::vector<std::string>& arguments)
+{
+    int tube[2];
+    if (pipe(tube) != 0)
+        return {};
+    std::vector<char*> argv;
+    for (const auto& a : arguments)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, tube[1], 1);
+    posix_spawn_file_actions_addclose(&actions, tube[0]);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int r = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(tube[1]);
+    std::string sortie;
+    if (r == 0) {
+        char tampon[4096];
+        ssize_t n;
+        while ((n = read(tube[0], tampon, sizeof tampon)) > 0)
+            sortie.append(tampon, static_cast<std::size_t>(n));
+        waitpid(pid, nullptr, 0);
+    }
+    close(tube[0]);
+    return sortie;
+}
+
+// Whether the process `pid` shows a window titled "Kelmor - …". xdotool ORs its search
+// conditions unless given --all, and matches titles without case: the titles it finds are
+// checked again here, case included.
 bool fenetreVisible(pid_t pid)
 {
-    const pid_t x = lancer({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(pid), "--name", kMotifTitre},
-                           environ, "/dev/null");
-    if (x < 0)
-        return false;
-    int statut = 0;
-    waitpid(x, &statut, 0);
-    return WIFEXITED(statut) && WEXITSTATUS(statut) == 0;
+    const std::string noms = sortieDe({"xdotool", "search", "--all", "--onlyvisible", "--pid", std::to_string(pid),
+                                       "--name", kMotifTitre, "getwindowname", "%@"});
+    std::size_t debut = 0;
+    while (debut < noms.size()) {
+        std::size_t fin = noms.find('\n', debut);
+        if (fin == std::string::npos)
+            fin = noms.size();
+        if (noms.compare(debut, std::strlen(kPrefixeTitre), kPrefixeTitre) == 0)
+            return true;
+        debut = fin + 1;
+    }
+    return false;
 }
 
 // VmRSS of a process, in kB; -1 when unknown.

@@ -62,7 +62,7 @@ public:
 
 class Instance0 : public InstanceUnique {
 public:
-    bool acquerir() override { return true; }
+    Resultat verrouiller() override { return Resultat::Seule; }
 };
 
 class Disque0 : public Disque {

@@ -82,8 +82,15 @@ bool Application::Form_Load(const QStringList& arguments)
     auto& d = plateforme.dialogues;
     session.DossierProgramme = plateforme.dossiers.programme();
 
-    if (!plateforme.instance.acquerir()) {
+    switch (plateforme.instance.verrouiller()) {
+    case InstanceUnique::Resultat::Seule:
+        break;
+    case InstanceUnique::Resultat::DejaLancee:
         d.exclamation("Kelmor est déjà lancé.");
+        return false;
+    case InstanceUnique::Resultat::DossierInaccessible:
+        d.exclamation("Kelmor ne peut pas écrire dans son dossier :\n" + session.DossierProgramme +
+                      "\nVérifiez que ce dossier est accessible en écriture et que le disque n'est pas plein.");
         return false;
     }
 

@@ -3,7 +3,13 @@
 // Guards against a second copy of the program.
 class InstanceUnique {
 public:
+    // What taking the lock gave.
+    enum class Resultat {
+        Seule,                // this process is the only copy and now holds the lock
+        DejaLancee,           // another copy holds the lock
+        DossierInaccessible,  // the lock could not be written in the data folder (rights, full disk, no folder)
+    };
+
     virtual ~InstanceUnique() = default;
-    // True when this process is the only copy (and now holds the lock).
-    virtual bool acquerir() = 0;
+    virtual Resultat verrouiller() = 0;
 };

@@ -36,6 +36,19 @@ TEST(Demarrage, SecondCopyOnlySaysSoEvenWithReset)
     EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, "Kelmor est déjà lancé."}));
 }
 
+TEST(Demarrage, ALockThatCannotBeWrittenSaysSoAndNotThatKelmorRuns)
+{
+    BancApplication b;
+    b.instance.seule = false;
+    b.instance.echec = InstanceUnique::Resultat::DossierInaccessible;
+    EXPECT_FALSE(b.demarrer());
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_EQ(b.dialogues.messages[0].texte,
+              "Kelmor ne peut pas écrire dans son dossier :\n" + b.programme() +
+                  "\nVérifiez que ce dossier est accessible en écriture et que le disque n'est pas plein.");
+}
+
 TEST(Demarrage, ResetDeletesOnlyTheSettingsAndEnds)
 {
     BancApplication b;

@@ -121,7 +121,9 @@ public:
 class FausseInstance : public InstanceUnique {
 public:
     bool seule = true;
-    bool acquerir() override { return seule; }
+    // What the lock gives when `seule` is false.
+    Resultat echec = Resultat::DejaLancee;
+    Resultat verrouiller() override { return seule ? Resultat::Seule : echec; }
 };
 
 class FauxDisque : public Disque {

@@ -8,13 +8,23 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
 #include <QUrl>
 
 #include <filesystem>
 #include <system_error>
 
+#include <cerrno>
+#include <csignal>
+#include <sys/types.h>
+
 namespace {
+bool processusVivant(qint64 pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
 QString avecSeparateur(QString d)
 {
     if (!d.endsWith('/'))
@@ -74,12 +84,24 @@ void HorlogeReelle::attendre(int ms)
     }
 }
 
-bool InstanceUniqueReelle::acquerir()
+InstanceUnique::Resultat InstanceUniqueReelle::verrouiller()
 {
     QDir().mkpath(dossier_);
     verrou_ = std::make_unique<QLockFile>(QDir(dossier_).filePath("Kelmor.lock"));
     verrou_->setStaleLockTime(0);
-    return verrou_->tryLock(0);
+    if (verrou_->tryLock(0))
+        return Resultat::Seule;
+    // No folder, no rights, a full disk: the lock file could not be made.
+    if (verrou_->error() != QLockFile::LockFailedError)
+        return Resultat::DossierInaccessible;
+    // The lock of a copy that has ended is removed by tryLock; when it stays although its
+    // process is gone, the folder would not let it be removed.
+    qint64 pid = 0;
+    QString hote, programme;
+    if (verrou_->getLockInfo(&pid, &hote, &programme) && pid > 0
+        && (hote.isEmpty() || hote == QSysInfo::machineHostName()) && !processusVivant(pid))
+        return Resultat::DossierInaccessible;
+    return Resultat::DejaLancee;
 }
 
 std::int64_t DisqueReel::espaceLibre(const QString& dossier)

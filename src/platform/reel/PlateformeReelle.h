@@ -31,7 +31,7 @@ public:
 class InstanceUniqueReelle : public InstanceUnique {
 public:
     explicit InstanceUniqueReelle(const QString& dossier) : dossier_(dossier) {}
-    bool acquerir() override;
+    Resultat verrouiller() override;
 
 private:
     QString dossier_;
