@@ -14,8 +14,12 @@
 // - A builder that is given an invalid stream address (see adresseFluxValide), an
 //   invalid path, an invalid re-broadcast host or a code index outside its table returns
 //   an EMPTY list: the caller must then start nothing and tell the user.
-// - A hidden player starts with "-I dummy" and has no display branch; every recorder
-//   carries "--no-one-instance" so that it never hands its stream over to a running player.
+// - A hidden player starts with "-I dummy" and has no display branch.
+// - Every player carries "--no-one-instance --no-dbus" just before "--": it never hands its
+//   target over to another vlc (the user's own, through the desktop's session bus), and no
+//   other vlc hands it one. Single-instance mode (MONO) is the callers' rule instead: they
+//   close our previous player before they start the next.
+// - Paths inside a stream-output chain are quoted and escaped (see cheminCite).
 // - The builders are pure: writing the settings page before a re-broadcast
 //   (EcrirePageReglages) and closing the media pane in single-stream mode are the caller's.
 //
@@ -26,7 +30,9 @@
 // box player feature's host, "host" or "host:port" (UDP port 1234 when none is given).
 
 // Base options, rebuilt at every settings save: hotkeys, snapshots into the recording
-// folder (given with its final "/"), zoom in percent, single instance.
+// folder (given with its final "/"), zoom in percent.
+QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom);
+// The former form: single-instance mode no longer reaches the player's options.
 QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom, bool mono);
 
 // base followed by the display options (full screen, on top, deinterlacing).
@@ -46,6 +52,7 @@ QStringList CommandeRegarder(const QStringList& optionsVLC, const Parametres& p,
 QString fichierDiffere(const QString& dossierEnregistrement);
 
 // Time-shift: the hidden recorder writing the live stream into the buffer file as MPEG-PS.
+// Empty when the address is invalid or the buffer's path cannot be quoted.
 QStringList CommandeDiffereEnregistreur(const QString& dossierEnregistrement, const QString& adresse);
 
 // Time-shift: the visible player of the buffer file.
@@ -60,6 +67,10 @@ QStringList CommandeDiffereLecteur(const QStringList& optionsVLC, const Parametr
 QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametres& p,
                                    const QString& adresse, const QString& fichier,
                                    bool visible, bool diffuser, const QString& hote);
+
+// "" when recordings can be written into that folder (with its final "/"); else the
+// message that names it, for the caller to show when a recording command comes out empty.
+QString RefusDossierEnregistrement(const QString& dossierEnregistrement);
 
 // Manual recording: shown when DISP is ticked, re-broadcast when TV is on.
 QStringList CommandeEnregistrementManuel(const QStringList& optionsVLC, const Parametres& p,

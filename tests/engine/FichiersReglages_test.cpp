@@ -32,6 +32,16 @@ TEST(PageReglages, PortOfTheHostIsNotUsedAndBadAddressesAreRefused)
     EXPECT_TRUE(PageReglagesHtml("").isEmpty());
 }
 
+TEST(PageReglages, ThePageNamesThePortItIsServedOn)
+{
+    EXPECT_TRUE(PageReglagesHtml("127.0.0.1:5004", 18080).startsWith(
+        "<html><head><meta name=settings_page content=http://127.0.0.1:18080/settings.html>\r\n"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(EcrirePageReglages(dir.path() + "/", "freeplayer.freebox.fr", 18081));
+    EXPECT_TRUE(lire(dir.path() + "/settings.html").contains("freeplayer.freebox.fr:18081/settings.html>"));
+}
+
 TEST(PageReglages, PictureIsA32By32Gif)
 {
     const QByteArray gif = ImageReglages();

@@ -68,6 +68,7 @@ void BancReel::SetUp()
     portUdp = portLibre();
     portReglages = portLibre();
     qputenv("KELMOR_PORT_REGLAGES", QByteArray::number(portReglages));
+    adresses.portReglages = quint16(portReglages);
     adresses.boitier = boitier.hote();
     adresses.lecteurBoitier = "127.0.0.1:" + QString::number(portUdp);
     lecteurs = std::make_unique<LecteursVlc>(dossiers.programme());
