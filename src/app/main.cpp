@@ -50,9 +50,10 @@ int main(int argc, char** argv)
     DisqueReel disque;
     SystemeReel systeme;
     LecteursVlc lecteurs(dossiers.programme());
-    PageReglagesHttp pageReglages;
+    const Adresses adresses = Adresses::depuisEnvironnement();
+    PageReglagesHttp pageReglages(adresses.portReglages, {});
     Plateforme plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages,
-                          Adresses::depuisEnvironnement()};
+                          adresses};
 
     Fond fond;
     dialogues.setParent(&fond);

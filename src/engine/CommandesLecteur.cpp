@@ -143,10 +143,6 @@ QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom)
     };
 }
 
-QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom, bool)
-{
-    return OptionsVLC(dossierEnregistrement, zoom);
-}
 
 QStringList AjouterOptionsEcran(const QStringList& base, const Parametres& p)
 {

@@ -32,8 +32,6 @@
 // Base options, rebuilt at every settings save: hotkeys, snapshots into the recording
 // folder (given with its final "/"), zoom in percent.
 QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom);
-// The former form: single-instance mode no longer reaches the player's options.
-QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom, bool mono);
 
 // base followed by the display options (full screen, on top, deinterlacing).
 // Empty when INTR is ticked with a LACE index outside the table.

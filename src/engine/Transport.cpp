@@ -46,6 +46,9 @@ void Transport::Play_Click()
         moteur_.ChangerEtat(EtatLecteur::Arret);
         return;
     }
+    // One player at a time: our own rule, as our players never join another instance.
+    if (session_.parametres.p.MONO)
+        plateforme_.lecteurs.fermer(RoleLecteur::Fichier);
     if (!moteur_.lancer(RoleLecteur::Regarder, commande)) {
         moteur_.ChangerEtat(EtatLecteur::Arret);
         return;

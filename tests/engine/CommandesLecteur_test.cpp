@@ -36,12 +36,6 @@ TEST(OptionsVLC, DefaultFolderAndZoom)
     EXPECT_EQ(OptionsVLC(DOSSIER, 100), BASE);
 }
 
-TEST(OptionsVLC, SingleInstanceModeNeverReachesThePlayer)
-{
-    EXPECT_EQ(OptionsVLC(DOSSIER, 100, true), BASE);
-    EXPECT_EQ(OptionsVLC(DOSSIER, 100, false), BASE);
-}
-
 TEST(OptionsVLC, ZoomIsWrittenInShortestDecimalFormWithAPoint)
 {
     const std::pair<int, const char*> cas[] = {{100, "--zoom=1"},    {150, "--zoom=1.5"},

@@ -141,7 +141,7 @@ TEST_F(CommandesLecteurE2E, OurWatchingPlayerKeepsItsChannelWhenAnotherVlcRunsOn
     // Our player in single-instance mode (MONO ticked), started from the settings' command line.
     const QString dossier = dossier_.path() + "/";
     const QStringList commande =
-        CommandeRegarder(OptionsVLC(dossier, 100, true), Parametres{}, boitier_.url("/stream/1.ts"), false, "x");
+        CommandeRegarder(OptionsVLC(dossier, 100), Parametres{}, boitier_.url("/stream/1.ts"), false, "x");
     ASSERT_FALSE(commande.isEmpty());
     ASSERT_TRUE(lecteurs().demarrer(RoleLecteur::Regarder, "vlc", commande));
     const qint64 pid = lecteurs().pid(RoleLecteur::Regarder);
