@@ -81,7 +81,7 @@ bool Moteur::lancer(RoleLecteur role, const QStringList& arguments, QString* err
     if (arguments.isEmpty() && message.isEmpty())
         message = "L'adresse de cette chaîne ou un réglage du lecteur n'est pas valide.\n"
                   "Le lecteur vlc n'a pas été lancé.";
-    else if (!plateforme_.lecteurs.demarrer(role, session_.parametres.cheminVLC, arguments))
+    else if (!arguments.isEmpty() && !plateforme_.lecteurs.demarrer(role, session_.parametres.cheminVLC, arguments))
         message = "Le lecteur vlc n'a pas pu être lancé :\n" + session_.parametres.cheminVLC;
     if (message.isEmpty())
         return true;

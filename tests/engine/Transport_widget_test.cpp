@@ -75,6 +75,17 @@ TEST(Regarder, DuringAManualRecordingAsksAndStopsTheRecorderOnYes)
     EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Regarder));
 }
 
+TEST(Regarder, WithASinglePlayerTheFilePlayerClosesFirst)
+{
+    for (const bool mono : {true, false}) {
+        BancTransport b(mono ? "MONO=1\n" : "MONO=0\n");
+        b.lecteurs.demarrer(RoleLecteur::Fichier, "vlc", {"x"});
+        b.t().Play_Click();
+        EXPECT_EQ(b.lecteurs.enCours(RoleLecteur::Fichier), !mono);
+        EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Regarder));
+    }
+}
+
 TEST(Regarder, AnAddressThatIsNotAStreamStartsNothing)
 {
     BancTransport b({}, "#EXTM3U\n#EXTINF:0,1 - Piège\n--extraintf=http\n#EXTINF:0,2 - Fichier\nfile:///etc/passwd\n");
