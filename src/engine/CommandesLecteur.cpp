@@ -210,6 +210,19 @@ QStringList CommandeDiffereLecteur(const QStringList& optionsVLC, const Parametr
     return avecCible(arguments, {tampon});
 }
 
+QStringList CommandeDiffereLecteurServi(const QStringList& optionsVLC, const Parametres& p,
+                                        const QString& adresseTampon, bool diffuser,
+                                        const QString& hote)
+{
+    if (!adresseFluxValide(adresseTampon))
+        return {};
+    QStringList arguments = optionsLecture(optionsVLC, p, diffuser, hote);
+    if (arguments.isEmpty())
+        return {};
+    arguments << QStringLiteral("--no-one-instance");
+    return avecCible(arguments, {adresseTampon});
+}
+
 QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametres& p,
                                    const QString& adresse, const QString& fichier,
                                    bool visible, bool diffuser, const QString& hote)
