@@ -120,6 +120,13 @@ public:
     void fermerRestes() override {}
 };
 
+class ServeurDiffere0 : public ServeurDiffere {
+public:
+    QString servir(const QString&) override { return {}; }
+    void arreter() override {}
+    bool enService() const override { return false; }
+};
+
 class PageReglages0 : public PageReglages {
 public:
     bool actif = false;
@@ -192,8 +199,9 @@ int main(int argc, char** argv)
     Systeme0 systeme;
     Lecteurs0 lecteurs;
     PageReglages0 pageReglages;
-    Plateforme plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages,
-                          Adresses{}};
+    ServeurDiffere0 serveurDiffere;
+    Plateforme plateforme{dialogues, web,     dossiers, shell,        horloge,        instance,
+                          disque,    systeme, lecteurs, pageReglages, serveurDiffere, Adresses{}};
     Fond fond;
     Application app(plateforme, fond);
     if (!app.Form_Load({"/usr/bin/kelmor"})) {

@@ -6,6 +6,7 @@
 #include "platform/reel/LecteursVlc.h"
 #include "platform/reel/PageReglagesHttp.h"
 #include "platform/reel/PlateformeReelle.h"
+#include "platform/reel/ServeurDiffereHttp.h"
 #include "shell/Fond.h"
 
 #include <QApplication>
@@ -52,8 +53,9 @@ int main(int argc, char** argv)
     LecteursVlc lecteurs(dossiers.programme());
     const Adresses adresses = Adresses::depuisEnvironnement();
     PageReglagesHttp pageReglages(adresses.portReglages, {});
-    Plateforme plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages,
-                          adresses};
+    ServeurDiffereHttp serveurDiffere;
+    Plateforme plateforme{dialogues, web,     dossiers,      shell,          horloge, instance,
+                          disque,    systeme, lecteurs, pageReglages, serveurDiffere, adresses};
 
     Fond fond;
     dialogues.setParent(&fond);

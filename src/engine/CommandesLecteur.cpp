@@ -197,17 +197,16 @@ QStringList CommandeDiffereEnregistreur(const QString& dossierEnregistrement, co
     return avecCible(arguments, {adresse});
 }
 
-QStringList CommandeDiffereLecteur(const QStringList& optionsVLC, const Parametres& p,
-                                   const QString& dossierEnregistrement, bool diffuser,
-                                   const QString& hote)
+QStringList CommandeDiffereLecteurServi(const QStringList& optionsVLC, const Parametres& p,
+                                        const QString& adresseTampon, bool diffuser,
+                                        const QString& hote)
 {
-    const QString tampon = fichierDiffere(dossierEnregistrement);
-    if (!cheminLocalValide(tampon))
+    if (!adresseFluxValide(adresseTampon))
         return {};
     const QStringList arguments = optionsLecture(optionsVLC, p, diffuser, hote);
     if (arguments.isEmpty())
         return {};
-    return avecCible(arguments, {tampon});
+    return avecCible(arguments, {adresseTampon});
 }
 
 QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametres& p,

@@ -53,10 +53,12 @@ QString fichierDiffere(const QString& dossierEnregistrement);
 // Empty when the address is invalid or the buffer's path cannot be quoted.
 QStringList CommandeDiffereEnregistreur(const QString& dossierEnregistrement, const QString& adresse);
 
-// Time-shift: the visible player of the buffer file.
-QStringList CommandeDiffereLecteur(const QStringList& optionsVLC, const Parametres& p,
-                                   const QString& dossierEnregistrement, bool diffuser,
-                                   const QString& hote);
+// Time-shift: the visible player of the buffer as ServeurDiffere serves it (`adresseTampon`,
+// an http address on loopback), so that it waits at the buffer's end instead of stopping.
+// Empty when the address is not a stream address.
+QStringList CommandeDiffereLecteurServi(const QStringList& optionsVLC, const Parametres& p,
+                                        const QString& adresseTampon, bool diffuser,
+                                        const QString& hote);
 
 // A recording into `fichier` (a NomFichierEnregistrement path): one stream-output chain
 // with optional transcoding, then the local display when `visible`, the file, and the

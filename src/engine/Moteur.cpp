@@ -157,6 +157,7 @@ void Moteur::FermerLecteurExterne()
     activer(false);
     // Every player of ours goes, time-shift's two included, before any file is touched.
     p.lecteurs.fermerTous();
+    p.serveurDiffere.arreter();
     const QString differe = fichierDiffere(session_.DossierEnregistrement);
     if (!session_.parametres.p.TIME && QFileInfo::exists(differe)) {
         p.horloge.attendre(1000);
