@@ -57,20 +57,11 @@ TEST(FichiersMedias, TheFolderListHoldsMatchingFilesOnly)
 TEST(FichiersMedias, DeletingTheLastOfThreeSelectsTheNewLast)
 {
     EXPECT_EQ(selectionApresSuppression(2, 2), 1);
+    EXPECT_EQ(selectionApresSuppression(0, 0), -1);  // the only file: no selection
 }
 
-TEST(FichiersMedias, DeletingAnotherFileKeepsTheIndexOnTheFileThatFollowed)
+TEST(FichiersMedias, DeletingAnotherFileOrFailingKeepsTheIndex)
 {
-    EXPECT_EQ(selectionApresSuppression(0, 2), 0);
-    EXPECT_EQ(selectionApresSuppression(1, 2), 1);
-}
-
-TEST(FichiersMedias, DeletingTheOnlyFileLeavesNoSelection)
-{
-    EXPECT_EQ(selectionApresSuppression(0, 0), -1);
-}
-
-TEST(FichiersMedias, AFailedDeletionKeepsTheSelection)
-{
-    EXPECT_EQ(selectionApresSuppression(2, 3), 2);
+    EXPECT_EQ(selectionApresSuppression(0, 2), 0);  // now on the file that followed
+    EXPECT_EQ(selectionApresSuppression(2, 3), 2);  // the deletion failed: the list is unchanged
 }
