@@ -117,16 +117,41 @@ void PanneauFavoris::AfficherLogoFavori(const QString& Nom, int Index)
     QPushButton* b = Favori[Index];
     if (logo.isNull()) {
         b->setIcon({});
-        b->setText(cle);
+        legendes_[Index] = cle;
     } else {
         b->setIcon(QIcon(logo));
-        b->setText({});
+        legendes_[Index].clear();
     }
+    poserLegende(Index);
+}
+
+void PanneauFavoris::poserLegende(int Index)
+{
+    QPushButton* b = Favori[Index];
+    const QString& texte = legendes_[Index];
+    const int place = b->width() - 8;
+    if (b->fontMetrics().horizontalAdvance(texte) <= place || !texte.contains(QLatin1Char(' '))) {
+        b->setText(texte);
+        return;
+    }
+    // Break at the blank nearest the middle.
+    int coupure = -1;
+    for (int i = 0; i < texte.size(); ++i)
+        if (texte[i] == QLatin1Char(' ') && (coupure < 0 || qAbs(i - texte.size() / 2) < qAbs(coupure - texte.size() / 2)))
+            coupure = i;
+    b->setText(texte.left(coupure) + QLatin1Char('\n') + texte.mid(coupure + 1));
+}
+
+void PanneauFavoris::resizeEvent(QResizeEvent* e)
+{
+    QFrame::resizeEvent(e);
+    for (int i = 0; i < 9; ++i)
+        poserLegende(i);
 }
 
 QString PanneauFavoris::legende(int Index) const
 {
-    return Favori.at(Index)->text();
+    return legendes_.at(Index);
 }
 
 bool PanneauFavoris::montreImage(int Index) const

@@ -47,12 +47,17 @@ signals:
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     int indexDe(const QObject* objet) const;
     // The favourite button under a point of the screen, -1 when none.
     int favoriSous(const QPoint& global) const;
 
+    // Puts button Index's caption on two lines when one is too narrow for it.
+    void poserLegende(int Index);
+
     LogosFavoris logos_;
+    std::array<QString, 9> legendes_;
     bool parCode_ = false;
 };
