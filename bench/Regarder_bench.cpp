@@ -135,6 +135,20 @@ public:
     bool enService() const override { return actif; }
 };
 
+// The embedded view is not used here.
+class Vue0 : public VueIntegree {
+public:
+    void placerDans(QObject*) override {}
+    void arreter() override {}
+    void viderListe() override {}
+    void ajouterEtJouer(const QString&, const QStringList&) override {}
+    void definirVolume(int) override {}
+    void definirMuet(bool) override {}
+    void placerConteneur(int, int) override {}
+    void dimensionnerConteneur(int, int) override {}
+    QString prendreInstantane() override { return {}; }
+};
+
 // The offscreen platform warns on every raise(); writing that out is no work of ours.
 void taireMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
@@ -200,8 +214,9 @@ int main(int argc, char** argv)
     Lecteurs0 lecteurs;
     PageReglages0 pageReglages;
     ServeurDiffere0 serveurDiffere;
+    Vue0 vue;
     Plateforme plateforme{dialogues, web,     dossiers, shell,        horloge,        instance,
-                          disque,    systeme, lecteurs, pageReglages, serveurDiffere, Adresses{}};
+                          disque,    systeme, lecteurs, pageReglages, serveurDiffere, vue, Adresses{}};
     Fond fond;
     Application app(plateforme, fond);
     if (!app.Form_Load({"/usr/bin/kelmor"})) {

@@ -51,7 +51,8 @@ Application::Application(Plateforme& p, Fond& f)
       transport(session, moteur, p),
       enregistrement(session, moteur, p),
       programmation(session, moteur, p),
-      favoris(session, moteur, p)
+      favoris(session, moteur, p),
+      medias(session, moteur, p)
 {
     horloge.setObjectName("Horloge");
     horloge.setInterval(10000);
@@ -275,9 +276,11 @@ bool Application::EcrireParametres()
 
 void Application::Chaines_DblClick()
 {
-    // The remote-control form watches in the external player; the normal window's live
-    // view is not there yet, so the external player stands in for it too.
-    transport.Play_Click();
+    if (fond.forme().estTelecommande()) {
+        transport.Play_Click();
+        return;
+    }
+    medias.Chaines_DblClick();
 }
 
 void Application::Horloge_Timer()
@@ -316,6 +319,7 @@ bool Application::Form_QueryUnload(bool parUtilisateur)
             return false;
     }
 
+    medias.ArreterVueSiAfficher();
     if (session.parametres.p.MONO || session.Etat != EtatLecteur::Arret)
         moteur.FermerLecteurExterne();
     nettoyerInstantanes();

@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/EnregistrementManuel.h"
 #include "engine/Favoris.h"
+#include "engine/Medias.h"
 #include "engine/Moteur.h"
 #include "engine/Programmation.h"
 #include "engine/Session.h"
@@ -35,7 +36,8 @@ public:
     // The 10-second timer fired. The tick never runs inside another engine operation:
     // it then waits for that operation to end.
     void Horloge_Timer();
-    // A double-click on a channel: watch it.
+    // A double-click on a channel: watched in the remote-control form, shown live in the
+    // media pane in the normal window.
     void Chaines_DblClick();
     // The last engine operation ended: a close or a tick that waited for it goes now.
     void apresOperations();
@@ -48,6 +50,7 @@ public:
     EnregistrementManuel enregistrement;
     Programmation programmation;
     Favoris favoris;
+    Medias medias;
     QTimer horloge;
 
 private:

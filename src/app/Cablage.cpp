@@ -3,8 +3,10 @@
 #include "app/Application.h"
 #include "panes/PanneauChaines.h"
 #include "panes/PanneauFavoris.h"
+#include "panes/VoletAfficher.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
+#include "platform/Plateforme.h"
 #include "shell/Fond.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/PopupDuree.h"
@@ -135,6 +137,56 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::enregistrementDemande, &p, [&app] { app.EcrireParametres(); });
 }
 
+// The media pane: the live view, the mosaic, the recordings and the snapshots.
+void cablerMedias(Application& app)
+{
+    VoletAfficher& v = app.fond.afficher();
+    Medias& m = app.medias;
+    Mosaique& mo = m.mosaique();
+    app.plateforme.vue.placerDans(v.FondActiveX);
+
+    // The pane's fold is the window's form; the form tells back whether the pane is open.
+    // No pane button yet: a double-click on a channel opens it, another pane's button closes it.
+    QObject::connect(&m, &Medias::basculementDemande, &app.fond, [&app] { app.fond.Afficher_Click(); });
+    QObject::connect(&app.fond, &Fond::voletChange, &m, [&m](Volet ouvert) { m.definirOuvert(ouvert == Volet::Afficher); });
+
+    QObject::connect(&v, &VoletAfficher::ongletChoisi, &m, &Medias::AfficherOnglets_Click);
+    QObject::connect(&v, &VoletAfficher::tailleVueChangee, &m, &Medias::definirTailleVue);
+    QObject::connect(&v, &VoletAfficher::tuileRelachee, &m, &Medias::Mosaic_MouseUp);
+    QObject::connect(&v, &VoletAfficher::fichierChoisi, &m, &Medias::AfficherListe_Click);
+    QObject::connect(&v, &VoletAfficher::fichierDoubleClique, &m, &Medias::AfficherListe_DblClick);
+    relier(v.AfficherRegarder, m, &Medias::AfficherRegarder_Click);
+    relier(v.AfficherEffacer, m, &Medias::AfficherEffacer_Click);
+    relier(v.AfficherTout, m, &Medias::AfficherTout_Click);
+    relier(v.AfficherAutres, m, &Medias::AfficherAutres_Click);
+    relier(v.AfficherRefresh, m, &Medias::AfficherRefresh_Click);
+    relier(v.TV2, m, &Medias::TV2_Click);
+
+    QObject::connect(&m, &Medias::ongletAffiche, &v, &VoletAfficher::afficherOnglet);
+    QObject::connect(&m, &Medias::cadreAffiche, &v, &VoletAfficher::afficherCadre);
+    QObject::connect(&m, &Medias::attenteAffichee, &v, &VoletAfficher::afficherAttente);
+    QObject::connect(&m, &Medias::listeAffichee, &v, &VoletAfficher::afficherListe);
+    QObject::connect(&m, &Medias::TV2Affiche, &v, &VoletAfficher::afficherTV2);
+    QObject::connect(&mo, &Mosaique::tuileChangee, &v, [&v, &mo](int t) { v.afficherTuile(t, mo.tuile(t)); });
+    QObject::connect(&mo, &Mosaique::cadreRouge, &v, &VoletAfficher::afficherCadreRouge);
+
+    // A tile's click is a favourite's: left watches, right shows.
+    QObject::connect(&m, &Medias::favoriDemande, &app.favoris, &Favoris::Favori_Click);
+    QObject::connect(&app.favoris, &Favoris::groupeAffiche, &m, [&m, &v](int g, const QStringList& noms) {
+        m.definirGroupe(g);
+        v.afficherNoms(noms);
+    });
+    // The live view follows the channel selection.
+    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &m, [&m] { m.Chaines_Click(); });
+    // The single stream goes to the external player; a stop shows the new recordings.
+    QObject::connect(&app.moteur, &Moteur::etatChange, &m, [&m] { m.etatChange(); });
+    // A snapshot of the external player shows in the list.
+    QObject::connect(&app.transport, &Transport::photoEnCours, &m, [&m](bool enCours) {
+        if (!enCours)
+            m.AfficherRefresh_Click();
+    });
+}
+
 // The window's life: the clock, the close and the operations it waits for.
 void cablerFenetre(Application& app)
 {
@@ -153,5 +205,6 @@ void cabler(Application& app)
     cablerTransport(app);
     cablerEnregistrement(app);
     cablerProgrammation(app);
+    cablerMedias(app);
     cablerFenetre(app);
 }

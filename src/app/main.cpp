@@ -7,6 +7,7 @@
 #include "platform/reel/PageReglagesHttp.h"
 #include "platform/reel/PlateformeReelle.h"
 #include "platform/reel/ServeurDiffereHttp.h"
+#include "platform/reel/VueIntegreeVlc.h"
 #include "shell/Fond.h"
 
 #include <QApplication>
@@ -54,8 +55,10 @@ int main(int argc, char** argv)
     const Adresses adresses = Adresses::depuisEnvironnement();
     PageReglagesHttp pageReglages(adresses.portReglages, {});
     ServeurDiffereHttp serveurDiffere;
-    Plateforme plateforme{dialogues, web,     dossiers,      shell,          horloge, instance,
-                          disque,    systeme, lecteurs, pageReglages, serveurDiffere, adresses};
+    // Nothing of libVLC starts here: its instance is made when the view first plays.
+    VueIntegreeVlc vue;
+    Plateforme plateforme{dialogues, web,          dossiers,       shell, horloge, instance, disque,
+                          systeme,   lecteurs, pageReglages, serveurDiffere, vue,   adresses};
 
     Fond fond;
     dialogues.setParent(&fond);

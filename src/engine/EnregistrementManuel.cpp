@@ -50,6 +50,7 @@ void EnregistrementManuel::Rec_Click()
     // Time-shift asked its own question above: the recording starts whatever the answer here.
     moteur_.StopAll_Click(true);
     moteur_.ChangerEtat(EtatLecteur::Enregistrement);
+    session_.FichierEnregistrementManuel = fichier;
     if ((session_.TV && !commande.isEmpty() && !moteur_.preparerDiffusion())
         || !moteur_.lancer(RoleLecteur::Enregistreur, commande))
         moteur_.ChangerEtat(EtatLecteur::Arret);

@@ -18,6 +18,7 @@ struct Session {
     EtatLecteur Etat = EtatLecteur::Arret;
     QString ChaineEnCours;
     QDateTime FinEnregistrement;  // end of the manual recording's chosen duration; invalid = none
+    QString FichierEnregistrementManuel;  // file of the last manual recording started
     QString DossierProgramme;
     QString DossierEnregistrement;
     QStringList OptionsVLC;

@@ -11,6 +11,7 @@
 #include "platform/ServeurDiffere.h"
 #include "platform/Shell.h"
 #include "platform/Systeme.h"
+#include "platform/VueIntegree.h"
 
 // Every operating-system service the application uses, handed in by main() or by a test.
 struct Plateforme {
@@ -25,5 +26,6 @@ struct Plateforme {
     Lecteurs& lecteurs;
     PageReglages& pageReglages;
     ServeurDiffere& serveurDiffere;
+    VueIntegree& vue;
     Adresses adresses;
 };

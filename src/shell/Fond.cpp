@@ -1,6 +1,7 @@
 #include "shell/Fond.h"
 
 #include "panes/PanneauChaines.h"
+#include "panes/VoletAfficher.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
 #include "shell/BarreTampon.h"
@@ -39,6 +40,8 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
     volet_->setObjectName("Volet");
     programmation_ = new VoletProgrammation(volet_);
     volet_->addWidget(programmation_);
+    afficher_ = new VoletAfficher(volet_);
+    volet_->addWidget(afficher_);
     volet_->hide();
     racine->addWidget(volet_, 2);
 
@@ -138,6 +141,12 @@ bool Fond::Guider_Click()
     return forme_.estOuvert(Volet::Guider);
 }
 
+bool Fond::Afficher_Click()
+{
+    appliquerForme(forme_.basculerVolet(Volet::Afficher, placement()));
+    return forme_.estOuvert(Volet::Afficher);
+}
+
 PlacementFenetre Fond::placement() const
 {
     PlacementFenetre p;
@@ -154,6 +163,10 @@ void Fond::appliquerForme(const TransitionForme& t)
 {
     if (t.vide())
         return;
+    for (const PhaseForme& phase : t.phases)
+        if (phase.voletAffiche)
+            volet_->setCurrentWidget(*phase.voletAffiche == Volet::Afficher ? static_cast<QWidget*>(afficher_)
+                                                                             : programmation_);
     volet_->setVisible(forme_.voletEstOuvert());
     telecommande_->afficherGuideOuvert(forme_.estOuvert(Volet::Guider));
     layout()->activate();
@@ -165,6 +178,7 @@ void Fond::appliquerForme(const TransitionForme& t)
         if (cadre.right() > ecran.right())
             move(std::max(ecran.left(), pos().x() - (cadre.right() - ecran.right())), pos().y());
     }
+    emit voletChange(forme_.volet());
 }
 
 void Fond::fermer(bool sansQuestion)

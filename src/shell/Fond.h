@@ -10,6 +10,7 @@ class PanneauChaines;
 class PanneauTelecommande;
 class PopupDuree;
 class QStackedWidget;
+class VoletAfficher;
 class VoletProgrammation;
 class clsSysTray;
 struct VueChaine;
@@ -26,6 +27,7 @@ public:
     PanneauChaines& chaines() const { return *chaines_; }
     PanneauTelecommande& telecommande() const { return *telecommande_; }
     VoletProgrammation& programmation() const { return *programmation_; }
+    VoletAfficher& afficher() const { return *afficher_; }
     PopupDuree& duree() const { return *duree_; }
     clsSysTray& SysTray() const { return *sysTray_; }
 
@@ -58,6 +60,8 @@ public:
     void Fav_Click();
     // Opens or closes the side pane with the programming tab. True when it opened.
     bool Guider_Click();
+    // Opens or closes the side pane with the media pane. True when it opened.
+    bool Afficher_Click();
     const FormeFenetre& forme() const { return forme_; }
 
     // Closes through the same path as the close button (sansQuestion: as the session's
@@ -69,6 +73,8 @@ public:
 signals:
     // The window closed for good: the program can end.
     void fermee();
+    // The window's form changed: the side pane now open (Aucun when none).
+    void voletChange(Volet volet);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -82,6 +88,7 @@ private:
     PanneauTelecommande* telecommande_;
     QStackedWidget* volet_;
     VoletProgrammation* programmation_;
+    VoletAfficher* afficher_;
     QWidget* fond1_;
     BarreTampon* tampon_;
     PopupDuree* duree_;

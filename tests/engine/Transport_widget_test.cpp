@@ -295,13 +295,14 @@ TEST(Demarrage, WatchesTheSelectedChannelWhenAsked)
     EXPECT_EQ(b.lecteurs.lancements[0].arguments.last(), "rtsp://box/3");
 }
 
-TEST(Regarder, DoubleClickOnAChannelWatchesIt)
+TEST(Regarder, DoubleClickOnAChannelInTheNormalWindowShowsItLiveInTheMediaPane)
 {
     BancTransport b;
     QListWidget* liste = b.fond->findChild<QListWidget*>("Chaînes");
     liste->setCurrentRow(2);
     emit liste->itemDoubleClicked(liste->item(2));
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
-    ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
-    EXPECT_EQ(b.lecteurs.lancements[0].arguments.last(), "rtsp://box/3");
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Afficher));
+    EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/3");
 }

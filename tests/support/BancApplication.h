@@ -33,6 +33,7 @@ struct BancApplication {
     FauxLecteurs lecteurs;
     FaussePageReglages pageReglages;
     FauxServeurDiffere serveurDiffere;
+    FausseVueIntegree vue;
     Adresses adresses;
     std::unique_ptr<Plateforme> plateforme;
     std::unique_ptr<Fond> fond;

@@ -74,7 +74,7 @@ void BancReel::SetUp()
     lecteurs = std::make_unique<LecteursVlc>(dossiers.programme());
     plateforme = std::make_unique<Plateforme>(
         Plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, *lecteurs, page, serveurDiffere,
-                   adresses});
+                   vue, adresses});
     app = std::make_unique<Application>(*plateforme, fond);
 }
 

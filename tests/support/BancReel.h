@@ -8,6 +8,7 @@
 #include "platform/reel/PageReglagesHttp.h"
 #include "platform/reel/PlateformeReelle.h"
 #include "platform/reel/ServeurDiffereHttp.h"
+#include "platform/reel/VueIntegreeVlc.h"
 #include "shell/Fond.h"
 #include "support/Attente.h"
 #include "support/Doubles.h"
@@ -56,6 +57,7 @@ protected:
     FauxSysteme systeme;
     PageReglagesHttp page;
     ServeurDiffereHttp serveurDiffere;
+    VueIntegreeVlc vue;
     Adresses adresses;
     int portUdp = 0, portReglages = 0;
     std::unique_ptr<LecteursVlc> lecteurs;

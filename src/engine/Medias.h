@@ -1,0 +1,129 @@
+#pragma once
+#include "engine/Mosaique.h"
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+class Moteur;
+struct Plateforme;
+struct Session;
+
+// The media pane's tabs, numbered as the tab strip shows them.
+enum class OngletAfficher { Direct = 1, Mosaique = 2, Videos = 3, Photos = 4 };
+
+// The frame the media pane shows: none when the line's single stream is taken.
+enum class CadreAfficher { Aucun, Direct, Mosaique, Fichiers };
+
+// The files being written right now (the manual recording, the scheduled one, the
+// time-shift buffer), whose deletion is refused: on this system deleting an open file
+// succeeds and the recording would go on into nothing.
+QStringList FichiersEnCours(const Session& session);
+
+// The media pane's controller: the live view of the selected channel with its waiting
+// picture, the mosaic of favourites, the recordings and snapshots of the recording folder,
+// and the single-stream rule. The pane shows what the signals tell; whether the pane is open
+// is the window's form, told through definirOuvert.
+class Medias : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int AttenteMs = 3000;  // the waiting picture stays this long after a start
+
+    static const QString kMessageFlux;
+    static const QString kMessageUtilise;
+    static const QString kMessageLecteurActif;
+
+    Medias(Session& session, Moteur& moteur, Plateforme& plateforme);
+
+    bool ouvert() const { return ouvert_; }  // the `Afficher` button is bold
+    OngletAfficher onglet() const { return onglet_; }
+    CadreAfficher cadre() const { return cadre_; }
+    bool attenteVisible() const { return attenteVisible_; }
+    const QTimer& Attente() const { return attente_; }
+    Mosaique& mosaique() { return mosaique_; }
+    const QString& motif() const { return motif_; }
+    const QStringList& fichiers() const { return fichiers_; }
+    int selection() const { return selection_; }
+    bool TV2() const { return tv2_; }
+    // The line's single stream is taken by the external player.
+    bool bloque() const;
+
+    // The pane button: opens the pane on the live view (on the recordings, with a message,
+    // when the single stream is taken), or stops the view and closes the pane.
+    void Afficher_Click();
+    // The window's form changed: the media pane is open or not. Leaving stops the view and
+    // the mosaic.
+    void definirOuvert(bool ouvert);
+    // A tab became selected (by the user or by code).
+    void AfficherOnglets_Click(OngletAfficher onglet);
+
+    void LancerLectureIntegree();
+    void Attente_Timer();
+    void ArreterVueSiAfficher();
+
+    // The channel selection changed: the live view follows it.
+    void Chaines_Click();
+    // A double-click on a channel in the normal window: the channel live in the pane.
+    void Chaines_DblClick();
+    // The player state changed: with the single-stream option the pane gives the stream up
+    // to the external player (live view and mosaic alike).
+    void etatChange();
+
+    // The favourites group shown: the mosaic follows it.
+    void definirGroupe(int groupe);
+    // Size of the view's frame, twips.
+    void definirTailleVue(const QSize& twips);
+
+    void AfficherRefresh_Click();
+    void AfficherListe_Click(int index);
+    void TV2_Click();
+    void AfficherRegarder_Click();
+    void AfficherListe_DblClick() { AfficherRegarder_Click(); }
+    void AfficherAutres_Click();
+    void AfficherEffacer_Click();
+    void AfficherTout_Click();
+    // Plays one file: folder with its final "/", and the file's name.
+    void RegarderFichier(const QString& dossier, const QString& fichier);
+    // A mouse button released on a mosaic tile (1 to 8).
+    void Mosaic_MouseUp(int index, Qt::MouseButton bouton);
+
+signals:
+    // Open or close the side pane on the media pane (the form's fold).
+    void basculementDemande();
+    void ongletAffiche(OngletAfficher onglet);
+    void cadreAffiche(CadreAfficher cadre);
+    void attenteAffichee(bool visible);
+    // The file list: names, the selected index (-1: none), and whether the watch and delete
+    // buttons are enabled.
+    void listeAffichee(const QStringList& noms, int selection, bool boutonsActifs);
+    void TV2Affiche(bool gras, bool actif);
+    // Favori_Click(index) of the favourites controller.
+    void favoriDemande(int index);
+
+private:
+    void quitterMosaique();
+    void afficherListe();
+    bool enCours(const QString& chemin) const;
+
+    Session& session_;
+    Moteur& moteur_;
+    Plateforme& plateforme_;
+    Mosaique mosaique_;
+    QTimer attente_;
+    bool ouvert_ = false;
+    OngletAfficher onglet_ = OngletAfficher::Direct;
+    CadreAfficher cadre_ = CadreAfficher::Aucun;
+    bool attenteVisible_ = false;
+    QSize tailleVue_;
+    int groupe_ = 0;
+    // The view's sound once the mosaic ends: the compact row's slider and mute button set
+    // them; until they exist, full volume with sound.
+    int volumeVue_ = 100;
+    bool muetVue_ = false;
+    QString motif_;
+    QStringList fichiers_;
+    int selection_ = -1;
+    bool tv2_ = false;
+};

@@ -1,0 +1,319 @@
+#include "panes/VoletAfficher.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLinearGradient>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+const QString kInfoBulleTuile = QStringLiteral("Clic gauche pour regarder / Clic droit pour afficher");
+const QColor kFondVide(24, 24, 28);
+const QColor kRouge(220, 0, 0);
+
+QPushButton* creerBouton(QWidget* parent, const char* nom, const QString& texte, const QString& infoBulle = {})
+{
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(QString::fromUtf8(nom));
+    if (!infoBulle.isEmpty())
+        b->setToolTip(infoBulle);
+    return b;
+}
+
+std::array<TuileMosaic*, 8> creerTuiles(QWidget* parent)
+{
+    std::array<TuileMosaic*, 8> t{};
+    for (int i = 0; i < 8; ++i)
+        t[std::size_t(i)] = new TuileMosaic(i + 1, parent);
+    return t;
+}
+
+// The waiting picture as a widget of its own (a native window over the video's).
+class ImageAttente : public QWidget {
+public:
+    explicit ImageAttente(QWidget* parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("Waiting"));
+        setAttribute(Qt::WA_NativeWindow);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        PeindreAttente(p, rect());
+    }
+};
+
+void gras(QPushButton* b, bool g)
+{
+    QFont f = b->font();
+    f.setBold(g);
+    b->setFont(f);
+}
+}  // namespace
+
+void PeindreAttente(QPainter& p, const QRect& zone)
+{
+    QLinearGradient degrade(zone.topLeft(), zone.bottomLeft());
+    degrade.setColorAt(0, QColor(16, 32, 64));
+    degrade.setColorAt(1, QColor(4, 8, 20));
+    p.fillRect(zone, degrade);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A small screen with three dots: the channel is on its way.
+    const int l = std::max(12, std::min(zone.width(), zone.height() * 4 / 3) / 4);
+    const QRect ecran(zone.center().x() - l / 2, zone.center().y() - l * 3 / 8 - l / 6, l, l * 3 / 4);
+    p.setPen(QPen(QColor(170, 190, 230), std::max(1, l / 20)));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(ecran, l / 10.0, l / 10.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(170, 190, 230));
+    const int r = std::max(1, l / 16);
+    for (int i = -1; i <= 1; ++i)
+        p.drawEllipse(QPoint(ecran.center().x() + i * 3 * r, ecran.center().y()), r, r);
+    if (zone.height() >= 80) {
+        QFont f = p.font();
+        f.setPointSizeF(std::max(7.0, zone.height() / 28.0));
+        p.setFont(f);
+        p.setPen(QColor(200, 210, 235));
+        p.drawText(QRect(zone.left(), ecran.bottom() + l / 6, zone.width(), zone.height() / 5),
+                   Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Connexion à la chaîne…"));
+    }
+}
+
+TuileMosaic::TuileMosaic(int index, QWidget* parent) : QWidget(parent), index_(index)
+{
+    setObjectName(QStringLiteral("Mosaic(%1)").arg(index));
+    setToolTip(kInfoBulleTuile);
+    setMinimumSize(40, 30);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void TuileMosaic::afficher(const TuileMosaique& tuile)
+{
+    contenu_ = tuile.contenu;
+    image_ = QPixmap();
+    if (contenu_ == TuileMosaique::Contenu::Image && !image_.loadFromData(tuile.image))
+        contenu_ = TuileMosaique::Contenu::Vide;  // an unreadable picture: the blank tile
+    update();
+}
+
+void TuileMosaic::definirNom(const QString& nom)
+{
+    nom_ = nom;
+    update();
+}
+
+void TuileMosaic::definirRouge(bool rouge)
+{
+    if (rouge_ == rouge)
+        return;
+    rouge_ = rouge;
+    update();
+}
+
+void TuileMosaic::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect zone = rect();
+    switch (contenu_) {
+    case TuileMosaique::Contenu::Vide:
+        p.fillRect(zone, kFondVide);
+        break;
+    case TuileMosaique::Contenu::Attente:
+        PeindreAttente(p, zone);
+        break;
+    case TuileMosaique::Contenu::Image:
+        p.fillRect(zone, Qt::black);
+        p.drawPixmap(zone, image_);
+        break;
+    }
+    if (!nom_.isEmpty()) {
+        QFont f = p.font();
+        f.setPointSizeF(7.5);
+        p.setFont(f);
+        const QRect texte = p.fontMetrics().boundingRect(nom_).adjusted(-3, -1, 3, 1);
+        const QRect cartouche(zone.left() + 2, zone.top() + 2, std::min(texte.width(), zone.width() - 4), texte.height());
+        p.fillRect(cartouche, QColor(0, 0, 0, 150));
+        p.setPen(Qt::white);
+        p.drawText(cartouche, Qt::AlignCenter, p.fontMetrics().elidedText(nom_, Qt::ElideRight, cartouche.width() - 4));
+    }
+    if (rouge_) {
+        p.setPen(QPen(kRouge, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(zone.adjusted(1, 1, -2, -2));
+    }
+}
+
+void TuileMosaic::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (rect().contains(e->position().toPoint()))
+        emit relachee(index_, e->button());
+    e->accept();
+}
+
+VoletAfficher::VoletAfficher(QWidget* parent)
+    : QFrame(parent),
+      AfficherOnglets(new QTabBar(this)),
+      FondActiveX(new QWidget),
+      Waiting(new ImageAttente(FondActiveX)),
+      FondMosaic(new QWidget),
+      Mosaic(creerTuiles(FondMosaic)),
+      FondFichiers(new QWidget),
+      AfficherListe(new QListWidget(FondFichiers)),
+      AfficherRegarder(creerBouton(FondFichiers, "AfficherRegarder", QStringLiteral("Regarder"))),
+      AfficherEffacer(creerBouton(FondFichiers, "AfficherEffacer", QStringLiteral("Effacer"))),
+      AfficherTout(creerBouton(FondFichiers, "AfficherTout", QStringLiteral("Tout effacer"))),
+      AfficherAutres(creerBouton(FondFichiers, "AfficherAutres", QStringLiteral("Regarder un fichier externe"))),
+      AfficherRefresh(creerBouton(FondFichiers, "AfficherRefresh", QStringLiteral("Actualiser"),
+                                  QStringLiteral("Relire le dossier d'enregistrement"))),
+      TV2(creerBouton(FondFichiers, "TV2", QStringLiteral("TV"),
+                      QStringLiteral("Afficher l'enregistrement sur la télévision avec FreePlayer")))
+{
+    setObjectName(QStringLiteral("Fond1b"));
+    AfficherOnglets->setObjectName(QStringLiteral("AfficherOnglets"));
+    for (const char* titre : {"Direct", "Mosaïque", "Vidéos", "Photos"})
+        AfficherOnglets->addTab(QString::fromUtf8(titre));
+    AfficherOnglets->setExpanding(true);
+
+    FondActiveX->setObjectName(QStringLiteral("FondActiveX"));
+    FondActiveX->setAutoFillBackground(true);
+    QPalette noir = FondActiveX->palette();
+    noir.setColor(QPalette::Window, Qt::black);
+    FondActiveX->setPalette(noir);
+    FondActiveX->installEventFilter(this);
+    Waiting->hide();
+
+    FondMosaic->setObjectName(QStringLiteral("FondMosaic"));
+    auto* grille = new QGridLayout(FondMosaic);
+    grille->setContentsMargins(2, 2, 2, 2);
+    grille->setSpacing(3);
+    for (int i = 0; i < 8; ++i) {
+        grille->addWidget(Mosaic[std::size_t(i)], i / 4, i % 4);
+        connect(Mosaic[std::size_t(i)], &TuileMosaic::relachee, this, &VoletAfficher::tuileRelachee);
+    }
+
+    FondFichiers->setObjectName(QStringLiteral("FondFichiers"));
+    AfficherListe->setObjectName(QStringLiteral("AfficherListe"));
+    AfficherListe->setToolTip(QStringLiteral("Cliquer pour sélectionner, double-cliquer pour regarder"));
+    auto* fichiers = new QVBoxLayout(FondFichiers);
+    fichiers->setContentsMargins(2, 2, 2, 2);
+    fichiers->addWidget(AfficherListe, 1);
+    auto* ligne1 = new QHBoxLayout;
+    ligne1->addWidget(AfficherRegarder);
+    ligne1->addWidget(AfficherEffacer);
+    ligne1->addWidget(AfficherTout);
+    fichiers->addLayout(ligne1);
+    auto* ligne2 = new QHBoxLayout;
+    ligne2->addWidget(TV2);
+    ligne2->addWidget(AfficherRefresh);
+    ligne2->addWidget(AfficherAutres, 1);
+    fichiers->addLayout(ligne2);
+
+    cadres_ = new QStackedWidget(this);
+    vide_ = new QWidget;
+    for (QWidget* w : {vide_, FondActiveX, FondMosaic, FondFichiers})
+        cadres_->addWidget(w);
+
+    auto* colonne = new QVBoxLayout(this);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    colonne->setSpacing(0);
+    colonne->addWidget(AfficherOnglets);
+    colonne->addWidget(cadres_, 1);
+
+    connect(AfficherOnglets, &QTabBar::currentChanged, this, [this](int i) {
+        if (!parCode_ && i >= 0)
+            emit ongletChoisi(OngletAfficher(i + 1));
+    });
+    connect(AfficherListe, &QListWidget::currentRowChanged, this, [this](int i) {
+        if (!parCode_)
+            emit fichierChoisi(i);
+    });
+    connect(AfficherListe, &QListWidget::itemDoubleClicked, this, [this] { emit fichierDoubleClique(); });
+}
+
+void VoletAfficher::afficherOnglet(OngletAfficher onglet)
+{
+    parCode_ = true;
+    AfficherOnglets->setCurrentIndex(int(onglet) - 1);
+    parCode_ = false;
+}
+
+void VoletAfficher::afficherCadre(CadreAfficher cadre)
+{
+    switch (cadre) {
+    case CadreAfficher::Aucun:
+        cadres_->setCurrentWidget(vide_);
+        break;
+    case CadreAfficher::Direct:
+        cadres_->setCurrentWidget(FondActiveX);
+        break;
+    case CadreAfficher::Mosaique:
+        afficherCadreRouge(0);
+        cadres_->setCurrentWidget(FondMosaic);
+        break;
+    case CadreAfficher::Fichiers:
+        cadres_->setCurrentWidget(FondFichiers);
+        break;
+    }
+}
+
+void VoletAfficher::afficherAttente(bool visible)
+{
+    Waiting->setGeometry(FondActiveX->rect());
+    Waiting->setVisible(visible);
+    // Above the video window, which the view may have made after this one.
+    if (visible)
+        Waiting->raise();
+}
+
+void VoletAfficher::afficherListe(const QStringList& noms, int selection, bool boutonsActifs)
+{
+    parCode_ = true;
+    AfficherListe->clear();
+    AfficherListe->addItems(noms);
+    AfficherListe->setCurrentRow(selection);
+    parCode_ = false;
+    for (QPushButton* b : {AfficherRegarder, AfficherEffacer, AfficherTout})
+        b->setEnabled(boutonsActifs);
+}
+
+void VoletAfficher::afficherTV2(bool g, bool actif)
+{
+    gras(TV2, g);
+    TV2->setEnabled(actif);
+}
+
+void VoletAfficher::afficherTuile(int t, const TuileMosaique& tuile)
+{
+    if (t >= 1 && t <= 8)
+        Mosaic[std::size_t(t - 1)]->afficher(tuile);
+}
+
+void VoletAfficher::afficherCadreRouge(int t)
+{
+    for (TuileMosaic* tuile : Mosaic)
+        tuile->definirRouge(tuile->index() == t);
+}
+
+void VoletAfficher::afficherNoms(const QStringList& noms)
+{
+    for (TuileMosaic* tuile : Mosaic)
+        tuile->definirNom(noms.value(tuile->index() - 1));
+}
+
+bool VoletAfficher::eventFilter(QObject* objet, QEvent* e)
+{
+    if (objet == FondActiveX && e->type() == QEvent::Resize) {
+        Waiting->setGeometry(FondActiveX->rect());
+        emit tailleVueChangee(FondActiveX->size() * 15);
+    }
+    return QFrame::eventFilter(objet, e);
+}

@@ -1,0 +1,96 @@
+#pragma once
+#include "engine/Medias.h"
+#include "engine/Mosaique.h"
+
+#include <QFrame>
+#include <QStringList>
+#include <array>
+
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+
+// One tile of the mosaic: the snapshot, the waiting picture or the blank tile, the slot's
+// channel name over it, and the red frame while it is being refreshed.
+class TuileMosaic : public QWidget {
+    Q_OBJECT
+public:
+    TuileMosaic(int index, QWidget* parent = nullptr);
+
+    void afficher(const TuileMosaique& tuile);
+    void definirNom(const QString& nom);
+    void definirRouge(bool rouge);
+    int index() const { return index_; }
+    bool rouge() const { return rouge_; }
+    TuileMosaique::Contenu contenu() const { return contenu_; }
+    const QPixmap& image() const { return image_; }
+
+signals:
+    void relachee(int index, Qt::MouseButton bouton);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    int index_;
+    TuileMosaique::Contenu contenu_ = TuileMosaique::Contenu::Vide;
+    QPixmap image_;
+    QString nom_;
+    bool rouge_ = false;
+};
+
+// The picture shown over the live view while it connects: drawn here.
+void PeindreAttente(QPainter& p, const QRect& zone);
+
+// The media pane: the tab strip, the live view's frame with its waiting picture, the
+// mosaic's eight tiles, and the file list with its buttons. It shows what it is told and
+// reports what the user does; the state is the controller's.
+class VoletAfficher : public QFrame {
+    Q_OBJECT
+public:
+    explicit VoletAfficher(QWidget* parent = nullptr);
+
+    // Shows a tab as selected, without reporting it back.
+    void afficherOnglet(OngletAfficher onglet);
+    void afficherCadre(CadreAfficher cadre);
+    void afficherAttente(bool visible);
+    void afficherListe(const QStringList& noms, int selection, bool boutonsActifs);
+    void afficherTV2(bool gras, bool actif);
+    void afficherTuile(int t, const TuileMosaique& tuile);
+    // The red frame goes to tile t (0: hidden).
+    void afficherCadreRouge(int t);
+    // The channels of the group's eight slots ("" = empty).
+    void afficherNoms(const QStringList& noms);
+
+    QTabBar* const AfficherOnglets;
+    QWidget* const FondActiveX;  // the view draws in it
+    QWidget* const Waiting;      // over the view, native so that it covers the video window
+    QWidget* const FondMosaic;
+    const std::array<TuileMosaic*, 8> Mosaic;
+    QWidget* const FondFichiers;
+    QListWidget* const AfficherListe;
+    QPushButton* const AfficherRegarder;
+    QPushButton* const AfficherEffacer;
+    QPushButton* const AfficherTout;
+    QPushButton* const AfficherAutres;
+    QPushButton* const AfficherRefresh;
+    QPushButton* const TV2;
+
+signals:
+    void ongletChoisi(OngletAfficher onglet);
+    // Size of the view's frame, twips.
+    void tailleVueChangee(const QSize& twips);
+    void tuileRelachee(int index, Qt::MouseButton bouton);
+    void fichierChoisi(int index);
+    void fichierDoubleClique();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
+private:
+    QStackedWidget* cadres_;
+    QWidget* vide_;
+    bool parCode_ = false;
+};

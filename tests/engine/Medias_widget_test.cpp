@@ -1,0 +1,247 @@
+#include "engine/Medias.h"
+#include "panes/VoletAfficher.h"
+#include "support/Attente.h"
+#include "support/BancApplication.h"
+
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+struct BancMedias : BancApplication {
+    explicit BancMedias(const QByteArray& ini = {})
+    {
+        installerVlc();
+        ecrire("Kelmor.cfg", playlist({"TF1", "France 2", "M6"}));
+        ecrire("Kelmor.ini", "FA01=M6\nFA03=TF1\n" + ini);
+        EXPECT_TRUE(demarrer());
+        dialogues.messages.clear();
+        fond->show();
+    }
+    Medias& m() { return app->medias; }
+    VoletAfficher& v() { return fond->afficher(); }
+    QString dossier() const { return app->session.DossierEnregistrement; }
+    void fichier(const QString& nom) const
+    {
+        QFile f(dossier() + nom);
+        f.open(QIODevice::WriteOnly);
+        f.write("x");
+    }
+    void onglet(OngletAfficher o) { v().AfficherOnglets->setCurrentIndex(int(o) - 1); }
+    QStringList liste() const
+    {
+        QStringList noms;
+        for (int i = 0; i < fond->afficher().AfficherListe->count(); ++i)
+            noms << fond->afficher().AfficherListe->item(i)->text();
+        return noms;
+    }
+    bool attente() const { return !fond->afficher().Waiting->isHidden(); }
+};
+}  // namespace
+
+TEST(Medias, TwoChannelChangesWithinThreeSecondsKeepTheWaitingPictureUntilThreeSecondsAfterTheSecond)
+{
+    BancMedias b;
+    b.m().Chaines_DblClick();
+    ASSERT_TRUE(b.fond->forme().estOuvert(Volet::Afficher));
+    EXPECT_TRUE(b.attente());
+    EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/1");
+    QTest::qWait(2000);
+    b.app->moteur.Chaines_Click(1);
+    QElapsedTimer depuisSeconde;
+    depuisSeconde.start();
+    // The view restarts: stopped, emptied, sized to the waiting picture, then the new channel.
+    const QStringList fin = b.vue.appels.mid(b.vue.appels.size() - 4);
+    EXPECT_EQ(fin.mid(0, 2), QStringList({"arreter", "vider"}));
+    EXPECT_EQ(fin[2], QString("taille %1x%2").arg(b.v().Waiting->width() * 15).arg(b.v().Waiting->height() * 15));
+    EXPECT_EQ(fin[3], "jouer rtsp://box/2");
+    QTest::qWait(2000);  // four seconds after the first start
+    EXPECT_TRUE(b.attente());
+    ASSERT_TRUE(attendreQue([&] { return !b.attente(); }, 3000));
+    EXPECT_GE(depuisSeconde.elapsed(), Medias::AttenteMs);
+}
+
+TEST(Medias, TheLiveViewDrawsInItsFrameAndStopsWhenThePaneOrItsTabIsLeft)
+{
+    BancMedias b;
+    EXPECT_EQ(b.vue.hote, b.v().FondActiveX);
+    b.m().Chaines_DblClick();
+    b.vue.appels.clear();
+    b.onglet(OngletAfficher::Videos);
+    EXPECT_TRUE(b.vue.appels.contains("arreter"));
+    EXPECT_FALSE(b.vue.joue);
+    // A channel change off the "Direct" tab leaves the view alone.
+    b.vue.appels.clear();
+    b.app->moteur.Chaines_Click(2);
+    EXPECT_TRUE(b.vue.appels.isEmpty());
+    // A double-click brings the live view back; closing the window stops it.
+    b.app->Chaines_DblClick();
+    EXPECT_EQ(b.v().AfficherOnglets->currentIndex(), 0);
+    EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/3");
+    b.fond->close();
+    EXPECT_FALSE(b.vue.joue);
+}
+
+TEST(Medias, WithASingleStreamOpeningWhileWatchingSaysSoAndShowsTheRecordings)
+{
+    BancMedias b("FLX1=1\n");
+    bouton(*b.fond, "Regarder")->click();
+    b.dialogues.messages.clear();
+    b.m().Afficher_Click();
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, Medias::kMessageFlux}));
+    EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Afficher));
+    EXPECT_EQ(b.v().AfficherOnglets->currentIndex(), 2);
+    // Choosing "Direct" or "Mosaïque" by hand shows an empty frame and starts nothing.
+    b.onglet(OngletAfficher::Direct);
+    b.onglet(OngletAfficher::Mosaique);
+    EXPECT_EQ(b.m().cadre(), CadreAfficher::Aucun);
+    EXPECT_TRUE(b.vue.appelsCommencantPar("jouer").isEmpty());
+    EXPECT_FALSE(b.m().mosaique().enCours());
+}
+
+TEST(Medias, WithASingleStreamWatchingOrRecordingClosesTheLiveViewOrTheMosaicFirst)
+{
+    BancMedias b("FLX1=1\n");
+    b.m().Chaines_DblClick();
+    ASSERT_TRUE(b.vue.joue);
+    bouton(*b.fond, "Play")->click();
+    EXPECT_FALSE(b.vue.joue);
+    EXPECT_FALSE(b.fond->forme().estOuvert(Volet::Afficher));
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
+    EXPECT_TRUE(b.dialogues.messages.empty());
+
+    b.app->moteur.StopAll_Click();
+    b.m().Chaines_DblClick();
+    b.onglet(OngletAfficher::Mosaique);
+    ASSERT_TRUE(b.m().mosaique().enCours());
+    bouton(*b.fond, "Rec")->click();
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_FALSE(b.m().mosaique().enCours());
+    EXPECT_FALSE(b.fond->forme().estOuvert(Volet::Afficher));
+}
+
+TEST(Medias, WithoutTheSingleStreamOptionTheLiveViewKeepsPlayingWhileWatching)
+{
+    BancMedias b;
+    b.m().Chaines_DblClick();
+    bouton(*b.fond, "Play")->click();
+    EXPECT_TRUE(b.vue.joue);
+    EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Afficher));
+}
+
+TEST(Medias, DeletingTheFileBeingRecordedIsRefusedAndDeleteAllLeavesIt)
+{
+    BancMedias b;
+    bouton(*b.fond, "Rec")->click();
+    const QString enCours = b.app->session.FichierEnregistrementManuel;
+    ASSERT_FALSE(enCours.isEmpty());
+    QFile(enCours).open(QIODevice::WriteOnly);  // the recorder's file
+    b.fichier("Kelmor 2001-01-01 10-00-00 M6.mpg");
+    b.m().Chaines_DblClick();
+    b.onglet(OngletAfficher::Videos);
+    const QString nom = QFileInfo(enCours).fileName();
+    ASSERT_EQ(b.liste(), QStringList({"Kelmor 2001-01-01 10-00-00 M6.mpg", nom}));
+    b.v().AfficherListe->setCurrentRow(1);
+    b.v().AfficherEffacer->click();
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, Medias::kMessageUtilise}));
+    EXPECT_TRUE(QFileInfo::exists(enCours));
+    EXPECT_EQ(b.v().AfficherListe->currentRow(), 1);
+
+    b.dialogues.reponses = {true};
+    b.v().AfficherTout->click();
+    EXPECT_EQ(b.dialogues.messages.back(),
+              (Message{Message::Question, "Souhaitez-vous effacer tous les fichiers vidéos ?"}));
+    EXPECT_EQ(b.liste(), QStringList({nom}));
+    EXPECT_TRUE(QFileInfo::exists(enCours));
+
+    // Once the recording stops, the file may go.
+    b.app->moteur.StopAll_Click();
+    b.v().AfficherEffacer->click();
+    EXPECT_FALSE(QFileInfo::exists(enCours));
+    EXPECT_TRUE(b.liste().isEmpty());
+    EXPECT_FALSE(b.v().AfficherRegarder->isEnabled());
+    EXPECT_FALSE(b.v().AfficherEffacer->isEnabled());
+    EXPECT_FALSE(b.v().AfficherTout->isEnabled());
+    EXPECT_TRUE(b.v().AfficherAutres->isEnabled());
+}
+
+TEST(Medias, AListWhoseFilesVanishedIsRefreshedInsteadOfUsed)
+{
+    BancMedias b("UVLC=1\n");
+    for (const char* nom : {"vlcsnap-1.png", "vlcsnap-2.png", "vlcsnap-3.png", "notes.txt"})
+        b.fichier(nom);
+    b.m().Chaines_DblClick();
+    b.onglet(OngletAfficher::Photos);
+    EXPECT_FALSE(b.v().TV2->isEnabled());
+    ASSERT_EQ(b.liste(), QStringList({"vlcsnap-1.png", "vlcsnap-2.png", "vlcsnap-3.png"}));
+    b.v().AfficherListe->setCurrentRow(2);
+    QFile::remove(b.dossier() + "vlcsnap-3.png");
+    b.v().AfficherRegarder->click();
+    EXPECT_TRUE(b.shell.ouverts.isEmpty());
+    EXPECT_EQ(b.liste(), QStringList({"vlcsnap-1.png", "vlcsnap-2.png"}));
+    EXPECT_EQ(b.v().AfficherListe->currentRow(), 1);
+
+    QFile::remove(b.dossier() + "vlcsnap-2.png");
+    b.v().AfficherEffacer->click();
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    EXPECT_EQ(b.liste(), QStringList({"vlcsnap-1.png"}));
+    EXPECT_EQ(b.v().AfficherListe->currentRow(), 0);
+    // A photo opens with the desktop's program, whatever UVLC says.
+    b.v().AfficherRegarder->click();
+    EXPECT_EQ(b.shell.ouverts, QStringList({b.dossier() + "vlcsnap-1.png"}));
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+}
+
+TEST(Medias, ARecordingPlaysInTheExternalPlayerOnlyWhenNothingElseRuns)
+{
+    BancMedias b("UVLC=1\nMONO=1\n");
+    b.fichier("Kelmor 2001-01-01 10-00-00 M6.mpg");
+    b.m().Chaines_DblClick();
+    b.onglet(OngletAfficher::Videos);
+    b.v().AfficherRegarder->click();
+    ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
+    EXPECT_EQ(b.lecteurs.lancements[0].role, RoleLecteur::Fichier);
+    EXPECT_EQ(b.lecteurs.lancements[0].arguments.mid(b.lecteurs.lancements[0].arguments.size() - 2),
+              QStringList({b.dossier() + "Kelmor 2001-01-01 10-00-00 M6.mpg", "vlc://quit"}));
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+
+    bouton(*b.fond, "Play")->click();
+    b.v().AfficherRegarder->click();
+    EXPECT_EQ(b.dialogues.messages.back(), (Message{Message::Information, Medias::kMessageLecteurActif}));
+    EXPECT_EQ(b.lecteurs.lancements.size(), 2u);
+
+    // A file from elsewhere, picked in the dialog.
+    b.app->moteur.StopAll_Click();
+    b.dialogues.fichiers = {"/tmp/ailleurs/film.avi"};
+    b.v().AfficherAutres->click();
+    EXPECT_EQ(b.dialogues.titresFichier.last(), "Sélectionnez le fichier vidéo à regarder");
+    ASSERT_EQ(b.lecteurs.lancements.size(), 3u);
+    EXPECT_TRUE(b.lecteurs.lancements[2].arguments.contains("/tmp/ailleurs/film.avi"));
+}
+
+TEST(Medias, MosaicTilesWatchOnTheLeftButtonShowOnTheRightAndIgnoreTheMiddle)
+{
+    BancMedias b;
+    b.m().Chaines_DblClick();
+    b.onglet(OngletAfficher::Mosaique);
+    ASSERT_TRUE(b.m().mosaique().enCours());
+    EXPECT_EQ(b.v().Mosaic[0]->contenu(), TuileMosaique::Contenu::Attente);
+    EXPECT_EQ(b.v().Mosaic[1]->contenu(), TuileMosaique::Contenu::Vide);
+    QTest::mouseClick(b.v().Mosaic[1], Qt::LeftButton);  // an empty tile
+    QTest::mouseClick(b.v().Mosaic[0], Qt::MiddleButton);
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_TRUE(b.m().mosaique().enCours());
+
+    QTest::mouseClick(b.v().Mosaic[0], Qt::LeftButton);
+    ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
+    EXPECT_EQ(b.lecteurs.lancements[0].arguments.last(), "rtsp://box/3");
+
+    QTest::mouseClick(b.v().Mosaic[2], Qt::RightButton);
+    EXPECT_FALSE(b.m().mosaique().enCours());
+    EXPECT_EQ(b.v().AfficherOnglets->currentIndex(), 0);
+    EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/1");
+}
