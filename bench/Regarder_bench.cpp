@@ -4,6 +4,7 @@
 // LecteursVlc starting a stand-in program ("/bin/true": what is measured is the start of a
 // process from this one, whatever it runs).
 #include "DossierUtilisateur.h"
+#include "PlateformeVide.h"
 
 #include "app/Application.h"
 #include "engine/EtatLecteur.h"
@@ -21,67 +22,7 @@
 #include <vector>
 
 namespace {
-
-class Dialogues0 : public Dialogues {
-public:
-    int messages = 0;
-    void exclamation(const QString&) override { ++messages; }
-    void information(const QString&) override { ++messages; }
-    bool question(const QString&) override
-    {
-        ++messages;
-        return false;
-    }
-    QString choisirFichier(const QString&, const QString&, const QString&) override { return {}; }
-};
-
-class ClientWeb0 : public ClientWeb {
-public:
-    QByteArray telecharger(const QString&) override { return {}; }
-};
-
-class Dossiers0 : public Dossiers {
-public:
-    explicit Dossiers0(const QString& racine) : racine_(racine + "/") {}
-    QString programme() override { return racine_; }
-    QString documents() override { return racine_; }
-    QString demarrage() override { return {}; }
-    QString chercherDansPath(const QString&) override { return {}; }
-
-private:
-    QString racine_;
-};
-
-class Shell0 : public Shell {
-public:
-    void ouvrir(const QString&) override {}
-};
-
-// A fixed time; waits return at once.
-class Horloge0 : public Horloge {
-public:
-    QDateTime maintenant() override { return QDateTime(QDate::currentDate(), QTime(20, 0)); }
-    void attendre(int) override {}
-};
-
-class Instance0 : public InstanceUnique {
-public:
-    Resultat verrouiller() override { return Resultat::Seule; }
-};
-
-class Disque0 : public Disque {
-public:
-    std::int64_t espaceLibre(const QString&) override { return 50LL << 30; }
-    std::int64_t espaceTotal(const QString&) override { return 500LL << 30; }
-    std::int64_t tailleFichier(const QString&) override { return -1; }
-};
-
-class Systeme0 : public Systeme {
-public:
-    void programmerArret(const QString&) override {}
-    void annulerArret() override {}
-    bool lancerProgramme(const QString&, const QStringList&) override { return true; }
-};
+using namespace banc;
 
 // Records the last start and returns at once; with `reel` set, the real players start too.
 class Lecteurs0 : public Lecteurs {
@@ -118,35 +59,6 @@ public:
             reel->fermerTous();
     }
     void fermerRestes() override {}
-};
-
-class ServeurDiffere0 : public ServeurDiffere {
-public:
-    QString servir(const QString&) override { return {}; }
-    void arreter() override {}
-    bool enService() const override { return false; }
-};
-
-class PageReglages0 : public PageReglages {
-public:
-    bool actif = false;
-    bool demarrer(const QString&) override { return actif = true; }
-    void arreter() override { actif = false; }
-    bool enService() const override { return actif; }
-};
-
-// The embedded view is not used here.
-class Vue0 : public VueIntegree {
-public:
-    void placerDans(QObject*) override {}
-    void arreter() override {}
-    void viderListe() override {}
-    void ajouterEtJouer(const QString&, const QStringList&) override {}
-    void definirVolume(int) override {}
-    void definirMuet(bool) override {}
-    void placerConteneur(int, int) override {}
-    void dimensionnerConteneur(int, int) override {}
-    QString prendreInstantane() override { return {}; }
 };
 
 // The offscreen platform warns on every raise(); writing that out is no work of ours.

@@ -1,8 +1,10 @@
 #include "panes/VoletAfficher.h"
 
+#include <QBuffer>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLinearGradient>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -100,8 +102,20 @@ void TuileMosaic::afficher(const TuileMosaique& tuile)
 {
     contenu_ = tuile.contenu;
     image_ = QPixmap();
-    if (contenu_ == TuileMosaique::Contenu::Image && !image_.loadFromData(tuile.image))
-        contenu_ = TuileMosaique::Contenu::Vide;  // an unreadable picture: the blank tile
+    if (contenu_ == TuileMosaique::Contenu::Image) {
+        // Decoded at the tile's size: a full-size picture would hold the window several
+        // milliseconds for nothing.
+        QBuffer octets;
+        octets.setData(tuile.image);
+        QImageReader lecteur(&octets);
+        const QSize taille = lecteur.size();
+        const QSize tuileEnPixels = size() * devicePixelRatio();
+        if (taille.isValid() && taille.width() > tuileEnPixels.width() && taille.height() > tuileEnPixels.height())
+            lecteur.setScaledSize(taille.scaled(tuileEnPixels, Qt::KeepAspectRatioByExpanding));
+        image_ = QPixmap::fromImage(lecteur.read());
+        if (image_.isNull())
+            contenu_ = TuileMosaique::Contenu::Vide;  // an unreadable picture: the blank tile
+    }
     update();
 }
 
@@ -130,10 +144,14 @@ void TuileMosaic::paintEvent(QPaintEvent*)
     case TuileMosaique::Contenu::Attente:
         PeindreAttente(p, zone);
         break;
-    case TuileMosaique::Contenu::Image:
+    case TuileMosaique::Contenu::Image: {
         p.fillRect(zone, Qt::black);
-        p.drawPixmap(zone, image_);
+        const QSize taille = image_.size().scaled(zone.size(), Qt::KeepAspectRatio);
+        QRect cible(QPoint(), taille);
+        cible.moveCenter(zone.center());
+        p.drawPixmap(cible, image_);
         break;
+    }
     }
     if (!nom_.isEmpty()) {
         QFont f = p.font();
