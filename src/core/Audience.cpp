@@ -2,6 +2,7 @@
 
 #include "core/TexteHtml.h"
 
+#include <QList>
 #include <QStringList>
 
 namespace {

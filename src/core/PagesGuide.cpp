@@ -73,13 +73,37 @@ std::optional<QTime> lireHeure(QStringView t)
     return h;
 }
 
-// The title's markup as plain text: "<br>" parts joined by " : ".
-QString titre(const QString& html)
+// The title's markup as plain text: "<br>" parts joined by " : ", "</a>" dropped.
+QString titre(QStringView html)
 {
-    static const QRegularExpression saut(QStringLiteral("<br\\s*/?>"), QRegularExpression::CaseInsensitiveOption);
-    QString t = html;
-    t.remove(QStringLiteral("</a>"), Qt::CaseInsensitive);
-    t.replace(saut, QStringLiteral(" : "));
+    QString t;
+    t.reserve(html.size());
+    qsizetype copie = 0;
+    qsizetype i = html.indexOf(u'<');
+    while (i >= 0) {
+        qsizetype apres = -1;
+        QStringView remplacement;
+        if (html.mid(i, 4).compare(u"</a>", Qt::CaseInsensitive) == 0) {
+            apres = i + 4;
+        } else if (html.mid(i, 3).compare(u"<br", Qt::CaseInsensitive) == 0) {
+            qsizetype j = i + 3;
+            while (j < html.size() && html[j].isSpace())
+                ++j;
+            if (j < html.size() && html[j] == u'/')
+                ++j;
+            if (j < html.size() && html[j] == u'>') {
+                apres = j + 1;
+                remplacement = u" : ";
+            }
+        }
+        if (apres >= 0) {
+            t.append(html.mid(copie, i - copie));
+            t.append(remplacement);
+            copie = apres;
+        }
+        i = html.indexOf(u'<', i + 1);
+    }
+    t.append(html.mid(copie));
     return TexteBrut(t);
 }
 
@@ -130,7 +154,7 @@ std::vector<LigneGuide> LirePageGuide(const QString& page)
         const qsizetype finTitre = ligne.indexOf(kFinCellule, debutTitre);
         if (finTitre < 0)
             break;
-        l.titre = titre(ligne.mid(debutTitre, finTitre - debutTitre).toString());
+        l.titre = titre(ligne.mid(debutTitre, finTitre - debutTitre));
         lignes.push_back(l);
     }
     return lignes;

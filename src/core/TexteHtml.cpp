@@ -62,32 +62,6 @@ char32_t entite(QStringView nom)
 }
 }  // namespace
 
-QString DecoderEntites(const QString& texte)
-{
-    if (!texte.contains(u'&'))
-        return texte;
-    constexpr qsizetype kLongueurMax = 10;  // "#x10FFFF" and the longest name fit
-    QString r;
-    r.reserve(texte.size());
-    qsizetype i = 0;
-    while (i < texte.size()) {
-        const QChar c = texte[i];
-        if (c == u'&') {
-            const qsizetype fin = texte.indexOf(u';', i + 1);
-            if (fin > i + 1 && fin - i - 1 <= kLongueurMax) {
-                if (const char32_t u = entite(QStringView(texte).mid(i + 1, fin - i - 1))) {
-                    r += QString::fromUcs4(&u, 1);
-                    i = fin + 1;
-                    continue;
-                }
-            }
-        }
-        r += c;
-        ++i;
-    }
-    return r;
-}
-
 namespace {
 // Tags that separate words when they are dropped; the others (b, i, a, span…) stand inside words.
 bool baliseSeparatrice(QStringView balise)
@@ -97,43 +71,77 @@ bool baliseSeparatrice(QStringView balise)
     qsizetype n = 0;
     while (n < balise.size() && balise[n].isLetterOrNumber())
         ++n;
-    const QString nom = balise.left(n).toString().toLower();
-    static const QStringList separatrices = {"br", "p", "div", "td", "th", "tr", "li", "table", "hr"};
-    return separatrices.contains(nom);
+    const QStringView nom = balise.left(n);
+    static const char16_t* const separatrices[] = {u"br", u"p", u"div", u"td", u"th", u"tr", u"li", u"table", u"hr"};
+    for (const char16_t* s : separatrices)
+        if (nom.compare(QStringView(s), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 }  // namespace
 
-QString TexteBrut(const QString& html)
+QString DecoderEntites(const QString& texte)
 {
-    QString sansBalises;
-    sansBalises.reserve(html.size());
-    qsizetype i = 0;
-    while (i < html.size()) {
-        if (html[i] == u'<') {
-            const qsizetype fin = html.indexOf(u'>', i + 1);
-            if (fin >= 0) {
-                if (baliseSeparatrice(QStringView(html).mid(i + 1, fin - i - 1)))
-                    sansBalises += u' ';
-                i = fin + 1;
+    if (!texte.contains(u'&'))
+        return texte;
+    constexpr qsizetype kLongueurMax = 10;  // "#x10FFFF" and the longest name fit
+    const QStringView t(texte);
+    QString r;
+    r.reserve(texte.size());
+    qsizetype copie = 0;  // start of the text not copied yet
+    qsizetype i = t.indexOf(u'&');
+    while (i >= 0) {
+        const qsizetype fin = t.indexOf(u';', i + 1);
+        if (fin > i + 1 && fin - i - 1 <= kLongueurMax) {
+            if (const char32_t u = entite(t.mid(i + 1, fin - i - 1))) {
+                r.append(t.mid(copie, i - copie));
+                r.append(QString::fromUcs4(&u, 1));
+                copie = fin + 1;
+                i = t.indexOf(u'&', copie);
                 continue;
             }
         }
-        sansBalises += html[i];
-        ++i;
+        i = t.indexOf(u'&', i + 1);
     }
+    r.append(t.mid(copie));
+    return r;
+}
+
+QString TexteBrut(const QString& html)
+{
+    const QStringView h(html);
+    QString sansBalises;
+    sansBalises.reserve(html.size());
+    qsizetype copie = 0;
+    qsizetype i = h.indexOf(u'<');
+    while (i >= 0) {
+        const qsizetype fin = h.indexOf(u'>', i + 1);
+        if (fin < 0)
+            break;  // a "<" that nothing closes is text
+        sansBalises.append(h.mid(copie, i - copie));
+        if (baliseSeparatrice(h.mid(i + 1, fin - i - 1)))
+            sansBalises += u' ';
+        copie = fin + 1;
+        i = h.indexOf(u'<', copie);
+    }
+    sansBalises.append(h.mid(copie));
     const QString decode = DecoderEntites(sansBalises);
-    QString r;
-    r.reserve(decode.size());
+
+    // Runs of blanks (and control characters) become one blank; none at either end.
+    QString r(decode.size(), Qt::Uninitialized);
+    QChar* sortie = r.data();
+    qsizetype n = 0;
     bool blanc = false;
     for (const QChar c : decode) {
         if (c.isSpace() || c.unicode() < 0x20) {
             blanc = true;
             continue;
         }
-        if (blanc && !r.isEmpty())
-            r += u' ';
+        if (blanc && n > 0)
+            sortie[n++] = u' ';
         blanc = false;
-        r += c;
+        sortie[n++] = c;
     }
+    r.truncate(n);
     return r;
 }
