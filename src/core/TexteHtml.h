@@ -10,6 +10,6 @@ QString DecoderPage(const QByteArray& octets);
 // an unknown or unfinished entity stays as it stands.
 QString DecoderEntites(const QString& texte);
 
-// A piece of markup as plain text: tags dropped, entities decoded, runs of blanks made
+// Markup as plain text: tags dropped, entities decoded, runs of blanks made
 // one blank, no blank at either end. A "<" that no ">" closes is kept as text.
 QString TexteBrut(const QString& html);
