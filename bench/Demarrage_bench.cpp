@@ -183,12 +183,13 @@ struct Mesure {
     long residentKo = -1;       // at window shown
     long residentApresKo = -1;  // half a second later
     bool libvlc = false;        // libvlc mapped once the window is shown
+    bool instanceVlc = false;   // a libVLC instance exists: its plugin cache is mapped
     double sondeMs = 0;         // cost of one successful xdotool look-up (first run only)
 };
 
 enum class Sujet { Kelmor, FenetreNue };
 
-Mesure mesurer(Sujet sujet, bool prechargerLibvlc, bool mesurerSonde)
+Mesure mesurer(Sujet sujet, bool prechargerLibvlc, bool mesurerSonde, int chaines = kChaines)
 {
     Mesure m;
     QTemporaryDir temporaire;
@@ -199,7 +200,7 @@ Mesure mesurer(Sujet sujet, bool prechargerLibvlc, bool mesurerSonde)
     std::vector<std::pair<std::string, std::string>> ajouts;
     std::string programme;
     if (sujet == Sujet::Kelmor) {
-        if (!banc::preparerDossier(dossier, kChaines)) {
+        if (!banc::preparerDossier(dossier, chaines)) {
             std::fprintf(stderr, "cannot prepare %s\n", qPrintable(dossier));
             return m;
         }
@@ -239,6 +240,9 @@ Mesure mesurer(Sujet sujet, bool prechargerLibvlc, bool mesurerSonde)
     m.ms = msDepuis(debut, Montre::now());
     m.residentKo = residentKo(pid);
     m.libvlc = bibliothequeChargee(pid, "libvlc.so");
+    // libvlc_new maps the plugin cache and loads its first plugins: the process-side
+    // counterpart of VueIntegreeVlc::instanceCreee().
+    m.instanceVlc = bibliothequeChargee(pid, "/vlc/plugins/");
     if (mesurerSonde) {
         const int n = 10;
         const auto t = Montre::now();
@@ -265,12 +269,14 @@ double mediane(std::vector<double> v)
 struct Serie {
     std::vector<double> ms, residentMo, residentApresMo;
     int avecLibvlc = 0;
+    int avecInstance = 0;
     void ajouter(const Mesure& m)
     {
         ms.push_back(m.ms);
         residentMo.push_back(m.residentKo / 1024.0);
         residentApresMo.push_back(m.residentApresKo / 1024.0);
         avecLibvlc += m.libvlc ? 1 : 0;
+        avecInstance += m.instanceVlc ? 1 : 0;
     }
     double min() const { return *std::min_element(ms.begin(), ms.end()); }
     double max() const { return *std::max_element(ms.begin(), ms.end()); }
@@ -318,14 +324,16 @@ int main(int argc, char** argv)
     if (!chaudK.ok || !chaudN.ok)
         return 1;
 
-    Serie kelmor, nue, precharge;
+    Serie kelmor, nue, precharge, dixMille;
     for (int i = 0; i < kTours; ++i) {
         const Mesure k = mesurer(Sujet::Kelmor, false, false);
         const Mesure n = mesurer(Sujet::FenetreNue, false, false);
-        if (!k.ok || !n.ok)
+        const Mesure d = mesurer(Sujet::Kelmor, false, false, 10 * kChaines);
+        if (!k.ok || !n.ok || !d.ok)
             return 1;
         kelmor.ajouter(k);
         nue.ajouter(n);
+        dixMille.ajouter(d);
     }
     for (int i = 0; i < kTours; ++i) {
         const Mesure k = mesurer(Sujet::Kelmor, true, false);
@@ -343,6 +351,11 @@ int main(int argc, char** argv)
     std::printf("  bare Qt window, %d names             %7.1f ms  (min %.1f, max %.1f)\n", kChaines, mn, nue.min(),
                 nue.max());
     std::printf("  ratio kelmor / bare                    %7.2f    (target: 2 or less)\n", mn > 0 ? mk / mn : 0.0);
+    const double md = mediane(dixMille.ms);
+    std::printf("  kelmor, %d channels                 %7.1f ms  (min %.1f, max %.1f)\n", 10 * kChaines, md,
+                dixMille.min(), dixMille.max());
+    std::printf("  ratio %d / %d channels             %7.2f    (target: 1.25 or less)\n", 10 * kChaines, kChaines,
+                mk > 0 ? md / mk : 0.0);
     std::printf("Resident memory (VmRSS), median:\n");
     std::printf("  kelmor at window shown                 %7.1f MB  (0.5 s later %.1f MB; target: under 50 MB)\n",
                 mediane(kelmor.residentMo), mediane(kelmor.residentApresMo));
@@ -350,6 +363,8 @@ int main(int argc, char** argv)
                 mediane(nue.residentApresMo));
     std::printf("libvlc mapped in kelmor at window shown: %s (%d of %d runs)\n",
                 kelmor.avecLibvlc ? "YES" : "no", kelmor.avecLibvlc, kTours);
+    std::printf("libVLC instance in kelmor at window shown: %s (%d of %d runs; target: no)\n",
+                kelmor.avecInstance ? "YES" : "no", kelmor.avecInstance, kTours);
     std::printf("kelmor with libvlc loaded at start (LD_PRELOAD=libvlc.so.5, mapped in %d of %d runs):\n",
                 precharge.avecLibvlc, kTours);
     std::printf("  start to window shown                  %7.1f ms\n", mediane(precharge.ms));
