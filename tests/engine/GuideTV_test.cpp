@@ -44,7 +44,9 @@ struct BancGuide {
     FauxSysteme systeme;
     FauxLecteurs lecteurs;
     FaussePageReglages pageReglages;
-    Plateforme plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages, {}};
+    FauxServeurDiffere serveurDiffere;
+    Plateforme plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages,
+                          serveurDiffere, {}};
     Session session;
     Moteur moteur{session, plateforme};
     std::vector<ValeursEditeur> ajouts;
