@@ -66,7 +66,7 @@ void cablerTransport(Application& app)
     QObject::connect(t.StopAll, &QPushButton::clicked, &app.moteur, [&app] { app.moteur.StopAll_Click(); });
     QObject::connect(&tr, &Transport::photoEnCours, &t, &PanneauTelecommande::afficherPhotoEnCours);
     QObject::connect(&tr, &Transport::tampon, &app.fond, &Fond::afficherTampon);
-    QObject::connect(t.ProgChaine2, &QPushButton::clicked, &app.fond.chaines(),
+    QObject::connect(app.fond.ProgChaine2, &QPushButton::clicked, &app.fond.chaines(),
                      [&app] { app.fond.chaines().setFocus(); });
 }
 
@@ -87,10 +87,7 @@ void cablerProgrammation(Application& app)
 {
     VoletProgrammation& v = app.fond.programmation();
     Programmation& p = app.programmation;
-    QObject::connect(app.fond.telecommande().Guider, &QPushButton::clicked, &p, [&app] {
-        if (app.fond.Guider_Click())
-            app.programmation.InitialiserEditeur();
-    });
+    QObject::connect(&app.fond, &Fond::programmationAffichee, &p, &Programmation::InitialiserEditeur);
     QObject::connect(&v, &VoletProgrammation::ajouter, &p, [&v, &p] { p.ProgOK_Click(v.valeurs()); });
     QObject::connect(&v, &VoletProgrammation::stopper, &p, &Programmation::Stopper_Click);
     QObject::connect(&v, &VoletProgrammation::modifier, &p, &Programmation::Modifier_Click);
@@ -110,6 +107,25 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::enregistrementDemande, &p, [&app] { app.EcrireParametres(); });
 }
 
+// The window's forms, its side pane and its services. The side pane's steps count as an
+// engine operation: the clock's tick and a close wait for their end.
+void cablerFormes(Application& app)
+{
+    Fond& f = app.fond;
+    PanneauTelecommande& t = f.telecommande();
+    relier(f.Mini, f, &Fond::Mini_Click);
+    relier(f.GoAfficher, f, &Fond::GoAfficher_Click);
+    relier(f.GoGuider, f, &Fond::GoGuider_Click);
+    relier(f.GoDiffuser, f, &Fond::GoDiffuser_Click);
+    QObject::connect(t.Afficher, &QPushButton::clicked, &f, [&f] { f.Afficher_Click(); });
+    QObject::connect(t.Guider, &QPushButton::clicked, &f, [&f] { f.Guider_Click(); });
+    QObject::connect(t.Diffuser, &QPushButton::clicked, &f, [&f] { f.Diffuser_Click(); });
+    relier(t.TopR, f, &Fond::TopR_Click);
+    relier(t.Reduire, f, &Fond::Reduire_Click);
+    QObject::connect(&f, &Fond::animationCommencee, &app.moteur, [&app] { app.debutAnimation(); });
+    QObject::connect(&f, &Fond::animationTerminee, &app.moteur, [&app] { app.finAnimation(); });
+}
+
 // The window's life: the clock, the close and the operations it waits for.
 void cablerFenetre(Application& app)
 {
@@ -127,5 +143,6 @@ void cabler(Application& app)
     cablerTransport(app);
     cablerEnregistrement(app);
     cablerProgrammation(app);
+    cablerFormes(app);
     cablerFenetre(app);
 }

@@ -2,6 +2,7 @@
 #include <QWidget>
 
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -19,6 +20,8 @@ public:
     void selectionner(int index, const VueChaine& vue);
     // Brings the favourites frame in front of the channel list, or the list back.
     void montrerFavoris(bool devant);
+    // Puts a button of the window at the end of the row under the list.
+    void ajouterALaRangee(QWidget* w);
 
     QPushButton* const ChaineM;
     QPushButton* const Fav;
@@ -33,5 +36,6 @@ private:
     QLabel* progChaine3_;
     QListWidget* chaines_;
     QFrame* favoris_;
+    QHBoxLayout* rangee_;
     bool parCode_ = false;
 };
