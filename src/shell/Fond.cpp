@@ -65,6 +65,9 @@ Fond::Fond(QWidget* parent)
     // The main panel, 9975 x 7935 twips: the window shows its top-left part.
     fond1_ = cadre(this, "Fond1");
     fond1_->setGeometry(rectPixels(0, 0, 9975, 7935));
+    // The panel never moves under the window: widening paints only the strip it uncovers.
+    setAttribute(Qt::WA_StaticContents);
+    fond1_->setAttribute(Qt::WA_StaticContents);
 
     chaines_ = new PanneauChaines(fond1_);
     chaines_->setGeometry(rectPixels(120, 120, 2655, 5040));
