@@ -120,6 +120,13 @@ public:
     void fermerRestes() override {}
 };
 
+class ServeurDiffere0 : public ServeurDiffere {
+public:
+    QString servir(const QString&) override { return {}; }
+    void arreter() override {}
+    bool enService() const override { return false; }
+};
+
 class PageReglages0 : public PageReglages {
 public:
     bool actif = false;
@@ -192,8 +199,9 @@ int main(int argc, char** argv)
     Systeme0 systeme;
     Lecteurs0 lecteurs;
     PageReglages0 pageReglages;
-    Plateforme plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages,
-                          Adresses{}};
+    ServeurDiffere0 serveurDiffere;
+    Plateforme plateforme{dialogues, web,     dossiers, shell,        horloge,        instance,
+                          disque,    systeme, lecteurs, pageReglages, serveurDiffere, Adresses{}};
     Fond fond;
     Application app(plateforme, fond);
     if (!app.Form_Load({"/usr/bin/kelmor"})) {
@@ -248,28 +256,28 @@ int main(int argc, char** argv)
     // The same with the real start of a player process.
     LecteursVlc reels(racine.path());
     lecteurs.reel = &reels;
-    const QString cheminAvant = app.parametres.cheminVLC;
-    app.parametres.cheminVLC = "/bin/true";
+    const QString cheminAvant = app.session.parametres.cheminVLC;
+    app.session.parametres.cheminVLC = "/bin/true";
     const int toursReels = 300;
     std::vector<double> clics, departs;
     for (int i = 0; i < toursReels + 10; ++i) {
         const auto t0 = Montre::now();
-        app.transport->Play_Click();
+        app.transport.Play_Click();
         const auto t1 = Montre::now();
-        if (app.Etat != EtatLecteur::EtatLecture || reels.pid(RoleLecteur::Regarder) == 0) {
-            std::fprintf(stderr, "the real player was not started (state %d, %d messages)\n", app.Etat,
+        if (app.session.Etat != EtatLecteur::Lecture || reels.pid(RoleLecteur::Regarder) == 0) {
+            std::fprintf(stderr, "the real player was not started (state %d, %d messages)\n", valeur(app.session.Etat),
                          dialogues.messages);
             return 1;
         }
         QApplication::processEvents();
-        app.transport->StopAll_Click();
+        app.moteur.StopAll_Click();
         QApplication::processEvents();
         if (i >= 10) {
             clics.push_back(us(t1 - t0));
             departs.push_back(us(lecteurs.dureeDemarrer));
         }
     }
-    app.parametres.cheminVLC = cheminAvant;
+    app.session.parametres.cheminVLC = cheminAvant;
     lecteurs.reel = nullptr;
     const Stats c = stats(clics), d = stats(departs);
     std::printf("Play_Click with the real start of a player process (%s), %d rounds, this process %.0f MiB:\n",

@@ -143,10 +143,6 @@ QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom)
     };
 }
 
-QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom, bool)
-{
-    return OptionsVLC(dossierEnregistrement, zoom);
-}
 
 QStringList AjouterOptionsEcran(const QStringList& base, const Parametres& p)
 {
@@ -201,17 +197,16 @@ QStringList CommandeDiffereEnregistreur(const QString& dossierEnregistrement, co
     return avecCible(arguments, {adresse});
 }
 
-QStringList CommandeDiffereLecteur(const QStringList& optionsVLC, const Parametres& p,
-                                   const QString& dossierEnregistrement, bool diffuser,
-                                   const QString& hote)
+QStringList CommandeDiffereLecteurServi(const QStringList& optionsVLC, const Parametres& p,
+                                        const QString& adresseTampon, bool diffuser,
+                                        const QString& hote)
 {
-    const QString tampon = fichierDiffere(dossierEnregistrement);
-    if (!cheminLocalValide(tampon))
+    if (!adresseFluxValide(adresseTampon))
         return {};
     const QStringList arguments = optionsLecture(optionsVLC, p, diffuser, hote);
     if (arguments.isEmpty())
         return {};
-    return avecCible(arguments, {tampon});
+    return avecCible(arguments, {adresseTampon});
 }
 
 QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametres& p,

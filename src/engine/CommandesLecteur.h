@@ -32,8 +32,6 @@
 // Base options, rebuilt at every settings save: hotkeys, snapshots into the recording
 // folder (given with its final "/"), zoom in percent.
 QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom);
-// The former form: single-instance mode no longer reaches the player's options.
-QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom, bool mono);
 
 // base followed by the display options (full screen, on top, deinterlacing).
 // Empty when INTR is ticked with a LACE index outside the table.
@@ -55,10 +53,12 @@ QString fichierDiffere(const QString& dossierEnregistrement);
 // Empty when the address is invalid or the buffer's path cannot be quoted.
 QStringList CommandeDiffereEnregistreur(const QString& dossierEnregistrement, const QString& adresse);
 
-// Time-shift: the visible player of the buffer file.
-QStringList CommandeDiffereLecteur(const QStringList& optionsVLC, const Parametres& p,
-                                   const QString& dossierEnregistrement, bool diffuser,
-                                   const QString& hote);
+// Time-shift: the visible player of the buffer as ServeurDiffere serves it (`adresseTampon`,
+// an http address on loopback), so that it waits at the buffer's end instead of stopping.
+// Empty when the address is not a stream address.
+QStringList CommandeDiffereLecteurServi(const QStringList& optionsVLC, const Parametres& p,
+                                        const QString& adresseTampon, bool diffuser,
+                                        const QString& hote);
 
 // A recording into `fichier` (a NomFichierEnregistrement path): one stream-output chain
 // with optional transcoding, then the local display when `visible`, the file, and the

@@ -36,12 +36,6 @@ TEST(OptionsVLC, DefaultFolderAndZoom)
     EXPECT_EQ(OptionsVLC(DOSSIER, 100), BASE);
 }
 
-TEST(OptionsVLC, SingleInstanceModeNeverReachesThePlayer)
-{
-    EXPECT_EQ(OptionsVLC(DOSSIER, 100, true), BASE);
-    EXPECT_EQ(OptionsVLC(DOSSIER, 100, false), BASE);
-}
-
 TEST(OptionsVLC, ZoomIsWrittenInShortestDecimalFormWithAPoint)
 {
     const std::pair<int, const char*> cas[] = {{100, "--zoom=1"},    {150, "--zoom=1.5"},
@@ -168,19 +162,27 @@ TEST(Differe, RecorderQuotesAnyFolderAndRefusesBadAddressesAndControls)
     EXPECT_TRUE(CommandeDiffereEnregistreur("relatif/", CHAINE).isEmpty());
 }
 
-TEST(Differe, ViewerPlaysTheBufferWithItsOwnInstance)
+TEST(Differe, ViewerPlaysTheServedBufferWithItsOwnInstance)
 {
+    const QString servi = "http://127.0.0.1:40123/0f1e2d3c4b5a69788796a5b4c3d2e1f0/TimeShift.mpg";
     Parametres p = defauts();
-    EXPECT_EQ(CommandeDiffereLecteur(BASE, p, DOSSIER, false, HOTE),
-              (BASE + ECRAN + QStringList{"--no-one-instance", "--no-dbus", "--", "/home/anne/Vidéos/TimeShift.mpg"}));
-    EXPECT_EQ(CommandeDiffereLecteur(BASE, p, DOSSIER, true, HOTE),
-              (BASE + ECRAN + DIFFUSION_ET_PC
-                  + QStringList{"--no-one-instance", "--no-dbus", "--", "/home/anne/Vidéos/TimeShift.mpg"}));
+    EXPECT_EQ(CommandeDiffereLecteurServi(BASE, p, servi, false, HOTE),
+              (BASE + ECRAN + QStringList{"--no-one-instance", "--no-dbus", "--", servi}));
+    EXPECT_EQ(CommandeDiffereLecteurServi(BASE, p, servi, true, HOTE),
+              (BASE + ECRAN + DIFFUSION_ET_PC + QStringList{"--no-one-instance", "--no-dbus", "--", servi}));
     p.ORDI = true;
-    EXPECT_EQ(CommandeDiffereLecteur(BASE, p, DOSSIER, true, HOTE),
-              (BASE + ECRAN + DIFFUSION_TV_SEULE
-                  + QStringList{"--no-one-instance", "--no-dbus", "--", "/home/anne/Vidéos/TimeShift.mpg"}));
-    EXPECT_TRUE(CommandeDiffereLecteur(BASE, p, DOSSIER, true, "a,b").isEmpty());
+    EXPECT_EQ(CommandeDiffereLecteurServi(BASE, p, servi, true, HOTE),
+              (BASE + ECRAN + DIFFUSION_TV_SEULE + QStringList{"--no-one-instance", "--no-dbus", "--", servi}));
+    EXPECT_TRUE(CommandeDiffereLecteurServi(BASE, p, servi, true, "a,b").isEmpty());
+}
+
+TEST(Differe, ViewerRefusesAnythingButAStreamAddress)
+{
+    // Unserved (""), the bare file (it would stop at the buffer's current end) or an option.
+    EXPECT_TRUE(CommandeDiffereLecteurServi(BASE, defauts(), "", false, HOTE).isEmpty());
+    EXPECT_TRUE(CommandeDiffereLecteurServi(BASE, defauts(), DOSSIER + "TimeShift.mpg", false, HOTE).isEmpty());
+    EXPECT_TRUE(CommandeDiffereLecteurServi(BASE, defauts(), "--extraintf=http", false, HOTE).isEmpty());
+    EXPECT_TRUE(CommandeDiffereLecteurServi(BASE, defauts(), "http://127.0.0.1:1/a\nquit", false, HOTE).isEmpty());
 }
 
 TEST(Enregistrement, DefaultManualRecordingIsShownAndWrittenAsProgramStream)

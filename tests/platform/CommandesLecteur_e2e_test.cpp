@@ -2,6 +2,7 @@
 #include "engine/CommandesLecteur.h"
 #include "platform/reel/LecteursVlc.h"
 #include "support/FauxBoitier.h"
+#include "support/Attente.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,20 +23,6 @@
 #include <unistd.h>
 
 namespace {
-template <typename Condition>
-bool attendreQue(Condition condition, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() >= ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(50);
-    }
-    return true;
-}
-
 bool processusActif(qint64 pid)
 {
     QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
@@ -141,7 +128,7 @@ TEST_F(CommandesLecteurE2E, OurWatchingPlayerKeepsItsChannelWhenAnotherVlcRunsOn
     // Our player in single-instance mode (MONO ticked), started from the settings' command line.
     const QString dossier = dossier_.path() + "/";
     const QStringList commande =
-        CommandeRegarder(OptionsVLC(dossier, 100, true), Parametres{}, boitier_.url("/stream/1.ts"), false, "x");
+        CommandeRegarder(OptionsVLC(dossier, 100), Parametres{}, boitier_.url("/stream/1.ts"), false, "x");
     ASSERT_FALSE(commande.isEmpty());
     ASSERT_TRUE(lecteurs().demarrer(RoleLecteur::Regarder, "vlc", commande));
     const qint64 pid = lecteurs().pid(RoleLecteur::Regarder);

@@ -73,7 +73,8 @@ void BancReel::SetUp()
     adresses.lecteurBoitier = "127.0.0.1:" + QString::number(portUdp);
     lecteurs = std::make_unique<LecteursVlc>(dossiers.programme());
     plateforme = std::make_unique<Plateforme>(
-        Plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, *lecteurs, page, adresses});
+        Plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, *lecteurs, page, serveurDiffere,
+                   adresses});
     app = std::make_unique<Application>(*plateforme, fond);
 }
 
