@@ -46,6 +46,7 @@ PanneauChaines::PanneauChaines(QWidget* parent)
     chaines_->setFixedSize(177, 290);
     favoris_->setFixedSize(177, 290);
     colonne->addLayout(pile);
+    chaines_->raise();  // the list starts in front, as `Fav` says
 
     rangee_ = new QHBoxLayout;
     rangee_->setSpacing(1);

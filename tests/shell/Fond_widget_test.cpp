@@ -212,3 +212,11 @@ TEST(Fond, TheLeftButtonDragsTheWindowByItsBackgroundAndTheRightOneDoesNot)
     deplacer(fond1, Qt::LeftButton, depart + QPoint(40, 30));
     EXPECT_EQ(fond.pos(), QPoint(140, 130));
 }
+
+TEST(Fond, TheChannelListStartsInFrontOfTheFavourites)
+{
+    Fond fond;
+    fond.show();
+    const QWidget* liste = fond.findChild<QWidget*>("Chaînes");
+    EXPECT_EQ(fond.childAt(liste->mapTo(&fond, QPoint(50, 50))), liste->findChild<QWidget*>("qt_scrollarea_viewport"));
+}
