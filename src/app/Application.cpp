@@ -61,6 +61,21 @@ Application::Application(Plateforme& p, Fond& f)
 Application::~Application()
 {
     fond.definirGardienFermeture({});
+    // Going away in the middle of the side pane's steps: nothing may run after them.
+    ferme_ = true;
+    fermetureEnAttente_ = Fermeture::Aucune;
+    animation_.reset();
+}
+
+void Application::debutAnimation()
+{
+    if (!animation_)
+        animation_.emplace(moteur);
+}
+
+void Application::finAnimation()
+{
+    animation_.reset();
 }
 
 void Application::apresOperations()
@@ -183,8 +198,12 @@ bool Application::Form_Load(const QStringList& arguments)
     fond.chaines().favoris().definirDossierLogos(session.DossierProgramme + "Logos/");
     favoris.afficherGroupes();
     favoris.selectionnerGroupe(0);
-    if (session.parametres.p.FAVI)
+    const Parametres& p = session.parametres.p;
+    fond.definirOptionsForme({p.MTOP, p.FAVO, p.CADR});
+    if (p.FAVI)
         fond.Fav_Click();
+    if (p.MINI)
+        fond.Mini_Click();
     placerFenetre();
     moteur.ChangerEtat(EtatLecteur::Arret);
     EcrireParametres();
@@ -236,7 +255,7 @@ bool Application::chercherLecteur()
 void Application::placerFenetre()
 {
     const QSize ecran = fond.tailleEcran();
-    const QSize taille = fond.tailleFenetre();
+    const QSize taille = fond.forme().taille();
     if (!session.parametres.p.POS0) {
         fond.placer({(ecran.width() - taille.width()) / 2, (ecran.height() - taille.height()) / 2});
         return;

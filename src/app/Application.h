@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <QTimer>
+#include <optional>
 
 class Fond;
 struct Plateforme;
@@ -39,6 +40,9 @@ public:
     void Chaines_DblClick();
     // The last engine operation ended: a close or a tick that waited for it goes now.
     void apresOperations();
+    // The side pane's steps run: they hold an engine operation until their end.
+    void debutAnimation();
+    void finAnimation();
 
     Plateforme& plateforme;
     Fond& fond;
@@ -62,6 +66,7 @@ private:
     enum class Fermeture { Aucune, ParUtilisateur, SansQuestion };
     Fermeture fermetureEnAttente_ = Fermeture::Aucune;
     bool ticEnAttente_ = false;
+    std::optional<Moteur::Operation> animation_;
 };
 
 // Searches the command line's arguments (never the program's own path) for a switch.

@@ -93,7 +93,7 @@ void cablerTransport(Application& app)
     QObject::connect(t.StopAll, &QPushButton::clicked, &app.moteur, [&app] { app.moteur.StopAll_Click(); });
     QObject::connect(&tr, &Transport::photoEnCours, &t, &PanneauTelecommande::afficherPhotoEnCours);
     QObject::connect(&tr, &Transport::tampon, &app.fond, &Fond::afficherTampon);
-    QObject::connect(t.ProgChaine2, &QPushButton::clicked, &app.fond.chaines(),
+    QObject::connect(app.fond.ProgChaine2, &QPushButton::clicked, &app.fond.chaines(),
                      [&app] { app.fond.chaines().setFocus(); });
 }
 
@@ -146,11 +146,6 @@ void cablerGuide(Application& app)
     }, &app.moteur);
     g->setObjectName("GuideTV");
 
-    // Opening the pane always lands on the schedule tab, which resets the editor.
-    QObject::connect(f.telecommande().Guider, &QPushButton::clicked, &v, [&app, &v] {
-        if (app.fond.Guider_Click())
-            v.choisirOnglet(1);
-    });
     QObject::connect(&v, &VoletGuide::ongletChoisi, g, [&app, g](int onglet) {
         if (onglet == 1)
             app.programmation.InitialiserEditeur();
@@ -180,6 +175,25 @@ void cablerGuide(Application& app)
     });
 }
 
+// The window's forms, its side pane and its services. The side pane's steps count as an
+// engine operation: the clock's tick and a close wait for their end.
+void cablerFormes(Application& app)
+{
+    Fond& f = app.fond;
+    PanneauTelecommande& t = f.telecommande();
+    relier(f.Mini, f, &Fond::Mini_Click);
+    relier(f.GoAfficher, f, &Fond::GoAfficher_Click);
+    relier(f.GoGuider, f, &Fond::GoGuider_Click);
+    relier(f.GoDiffuser, f, &Fond::GoDiffuser_Click);
+    QObject::connect(t.Afficher, &QPushButton::clicked, &f, [&f] { f.Afficher_Click(); });
+    QObject::connect(t.Guider, &QPushButton::clicked, &f, [&f] { f.Guider_Click(); });
+    QObject::connect(t.Diffuser, &QPushButton::clicked, &f, [&f] { f.Diffuser_Click(); });
+    relier(t.TopR, f, &Fond::TopR_Click);
+    relier(t.Reduire, f, &Fond::Reduire_Click);
+    QObject::connect(&f, &Fond::animationCommencee, &app.moteur, [&app] { app.debutAnimation(); });
+    QObject::connect(&f, &Fond::animationTerminee, &app.moteur, [&app] { app.finAnimation(); });
+}
+
 // The window's life: the clock, the close and the operations it waits for.
 void cablerFenetre(Application& app)
 {
@@ -199,5 +213,6 @@ void cabler(Application& app)
     cablerEnregistrement(app);
     cablerProgrammation(app);
     cablerGuide(app);
+    cablerFormes(app);
     cablerFenetre(app);
 }

@@ -150,3 +150,26 @@ TEST_F(ProgrammeReel, ASecondCopySaysSoAndEnds)
     EXPECT_EQ(programme.state(), QProcess::Running);
     terminer();
 }
+
+TEST_F(ProgrammeReel, MiniStartsInTheRemoteControlFormAndMtopKeepsItOnTop)
+{
+    auto ecrire = [this](const QString& nom, const QByteArray& texte) {
+        QFile f(home.path() + "/" + nom);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(texte);
+    };
+    ecrire("Kelmor.cfg", "#EXTM3U\n#EXTINF:0,2 - France 2\nhttp://127.0.0.1:1/stream/2.ts\n");
+    for (const char* mtop : {"1", "0"}) {
+        ecrire("Kelmor.ini", QByteArray("MINI=1\nMTOP=") + mtop + "\n");
+        lancer();
+        const QString fenetre = attendreFenetre(programme, "^Kelmor - ", 20000);
+        ASSERT_FALSE(fenetre.isEmpty());
+        EXPECT_TRUE(xdotool({"getwindowgeometry", fenetre}).contains("Geometry: 191x529")) << mtop;
+        QProcess xprop;
+        xprop.start("xprop", {"-id", fenetre, "_NET_WM_STATE"});
+        ASSERT_TRUE(xprop.waitForFinished(5000));
+        const bool dessus = xprop.readAllStandardOutput().contains("_NET_WM_STATE_ABOVE");
+        EXPECT_EQ(dessus, QByteArray(mtop) == "1");
+        terminer();
+    }
+}

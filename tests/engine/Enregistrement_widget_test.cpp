@@ -156,6 +156,7 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
 {
     BancEnregistrement b("AUTR=1\nAUTP=/usr/bin/traiter\nAUTL=\"%0\" %1.%2\n");
     bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
     VoletProgrammation* v = &b.fond->programmation();
     ValeursEditeur e = b.fond->programmation().valeurs();
     EXPECT_EQ(e.date, QDate(2026, 12, 9));
@@ -215,6 +216,7 @@ TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
     ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);  // the first tick at start-up started it
     bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
     b.fond->programmation().findChild<QCheckBox*>("Extinction")->setChecked(true);
     b.avancer(31 * 60);
     b.app->Horloge_Timer();
@@ -266,6 +268,7 @@ TEST(Programmation, DeletingTheRunningEntryStopsItsRecorder)
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
     ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
     bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
     b.dialogues.reponses = {true};
     b.fond->programmation().findChild<QPushButton*>("SupprimerSélection")->click();
     EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
@@ -295,6 +298,7 @@ TEST(Reentree, StopRequestWhileTheEntryEndsPlansOneOccurrenceOnly)
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (Q)\n");
     ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
     bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
     b.dialogues.reponses = {true};
     b.dialogues.pendantQuestion = [&b] {
         b.avancer(31 * 60);

@@ -51,6 +51,7 @@ TEST(VoletGuide, OpeningThePaneLandsOnTheScheduleTabWithoutFetching)
 {
     BancVoletGuide b;
     bouton(*b.fond, "Guider")->click();
+    b.attendreForme();
     EXPECT_EQ(b.fond->guide().onglet(), 1);
     EXPECT_TRUE(b.fond->programmation().isVisible());
     EXPECT_TRUE(b.web.demandes.isEmpty());
@@ -61,6 +62,7 @@ TEST(VoletGuide, AChannelChangeOnTheGuideTabFetchesTheDayListAndThePageOnOtherTa
     BancVoletGuide b;
     b.chaines()->setCurrentRow(0);
     bouton(*b.fond, "Guider")->click();
+    b.attendreForme();
     b.onglets()->setCurrentIndex(1);  // "Guide TV", by the user
     EXPECT_EQ(b.web.demandes.size(), 2);
     EXPECT_EQ(b.rangees(), QStringList({"Le Guide TV ne propose pas cette chaîne."}));
@@ -93,6 +95,7 @@ TEST(VoletGuide, ProgrammingARowAddsTheEntryOnTheGuidesChannelAndSavesIt)
     BancVoletGuide b;
     b.chaines()->setCurrentRow(1);
     bouton(*b.fond, "Guider")->click();
+    b.attendreForme();
     b.onglets()->setCurrentIndex(1);
     ASSERT_EQ(b.guideListe()->count(), 3);
     // 20:00 is before the first start: the first row is selected.
