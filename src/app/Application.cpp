@@ -175,7 +175,7 @@ bool Application::Form_Load(const QStringList& arguments)
         return false;
 
     if (session.parametres.p.EXEA)
-        VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses);
+        VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses, kDelaiVerificationMs);
 
     if (session.parametres.p.FAVI)
         fond.Fav_Click();

@@ -122,6 +122,8 @@ void Programmation::InitialiserEditeur()
 {
     session_.programmes.ActualiserBoutonsProgramme();
     rafraichir();
+    // The clock ignores the shutdown when a program runs after the recording.
+    emit extinctionActivee(!session_.parametres.p.AUTR);
     session_.editeur = ValeursEditeur::Initiales(plateforme_.horloge.maintenant(), session_.nomChaineSelectionnee());
     emit editeurEcrit(session_.editeur);
     AfficherEspaceLibre();

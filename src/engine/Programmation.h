@@ -47,6 +47,8 @@ signals:
     // Free space of the recording drive; fraction < 0 when the total is unknown.
     void espaceLibreAffiche(const QString& texte, double fraction);
     void extinctionOFFAffichee(bool visible);
+    // Whether the shutdown box can be ticked: not while a program runs after each recording.
+    void extinctionActivee(bool active);
     // The schedule changed: the settings file is to be rewritten now.
     void enregistrementDemande();
 

@@ -214,6 +214,17 @@ TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
     EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
 }
 
+TEST(Programmation, TheShutdownBoxIsDisabledWhileAProgramRunsAfterEachRecording)
+{
+    BancEnregistrement apres("AUTR=1\nAUTP=/usr/bin/traiter\n");
+    bouton(*apres.fond, "Guider")->click();
+    EXPECT_FALSE(apres.fond->programmation().findChild<QCheckBox*>("Extinction")->isEnabled());
+
+    BancEnregistrement sans("AUTR=0\nAUTP=/usr/bin/traiter\n");
+    bouton(*sans.fond, "Guider")->click();
+    EXPECT_TRUE(sans.fond->programmation().findChild<QCheckBox*>("Extinction")->isEnabled());
+}
+
 TEST(Programmation, DueEntryStopsTimeShiftWithoutAQuestion)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 20:02 - 20:30 > M6 (1)\n");
