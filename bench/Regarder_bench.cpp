@@ -1,14 +1,18 @@
-// Our own work from the watch action to the player started, the player's own start left out:
-// the real application and main window (offscreen) on stand-ins of the platform whose player
-// start returns at once and whose waits return at once, over a 1,000-channel list.
+// From the watch action to the player started: the real application and main window
+// (offscreen) over a 1,000-channel list, with waits that return at once. First with a player
+// start that returns at once (our own work alone), then with the real player start of
+// LecteursVlc starting a stand-in program ("/bin/true": what is measured is the start of a
+// process from this one, whatever it runs).
 #include "DossierUtilisateur.h"
 
 #include "app/Application.h"
 #include "engine/EtatLecteur.h"
 #include "platform/Plateforme.h"
+#include "platform/reel/LecteursVlc.h"
 #include "shell/Fond.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -79,18 +83,25 @@ public:
     bool lancerProgramme(const QString&, const QStringList&) override { return true; }
 };
 
-// Records the last start and returns at once.
+// Records the last start and returns at once; with `reel` set, the real players start too.
 class Lecteurs0 : public Lecteurs {
 public:
     int demarrages = 0;
     QStringList derniersArguments;
     bool regarder = false;
-    bool demarrer(RoleLecteur role, const QString&, const QStringList& arguments) override
+    LecteursVlc* reel = nullptr;
+    std::chrono::steady_clock::duration dureeDemarrer{};
+    bool demarrer(RoleLecteur role, const QString& programme, const QStringList& arguments) override
     {
         ++demarrages;
         derniersArguments = arguments;
         regarder = role == RoleLecteur::Regarder;
-        return true;
+        if (!reel)
+            return true;
+        const auto t0 = std::chrono::steady_clock::now();
+        const bool ok = reel->demarrer(role, programme, arguments);
+        dureeDemarrer = std::chrono::steady_clock::now() - t0;
+        return ok;
     }
     bool enCours(RoleLecteur role) override { return regarder && role == RoleLecteur::Regarder; }
     bool aucunEnCours() override { return !regarder; }
@@ -100,8 +111,20 @@ public:
         if (role == RoleLecteur::Regarder)
             regarder = false;
     }
-    void fermerTous() override { regarder = false; }
+    void fermerTous() override
+    {
+        regarder = false;
+        if (reel)
+            reel->fermerTous();
+    }
     void fermerRestes() override {}
+};
+
+class ServeurDiffere0 : public ServeurDiffere {
+public:
+    QString servir(const QString&) override { return {}; }
+    void arreter() override {}
+    bool enService() const override { return false; }
 };
 
 class PageReglages0 : public PageReglages {
@@ -116,6 +139,18 @@ public:
 void taireMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 using Montre = std::chrono::steady_clock;
+
+// Resident memory of this process in MiB (fork copies its page tables).
+double memoireMo()
+{
+    QFile f("/proc/self/status");
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& ligne : f.readAll().split('\n'))
+        if (ligne.startsWith("VmRSS:"))
+            return ligne.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
 
 double us(Montre::duration d)
 {
@@ -164,8 +199,9 @@ int main(int argc, char** argv)
     Systeme0 systeme;
     Lecteurs0 lecteurs;
     PageReglages0 pageReglages;
-    Plateforme plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages,
-                          Adresses{}};
+    ServeurDiffere0 serveurDiffere;
+    Plateforme plateforme{dialogues, web,     dossiers, shell,        horloge,        instance,
+                          disque,    systeme, lecteurs, pageReglages, serveurDiffere, Adresses{}};
     Fond fond;
     Application app(plateforme, fond);
     if (!app.Form_Load({"/usr/bin/kelmor"})) {
@@ -216,5 +252,39 @@ int main(int argc, char** argv)
     std::printf("  events it left (repaint)    mean %8.1f us  median %8.1f us  max %8.1f us\n", e.moyenne, e.mediane,
                 e.max);
     std::printf("  player arguments: %s\n", qPrintable(lecteurs.derniersArguments.join(' ')));
+
+    // The same with the real start of a player process.
+    LecteursVlc reels(racine.path());
+    lecteurs.reel = &reels;
+    const QString cheminAvant = app.session.parametres.cheminVLC;
+    app.session.parametres.cheminVLC = "/bin/true";
+    const int toursReels = 300;
+    std::vector<double> clics, departs;
+    for (int i = 0; i < toursReels + 10; ++i) {
+        const auto t0 = Montre::now();
+        app.transport.Play_Click();
+        const auto t1 = Montre::now();
+        if (app.session.Etat != EtatLecteur::Lecture || reels.pid(RoleLecteur::Regarder) == 0) {
+            std::fprintf(stderr, "the real player was not started (state %d, %d messages)\n", valeur(app.session.Etat),
+                         dialogues.messages);
+            return 1;
+        }
+        QApplication::processEvents();
+        app.moteur.StopAll_Click();
+        QApplication::processEvents();
+        if (i >= 10) {
+            clics.push_back(us(t1 - t0));
+            departs.push_back(us(lecteurs.dureeDemarrer));
+        }
+    }
+    app.session.parametres.cheminVLC = cheminAvant;
+    lecteurs.reel = nullptr;
+    const Stats c = stats(clics), d = stats(departs);
+    std::printf("Play_Click with the real start of a player process (%s), %d rounds, this process %.0f MiB:\n",
+                "/bin/true", toursReels, memoireMo());
+    std::printf("  Play_Click                  mean %8.1f us  median %8.1f us  max %8.1f us  (target: under 5 ms)\n",
+                c.moyenne, c.mediane, c.max);
+    std::printf("  LecteursVlc::demarrer       mean %8.1f us  median %8.1f us  max %8.1f us\n", d.moyenne, d.mediane,
+                d.max);
     return 0;
 }

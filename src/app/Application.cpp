@@ -263,7 +263,7 @@ bool Application::EcrireParametres()
     // After a save the re-broadcast toggle follows its option again.
     session.TV = session.parametres.p.FRPL;
     moteur.afficherBascules();
-    session.OptionsVLC = ::OptionsVLC(session.DossierEnregistrement, session.parametres.p.ZOOM, session.parametres.p.MONO);
+    session.OptionsVLC = ::OptionsVLC(session.DossierEnregistrement, session.parametres.p.ZOOM);
     return ok;
 }
 

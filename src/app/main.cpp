@@ -6,6 +6,7 @@
 #include "platform/reel/LecteursVlc.h"
 #include "platform/reel/PageReglagesHttp.h"
 #include "platform/reel/PlateformeReelle.h"
+#include "platform/reel/ServeurDiffereHttp.h"
 #include "shell/Fond.h"
 
 #include <QApplication>
@@ -50,9 +51,11 @@ int main(int argc, char** argv)
     DisqueReel disque;
     SystemeReel systeme;
     LecteursVlc lecteurs(dossiers.programme());
-    PageReglagesHttp pageReglages;
-    Plateforme plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages,
-                          Adresses::depuisEnvironnement()};
+    const Adresses adresses = Adresses::depuisEnvironnement();
+    PageReglagesHttp pageReglages(adresses.portReglages, {});
+    ServeurDiffereHttp serveurDiffere;
+    Plateforme plateforme{dialogues, web,     dossiers,      shell,          horloge, instance,
+                          disque,    systeme, lecteurs, pageReglages, serveurDiffere, adresses};
 
     Fond fond;
     dialogues.setParent(&fond);

@@ -66,6 +66,10 @@ const QStringList OPTIONS_TS = {
 
 const QStringList LECTEUR_MASQUE = {QStringLiteral("-I"), QStringLiteral("dummy")};
 
+// A player of ours never hands its target to another vlc (the user's own, through the
+// session bus) and never takes one from it: neither single instance nor the bus.
+const QStringList INSTANCE_PROPRE = {QStringLiteral("--no-one-instance"), QStringLiteral("--no-dbus")};
+
 QString brancheUdp(const QString& cible)
 {
     return QStringLiteral("dst=std{access=udp,mux=ts,dst=") + cible + u'}';
@@ -98,7 +102,7 @@ QString blocTranscodage(const Parametres& p)
 
 QStringList avecCible(QStringList arguments, const QStringList& cibles)
 {
-    arguments << QStringLiteral("--") << cibles;
+    arguments << INSTANCE_PROPRE << QStringLiteral("--") << cibles;
     return arguments;
 }
 
@@ -120,13 +124,13 @@ QStringList optionsLecture(const QStringList& optionsVLC, const Parametres& p, b
 
 }  // namespace
 
-QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom, bool mono)
+QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom)
 {
     QString snapshots = dossierEnregistrement;
     // The root folder keeps its "/": an empty path would send the snapshots elsewhere.
     if (snapshots.size() > 1 && snapshots.endsWith(u'/'))
         snapshots.chop(1);
-    QStringList options = {
+    return {
         QStringLiteral("--key-play-pause=Space"),
         QStringLiteral("--key-toggle-fullscreen=f"),
         QStringLiteral("--key-vol-up=Ctrl-Up"),
@@ -137,10 +141,8 @@ QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom, bool mono
         QStringLiteral("--snapshot-format=jpg"),
         QStringLiteral("--zoom=") + centiemes(zoom),
     };
-    if (mono)
-        options << QStringLiteral("--one-instance");
-    return options;
 }
+
 
 QStringList AjouterOptionsEcran(const QStringList& base, const Parametres& p)
 {
@@ -187,34 +189,33 @@ QString fichierDiffere(const QString& dossierEnregistrement)
 
 QStringList CommandeDiffereEnregistreur(const QString& dossierEnregistrement, const QString& adresse)
 {
-    const QString tampon = fichierDiffere(dossierEnregistrement);
-    if (!adresseFluxValide(adresse) || !cheminChaineValide(tampon))
+    const QString tampon = cheminCite(fichierDiffere(dossierEnregistrement), 1);
+    if (!adresseFluxValide(adresse) || tampon.isEmpty())
         return {};
     QStringList arguments = LECTEUR_MASQUE;
-    arguments << QStringLiteral("--sout") << QStringLiteral("file/ps:") + tampon
-              << QStringLiteral("--no-one-instance");
+    arguments << QStringLiteral("--sout=#std{access=file,mux=ps,dst=") + tampon + u'}';
     return avecCible(arguments, {adresse});
 }
 
-QStringList CommandeDiffereLecteur(const QStringList& optionsVLC, const Parametres& p,
-                                   const QString& dossierEnregistrement, bool diffuser,
-                                   const QString& hote)
+QStringList CommandeDiffereLecteurServi(const QStringList& optionsVLC, const Parametres& p,
+                                        const QString& adresseTampon, bool diffuser,
+                                        const QString& hote)
 {
-    const QString tampon = fichierDiffere(dossierEnregistrement);
-    if (!cheminLocalValide(tampon))
+    if (!adresseFluxValide(adresseTampon))
         return {};
-    QStringList arguments = optionsLecture(optionsVLC, p, diffuser, hote);
+    const QStringList arguments = optionsLecture(optionsVLC, p, diffuser, hote);
     if (arguments.isEmpty())
         return {};
-    arguments << QStringLiteral("--no-one-instance");
-    return avecCible(arguments, {tampon});
+    return avecCible(arguments, {adresseTampon});
 }
 
 QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametres& p,
                                    const QString& adresse, const QString& fichier,
                                    bool visible, bool diffuser, const QString& hote)
 {
-    if (!adresseFluxValide(adresse) || !cheminChaineValide(fichier))
+    // The file branch stands inside "duplicate{…}": two levels.
+    const QString destination = cheminCite(fichier, 2);
+    if (!adresseFluxValide(adresse) || destination.isEmpty())
         return {};
     const QString cible = diffuser ? cibleDiffusion(hote) : QString();
     if (diffuser && cible.isEmpty())
@@ -242,14 +243,25 @@ QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametr
     sortie += QStringLiteral("duplicate{");
     if (visible)
         sortie += QStringLiteral("dst=display,");
-    sortie += QStringLiteral("dst=std{access=file,mux=") + conteneur + QStringLiteral(",dst=\"")
-              + fichier + QStringLiteral("\"}");
+    sortie += QStringLiteral("dst=std{access=file,mux=") + conteneur + QStringLiteral(",dst=") + destination
+              + u'}';
     if (diffuser)
         sortie += u',' + brancheUdp(cible);
     sortie += u'}';
 
-    arguments << sortie << QStringLiteral("--no-one-instance");
+    arguments << sortie;
     return avecCible(arguments, {adresse});
+}
+
+QString RefusDossierEnregistrement(const QString& dossierEnregistrement)
+{
+    // A recording file is the folder and a name without chain syntax: the folder decides.
+    if (cheminCitable(dossierEnregistrement, 2))
+        return {};
+    return QStringLiteral("Le lecteur vlc ne peut pas enregistrer dans le dossier :\n") + dossierEnregistrement
+           + QStringLiteral("\n\nSon nom ne peut contenir ni accolade « { » ou « } » sans sa paire, "
+                            "ni caractère de contrôle.\n"
+                            "Choisissez un autre dossier d'enregistrement dans les options.");
 }
 
 QStringList CommandeEnregistrementManuel(const QStringList& optionsVLC, const Parametres& p,
@@ -278,8 +290,10 @@ QStringList CommandeFichier(const QStringList& optionsVLC, const Parametres& p,
 
 QStringList CommandeReinitialisation()
 {
+    // Without the options of our own players: "--save-config" would write them into the
+    // user's own settings. After the reset no single-instance setting is read anyway.
     QStringList arguments = LECTEUR_MASQUE;
     arguments << QStringLiteral("--reset-config") << QStringLiteral("--reset-plugins-cache")
-              << QStringLiteral("--save-config");
-    return avecCible(arguments, {QStringLiteral("vlc://quit")});
+              << QStringLiteral("--save-config") << QStringLiteral("--") << QStringLiteral("vlc://quit");
+    return arguments;
 }

@@ -14,8 +14,12 @@
 // - A builder that is given an invalid stream address (see adresseFluxValide), an
 //   invalid path, an invalid re-broadcast host or a code index outside its table returns
 //   an EMPTY list: the caller must then start nothing and tell the user.
-// - A hidden player starts with "-I dummy" and has no display branch; every recorder
-//   carries "--no-one-instance" so that it never hands its stream over to a running player.
+// - A hidden player starts with "-I dummy" and has no display branch.
+// - Every player carries "--no-one-instance --no-dbus" just before "--": it never hands its
+//   target over to another vlc (the user's own, through the desktop's session bus), and no
+//   other vlc hands it one. Single-instance mode (MONO) is the callers' rule instead: they
+//   close our previous player before they start the next.
+// - Paths inside a stream-output chain are quoted and escaped (see cheminCite).
 // - The builders are pure: writing the settings page before a re-broadcast
 //   (EcrirePageReglages) and closing the media pane in single-stream mode are the caller's.
 //
@@ -26,8 +30,8 @@
 // box player feature's host, "host" or "host:port" (UDP port 1234 when none is given).
 
 // Base options, rebuilt at every settings save: hotkeys, snapshots into the recording
-// folder (given with its final "/"), zoom in percent, single instance.
-QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom, bool mono);
+// folder (given with its final "/"), zoom in percent.
+QStringList OptionsVLC(const QString& dossierEnregistrement, int zoom);
 
 // base followed by the display options (full screen, on top, deinterlacing).
 // Empty when INTR is ticked with a LACE index outside the table.
@@ -46,12 +50,15 @@ QStringList CommandeRegarder(const QStringList& optionsVLC, const Parametres& p,
 QString fichierDiffere(const QString& dossierEnregistrement);
 
 // Time-shift: the hidden recorder writing the live stream into the buffer file as MPEG-PS.
+// Empty when the address is invalid or the buffer's path cannot be quoted.
 QStringList CommandeDiffereEnregistreur(const QString& dossierEnregistrement, const QString& adresse);
 
-// Time-shift: the visible player of the buffer file.
-QStringList CommandeDiffereLecteur(const QStringList& optionsVLC, const Parametres& p,
-                                   const QString& dossierEnregistrement, bool diffuser,
-                                   const QString& hote);
+// Time-shift: the visible player of the buffer as ServeurDiffere serves it (`adresseTampon`,
+// an http address on loopback), so that it waits at the buffer's end instead of stopping.
+// Empty when the address is not a stream address.
+QStringList CommandeDiffereLecteurServi(const QStringList& optionsVLC, const Parametres& p,
+                                        const QString& adresseTampon, bool diffuser,
+                                        const QString& hote);
 
 // A recording into `fichier` (a NomFichierEnregistrement path): one stream-output chain
 // with optional transcoding, then the local display when `visible`, the file, and the
@@ -60,6 +67,10 @@ QStringList CommandeDiffereLecteur(const QStringList& optionsVLC, const Parametr
 QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametres& p,
                                    const QString& adresse, const QString& fichier,
                                    bool visible, bool diffuser, const QString& hote);
+
+// "" when recordings can be written into that folder (with its final "/"); else the
+// message that names it, for the caller to show when a recording command comes out empty.
+QString RefusDossierEnregistrement(const QString& dossierEnregistrement);
 
 // Manual recording: shown when DISP is ticked, re-broadcast when TV is on.
 QStringList CommandeEnregistrementManuel(const QStringList& optionsVLC, const Parametres& p,

@@ -60,14 +60,14 @@ void ajouterMot(QByteArray& b, int valeur)
 
 }  // namespace
 
-QByteArray PageReglagesHtml(const QString& adresseLecteur)
+QByteArray PageReglagesHtml(const QString& adresseLecteur, quint16 portReglages)
 {
     const QString hote = hoteSansPort(adresseLecteur);
     if (hote.isEmpty())
         return {};
     const QString texte =
         QStringLiteral("<html><head><meta name=settings_page content=http://") + hote
-        + QStringLiteral(":8080/settings.html>\r\n")
+        + u':' + QString::number(portReglages) + QStringLiteral("/settings.html>\r\n")
         + QStringLiteral("<meta name=maddr content=127.0.0.1><meta name=pcr content=68>"
                          "<meta name=vid content=68><meta name=aud content=69(en,mp2)>\r\n")
         + QStringLiteral("</head><body><table border=0 cellspacing=20><tr><td>"
@@ -116,9 +116,9 @@ QByteArray ImageReglages()
     return gif;
 }
 
-bool EcrirePageReglages(const QString& dossierProgramme, const QString& adresseLecteur)
+bool EcrirePageReglages(const QString& dossierProgramme, const QString& adresseLecteur, quint16 portReglages)
 {
-    const QByteArray page = PageReglagesHtml(adresseLecteur);
+    const QByteArray page = PageReglagesHtml(adresseLecteur, portReglages);
     if (page.isEmpty())
         return false;
     return ecrireFichierAtomique(dossierProgramme + QStringLiteral("settings.html"), page)

@@ -75,10 +75,13 @@ RoleLecteur Moteur::roleVisible() const
 bool Moteur::lancer(RoleLecteur role, const QStringList& arguments, QString* erreur)
 {
     QString message;
-    if (arguments.isEmpty())
+    const bool enregistreur = role == RoleLecteur::Enregistreur || role == RoleLecteur::DiffereEnregistreur;
+    if (arguments.isEmpty() && enregistreur)
+        message = RefusDossierEnregistrement(session_.DossierEnregistrement);
+    if (arguments.isEmpty() && message.isEmpty())
         message = "L'adresse de cette chaîne ou un réglage du lecteur n'est pas valide.\n"
                   "Le lecteur vlc n'a pas été lancé.";
-    else if (!plateforme_.lecteurs.demarrer(role, session_.parametres.cheminVLC, arguments))
+    else if (!arguments.isEmpty() && !plateforme_.lecteurs.demarrer(role, session_.parametres.cheminVLC, arguments))
         message = "Le lecteur vlc n'a pas pu être lancé :\n" + session_.parametres.cheminVLC;
     if (message.isEmpty())
         return true;
@@ -92,14 +95,14 @@ bool Moteur::lancer(RoleLecteur role, const QStringList& arguments, QString* err
 bool Moteur::preparerDiffusion()
 {
     auto& p = plateforme_;
-    if (!EcrirePageReglages(session_.DossierProgramme, p.adresses.lecteurBoitier)) {
+    if (!EcrirePageReglages(session_.DossierProgramme, p.adresses.lecteurBoitier, p.adresses.portReglages)) {
         p.dialogues.exclamation("La page de réglages pour la télévision n'a pas pu être écrite dans\n" +
                                 session_.DossierProgramme);
         return false;
     }
     if (!p.pageReglages.demarrer(session_.DossierProgramme))
-        p.dialogues.exclamation("La page de réglages pour la télévision ne peut pas être servie :\n"
-                                "le port 8080 est déjà utilisé.");
+        p.dialogues.exclamation("La page de réglages pour la télévision ne peut pas être servie :\nle port " +
+                                QString::number(p.adresses.portReglages) + " est déjà utilisé.");
     return true;
 }
 
@@ -154,6 +157,7 @@ void Moteur::FermerLecteurExterne()
     activer(false);
     // Every player of ours goes, time-shift's two included, before any file is touched.
     p.lecteurs.fermerTous();
+    p.serveurDiffere.arreter();
     const QString differe = fichierDiffere(session_.DossierEnregistrement);
     if (!session_.parametres.p.TIME && QFileInfo::exists(differe)) {
         p.horloge.attendre(1000);

@@ -46,6 +46,9 @@ void Transport::Play_Click()
         moteur_.ChangerEtat(EtatLecteur::Arret);
         return;
     }
+    // One player at a time: our own rule, as our players never join another instance.
+    if (session_.parametres.p.MONO)
+        plateforme_.lecteurs.fermer(RoleLecteur::Fichier);
     if (!moteur_.lancer(RoleLecteur::Regarder, commande)) {
         moteur_.ChangerEtat(EtatLecteur::Arret);
         return;
@@ -140,10 +143,14 @@ void Transport::Shift_Click()
         return;
 
     const QString adresse = session_.chaines.at(index).adresse;
+    const Parametres& p = session_.parametres.p;
+    const QString hote = plateforme_.adresses.lecteurBoitier;
     const QStringList enregistreur = CommandeDiffereEnregistreur(session_.DossierEnregistrement, adresse);
-    const QStringList lecteur = CommandeDiffereLecteur(session_.OptionsVLC, session_.parametres.p, session_.DossierEnregistrement,
-                                                       session_.TV, plateforme_.adresses.lecteurBoitier);
-    if (enregistreur.isEmpty() || lecteur.isEmpty()) {
+    // The viewer's address exists only once the buffer is served: its options are checked now,
+    // before anything is stopped.
+    const bool lecteurValide = !AjouterOptionsEcran(session_.OptionsVLC, p).isEmpty()
+                               && (!session_.TV || !OptionsDiffusion(p, hote).isEmpty());
+    if (enregistreur.isEmpty() || !lecteurValide) {
         moteur_.lancer(RoleLecteur::DiffereEnregistreur, {});
         return;
     }
@@ -163,7 +170,14 @@ void Transport::Shift_Click()
         plateforme_.horloge.attendre(100);
     }
     emit tampon(-1);
-    if ((session_.TV && !moteur_.preparerDiffusion()) || !moteur_.lancer(RoleLecteur::DiffereLecteur, lecteur)) {
+    // VLC stops at the current end of a file it reads: the viewer reads the growing buffer
+    // through our loopback server, which waits there for more.
+    const QString servi = plateforme_.serveurDiffere.servir(fichierDiffere(session_.DossierEnregistrement));
+    const QStringList lecteur = CommandeDiffereLecteurServi(session_.OptionsVLC, p, servi, session_.TV, hote);
+    if (lecteur.isEmpty() || (session_.TV && !moteur_.preparerDiffusion())
+        || !moteur_.lancer(RoleLecteur::DiffereLecteur, lecteur)) {
+        if (lecteur.isEmpty())
+            plateforme_.dialogues.exclamation("Le tampon du différé ne peut pas être lu : le lecteur vlc n'a pas été lancé.");
         moteur_.activer(true);
         moteur_.FermerLecteurExterne();
         moteur_.ChangerEtat(EtatLecteur::Arret);

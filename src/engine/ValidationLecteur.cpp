@@ -23,6 +23,32 @@ bool estSyntaxeChaine(QChar c)
     return c == u'{' || c == u'}' || c == u',' || c == u':' || c == u'"' || c == u'\\';
 }
 
+// Braces in pairs, each "{" closed by a later "}".
+bool accoladesAppariees(const QString& texte)
+{
+    int profondeur = 0;
+    for (QChar c : texte) {
+        if (c == u'{')
+            ++profondeur;
+        else if (c == u'}' && --profondeur < 0)
+            return false;
+    }
+    return profondeur == 0;
+}
+
+// What the player unescapes in a chain value: a backslash before '"', "'" or "\".
+QString echapper(const QString& texte)
+{
+    QString resultat;
+    resultat.reserve(texte.size() + 8);
+    for (QChar c : texte) {
+        if (c == u'"' || c == u'\'' || c == u'\\')
+            resultat.append(u'\\');
+        resultat.append(c);
+    }
+    return resultat;
+}
+
 constexpr int PORT_DIFFUSION = 1234;
 
 // host[:port], host made of letters, digits, ".", "-", "_", starting with a letter or digit.
@@ -57,19 +83,24 @@ QString nettoyerTexteChaine(const QString& texte)
     return propre;
 }
 
-bool texteChaineValide(const QString& texte)
-{
-    return nettoyerTexteChaine(texte) == texte;
-}
-
 bool cheminLocalValide(const QString& chemin)
 {
     return chemin.startsWith(u'/') && sansControle(chemin);
 }
 
-bool cheminChaineValide(const QString& chemin)
+bool cheminCitable(const QString& chemin, int niveaux)
 {
-    return cheminLocalValide(chemin) && texteChaineValide(chemin);
+    return niveaux >= 1 && cheminLocalValide(chemin) && (niveaux == 1 || accoladesAppariees(chemin));
+}
+
+QString cheminCite(const QString& chemin, int niveaux)
+{
+    if (!cheminCitable(chemin, niveaux))
+        return {};
+    QString valeur = chemin;
+    for (int i = 0; i < niveaux; ++i)
+        valeur = echapper(valeur);
+    return u'"' + valeur + u'"';
 }
 
 QString cibleDiffusion(const QString& hote)

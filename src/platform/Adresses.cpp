@@ -16,5 +16,13 @@ Adresses Adresses::depuisEnvironnement()
     prendre("KELMOR_GUIDE", a.guide);
     prendre("KELMOR_AUDIENCE", a.audience);
     prendre("KELMOR_SITE", a.site);
+    a.portReglages = portReglagesEnvironnement();
     return a;
+}
+
+quint16 Adresses::portReglagesEnvironnement()
+{
+    bool ok = false;
+    const int port = QProcessEnvironment::systemEnvironment().value("KELMOR_PORT_REGLAGES").trimmed().toInt(&ok);
+    return ok && port > 0 && port < 65536 ? quint16(port) : quint16(8080);
 }

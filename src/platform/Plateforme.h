@@ -8,6 +8,7 @@
 #include "platform/InstanceUnique.h"
 #include "platform/Lecteurs.h"
 #include "platform/PageReglages.h"
+#include "platform/ServeurDiffere.h"
 #include "platform/Shell.h"
 #include "platform/Systeme.h"
 
@@ -23,5 +24,6 @@ struct Plateforme {
     Systeme& systeme;
     Lecteurs& lecteurs;
     PageReglages& pageReglages;
+    ServeurDiffere& serveurDiffere;
     Adresses adresses;
 };

@@ -1,20 +1,30 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 
-// Longest request line the settings page reads: a longer one is refused at once.
-inline constexpr qsizetype kLongueurMaxRequeteReglages = 4096;
+// The requests the settings page server answers, judged from the bytes a connection has
+// sent so far. Pure: no socket, no file.
 
-// What the start of a request to the settings page holds.
-struct RequeteReglages {
-    enum class Etat {
-        Incomplete,  // the request line has no end yet: wait for more
-        Valide,      // a GET with the path in `chemin`
-        Refusee,     // too long, another method, or a path that is not one
-    };
-    Etat etat = Etat::Incomplete;
-    QByteArray chemin;  // "/settings.html", without what follows a "?"; only when Valide
+// The head of a request (request line and header lines) may not exceed this: anything
+// longer is refused, so a client can never make the program hold more than this per
+// connection.
+inline constexpr qsizetype kTailleMaxRequeteReglages = 4096;
+
+enum class RequeteReglages {
+    Incomplete,   // the head has not ended yet and is within the size limit: read on
+    Page,         // GET /settings.html
+    Image,        // GET /settings.gif
+    Introuvable,  // a well-formed GET of anything else (404)
+    Invalide,     // not a request line "GET <path>" or "GET <path> HTTP/<d>.<d>" (400)
+    TropLongue,   // no end of the head within kTailleMaxRequeteReglages bytes (431)
 };
 
-// Reads the request line ("GET <path> HTTP/1.x", LF or CR LF) at the start of what a
-// client has sent so far.
-RequeteReglages AnalyserRequeteReglages(const QByteArray& tampon);
+// The request line is judged as soon as it has ended ("\n", with or without "\r" before
+// it); a request with a version is complete at the empty line that ends its head, one
+// without (the oldest form) at the end of its line. Only the first
+// kTailleMaxRequeteReglages bytes of `recu` are ever looked at. A query ("?…") is ignored.
+RequeteReglages analyserRequeteReglages(QByteArrayView recu);
+
+// The whole answer (status line, headers, body) for a complete request; `contenu` is the
+// file for Page and Image. Incomplete has no answer ("").
+QByteArray reponseReglages(RequeteReglages requete, const QByteArray& contenu);

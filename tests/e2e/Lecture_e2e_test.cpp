@@ -54,8 +54,20 @@ TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
     EXPECT_TRUE(attendreQue([&] { return lecteurs->commande(RoleLecteur::DiffereLecteur, "status").contains("pause"); }, 5000))
         << "the pause key did not reach the viewer";
 
+    // Paused for 20 s, the viewer plays on for 30 s more while the buffer grows.
+    attendreQue([] { return false; }, 20000);
     app->transport.Play_Click();  // resumes
     EXPECT_EQ(app->session.Etat, EtatLecteur::Differe);
+    const auto temps = [&] { return lecteurs->commande(RoleLecteur::DiffereLecteur, "get_time").trimmed().toInt(); };
+    ASSERT_TRUE(attendreQue([&] { return lecteurs->commande(RoleLecteur::DiffereLecteur, "is_playing").contains('1'); }, 5000));
+    int precedent = temps();
+    for (int i = 0; i < 6; ++i) {
+        attendreQue([] { return false; }, 5000);
+        EXPECT_TRUE(lecteurs->enCours(RoleLecteur::DiffereLecteur)) << "the viewer stopped after " << (i + 1) * 5 << " s";
+        const int t = temps();
+        EXPECT_GT(t, precedent) << "the viewer's time stood still after " << (i + 1) * 5 << " s";
+        precedent = t;
+    }
 
     dialogues.reponses = {true};
     app->moteur.StopAll_Click();

@@ -9,12 +9,12 @@ const QString CHAINE = "rtsp://mafreebox.freebox.fr/fbxtv_pub/stream?namespace=1
 const QString HOTE = "freeplayer.freebox.fr";
 const QString FICHIER = "/home/anne/Vidéos/Kelmor 2024-03-05 20-45-00 France 2.mpg";
 
-// Base options for DOSSIER, zoom 100, single instance.
+// Base options for DOSSIER, zoom 100.
 const QStringList BASE = {"--key-play-pause=Space",   "--key-toggle-fullscreen=f",
                           "--key-vol-up=Ctrl-Up",     "--key-vol-down=Ctrl-Down",
                           "--key-vol-mute=m",         "--key-snapshot=Alt-Ctrl-s",
                           "--snapshot-path=/home/anne/Vidéos", "--snapshot-format=jpg",
-                          "--zoom=1",                 "--one-instance"};
+                          "--zoom=1"};
 
 // Display options of the default settings: windowed, not on top, deinterlaced by blending.
 const QStringList ECRAN = {"--nofullscreen", "--no-video-on-top", "--video-filter=deinterlace",
@@ -31,18 +31,9 @@ Parametres defauts() { return Parametres{}; }
 
 }  // namespace
 
-TEST(OptionsVLC, DefaultFolderZoomAndSingleInstance)
+TEST(OptionsVLC, DefaultFolderAndZoom)
 {
-    EXPECT_EQ(OptionsVLC(DOSSIER, 100, true), BASE);
-}
-
-TEST(OptionsVLC, WithoutSingleInstanceTheOptionIsAbsent)
-{
-    EXPECT_EQ(OptionsVLC(DOSSIER, 100, false),
-              (QStringList{"--key-play-pause=Space", "--key-toggle-fullscreen=f",
-                           "--key-vol-up=Ctrl-Up", "--key-vol-down=Ctrl-Down", "--key-vol-mute=m",
-                           "--key-snapshot=Alt-Ctrl-s", "--snapshot-path=/home/anne/Vidéos",
-                           "--snapshot-format=jpg", "--zoom=1"}));
+    EXPECT_EQ(OptionsVLC(DOSSIER, 100), BASE);
 }
 
 TEST(OptionsVLC, ZoomIsWrittenInShortestDecimalFormWithAPoint)
@@ -52,7 +43,7 @@ TEST(OptionsVLC, ZoomIsWrittenInShortestDecimalFormWithAPoint)
                                                {200, "--zoom=2"},    {105, "--zoom=1.05"},
                                                {110, "--zoom=1.1"},  {99, "--zoom=0.99"}};
     for (const auto& [zoom, attendu] : cas) {
-        const QStringList options = OptionsVLC(DOSSIER, zoom, false);
+        const QStringList options = OptionsVLC(DOSSIER, zoom);
         ASSERT_EQ(options.size(), 9);
         EXPECT_EQ(options.at(8), QString(attendu)) << zoom;
     }
@@ -60,8 +51,8 @@ TEST(OptionsVLC, ZoomIsWrittenInShortestDecimalFormWithAPoint)
 
 TEST(OptionsVLC, SnapshotPathDropsTheFinalSlashButKeepsTheRoot)
 {
-    EXPECT_EQ(OptionsVLC("/srv/tv/", 100, false).at(6), "--snapshot-path=/srv/tv");
-    EXPECT_EQ(OptionsVLC("/", 100, false).at(6), "--snapshot-path=/");
+    EXPECT_EQ(OptionsVLC("/srv/tv/", 100).at(6), "--snapshot-path=/srv/tv");
+    EXPECT_EQ(OptionsVLC("/", 100).at(6), "--snapshot-path=/");
 }
 
 TEST(AjouterOptionsEcran, FullScreenAndOnTopEachHaveTheirTwoForms)
@@ -120,24 +111,24 @@ TEST(OptionsDiffusion, HostWithPortAndInvalidHosts)
 TEST(CommandeRegarder, WithoutReBroadcast)
 {
     EXPECT_EQ(CommandeRegarder(BASE, defauts(), CHAINE, false, HOTE),
-              (BASE + ECRAN + QStringList{"--", CHAINE}));
+              (BASE + ECRAN + QStringList{"--no-one-instance", "--no-dbus", "--", CHAINE}));
 }
 
 TEST(CommandeRegarder, BeforeTheFirstSaveTheBaseOptionsAreEmpty)
 {
-    EXPECT_EQ((CommandeRegarder({}, defauts(), CHAINE, false, HOTE)), (ECRAN + QStringList{"--", CHAINE}));
+    EXPECT_EQ((CommandeRegarder({}, defauts(), CHAINE, false, HOTE)), (ECRAN + QStringList{"--no-one-instance", "--no-dbus", "--", CHAINE}));
 }
 
 TEST(CommandeRegarder, ReBroadcastWithAndWithoutThePicture)
 {
     Parametres p = defauts();
     EXPECT_EQ(CommandeRegarder(BASE, p, CHAINE, true, HOTE),
-              (BASE + ECRAN + DIFFUSION_ET_PC + QStringList{"--", CHAINE}));
+              (BASE + ECRAN + DIFFUSION_ET_PC + QStringList{"--no-one-instance", "--no-dbus", "--", CHAINE}));
     p.ORDI = true;
     EXPECT_EQ(CommandeRegarder(BASE, p, CHAINE, true, HOTE),
-              (BASE + ECRAN + DIFFUSION_TV_SEULE + QStringList{"--", CHAINE}));
+              (BASE + ECRAN + DIFFUSION_TV_SEULE + QStringList{"--no-one-instance", "--no-dbus", "--", CHAINE}));
     // ORDI only matters while re-broadcasting
-    EXPECT_EQ(CommandeRegarder(BASE, p, CHAINE, false, HOTE), (BASE + ECRAN + QStringList{"--", CHAINE}));
+    EXPECT_EQ(CommandeRegarder(BASE, p, CHAINE, false, HOTE), (BASE + ECRAN + QStringList{"--no-one-instance", "--no-dbus", "--", CHAINE}));
 }
 
 TEST(CommandeRegarder, RefusesAddressesThatAreNotStreams)
@@ -152,37 +143,46 @@ TEST(CommandeRegarder, RefusesAnInvalidHostOnlyWhenReBroadcasting)
 {
     const Parametres p = defauts();
     EXPECT_TRUE(CommandeRegarder(BASE, p, CHAINE, true, "").isEmpty());
-    EXPECT_EQ(CommandeRegarder(BASE, p, CHAINE, false, "").size(), BASE.size() + ECRAN.size() + 2);
+    EXPECT_EQ(CommandeRegarder(BASE, p, CHAINE, false, "").size(), BASE.size() + ECRAN.size() + 4);
 }
 
 TEST(Differe, HiddenRecorderWritesTheBufferAsProgramStream)
 {
     EXPECT_EQ(CommandeDiffereEnregistreur(DOSSIER, CHAINE),
-              (QStringList{"-I", "dummy", "--sout", "file/ps:/home/anne/Vidéos/TimeShift.mpg",
-                           "--no-one-instance", "--", CHAINE}));
+              (QStringList{"-I", "dummy", "--sout=#std{access=file,mux=ps,dst=\"/home/anne/Vidéos/TimeShift.mpg\"}",
+                           "--no-one-instance", "--no-dbus", "--", CHAINE}));
 }
 
-TEST(Differe, RecorderRefusesBadAddressOrAFolderThatWouldBreakTheChain)
+TEST(Differe, RecorderQuotesAnyFolderAndRefusesBadAddressesAndControls)
 {
+    EXPECT_EQ(CommandeDiffereEnregistreur("/tmp/a,\"b}/", CHAINE).at(2),
+              "--sout=#std{access=file,mux=ps,dst=\"/tmp/a,\\\"b}/TimeShift.mpg\"}");
     EXPECT_TRUE(CommandeDiffereEnregistreur(DOSSIER, "--sout=#std{access=file}").isEmpty());
-    EXPECT_TRUE(CommandeDiffereEnregistreur("/tmp/a\"b/", CHAINE).isEmpty());
-    EXPECT_TRUE(CommandeDiffereEnregistreur("/tmp/a}b/", CHAINE).isEmpty());
+    EXPECT_TRUE(CommandeDiffereEnregistreur("/tmp/a\nb/", CHAINE).isEmpty());
     EXPECT_TRUE(CommandeDiffereEnregistreur("relatif/", CHAINE).isEmpty());
 }
 
-TEST(Differe, ViewerPlaysTheBufferWithItsOwnInstance)
+TEST(Differe, ViewerPlaysTheServedBufferWithItsOwnInstance)
 {
+    const QString servi = "http://127.0.0.1:40123/0f1e2d3c4b5a69788796a5b4c3d2e1f0/TimeShift.mpg";
     Parametres p = defauts();
-    EXPECT_EQ(CommandeDiffereLecteur(BASE, p, DOSSIER, false, HOTE),
-              (BASE + ECRAN + QStringList{"--no-one-instance", "--", "/home/anne/Vidéos/TimeShift.mpg"}));
-    EXPECT_EQ(CommandeDiffereLecteur(BASE, p, DOSSIER, true, HOTE),
-              (BASE + ECRAN + DIFFUSION_ET_PC
-                  + QStringList{"--no-one-instance", "--", "/home/anne/Vidéos/TimeShift.mpg"}));
+    EXPECT_EQ(CommandeDiffereLecteurServi(BASE, p, servi, false, HOTE),
+              (BASE + ECRAN + QStringList{"--no-one-instance", "--no-dbus", "--", servi}));
+    EXPECT_EQ(CommandeDiffereLecteurServi(BASE, p, servi, true, HOTE),
+              (BASE + ECRAN + DIFFUSION_ET_PC + QStringList{"--no-one-instance", "--no-dbus", "--", servi}));
     p.ORDI = true;
-    EXPECT_EQ(CommandeDiffereLecteur(BASE, p, DOSSIER, true, HOTE),
-              (BASE + ECRAN + DIFFUSION_TV_SEULE
-                  + QStringList{"--no-one-instance", "--", "/home/anne/Vidéos/TimeShift.mpg"}));
-    EXPECT_TRUE(CommandeDiffereLecteur(BASE, p, DOSSIER, true, "a,b").isEmpty());
+    EXPECT_EQ(CommandeDiffereLecteurServi(BASE, p, servi, true, HOTE),
+              (BASE + ECRAN + DIFFUSION_TV_SEULE + QStringList{"--no-one-instance", "--no-dbus", "--", servi}));
+    EXPECT_TRUE(CommandeDiffereLecteurServi(BASE, p, servi, true, "a,b").isEmpty());
+}
+
+TEST(Differe, ViewerRefusesAnythingButAStreamAddress)
+{
+    // Unserved (""), the bare file (it would stop at the buffer's current end) or an option.
+    EXPECT_TRUE(CommandeDiffereLecteurServi(BASE, defauts(), "", false, HOTE).isEmpty());
+    EXPECT_TRUE(CommandeDiffereLecteurServi(BASE, defauts(), DOSSIER + "TimeShift.mpg", false, HOTE).isEmpty());
+    EXPECT_TRUE(CommandeDiffereLecteurServi(BASE, defauts(), "--extraintf=http", false, HOTE).isEmpty());
+    EXPECT_TRUE(CommandeDiffereLecteurServi(BASE, defauts(), "http://127.0.0.1:1/a\nquit", false, HOTE).isEmpty());
 }
 
 TEST(Enregistrement, DefaultManualRecordingIsShownAndWrittenAsProgramStream)
@@ -191,7 +191,7 @@ TEST(Enregistrement, DefaultManualRecordingIsShownAndWrittenAsProgramStream)
               (BASE + ECRAN
                   + QStringList{"--sout=#duplicate{dst=display,dst=std{access=file,mux=ps,dst=\"" + FICHIER
                                     + "\"}}",
-                                "--no-one-instance", "--", CHAINE}));
+                                "--no-one-instance", "--no-dbus", "--", CHAINE}));
 }
 
 TEST(Enregistrement, ManualRecordingHiddenWhenDispIsUnticked)
@@ -201,7 +201,7 @@ TEST(Enregistrement, ManualRecordingHiddenWhenDispIsUnticked)
     EXPECT_EQ(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE),
               (QStringList{"-I", "dummy"} + BASE + ECRAN
                   + QStringList{"--sout=#duplicate{dst=std{access=file,mux=ps,dst=\"" + FICHIER + "\"}}",
-                                "--no-one-instance", "--", CHAINE}));
+                                "--no-one-instance", "--no-dbus", "--", CHAINE}));
 }
 
 TEST(Enregistrement, TransportStreamWhenTspsIsOne)
@@ -212,7 +212,7 @@ TEST(Enregistrement, TransportStreamWhenTspsIsOne)
               (BASE + ECRAN
                   + QStringList{"--sout=#duplicate{dst=display,dst=std{access=file,mux=ts,dst=\"" + FICHIER
                                     + "\"}}",
-                                "--no-one-instance", "--", CHAINE}));
+                                "--no-one-instance", "--no-dbus", "--", CHAINE}));
 }
 
 TEST(Enregistrement, ManualRecordingWithReBroadcastAddsTheUdpBranch)
@@ -223,7 +223,7 @@ TEST(Enregistrement, ManualRecordingWithReBroadcastAddsTheUdpBranch)
                                 "--sout-ts-dts-delay=400",
                                 "--sout=#duplicate{dst=display,dst=std{access=file,mux=ps,dst=\"" + FICHIER
                                     + "\"},dst=std{access=udp,mux=ts,dst=freeplayer.freebox.fr:1234}}",
-                                "--no-one-instance", "--", CHAINE}));
+                                "--no-one-instance", "--no-dbus", "--", CHAINE}));
     Parametres cache = defauts();
     cache.DISP = false;
     EXPECT_EQ(CommandeEnregistrementManuel(BASE, cache, CHAINE, FICHIER, true, HOTE),
@@ -232,7 +232,7 @@ TEST(Enregistrement, ManualRecordingWithReBroadcastAddsTheUdpBranch)
                                 "--sout-ts-dts-delay=400",
                                 "--sout=#duplicate{dst=std{access=file,mux=ps,dst=\"" + FICHIER
                                     + "\"},dst=std{access=udp,mux=ts,dst=freeplayer.freebox.fr:1234}}",
-                                "--no-one-instance", "--", CHAINE}));
+                                "--no-one-instance", "--no-dbus", "--", CHAINE}));
     EXPECT_TRUE(CommandeEnregistrementManuel(BASE, defauts(), CHAINE, FICHIER, true, "").isEmpty());
 }
 
@@ -241,7 +241,7 @@ TEST(Enregistrement, ScheduledRecordingIsHiddenAndNeverReBroadcast)
     const QStringList attendu =
         QStringList{"-I", "dummy"} + BASE + ECRAN
         + QStringList{"--sout=#duplicate{dst=std{access=file,mux=ps,dst=\"" + FICHIER + "\"}}",
-                      "--no-one-instance", "--", CHAINE};
+                      "--no-one-instance", "--no-dbus", "--", CHAINE};
     Parametres p = defauts();
     p.DISP = true;
     EXPECT_EQ(CommandeEnregistrementProgramme(BASE, p, CHAINE, FICHIER), attendu);
@@ -259,7 +259,7 @@ TEST(Enregistrement, TranscodedRecordingInEachContainer)
                       + QStringList{"--sout=#transcode{vcodec=mp4v,vb=1024,scale=1,acodec=mp4a,ab=128,"
                                     "channels=2}:duplicate{dst=display,dst=std{access=file,mux="
                                         + QString(mux[i]) + ",dst=\"" + FICHIER + "\"}}",
-                                    "--no-one-instance", "--", CHAINE}))
+                                    "--no-one-instance", "--no-dbus", "--", CHAINE}))
             << i;
     }
     p.CAPS = 9;
@@ -280,7 +280,7 @@ TEST(Enregistrement, PocketPcProfileMonoAndScale)
                   + QStringList{"--sout=#transcode{vcodec=mp4v,vb=256,scale=0.41,acodec=mp4a,ab=64,"
                                 "channels=1}:duplicate{dst=std{access=file,mux=mp4,dst=\""
                                     + FICHIER + "\"}}",
-                                "--no-one-instance", "--", CHAINE}));
+                                "--no-one-instance", "--no-dbus", "--", CHAINE}));
 }
 
 TEST(Enregistrement, AudioOnlyHasNoVideoPart)
@@ -296,7 +296,7 @@ TEST(Enregistrement, AudioOnlyHasNoVideoPart)
               (BASE + ECRAN
                   + QStringList{"--sout=#transcode{acodec=mp3,ab=192,channels=2}:duplicate{dst=display,"
                                 "dst=std{access=file,mux=wav,dst=\"" + fichier + "\"}}",
-                                "--no-one-instance", "--", CHAINE}));
+                                "--no-one-instance", "--no-dbus", "--", CHAINE}));
 }
 
 TEST(Enregistrement, NumbersThatAreNotNumbersAreLeftOutOfTheChain)
@@ -350,40 +350,60 @@ TEST(Enregistrement, InvalidCodeIndexesAreRefused)
     EXPECT_TRUE(CommandeEnregistrementManuel(BASE, p, CHAINE, FICHIER, false, HOTE).isEmpty());
 }
 
+TEST(Enregistrement, AFolderWithCommasQuotesAndPairedBracesIsQuotedTwice)
+{
+    const QString fichier = "/home/anne/a,b{c} \"d\" \\e/Kelmor 2024-03-05 20-45-00 France 2.mpg";
+    EXPECT_EQ(CommandeEnregistrementProgramme(BASE, defauts(), CHAINE, fichier),
+              (QStringList{"-I", "dummy"} + BASE + ECRAN
+                  + QStringList{"--sout=#duplicate{dst=std{access=file,mux=ps,dst=\"/home/anne/a,b{c} \\\\\\\"d"
+                                "\\\\\\\" \\\\\\\\e/Kelmor 2024-03-05 20-45-00 France 2.mpg\"}}",
+                                "--no-one-instance", "--no-dbus", "--", CHAINE}));
+}
+
 TEST(Enregistrement, FileOrAddressThatCouldEscapeTheChainIsRefused)
 {
     const Parametres p = defauts();
     for (const char* fichier : {"/tmp/a\"}},dst=std{access=file,mux=ts,dst=/etc/x\"}.mpg",
-                                "/tmp/x}.mpg", "/tmp/x,y.mpg", "/tmp/x:y.mpg", "/tmp/a\nb.mpg",
-                                "relatif.mpg", "/tmp/a\\\"b.mpg"})
+                                "/tmp/x}.mpg", "/tmp/x{.mpg", "/tmp/}x{.mpg", "/tmp/a\nb.mpg", "relatif.mpg"})
         EXPECT_TRUE(CommandeEnregistrementManuel(BASE, p, CHAINE, fichier, false, HOTE).isEmpty()) << fichier;
     EXPECT_TRUE(CommandeEnregistrementProgramme(BASE, p, "-I", FICHIER).isEmpty());
     EXPECT_TRUE(CommandeEnregistrementProgramme(BASE, p, "file:///etc/passwd", FICHIER).isEmpty());
+}
+
+TEST(RefusDossierEnregistrement, NamesTheFolderOnlyWhenItCannotBeQuoted)
+{
+    EXPECT_EQ(RefusDossierEnregistrement("/home/anne/a,b{c} \"d\"/"), "");
+    EXPECT_EQ(RefusDossierEnregistrement(DOSSIER), "");
+    EXPECT_EQ(RefusDossierEnregistrement("/home/anne/a}b/"),
+              "Le lecteur vlc ne peut pas enregistrer dans le dossier :\n/home/anne/a}b/\n\n"
+              "Son nom ne peut contenir ni accolade « { » ou « } » sans sa paire, ni caractère de contrôle.\n"
+              "Choisissez un autre dossier d'enregistrement dans les options.");
+    EXPECT_NE(RefusDossierEnregistrement("/home/anne/a\tb/"), "");
 }
 
 TEST(CommandeFichier, PlaysTheFileThenQuits)
 {
     Parametres p = defauts();
     const QString film = "/home/anne/Vidéos/Kelmor 2024-03-05 20-45-00 Arte.mpg";
-    EXPECT_EQ(CommandeFichier(BASE, p, film, false, HOTE), (BASE + ECRAN + QStringList{"--", film, "vlc://quit"}));
+    EXPECT_EQ(CommandeFichier(BASE, p, film, false, HOTE), (BASE + ECRAN + QStringList{"--no-one-instance", "--no-dbus", "--", film, "vlc://quit"}));
     EXPECT_EQ(CommandeFichier(BASE, p, film, true, HOTE),
-              (BASE + ECRAN + DIFFUSION_ET_PC + QStringList{"--", film, "vlc://quit"}));
+              (BASE + ECRAN + DIFFUSION_ET_PC + QStringList{"--no-one-instance", "--no-dbus", "--", film, "vlc://quit"}));
     p.ORDI = true;
     EXPECT_EQ(CommandeFichier(BASE, p, film, true, HOTE),
-              (BASE + ECRAN + DIFFUSION_TV_SEULE + QStringList{"--", film, "vlc://quit"}));
+              (BASE + ECRAN + DIFFUSION_TV_SEULE + QStringList{"--no-one-instance", "--no-dbus", "--", film, "vlc://quit"}));
 }
 
 TEST(CommandeFichier, NamesWithOddCharactersStayOneArgumentAndBadPathsAreRefused)
 {
     const Parametres p = defauts();
     const QString film = "/home/anne/Vidéos/--fullscreen \"x\" {y},z.mpg";
-    EXPECT_EQ(CommandeFichier(BASE, p, film, false, HOTE), (BASE + ECRAN + QStringList{"--", film, "vlc://quit"}));
+    EXPECT_EQ(CommandeFichier(BASE, p, film, false, HOTE), (BASE + ECRAN + QStringList{"--no-one-instance", "--no-dbus", "--", film, "vlc://quit"}));
     EXPECT_TRUE(CommandeFichier(BASE, p, "--extraintf=http", false, HOTE).isEmpty());
     EXPECT_TRUE(CommandeFichier(BASE, p, "/tmp/a\rb.mpg", false, HOTE).isEmpty());
     EXPECT_TRUE(CommandeFichier(BASE, p, "http://x/y.mpg", false, HOTE).isEmpty());
 }
 
-TEST(CommandeReinitialisation, HiddenResetThenQuit)
+TEST(CommandeReinitialisation, HiddenResetThenQuitWithoutOurOwnOptionsThatItWouldSave)
 {
     EXPECT_EQ(CommandeReinitialisation(),
               (QStringList{"-I", "dummy", "--reset-config", "--reset-plugins-cache", "--save-config", "--",

@@ -40,6 +40,18 @@ TEST(EnregistrementManuel, StartsARecorderIntoTheRecordingFolder)
     EXPECT_TRUE(bouton(*b.fond, "EnregistrerX")->isEnabled());
 }
 
+TEST(EnregistrementManuel, AFolderThatCannotBeQuotedIsNamedInTheRefusal)
+{
+    BancEnregistrement b;
+    b.app->session.DossierEnregistrement = b.programme() + "a}b/";
+    bouton(*b.fond, "Enregistrer")->click();
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" +
+                                                         b.programme() + "a}b/\n"));
+}
+
 TEST(EnregistrementManuel, ScheduledRecordingRefusesIt)
 {
     BancEnregistrement b;

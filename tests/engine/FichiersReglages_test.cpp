@@ -15,7 +15,7 @@ QByteArray lire(const QString& chemin)
 
 TEST(PageReglages, ThreeLinesEndingWithCrLf)
 {
-    EXPECT_EQ(PageReglagesHtml("freeplayer.freebox.fr"),
+    EXPECT_EQ(PageReglagesHtml("freeplayer.freebox.fr", 8080),
               QByteArray("<html><head><meta name=settings_page content=http://freeplayer.freebox.fr:8080/"
                          "settings.html>\r\n"
                          "<meta name=maddr content=127.0.0.1><meta name=pcr content=68><meta name=vid "
@@ -26,10 +26,20 @@ TEST(PageReglages, ThreeLinesEndingWithCrLf)
 
 TEST(PageReglages, PortOfTheHostIsNotUsedAndBadAddressesAreRefused)
 {
-    EXPECT_TRUE(PageReglagesHtml("127.0.0.1:5004").startsWith(
+    EXPECT_TRUE(PageReglagesHtml("127.0.0.1:5004", 8080).startsWith(
         "<html><head><meta name=settings_page content=http://127.0.0.1:8080/settings.html>\r\n"));
-    EXPECT_TRUE(PageReglagesHtml("x><script>").isEmpty());
-    EXPECT_TRUE(PageReglagesHtml("").isEmpty());
+    EXPECT_TRUE(PageReglagesHtml("x><script>", 8080).isEmpty());
+    EXPECT_TRUE(PageReglagesHtml("", 8080).isEmpty());
+}
+
+TEST(PageReglages, ThePageNamesThePortItIsServedOn)
+{
+    EXPECT_TRUE(PageReglagesHtml("127.0.0.1:5004", 18080).startsWith(
+        "<html><head><meta name=settings_page content=http://127.0.0.1:18080/settings.html>\r\n"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(EcrirePageReglages(dir.path() + "/", "freeplayer.freebox.fr", 18081));
+    EXPECT_TRUE(lire(dir.path() + "/settings.html").contains("freeplayer.freebox.fr:18081/settings.html>"));
 }
 
 TEST(PageReglages, PictureIsA32By32Gif)
@@ -54,8 +64,8 @@ TEST(PageReglages, WritesBothFilesIntoTheFolder)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString dossier = dir.path() + "/";
-    ASSERT_TRUE(EcrirePageReglages(dossier, "freeplayer.freebox.fr"));
-    EXPECT_EQ(lire(dossier + "settings.html"), PageReglagesHtml("freeplayer.freebox.fr"));
+    ASSERT_TRUE(EcrirePageReglages(dossier, "freeplayer.freebox.fr", 8080));
+    EXPECT_EQ(lire(dossier + "settings.html"), PageReglagesHtml("freeplayer.freebox.fr", 8080));
     EXPECT_EQ(lire(dossier + "settings.gif"), ImageReglages());
 }
 
@@ -64,8 +74,8 @@ TEST(PageReglages, InvalidAddressOrFolderReportsFailure)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString dossier = dir.path() + "/";
-    EXPECT_FALSE(EcrirePageReglages(dossier, "a b"));
+    EXPECT_FALSE(EcrirePageReglages(dossier, "a b", 8080));
     EXPECT_FALSE(QFile::exists(dossier + "settings.html"));
     EXPECT_FALSE(QFile::exists(dossier + "settings.gif"));
-    EXPECT_FALSE(EcrirePageReglages(dossier + "absent/", "freeplayer.freebox.fr"));
+    EXPECT_FALSE(EcrirePageReglages(dossier + "absent/", "freeplayer.freebox.fr", 8080));
 }

@@ -75,6 +75,17 @@ TEST(Regarder, DuringAManualRecordingAsksAndStopsTheRecorderOnYes)
     EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Regarder));
 }
 
+TEST(Regarder, WithASinglePlayerTheFilePlayerClosesFirst)
+{
+    for (const bool mono : {true, false}) {
+        BancTransport b(mono ? "MONO=1\n" : "MONO=0\n");
+        b.lecteurs.demarrer(RoleLecteur::Fichier, "vlc", {"x"});
+        b.t().Play_Click();
+        EXPECT_EQ(b.lecteurs.enCours(RoleLecteur::Fichier), !mono);
+        EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Regarder));
+    }
+}
+
 TEST(Regarder, AnAddressThatIsNotAStreamStartsNothing)
 {
     BancTransport b({}, "#EXTM3U\n#EXTINF:0,1 - Piège\n--extraintf=http\n#EXTINF:0,2 - Fichier\nfile:///etc/passwd\n");
@@ -212,7 +223,9 @@ TEST(Differe, PauseFromStoppedStartsTimeShiftPaused)
     ASSERT_EQ(b.lecteurs.lancements.size(), 2u);
     EXPECT_EQ(b.lecteurs.lancements[0].role, RoleLecteur::DiffereEnregistreur);
     EXPECT_EQ(b.lecteurs.lancements[1].role, RoleLecteur::DiffereLecteur);
-    EXPECT_EQ(b.lecteurs.lancements[1].arguments.last(), b.app->session.DossierEnregistrement + "TimeShift.mpg");
+    // The viewer reads the buffer through the loopback server, asked once the recorder runs.
+    EXPECT_EQ(b.serveurDiffere.servis, QStringList{b.app->session.DossierEnregistrement + "TimeShift.mpg"});
+    EXPECT_EQ(b.lecteurs.lancements[1].arguments.last(), b.serveurDiffere.adresse);
     EXPECT_EQ(b.etat(), EtatLecteur::Pause);
     EXPECT_EQ(b.lecteurs.touches.back(), std::make_pair(RoleLecteur::DiffereLecteur, QString("key-play-pause")));
     EXPECT_TRUE(b.fond->isEnabled());
@@ -222,6 +235,19 @@ TEST(Differe, PauseFromStoppedStartsTimeShiftPaused)
     b.t().Play_Click();  // time-shift plays: nothing
     EXPECT_EQ(b.etat(), EtatLecteur::Differe);
     EXPECT_EQ(b.lecteurs.lancements.size(), 2u);
+}
+
+TEST(Differe, ABufferThatCannotBeServedStopsEverythingAndSaysSo)
+{
+    BancTransport b;
+    b.serveurDiffere.echec = true;
+    b.t().Shift_Click();
+    EXPECT_EQ(b.etat(), EtatLecteur::Arret);
+    EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereEnregistreur));
+    EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_GE(b.serveurDiffere.arrets, 1);
+    EXPECT_TRUE(b.fond->isEnabled());
 }
 
 TEST(Differe, PauseDuringARecordingAsksFirst)

@@ -25,8 +25,6 @@ TEST(TexteChaine, DropsChainSyntaxAndControlsOnly)
 {
     EXPECT_EQ(nettoyerTexteChaine("a{b}c,d:e\"f\\g\nh\x01i"), "abcdefghi");
     EXPECT_EQ(nettoyerTexteChaine("Télé Sud-Est 24 (HD) & Co = 1/2 'x'"), "Télé Sud-Est 24 (HD) & Co = 1/2 'x'");
-    EXPECT_TRUE(texteChaineValide("1024"));
-    EXPECT_FALSE(texteChaineValide("1024}"));
 }
 
 TEST(Chemins, LocalAndChainPaths)
@@ -35,10 +33,31 @@ TEST(Chemins, LocalAndChainPaths)
     EXPECT_FALSE(cheminLocalValide("home/a.mpg"));
     EXPECT_FALSE(cheminLocalValide("-/a"));
     EXPECT_FALSE(cheminLocalValide("/a\nb"));
-    EXPECT_TRUE(cheminChaineValide("/home/a/L'été é.mpg"));
-    EXPECT_FALSE(cheminChaineValide("/home/a/b, c.mpg"));
-    EXPECT_FALSE(cheminChaineValide("/home/a/b}.mpg"));
-    EXPECT_FALSE(cheminChaineValide("/home/a/b\".mpg"));
+}
+
+TEST(Chemins, AnyAbsolutePathWithoutControlsIsQuotedAtTheFirstLevel)
+{
+    EXPECT_EQ(cheminCite("/home/a/b, c: {d}.mpg", 1), "\"/home/a/b, c: {d}.mpg\"");
+    EXPECT_EQ(cheminCite("/a}b{/x.mpg", 1), "\"/a}b{/x.mpg\"");
+    EXPECT_EQ(cheminCite("/q\"u'o\\te/x", 1), "\"/q\\\"u\\'o\\\\te/x\"");
+    EXPECT_EQ(cheminCite("/home/a/L'été é.mpg", 1), "\"/home/a/L\\'été é.mpg\"");
+    EXPECT_EQ(cheminCite("/a\tb", 1), "");
+    EXPECT_EQ(cheminCite("relatif.mpg", 1), "");
+    EXPECT_EQ(cheminCite("/a", 0), "");
+}
+
+TEST(Chemins, NestedPathsAreEscapedTwiceAndNeedTheirBracesInPairs)
+{
+    EXPECT_EQ(cheminCite("/tv/a,b{c}/x.mpg", 2), "\"/tv/a,b{c}/x.mpg\"");
+    EXPECT_EQ(cheminCite("/tv/x{{y}z}/x.mpg", 2), "\"/tv/x{{y}z}/x.mpg\"");
+    // '"' becomes \\\" : one escape per level, the backslash of the first escaped too.
+    EXPECT_EQ(cheminCite("/q\"u/x", 2), "\"/q\\\\\\\"u/x\"");
+    EXPECT_EQ(cheminCite("/b\\s/x", 2), "\"/b\\\\\\\\s/x\"");
+    for (const char* chemin : {"/tv/a}b/x.mpg", "/tv/a{b/x.mpg", "/tv/}{/x.mpg", "/tv/{a}}{/x", "/a\nb"}) {
+        EXPECT_FALSE(cheminCitable(chemin, 2)) << chemin;
+        EXPECT_EQ(cheminCite(chemin, 2), "") << chemin;
+    }
+    EXPECT_TRUE(cheminCitable("/tv/a}b/x.mpg", 1));
 }
 
 TEST(CibleDiffusion, HostAndPort)

@@ -14,3 +14,15 @@ TEST(Adresses, EnvironmentReplacesEachHost)
     qunsetenv("KELMOR_SITE");
     EXPECT_EQ(Adresses::depuisEnvironnement().boitier, "mafreebox.freebox.fr");
 }
+
+TEST(Adresses, SettingsPagePortComesFromTheEnvironmentWhenItIsAPort)
+{
+    EXPECT_EQ(Adresses::depuisEnvironnement().portReglages, 8080);
+    qputenv("KELMOR_PORT_REGLAGES", "18080");
+    EXPECT_EQ(Adresses::depuisEnvironnement().portReglages, 18080);
+    for (const char* faux : {"0", "65536", "-1", "80a", ""}) {
+        qputenv("KELMOR_PORT_REGLAGES", faux);
+        EXPECT_EQ(Adresses::depuisEnvironnement().portReglages, 8080) << faux;
+    }
+    qunsetenv("KELMOR_PORT_REGLAGES");
+}

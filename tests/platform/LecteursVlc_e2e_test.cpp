@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <memory>
 #include <unistd.h>
 
@@ -210,4 +211,48 @@ TEST_F(LecteursVlcE2E, LeftoversOfAnEarlierRunCloseButNothingElse)
     EXPECT_TRUE(lecteurs.aucunEnCours());
 
     ::kill(pid_t(etranger), SIGKILL);
+}
+
+// A stand-in player: it notes what it was given, then ends by itself a moment later.
+TEST(LecteursVlcProcessus, APlayerHasItsOwnSessionNoFileOfOursAndIsReapedWhenItEnds)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString script = dossier.filePath("lecteur");
+    {
+        QFile f(script);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n"
+                "d=$(dirname \"$0\")\n"
+                "find /proc/$$/fd -mindepth 1 -printf '%f %l\\n' | sort -n > \"$d/fichiers.tmp\"\n"
+                "cut -d' ' -f6 /proc/$$/stat > \"$d/session\"\n"
+                "mv \"$d/fichiers.tmp\" \"$d/fichiers\"\n"
+                "sleep 1\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // A pipe that a careless start would hand down to the player.
+    int tube[2];
+    ASSERT_EQ(::pipe(tube), 0);
+    struct stat infos {};
+    ASSERT_EQ(::fstat(tube[0], &infos), 0);
+
+    qint64 pid = 0;
+    {
+        LecteursVlc lecteurs(dossier.path());
+        ASSERT_TRUE(lecteurs.demarrer(RoleLecteur::Fichier, script, {"--", "x.ts"}));
+        pid = lecteurs.pid(RoleLecteur::Fichier);
+        ASSERT_TRUE(attendreQue([&] { return QFile::exists(dossier.filePath("fichiers")); }, 10000));
+    }  // the player outlives the object that started it
+    ::close(tube[0]);
+    ::close(tube[1]);
+
+    EXPECT_EQ(lire(dossier.filePath("session")).trimmed(), QString::number(pid));
+    const QStringList fichiers = lire(dossier.filePath("fichiers")).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(fichiers.mid(0, 3), (QStringList{"0 /dev/null", "1 /dev/null", "2 /dev/null"}));
+    EXPECT_FALSE(fichiers.join('\n').contains(QString("pipe:[%1]").arg(infos.st_ino))) << fichiers.join(' ').toStdString();
+
+    // Ended, then reaped by the event loop: no zombie is left.
+    EXPECT_TRUE(attendreQue([&] { return !QFile::exists(QString("/proc/%1").arg(pid)); }, 10000))
+        << "the ended player stays a zombie";
 }

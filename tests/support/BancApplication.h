@@ -32,6 +32,7 @@ struct BancApplication {
     FauxSysteme systeme;
     FauxLecteurs lecteurs;
     FaussePageReglages pageReglages;
+    FauxServeurDiffere serveurDiffere;
     Adresses adresses;
     std::unique_ptr<Plateforme> plateforme;
     std::unique_ptr<Fond> fond;

@@ -68,11 +68,13 @@ void BancReel::SetUp()
     portUdp = portLibre();
     portReglages = portLibre();
     qputenv("KELMOR_PORT_REGLAGES", QByteArray::number(portReglages));
+    adresses.portReglages = quint16(portReglages);
     adresses.boitier = boitier.hote();
     adresses.lecteurBoitier = "127.0.0.1:" + QString::number(portUdp);
     lecteurs = std::make_unique<LecteursVlc>(dossiers.programme());
     plateforme = std::make_unique<Plateforme>(
-        Plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, *lecteurs, page, adresses});
+        Plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, *lecteurs, page, serveurDiffere,
+                   adresses});
     app = std::make_unique<Application>(*plateforme, fond);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/reel/LecteursVlc.h"
 #include "platform/reel/PageReglagesHttp.h"
 #include "platform/reel/PlateformeReelle.h"
+#include "platform/reel/ServeurDiffereHttp.h"
 #include "shell/Fond.h"
 #include "support/Attente.h"
 #include "support/Doubles.h"
@@ -54,6 +55,7 @@ protected:
     DisqueReel disque;
     FauxSysteme systeme;
     PageReglagesHttp page;
+    ServeurDiffereHttp serveurDiffere;
     Adresses adresses;
     int portUdp = 0, portReglages = 0;
     std::unique_ptr<LecteursVlc> lecteurs;

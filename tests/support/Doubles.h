@@ -9,6 +9,7 @@
 #include "platform/InstanceUnique.h"
 #include "platform/Lecteurs.h"
 #include "platform/PageReglages.h"
+#include "platform/ServeurDiffere.h"
 #include "platform/Shell.h"
 #include "platform/Systeme.h"
 
@@ -220,4 +221,28 @@ public:
     }
     void arreter() override { actif = false; }
     bool enService() const override { return actif; }
+};
+
+class FauxServeurDiffere : public ServeurDiffere {
+public:
+    QString adresse = "http://127.0.0.1:9/0123456789abcdef0123456789abcdef/TimeShift.mpg";
+    bool echec = false;    // servir() answers "" (the port cannot be taken)
+    QString fichier;       // what is served, "" when stopped
+    QStringList servis;    // every file asked for, in order
+    int arrets = 0;
+
+    QString servir(const QString& f) override
+    {
+        servis << f;
+        if (echec)
+            return {};
+        fichier = f;
+        return adresse;
+    }
+    void arreter() override
+    {
+        ++arrets;
+        fichier.clear();
+    }
+    bool enService() const override { return !fichier.isEmpty(); }
 };

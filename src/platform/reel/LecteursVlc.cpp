@@ -1,19 +1,28 @@
 #include "platform/reel/LecteursVlc.h"
 
-#include "platform/FichierAtomique.h"
 #include "platform/reel/PilotageVlc.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
-#include <QProcess>
+#include <QPointer>
+#include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/types.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 constexpr int kAttentePolie = 3000;     // after SIGTERM: VLC finishes its files and quits
@@ -27,6 +36,103 @@ QByteArray lireProc(qint64 pid, const char* fichier)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+// Players are children of ours: each one that ends is reaped here, by its own pid
+// (never waitpid(-1), which would take the exit status of QProcess's children), so that no
+// zombie is left. A timer of the event loop does it while some run; the checks of
+// LecteursVlc do it too. A player outliving its LecteursVlc is still reaped.
+class Recolteur {
+public:
+    static Recolteur& instance()
+    {
+        static Recolteur r;
+        return r;
+    }
+
+    void ajouter(pid_t pid)
+    {
+        enfants_.push_back(pid);
+        armer();
+    }
+
+    void recolter()
+    {
+        std::erase_if(enfants_, [](pid_t pid) {
+            int statut = 0;
+            const pid_t r = ::waitpid(pid, &statut, WNOHANG);
+            return r == pid || (r < 0 && errno == ECHILD);
+        });
+        if (enfants_.empty() && minuterie_)
+            minuterie_->stop();
+    }
+
+private:
+    void armer()
+    {
+        if (!minuterie_) {
+            auto* app = QCoreApplication::instance();
+            if (!app || QThread::currentThread() != app->thread())
+                return;
+            // Owned by the application object, so that it goes before the event loop does.
+            minuterie_ = new QTimer(app);
+            minuterie_->setInterval(kPeriode);
+            QObject::connect(minuterie_, &QTimer::timeout, minuterie_, [this] { recolter(); });
+        }
+        if (!minuterie_->isActive())
+            minuterie_->start();
+    }
+
+    static constexpr int kPeriode = 1000;
+    std::vector<pid_t> enfants_;
+    QPointer<QTimer> minuterie_;
+};
+
+// Starts the program with the arguments, its standard files on /dev/null, no other file of
+// ours left open, default signal handling and in a session of its own (the player outlives
+// a closed terminal). posix_spawn borrows our memory until the program is loaded instead of
+// copying this process's page tables, and tells an exec failure. 0 when it cannot start.
+pid_t lancer(const QString& programme, const QStringList& arguments)
+{
+    QString chemin = programme;
+    if (!chemin.contains(u'/'))
+        chemin = QStandardPaths::findExecutable(programme);
+    if (chemin.isEmpty())
+        return 0;
+    std::vector<QByteArray> textes;
+    textes.reserve(size_t(arguments.size()) + 1);
+    textes.push_back(QFile::encodeName(chemin));
+    for (const QString& a : arguments)
+        textes.push_back(QFile::encodeName(a));
+    std::vector<char*> argv;
+    argv.reserve(textes.size() + 1);
+    for (QByteArray& t : textes)
+        argv.push_back(t.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributs;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawnattr_init(&attributs);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+    sigset_t vide, tous;
+    sigemptyset(&vide);
+    sigfillset(&tous);
+    posix_spawnattr_setsigmask(&attributs, &vide);
+    posix_spawnattr_setsigdefault(&attributs, &tous);
+    posix_spawnattr_setflags(&attributs, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
+    pid_t pid = 0;
+    const int erreur = ::posix_spawn(&pid, argv[0], &actions, &attributs, argv.data(), environ);
+    posix_spawnattr_destroy(&attributs);
+    posix_spawn_file_actions_destroy(&actions);
+    if (erreur != 0)
+        return 0;
+    Recolteur::instance().ajouter(pid);
+    return pid;
 }
 
 template <typename Condition>
@@ -84,14 +190,29 @@ void LecteursVlc::enregistrer()
 {
     std::vector<LecteurEnregistre> tous = restes_;
     tous.insert(tous.end(), lecteurs_.begin(), lecteurs_.end());
-    if (tous.empty())
+    if (tous.empty()) {
         QFile::remove(fichierPids());
-    else
-        ecrireFichierAtomique(fichierPids(), ecrirePids(tous));
+        return;
+    }
+    // Replaced whole by a rename, but not synced to disk: the file only has to outlive a
+    // crash of this program; after a crash of the system no player is left to close, and a
+    // sync would cost more than starting the player.
+    const QString temporaire = fichierPids() + QStringLiteral(".tmp");
+    QFile f(temporaire);
+    const QByteArray contenu = ecrirePids(tous);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(contenu) != contenu.size()) {
+        f.close();
+        QFile::remove(temporaire);
+        return;
+    }
+    f.close();
+    if (::rename(QFile::encodeName(temporaire).constData(), QFile::encodeName(fichierPids()).constData()) != 0)
+        QFile::remove(temporaire);
 }
 
 void LecteursVlc::oublierTermines()
 {
+    Recolteur::instance().recolter();
     const auto avant = lecteurs_.size();
     std::erase_if(lecteurs_, [this](const LecteurEnregistre& l) { return termine(l); });
     if (lecteurs_.size() != avant)
@@ -101,6 +222,7 @@ void LecteursVlc::oublierTermines()
 void LecteursVlc::arreter(const std::vector<LecteurEnregistre>& lecteurs)
 {
     auto restants = [&] {
+        Recolteur::instance().recolter();
         std::vector<LecteurEnregistre> v;
         for (const auto& l : lecteurs)
             if (!termine(l))
@@ -128,14 +250,8 @@ bool LecteursVlc::demarrer(RoleLecteur role, const QString& programme, const QSt
 {
     fermer(role);
 
-    QProcess processus;
-    processus.setProgram(programme);
-    processus.setArguments(argumentsPilotes(cheminSocket(role), arguments));
-    processus.setStandardInputFile(QProcess::nullDevice());
-    processus.setStandardOutputFile(QProcess::nullDevice());
-    processus.setStandardErrorFile(QProcess::nullDevice());
-    qint64 pid = 0;
-    if (!processus.startDetached(&pid) || pid <= 1)
+    const pid_t pid = lancer(programme, argumentsPilotes(cheminSocket(role), arguments));
+    if (pid <= 1)
         return false;
 
     lecteurs_.push_back({pid, role});

@@ -7,9 +7,9 @@
 
 class QLocalSocket;
 
-// The vlc players of the program. Each one is started detached (its own session,
-// reaped by the system, not a child of ours) with VLC's "oldrc" control interface on a
-// unix socket of ours: keystrokes and commands go through that socket. Players are known
+// The vlc players of the program. Each one is started with posix_spawn in a session of
+// its own and reaped by us when it ends (an event-loop timer, and every check here), with
+// VLC's "oldrc" control interface on a unix socket of ours: keystrokes and commands go through that socket. Players are known
 // by pid, and a pid counts as ours only while its /proc cmdline still names our socket,
 // so a recycled pid is never signalled. The pids are kept in "Kelmor.pids" of the data
 // folder; the next run closes what a crash left behind.

@@ -1,27 +1,21 @@
 #include "platform/reel/PageReglagesHttp.h"
 
+#include "platform/Adresses.h"
+#include "platform/RequeteReglages.h"
+
 #include <QFile>
-#include <QPointer>
-#include <QProcessEnvironment>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
-namespace {
-quint16 portReglages()
-{
-    bool ok = false;
-    const int p = QProcessEnvironment::systemEnvironment().value("KELMOR_PORT_REGLAGES").toInt(&ok);
-    return ok && p > 0 && p < 65536 ? static_cast<quint16>(p) : 8080;
-}
-
-QByteArray reponse(const QByteArray& statut, const QByteArray& type, const QByteArray& corps)
-{
-    return "HTTP/1.0 " + statut + "\r\nContent-Type: " + type + "\r\nContent-Length: " +
-           QByteArray::number(corps.size()) + "\r\nConnection: close\r\n\r\n" + corps;
-}
-}  // namespace
+#include <algorithm>
 
 PageReglagesHttp::PageReglagesHttp(QObject* parent) : QObject(parent) {}
+
+PageReglagesHttp::PageReglagesHttp(quint16 port, Limites limites, QObject* parent)
+    : QObject(parent), portDemande_(port), limites_(limites)
+{
+}
 
 PageReglagesHttp::~PageReglagesHttp()
 {
@@ -34,12 +28,13 @@ bool PageReglagesHttp::demarrer(const QString& dossier)
     if (serveur_)
         return true;
     serveur_ = new QTcpServer(this);
-    if (!serveur_->listen(QHostAddress::Any, portReglages())) {
+    const quint16 port = portDemande_ ? *portDemande_ : Adresses::portReglagesEnvironnement();
+    if (!serveur_->listen(QHostAddress::Any, port)) {
         delete serveur_;
         serveur_ = nullptr;
         return false;
     }
-    connect(serveur_, &QTcpServer::newConnection, this, &PageReglagesHttp::servir);
+    connect(serveur_, &QTcpServer::newConnection, this, &PageReglagesHttp::accepter);
     return true;
 }
 
@@ -49,6 +44,11 @@ void PageReglagesHttp::arreter()
         serveur_->close();
         serveur_->deleteLater();
         serveur_ = nullptr;
+    }
+    const std::vector<QTcpSocket*> ouvertes = connexions_;
+    for (QTcpSocket* s : ouvertes) {
+        s->abort();
+        retirer(s);
     }
 }
 
@@ -62,27 +62,69 @@ quint16 PageReglagesHttp::port() const
     return serveur_ ? serveur_->serverPort() : 0;
 }
 
-void PageReglagesHttp::servir()
+int PageReglagesHttp::connexions() const
+{
+    return int(connexions_.size());
+}
+
+void PageReglagesHttp::accepter()
 {
     while (serveur_ && serveur_->hasPendingConnections()) {
-        QPointer<QTcpSocket> s = serveur_->nextPendingConnection();
-        connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
-        connect(s, &QTcpSocket::readyRead, this, [this, s] {
-            if (!s || !s->canReadLine())
-                return;
-            const QList<QByteArray> ligne = s->readLine(1024).trimmed().split(' ');
-            QByteArray chemin = ligne.size() >= 2 && ligne[0] == "GET" ? ligne[1] : QByteArray();
-            QByteArray type;
-            if (chemin == "/settings.html")
-                type = "text/html";
-            else if (chemin == "/settings.gif")
-                type = "image/gif";
-            QFile f(dossier_ + QString::fromLatin1(chemin.mid(1)));
-            if (!type.isEmpty() && f.open(QIODevice::ReadOnly))
-                s->write(reponse("200 OK", type, f.readAll()));
-            else
-                s->write(reponse("404 Not Found", "text/plain", "introuvable"));
-            s->disconnectFromHost();
+        QTcpSocket* s = serveur_->nextPendingConnection();
+        if (int(connexions_.size()) >= limites_.connexions) {
+            s->abort();
+            s->deleteLater();
+            continue;
+        }
+        connexions_.push_back(s);
+        // Qt keeps no more than this of what the client sends: the rest waits in the
+        // system's buffer until the connection closes.
+        s->setReadBufferSize(kTailleMaxRequeteReglages);
+        auto* fin = new QTimer(s);
+        fin->setSingleShot(true);
+        connect(fin, &QTimer::timeout, this, [this, s] {
+            s->abort();
+            retirer(s);
         });
+        fin->start(limites_.delaiMs);
+        connect(s, &QTcpSocket::readyRead, this, [this, s] { lire(s); });
+        connect(s, &QTcpSocket::disconnected, this, [this, s] { retirer(s); });
+        lire(s);  // what came with the connection
     }
+}
+
+void PageReglagesHttp::lire(QTcpSocket* s)
+{
+    if (std::find(connexions_.begin(), connexions_.end(), s) == connexions_.end()
+        || s->state() != QAbstractSocket::ConnectedState)
+        return;
+    const RequeteReglages requete = analyserRequeteReglages(s->peek(kTailleMaxRequeteReglages));
+    if (requete == RequeteReglages::Incomplete)
+        return;
+    s->read(kTailleMaxRequeteReglages);
+    QByteArray contenu;
+    RequeteReglages resultat = requete;
+    if (requete == RequeteReglages::Page || requete == RequeteReglages::Image) {
+        // Fixed names: nothing of the request reaches the file system.
+        QFile f(dossier_ + (requete == RequeteReglages::Page ? QStringLiteral("settings.html")
+                                                             : QStringLiteral("settings.gif")));
+        if (f.open(QIODevice::ReadOnly))
+            contenu = f.readAll();
+        else
+            resultat = RequeteReglages::Introuvable;
+    }
+    // One request per connection: what follows is never read.
+    disconnect(s, &QTcpSocket::readyRead, this, nullptr);
+    s->write(reponseReglages(resultat, contenu));
+    s->disconnectFromHost();
+}
+
+void PageReglagesHttp::retirer(QTcpSocket* s)
+{
+    const auto it = std::find(connexions_.begin(), connexions_.end(), s);
+    if (it == connexions_.end())
+        return;
+    connexions_.erase(it);
+    s->disconnect(this);
+    s->deleteLater();
 }
