@@ -6,6 +6,7 @@
 #include "core/VerificationVersion.h"
 #include "engine/CommandesLecteur.h"
 #include "panes/PanneauChaines.h"
+#include "panes/PanneauFavoris.h"
 #include "platform/Plateforme.h"
 #include "shell/Fond.h"
 
@@ -49,7 +50,8 @@ Application::Application(Plateforme& p, Fond& f)
       moteur(session, p),
       transport(session, moteur, p),
       enregistrement(session, moteur, p),
-      programmation(session, moteur, p)
+      programmation(session, moteur, p),
+      favoris(session, moteur, p)
 {
     horloge.setObjectName("Horloge");
     horloge.setInterval(10000);
@@ -177,6 +179,10 @@ bool Application::Form_Load(const QStringList& arguments)
     if (session.parametres.p.EXEA)
         VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses, kDelaiVerificationMs);
 
+    // The favourites: the group names, then group 0 on the buttons.
+    fond.chaines().favoris().definirDossierLogos(session.DossierProgramme + "Logos/");
+    favoris.afficherGroupes();
+    favoris.selectionnerGroupe(0);
     if (session.parametres.p.FAVI)
         fond.Fav_Click();
     placerFenetre();

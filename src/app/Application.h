@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/EnregistrementManuel.h"
+#include "engine/Favoris.h"
 #include "engine/Moteur.h"
 #include "engine/Programmation.h"
 #include "engine/Session.h"
@@ -46,6 +47,7 @@ public:
     Transport transport;
     EnregistrementManuel enregistrement;
     Programmation programmation;
+    Favoris favoris;
     QTimer horloge;
 
 private:

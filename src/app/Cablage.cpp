@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "panes/PanneauChaines.h"
+#include "panes/PanneauFavoris.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
 #include "shell/Fond.h"
@@ -44,6 +45,30 @@ void cablerChaines(Application& app)
     relier(c.ChaineM, app.transport, &Transport::ChaineM_Click);
     relier(c.ChaineP, app.transport, &Transport::ChaineP_Click);
     relier(c.Fav, app.fond, &Fond::Fav_Click);
+}
+
+// The favourites frame: the groups, the clicks on the favourites and the right-button swap.
+void cablerFavoris(Application& app)
+{
+    PanneauFavoris& p = app.fond.chaines().favoris();
+    Favoris& f = app.favoris;
+    QObject::connect(&p, &PanneauFavoris::groupeChoisi, &f, &Favoris::selectionnerGroupe);
+    relier(p.FavorisM, f, &Favoris::FavorisM_Click);
+    relier(p.FavorisP, f, &Favoris::FavorisP_Click);
+    QObject::connect(&p, &PanneauFavoris::favoriClique, &f, &Favoris::Favori_Click);
+    QObject::connect(&p, &PanneauFavoris::glissementCommence, &f, &Favoris::Favori_MouseDown);
+    QObject::connect(&p, &PanneauFavoris::glissementTermine, &f, &Favoris::Favori_DragDrop);
+    QObject::connect(&f, &Favoris::groupesNommes, &p, &PanneauFavoris::definirGroupes);
+    QObject::connect(&f, &Favoris::groupeAffiche, &p, &PanneauFavoris::afficherGroupe);
+    QObject::connect(&f, &Favoris::regarderDemande, &app.transport, [&app] { app.transport.Play_Click(); });
+    QObject::connect(&f, &Favoris::afficherDemande, &f, [&app] { app.Chaines_DblClick(); });
+    QObject::connect(&f, &Favoris::enregistrementDemande, &f, [&app] { app.EcrireParametres(); });
+    // Favori(0) shows the selected channel.
+    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &p,
+                     [&app, &p] { p.AfficherLogoFavori(app.session.nomChaineSelectionnee(), 0); });
+    // Not wired yet: Favoris::definitionDemandee (the options pane's "Favoris" tab on that
+    // slot) and Favoris::definirGuideTV (the guide pane's "Guide TV" tab), whose panes do not
+    // exist yet.
 }
 
 // Watching, time-shift and the keystrokes.
@@ -125,6 +150,7 @@ void cabler(Application& app)
 {
     cablerMoteur(app);
     cablerChaines(app);
+    cablerFavoris(app);
     cablerTransport(app);
     cablerEnregistrement(app);
     cablerProgrammation(app);

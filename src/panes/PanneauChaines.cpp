@@ -1,8 +1,8 @@
 #include "panes/PanneauChaines.h"
 
+#include "panes/PanneauFavoris.h"
 #include "panes/VueChaine.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -41,8 +41,7 @@ PanneauChaines::PanneauChaines(QWidget* parent)
     // Every row has the same height: a long list is not measured item by item.
     chaines_->setUniformItemSizes(true);
     setFocusProxy(chaines_);
-    favoris_ = new QFrame(this);
-    favoris_->setObjectName("Favoris");
+    favoris_ = new PanneauFavoris(this);
     favoris_->setAutoFillBackground(true);
     pile->addWidget(favoris_);
     pile->addWidget(chaines_);

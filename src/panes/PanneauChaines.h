@@ -1,10 +1,10 @@
 #pragma once
 #include <QWidget>
 
-class QFrame;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class PanneauFavoris;
 struct VueChaine;
 
 // The channel column: the channel list with the favourites frame on the same spot, the
@@ -19,6 +19,7 @@ public:
     void selectionner(int index, const VueChaine& vue);
     // Brings the favourites frame in front of the channel list, or the list back.
     void montrerFavoris(bool devant);
+    PanneauFavoris& favoris() const { return *favoris_; }
 
     QPushButton* const ChaineM;
     QPushButton* const Fav;
@@ -32,6 +33,6 @@ signals:
 private:
     QLabel* progChaine3_;
     QListWidget* chaines_;
-    QFrame* favoris_;
+    PanneauFavoris* favoris_;
     bool parCode_ = false;
 };
