@@ -1,8 +1,10 @@
 #include "app/Cablage.h"
 
 #include "app/Application.h"
+#include "engine/GuideTV.h"
 #include "panes/PanneauChaines.h"
 #include "panes/PanneauFavoris.h"
+#include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
 #include "shell/Fond.h"
@@ -112,10 +114,6 @@ void cablerProgrammation(Application& app)
 {
     VoletProgrammation& v = app.fond.programmation();
     Programmation& p = app.programmation;
-    QObject::connect(app.fond.telecommande().Guider, &QPushButton::clicked, &p, [&app] {
-        if (app.fond.Guider_Click())
-            app.programmation.InitialiserEditeur();
-    });
     QObject::connect(&v, &VoletProgrammation::ajouter, &p, [&v, &p] { p.ProgOK_Click(v.valeurs()); });
     QObject::connect(&v, &VoletProgrammation::stopper, &p, &Programmation::Stopper_Click);
     QObject::connect(&v, &VoletProgrammation::modifier, &p, &Programmation::Modifier_Click);
@@ -136,6 +134,53 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::enregistrementDemande, &p, [&app] { app.EcrireParametres(); });
 }
 
+// The guide pane: its tabs, the TV guide, programming from it, the audience.
+void cablerGuide(Application& app)
+{
+    Fond& f = app.fond;
+    VoletGuide& v = f.guide();
+    // Guide rows go into the schedule through its interactive add, which saves and runs the clock.
+    auto* g = new GuideTV(app.session, app.moteur, app.plateforme, [&app](const ValeursEditeur& valeurs) {
+        app.session.editeur = valeurs;
+        app.fond.programmation().definirValeurs(valeurs);
+        return app.programmation.AjouterProgramme(valeurs, true);
+    }, &app.moteur);
+    g->setObjectName("GuideTV");
+
+    // Opening the pane always lands on the schedule tab, which resets the editor.
+    QObject::connect(f.telecommande().Guider, &QPushButton::clicked, &v, [&app, &v] {
+        if (app.fond.Guider_Click())
+            v.choisirOnglet(1);
+    });
+    QObject::connect(&v, &VoletGuide::ongletChoisi, g, [&app, g](int onglet) {
+        if (onglet == 1)
+            app.programmation.InitialiserEditeur();
+        g->GuiderOnglets_Click(onglet);
+    });
+    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, g, [&app, g] {
+        if (app.fond.forme().estOuvert(Volet::Guider))
+            g->Chaines_Click();
+    });
+    QObject::connect(&v, &VoletGuide::jourChoisi, g, &GuideTV::GuideDate_Click);
+    QObject::connect(&v, &VoletGuide::ligneChoisie, g, &GuideTV::GuideListe_Click);
+    QObject::connect(&v, &VoletGuide::ligneDoubleCliquee, g, &GuideTV::GuideProg_Click);
+    QObject::connect(&v, &VoletGuide::frequenceChoisie, g, &GuideTV::GuideFreq_Click);
+    QObject::connect(&v, &VoletGuide::programmer, g, &GuideTV::GuideProg_Click);
+    QObject::connect(&v, &VoletGuide::resume, g, &GuideTV::GuideResume_Click);
+    QObject::connect(&v, &VoletGuide::actualiserAudience, g, &GuideTV::Refresh15_Click);
+
+    QObject::connect(g, &GuideTV::joursAffiches, &v, &VoletGuide::afficherJours);
+    QObject::connect(g, &GuideTV::lignesAffichees, &v, &VoletGuide::afficherLignes);
+    QObject::connect(g, &GuideTV::frequenceAffichee, &v, &VoletGuide::afficherFrequence);
+    QObject::connect(g, &GuideTV::audienceAffichee, &v, &VoletGuide::afficherAudience);
+    QObject::connect(g, &GuideTV::connexionAffichee, &v, [&app, &v](bool visible) {
+        v.AfficherConnexion(visible);
+        app.fond.activer(!visible);
+        if (!visible)
+            app.fond.chaines().setFocus();
+    });
+}
+
 // The window's life: the clock, the close and the operations it waits for.
 void cablerFenetre(Application& app)
 {
@@ -154,5 +199,6 @@ void cabler(Application& app)
     cablerTransport(app);
     cablerEnregistrement(app);
     cablerProgrammation(app);
+    cablerGuide(app);
     cablerFenetre(app);
 }

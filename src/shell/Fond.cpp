@@ -1,6 +1,7 @@
 #include "shell/Fond.h"
 
 #include "panes/PanneauChaines.h"
+#include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
 #include "shell/BarreTampon.h"
@@ -37,8 +38,9 @@ Fond::Fond(QWidget* parent) : QWidget(parent)
 
     volet_ = new QStackedWidget(this);
     volet_->setObjectName("Volet");
-    programmation_ = new VoletProgrammation(volet_);
-    volet_->addWidget(programmation_);
+    programmation_ = new VoletProgrammation;
+    guide_ = new VoletGuide(programmation_, volet_);
+    volet_->addWidget(guide_);
     volet_->hide();
     racine->addWidget(volet_, 2);
 

@@ -10,6 +10,7 @@ class PanneauChaines;
 class PanneauTelecommande;
 class PopupDuree;
 class QStackedWidget;
+class VoletGuide;
 class VoletProgrammation;
 class clsSysTray;
 struct VueChaine;
@@ -26,6 +27,7 @@ public:
     PanneauChaines& chaines() const { return *chaines_; }
     PanneauTelecommande& telecommande() const { return *telecommande_; }
     VoletProgrammation& programmation() const { return *programmation_; }
+    VoletGuide& guide() const { return *guide_; }
     PopupDuree& duree() const { return *duree_; }
     clsSysTray& SysTray() const { return *sysTray_; }
 
@@ -82,6 +84,7 @@ private:
     PanneauTelecommande* telecommande_;
     QStackedWidget* volet_;
     VoletProgrammation* programmation_;
+    VoletGuide* guide_;
     QWidget* fond1_;
     BarreTampon* tampon_;
     PopupDuree* duree_;
