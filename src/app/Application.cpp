@@ -192,7 +192,7 @@ bool Application::Form_Load(const QStringList& arguments)
         return false;
 
     if (session.parametres.p.EXEA)
-        VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses);
+        VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses, kDelaiVerificationMs);
 
     // The favourites: the group names, then group 0 on the buttons.
     fond.chaines().favoris().definirDossierLogos(session.DossierProgramme + "Logos/");

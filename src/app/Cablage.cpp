@@ -128,6 +128,7 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::editeurEcrit, &v, &VoletProgrammation::definirValeurs);
     QObject::connect(&p, &Programmation::espaceLibreAffiche, &v, &VoletProgrammation::afficherEspaceLibre);
     QObject::connect(&p, &Programmation::extinctionOFFAffichee, &v, &VoletProgrammation::afficherExtinctionOFF);
+    QObject::connect(&p, &Programmation::extinctionActivee, &v, &VoletProgrammation::activerExtinction);
     QObject::connect(&p, &Programmation::progressionAffichee, &app.fond.telecommande(),
                      &PanneauTelecommande::afficherProgression);
     QObject::connect(&p, &Programmation::enregistrementDemande, &p, [&app] { app.EcrireParametres(); });

@@ -173,3 +173,26 @@ TEST_F(ProgrammeReel, MiniStartsInTheRemoteControlFormAndMtopKeepsItOnTop)
         terminer();
     }
 }
+
+TEST_F(ProgrammeReel, ABoxThatNeverAnswersHoldsTheStartOnlyBriefly)
+{
+    QFile cfg(home.path() + "/Kelmor.cfg");
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+    cfg.write("#EXTM3U\n#EXTINF:0,2 - France 2\nhttp://127.0.0.1:1/stream/2.ts\n");
+    cfg.close();
+    QFile ini(home.path() + "/Kelmor.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("CFGA=1\nTRAN=0\n");
+    ini.close();
+    ASSERT_TRUE(boitier.definirModePlaylist("silent"));
+
+    QElapsedTimer chrono;
+    chrono.start();
+    lancer();
+    // The stored list is only checked: the window shows after the short wait, not a download's.
+    ASSERT_FALSE(attendreFenetre(programme, "^Kelmor - ", 20000).isEmpty());
+    EXPECT_LT(chrono.elapsed(), 10000);
+    EXPECT_GE(chrono.elapsed(), 2500);
+    terminer();
+    EXPECT_TRUE(lire(home.path() + "/Kelmor.cfg").contains("France 2"));
+}

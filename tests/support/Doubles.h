@@ -76,9 +76,11 @@ class FauxClientWeb : public ClientWeb {
 public:
     QMap<QString, QByteArray> pages;  // address -> body; absent = failure
     QStringList demandes;
-    QByteArray telecharger(const QString& adresse) override
+    QList<int> delais;  // the wait asked with each request, 0 = the client's own
+    QByteArray telecharger(const QString& adresse, int delaiMs = 0) override
     {
         demandes << adresse;
+        delais << delaiMs;
         return pages.value(adresse);
     }
 };

@@ -4,7 +4,8 @@
 Serves the channel playlist, the version file, endless MPEG-TS streams made
 by ffmpeg from test sources, a TV guide site (/guide/: day list, day pages,
 summaries) and an audience feed (/audience/audience15.xml); /_control/...
-changes its answers at run time.
+changes its answers at run time (/_control/streams?mode=stalled keeps the stream
+connections open and sends nothing).
 """
 import argparse
 import datetime
@@ -47,6 +48,7 @@ class Etat:
         with self.verrou:
             self.mode = "normal"
             self.version = VERSION
+            self.flux_suspendus = False
 
     def chaines(self, port, changee):
         liste = []
@@ -242,6 +244,7 @@ class Gestionnaire(BaseHTTPRequestHandler):
         (r"/_control/playlist", "ctl_playlist"),
         (r"/_control/version", "ctl_version"),
         (r"/_control/reset", "ctl_reset"),
+        (r"/_control/streams", "ctl_streams"),
     ]
 
     def log_message(self, *args):
@@ -312,6 +315,11 @@ class Gestionnaire(BaseHTTPRequestHandler):
         envoye = 0
         try:
             while not self.etat.arret.is_set():
+                if self.etat.flux_suspendus:
+                    # The connection stays open and nothing comes: a stream that stopped.
+                    time.sleep(0.1)
+                    debut = time.monotonic() - envoye / debit
+                    continue
                 donnees = boucle.lire(40)
                 self.wfile.write(donnees)
                 envoye += len(donnees)
@@ -364,6 +372,13 @@ class Gestionnaire(BaseHTTPRequestHandler):
     def ctl_version(self):
         with self.etat.verrou:
             self.etat.version = self.requete.get("text", "")
+        self.repondre(200, b"ok")
+
+    def ctl_streams(self):
+        mode = self.requete.get("mode", "")
+        if mode not in ("normal", "stalled"):
+            return self.repondre(400, b"unknown mode")
+        self.etat.flux_suspendus = mode == "stalled"
         self.repondre(200, b"ok")
 
     def ctl_reset(self):
