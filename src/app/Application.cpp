@@ -6,6 +6,7 @@
 #include "core/VerificationVersion.h"
 #include "engine/CommandesLecteur.h"
 #include "panes/PanneauChaines.h"
+#include "panes/VoletProgrammation.h"
 #include "panes/PanneauFavoris.h"
 #include "platform/Plateforme.h"
 #include "shell/Fond.h"
@@ -51,7 +52,14 @@ Application::Application(Plateforme& p, Fond& f)
       transport(session, moteur, p),
       enregistrement(session, moteur, p),
       programmation(session, moteur, p),
-      favoris(session, moteur, p)
+      favoris(session, moteur, p),
+      // Guide rows go into the schedule through its interactive add, which saves and runs the clock.
+      guide(session, moteur, p,
+            [this](const ValeursEditeur& valeurs) {
+                session.editeur = valeurs;
+                fond.programmation().definirValeurs(valeurs);
+                return programmation.AjouterProgramme(valeurs, true);
+            })
 {
     horloge.setObjectName("Horloge");
     horloge.setInterval(10000);

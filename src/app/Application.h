@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/EnregistrementManuel.h"
 #include "engine/Favoris.h"
+#include "engine/GuideTV.h"
 #include "engine/Moteur.h"
 #include "engine/Programmation.h"
 #include "engine/Session.h"
@@ -52,6 +53,7 @@ public:
     EnregistrementManuel enregistrement;
     Programmation programmation;
     Favoris favoris;
+    GuideTV guide;
     QTimer horloge;
 
 private:

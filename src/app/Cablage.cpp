@@ -139,13 +139,7 @@ void cablerGuide(Application& app)
 {
     Fond& f = app.fond;
     VoletGuide& v = f.guide();
-    // Guide rows go into the schedule through its interactive add, which saves and runs the clock.
-    auto* g = new GuideTV(app.session, app.moteur, app.plateforme, [&app](const ValeursEditeur& valeurs) {
-        app.session.editeur = valeurs;
-        app.fond.programmation().definirValeurs(valeurs);
-        return app.programmation.AjouterProgramme(valeurs, true);
-    }, &app.moteur);
-    g->setObjectName("GuideTV");
+    GuideTV* g = &app.guide;
 
     QObject::connect(&v, &VoletGuide::ongletChoisi, g, [&app, g](int onglet) {
         if (onglet == 1)
