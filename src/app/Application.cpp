@@ -8,6 +8,7 @@
 #include "panes/PanneauChaines.h"
 #include "platform/Plateforme.h"
 #include "shell/Fond.h"
+#include "shell/Textures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,7 +50,8 @@ Application::Application(Plateforme& p, Fond& f)
       moteur(session, p),
       transport(session, moteur, p),
       enregistrement(session, moteur, p),
-      programmation(session, moteur, p)
+      programmation(session, moteur, p),
+      options(session, p)
 {
     horloge.setObjectName("Horloge");
     horloge.setInterval(10000);
@@ -155,6 +157,10 @@ bool Application::Form_Load(const QStringList& arguments)
         session.DossierEnregistrement = session.parametres.dossierEnregistrement;
     }
     AppliquerMigrations(session.parametres, d);
+    // The texture follows the loaded choice. The options pane itself (its first tab, the
+    // window's size from it, its zoom label and the frames of its check boxes) is built from
+    // the settings when it is first opened, so that start-up does not pay for it.
+    fond.definirTexture(TextureFond(session.parametres.p.FOND, 1, session.DossierProgramme));
     programmation.Recharger(session.parametres.programmes);
 
     // Last channel: the remembered one (last exact match) or the first.

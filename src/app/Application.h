@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/EnregistrementManuel.h"
 #include "engine/Moteur.h"
+#include "engine/Options.h"
 #include "engine/Programmation.h"
 #include "engine/Session.h"
 #include "engine/Transport.h"
@@ -46,6 +47,7 @@ public:
     Transport transport;
     EnregistrementManuel enregistrement;
     Programmation programmation;
+    Options options;
     QTimer horloge;
 
 private:

@@ -167,6 +167,47 @@ void Fond::appliquerForme(const TransitionForme& t)
     }
 }
 
+void Fond::installerOptions(QWidget* fond2)
+{
+    if (fond2_ || !fond2)
+        return;
+    fond2_ = fond2;
+    fond2_->setParent(this);
+    fond2_->hide();
+    static_cast<QHBoxLayout*>(layout())->insertWidget(1, fond2_, 1);
+}
+
+void Fond::Options_Click()
+{
+    if (!fond2_ || optionsOuvertes_)
+        return;
+    appliquerForme(forme_.ReplierVolet(placement()));
+    optionsOuvertes_ = true;
+    fond1_->hide();
+    volet_->hide();
+    fond2_->show();
+}
+
+void Fond::Retour_Click()
+{
+    if (!fond2_ || !optionsOuvertes_)
+        return;
+    optionsOuvertes_ = false;
+    fond2_->hide();
+    fond1_->show();
+    // The form did not change while the pane was open: its size comes back.
+    if (const QSize t = forme_.taille(); !t.isEmpty())
+        resize(FormeFenetre::enPixels(t).expandedTo(minimumSizeHint()));
+}
+
+void Fond::definirTexture(const QPixmap& image)
+{
+    QPalette pal = fond1_->palette();
+    pal.setBrush(QPalette::Window, image.isNull() ? palette().brush(QPalette::Window) : QBrush(image));
+    fond1_->setPalette(pal);
+    fond1_->setAutoFillBackground(!image.isNull());
+}
+
 void Fond::fermer(bool sansQuestion)
 {
     sansQuestion_ = sansQuestion;

@@ -60,6 +60,17 @@ public:
     bool Guider_Click();
     const FormeFenetre& forme() const { return forme_; }
 
+    // The options pane `Fond2`, handed over once (it is built when first opened).
+    void installerOptions(QWidget* fond2);
+    QWidget* options() const { return fond2_; }
+    bool optionsOuvertes() const { return optionsOuvertes_; }
+    // `Fond2` in place of the main panel, the side pane folded; and back, in the size of
+    // the form the window is in.
+    void Options_Click();
+    void Retour_Click();
+    // The background texture of the main panel (none: the style's own).
+    void definirTexture(const QPixmap& image);
+
     // Closes through the same path as the close button (sansQuestion: as the session's
     // end does).
     void fermer(bool sansQuestion);
@@ -83,6 +94,8 @@ private:
     QStackedWidget* volet_;
     VoletProgrammation* programmation_;
     QWidget* fond1_;
+    QWidget* fond2_ = nullptr;
+    bool optionsOuvertes_ = false;
     BarreTampon* tampon_;
     PopupDuree* duree_;
     clsSysTray* sysTray_;

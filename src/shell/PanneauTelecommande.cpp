@@ -52,6 +52,7 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
       Pause(bouton(this, "Pause", "Pause", " Pause : geler la lecture de cette chaîne ")),
       Snap(bouton(this, "Snap", "Photo", " Photographier l'image affichée ")),
       Guider(bouton(this, "Guider", "Programmation", "Programmer des enregistrements")),
+      Options(bouton(this, "Options", "Options", "Modifier les options d'Kelmor")),
       Quitter(bouton(this, "Quitter", "Quitter", "Quitter Kelmor"))
 {
     setObjectName("Télécommande");
@@ -108,6 +109,7 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
     progBar_->hide();
     v->addWidget(progBar_);
     v->addWidget(Guider);
+    v->addWidget(Options);
     v->addStretch(1);
     v->addWidget(Quitter);
 }

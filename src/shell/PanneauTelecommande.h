@@ -45,6 +45,7 @@ public:
     QPushButton* const Pause;
     QPushButton* const Snap;
     QPushButton* const Guider;
+    QPushButton* const Options;
     QPushButton* const Quitter;
 
 private:
