@@ -7,6 +7,7 @@
 #include "shell/Icones.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/PopupDuree.h"
+#include "shell/Textures.h"
 #include "shell/Twips.h"
 #include "shell/clsSysTray.h"
 
@@ -202,10 +203,9 @@ void Fond::Retour_Click()
 
 void Fond::definirTexture(const QPixmap& image)
 {
-    QPalette pal = fond1_->palette();
-    pal.setBrush(QPalette::Window, image.isNull() ? palette().brush(QPalette::Window) : QBrush(image));
-    fond1_->setPalette(pal);
-    fond1_->setAutoFillBackground(!image.isNull());
+    if (!texture1_)
+        texture1_ = new ImageTexture(fond1_);
+    texture1_->definir(image);
 }
 
 void Fond::fermer(bool sansQuestion)

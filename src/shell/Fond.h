@@ -12,6 +12,7 @@ class PopupDuree;
 class QStackedWidget;
 class VoletProgrammation;
 class clsSysTray;
+class ImageTexture;
 struct VueChaine;
 
 // The main window in its normal form: it composes the channel column, the remote control,
@@ -95,6 +96,7 @@ private:
     VoletProgrammation* programmation_;
     QWidget* fond1_;
     QWidget* fond2_ = nullptr;
+    ImageTexture* texture1_ = nullptr;
     bool optionsOuvertes_ = false;
     BarreTampon* tampon_;
     PopupDuree* duree_;

@@ -48,17 +48,6 @@ T* comme(QWidget* w)
 {
     return qobject_cast<T*>(w);
 }
-
-void peindre(QWidget* w, const QPixmap& image)
-{
-    QPalette pal = w->palette();
-    if (image.isNull())
-        pal.setBrush(QPalette::Window, QWidget().palette().brush(QPalette::Window));
-    else
-        pal.setBrush(QPalette::Window, QBrush(image));
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
 }  // namespace
 
 PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
@@ -68,6 +57,7 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
       dossierProgramme_(dossierProgramme)
 {
     setObjectName(QStringLiteral("Fond2"));
+    texture_ = new ImageTexture(this);
     Onglets->setObjectName(QStringLiteral("Onglets"));
     Onglets->setUsesScrollButtons(true);
     Onglets->setDocumentMode(true);
@@ -387,7 +377,7 @@ QString PanneauOptions::taille() const
 void PanneauOptions::FONDtag_Click()
 {
     const int choix = comme<QComboBox>(controle("FONDtag"))->currentIndex();
-    peindre(this, TextureFond(choix, 2, dossierProgramme_));
+    texture_->definir(TextureFond(choix, 2, dossierProgramme_));
     emit textureChoisie(choix);
 }
 

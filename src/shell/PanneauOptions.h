@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class EditeurFavoris;
+class ImageTexture;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -68,4 +69,5 @@ private:
     QString dossier_;
     QHash<QString, QWidget*> controles_;
     EditeurFavoris* favoris_;
+    ImageTexture* texture_;
 };

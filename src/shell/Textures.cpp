@@ -1,5 +1,6 @@
 #include "shell/Textures.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QLinearGradient>
 #include <QPainter>
@@ -92,4 +93,35 @@ QPixmap TextureFond(int choix, int jeu, const QString& dossierProgramme)
         return jeu == 1 ? un : deux;
     }
     return dessiner(choix, jeu);
+}
+
+ImageTexture::ImageTexture(QWidget* cadre) : QWidget(cadre)
+{
+    setObjectName(QStringLiteral("Texture"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    cadre->installEventFilter(this);
+    setGeometry(cadre->rect());
+    lower();
+    hide();
+}
+
+void ImageTexture::definir(const QPixmap& image)
+{
+    image_ = image;
+    setVisible(!image_.isNull());
+    lower();
+    update();
+}
+
+bool ImageTexture::eventFilter(QObject* objet, QEvent* e)
+{
+    if (objet == parent() && e->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return false;
+}
+
+void ImageTexture::paintEvent(QPaintEvent*)
+{
+    QPainter peintre(this);
+    peintre.drawTiledPixmap(rect(), image_);
 }

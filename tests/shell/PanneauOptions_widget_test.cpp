@@ -345,6 +345,21 @@ TEST(PanneauOptions, ThePaneReopensOnTheLastTabButOkLeavesTheFirst)
     EXPECT_EQ(p.onglet(), 8);
 }
 
+TEST(PanneauOptions, TheMainPanelFollowsTheTextureChoice)
+{
+    BancApplication b;
+    preparer(b, "FOND=3\n");
+    auto* texture = b.fond->findChild<QWidget*>("Fond1")->findChild<ImageTexture*>("Texture");
+    ASSERT_NE(texture, nullptr);
+    EXPECT_EQ(texture->image().toImage(), TextureFond(3, 1, b.programme()).toImage());
+    PanneauOptions& p = ouvrir(b);
+    qobject_cast<QComboBox*>(p.controle("FONDtag"))->setCurrentIndex(5);
+    EXPECT_EQ(texture->image().toImage(), TextureFond(5, 1, b.programme()).toImage());
+    qobject_cast<QComboBox*>(p.controle("FONDtag"))->setCurrentIndex(0);
+    EXPECT_TRUE(texture->image().isNull());
+    EXPECT_TRUE(texture->isHidden());
+}
+
 TEST(Textures, AChoiceOutOfRangeGivesTheDefaultTexture)
 {
     EXPECT_EQ(TextureFond(99, 1, "/nulle/part/").toImage(), TextureFond(kTextureParDefaut, 1, "/nulle/part/").toImage());
