@@ -250,11 +250,7 @@ bool LecteursVlc::demarrer(RoleLecteur role, const QString& programme, const QSt
 {
     fermer(role);
 
-    // The reset saves the player's configuration: it gets no control socket of ours, which
-    // would otherwise risk being saved with it. Nothing is ever sent to it.
-    const pid_t pid = lancer(programme, role == RoleLecteur::Reinitialisation
-                                            ? arguments
-                                            : argumentsPilotes(cheminSocket(role), arguments));
+    const pid_t pid = lancer(programme, argumentsPilotes(cheminSocket(role), arguments));
     if (pid <= 1)
         return false;
 
