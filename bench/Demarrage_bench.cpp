@@ -183,6 +183,7 @@ struct Mesure {
     long residentKo = -1;       // at window shown
     long residentApresKo = -1;  // half a second later
     bool libvlc = false;        // libvlc mapped once the window is shown
+    bool instanceVlc = false;   // a libVLC instance exists: its plugin cache is mapped
     double sondeMs = 0;         // cost of one successful xdotool look-up (first run only)
 };
 
@@ -239,6 +240,9 @@ Mesure mesurer(Sujet sujet, bool prechargerLibvlc, bool mesurerSonde, int chaine
     m.ms = msDepuis(debut, Montre::now());
     m.residentKo = residentKo(pid);
     m.libvlc = bibliothequeChargee(pid, "libvlc.so");
+    // libvlc_new maps the plugin cache and loads its first plugins: the process-side
+    // counterpart of VueIntegreeVlc::instanceCreee().
+    m.instanceVlc = bibliothequeChargee(pid, "/vlc/plugins/");
     if (mesurerSonde) {
         const int n = 10;
         const auto t = Montre::now();
@@ -265,12 +269,14 @@ double mediane(std::vector<double> v)
 struct Serie {
     std::vector<double> ms, residentMo, residentApresMo;
     int avecLibvlc = 0;
+    int avecInstance = 0;
     void ajouter(const Mesure& m)
     {
         ms.push_back(m.ms);
         residentMo.push_back(m.residentKo / 1024.0);
         residentApresMo.push_back(m.residentApresKo / 1024.0);
         avecLibvlc += m.libvlc ? 1 : 0;
+        avecInstance += m.instanceVlc ? 1 : 0;
     }
     double min() const { return *std::min_element(ms.begin(), ms.end()); }
     double max() const { return *std::max_element(ms.begin(), ms.end()); }
@@ -357,6 +363,8 @@ int main(int argc, char** argv)
                 mediane(nue.residentApresMo));
     std::printf("libvlc mapped in kelmor at window shown: %s (%d of %d runs)\n",
                 kelmor.avecLibvlc ? "YES" : "no", kelmor.avecLibvlc, kTours);
+    std::printf("libVLC instance in kelmor at window shown: %s (%d of %d runs; target: no)\n",
+                kelmor.avecInstance ? "YES" : "no", kelmor.avecInstance, kTours);
     std::printf("kelmor with libvlc loaded at start (LD_PRELOAD=libvlc.so.5, mapped in %d of %d runs):\n",
                 precharge.avecLibvlc, kTours);
     std::printf("  start to window shown                  %7.1f ms\n", mediane(precharge.ms));

@@ -6,6 +6,7 @@
 #include "core/VerificationVersion.h"
 #include "engine/CommandesLecteur.h"
 #include "panes/PanneauChaines.h"
+#include "panes/PanneauFavoris.h"
 #include "platform/Plateforme.h"
 #include "shell/Fond.h"
 #include "shell/Textures.h"
@@ -51,6 +52,7 @@ Application::Application(Plateforme& p, Fond& f)
       transport(session, moteur, p),
       enregistrement(session, moteur, p),
       programmation(session, moteur, p),
+      favoris(session, moteur, p),
       options(session, p)
 {
     horloge.setObjectName("Horloge");
@@ -61,6 +63,21 @@ Application::Application(Plateforme& p, Fond& f)
 Application::~Application()
 {
     fond.definirGardienFermeture({});
+    // Going away in the middle of the side pane's steps: nothing may run after them.
+    ferme_ = true;
+    fermetureEnAttente_ = Fermeture::Aucune;
+    animation_.reset();
+}
+
+void Application::debutAnimation()
+{
+    if (!animation_)
+        animation_.emplace(moteur);
+}
+
+void Application::finAnimation()
+{
+    animation_.reset();
 }
 
 void Application::apresOperations()
@@ -181,10 +198,18 @@ bool Application::Form_Load(const QStringList& arguments)
         return false;
 
     if (session.parametres.p.EXEA)
-        VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses);
+        VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses, kDelaiVerificationMs);
 
-    if (session.parametres.p.FAVI)
+    // The favourites: the group names, then group 0 on the buttons.
+    fond.chaines().favoris().definirDossierLogos(session.DossierProgramme + "Logos/");
+    favoris.afficherGroupes();
+    favoris.selectionnerGroupe(0);
+    const Parametres& p = session.parametres.p;
+    fond.definirOptionsForme({p.MTOP, p.FAVO, p.CADR});
+    if (p.FAVI)
         fond.Fav_Click();
+    if (p.MINI)
+        fond.Mini_Click();
     placerFenetre();
     moteur.ChangerEtat(EtatLecteur::Arret);
     EcrireParametres();
@@ -236,7 +261,7 @@ bool Application::chercherLecteur()
 void Application::placerFenetre()
 {
     const QSize ecran = fond.tailleEcran();
-    const QSize taille = fond.tailleFenetre();
+    const QSize taille = fond.forme().taille();
     if (!session.parametres.p.POS0) {
         fond.placer({(ecran.width() - taille.width()) / 2, (ecran.height() - taille.height()) / 2});
         return;

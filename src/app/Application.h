@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/EnregistrementManuel.h"
+#include "engine/Favoris.h"
 #include "engine/Moteur.h"
 #include "engine/Options.h"
 #include "engine/Programmation.h"
@@ -8,6 +9,7 @@
 
 #include <QStringList>
 #include <QTimer>
+#include <optional>
 
 class Fond;
 struct Plateforme;
@@ -39,6 +41,9 @@ public:
     void Chaines_DblClick();
     // The last engine operation ended: a close or a tick that waited for it goes now.
     void apresOperations();
+    // The side pane's steps run: they hold an engine operation until their end.
+    void debutAnimation();
+    void finAnimation();
 
     Plateforme& plateforme;
     Fond& fond;
@@ -47,6 +52,7 @@ public:
     Transport transport;
     EnregistrementManuel enregistrement;
     Programmation programmation;
+    Favoris favoris;
     Options options;
     QTimer horloge;
 
@@ -62,6 +68,7 @@ private:
     enum class Fermeture { Aucune, ParUtilisateur, SansQuestion };
     Fermeture fermetureEnAttente_ = Fermeture::Aucune;
     bool ticEnAttente_ = false;
+    std::optional<Moteur::Operation> animation_;
 };
 
 // Searches the command line's arguments (never the program's own path) for a switch.

@@ -1,7 +1,10 @@
 #include "app/Cablage.h"
 
 #include "app/Application.h"
+#include "engine/GuideTV.h"
 #include "panes/PanneauChaines.h"
+#include "panes/PanneauFavoris.h"
+#include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
 #include "shell/Fond.h"
@@ -49,6 +52,28 @@ void cablerChaines(Application& app)
     relier(c.Fav, app.fond, &Fond::Fav_Click);
 }
 
+// The favourites frame: the groups, the clicks on the favourites and the right-button swap.
+void cablerFavoris(Application& app)
+{
+    PanneauFavoris& p = app.fond.chaines().favoris();
+    Favoris& f = app.favoris;
+    QObject::connect(&p, &PanneauFavoris::groupeChoisi, &f, &Favoris::selectionnerGroupe);
+    relier(p.FavorisM, f, &Favoris::FavorisM_Click);
+    relier(p.FavorisP, f, &Favoris::FavorisP_Click);
+    QObject::connect(&p, &PanneauFavoris::favoriClique, &f, &Favoris::Favori_Click);
+    QObject::connect(&p, &PanneauFavoris::glissementCommence, &f, &Favoris::Favori_MouseDown);
+    QObject::connect(&p, &PanneauFavoris::glissementTermine, &f, &Favoris::Favori_DragDrop);
+    QObject::connect(&f, &Favoris::groupesNommes, &p, &PanneauFavoris::definirGroupes);
+    QObject::connect(&f, &Favoris::groupeAffiche, &p, &PanneauFavoris::afficherGroupe);
+    QObject::connect(&f, &Favoris::regarderDemande, &app.transport, [&app] { app.transport.Play_Click(); });
+    QObject::connect(&f, &Favoris::afficherDemande, &f, [&app] { app.Chaines_DblClick(); });
+    QObject::connect(&f, &Favoris::enregistrementDemande, &f, [&app] { app.EcrireParametres(); });
+    // Favori(0) shows the selected channel.
+    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &p,
+                     [&app, &p] { p.AfficherLogoFavori(app.session.nomChaineSelectionnee(), 0); });
+    // Not wired yet: Favoris::definirGuideTV (the guide pane's "Guide TV" tab).
+}
+
 // Watching, time-shift and the keystrokes.
 void cablerTransport(Application& app)
 {
@@ -69,7 +94,7 @@ void cablerTransport(Application& app)
     QObject::connect(t.StopAll, &QPushButton::clicked, &app.moteur, [&app] { app.moteur.StopAll_Click(); });
     QObject::connect(&tr, &Transport::photoEnCours, &t, &PanneauTelecommande::afficherPhotoEnCours);
     QObject::connect(&tr, &Transport::tampon, &app.fond, &Fond::afficherTampon);
-    QObject::connect(t.ProgChaine2, &QPushButton::clicked, &app.fond.chaines(),
+    QObject::connect(app.fond.ProgChaine2, &QPushButton::clicked, &app.fond.chaines(),
                      [&app] { app.fond.chaines().setFocus(); });
 }
 
@@ -90,10 +115,6 @@ void cablerProgrammation(Application& app)
 {
     VoletProgrammation& v = app.fond.programmation();
     Programmation& p = app.programmation;
-    QObject::connect(app.fond.telecommande().Guider, &QPushButton::clicked, &p, [&app] {
-        if (app.fond.Guider_Click())
-            app.programmation.InitialiserEditeur();
-    });
     QObject::connect(&v, &VoletProgrammation::ajouter, &p, [&v, &p] { p.ProgOK_Click(v.valeurs()); });
     QObject::connect(&v, &VoletProgrammation::stopper, &p, &Programmation::Stopper_Click);
     QObject::connect(&v, &VoletProgrammation::modifier, &p, &Programmation::Modifier_Click);
@@ -108,6 +129,7 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::editeurEcrit, &v, &VoletProgrammation::definirValeurs);
     QObject::connect(&p, &Programmation::espaceLibreAffiche, &v, &VoletProgrammation::afficherEspaceLibre);
     QObject::connect(&p, &Programmation::extinctionOFFAffichee, &v, &VoletProgrammation::afficherExtinctionOFF);
+    QObject::connect(&p, &Programmation::extinctionActivee, &v, &VoletProgrammation::activerExtinction);
     QObject::connect(&p, &Programmation::progressionAffichee, &app.fond.telecommande(),
                      &PanneauTelecommande::afficherProgression);
     QObject::connect(&p, &Programmation::enregistrementDemande, &p, [&app] { app.EcrireParametres(); });
@@ -161,9 +183,76 @@ void cablerPanneauOptions(Application& app, PanneauOptions& p)
 // The options pane's controller and the main panel's button that opens the pane.
 void cablerOptions(Application& app)
 {
-    app.options.definirEcriture([&app] { return app.EcrireParametres(); });
-    QObject::connect(app.fond.telecommande().Options, &QPushButton::clicked, &app.options,
-                     [&app] { ouvrirOptions(app); });
+    Options& o = app.options;
+    o.definirEcriture([&app] { return app.EcrireParametres(); });
+    // The editor opens on the group the buttons show; "OK" repaints them.
+    QObject::connect(app.fond.telecommande().Options, &QPushButton::clicked, &o,
+                     [&app] { ouvrirOptions(app, 0, app.favoris.groupe()); });
+    QObject::connect(&app.favoris, &Favoris::definitionDemandee, &o,
+                     [&app](int emplacement) { ouvrirOptions(app, 4, app.favoris.groupe(), emplacement); });
+    QObject::connect(&o, &Options::favorisRafraichis, &app.favoris, [&app] { app.favoris.FavorisListe_Click(); });
+    QObject::connect(&o, &Options::groupesRenommes, &app.favoris, [&app] { app.favoris.afficherGroupes(); });
+}
+
+// The guide pane: its tabs, the TV guide, programming from it, the audience.
+void cablerGuide(Application& app)
+{
+    Fond& f = app.fond;
+    VoletGuide& v = f.guide();
+    // Guide rows go into the schedule through its interactive add, which saves and runs the clock.
+    auto* g = new GuideTV(app.session, app.moteur, app.plateforme, [&app](const ValeursEditeur& valeurs) {
+        app.session.editeur = valeurs;
+        app.fond.programmation().definirValeurs(valeurs);
+        return app.programmation.AjouterProgramme(valeurs, true);
+    }, &app.moteur);
+    g->setObjectName("GuideTV");
+
+    QObject::connect(&v, &VoletGuide::ongletChoisi, g, [&app, g](int onglet) {
+        if (onglet == 1)
+            app.programmation.InitialiserEditeur();
+        g->GuiderOnglets_Click(onglet);
+    });
+    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, g, [&app, g] {
+        if (app.fond.forme().estOuvert(Volet::Guider))
+            g->Chaines_Click();
+    });
+    QObject::connect(&v, &VoletGuide::jourChoisi, g, &GuideTV::GuideDate_Click);
+    QObject::connect(&v, &VoletGuide::ligneChoisie, g, &GuideTV::GuideListe_Click);
+    QObject::connect(&v, &VoletGuide::ligneDoubleCliquee, g, &GuideTV::GuideProg_Click);
+    QObject::connect(&v, &VoletGuide::frequenceChoisie, g, &GuideTV::GuideFreq_Click);
+    QObject::connect(&v, &VoletGuide::programmer, g, &GuideTV::GuideProg_Click);
+    QObject::connect(&v, &VoletGuide::resume, g, &GuideTV::GuideResume_Click);
+    QObject::connect(&v, &VoletGuide::actualiserAudience, g, &GuideTV::Refresh15_Click);
+
+    QObject::connect(g, &GuideTV::joursAffiches, &v, &VoletGuide::afficherJours);
+    QObject::connect(g, &GuideTV::lignesAffichees, &v, &VoletGuide::afficherLignes);
+    QObject::connect(g, &GuideTV::frequenceAffichee, &v, &VoletGuide::afficherFrequence);
+    QObject::connect(g, &GuideTV::audienceAffichee, &v, &VoletGuide::afficherAudience);
+    QObject::connect(g, &GuideTV::connexionAffichee, &v, [&app, &v](bool visible) {
+        v.AfficherConnexion(visible);
+        app.fond.activer(!visible);
+        if (!visible)
+            app.fond.chaines().setFocus();
+    });
+}
+
+// The window's forms, its side pane and its services. The side pane's steps count as an
+// engine operation: the clock's tick and a close wait for their end.
+void cablerFormes(Application& app)
+{
+    Fond& f = app.fond;
+    PanneauTelecommande& t = f.telecommande();
+    relier(f.Mini, f, &Fond::Mini_Click);
+    relier(f.GoAfficher, f, &Fond::GoAfficher_Click);
+    relier(f.GoGuider, f, &Fond::GoGuider_Click);
+    relier(f.GoDiffuser, f, &Fond::GoDiffuser_Click);
+    QObject::connect(t.Afficher, &QPushButton::clicked, &f, [&f] { f.Afficher_Click(); });
+    QObject::connect(t.Guider, &QPushButton::clicked, &f, [&f] { f.Guider_Click(); });
+    QObject::connect(t.Diffuser, &QPushButton::clicked, &f, [&f] { f.Diffuser_Click(); });
+    relier(t.TopR, f, &Fond::TopR_Click);
+    relier(t.Reduire, f, &Fond::Reduire_Click);
+    QObject::connect(&f, &Fond::animationCommencee, &app.moteur, [&app] { app.debutAnimation(); });
+    QObject::connect(&f, &Fond::animationTerminee, &app.moteur, [&app] { app.finAnimation(); });
 }
 
 // The window's life: the clock, the close and the operations it waits for.
@@ -180,9 +269,12 @@ void cabler(Application& app)
 {
     cablerMoteur(app);
     cablerChaines(app);
+    cablerFavoris(app);
     cablerTransport(app);
     cablerEnregistrement(app);
     cablerProgrammation(app);
+    cablerGuide(app);
+    cablerFormes(app);
     cablerOptions(app);
     cablerFenetre(app);
 }

@@ -51,8 +51,12 @@ void EnregistrementManuel::Rec_Click()
     moteur_.StopAll_Click(true);
     moteur_.ChangerEtat(EtatLecteur::Enregistrement);
     if ((session_.TV && !commande.isEmpty() && !moteur_.preparerDiffusion())
-        || !moteur_.lancer(RoleLecteur::Enregistreur, commande))
+        || !moteur_.lancer(RoleLecteur::Enregistreur, commande)) {
         moteur_.ChangerEtat(EtatLecteur::Arret);
+        return;
+    }
+    // The clock watches the recorder and its file from now on.
+    session_.surveillance.commencer(fichier, plateforme_.horloge.maintenant());
 }
 
 void EnregistrementManuel::EnregistrerX_Click()

@@ -1,10 +1,11 @@
 #pragma once
 #include <QWidget>
 
-class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class PanneauFavoris;
 struct VueChaine;
 
 // The channel column: the channel list with the favourites frame on the same spot, the
@@ -19,6 +20,9 @@ public:
     void selectionner(int index, const VueChaine& vue);
     // Brings the favourites frame in front of the channel list, or the list back.
     void montrerFavoris(bool devant);
+    PanneauFavoris& favoris() const { return *favoris_; }
+    // Puts a button of the window at the end of the row under the list.
+    void ajouterALaRangee(QWidget* w);
 
     QPushButton* const ChaineM;
     QPushButton* const Fav;
@@ -32,6 +36,7 @@ signals:
 private:
     QLabel* progChaine3_;
     QListWidget* chaines_;
-    QFrame* favoris_;
+    PanneauFavoris* favoris_;
+    QHBoxLayout* rangee_;
     bool parCode_ = false;
 };

@@ -2,6 +2,7 @@
 #include "engine/CommandesLecteur.h"
 #include "platform/reel/LecteursVlc.h"
 #include "support/FauxBoitier.h"
+#include "support/Attente.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,20 +23,6 @@
 #include <unistd.h>
 
 namespace {
-template <typename Condition>
-bool attendreQue(Condition condition, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() >= ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(50);
-    }
-    return true;
-}
-
 bool processusActif(qint64 pid)
 {
     QFile f(QStringLiteral("/proc/%1/stat").arg(pid));

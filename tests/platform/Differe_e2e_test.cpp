@@ -5,6 +5,7 @@
 #include "platform/reel/LecteursVlc.h"
 #include "platform/reel/ServeurDiffereHttp.h"
 #include "support/FauxBoitier.h"
+#include "support/Attente.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,20 +22,6 @@
 namespace {
 constexpr auto R = RoleLecteur::DiffereEnregistreur;
 constexpr auto V = RoleLecteur::DiffereLecteur;
-
-// Lets the buffer server run while waiting.
-bool attendreQue(const std::function<bool()>& condition, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() >= ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(20);
-    }
-    return true;
-}
 
 void patienter(int ms)
 {

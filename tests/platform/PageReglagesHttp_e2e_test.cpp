@@ -1,5 +1,6 @@
 #include "platform/reel/PageReglagesHttp.h"
 #include "platform/RequeteReglages.h"
+#include "support/Attente.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -13,21 +14,6 @@
 #include <vector>
 
 namespace {
-// The server runs on this thread's event loop: every wait lets it run.
-template <typename Condition>
-bool attendreQue(Condition condition, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() >= ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
-}
-
 struct Client {
     QTcpSocket socket;
     QByteArray recu;

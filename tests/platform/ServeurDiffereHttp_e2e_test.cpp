@@ -1,5 +1,6 @@
 // The time-shift buffer server on loopback, read by a plain socket.
 #include "platform/reel/ServeurDiffereHttp.h"
+#include "support/Attente.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -13,19 +14,6 @@
 #include <functional>
 
 namespace {
-bool attendreQue(const std::function<bool()>& condition, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() >= ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
 void ajouter(const QString& chemin, const QByteArray& donnees)
 {
     QFile f(chemin);

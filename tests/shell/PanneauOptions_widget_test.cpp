@@ -345,6 +345,51 @@ TEST(PanneauOptions, ThePaneReopensOnTheLastTabButOkLeavesTheFirst)
     EXPECT_EQ(p.onglet(), 8);
 }
 
+TEST(PanneauOptions, OkFromTheRemoteControlFormGivesTheRemoteControlFormBack)
+{
+    BancApplication b;
+    preparer(b, "MINI=1\n");
+    ASSERT_TRUE(b.fond->forme().estTelecommande());
+    ASSERT_EQ(b.fond->size(), QSize(191, 529));
+    PanneauOptions& p = ouvrir(b);
+    ASSERT_TRUE(b.attendreForme());
+    EXPECT_EQ(b.fond->size(), QSize(297, 345));
+    EXPECT_TRUE(p.isVisibleTo(b.fond.get()));
+    p.Retour->click();
+    EXPECT_TRUE(b.fond->forme().estTelecommande());
+    EXPECT_EQ(b.fond->size(), QSize(191, 529));
+}
+
+TEST(PanneauOptions, OkWithASidePaneOpenGivesTheNormalWindowBack)
+{
+    BancApplication b;
+    preparer(b);
+    bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
+    ASSERT_GT(b.fond->width(), 297);
+    ouvrir(b);
+    ASSERT_TRUE(b.attendreForme());
+    EXPECT_EQ(b.fond->size(), QSize(297, 345));
+    b.fond->findChild<PanneauOptions*>("Fond2")->Retour->click();
+    EXPECT_TRUE(b.fond->forme().estNormale());
+    EXPECT_EQ(b.fond->size(), QSize(297, 345));
+}
+
+TEST(PanneauOptions, TheEmptyFavouritesYesOpensTheEditorOnTheShownGroupAndThatSlot)
+{
+    BancApplication b;
+    preparer(b);
+    b.app->favoris.selectionnerGroupe(2);
+    b.dialogues.reponses = {true};
+    b.app->favoris.Favori_Click(6);  // an empty slot: the question, then the editor
+    auto* p = b.fond->findChild<PanneauOptions*>("Fond2");
+    ASSERT_NE(p, nullptr);
+    EXPECT_TRUE(b.fond->optionsOuvertes());
+    EXPECT_EQ(p->onglet(), 4);
+    EXPECT_EQ(p->favoris().groupe(), 2);
+    EXPECT_EQ(p->favoris().EditerFav->currentIndex(), 2);
+}
+
 TEST(PanneauOptions, TheMainPanelFollowsTheTextureChoice)
 {
     BancApplication b;

@@ -12,7 +12,7 @@ bool attendreQue(const std::function<bool()>& condition, int ms)
         if (t.elapsed() >= ms)
             return false;
         QCoreApplication::processEvents();
-        QThread::msleep(50);
+        QThread::msleep(10);
     }
     return true;
 }

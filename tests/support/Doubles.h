@@ -12,9 +12,11 @@
 #include "platform/ServeurDiffere.h"
 #include "platform/Shell.h"
 #include "platform/Systeme.h"
+#include "platform/VueIntegree.h"
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDir>
 #include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -86,9 +88,11 @@ class FauxClientWeb : public ClientWeb {
 public:
     QMap<QString, QByteArray> pages;  // address -> body; absent = failure
     QStringList demandes;
-    QByteArray telecharger(const QString& adresse) override
+    QList<int> delais;  // the wait asked with each request, 0 = the client's own
+    QByteArray telecharger(const QString& adresse, int delaiMs = 0) override
     {
         demandes << adresse;
+        delais << delaiMs;
         return pages.value(adresse);
     }
 };
@@ -255,4 +259,75 @@ public:
         fichier.clear();
     }
     bool enService() const override { return !fichier.isEmpty(); }
+};
+
+// Records every call to the embedded view, in order, as short texts ("arreter", "vider",
+// "jouer <address>", "volume <n>", "muet <0|1>", "place <x>,<y>", "taille <w>x<h>",
+// "instantane"), and the last item's options. A snapshot is given a name of its own in
+// the item's snapshot folder; the file appears only when the test writes it (or through
+// pendantInstantane).
+class FausseVueIntegree : public VueIntegree {
+public:
+    QStringList appels;
+    QStringList options;     // of the last item played
+    QStringList instantanes; // paths handed out, in order
+    QObject* hote = nullptr;
+    int volume = 100;
+    bool muet = false;
+    bool joue = false;
+    std::function<void(const QString&)> pendantInstantane;
+
+    void placerDans(QObject* h) override { hote = h; }
+    void arreter() override
+    {
+        appels << QStringLiteral("arreter");
+        joue = false;
+    }
+    void viderListe() override { appels << QStringLiteral("vider"); }
+    void ajouterEtJouer(const QString& adresse, const QStringList& o) override
+    {
+        appels << QStringLiteral("jouer ") + adresse;
+        options = o;
+        joue = true;
+    }
+    void definirVolume(int v) override
+    {
+        volume = v;
+        appels << QStringLiteral("volume %1").arg(v);
+    }
+    void definirMuet(bool m) override
+    {
+        muet = m;
+        appels << QStringLiteral("muet %1").arg(m ? 1 : 0);
+    }
+    void placerConteneur(int x, int y) override { appels << QStringLiteral("place %1,%2").arg(x).arg(y); }
+    void dimensionnerConteneur(int l, int h) override
+    {
+        appels << QStringLiteral("taille %1x%2").arg(l).arg(h);
+    }
+    QString prendreInstantane() override
+    {
+        appels << QStringLiteral("instantane");
+        QString dossier;
+        for (const QString& o : options)
+            if (o.startsWith(QStringLiteral(":snapshot-path=")))
+                dossier = o.mid(15);
+        if (!joue || dossier.isEmpty())
+            return {};
+        const QString chemin = QDir(dossier).filePath(
+            QStringLiteral("vlcsnap-%1.jpg").arg(instantanes.size() + 1));
+        instantanes << chemin;
+        if (pendantInstantane)
+            pendantInstantane(chemin);
+        return chemin;
+    }
+    // Calls whose text begins with that prefix.
+    QStringList appelsCommencantPar(const QString& prefixe) const
+    {
+        QStringList l;
+        for (const QString& a : appels)
+            if (a.startsWith(prefixe))
+                l << a;
+        return l;
+    }
 };

@@ -1,0 +1,88 @@
+#include "engine/Favoris.h"
+
+#include "core/ReglesFavoris.h"
+#include "engine/Moteur.h"
+#include "engine/Session.h"
+#include "platform/Plateforme.h"
+
+Favoris::Favoris(Session& session, Moteur& moteur, Plateforme& plateforme)
+    : session_(session), moteur_(moteur), plateforme_(plateforme)
+{
+}
+
+void Favoris::afficherGroupes()
+{
+    QStringList noms;
+    for (int g = 0; g < TableFavoris::NombreGroupes; ++g)
+        noms << session_.parametres.favoris.at(g * TableFavoris::TailleGroupe);
+    emit groupesNommes(noms);
+}
+
+void Favoris::selectionnerGroupe(int g)
+{
+    if (g < 0 || g >= TableFavoris::NombreGroupes)
+        return;
+    groupe_ = g;
+    FavorisListe_Click();
+}
+
+void Favoris::FavorisListe_Click()
+{
+    const QStringList chaines = session_.chaines.noms();
+    QStringList noms;
+    for (int s = 1; s <= 8; ++s)
+        noms << FavoriEffectif(session_.parametres.favoris, groupe_, s, chaines);
+    emit groupeAffiche(groupe_, noms);
+}
+
+void Favoris::FavorisM_Click()
+{
+    selectionnerGroupe(GroupePrecedent(groupe_));
+}
+
+void Favoris::FavorisP_Click()
+{
+    selectionnerGroupe(GroupeSuivant(groupe_));
+}
+
+void Favoris::Favori_Click(int Index)
+{
+    using A = DecisionFavori::Action;
+    const DecisionFavori d =
+        DeciderFavori(session_.parametres.favoris, groupe_, Index, session_.chaines.noms(), guideTV_);
+    switch (d.action) {
+    case A::Rien:
+        return;
+    case A::Regarder:
+        emit regarderDemande();
+        return;
+    case A::Definir:
+        if (plateforme_.dialogues.question(kQuestionFavoriVide))
+            emit definitionDemandee(d.emplacement);
+        return;
+    case A::Selectionner:
+    case A::SelectionnerAfficher:
+    case A::SelectionnerRegarder:
+        break;
+    }
+    moteur_.Chaines_Click(d.chaine);
+    if (d.action == A::SelectionnerAfficher)
+        emit afficherDemande();
+    else if (d.action == A::SelectionnerRegarder)
+        emit regarderDemande();
+}
+
+void Favoris::Favori_MouseDown(int Index)
+{
+    source_ = Index;
+}
+
+void Favoris::Favori_DragDrop(int Index)
+{
+    const int source = source_;
+    source_ = -1;
+    if (!EchangerFavoris(session_.parametres.favoris, groupe_, source, Index))
+        return;
+    FavorisListe_Click();
+    emit enregistrementDemande();
+}
