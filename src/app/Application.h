@@ -3,6 +3,7 @@
 #include "engine/Favoris.h"
 #include "engine/GuideTV.h"
 #include "engine/Moteur.h"
+#include "engine/Options.h"
 #include "engine/Programmation.h"
 #include "engine/Session.h"
 #include "engine/Transport.h"
@@ -54,6 +55,7 @@ public:
     Programmation programmation;
     Favoris favoris;
     GuideTV guide;
+    Options options;
     QTimer horloge;
 
 private:
