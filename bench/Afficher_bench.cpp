@@ -151,7 +151,8 @@ int main(int argc, char** argv)
     fond.show();
     QApplication::processEvents();
     app.Chaines_DblClick();
-    QApplication::processEvents();
+    while (fond.animationEnCours())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     VoletAfficher& v = fond.afficher();
     if (!fond.forme().estOuvert(Volet::Afficher) || vue.lectures != 1) {
         std::fprintf(stderr, "the media pane did not open on the live view\n");

@@ -26,7 +26,7 @@ public:
 
 class ClientWeb0 : public ClientWeb {
 public:
-    QByteArray telecharger(const QString&) override { return {}; }
+    QByteArray telecharger(const QString&, int) override { return {}; }
 };
 
 class Dossiers0 : public Dossiers {

@@ -6,9 +6,11 @@
 #include "core/VerificationVersion.h"
 #include "engine/CommandesLecteur.h"
 #include "panes/PanneauChaines.h"
+#include "panes/VoletProgrammation.h"
 #include "panes/PanneauFavoris.h"
 #include "platform/Plateforme.h"
 #include "shell/Fond.h"
+#include "shell/Textures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,6 +54,14 @@ Application::Application(Plateforme& p, Fond& f)
       enregistrement(session, moteur, p),
       programmation(session, moteur, p),
       favoris(session, moteur, p),
+      // Guide rows go into the schedule through its interactive add, which saves and runs the clock.
+      guide(session, moteur, p,
+            [this](const ValeursEditeur& valeurs) {
+                session.editeur = valeurs;
+                fond.programmation().definirValeurs(valeurs);
+                return programmation.AjouterProgramme(valeurs, true);
+            }),
+      options(session, p),
       medias(session, moteur, p)
 {
     horloge.setObjectName("Horloge");
@@ -62,6 +72,21 @@ Application::Application(Plateforme& p, Fond& f)
 Application::~Application()
 {
     fond.definirGardienFermeture({});
+    // Going away in the middle of the side pane's steps: nothing may run after them.
+    ferme_ = true;
+    fermetureEnAttente_ = Fermeture::Aucune;
+    animation_.reset();
+}
+
+void Application::debutAnimation()
+{
+    if (!animation_)
+        animation_.emplace(moteur);
+}
+
+void Application::finAnimation()
+{
+    animation_.reset();
 }
 
 void Application::apresOperations()
@@ -158,6 +183,10 @@ bool Application::Form_Load(const QStringList& arguments)
         session.DossierEnregistrement = session.parametres.dossierEnregistrement;
     }
     AppliquerMigrations(session.parametres, d);
+    // The texture follows the loaded choice. The options pane itself (its first tab, the
+    // window's size from it, its zoom label and the frames of its check boxes) is built from
+    // the settings when it is first opened, so that start-up does not pay for it.
+    fond.definirTexture(TextureFond(session.parametres.p.FOND, 1, session.DossierProgramme));
     programmation.Recharger(session.parametres.programmes);
 
     // Last channel: the remembered one (last exact match) or the first.
@@ -178,14 +207,18 @@ bool Application::Form_Load(const QStringList& arguments)
         return false;
 
     if (session.parametres.p.EXEA)
-        VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses);
+        VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses, kDelaiVerificationMs);
 
     // The favourites: the group names, then group 0 on the buttons.
     fond.chaines().favoris().definirDossierLogos(session.DossierProgramme + "Logos/");
     favoris.afficherGroupes();
     favoris.selectionnerGroupe(0);
-    if (session.parametres.p.FAVI)
+    const Parametres& p = session.parametres.p;
+    fond.definirOptionsForme({p.MTOP, p.FAVO, p.CADR});
+    if (p.FAVI)
         fond.Fav_Click();
+    if (p.MINI)
+        fond.Mini_Click();
     placerFenetre();
     moteur.ChangerEtat(EtatLecteur::Arret);
     EcrireParametres();
@@ -237,7 +270,7 @@ bool Application::chercherLecteur()
 void Application::placerFenetre()
 {
     const QSize ecran = fond.tailleEcran();
-    const QSize taille = fond.tailleFenetre();
+    const QSize taille = fond.forme().taille();
     if (!session.parametres.p.POS0) {
         fond.placer({(ecran.width() - taille.width()) / 2, (ecran.height() - taille.height()) / 2});
         return;

@@ -1,14 +1,17 @@
 #pragma once
 #include "engine/EnregistrementManuel.h"
 #include "engine/Favoris.h"
+#include "engine/GuideTV.h"
 #include "engine/Medias.h"
 #include "engine/Moteur.h"
+#include "engine/Options.h"
 #include "engine/Programmation.h"
 #include "engine/Session.h"
 #include "engine/Transport.h"
 
 #include <QStringList>
 #include <QTimer>
+#include <optional>
 
 class Fond;
 struct Plateforme;
@@ -41,6 +44,9 @@ public:
     void Chaines_DblClick();
     // The last engine operation ended: a close or a tick that waited for it goes now.
     void apresOperations();
+    // The side pane's steps run: they hold an engine operation until their end.
+    void debutAnimation();
+    void finAnimation();
 
     Plateforme& plateforme;
     Fond& fond;
@@ -50,6 +56,8 @@ public:
     EnregistrementManuel enregistrement;
     Programmation programmation;
     Favoris favoris;
+    GuideTV guide;
+    Options options;
     Medias medias;
     QTimer horloge;
 
@@ -65,6 +73,7 @@ private:
     enum class Fermeture { Aucune, ParUtilisateur, SansQuestion };
     Fermeture fermetureEnAttente_ = Fermeture::Aucune;
     bool ticEnAttente_ = false;
+    std::optional<Moteur::Operation> animation_;
 };
 
 // Searches the command line's arguments (never the program's own path) for a switch.

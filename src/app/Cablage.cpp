@@ -1,15 +1,20 @@
 #include "app/Cablage.h"
 
 #include "app/Application.h"
+#include "engine/GuideTV.h"
 #include "panes/PanneauChaines.h"
 #include "panes/PanneauFavoris.h"
 #include "panes/VoletAfficher.h"
+#include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
 #include "platform/Plateforme.h"
 #include "shell/Fond.h"
 #include "shell/PanneauTelecommande.h"
+#include "shell/PanneauOptions.h"
 #include "shell/PopupDuree.h"
+#include "shell/Textures.h"
+#include "panes/EditeurFavoris.h"
 
 #include <QPushButton>
 
@@ -68,9 +73,7 @@ void cablerFavoris(Application& app)
     // Favori(0) shows the selected channel.
     QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &p,
                      [&app, &p] { p.AfficherLogoFavori(app.session.nomChaineSelectionnee(), 0); });
-    // Not wired yet: Favoris::definitionDemandee (the options pane's "Favoris" tab on that
-    // slot) and Favoris::definirGuideTV (the guide pane's "Guide TV" tab), whose panes do not
-    // exist yet.
+    // Not wired yet: Favoris::definirGuideTV (the guide pane's "Guide TV" tab).
 }
 
 // Watching, time-shift and the keystrokes.
@@ -93,7 +96,7 @@ void cablerTransport(Application& app)
     QObject::connect(t.StopAll, &QPushButton::clicked, &app.moteur, [&app] { app.moteur.StopAll_Click(); });
     QObject::connect(&tr, &Transport::photoEnCours, &t, &PanneauTelecommande::afficherPhotoEnCours);
     QObject::connect(&tr, &Transport::tampon, &app.fond, &Fond::afficherTampon);
-    QObject::connect(t.ProgChaine2, &QPushButton::clicked, &app.fond.chaines(),
+    QObject::connect(app.fond.ProgChaine2, &QPushButton::clicked, &app.fond.chaines(),
                      [&app] { app.fond.chaines().setFocus(); });
 }
 
@@ -114,10 +117,6 @@ void cablerProgrammation(Application& app)
 {
     VoletProgrammation& v = app.fond.programmation();
     Programmation& p = app.programmation;
-    QObject::connect(app.fond.telecommande().Guider, &QPushButton::clicked, &p, [&app] {
-        if (app.fond.Guider_Click())
-            app.programmation.InitialiserEditeur();
-    });
     QObject::connect(&v, &VoletProgrammation::ajouter, &p, [&v, &p] { p.ProgOK_Click(v.valeurs()); });
     QObject::connect(&v, &VoletProgrammation::stopper, &p, &Programmation::Stopper_Click);
     QObject::connect(&v, &VoletProgrammation::modifier, &p, &Programmation::Modifier_Click);
@@ -132,10 +131,133 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::editeurEcrit, &v, &VoletProgrammation::definirValeurs);
     QObject::connect(&p, &Programmation::espaceLibreAffiche, &v, &VoletProgrammation::afficherEspaceLibre);
     QObject::connect(&p, &Programmation::extinctionOFFAffichee, &v, &VoletProgrammation::afficherExtinctionOFF);
+    QObject::connect(&p, &Programmation::extinctionActivee, &v, &VoletProgrammation::activerExtinction);
     QObject::connect(&p, &Programmation::progressionAffichee, &app.fond.telecommande(),
                      &PanneauTelecommande::afficherProgression);
     QObject::connect(&p, &Programmation::enregistrementDemande, &p, [&app] { app.EcrireParametres(); });
 }
+
+// The options pane's controls, wired when the pane is built.
+void cablerPanneauOptions(Application& app, PanneauOptions& p)
+{
+    Options& o = app.options;
+    relier(p.bouton("ClavierListe"), o, &Options::ClavierListe_Click);
+    relier(p.bouton("Réinitialiser"), o, &Options::Reinitialiser_Click);
+    relier(p.bouton("MAJcfg"), o, &Options::MAJcfg_Click);
+    relier(p.bouton("FRPLtexte"), o, &Options::FRPLtexte_Click);
+    relier(p.bouton("AllerSite"), o, &Options::AllerSite_Click);
+    relier(p.bouton("AllerFAQ"), o, &Options::AllerFAQ_Click);
+    relier(p.bouton("AllerForums"), o, &Options::AllerForums_Click);
+    relier(p.bouton("MAJexe"), o, &Options::MAJexe_Click);
+    QObject::connect(p.bouton("AutoSél"), &QPushButton::clicked, &o,
+                     [&o, &p] { p.definirProgramme(o.AutoSel_Click(p.programme())); });
+    QObject::connect(p.bouton("RECpath0"), &QPushButton::clicked, &o,
+                     [&o, &p] { p.definirDossier(o.RECpath0_Click(p.dossier())); });
+    QObject::connect(&p, &PanneauOptions::textureChoisie, &app.fond, [&app](int choix) {
+        app.fond.definirTexture(TextureFond(choix, 1, app.session.DossierProgramme));
+    });
+    QObject::connect(p.Retour, &QPushButton::clicked, &o, [&app, &p] {
+        ContenuParametres valeurs = app.session.parametres;
+        p.lire(valeurs);
+        if (!app.options.Retour_Click(valeurs))
+            p.afficher(app.session.parametres);  // still open: shows what was kept
+    });
+    QObject::connect(&o, &Options::ferme, &p, [&app, &p] {
+        p.Onglets_Click(1);
+        app.fond.Retour_Click();
+    });
+
+    // The favourites editor edits the session's table.
+    EditeurFavoris& e = p.favoris();
+    const auto montrer = [&app, &e](int groupe) { e.afficher(app.session.parametres.favoris, groupe); };
+    QObject::connect(&e, &EditeurFavoris::groupeChoisi, &o, montrer);
+    QObject::connect(&e, &EditeurFavoris::emplacementChoisi, &o, &Options::ListeFav_Click);
+    QObject::connect(&e, &EditeurFavoris::renommageDemande, &o, [&o, montrer](int groupe, const QString& nom) {
+        o.ModifierFav_Click(groupe, nom);
+        montrer(groupe);
+    });
+    QObject::connect(&e, &EditeurFavoris::effacementDemande, &o, [&o, montrer](int groupe) {
+        o.EffacerFav_Click(groupe);
+        montrer(groupe);
+    });
+}
+
+// The options pane's controller and the main panel's button that opens the pane.
+void cablerOptions(Application& app)
+{
+    Options& o = app.options;
+    o.definirEcriture([&app] { return app.EcrireParametres(); });
+    // The editor opens on the group the buttons show; "OK" repaints them.
+    QObject::connect(app.fond.telecommande().Options, &QPushButton::clicked, &o,
+                     [&app] { ouvrirOptions(app, 0, app.favoris.groupe()); });
+    QObject::connect(&app.favoris, &Favoris::definitionDemandee, &o,
+                     [&app](int emplacement) { ouvrirOptions(app, 4, app.favoris.groupe(), emplacement); });
+    QObject::connect(&o, &Options::favorisRafraichis, &app.favoris, [&app] { app.favoris.FavorisListe_Click(); });
+    QObject::connect(&o, &Options::groupesRenommes, &app.favoris, [&app] { app.favoris.afficherGroupes(); });
+}
+
+// The guide pane: its tabs, the TV guide, programming from it, the audience.
+void cablerGuide(Application& app)
+{
+    Fond& f = app.fond;
+    VoletGuide& v = f.guide();
+    GuideTV* g = &app.guide;
+
+    QObject::connect(&v, &VoletGuide::ongletChoisi, g, [&app, g](int onglet) {
+        if (onglet == 1)
+            app.programmation.InitialiserEditeur();
+        g->GuiderOnglets_Click(onglet);
+    });
+    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, g, [&app, g] {
+        if (app.fond.forme().estOuvert(Volet::Guider))
+            g->Chaines_Click();
+    });
+    QObject::connect(&v, &VoletGuide::jourChoisi, g, &GuideTV::GuideDate_Click);
+    QObject::connect(&v, &VoletGuide::ligneChoisie, g, &GuideTV::GuideListe_Click);
+    QObject::connect(&v, &VoletGuide::ligneDoubleCliquee, g, &GuideTV::GuideProg_Click);
+    QObject::connect(&v, &VoletGuide::frequenceChoisie, g, &GuideTV::GuideFreq_Click);
+    QObject::connect(&v, &VoletGuide::programmer, g, &GuideTV::GuideProg_Click);
+    QObject::connect(&v, &VoletGuide::resume, g, &GuideTV::GuideResume_Click);
+    QObject::connect(&v, &VoletGuide::actualiserAudience, g, &GuideTV::Refresh15_Click);
+
+    QObject::connect(g, &GuideTV::joursAffiches, &v, &VoletGuide::afficherJours);
+    QObject::connect(g, &GuideTV::lignesAffichees, &v, &VoletGuide::afficherLignes);
+    QObject::connect(g, &GuideTV::frequenceAffichee, &v, &VoletGuide::afficherFrequence);
+    QObject::connect(g, &GuideTV::audienceAffichee, &v, &VoletGuide::afficherAudience);
+    QObject::connect(g, &GuideTV::connexionAffichee, &v, [&app, &v](bool visible) {
+        v.AfficherConnexion(visible);
+        app.fond.activer(!visible);
+        if (!visible)
+            app.fond.chaines().setFocus();
+    });
+}
+
+// The window's forms, its side pane and its services. The side pane's steps count as an
+// engine operation: the clock's tick and a close wait for their end.
+void cablerFormes(Application& app)
+{
+    Fond& f = app.fond;
+    PanneauTelecommande& t = f.telecommande();
+    relier(f.Mini, f, &Fond::Mini_Click);
+    // The media pane opens through its controller, which then starts what its tab shows.
+    QObject::connect(f.GoAfficher, &QPushButton::clicked, &app.medias, [&app] {
+        app.fond.GoAfficher_Click();
+        app.medias.definirOuvert(app.fond.forme().estOuvert(Volet::Afficher));
+    });
+    relier(f.GoGuider, f, &Fond::GoGuider_Click);
+    QObject::connect(f.GoDiffuser, &QPushButton::clicked, &app.medias, [&app] {
+        app.fond.GoDiffuser_Click();
+        app.medias.definirOuvert(app.fond.forme().estOuvert(Volet::Afficher));
+    });
+    relier(t.Afficher, app.medias, &Medias::Afficher_Click);
+    QObject::connect(t.Guider, &QPushButton::clicked, &f, [&f] { f.Guider_Click(); });
+    QObject::connect(t.Diffuser, &QPushButton::clicked, &f, [&f] { f.Diffuser_Click(); });
+    relier(t.TopR, f, &Fond::TopR_Click);
+    relier(t.Reduire, f, &Fond::Reduire_Click);
+    QObject::connect(&f, &Fond::animationCommencee, &app.moteur, [&app] { app.debutAnimation(); });
+    QObject::connect(&f, &Fond::animationTerminee, &app.moteur, [&app] { app.finAnimation(); });
+}
+
 
 // The media pane: the live view, the mosaic, the recordings and the snapshots.
 void cablerMedias(Application& app)
@@ -145,10 +267,17 @@ void cablerMedias(Application& app)
     Mosaique& mo = m.mosaique();
     app.plateforme.vue.placerDans(v.FondActiveX);
 
-    // The pane's fold is the window's form; the form tells back whether the pane is open.
-    // No pane button yet: a double-click on a channel opens it, another pane's button closes it.
-    QObject::connect(&m, &Medias::basculementDemande, &app.fond, [&app] { app.fond.Afficher_Click(); });
-    QObject::connect(&app.fond, &Fond::voletChange, &m, [&m](Volet ouvert) { m.definirOuvert(ouvert == Volet::Afficher); });
+    // The pane's fold is the window's form: the controller is told whether the pane is open
+    // after its own fold, and when another pane, the remote-control form or the options fold it.
+    QObject::connect(&m, &Medias::basculementDemande, &app.fond,
+                     [&app] { app.medias.definirOuvert(app.fond.Afficher_Click()); });
+    QObject::connect(&app.fond, &Fond::arretVueDemande, &m, [&m] { m.definirOuvert(false); });
+    // `GoDiffuser`: the media pane on its mosaic.
+    QObject::connect(&app.fond, &Fond::mosaiqueDemandee, &m, [&app] {
+        app.medias.definirOuvert(app.fond.forme().estOuvert(Volet::Afficher));
+        if (app.medias.ouvert())
+            app.medias.AfficherOnglets_Click(OngletAfficher::Mosaique);
+    });
 
     QObject::connect(&v, &VoletAfficher::ongletChoisi, &m, &Medias::AfficherOnglets_Click);
     QObject::connect(&v, &VoletAfficher::tailleVueChangee, &m, &Medias::definirTailleVue);
@@ -205,6 +334,28 @@ void cabler(Application& app)
     cablerTransport(app);
     cablerEnregistrement(app);
     cablerProgrammation(app);
+    cablerGuide(app);
+    cablerFormes(app);
     cablerMedias(app);
+    cablerOptions(app);
     cablerFenetre(app);
+}
+
+void ouvrirOptions(Application& app, int onglet, int groupe, int emplacement)
+{
+    auto* p = qobject_cast<PanneauOptions*>(app.fond.options());
+    if (!p) {
+        p = new PanneauOptions(app.session.DossierProgramme);
+        app.fond.installerOptions(p);
+        p->favoris().definirChaines(app.session.chaines.noms());
+        cablerPanneauOptions(app, *p);
+    }
+    if (onglet > 0)
+        p->Onglets_Click(onglet);
+    p->afficher(app.session.parametres);
+    p->favoris().afficher(app.session.parametres.favoris, groupe);
+    app.options.Options_Click();
+    app.fond.Options_Click();
+    if (emplacement > 0)
+        p->favoris().focaliser(emplacement);
 }

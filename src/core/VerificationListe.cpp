@@ -49,10 +49,12 @@ IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierPr
                                        const Adresses& adresses, bool depuisDemarrage)
 {
     const QString chemin = dossierProgramme + kFichierListeChaines;
-    const QByteArray telecharge = web.telecharger(adresses.playlist());
     // A stored file without any channel counts as absent: a good list replaces it unasked.
     QByteArray stocke;
     const bool fichierPresent = lireStocke(chemin, stocke) && listeUtilisable(stocke);
+    // With a usable list at hand, start-up only compares: it does not wait as for a download.
+    const QByteArray telecharge =
+        web.telecharger(adresses.playlist(), depuisDemarrage && fichierPresent ? kDelaiVerificationMs : 0);
 
     if (!listeUtilisable(telecharge)) {
         if (!fichierPresent && depuisDemarrage) {

@@ -19,7 +19,8 @@ bool ListeChainesPresente(const QString& dossierProgramme);
 // channel counts as one that could not be read: the stored file stays. silencieux hides the
 // messages that only report (up to date, access problem); depuisDemarrage says the caller is
 // start-up, the only caller that may be told to stop (no usable file and no usable playlist,
-// or the first file could not be written).
+// or the first file could not be written); its check of a usable stored file waits
+// kDelaiVerificationMs at most, a download the client's full wait.
 IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierProgramme,
                                        ClientWeb& web, Dialogues& dialogues,
                                        const Adresses& adresses, bool depuisDemarrage);

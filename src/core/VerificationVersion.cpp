@@ -41,9 +41,9 @@ int ComparerVersions(const QList<int>& a, const QList<int>& b)
 }
 
 void VerifierVersion(bool silencieux, ClientWeb& web, Dialogues& dialogues, Shell& shell,
-                     const Adresses& adresses)
+                     const Adresses& adresses, int delaiMs)
 {
-    const QByteArray texte = web.telecharger(adresses.fichierVersion());
+    const QByteArray texte = web.telecharger(adresses.fichierVersion(), delaiMs);
 
     // Only the first line counts; its line end and surrounding blanks are not part of the number.
     std::optional<QList<int>> enLigne;

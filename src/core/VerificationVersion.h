@@ -17,5 +17,6 @@ int ComparerVersions(const QList<int>& a, const QList<int>& b);
 
 // Asks the product's site for the latest version and offers its download page when it is
 // newer than ours. silencieux hides the messages that only report; the question is always asked.
+// delaiMs: the longest wait for the answer, 0 = the client's own.
 void VerifierVersion(bool silencieux, ClientWeb& web, Dialogues& dialogues, Shell& shell,
-                     const Adresses& adresses);
+                     const Adresses& adresses, int delaiMs = 0);

@@ -203,13 +203,15 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
             continue;
 
         const bool arretDemande = e.marqueur == u'S';
+        // A recorder that fails once the end has come, or after the user's stop, ended normally.
+        const bool echec = entree.echecEnregistrement && !arretDemande && !finPassee;
         ActionHorloge suivi{ActionHorloge::SuivreProgramme};
         suivi.ligne = i;
         suivi.progression = fraction(seconde - e.secondeDebut(), duree);
         suivi.texteTaille = entree.tailleFichier >= 0 ? TexteTaille(entree.tailleFichier) : entree.texteTaille;
         suivi.texte = TexteTempsRestant(suivi.texteTaille, e.minuteFin() - minute);
         actions.push_back(suivi);
-        if (!arretDemande && !finPassee)
+        if (!arretDemande && !finPassee && !echec)
             continue;
 
         e.marqueur = u'X';
@@ -220,7 +222,15 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
         ActionHorloge fin{ActionHorloge::TerminerProgramme};
         fin.ligne = i;
         actions.push_back(fin);
-        if (entree.programmeApres) {
+        if (echec) {
+            // The user's program would work on a broken file, and a shutdown would hide the news.
+            if (!entree.echecEnregistrement->isEmpty()) {
+                ActionHorloge a{ActionHorloge::Avertir};
+                a.ligne = i;
+                a.texte = *entree.echecEnregistrement;
+                actions.push_back(a);
+            }
+        } else if (entree.programmeApres) {
             const CommandeProgramme c =
                 CommandeApresEnregistrement(entree.programme, entree.argumentsProgramme, entree.fichierEnregistre);
             ActionHorloge a{ActionHorloge::LancerProgrammeApres};

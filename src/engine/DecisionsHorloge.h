@@ -21,6 +21,9 @@ struct EntreeHorloge {
     QString programme;                           // AUTP: its path
     QString argumentsProgramme;                  // AUTL: its argument line with %0 %1 %2
     bool extinction = false;                     // shut the computer down at the end
+    // The running scheduled recording failed before its end (its recorder closed, or its
+    // file stopped growing): what to tell the user, empty when the user was told already.
+    std::optional<QString> echecEnregistrement;
 };
 
 // One thing the window has to do, in the order the tick returns them.
@@ -37,8 +40,11 @@ struct ActionHorloge {
         // `texteTaille` for the next tick, then AfficherEspaceLibre.
         SuivreProgramme,
         // Running entry `ligne` has ended (now "[X]"): ActualiserBoutonsProgramme,
-        // ChangerEtat(32), StopAll_Click.
+        // ChangerEtat(32), StopAll_Click. It also ends so when its recording failed.
         TerminerProgramme,
+        // Exclamation message `texte`, after the tick: the recording of entry `ligne` failed.
+        // Neither the user's program nor the shutdown follows a failed recording.
+        Avertir,
         // Start `programme` with `arguments`, minimised without focus; a failure is reported,
         // the tick goes on.
         LancerProgrammeApres,

@@ -52,8 +52,12 @@ void EnregistrementManuel::Rec_Click()
     moteur_.ChangerEtat(EtatLecteur::Enregistrement);
     session_.FichierEnregistrementManuel = fichier;
     if ((session_.TV && !commande.isEmpty() && !moteur_.preparerDiffusion())
-        || !moteur_.lancer(RoleLecteur::Enregistreur, commande))
+        || !moteur_.lancer(RoleLecteur::Enregistreur, commande)) {
         moteur_.ChangerEtat(EtatLecteur::Arret);
+        return;
+    }
+    // The clock watches the recorder and its file from now on.
+    session_.surveillance.commencer(fichier, plateforme_.horloge.maintenant());
 }
 
 void EnregistrementManuel::EnregistrerX_Click()

@@ -60,37 +60,32 @@ bool Medias::bloque() const
 
 void Medias::Afficher_Click()
 {
-    if (ouvert_) {
+    if (ouvert_)
         ArreterVueSiAfficher();
-        emit basculementDemande();
-        return;
-    }
-    const bool flux = bloque();
-    if (flux)
-        plateforme_.dialogues.exclamation(kMessageFlux);
+    // The window's form folds or unfolds the pane and tells back through definirOuvert.
     emit basculementDemande();
-    if (!ouvert_)  // the window's form could not open the pane
-        return;
-    if (flux) {
-        AfficherOnglets_Click(OngletAfficher::Videos);
-        return;
-    }
-    // The frame counts as hidden so that the tab starts the view even when already selected.
-    cadre_ = CadreAfficher::Aucun;
-    AfficherOnglets_Click(OngletAfficher::Direct);
 }
 
 void Medias::definirOuvert(bool ouvert)
 {
     if (ouvert == ouvert_)
         return;
-    if (!ouvert)
-        ArreterVueSiAfficher();
-    ouvert_ = ouvert;
     if (!ouvert) {
+        ArreterVueSiAfficher();
+        ouvert_ = false;
         cadre_ = CadreAfficher::Aucun;
         attente_.stop();
+        return;
     }
+    ouvert_ = true;
+    if (bloque()) {
+        plateforme_.dialogues.exclamation(kMessageFlux);
+        AfficherOnglets_Click(OngletAfficher::Videos);
+        return;
+    }
+    // The frame counts as hidden so that the tab starts the view even when already selected.
+    cadre_ = CadreAfficher::Aucun;
+    AfficherOnglets_Click(OngletAfficher::Direct);
 }
 
 void Medias::AfficherOnglets_Click(OngletAfficher onglet)

@@ -50,11 +50,12 @@ public:
     // The line's single stream is taken by the external player.
     bool bloque() const;
 
-    // The pane button: opens the pane on the live view (on the recordings, with a message,
-    // when the single stream is taken), or stops the view and closes the pane.
+    // The pane button: stops the view when the pane is open, and asks the window to fold or
+    // unfold the pane.
     void Afficher_Click();
-    // The window's form changed: the media pane is open or not. Leaving stops the view and
-    // the mosaic.
+    // The window's form says whether the media pane is open. Opening lands on the live view
+    // (on the recordings, with a message, when the single stream is taken); leaving stops the
+    // view and the mosaic.
     void definirOuvert(bool ouvert);
     // A tab became selected (by the user or by code).
     void AfficherOnglets_Click(OngletAfficher onglet);

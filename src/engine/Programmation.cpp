@@ -122,6 +122,8 @@ void Programmation::InitialiserEditeur()
 {
     session_.programmes.ActualiserBoutonsProgramme();
     rafraichir();
+    // The clock ignores the shutdown when a program runs after the recording.
+    emit extinctionActivee(!session_.parametres.p.AUTR);
     session_.editeur = ValeursEditeur::Initiales(plateforme_.horloge.maintenant(), session_.nomChaineSelectionnee());
     emit editeurEcrit(session_.editeur);
     AfficherEspaceLibre();
@@ -142,13 +144,32 @@ void Programmation::Horloge_Timer()
         plateforme_.dialogues.information(m);
 }
 
-void Programmation::tic(QStringList& exclamations, QStringList& informations)
+std::optional<QString> Programmation::surveillerEnregistreur(const QDateTime& maintenant, QStringList& exclamations)
+{
+    auto& p = plateforme_;
+    SurveillanceEnregistreur& s = session_.surveillance;
+    if (!s.active() || !avecEnregistrement(session_.Etat))
+        return std::nullopt;
+    const QString fichier = s.fichier();
+    const auto verdict =
+        s.verifier(p.lecteurs.enCours(RoleLecteur::Enregistreur), p.disque.tailleFichier(fichier), maintenant);
+    if (verdict == SurveillanceEnregistreur::Verdict::Normal)
+        return std::nullopt;
+    const QString chaine = session_.ChaineEnCours;
+    if (enProgramme(session_.Etat))
+        return MessageEchecEnregistrement(true, chaine, fichier, verdict);
+    // Whatever is left of the recorder goes, and the window shows the stop.
+    moteur_.StopAll_Click(true);
+    exclamations << MessageEchecEnregistrement(false, chaine, fichier, verdict);
+    return std::nullopt;
+}
+
+EntreeHorloge Programmation::entreeHorloge(const QDateTime& maintenant) const
 {
     auto& p = plateforme_;
     const Parametres& reglages = session_.parametres.p;
-
     EntreeHorloge e;
-    e.maintenant = p.horloge.maintenant();
+    e.maintenant = maintenant;
     if (session_.FinEnregistrement.isValid())
         e.finEnregistrement = session_.FinEnregistrement;
     e.chaines = session_.chaines.noms();
@@ -159,8 +180,30 @@ void Programmation::tic(QStringList& exclamations, QStringList& informations)
     e.programme = reglages.AUTP;
     e.argumentsProgramme = reglages.AUTL;
     e.extinction = session_.Extinction && !reglages.AUTR;
+    return e;
+}
 
-    for (const ActionHorloge& a : DeciderTicHorloge(session_.programmes, e)) {
+void Programmation::tic(QStringList& exclamations, QStringList& informations)
+{
+    const QDateTime maintenant = plateforme_.horloge.maintenant();
+    EntreeHorloge e = entreeHorloge(maintenant);
+    e.echecEnregistrement = surveillerEnregistreur(maintenant, exclamations);
+    if (!executer(DeciderTicHorloge(session_.programmes, e), maintenant, exclamations, informations)) {
+        // The entry that was due has no recorder: it fails at once, the user already told.
+        e = entreeHorloge(maintenant);
+        e.echecEnregistrement = QString();
+        executer(DeciderTicHorloge(session_.programmes, e), maintenant, exclamations, informations);
+    }
+    rafraichir();
+}
+
+bool Programmation::executer(const std::vector<ActionHorloge>& actions, const QDateTime& maintenant,
+                             QStringList& exclamations, QStringList& informations)
+{
+    auto& p = plateforme_;
+    const Parametres& reglages = session_.parametres.p;
+    bool lance = true;
+    for (const ActionHorloge& a : actions) {
         switch (a.genre) {
         case ActionHorloge::ArreterEnregistrementManuel:
             if (enEnregistrement(session_.Etat))
@@ -174,12 +217,16 @@ void Programmation::tic(QStringList& exclamations, QStringList& informations)
             session_.texteTaille = QStringLiteral("0 Mo");
             emit progressionAffichee(a.progression, session_.texteTaille);
             session_.FichierEnregistre =
-                NomFichierEnregistrement(session_.DossierEnregistrement, e.maintenant, a.chaine, reglages);
+                NomFichierEnregistrement(session_.DossierEnregistrement, maintenant, a.chaine, reglages);
             const QStringList commande = CommandeEnregistrementProgramme(
                 session_.OptionsVLC, reglages, session_.chaines.at(a.indexChaine).adresse, session_.FichierEnregistre);
             QString erreur;
-            if (!moteur_.lancer(RoleLecteur::Enregistreur, commande, &erreur))
+            if (moteur_.lancer(RoleLecteur::Enregistreur, commande, &erreur)) {
+                session_.surveillance.commencer(session_.FichierEnregistre, maintenant);
+            } else {
                 exclamations << "L'enregistrement programmé de " + a.chaine + " n'a pas pu commencer.\n" + erreur;
+                lance = false;
+            }
             break;
         }
         case ActionHorloge::SuivreProgramme:
@@ -189,6 +236,9 @@ void Programmation::tic(QStringList& exclamations, QStringList& informations)
             break;
         case ActionHorloge::TerminerProgramme:
             arreterProgramme();
+            break;
+        case ActionHorloge::Avertir:
+            exclamations << a.texte;
             break;
         case ActionHorloge::LancerProgrammeApres:
             if (!p.systeme.lancerProgramme(a.programme, a.arguments))
@@ -207,7 +257,7 @@ void Programmation::tic(QStringList& exclamations, QStringList& informations)
             break;
         }
     }
-    rafraichir();
+    return lance;
 }
 
 void Programmation::Extinction_Click(bool cochee)

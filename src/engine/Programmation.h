@@ -1,8 +1,12 @@
 #pragma once
+#include "engine/DecisionsHorloge.h"
 #include "engine/ProgListe.h"
 
 #include <QObject>
 #include <QString>
+
+#include <optional>
+#include <vector>
 
 class Moteur;
 struct Plateforme;
@@ -47,6 +51,8 @@ signals:
     // Free space of the recording drive; fraction < 0 when the total is unknown.
     void espaceLibreAffiche(const QString& texte, double fraction);
     void extinctionOFFAffichee(bool visible);
+    // Whether the shutdown box can be ticked: not while a program runs after each recording.
+    void extinctionActivee(bool active);
     // The schedule changed: the settings file is to be rewritten now.
     void enregistrementDemande();
 
@@ -55,6 +61,13 @@ private:
     void arreterProgramme();
     void apresSuppression(const ResultatSuppression& r);
     void tic(QStringList& exclamations, QStringList& informations);
+    // Looks at the running recorder. A failed manual recording stops here and is told;
+    // a failed scheduled one gives the message for the schedule's decision.
+    std::optional<QString> surveillerEnregistreur(const QDateTime& maintenant, QStringList& exclamations);
+    EntreeHorloge entreeHorloge(const QDateTime& maintenant) const;
+    // Carries out the tick's decisions. False when a recorder due to start could not start.
+    bool executer(const std::vector<ActionHorloge>& actions, const QDateTime& maintenant, QStringList& exclamations,
+                  QStringList& informations);
 
     Session& session_;
     Moteur& moteur_;

@@ -3,6 +3,7 @@
 #include "core/ListeChaines.h"
 #include "engine/EtatLecteur.h"
 #include "engine/ProgListe.h"
+#include "engine/SurveillanceEnregistreur.h"
 
 #include <QDateTime>
 #include <QString>
@@ -31,6 +32,8 @@ struct Session {
     bool Extinction = false;    // shut the computer down after the recording
     QString FichierEnregistre;  // file of the running scheduled recording
     QString texteTaille = QStringLiteral("0 Mo");
+    // The running recorder (manual or scheduled) and its file, looked at by every tick.
+    SurveillanceEnregistreur surveillance;
 
     QString cheminParametres() const { return DossierProgramme + "Kelmor.ini"; }
     QString cheminListeChaines() const { return DossierProgramme + "Kelmor.cfg"; }

@@ -29,10 +29,6 @@ PanneauChaines::PanneauChaines(QWidget* parent)
     setObjectName("PanneauChaînes");
     auto* colonne = new QVBoxLayout(this);
     colonne->setContentsMargins(0, 0, 0, 0);
-    progChaine3_ = new QLabel(this);
-    progChaine3_->setObjectName("ProgChaîne3");
-    colonne->addWidget(progChaine3_);
-
     auto* pile = new QStackedLayout;
     pile->setStackingMode(QStackedLayout::StackAll);
     chaines_ = new QListWidget(this);
@@ -45,19 +41,33 @@ PanneauChaines::PanneauChaines(QWidget* parent)
     favoris_->setAutoFillBackground(true);
     pile->addWidget(favoris_);
     pile->addWidget(chaines_);
-    colonne->addLayout(pile, 1);
+    // The list, and the favourites on the same spot: 2655 x 4350 twips.
+    chaines_->setFixedSize(177, 290);
+    favoris_->setFixedSize(177, 290);
+    colonne->addLayout(pile);
+    chaines_->raise();  // the list starts in front, as `Fav` says
 
-    auto* pas = new QHBoxLayout;
-    pas->addWidget(ChaineM);
-    pas->addWidget(Fav);
-    pas->addWidget(ChaineP);
-    colonne->addLayout(pas);
+    rangee_ = new QHBoxLayout;
+    rangee_->setSpacing(1);
+    rangee_->addWidget(ChaineM);
+    rangee_->addWidget(Fav);
+    rangee_->addWidget(ChaineP);
+    colonne->addLayout(rangee_);
+    progChaine3_ = new QLabel(this);
+    progChaine3_->setObjectName("ProgChaîne3");
+    colonne->addWidget(progChaine3_);
+    colonne->addStretch(1);
 
     connect(chaines_, &QListWidget::itemDoubleClicked, this, &PanneauChaines::chaineDoubleCliquee);
     connect(chaines_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!parCode_)
             emit chaineChoisie(row);
     });
+}
+
+void PanneauChaines::ajouterALaRangee(QWidget* w)
+{
+    rangee_->addWidget(w);
 }
 
 void PanneauChaines::afficherChaines(const QStringList& noms)

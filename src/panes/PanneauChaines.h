@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -20,6 +21,8 @@ public:
     // Brings the favourites frame in front of the channel list, or the list back.
     void montrerFavoris(bool devant);
     PanneauFavoris& favoris() const { return *favoris_; }
+    // Puts a button of the window at the end of the row under the list.
+    void ajouterALaRangee(QWidget* w);
 
     QPushButton* const ChaineM;
     QPushButton* const Fav;
@@ -34,5 +37,6 @@ private:
     QLabel* progChaine3_;
     QListWidget* chaines_;
     PanneauFavoris* favoris_;
+    QHBoxLayout* rangee_;
     bool parCode_ = false;
 };

@@ -153,6 +153,11 @@ void VoletProgrammation::afficherEspaceLibre(const QString& texte, double fracti
         jauge_->setValue(static_cast<int>(fraction * 1000));
 }
 
+void VoletProgrammation::activerExtinction(bool actif)
+{
+    extinction_->setEnabled(actif);
+}
+
 void VoletProgrammation::afficherExtinctionOFF(bool visible)
 {
     extinctionOff_->setVisible(visible);

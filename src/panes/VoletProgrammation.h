@@ -24,6 +24,8 @@ public:
     void definirChaine(const QString& nom);
     void afficherListe(const QStringList& lignes, int selection, const BoutonsProgramme& boutons);
     void afficherEspaceLibre(const QString& texte, double fraction);
+    // The shutdown box: disabled while a program runs after each scheduled recording.
+    void activerExtinction(bool actif);
     void afficherExtinctionOFF(bool visible);
 
 signals:

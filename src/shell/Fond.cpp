@@ -2,54 +2,124 @@
 
 #include "panes/PanneauChaines.h"
 #include "panes/VoletAfficher.h"
+#include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
 #include "shell/BarreTampon.h"
 #include "shell/Icones.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/PopupDuree.h"
+#include "shell/Textures.h"
 #include "shell/Twips.h"
+#include "shell/VoletDiffusion.h"
 #include "shell/clsSysTray.h"
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QFrame>
 #include <QGuiApplication>
-#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QWindow>
 
-Fond::Fond(QWidget* parent) : QWidget(parent)
+namespace {
+// One width of the side pane's animation per step: eleven widths in about a tenth of a second.
+constexpr int kPasMs = 10;
+
+QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, const QString& infoBulle = {})
+{
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(QString::fromUtf8(nom));
+    if (!infoBulle.isEmpty())
+        b->setToolTip(infoBulle);
+    return b;
+}
+
+QFrame* cadre(QWidget* parent, const char* nom)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(QString::fromUtf8(nom));
+    return f;
+}
+
+void gras(QWidget* w, bool oui)
+{
+    QFont f = w->font();
+    f.setBold(oui);
+    w->setFont(f);
+}
+}  // namespace
+
+Fond::Fond(QWidget* parent)
+    : QWidget(parent),
+      Mini(bouton(nullptr, "Mini", "Mini")),
+      GoAfficher(bouton(nullptr, "GoAfficher", "Afficher")),
+      GoGuider(bouton(nullptr, "GoGuider", "Guider")),
+      GoDiffuser(bouton(nullptr, "GoDiffuser", "Mosaïque")),
+      ProgChaine2(bouton(nullptr, "ProgChaîne2", ""))
 {
     setObjectName("Fond");
     setWindowTitle("Kelmor");
     setWindowIcon(IconeRepos());
 
-    auto* racine = new QHBoxLayout(this);
-    // The main area: disabled as a whole while the duration pop-up is open.
-    fond1_ = new QWidget(this);
-    fond1_->setObjectName("Fond1");
-    auto* principal = new QHBoxLayout(fond1_);
-    principal->setContentsMargins(0, 0, 0, 0);
-    chaines_ = new PanneauChaines(fond1_);
-    telecommande_ = new PanneauTelecommande(fond1_);
-    principal->addWidget(chaines_, 1);
-    principal->addWidget(telecommande_);
-    racine->addWidget(fond1_, 1);
+    // The main panel, 9975 x 7935 twips: the window shows its top-left part.
+    fond1_ = cadre(this, "Fond1");
+    fond1_->setGeometry(rectPixels(0, 0, 9975, 7935));
+    // The panel never moves under the window: widening paints only the strip it uncovers.
+    setAttribute(Qt::WA_StaticContents);
+    fond1_->setAttribute(Qt::WA_StaticContents);
 
-    volet_ = new QStackedWidget(this);
+    chaines_ = new PanneauChaines(fond1_);
+    chaines_->setGeometry(rectPixels(120, 120, 2655, 5040));
+    chaines_->ajouterALaRangee(Mini);
+    telecommande_ = new PanneauTelecommande(fond1_);
+    telecommande_->move(versPixels(2880), versPixels(120));
+
+    // The remote-control form's extension below the channel column.
+    fond1bis_ = cadre(fond1_, "Fond1bis");
+    fond1bis_->setGeometry(rectPixels(120, 5160, 2655, 2655));
+    GoAfficher->setParent(fond1bis_);
+    GoGuider->setParent(fond1bis_);
+    GoDiffuser->setParent(fond1bis_);
+    ProgChaine2->setParent(fond1bis_);
+    GoAfficher->setGeometry(rectPixels(120, 120, 2415, 495));
+    GoGuider->setGeometry(rectPixels(120, 705, 2415, 495));
+    GoDiffuser->setGeometry(rectPixels(120, 1290, 2415, 495));
+    ProgChaine2->setGeometry(rectPixels(120, 2040, 2415, 495));
+    fond1bis_->hide();
+
+    // The side pane, right of the remote control: the re-broadcast, media and guide panes.
+    volet_ = new QStackedWidget(fond1_);
     volet_->setObjectName("Volet");
-    programmation_ = new VoletProgrammation(volet_);
-    volet_->addWidget(programmation_);
+    volet_->setGeometry(rectPixels(4440, 0, 5535, 5175));
+    fond1a_ = new VoletDiffusion(volet_);
     afficher_ = new VoletAfficher(volet_);
-    volet_->addWidget(afficher_);
+    fond1b_ = afficher_;
+    // The guide pane: the schedule, the TV guide and the audience, on its own tab strip.
+    programmation_ = new VoletProgrammation;
+    guide_ = new VoletGuide(programmation_, volet_);
+    fond1c_ = guide_;
+    volet_->addWidget(fond1a_);
+    volet_->addWidget(fond1b_);
+    volet_->addWidget(fond1c_);
     volet_->hide();
-    racine->addWidget(volet_, 2);
+
+    // The background frames move the window when dragged.
+    for (QWidget* w : {static_cast<QWidget*>(fond1_), static_cast<QWidget*>(fond1bis_),
+                       static_cast<QWidget*>(fond1a_), static_cast<QWidget*>(fond1b_), static_cast<QWidget*>(fond1c_)})
+        w->installEventFilter(this);
+    if (auto* favoris = chaines_->findChild<QWidget*>("Favoris"))
+        favoris->installEventFilter(this);
 
     tampon_ = new BarreTampon(this);
     duree_ = new PopupDuree(this);
 
-    layout()->activate();
-    resize(sizeHint().expandedTo(QSize(560, 420)));
+    setFixedSize(FormeFenetre::enPixels(forme_.taille()));
+    pas_.setSingleShot(true);
+    pas_.setInterval(kPasMs);
+    connect(&pas_, &QTimer::timeout, this, &Fond::avancer);
 
     sysTray_ = new clsSysTray(this);
     sysTray_->setSourceWindow(this);
@@ -68,6 +138,7 @@ void Fond::selectionnerChaine(int index, const VueChaine& vue)
 {
     chaines_->selectionner(index, vue);
     telecommande_->afficherChaine(vue);
+    ProgChaine2->setText(vue.progChaine2);
     programmation_->definirChaine(vue.progChaine);
 }
 
@@ -81,6 +152,7 @@ void Fond::definirIconeEnregistrement(bool enregistrement)
     const QIcon i = enregistrement ? IconeEnregistrement() : IconeRepos();
     setWindowIcon(i);
     sysTray_->ChangeIcon(i);
+    fond1a_->definirIconeEnregistrement(enregistrement);
 }
 
 QSize Fond::tailleEcran() const
@@ -88,11 +160,6 @@ QSize Fond::tailleEcran() const
     QScreen* s = QGuiApplication::primaryScreen();
     const QSize px = s ? s->availableGeometry().size() : QSize(1024, 768);
     return {versTwips(px.width()), versTwips(px.height())};
-}
-
-QSize Fond::tailleFenetre() const
-{
-    return {versTwips(width()), versTwips(height())};
 }
 
 QPoint Fond::position() const
@@ -135,16 +202,81 @@ void Fond::Fav_Click()
     chaines_->montrerFavoris(favorisDevant_);
 }
 
-bool Fond::Guider_Click()
+void Fond::Mini_Click()
 {
-    appliquerForme(forme_.basculerVolet(Volet::Guider, placement()));
-    return forme_.estOuvert(Volet::Guider);
+    appliquerForme(forme_.Mini_Click(placement()));
+}
+
+void Fond::GoAfficher_Click()
+{
+    appliquerForme(forme_.GoAfficher_Click(placement()));
+}
+
+void Fond::GoGuider_Click()
+{
+    const bool ouvert = forme_.estOuvert(Volet::Guider);
+    appliquerForme(forme_.GoGuider_Click(placement()));
+    if (!ouvert && forme_.estOuvert(Volet::Guider))
+        afficherProgrammation();
+}
+
+void Fond::GoDiffuser_Click()
+{
+    appliquerForme(forme_.GoDiffuser_Click(placement()));
+}
+
+bool Fond::basculerVolet(Volet v)
+{
+    appliquerForme(forme_.basculerVolet(v, placement()));
+    return forme_.estOuvert(v);
 }
 
 bool Fond::Afficher_Click()
 {
-    appliquerForme(forme_.basculerVolet(Volet::Afficher, placement()));
-    return forme_.estOuvert(Volet::Afficher);
+    return basculerVolet(Volet::Afficher);
+}
+
+bool Fond::Guider_Click()
+{
+    // Opening, the guide pane shows its schedule tab with a fresh editor.
+    const bool ouvert = basculerVolet(Volet::Guider);
+    if (ouvert)
+        afficherProgrammation();
+    return ouvert;
+}
+
+void Fond::afficherProgrammation()
+{
+    // Its tab runs the editor's reset through the pane's own tab handler.
+    guide_->choisirOnglet(1);
+}
+
+bool Fond::Diffuser_Click()
+{
+    return basculerVolet(Volet::Diffuser);
+}
+
+void Fond::TopR_Click()
+{
+    appliquerAuDessus(forme_.TopR_Click());
+}
+
+void Fond::appliquerAuDessus(bool auDessus)
+{
+    // Once per change: the window manager is told only when the state really changes.
+    if (auDessus == auDessus_)
+        return;
+    auDessus_ = auDessus;
+    telecommande_->afficherAuDessus(auDessus);
+    Qt::WindowFlags drapeaux = windowFlags();
+    drapeaux.setFlag(Qt::WindowStaysOnTopHint, auDessus);
+    if (QWindow* w = windowHandle(); w && isVisible()) {
+        // A shown window keeps its place: only the stacking hint changes.
+        overrideWindowFlags(drapeaux);
+        w->setFlags(drapeaux);
+    } else {
+        setWindowFlags(drapeaux);
+    }
 }
 
 PlacementFenetre Fond::placement() const
@@ -163,28 +295,166 @@ void Fond::appliquerForme(const TransitionForme& t)
 {
     if (t.vide())
         return;
-    for (const PhaseForme& phase : t.phases)
-        if (phase.voletAffiche)
-            volet_->setCurrentWidget(*phase.voletAffiche == Volet::Afficher ? static_cast<QWidget*>(afficher_)
-                                                                             : programmation_);
-    volet_->setVisible(forme_.voletEstOuvert());
-    telecommande_->afficherGuideOuvert(forme_.estOuvert(Volet::Guider));
-    layout()->activate();
-    resize(size().expandedTo(minimumSizeHint()));
-    // Widening must not take the window past the screen's right edge.
-    if (const QScreen* s = screen()) {
-        const QRect ecran = s->availableGeometry();
-        const QRect cadre = frameGeometry();
-        if (cadre.right() > ecran.right())
-            move(std::max(ecran.left(), pos().x() - (cadre.right() - ecran.right())), pos().y());
+    if (t.animee() && !enAnimation_) {
+        enAnimation_ = true;
+        actualiserActivation();
+        emit animationCommencee();
     }
-    emit voletChange(forme_.volet());
+    mosaique_ = mosaique_ || t.mosaique;
+    enAttente_.insert(enAttente_.end(), t.phases.begin(), t.phases.end());
+    if (!pas_.isActive())
+        avancer();
+}
+
+void Fond::avancer()
+{
+    // One size per step; a phase's frames go with its first size and its move after its last.
+    while (!enAttente_.empty()) {
+        const PhaseForme& phase = enAttente_.front();
+        if (indice_ == 0)
+            appliquerCadres(phase);
+        if (indice_ < phase.tailles.size()) {
+            setFixedSize(FormeFenetre::enPixels(phase.tailles[indice_++]));
+            if (indice_ < phase.tailles.size()) {
+                pas_.start();
+                return;
+            }
+        }
+        if (phase.position)
+            move(*phase.position);
+        enAttente_.pop_front();
+        indice_ = 0;
+    }
+    if (!forme_.voletEstOuvert())
+        volet_->hide();
+    telecommande_->afficherVolets(forme_.estOuvert(Volet::Afficher), forme_.estOuvert(Volet::Guider),
+                                  forme_.estOuvert(Volet::Diffuser));
+    gras(Mini, forme_.estTelecommande());
+    if (mosaique_) {
+        mosaique_ = false;
+        emit mosaiqueDemandee();
+    }
+    if (enAnimation_) {
+        enAnimation_ = false;
+        actualiserActivation();
+        emit animationTerminee();
+    }
+}
+
+void Fond::appliquerCadres(const PhaseForme& phase)
+{
+    if (phase.arreterVue)
+        emit arretVueDemande();
+    if (phase.voletAffiche) {
+        QWidget* cadres[] = {nullptr, fond1b_, fond1c_, fond1a_};
+        if (QWidget* c = cadres[static_cast<int>(*phase.voletAffiche)]) {
+            volet_->setCurrentWidget(c);
+            volet_->show();
+        }
+    }
+    if (phase.fond1bis)
+        fond1bis_->setVisible(*phase.fond1bis);
+    if (phase.auDessus)
+        appliquerAuDessus(*phase.auDessus);
+    if (phase.favorisDevant && *phase.favorisDevant != favorisDevant_)
+        Fav_Click();
+}
+
+void Fond::actualiserActivation()
+{
+    setEnabled(actifMoteur_ && !enAnimation_);
+}
+
+void Fond::installerOptions(QWidget* fond2)
+{
+    if (fond2_ || !fond2)
+        return;
+    fond2_ = fond2;
+    fond2_->setParent(this);
+    // In the place of the normal window's part of the main panel.
+    fond2_->setGeometry(QRect(QPoint(0, 0), FormeFenetre::enPixels(FormeFenetre().taille())));
+    fond2_->hide();
+}
+
+void Fond::Options_Click()
+{
+    if (!fond2_ || optionsOuvertes_)
+        return;
+    appliquerForme(forme_.ReplierVolet(placement()));
+    optionsOuvertes_ = true;
+    fond1_->hide();
+    volet_->hide();
+    fond2_->show();
+}
+
+void Fond::Retour_Click()
+{
+    if (!fond2_ || !optionsOuvertes_)
+        return;
+    optionsOuvertes_ = false;
+    fond2_->hide();
+    fond1_->show();
+    // The form did not change while the pane was open: its size comes back.
+    if (const QSize t = forme_.taille(); !t.isEmpty())
+        setFixedSize(FormeFenetre::enPixels(t));
+}
+
+void Fond::definirTexture(const QPixmap& image)
+{
+    if (!texture1_)
+        texture1_ = new ImageTexture(fond1_);
+    texture1_->definir(image);
 }
 
 void Fond::fermer(bool sansQuestion)
 {
     sansQuestion_ = sansQuestion;
     close();
+}
+
+void Fond::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    // Minimised by the window manager too: the window goes to the notification area. Later,
+    // once the state change has settled.
+    if (e->type() == QEvent::WindowStateChange && isMinimized())
+        QMetaObject::invokeMethod(this, [this] {
+            if (isMinimized() && !fermetureAcceptee_)
+                sysTray_->MinToSysTray();
+        }, Qt::QueuedConnection);
+}
+
+bool Fond::eventFilter(QObject* objet, QEvent* e)
+{
+    // A left press on a background frame moves the window; by hand where the window system
+    // cannot do it itself.
+    switch (e->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* m = static_cast<QMouseEvent*>(e);
+        if (m->button() != Qt::LeftButton)
+            break;
+        if (windowHandle() && windowHandle()->startSystemMove())
+            return true;
+        glisse_ = true;
+        prise_ = m->globalPosition().toPoint() - pos();
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (glisse_) {
+            move(static_cast<QMouseEvent*>(e)->globalPosition().toPoint() - prise_);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (glisse_ && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            glisse_ = false;
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(objet, e);
 }
 
 void Fond::closeEvent(QCloseEvent* e)
@@ -206,7 +476,8 @@ void Fond::closeEvent(QCloseEvent* e)
 
 void Fond::activer(bool actif)
 {
-    setEnabled(actif);
+    actifMoteur_ = actif;
+    actualiserActivation();
 }
 
 void Fond::reprendreFocus()

@@ -1,7 +1,10 @@
 #pragma once
 #include "shell/FormeFenetre.h"
 
+#include <QPoint>
+#include <QTimer>
 #include <QWidget>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -9,14 +12,21 @@ class BarreTampon;
 class PanneauChaines;
 class PanneauTelecommande;
 class PopupDuree;
+class QFrame;
+class QPushButton;
 class QStackedWidget;
 class VoletAfficher;
+class VoletDiffusion;
+class VoletGuide;
 class VoletProgrammation;
 class clsSysTray;
+class ImageTexture;
 struct VueChaine;
 
-// The main window in its normal form: it composes the channel column, the remote control,
-// the side pane and the overlays, and applies what it is told. Controls carry their names
+// The main window. The main panel `Fond1` holds the channel column, the remote control, the
+// remote-control form's extension `Fond1bis` below the column and the side pane to the right;
+// the window shows the part of it that its form asks for. Sizes come from the form's state
+// machine and are applied here, the side pane's in timed steps. Controls carry their names
 // as object names.
 class Fond : public QWidget {
     Q_OBJECT
@@ -27,6 +37,7 @@ public:
     PanneauChaines& chaines() const { return *chaines_; }
     PanneauTelecommande& telecommande() const { return *telecommande_; }
     VoletProgrammation& programmation() const { return *programmation_; }
+    VoletGuide& guide() const { return *guide_; }
     VoletAfficher& afficher() const { return *afficher_; }
     PopupDuree& duree() const { return *duree_; }
     clsSysTray& SysTray() const { return *sysTray_; }
@@ -38,9 +49,9 @@ public:
     void selectionnerChaine(int index, const VueChaine& vue);
     void definirTitre(const QString& titre);
     void definirIconeEnregistrement(bool enregistrement);
-    // Sizes and positions in twips (15 twips = 1 pixel).
+    // Sizes and positions in twips (15 twips = 1 pixel). The window's size is its form's.
     QSize tailleEcran() const;
-    QSize tailleFenetre() const;
+    QSize tailleFenetre() const { return forme_.taille(); }
     QPoint position() const;
     void placer(const QPoint& position);
     // Shows the window, fading it in from fully transparent.
@@ -58,11 +69,35 @@ public:
 
     // Brings the favourites frame in front of the channel list, or back behind it.
     void Fav_Click();
-    // Opens or closes the side pane with the programming tab. True when it opened.
-    bool Guider_Click();
-    // Opens or closes the side pane with the media pane. True when it opened.
-    bool Afficher_Click();
+
+    // The window's forms. A side pane opens and folds in timed steps; meanwhile the window
+    // takes no input.
+    void definirOptionsForme(const OptionsForme& options) { forme_.definirOptions(options); }
     const FormeFenetre& forme() const { return forme_; }
+    bool animationEnCours() const { return enAnimation_; }
+    void Mini_Click();
+    void GoAfficher_Click();
+    void GoGuider_Click();
+    void GoDiffuser_Click();
+    // The pane buttons: open their pane (folding another one first), or fold their own.
+    // True when their pane is open afterwards.
+    bool Afficher_Click();
+    bool Guider_Click();
+    bool Diffuser_Click();
+    // Always on top, toggled.
+    void TopR_Click();
+    void Reduire_Click() { minimiser(); }
+
+    // The options pane `Fond2`, handed over once (it is built when first opened).
+    void installerOptions(QWidget* fond2);
+    QWidget* options() const { return fond2_; }
+    bool optionsOuvertes() const { return optionsOuvertes_; }
+    // `Fond2` in place of the main panel, the side pane folded; and back, in the size of
+    // the form the window is in.
+    void Options_Click();
+    void Retour_Click();
+    // The background texture of the main panel (none: the style's own).
+    void definirTexture(const QPixmap& image);
 
     // Closes through the same path as the close button (sansQuestion: as the session's
     // end does).
@@ -70,32 +105,71 @@ public:
     void fermerSansQuestion() { fermer(true); }
     bool estFermee() const { return fermetureAcceptee_; }
 
+    QPushButton* const Mini;
+    QPushButton* const GoAfficher;
+    QPushButton* const GoGuider;
+    QPushButton* const GoDiffuser;
+    QPushButton* const ProgChaine2;  // `ProgChaîne2`, at the foot of `Fond1bis`
+
 signals:
     // The window closed for good: the program can end.
     void fermee();
-    // The window's form changed: the side pane now open (Aucun when none).
-    void voletChange(Volet volet);
+    // A side pane's steps begin and end: what waits for engine operations waits for them too.
+    void animationCommencee();
+    void animationTerminee();
+    // The guide pane opened on its schedule tab: the editor starts afresh.
+    // The media pane folds: its live view stops. The remote-control form's `GoDiffuser`
+    // asks for the media pane's mosaic.
+    void arretVueDemande();
+    void mosaiqueDemandee();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
     PlacementFenetre placement() const;
-    // Shows the frames the form asks for; the window stays inside the screen.
+    // Queues what the form asks for and applies it: frames at once, one size per step.
     void appliquerForme(const TransitionForme& t);
+    void avancer();
+    void appliquerCadres(const PhaseForme& phase);
+    void appliquerAuDessus(bool auDessus);
+    void actualiserActivation();
+    bool basculerVolet(Volet v);
+    void afficherProgrammation();
 
+    QFrame* fond1_;
     PanneauChaines* chaines_;
     PanneauTelecommande* telecommande_;
+    QFrame* fond1bis_;
     QStackedWidget* volet_;
-    VoletProgrammation* programmation_;
+    VoletDiffusion* fond1a_;
+    QFrame* fond1b_;
     VoletAfficher* afficher_;
-    QWidget* fond1_;
+    QWidget* fond1c_;
+    VoletProgrammation* programmation_;
+    VoletGuide* guide_;
+    QWidget* fond2_ = nullptr;
+    ImageTexture* texture1_ = nullptr;
+    bool optionsOuvertes_ = false;
     BarreTampon* tampon_;
     PopupDuree* duree_;
     clsSysTray* sysTray_;
     std::function<bool(bool)> gardienFermeture_;
     bool favorisDevant_ = false;
     FormeFenetre forme_;
+
+    QTimer pas_;
+    std::deque<PhaseForme> enAttente_;
+    std::size_t indice_ = 0;  // next size of the first queued phase
+    bool enAnimation_ = false;
+    bool mosaique_ = false;
+    bool actifMoteur_ = true;
+    bool auDessus_ = false;  // as applied to the window
+    bool glisse_ = false;    // dragged by hand where the window system cannot move it
+    QPoint prise_;
+
     bool sansQuestion_ = false;
     bool fermetureAcceptee_ = false;
 };

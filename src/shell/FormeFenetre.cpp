@@ -193,7 +193,7 @@ void FormeFenetre::versTelecommande(Cours& c)
     PhaseForme phase;
     phase.fond1bis = true;
     if (options_.MTOP)
-        phase.auDessus = true;
+        phase.auDessus = auDessus_ = true;
     if (options_.FAVO)
         phase.favorisDevant = true;
     phase.tailles = {kTelecommande};
@@ -205,7 +205,7 @@ void FormeFenetre::versNormale(Cours& c)
 {
     PhaseForme phase;
     phase.fond1bis = false;
-    phase.auDessus = false;  // leaving the form always ends keep-on-top
+    phase.auDessus = auDessus_ = false;  // leaving the form always ends keep-on-top
     if (options_.FAVO)
         phase.favorisDevant = false;
     phase.tailles = {kNormale};

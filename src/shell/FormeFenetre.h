@@ -88,6 +88,11 @@ public:
     // Client size of the current form, twips; empty for the embedded view's forms.
     QSize taille() const;
 
+    // Always on top (`AuDessus`). The remote-control form turns it on (with MTOP) and leaving
+    // that form turns it off; TopR_Click toggles it and returns the new state.
+    bool AuDessus() const { return auDessus_; }
+    bool TopR_Click() { return auDessus_ = !auDessus_; }
+
     // The `Mini` button, also start-up with MINI: normal window <-> remote-control form; a side
     // pane open is folded first.
     TransitionForme Mini_Click(const PlacementFenetre& placement = {});
@@ -121,4 +126,5 @@ private:
     OptionsForme options_;
     Forme forme_ = Forme::Normal;
     Volet volet_ = Volet::Aucun;
+    bool auDessus_ = false;
 };

@@ -1,20 +1,19 @@
 #include "shell/PanneauTelecommande.h"
 
-#include "core/Version.h"
 #include "engine/EtatLecteur.h"
 #include "panes/VueChaine.h"
-#include "shell/Icones.h"
+#include "shell/Twips.h"
 
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
+constexpr int kLargeur = 1560;
+constexpr int kHauteur = 4980;
+
 QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, const QString& infoBulle = {})
 {
     auto* b = new QPushButton(texte, parent);
@@ -34,7 +33,6 @@ void gras(QWidget* w, bool oui)
 
 PanneauTelecommande::PanneauTelecommande(QWidget* parent)
     : QWidget(parent),
-      ProgChaine2(bouton(this, "ProgChaîne2", "")),
       Regarder(bouton(this, "Regarder", "Regarder", " Regarder cette chaîne ")),
       RegarderX(bouton(this, "RegarderX", "■", " Arrêter la lecture ")),
       Enregistrer(bouton(this, "Enregistrer", "Enregistrer", "Enregistrer la chaîne sélectionnée")),
@@ -51,71 +49,66 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
       Shift(bouton(this, "Shift", "Différé", " Activer le mode time shifting ")),
       Pause(bouton(this, "Pause", "Pause", " Pause : geler la lecture de cette chaîne ")),
       Snap(bouton(this, "Snap", "Photo", " Photographier l'image affichée ")),
-      Guider(bouton(this, "Guider", "Programmation", "Programmer des enregistrements")),
+      TopR(bouton(this, "TopR", "Dessus", " Placer Kelmor toujours au-dessus ")),
+      Reduire(bouton(this, "Réduire", "Réduire", " Réduire en icône à coté de l'horloge ")),
+      Afficher(bouton(this, "Afficher", "Afficher")),
+      Guider(bouton(this, "Guider", "Guider")),
+      Diffuser(bouton(this, "Diffuser", "Diffuser")),
+      Options(bouton(this, "Options", "Options", "Modifier les options d'Kelmor")),
       Quitter(bouton(this, "Quitter", "Quitter", "Quitter Kelmor"))
 {
     setObjectName("Télécommande");
-    auto* v = new QVBoxLayout(this);
-    v->setContentsMargins(0, 0, 0, 0);
+    setFixedSize(versPixels(kLargeur), versPixels(kHauteur));
+    QFont petite = font();
+    petite.setPointSizeF(petite.pointSizeF() * 0.8);
+    setFont(petite);
 
-    logo1_ = new QLabel(this);
-    logo1_->setObjectName("Logo1");
-    logo1_->setPixmap(IconeRepos().pixmap(48, 48));
-    logo2_ = new QLabel(this);
-    logo2_->setObjectName("Logo2");
-    logo2_->setPixmap(IconeEnregistrement().pixmap(48, 48));
-    logo2_->hide();
-    auto* logos = new QHBoxLayout;
-    logos->addWidget(logo1_);
-    logos->addWidget(logo2_);
-    auto* version = new QLabel(kVersion, this);
-    version->setObjectName("Version0");
-    logos->addWidget(version);
-    v->addLayout(logos);
     progChaine_ = new QLabel(this);
     progChaine_->setObjectName("ProgChaîne");
-    v->addWidget(progChaine_);
-    v->addWidget(ProgChaine2);
+    progChaine_->setGeometry(rectPixels(0, 0, kLargeur, 240));
 
-    auto* grille = new QGridLayout;
-    grille->addWidget(Regarder, 0, 0);
-    grille->addWidget(RegarderX, 0, 1);
-    grille->addWidget(Enregistrer, 1, 0);
-    grille->addWidget(EnregistrerX, 1, 1);
-    grille->addWidget(Photographier, 2, 0, 1, 2);
-    v->addLayout(grille);
-    auto* son = new QHBoxLayout;
-    for (QPushButton* b : {VolumeM, Mute, VolumeP, Full, TV})
-        son->addWidget(b);
-    v->addLayout(son);
-    auto* transport = new QHBoxLayout;
-    for (QPushButton* b : {StopAll, Play, Rec, Shift, Pause, Snap})
-        transport->addWidget(b);
-    v->addLayout(transport);
+    // Rows 390 twips high, 30 apart; a row of three buttons takes 510 each.
+    auto rangee = [](int y, std::initializer_list<QWidget*> boutons) {
+        const int n = int(boutons.size());
+        const int l = (kLargeur - 15 * (n - 1)) / n;
+        int x = 0;
+        for (QWidget* b : boutons) {
+            b->setGeometry(rectPixels(x, y, l, 390));
+            x += l + 15;
+        }
+    };
+    Regarder->setGeometry(rectPixels(0, 270, 1080, 390));
+    RegarderX->setGeometry(rectPixels(1110, 270, 450, 390));
+    Enregistrer->setGeometry(rectPixels(0, 690, 1080, 390));
+    EnregistrerX->setGeometry(rectPixels(1110, 690, 450, 390));
+    rangee(1110, {Photographier});
+    rangee(1530, {VolumeM, Mute, VolumeP});
+    rangee(1950, {Full, TV});
+    rangee(2370, {StopAll, Play, Rec});
+    rangee(2790, {Shift, Pause, Snap});
+    TopR->setGeometry(rectPixels(120, 3210, 615, 495));
+    Reduire->setGeometry(rectPixels(825, 3210, 615, 495));
+    rangee(3735, {Afficher, Guider, Diffuser});
+    rangee(4155, {Options, Quitter});
 
     // Progress of a scheduled recording, shown only while one runs.
     progBar_ = new QFrame(this);
     progBar_->setObjectName("ProgBar");
-    auto* lp = new QVBoxLayout(progBar_);
+    progBar_->setGeometry(rectPixels(0, 4575, kLargeur, 405));
     progBar1_ = new QProgressBar(progBar_);
     progBar1_->setObjectName("ProgBar1");
     progBar1_->setRange(0, 1000);
     progBar1_->setTextVisible(false);
+    progBar1_->setGeometry(rectPixels(0, 0, 900, 405));
     progTaille_ = new QLabel("0 Mo", progBar_);
     progTaille_->setObjectName("ProgTaille");
-    lp->addWidget(progBar1_);
-    lp->addWidget(progTaille_);
+    progTaille_->setGeometry(rectPixels(945, 0, 615, 405));
     progBar_->hide();
-    v->addWidget(progBar_);
-    v->addWidget(Guider);
-    v->addStretch(1);
-    v->addWidget(Quitter);
 }
 
 void PanneauTelecommande::afficherChaine(const VueChaine& vue)
 {
     progChaine_->setText(vue.progChaine);
-    ProgChaine2->setText(vue.progChaine2);
 }
 
 void PanneauTelecommande::afficherEtat(const VueEtat& v)
@@ -139,13 +132,6 @@ void PanneauTelecommande::afficherEtat(const VueEtat& v)
         progBar1_->setValue(0);
         progTaille_->setText("0 Mo");
     }
-    definirIconeEnregistrement(v.iconeEnregistrement);
-}
-
-void PanneauTelecommande::definirIconeEnregistrement(bool enregistrement)
-{
-    logo1_->setVisible(!enregistrement);
-    logo2_->setVisible(enregistrement);
 }
 
 void PanneauTelecommande::afficherBascules(bool tv, bool muet)
@@ -166,7 +152,14 @@ void PanneauTelecommande::afficherProgression(double fraction, const QString& te
     progTaille_->setText(texte);
 }
 
-void PanneauTelecommande::afficherGuideOuvert(bool ouvert)
+void PanneauTelecommande::afficherVolets(bool afficher, bool guider, bool diffuser)
 {
-    gras(Guider, ouvert);
+    gras(Afficher, afficher);
+    gras(Guider, guider);
+    gras(Diffuser, diffuser);
+}
+
+void PanneauTelecommande::afficherAuDessus(bool auDessus)
+{
+    gras(TopR, auDessus);
 }

@@ -8,9 +8,10 @@ class QPushButton;
 struct VueChaine;
 struct VueEtat;
 
-// The remote control of the normal window: the logos, the selected channel, the watching
-// and recording buttons, the sound row, the transport row, the scheduled recording's
-// progress, and the buttons that open the guide and quit.
+// The remote control of the normal window, right of the channel column: the selected
+// channel, the watching and recording buttons, the sound row, the transport row, the window's
+// services, the side pane buttons and the scheduled recording's progress. Controls stand at
+// fixed places (twips) inside a 1560 x 4980 panel.
 class PanneauTelecommande : public QWidget {
     Q_OBJECT
 public:
@@ -18,16 +19,15 @@ public:
 
     void afficherChaine(const VueChaine& vue);
     void afficherEtat(const VueEtat& vue);
-    void definirIconeEnregistrement(bool enregistrement);
     // Looks of the two toggles: re-broadcast (TV) and mute.
     void afficherBascules(bool tv, bool muet);
     // Pressed look of the snapshot buttons.
     void afficherPhotoEnCours(bool enCours);
     void afficherProgression(double fraction, const QString& texte);
-    // Bold caption of the guide button while its pane is open.
-    void afficherGuideOuvert(bool ouvert);
+    // The pane buttons are bold while their pane is open; `TopR` while the window stays on top.
+    void afficherVolets(bool afficher, bool guider, bool diffuser);
+    void afficherAuDessus(bool auDessus);
 
-    QPushButton* const ProgChaine2;
     QPushButton* const Regarder;
     QPushButton* const RegarderX;
     QPushButton* const Enregistrer;
@@ -44,12 +44,15 @@ public:
     QPushButton* const Shift;
     QPushButton* const Pause;
     QPushButton* const Snap;
+    QPushButton* const TopR;
+    QPushButton* const Reduire;  // `Réduire`
+    QPushButton* const Afficher;
     QPushButton* const Guider;
+    QPushButton* const Diffuser;
+    QPushButton* const Options;
     QPushButton* const Quitter;
 
 private:
-    QLabel* logo1_;
-    QLabel* logo2_;
     QLabel* progChaine_;
     QFrame* progBar_;
     QProgressBar* progBar1_;

@@ -128,6 +128,26 @@ TEST(Demarrage, AutomaticCheckFetchesTheMissingListWithoutAsking)
     EXPECT_EQ(listeChaines(b)->count(), 1);
 }
 
+TEST(Demarrage, StartUpChecksWaitBrieflyButAMissingListIsAFullDownload)
+{
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.ini", "CFGA=1\nEXEA=1\n");
+    // The stored list is only compared, and so is the version: a box that never answers
+    // holds the start for the short wait, not for a download's.
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"Arte"}));
+    ASSERT_TRUE(b.demarrer());
+    EXPECT_EQ(b.web.demandes, QStringList({b.adresses.playlist(), b.adresses.fichierVersion()}));
+    EXPECT_EQ(b.web.delais, QList<int>({kDelaiVerificationMs, kDelaiVerificationMs}));
+
+    BancApplication sansListe;
+    sansListe.installerVlc();
+    sansListe.ecrire("Kelmor.ini", "CFGA=1\n");
+    sansListe.servirPlaylist(BancApplication::playlist({"Arte"}));
+    ASSERT_TRUE(sansListe.demarrer());
+    EXPECT_EQ(sansListe.web.delais, QList<int>{0});
+}
+
 TEST(Demarrage, LastChannelRules)
 {
     const QByteArray liste = BancApplication::playlist({"TF1", "M6", "Arte"});

@@ -280,3 +280,12 @@ TEST_F(VerifierListeChainesTest, StoredListWithoutAnyChannelCountsAsAbsent)
     EXPECT_EQ(stocke(), kListe);
     EXPECT_TRUE(ListeChainesPresente(dossiers.programme()));
 }
+
+TEST_F(VerifierListeChainesTest, OnlyAStartUpCheckOfAStoredListWaitsBriefly)
+{
+    enLigne(kListe);
+    verifier(true, true);  // no file: a download
+    verifier(true, true);  // the file now exists: a check
+    verifier(false, false);  // the button waits as long as it takes
+    EXPECT_EQ(web.delais, QList<int>({0, kDelaiVerificationMs, 0}));
+}

@@ -121,3 +121,10 @@ TEST_F(VerifierVersionTest, AnythingButAVersionIsAnAccessProblemOnlyFromTheButto
     EXPECT_TRUE(dialogues.messages.empty());
     EXPECT_TRUE(shell.ouverts.isEmpty());
 }
+
+TEST_F(VerifierVersionTest, AsksTheClientForTheWaitItIsGiven)
+{
+    verifier("Version 1.4", true);
+    VerifierVersion(true, web, dialogues, shell, adresses, kDelaiVerificationMs);
+    EXPECT_EQ(web.delais, QList<int>({0, kDelaiVerificationMs}));
+}

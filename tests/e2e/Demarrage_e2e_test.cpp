@@ -150,3 +150,49 @@ TEST_F(ProgrammeReel, ASecondCopySaysSoAndEnds)
     EXPECT_EQ(programme.state(), QProcess::Running);
     terminer();
 }
+
+TEST_F(ProgrammeReel, MiniStartsInTheRemoteControlFormAndMtopKeepsItOnTop)
+{
+    auto ecrire = [this](const QString& nom, const QByteArray& texte) {
+        QFile f(home.path() + "/" + nom);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(texte);
+    };
+    ecrire("Kelmor.cfg", "#EXTM3U\n#EXTINF:0,2 - France 2\nhttp://127.0.0.1:1/stream/2.ts\n");
+    for (const char* mtop : {"1", "0"}) {
+        ecrire("Kelmor.ini", QByteArray("MINI=1\nMTOP=") + mtop + "\n");
+        lancer();
+        const QString fenetre = attendreFenetre(programme, "^Kelmor - ", 20000);
+        ASSERT_FALSE(fenetre.isEmpty());
+        EXPECT_TRUE(xdotool({"getwindowgeometry", fenetre}).contains("Geometry: 191x529")) << mtop;
+        QProcess xprop;
+        xprop.start("xprop", {"-id", fenetre, "_NET_WM_STATE"});
+        ASSERT_TRUE(xprop.waitForFinished(5000));
+        const bool dessus = xprop.readAllStandardOutput().contains("_NET_WM_STATE_ABOVE");
+        EXPECT_EQ(dessus, QByteArray(mtop) == "1");
+        terminer();
+    }
+}
+
+TEST_F(ProgrammeReel, ABoxThatNeverAnswersHoldsTheStartOnlyBriefly)
+{
+    QFile cfg(home.path() + "/Kelmor.cfg");
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+    cfg.write("#EXTM3U\n#EXTINF:0,2 - France 2\nhttp://127.0.0.1:1/stream/2.ts\n");
+    cfg.close();
+    QFile ini(home.path() + "/Kelmor.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("CFGA=1\nTRAN=0\n");
+    ini.close();
+    ASSERT_TRUE(boitier.definirModePlaylist("silent"));
+
+    QElapsedTimer chrono;
+    chrono.start();
+    lancer();
+    // The stored list is only checked: the window shows after the short wait, not a download's.
+    ASSERT_FALSE(attendreFenetre(programme, "^Kelmor - ", 20000).isEmpty());
+    EXPECT_LT(chrono.elapsed(), 10000);
+    EXPECT_GE(chrono.elapsed(), 2500);
+    terminer();
+    EXPECT_TRUE(lire(home.path() + "/Kelmor.cfg").contains("France 2"));
+}

@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <csignal>
+#include <sys/types.h>
+
 namespace {
 using EnregistrementReel = BancReel;
 
@@ -93,4 +96,79 @@ TEST_F(EnregistrementReel, ScheduledDailyEntryRecordsEndsAndIsPlannedAgain)
     QFile ini(dossiers.programme() + "Kelmor.ini");
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(ini.readAll()).contains("\nPROG=" + suivante + "\n"));
+}
+
+TEST_F(EnregistrementReel, AScheduledRecorderKilledMidwayFailsItsEntryAndIsToldOnce)
+{
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    const QString ligne = "[A] " + maintenant.addSecs(-60).toString("dd/MM/yyyy hh:mm") + " - " +
+                          maintenant.addSecs(3600).toString("hh:mm") + " > Télé Bleue (1)";
+    demarrer("AUTR=1\nAUTP=/bin/true\nPROG=" + ligne.toUtf8() + "\n");
+    ASSERT_EQ(app->session.Etat, EtatLecteur::Programme);
+    const QString fichier = app->session.FichierEnregistre;
+    ASSERT_TRUE(attendreQue([&] { return QFileInfo(fichier).size() > 0; }, 20000));
+    app->Horloge_Timer();
+    EXPECT_TRUE(dialogues.messages.empty());
+
+    const qint64 pid = lecteurs->pid(RoleLecteur::Enregistreur);
+    ASSERT_GT(pid, 0);
+    ASSERT_EQ(::kill(static_cast<pid_t>(pid), SIGKILL), 0);
+    ASSERT_TRUE(attendreQue([&] { return !lecteurs->enCours(RoleLecteur::Enregistreur); }, 5000));
+
+    horloge.decalageSecondes = 10;
+    app->Horloge_Timer();
+    EXPECT_EQ(app->session.programmes.textes(), QStringList{"[X]" + ligne.mid(3)});
+    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_TRUE(dialogues.messages[0].texte.contains("le lecteur vlc s'est fermé")) << dialogues.messages[0].texte.toStdString();
+    EXPECT_TRUE(systeme.programmes.empty());
+
+    horloge.decalageSecondes = 20;
+    app->Horloge_Timer();
+    EXPECT_EQ(dialogues.messages.size(), 1u);
+}
+
+TEST_F(EnregistrementReel, AManualRecordingWhoseStreamStopsIsStoppedAndToldOnce)
+{
+    demarrer("DISP=0\nTSPS=2\n");
+    app->enregistrement.Rec_Click();
+    ASSERT_EQ(app->session.Etat, EtatLecteur::Enregistrement);
+    QString fichier;
+    ASSERT_TRUE(attendreQue(
+        [&] { return !(fichier = fichierEnregistrement(app->session.DossierEnregistrement)).isEmpty(); }, 20000));
+    const qint64 debut = QFileInfo(fichier).size();
+    ASSERT_TRUE(attendreQue([&] { return QFileInfo(fichier).size() > debut; }, 10000)) << "the file does not grow";
+
+    ASSERT_TRUE(boitier.definirFlux("stalled"));
+    // Whatever the recorder still held reaches the file, then it stays the same size.
+    QElapsedTimer total;
+    total.start();
+    for (qint64 taille = -1;;) {
+        QElapsedTimer pause;
+        pause.start();
+        attendreQue([&] { return pause.elapsed() >= 1500; }, 2000);
+        const qint64 t = QFileInfo(fichier).size();
+        if (t == taille)
+            break;
+        taille = t;
+        ASSERT_LT(total.elapsed(), 20000) << "the file still grows";
+    }
+
+    // A minute of ticks, ten seconds apart on the program's clock.
+    for (int i = 1; i <= 7 && app->session.Etat == EtatLecteur::Enregistrement; ++i) {
+        horloge.decalageSecondes = 10 * i;
+        app->Horloge_Timer();
+    }
+    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    EXPECT_TRUE(attendreQue([&] { return lecteurs->aucunEnCours(); }, 5000));
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_TRUE(dialogues.messages[0].texte.startsWith("L'enregistrement de France 2 s'est interrompu : "
+                                                       "le fichier ne grossit plus depuis une minute"))
+        << dialogues.messages[0].texte.toStdString();
+    EXPECT_TRUE(dialogues.messages[0].texte.endsWith(fichier));
+    horloge.decalageSecondes += 10;
+    app->Horloge_Timer();
+    EXPECT_EQ(dialogues.messages.size(), 1u);
+    ASSERT_TRUE(boitier.definirFlux("normal"));
 }

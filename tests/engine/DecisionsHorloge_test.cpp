@@ -289,3 +289,36 @@ TEST(TextesHorloge, SizeTimeLeftAndFreeSpace)
     EXPECT_EQ(FractionEspaceLibre(25, 100), 0.25);
     EXPECT_EQ(FractionEspaceLibre(25, 0), std::nullopt);
 }
+
+TEST_F(Tic, AFailedRecordingEndsItsEntryBeforeItsEndAndIsToldWithoutProgramOrShutdown)
+{
+    e.programmeApres = true;
+    e.extinction = true;
+    e.echecEnregistrement = QString("perdu");
+    l = liste({"[E] 09/12/2026 20:00 - 22:00 > TF1 (Q)"});
+    const auto actions = tic(9, 12, QTime(20, 30));
+    // The series goes on: the next occurrence may be received.
+    EXPECT_EQ(l.textes(), (QStringList{"[X] 09/12/2026 20:00 - 22:00 > TF1 (Q)",
+                                       "[A] 10/12/2026 20:00 - 22:00 > TF1 (Q)"}));
+    ASSERT_EQ(genres(actions),
+              (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme, G::Avertir, G::ActualiserTitre}));
+    EXPECT_EQ(actions[2].texte, "perdu");
+
+    // Already told: it ends silently.
+    e.echecEnregistrement = QString();
+    l = liste({"[E] 09/12/2026 20:00 - 22:00 > TF1 (1)"});
+    EXPECT_EQ(genres(tic(9, 12, QTime(20, 30))),
+              (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme, G::ActualiserTitre}));
+}
+
+TEST_F(Tic, ARecorderLostAfterAStopRequestOrAtTheEndIsNoFailure)
+{
+    e.programmeApres = true;
+    e.echecEnregistrement = QString("perdu");
+    l = liste({"[S] 09/12/2026 20:00 - 22:00 > TF1 (1)"});
+    EXPECT_EQ(genres(tic(9, 12, QTime(20, 30))), (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme,
+                                                                G::LancerProgrammeApres, G::ActualiserTitre}));
+    l = liste({"[E] 09/12/2026 20:00 - 22:00 > TF1 (1)"});
+    EXPECT_EQ(genres(tic(9, 12, QTime(22, 0, 1))), (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme,
+                                                                  G::LancerProgrammeApres, G::ActualiserTitre}));
+}

@@ -156,6 +156,7 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
 {
     BancEnregistrement b("AUTR=1\nAUTP=/usr/bin/traiter\nAUTL=\"%0\" %1.%2\n");
     bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
     VoletProgrammation* v = &b.fond->programmation();
     ValeursEditeur e = b.fond->programmation().valeurs();
     EXPECT_EQ(e.date, QDate(2026, 12, 9));
@@ -215,6 +216,7 @@ TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
     ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);  // the first tick at start-up started it
     bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
     b.fond->programmation().findChild<QCheckBox*>("Extinction")->setChecked(true);
     b.avancer(31 * 60);
     b.app->Horloge_Timer();
@@ -224,6 +226,19 @@ TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
     annuler->click();
     EXPECT_EQ(b.systeme.annulations, 1);
     EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
+}
+
+TEST(Programmation, TheShutdownBoxIsDisabledWhileAProgramRunsAfterEachRecording)
+{
+    BancEnregistrement apres("AUTR=1\nAUTP=/usr/bin/traiter\n");
+    bouton(*apres.fond, "Guider")->click();
+    apres.attendreForme();
+    EXPECT_FALSE(apres.fond->programmation().findChild<QCheckBox*>("Extinction")->isEnabled());
+
+    BancEnregistrement sans("AUTR=0\nAUTP=/usr/bin/traiter\n");
+    bouton(*sans.fond, "Guider")->click();
+    sans.attendreForme();
+    EXPECT_TRUE(sans.fond->programmation().findChild<QCheckBox*>("Extinction")->isEnabled());
 }
 
 TEST(Programmation, DueEntryStopsTimeShiftWithoutAQuestion)
@@ -266,6 +281,7 @@ TEST(Programmation, DeletingTheRunningEntryStopsItsRecorder)
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
     ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
     bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
     b.dialogues.reponses = {true};
     b.fond->programmation().findChild<QPushButton*>("SupprimerSélection")->click();
     EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
@@ -295,6 +311,7 @@ TEST(Reentree, StopRequestWhileTheEntryEndsPlansOneOccurrenceOnly)
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (Q)\n");
     ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
     bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
     b.dialogues.reponses = {true};
     b.dialogues.pendantQuestion = [&b] {
         b.avancer(31 * 60);
@@ -322,4 +339,118 @@ TEST(Reentree, CloseDuringAnOperationWaitsForItsEnd)
     b.app->programmation.AjouterProgramme({QDate(2026, 12, 9), QTime(19, 0), QTime(23, 0), "TF1", 0}, false);
     b.app->Horloge_Timer();
     EXPECT_TRUE(b.lecteurs.aucunEnCours());
+}
+
+namespace {
+QStringList exclamations(const FauxDialogues& d)
+{
+    QStringList l;
+    for (const auto& m : d.messages)
+        if (m.genre == Message::Exclamation)
+            l << m.texte;
+    return l;
+}
+}  // namespace
+
+TEST(Surveillance, AScheduledRecorderThatDiesFailsItsEntryAndIsToldOnce)
+{
+    BancEnregistrement b("AUTR=1\nAUTP=/usr/bin/traiter\nPROG=[A] 09/12/2026 19:59 - 21:00 > M6 (1)\n");
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    const QString fichier = b.app->session.FichierEnregistre;
+    b.disque.tailles[fichier] = 1000;
+    b.avancer(10);
+    b.app->Horloge_Timer();
+    EXPECT_TRUE(b.dialogues.messages.empty());
+
+    b.lecteurs.actifs[RoleLecteur::Enregistreur] = false;
+    b.avancer(10);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.programmes(), QStringList{"[X] 09/12/2026 19:59 - 21:00 > M6 (1)"});
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(exclamations(b.dialogues),
+              QStringList{"L'enregistrement programmé de M6 s'est interrompu avant sa fin : le lecteur vlc s'est fermé."
+                          "\n\nLe fichier suivant est incomplet :\n" + fichier});
+    EXPECT_TRUE(b.systeme.programmes.empty());  // no program on a broken file
+
+    for (int i = 0; i < 10; ++i) {
+        b.avancer(10);
+        b.app->Horloge_Timer();
+    }
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
+}
+
+TEST(Surveillance, AScheduledFileThatStopsGrowingForAMinuteFailsAndItsRecorderIsClosed)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 21:00 > M6 (1)\n");
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    const QString fichier = b.app->session.FichierEnregistre;
+    for (int i = 1; i <= 3; ++i) {  // it grows for half a minute
+        b.disque.tailles[fichier] = i * 1000;
+        b.avancer(10);
+        b.app->Horloge_Timer();
+    }
+    for (int i = 0; i < 5; ++i) {  // then the stream stops: less than a minute
+        b.avancer(10);
+        b.app->Horloge_Timer();
+    }
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    b.avancer(10);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
+    EXPECT_TRUE(b.programmes()[0].startsWith("[X]"));
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.contains("le fichier ne grossit plus depuis une minute"));
+}
+
+TEST(Surveillance, AScheduledRecorderThatCannotStartIsToldOnceAndItsEntryEnds)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 20:01 - 21:00 > M6 (1)\n");
+    b.lecteurs.echecDemarrage = true;
+    b.avancer(61);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.programmes(), QStringList{"[X] 09/12/2026 20:01 - 21:00 > M6 (1)"});
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    b.avancer(10);
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("L'enregistrement programmé de M6 n'a pas pu commencer."));
+}
+
+TEST(Surveillance, AManualRecorderThatDiesStopsTheRecordingAndIsToldOnce)
+{
+    BancEnregistrement b;
+    b.e().Rec_Click();
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    b.lecteurs.actifs[RoleLecteur::Enregistreur] = false;
+    b.avancer(10);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:00");
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith(
+        "L'enregistrement de TF1 s'est interrompu : le lecteur vlc s'est fermé."));
+    b.avancer(10);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
+}
+
+TEST(Surveillance, AManualRecordingWhoseFileStopsGrowingIsStopped)
+{
+    BancEnregistrement b;
+    b.e().Rec_Click();
+    // The box sends nothing: the file never appears.
+    for (int i = 0; i < 5; ++i) {
+        b.avancer(10);
+        b.app->Horloge_Timer();
+    }
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    b.avancer(10);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.contains("le fichier ne grossit plus"));
 }

@@ -21,6 +21,12 @@ struct BancMedias : BancApplication {
         fond->show();
     }
     Medias& m() { return app->medias; }
+    // A double-click on the selected channel opens the pane; its fold takes a few steps.
+    void ouvrir()
+    {
+        m().Chaines_DblClick();
+        EXPECT_TRUE(attendreForme());
+    }
     VoletAfficher& v() { return fond->afficher(); }
     QString dossier() const { return app->session.DossierEnregistrement; }
     void fichier(const QString& nom) const
@@ -67,7 +73,7 @@ TEST(Medias, TheLiveViewDrawsInItsFrameAndStopsWhenThePaneOrItsTabIsLeft)
 {
     BancMedias b;
     EXPECT_EQ(b.vue.hote, b.v().FondActiveX);
-    b.m().Chaines_DblClick();
+    b.ouvrir();
     b.vue.appels.clear();
     b.onglet(OngletAfficher::Videos);
     EXPECT_TRUE(b.vue.appels.contains("arreter"));
@@ -90,6 +96,7 @@ TEST(Medias, WithASingleStreamOpeningWhileWatchingSaysSoAndShowsTheRecordings)
     bouton(*b.fond, "Regarder")->click();
     b.dialogues.messages.clear();
     b.m().Afficher_Click();
+    EXPECT_TRUE(b.attendreForme());
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, Medias::kMessageFlux}));
     EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Afficher));
@@ -105,16 +112,17 @@ TEST(Medias, WithASingleStreamOpeningWhileWatchingSaysSoAndShowsTheRecordings)
 TEST(Medias, WithASingleStreamWatchingOrRecordingClosesTheLiveViewOrTheMosaicFirst)
 {
     BancMedias b("FLX1=1\n");
-    b.m().Chaines_DblClick();
+    b.ouvrir();
     ASSERT_TRUE(b.vue.joue);
     bouton(*b.fond, "Play")->click();
     EXPECT_FALSE(b.vue.joue);
     EXPECT_FALSE(b.fond->forme().estOuvert(Volet::Afficher));
+    EXPECT_TRUE(b.attendreForme());
     EXPECT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
     EXPECT_TRUE(b.dialogues.messages.empty());
 
     b.app->moteur.StopAll_Click();
-    b.m().Chaines_DblClick();
+    b.ouvrir();
     b.onglet(OngletAfficher::Mosaique);
     ASSERT_TRUE(b.m().mosaique().enCours());
     bouton(*b.fond, "Rec")->click();
@@ -126,7 +134,7 @@ TEST(Medias, WithASingleStreamWatchingOrRecordingClosesTheLiveViewOrTheMosaicFir
 TEST(Medias, WithoutTheSingleStreamOptionTheLiveViewKeepsPlayingWhileWatching)
 {
     BancMedias b;
-    b.m().Chaines_DblClick();
+    b.ouvrir();
     bouton(*b.fond, "Play")->click();
     EXPECT_TRUE(b.vue.joue);
     EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Afficher));
@@ -140,7 +148,7 @@ TEST(Medias, DeletingTheFileBeingRecordedIsRefusedAndDeleteAllLeavesIt)
     ASSERT_FALSE(enCours.isEmpty());
     QFile(enCours).open(QIODevice::WriteOnly);  // the recorder's file
     b.fichier("Kelmor 2001-01-01 10-00-00 M6.mpg");
-    b.m().Chaines_DblClick();
+    b.ouvrir();
     b.onglet(OngletAfficher::Videos);
     const QString nom = QFileInfo(enCours).fileName();
     ASSERT_EQ(b.liste(), QStringList({"Kelmor 2001-01-01 10-00-00 M6.mpg", nom}));
@@ -174,7 +182,7 @@ TEST(Medias, AListWhoseFilesVanishedIsRefreshedInsteadOfUsed)
     BancMedias b("UVLC=1\n");
     for (const char* nom : {"vlcsnap-1.png", "vlcsnap-2.png", "vlcsnap-3.png", "notes.txt"})
         b.fichier(nom);
-    b.m().Chaines_DblClick();
+    b.ouvrir();
     b.onglet(OngletAfficher::Photos);
     EXPECT_FALSE(b.v().TV2->isEnabled());
     ASSERT_EQ(b.liste(), QStringList({"vlcsnap-1.png", "vlcsnap-2.png", "vlcsnap-3.png"}));
@@ -200,7 +208,7 @@ TEST(Medias, ARecordingPlaysInTheExternalPlayerOnlyWhenNothingElseRuns)
 {
     BancMedias b("UVLC=1\nMONO=1\n");
     b.fichier("Kelmor 2001-01-01 10-00-00 M6.mpg");
-    b.m().Chaines_DblClick();
+    b.ouvrir();
     b.onglet(OngletAfficher::Videos);
     b.v().AfficherRegarder->click();
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
@@ -226,7 +234,7 @@ TEST(Medias, ARecordingPlaysInTheExternalPlayerOnlyWhenNothingElseRuns)
 TEST(Medias, MosaicTilesWatchOnTheLeftButtonShowOnTheRightAndIgnoreTheMiddle)
 {
     BancMedias b;
-    b.m().Chaines_DblClick();
+    b.ouvrir();
     b.onglet(OngletAfficher::Mosaique);
     ASSERT_TRUE(b.m().mosaique().enCours());
     EXPECT_EQ(b.v().Mosaic[0]->contenu(), TuileMosaique::Contenu::Attente);

@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QTcpServer>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -77,6 +78,28 @@ TEST_F(ClientWebQtE2E, AbandonneAuBoutDuDelaiTotal)
     EXPECT_LT(chrono.elapsed(), 2900);
     ClientWebQt patient;
     EXPECT_TRUE(patient.telecharger(playlist()).startsWith("#EXTM3U"));
+}
+
+TEST_F(ClientWebQtE2E, AShortWaitAskedForOneRequestReplacesTheClientsOwn)
+{
+    ClientWebQt client;  // a download's wait: 15 s
+    ASSERT_TRUE(boitier_->definirModePlaylist("silent"));
+    // The window keeps painting while the client waits: timers still fire.
+    int battements = 0;
+    QTimer battement;
+    QObject::connect(&battement, &QTimer::timeout, [&battements] { ++battements; });
+    battement.start(100);
+    QElapsedTimer chrono;
+    chrono.start();
+    EXPECT_EQ(client.telecharger(playlist(), 1500), QByteArray());
+    EXPECT_GE(chrono.elapsed(), 1400);
+    EXPECT_LT(chrono.elapsed(), 4000);
+    EXPECT_GE(battements, 5);
+
+    // The short wait is for that request only.
+    ASSERT_TRUE(boitier_->definirModePlaylist("slow"));
+    EXPECT_EQ(client.telecharger(playlist(), 1500), QByteArray());
+    EXPECT_TRUE(client.telecharger(playlist()).startsWith("#EXTM3U"));
 }
 
 TEST_F(ClientWebQtE2E, RefuseUnCorpsAuDelaDeLaTailleMax)

@@ -1,31 +1,223 @@
 #include "panes/PanneauChaines.h"
 #include "panes/VoletProgrammation.h"
-#include "shell/PanneauTelecommande.h"
+#include "panes/VoletGuide.h"
 #include "shell/Fond.h"
+#include "shell/PanneauTelecommande.h"
+#include "shell/clsSysTray.h"
+#include "support/Attente.h"
 
+#include <QCoreApplication>
+#include <QFrame>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <gtest/gtest.h>
 
-TEST(Fond, OpeningTheSchedulePaneNearTheRightEdgeKeepsTheWindowInsideTheScreen)
+namespace {
+bool attendreFin(const Fond& f)
+{
+    return attendreQue([&f] { return !f.animationEnCours(); }, 5000);
+}
+
+bool visibleDans(const Fond& f, const char* nom)
+{
+    const QWidget* w = f.findChild<QWidget*>(QString::fromUtf8(nom));
+    return w && w->isVisibleTo(&f);
+}
+
+bool gras(const QWidget* w)
+{
+    return w->font().bold();
+}
+
+// Records every client width the window takes.
+struct Largeurs : QObject {
+    std::vector<int> vues;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize)
+            vues.push_back(static_cast<QResizeEvent*>(e)->size().width());
+        return QObject::eventFilter(o, e);
+    }
+};
+
+void presser(QWidget* w, Qt::MouseButton bouton, QPoint global)
+{
+    QMouseEvent e(QEvent::MouseButtonPress, w->mapFromGlobal(global), global, bouton, bouton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void deplacer(QWidget* w, Qt::MouseButton bouton, QPoint global)
+{
+    QMouseEvent e(QEvent::MouseMove, w->mapFromGlobal(global), global, Qt::NoButton, bouton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+}  // namespace
+
+TEST(Fond, TheNormalWindowIsTheRemoteControlPanelsFrame)
+{
+    Fond fond;
+    EXPECT_EQ(fond.size(), QSize(297, 345));
+    EXPECT_EQ(fond.findChild<QWidget*>("Fond1")->geometry(), QRect(0, 0, 665, 529));
+    EXPECT_EQ(fond.findChild<QWidget*>("Fond1bis")->geometry(), QRect(8, 344, 177, 177));
+    const QWidget* liste = fond.findChild<QWidget*>("Chaînes");
+    EXPECT_EQ(QRect(liste->mapTo(&fond, QPoint(0, 0)), liste->size()), QRect(8, 8, 177, 290));
+    // Everything of the remote control lies inside the normal window, right of the column.
+    const PanneauTelecommande& t = fond.telecommande();
+    for (const QPushButton* b : t.findChildren<QPushButton*>()) {
+        const QRect r(b->mapTo(&fond, QPoint(0, 0)), b->size());
+        EXPECT_TRUE(QRect(186, 0, 111, 345).contains(r)) << b->objectName().toStdString();
+    }
+    EXPECT_FALSE(visibleDans(fond, "Fond1bis"));
+    EXPECT_FALSE(visibleDans(fond, "Volet"));
+}
+
+TEST(Fond, MiniTwiceGoesToTheRemoteControlFormAndBack)
+{
+    Fond fond;
+    fond.show();
+    fond.Mini_Click();
+    EXPECT_FALSE(fond.animationEnCours()) << "the form changes at once";
+    EXPECT_EQ(fond.size(), QSize(191, 529));
+    EXPECT_TRUE(visibleDans(fond, "Fond1bis"));
+    EXPECT_TRUE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(gras(fond.Mini));
+    EXPECT_TRUE(fond.isVisible());
+
+    fond.Mini_Click();
+    EXPECT_EQ(fond.size(), QSize(297, 345));
+    EXPECT_FALSE(visibleDans(fond, "Fond1bis"));
+    EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(gras(fond.telecommande().TopR));
+    EXPECT_FALSE(gras(fond.Mini));
+    EXPECT_TRUE(fond.isVisible()) << "changing the stacking hint must not hide the window";
+}
+
+TEST(Fond, WithoutTheOnTopOptionTheRemoteControlFormStaysInTheNormalOrder)
+{
+    Fond fond;
+    fond.definirOptionsForme({false, true, true});
+    fond.Mini_Click();
+    EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(gras(fond.chaines().Fav)) << "the favourites come in front";
+    fond.Mini_Click();
+    EXPECT_FALSE(gras(fond.chaines().Fav));
+}
+
+TEST(Fond, APaneOpensInElevenTimedWidthsWithTheWindowDisabled)
+{
+    Fond fond;
+    fond.show();
+    Largeurs l;
+    fond.installEventFilter(&l);
+    EXPECT_TRUE(fond.Guider_Click());
+    EXPECT_TRUE(fond.animationEnCours());
+    EXPECT_FALSE(fond.isEnabled());
+    EXPECT_LT(fond.width(), 665) << "the widths come one per step, not at once";
+    ASSERT_TRUE(attendreFin(fond));
+    EXPECT_TRUE(fond.isEnabled());
+    EXPECT_EQ(fond.size(), QSize(665, 345));
+    EXPECT_EQ(l.vues, (std::vector<int>{334, 371, 407, 444, 481, 518, 555, 591, 628, 665}));
+    EXPECT_TRUE(fond.programmation().isVisibleTo(&fond));
+    EXPECT_TRUE(gras(fond.telecommande().Guider));
+}
+
+TEST(Fond, OpeningAPaneNearTheRightEdgeMovesTheWindowLeft)
 {
     Fond fond;
     const QRect ecran = fond.screen()->availableGeometry();
     fond.show();
-    fond.move(ecran.right() - fond.frameGeometry().width() + 1, ecran.top() + 10);
-    ASSERT_LE(fond.frameGeometry().right(), ecran.right());
+    fond.move(ecran.right() - fond.frameGeometry().width() - 10, ecran.top() + 10);
+    const int y = fond.pos().y();
 
-    EXPECT_TRUE(fond.Guider_Click());
-    EXPECT_TRUE(fond.forme().estOuvert(Volet::Guider));
-    EXPECT_TRUE(fond.programmation().isVisible());
-    EXPECT_GT(fond.width(), fond.chaines().width() + fond.telecommande().width());
-    // A window wider than the screen keeps its left edge on it.
-    if (fond.frameGeometry().width() <= ecran.width())
-        EXPECT_LE(fond.frameGeometry().right(), ecran.right());
-    else
-        EXPECT_EQ(fond.frameGeometry().left(), ecran.left());
+    fond.Afficher_Click();
+    ASSERT_TRUE(attendreFin(fond));
+    EXPECT_EQ(fond.width(), 665);
+    EXPECT_TRUE(fond.forme().estOuvert(Volet::Afficher));
+    EXPECT_EQ(fond.frameGeometry().right(), ecran.right()) << "its right edge touches the screen's";
+    EXPECT_EQ(fond.pos().y(), y);
+    EXPECT_TRUE(visibleDans(fond, "Fond1b"));
+}
 
-    EXPECT_FALSE(fond.Guider_Click());
-    EXPECT_FALSE(fond.programmation().isVisible());
-    EXPECT_TRUE(fond.forme().estNormale());
+TEST(Fond, DiffuserSwitchesFromTheGuidePaneThenClosesItsOwn)
+{
+    Fond fond;
+    fond.Guider_Click();
+    ASSERT_TRUE(attendreFin(fond));
+    EXPECT_TRUE(fond.Diffuser_Click());
+    ASSERT_TRUE(attendreFin(fond));
+    const PanneauTelecommande& t = fond.telecommande();
+    EXPECT_TRUE(gras(t.Diffuser));
+    EXPECT_FALSE(gras(t.Guider));
+    EXPECT_EQ(fond.findChild<QStackedWidget*>("Volet")->currentWidget()->objectName(), "Fond1a");
+    EXPECT_TRUE(visibleDans(fond, "Logo1"));
+
+    EXPECT_FALSE(fond.Diffuser_Click());
+    ASSERT_TRUE(attendreFin(fond));
+    EXPECT_EQ(fond.size(), QSize(297, 345));
+    EXPECT_FALSE(gras(t.Diffuser));
+    EXPECT_FALSE(visibleDans(fond, "Volet"));
+}
+
+TEST(Fond, GoGuiderLeavesTheRemoteControlFormForTheScheduleTab)
+{
+    Fond fond;
+    int editeurs = 0;
+    QObject::connect(&fond.guide(), &VoletGuide::ongletChoisi, [&editeurs](int onglet) { editeurs += onglet == 1; });
+    fond.Mini_Click();
+    fond.GoGuider_Click();
+    ASSERT_TRUE(attendreFin(fond));
+    EXPECT_EQ(fond.size(), QSize(665, 345));
+    EXPECT_FALSE(visibleDans(fond, "Fond1bis"));
+    EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(fond.programmation().isVisibleTo(&fond));
+    EXPECT_EQ(editeurs, 1);
+}
+
+TEST(Fond, TopRTwiceEndsInTheNormalOrder)
+{
+    Fond fond;
+    fond.show();
+    fond.TopR_Click();
+    EXPECT_TRUE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(gras(fond.telecommande().TopR));
+    fond.TopR_Click();
+    EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(gras(fond.telecommande().TopR));
+    EXPECT_TRUE(fond.isVisible());
+}
+
+TEST(Fond, ReduireNeverLeavesTheWindowUnreachable)
+{
+    Fond fond;
+    fond.show();
+    fond.Reduire_Click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fond.isMinimized() || fond.SysTray().visible());
+}
+
+TEST(Fond, TheLeftButtonDragsTheWindowByItsBackgroundAndTheRightOneDoesNot)
+{
+    Fond fond;
+    fond.show();
+    fond.move(100, 100);
+    QWidget* fond1 = fond.findChild<QWidget*>("Fond1");
+    const QPoint depart = fond.mapToGlobal(QPoint(150, 330));
+
+    presser(fond1, Qt::RightButton, depart);
+    deplacer(fond1, Qt::RightButton, depart + QPoint(40, 30));
+    EXPECT_EQ(fond.pos(), QPoint(100, 100));
+
+    presser(fond1, Qt::LeftButton, depart);
+    deplacer(fond1, Qt::LeftButton, depart + QPoint(40, 30));
+    EXPECT_EQ(fond.pos(), QPoint(140, 130));
+}
+
+TEST(Fond, TheChannelListStartsInFrontOfTheFavourites)
+{
+    Fond fond;
+    fond.show();
+    const QWidget* liste = fond.findChild<QWidget*>("Chaînes");
+    EXPECT_EQ(fond.childAt(liste->mapTo(&fond, QPoint(50, 50))), liste->findChild<QWidget*>("qt_scrollarea_viewport"));
 }

@@ -157,3 +157,24 @@ TEST(FormeFenetre, KeepInsideMovesTheWindowBackOnScreenAndWithoutItAGripStaysOnS
     const PlacementFenetre petit{QRect(0, 0, 600, 400), QPoint(50, 0), QMargins()};
     EXPECT_EQ(forme(1, 0, 1).basculerVolet(Volet::Guider, petit).position(), QPoint(0, 0));
 }
+
+TEST(FormeFenetre, OnTopIsToggledByTopRForcedOnByTheRemoteControlFormWithMtopAndOffWhenLeavingIt)
+{
+    FormeFenetre f = forme(0, 0, 1);
+    EXPECT_FALSE(f.AuDessus());
+    EXPECT_TRUE(f.TopR_Click());
+    EXPECT_FALSE(f.TopR_Click());
+
+    // Without MTOP the form leaves the state as the user set it, and leaving still ends it.
+    f.TopR_Click();
+    EXPECT_FALSE(f.Mini_Click().phases.back().auDessus);
+    EXPECT_TRUE(f.AuDessus());
+    f.Mini_Click();
+    EXPECT_FALSE(f.AuDessus());
+
+    FormeFenetre m = forme(1, 0, 1);
+    m.Mini_Click();
+    EXPECT_TRUE(m.AuDessus());
+    m.GoGuider_Click();
+    EXPECT_FALSE(m.AuDessus());
+}

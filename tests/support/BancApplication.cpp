@@ -1,4 +1,5 @@
 #include "support/BancApplication.h"
+#include "support/Attente.h"
 
 #include <QDir>
 
@@ -52,4 +53,9 @@ QByteArray BancApplication::playlist(const QStringList& noms)
 bool BancApplication::demarrer(const QStringList& arguments)
 {
     return app->Form_Load(QStringList{"/usr/bin/kelmor"} + arguments);
+}
+
+bool BancApplication::attendreForme() const
+{
+    return attendreQue([this] { return !fond->animationEnCours(); }, 5000);
 }

@@ -51,4 +51,6 @@ struct BancApplication {
     void servirPlaylist(const QByteArray& texte) { web.pages[adresses.playlist()] = texte; }
 
     bool demarrer(const QStringList& arguments = {});
+    // Lets the side pane's steps run to their end (the window takes no input meanwhile).
+    bool attendreForme() const;
 };

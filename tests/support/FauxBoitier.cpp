@@ -52,6 +52,11 @@ bool FauxBoitier::definirVersion(const QString& texte)
     return requete("/_control/version?text=" + QUrl::toPercentEncoding(texte)) == 200;
 }
 
+bool FauxBoitier::definirFlux(const QString& mode)
+{
+    return requete("/_control/streams?mode=" + QUrl::toPercentEncoding(mode)) == 200;
+}
+
 bool FauxBoitier::reinitialiser()
 {
     return requete("/_control/reset") == 200;

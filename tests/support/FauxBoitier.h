@@ -18,6 +18,8 @@ public:
     // mode: normal, changed, html, empty, silent, 404, slow
     bool definirModePlaylist(const QString& mode);
     bool definirVersion(const QString& texte);
+    // mode: normal, stalled (the streams stay connected and send nothing)
+    bool definirFlux(const QString& mode);
     bool reinitialiser();
     // Waits until the streams can be served.
     bool attendreMedia(int ms);

@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
 """Simulated set-top box on loopback for the tests and the demo.
 
-Serves the channel playlist, the version file and endless MPEG-TS streams made
-by ffmpeg from test sources; /_control/... changes its answers at run time.
+Serves the channel playlist, the version file, endless MPEG-TS streams made
+by ffmpeg from test sources, a TV guide site (/guide/: day list, day pages,
+summaries) and an audience feed (/audience/audience15.xml); /_control/...
+changes its answers at run time (/_control/streams?mode=stalled keeps the stream
+connections open and sends nothing).
 """
 import argparse
+import datetime
+import html
 import os
 import re
 import shutil
@@ -43,6 +48,7 @@ class Etat:
         with self.verrou:
             self.mode = "normal"
             self.version = VERSION
+            self.flux_suspendus = False
 
     def chaines(self, port, changee):
         liste = []
@@ -63,6 +69,71 @@ class Etat:
             lignes.append("#EXTINF:0,%d - %s" % (num, nom))
             lignes.append(adresse)
         return ("\n".join(lignes) + "\n").encode("utf-8")
+
+
+# The guide knows these channels (box numbers); any other gets a page without programmes.
+PROGRAMMES = {
+    1: ["Le Journal du matin", "T&eacute;l&eacute;achat", "Le Journal de 13 heures", "Feuilleton",
+        "Jeu : Questions pour un as", "Le Journal", "Film : Le Grand D&eacute;part",
+        "Magazine &amp; d&eacute;bat", "Nuit blanche"],
+    2: ["Bonjour la France", "Dessins anim&eacute;s", "Le Journal de 13 heures", "Les Experts<br>Episode %(jour)d",
+        "<b>Jeu</b> : Des chiffres et des lettres", "Le Journal", "Les Experts<br>Episode 12",
+        "Faites entrer l'accus&eacute;", "Journal de la nuit"],
+    3: ["Matinale bleue", "Documentaire : L'&Icirc;le aux oiseaux", "M&eacute;t&eacute;o", "Cin&eacute;ma d'apr&egrave;s-midi",
+        "Sport &amp; sant&eacute;", "T&eacute;l&eacute; Bleue Soir", "S&eacute;rie : L'&Eacute;t&eacute; indien",
+        "Concert", "Programmes de nuit"],
+    5: ["Cin&eacute; matin", "Court m&eacute;trage", "Cin&eacute; &Eacute;t&eacute; midi", "Western", "Com&eacute;die",
+        "Avant-premi&egrave;re", "Film : La Nuit &#233;toil&#233;e", "Film de minuit", "Fin des programmes"],
+}
+HORAIRES = ["06:00", "09:30", "13:00", "14:00", "17:45", "19:50", "20:50", "22:35", "00:40"]
+
+
+def page_guide(canal, jour, aujourdhui):
+    """A day page in the guide site's markup: the day selector, then one table row per programme."""
+    morceaux = ['<html><head><title>Guide TV</title></head><body>',
+                '<form action="index.php"><input type="hidden" name="canal" value="%d">' % canal,
+                '<select name="nb_jour" onchange="submit()">']
+    for n in range(-1, 7):
+        d = aujourdhui + datetime.timedelta(days=n)
+        choisi = " selected" if n == jour else ""
+        morceaux.append('<option value="%d"%s>%s</option>' % (n, choisi, d.strftime("%d/%m/%Y")))
+    morceaux.append('</select></form><table>')
+    titres = PROGRAMMES.get(canal)
+    if not titres or not -1 <= jour <= 6:
+        morceaux.append('<tr><td>Aucun programme</td></tr>')
+    else:
+        for i, (heure, titre) in enumerate(zip(HORAIRES, titres)):
+            titre = titre % {"jour": jour + 2} if "%(" in titre else titre
+            if i == 2:
+                # A row without a summary link.
+                morceaux.append('<tr><td width="40"><b>%s</b></td><td>%s</td></tr>' % (heure, titre))
+                continue
+            ident = canal * 1000 + (jour + 1) * 100 + i
+            morceaux.append('<tr><td width="40"><b>%s</b></td><td><a href="javascript:popup_emission(\'%d\')">'
+                            '%s</a></td></tr>' % (heure, ident, titre))
+    morceaux.append('</table></body></html>')
+    return "\n".join(morceaux)
+
+
+AUDIENCE = [("Canal Soleil", "24.5", "Les Experts"), ("France 2", "17.1", "Le Journal"),
+            ("Onde Verte", "11.0", "Questions &amp; r&eacute;ponses"), ("Six Étoiles", "9.8", None),
+            ("Canal Nord", "3.2", "Football : Coupe des régions, demi-finale retour en direct"),
+            ("Arc-en-ciel", "2.9", "Documentaire"), ("Cinq Sud", "2.6", "Le Débat du soir"),
+            ("Télé Bleue", "2.1", "Météo"), ("Ciné Été", "1.7", "Western"), ("Mer TV", "1.5", "Série"),
+            ("Neuf Clips", "1.2", "Clips"), ("Petits Loups", "1.1", "Dessins animés"),
+            ("Douze", "0.9", "Téléréalité"), ("Direct Huit", "0.8", "Magazine"), ("Info Continue", "0.6", "Le Fil"),
+            ("Info Plus", "0.5", "Info")]
+
+
+def flux_audience():
+    morceaux = ['<?xml version="1.0" encoding="UTF-8"?>', '<audience>']
+    for rang, (nom, part, titre) in enumerate(AUDIENCE, 1):
+        morceaux.append('<channel rank="%d"><name>%s</name><market_share>%s</market_share>' % (rang, nom, part))
+        if titre:
+            morceaux.append('<epg_title>%s</epg_title>' % titre)
+        morceaux.append('</channel>')
+    morceaux.append('</audience>')
+    return "\n".join(morceaux) + "\n"
 
 
 def generer_media(etat, dossier):
@@ -161,8 +232,11 @@ class Boucle:
 
 class Gestionnaire(BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
-    # path pattern -> method; later pages (guide, audience) are added here
+    # path pattern -> method
     ROUTES = [
+        (r"/guide/index\.php", "guide"),
+        (r"/guide/detail\.php", "resume"),
+        (r"/audience/audience15\.xml", "audience"),
         (r"/freeboxtv/playlist\.m3u", "playlist"),
         (r"/(site/)?kelmor\.ver", "version"),
         (r"/stream/([^/]+)\.ts", "flux"),
@@ -170,6 +244,7 @@ class Gestionnaire(BaseHTTPRequestHandler):
         (r"/_control/playlist", "ctl_playlist"),
         (r"/_control/version", "ctl_version"),
         (r"/_control/reset", "ctl_reset"),
+        (r"/_control/streams", "ctl_streams"),
     ]
 
     def log_message(self, *args):
@@ -240,6 +315,11 @@ class Gestionnaire(BaseHTTPRequestHandler):
         envoye = 0
         try:
             while not self.etat.arret.is_set():
+                if self.etat.flux_suspendus:
+                    # The connection stays open and nothing comes: a stream that stopped.
+                    time.sleep(0.1)
+                    debut = time.monotonic() - envoye / debit
+                    continue
                 donnees = boucle.lire(40)
                 self.wfile.write(donnees)
                 envoye += len(donnees)
@@ -262,6 +342,24 @@ class Gestionnaire(BaseHTTPRequestHandler):
             except OSError:
                 return
 
+    # --- guide and audience sites ---
+    def guide(self):
+        try:
+            canal = int(self.requete.get("canal", "1"))
+            jour = int(self.requete.get("nb_jour", "0"))
+        except ValueError:
+            return self.repondre(400, b"bad request")
+        page = page_guide(canal, jour, datetime.date.today())
+        self.repondre(200, page.encode("iso-8859-1", "xmlcharrefreplace"), "text/html; charset=iso-8859-1")
+
+    def resume(self):
+        ident = html.escape(self.requete.get("id_programme", ""))
+        corps = "<html><body><h1>R&eacute;sum&eacute; de l'&eacute;mission %s</h1></body></html>" % ident
+        self.repondre(200, corps.encode("utf-8"), "text/html; charset=utf-8")
+
+    def audience(self):
+        self.repondre(200, flux_audience().encode("utf-8"), "text/xml; charset=utf-8")
+
     # --- control ---
     def ctl_playlist(self):
         mode = self.requete.get("mode", "")
@@ -274,6 +372,13 @@ class Gestionnaire(BaseHTTPRequestHandler):
     def ctl_version(self):
         with self.etat.verrou:
             self.etat.version = self.requete.get("text", "")
+        self.repondre(200, b"ok")
+
+    def ctl_streams(self):
+        mode = self.requete.get("mode", "")
+        if mode not in ("normal", "stalled"):
+            return self.repondre(400, b"unknown mode")
+        self.etat.flux_suspendus = mode == "stalled"
         self.repondre(200, b"ok")
 
     def ctl_reset(self):

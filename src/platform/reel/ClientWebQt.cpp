@@ -14,7 +14,7 @@ ClientWebQt::ClientWebQt(int delaiMs, qint64 tailleMax)
 
 ClientWebQt::~ClientWebQt() = default;
 
-QByteArray ClientWebQt::telecharger(const QString& adresse)
+QByteArray ClientWebQt::telecharger(const QString& adresse, int delaiMs)
 {
     const QUrl url(adresse);
     if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https") || url.host().isEmpty())
@@ -52,7 +52,7 @@ QByteArray ClientWebQt::telecharger(const QString& adresse)
     });
     QObject::connect(reponse, &QNetworkReply::finished, &boucle, &QEventLoop::quit);
 
-    delai.start(delaiMs_);
+    delai.start(delaiMs > 0 ? delaiMs : delaiMs_);
     if (!reponse->isFinished())
         boucle.exec(QEventLoop::ExcludeUserInputEvents);
     delai.stop();

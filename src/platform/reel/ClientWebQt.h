@@ -6,14 +6,16 @@
 
 class QNetworkAccessManager;
 
-// HTTP GET through QtNetwork, synchronous for the caller: a local event loop
-// (user input held back) runs until the transfer ends, fails or times out.
+// HTTP GET through QtNetwork, synchronous for the caller: a local event loop runs until
+// the transfer ends, fails or times out. The window keeps painting and timers keep firing
+// meanwhile; user input is held back until the end, so that no click starts an operation
+// in the middle of the caller's. `delaiMs` of the constructor is the wait of a download.
 class ClientWebQt : public ClientWeb {
 public:
     explicit ClientWebQt(int delaiMs = 15000, qint64 tailleMax = 8 * 1024 * 1024);
     ~ClientWebQt() override;
 
-    QByteArray telecharger(const QString& adresse) override;
+    QByteArray telecharger(const QString& adresse, int delaiMs = 0) override;
 
 private:
     int delaiMs_;

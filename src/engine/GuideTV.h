@@ -1,0 +1,91 @@
+#pragma once
+#include "core/Audience.h"
+#include "core/PagesGuide.h"
+#include "engine/ProgListe.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class Moteur;
+struct Plateforme;
+struct Session;
+
+// What a guide row gives to the schedule: the editor's values, or why it cannot be
+// programmed (empty when no row is selected: nothing to say, nothing to do).
+struct ProgrammeGuide {
+    std::optional<ValeursEditeur> valeurs;
+    QString refus;
+};
+
+// The entry for row `r` of a page of the day `jour`: from its start minus `minutesAvant`
+// to the next row's start plus `minutesApres`, on the guide's channel `chaine`.
+ProgrammeGuide ValeursProgrammeGuide(const std::vector<LigneGuide>& lignes, int r, const QDate& jour, int minutesAvant,
+                                     int minutesApres, int frequence, const QString& chaine);
+
+// The minutes of an item of the "before" and "after" lists ("  0" … "30"); 0 when out of range.
+int MinutesMarge(int index);
+
+// What the guide pane shows, apart from the schedule tab.
+struct EtatGuide {
+    int onglet = 1;  // 1 "Programmation", 2 "Guide TV", 3 "Audience"
+    std::vector<QDate> jours;
+    int jour = -1;
+    // The rows of one channel and one day, as fetched together.
+    std::vector<LigneGuide> lignes;
+    QString chaine;
+    QDate date;
+    int ligne = -1;
+    int frequence = 0;
+    QString AudienceNow;
+};
+
+// The TV guide and the audience top 15: the fetches, the pages they give, programming a
+// guide row and opening its summary.
+class GuideTV : public QObject {
+    Q_OBJECT
+public:
+    // `ajouterProgramme` adds an entry interactively (questions, save, clock); true when added.
+    GuideTV(Session& session, Moteur& moteur, Plateforme& plateforme,
+            std::function<bool(const ValeursEditeur&)> ajouterProgramme, QObject* parent = nullptr);
+
+    const EtatGuide& etat() const { return etat_; }
+
+    // A tab became selected (1 to 3); the schedule tab's reset is the schedule's own.
+    void GuiderOnglets_Click(int onglet);
+    // The channel selection changed while the guide pane is open.
+    void Chaines_Click();
+    void ChargerJoursGuide();
+    void GuideDate_Click(int index);
+    void GuideListe_Click(int index);
+    void GuideFreq_Click(int index);
+    void GuideProg_Click();
+    void GuideResume_Click();
+    void Refresh15_Click();
+
+    static const QString kInaccessible;
+    static const QString kSansProgramme;
+
+signals:
+    // The connecting overlay, with the window locked, around every fetch.
+    void connexionAffichee(bool visible);
+    void joursAffiches(const QStringList& jours, int index);
+    // The rows (or the single no-programme row), the selected one, and the two buttons.
+    void lignesAffichees(const QStringList& lignes, int selection, bool programmer, bool resume);
+    void frequenceAffichee(int index);
+    void audienceAffichee(const QString& rangs, const QString& parts, const QString& libelles,
+                          const QString& heure);
+
+private:
+    QByteArray telecharger(const QString& adresse);
+    void afficherLignes();
+
+    Session& session_;
+    Moteur& moteur_;
+    Plateforme& plateforme_;
+    std::function<bool(const ValeursEditeur&)> ajouterProgramme_;
+    EtatGuide etat_;
+};

@@ -1,0 +1,40 @@
+#include "shell/VoletDiffusion.h"
+
+#include "core/Version.h"
+#include "shell/Icones.h"
+#include "shell/Twips.h"
+
+#include <QLabel>
+#include <QTabBar>
+
+VoletDiffusion::VoletDiffusion(QWidget* parent) : QFrame(parent)
+{
+    setObjectName("Fond1a");
+    onglets_ = new QTabBar(this);
+    onglets_->setObjectName("TabStrip1");
+    onglets_->addTab("Kelmor");
+    onglets_->setGeometry(rectPixels(120, 120, 5295, 390));
+
+    logo1_ = new QLabel(this);
+    logo1_->setObjectName("Logo1");
+    logo1_->setPixmap(IconeRepos().pixmap(96, 96));
+    logo1_->setAlignment(Qt::AlignCenter);
+    logo1_->setGeometry(rectPixels(120, 600, 5295, 3600));
+    logo2_ = new QLabel(this);
+    logo2_->setObjectName("Logo2");
+    logo2_->setPixmap(IconeEnregistrement().pixmap(96, 96));
+    logo2_->setAlignment(Qt::AlignCenter);
+    logo2_->setGeometry(logo1_->geometry());
+    logo2_->hide();
+
+    auto* version = new QLabel(kVersion, this);
+    version->setObjectName("Version0");
+    version->setAlignment(Qt::AlignCenter);
+    version->setGeometry(rectPixels(120, 4320, 5295, 390));
+}
+
+void VoletDiffusion::definirIconeEnregistrement(bool enregistrement)
+{
+    logo1_->setVisible(!enregistrement);
+    logo2_->setVisible(enregistrement);
+}

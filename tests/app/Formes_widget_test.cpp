@@ -1,0 +1,64 @@
+// The window's forms with the real application: start-up, and what waits for the side pane.
+#include "support/BancApplication.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct BancFormes : BancApplication {
+    explicit BancFormes(const QByteArray& ini)
+    {
+        installerVlc();
+        ecrire("Kelmor.cfg", playlist({"TF1", "France 2", "M6"}));
+        ecrire("Kelmor.ini", ini);
+        EXPECT_TRUE(demarrer());
+        dialogues.messages.clear();
+    }
+};
+}  // namespace
+
+TEST(Application, StartsInTheRemoteControlFormOnTopWithMini)
+{
+    BancFormes b("MINI=1\nMTOP=1\nPOS0=1\nCADR=1\nPOS1=999999\nPOS2=999999\n");
+    EXPECT_TRUE(b.fond->forme().estTelecommande());
+    EXPECT_EQ(b.fond->size(), QSize(191, 529));
+    EXPECT_TRUE(b.fond->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // The position keeps the remote-control form, 2865 x 7935 twips, inside the screen.
+    const QSize ecran = b.fond->tailleEcran();
+    EXPECT_EQ(b.app->session.parametres.pos1, ecran.width() - 2865);
+    EXPECT_EQ(b.app->session.parametres.pos2, ecran.height() - 7935);
+}
+
+TEST(Application, MiniWithoutTheOnTopOption)
+{
+    BancFormes b("MINI=1\nMTOP=0\n");
+    EXPECT_EQ(b.fond->size(), QSize(191, 529));
+    EXPECT_FALSE(b.fond->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    bouton(*b.fond, "Mini")->click();
+    EXPECT_EQ(b.fond->size(), QSize(297, 345));
+}
+
+TEST(Application, AClockTickDuringThePanesStepsWaitsForTheirEnd)
+{
+    BancFormes b("PROG=[A] 09/12/2026 20:02 - 20:30 > M6 (1)\n");
+    b.horloge.maintenantValeur = b.horloge.maintenantValeur.addSecs(121);
+    bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.fond->animationEnCours());
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret) << "the due entry waits for the steps' end";
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+
+    ASSERT_TRUE(b.attendreForme());
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
+}
+
+TEST(Application, ACloseDuringThePanesStepsWaitsForTheirEnd)
+{
+    BancFormes b("");
+    bouton(*b.fond, "Diffuser")->click();
+    ASSERT_TRUE(b.fond->animationEnCours());
+    b.fond->close();
+    EXPECT_FALSE(b.fond->estFermee());
+    ASSERT_TRUE(b.attendreForme());
+    EXPECT_TRUE(b.fond->estFermee());
+}
