@@ -265,7 +265,8 @@ void cablerMedias(Application& app)
     VoletAfficher& v = app.fond.afficher();
     Medias& m = app.medias;
     Mosaique& mo = m.mosaique();
-    app.plateforme.vue.placerDans(v.FondActiveX);
+    // The view's native window is made when it first plays, not at start-up.
+    QObject::connect(&m, &Medias::vuePremiereFois, &v, [&app, &v] { app.plateforme.vue.placerDans(v.FondActiveX); });
 
     // The pane's fold is the window's form: the controller is told whether the pane is open
     // after its own fold, and when another pane, the remote-control form or the options fold it.

@@ -114,8 +114,10 @@ void Medias::AfficherOnglets_Click(OngletAfficher onglet)
             return;
         cadre_ = flux ? CadreAfficher::Aucun : CadreAfficher::Mosaique;
         emit cadreAffiche(cadre_);
-        if (!flux)
+        if (!flux) {
+            preparerVue();
             mosaique_.PreparerMosaique(session_.DossierProgramme, groupe_);
+        }
         return;
     case OngletAfficher::Videos:
     case OngletAfficher::Photos:
@@ -135,6 +137,7 @@ void Medias::LancerLectureIntegree()
     emit attenteAffichee(true);
     // The three seconds count from this start, even when an earlier count was running.
     attente_.start();
+    preparerVue();
     VueIntegree& vue = plateforme_.vue;
     vue.arreter();
     vue.viderListe();
@@ -148,6 +151,14 @@ void Medias::LancerLectureIntegree()
     if (!adresseFluxValide(adresse))
         return;
     vue.ajouterEtJouer(adresse, OptionsElementVue(session_.DossierEnregistrement, session_.parametres.p));
+}
+
+void Medias::preparerVue()
+{
+    if (vuePlacee_)
+        return;
+    vuePlacee_ = true;
+    emit vuePremiereFois();
 }
 
 void Medias::Attente_Timer()

@@ -91,6 +91,8 @@ public:
     void Mosaic_MouseUp(int index, Qt::MouseButton bouton);
 
 signals:
+    // The view is about to play for the first time: it needs its place in the window now.
+    void vuePremiereFois();
     // Open or close the side pane on the media pane (the form's fold).
     void basculementDemande();
     void ongletAffiche(OngletAfficher onglet);
@@ -105,6 +107,7 @@ signals:
 
 private:
     void quitterMosaique();
+    void preparerVue();
     void afficherListe();
     bool enCours(const QString& chemin) const;
 
@@ -114,6 +117,7 @@ private:
     Mosaique mosaique_;
     QTimer attente_;
     bool ouvert_ = false;
+    bool vuePlacee_ = false;
     OngletAfficher onglet_ = OngletAfficher::Direct;
     CadreAfficher cadre_ = CadreAfficher::Aucun;
     bool attenteVisible_ = false;

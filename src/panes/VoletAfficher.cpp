@@ -42,7 +42,6 @@ public:
     explicit ImageAttente(QWidget* parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("Waiting"));
-        setAttribute(Qt::WA_NativeWindow);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -286,6 +285,10 @@ void VoletAfficher::afficherCadre(CadreAfficher cadre)
 void VoletAfficher::afficherAttente(bool visible)
 {
     Waiting->setGeometry(FondActiveX->rect());
+    // Native, to cover the video's own window; made so only when first needed: a window
+    // more at start-up is time for nothing.
+    if (visible)
+        Waiting->setAttribute(Qt::WA_NativeWindow);
     Waiting->setVisible(visible);
     // Above the video window, which the view may have made after this one.
     if (visible)

@@ -72,8 +72,9 @@ TEST(Medias, TwoChannelChangesWithinThreeSecondsKeepTheWaitingPictureUntilThreeS
 TEST(Medias, TheLiveViewDrawsInItsFrameAndStopsWhenThePaneOrItsTabIsLeft)
 {
     BancMedias b;
-    EXPECT_EQ(b.vue.hote, b.v().FondActiveX);
+    EXPECT_EQ(b.vue.hote, nullptr);  // no video window before the view first plays
     b.ouvrir();
+    EXPECT_EQ(b.vue.hote, b.v().FondActiveX);
     b.vue.appels.clear();
     b.onglet(OngletAfficher::Videos);
     EXPECT_TRUE(b.vue.appels.contains("arreter"));
