@@ -6,9 +6,11 @@
 #include "core/VerificationVersion.h"
 #include "engine/CommandesLecteur.h"
 #include "panes/PanneauChaines.h"
+#include "panes/VoletProgrammation.h"
 #include "panes/PanneauFavoris.h"
 #include "platform/Plateforme.h"
 #include "shell/Fond.h"
+#include "shell/Textures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -51,7 +53,15 @@ Application::Application(Plateforme& p, Fond& f)
       transport(session, moteur, p),
       enregistrement(session, moteur, p),
       programmation(session, moteur, p),
-      favoris(session, moteur, p)
+      favoris(session, moteur, p),
+      // Guide rows go into the schedule through its interactive add, which saves and runs the clock.
+      guide(session, moteur, p,
+            [this](const ValeursEditeur& valeurs) {
+                session.editeur = valeurs;
+                fond.programmation().definirValeurs(valeurs);
+                return programmation.AjouterProgramme(valeurs, true);
+            }),
+      options(session, p)
 {
     horloge.setObjectName("Horloge");
     horloge.setInterval(10000);
@@ -172,6 +182,10 @@ bool Application::Form_Load(const QStringList& arguments)
         session.DossierEnregistrement = session.parametres.dossierEnregistrement;
     }
     AppliquerMigrations(session.parametres, d);
+    // The texture follows the loaded choice. The options pane itself (its first tab, the
+    // window's size from it, its zoom label and the frames of its check boxes) is built from
+    // the settings when it is first opened, so that start-up does not pay for it.
+    fond.definirTexture(TextureFond(session.parametres.p.FOND, 1, session.DossierProgramme));
     programmation.Recharger(session.parametres.programmes);
 
     // Last channel: the remembered one (last exact match) or the first.

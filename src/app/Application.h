@@ -1,7 +1,9 @@
 #pragma once
 #include "engine/EnregistrementManuel.h"
 #include "engine/Favoris.h"
+#include "engine/GuideTV.h"
 #include "engine/Moteur.h"
+#include "engine/Options.h"
 #include "engine/Programmation.h"
 #include "engine/Session.h"
 #include "engine/Transport.h"
@@ -52,6 +54,8 @@ public:
     EnregistrementManuel enregistrement;
     Programmation programmation;
     Favoris favoris;
+    GuideTV guide;
+    Options options;
     QTimer horloge;
 
 private:

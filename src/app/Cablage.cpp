@@ -11,7 +11,10 @@
 #include "shell/FiltreClavier.h"
 #include "shell/Fond.h"
 #include "shell/PanneauTelecommande.h"
+#include "shell/PanneauOptions.h"
 #include "shell/PopupDuree.h"
+#include "shell/Textures.h"
+#include "panes/EditeurFavoris.h"
 
 #include <QAbstractSlider>
 #include <QCoreApplication>
@@ -72,9 +75,7 @@ void cablerFavoris(Application& app)
     // Favori(0) shows the selected channel.
     QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &p,
                      [&app, &p] { p.AfficherLogoFavori(app.session.nomChaineSelectionnee(), 0); });
-    // Not wired yet: Favoris::definitionDemandee (the options pane's "Favoris" tab on that
-    // slot) and Favoris::definirGuideTV (the guide pane's "Guide TV" tab), whose panes do not
-    // exist yet.
+    // Not wired yet: Favoris::definirGuideTV (the guide pane's "Guide TV" tab).
 }
 
 // Watching, time-shift and the keystrokes.
@@ -138,18 +139,71 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::enregistrementDemande, &p, [&app] { app.EcrireParametres(); });
 }
 
+// The options pane's controls, wired when the pane is built.
+void cablerPanneauOptions(Application& app, PanneauOptions& p)
+{
+    Options& o = app.options;
+    relier(p.bouton("ClavierListe"), o, &Options::ClavierListe_Click);
+    relier(p.bouton("Réinitialiser"), o, &Options::Reinitialiser_Click);
+    relier(p.bouton("MAJcfg"), o, &Options::MAJcfg_Click);
+    relier(p.bouton("FRPLtexte"), o, &Options::FRPLtexte_Click);
+    relier(p.bouton("AllerSite"), o, &Options::AllerSite_Click);
+    relier(p.bouton("AllerFAQ"), o, &Options::AllerFAQ_Click);
+    relier(p.bouton("AllerForums"), o, &Options::AllerForums_Click);
+    relier(p.bouton("MAJexe"), o, &Options::MAJexe_Click);
+    QObject::connect(p.bouton("AutoSél"), &QPushButton::clicked, &o,
+                     [&o, &p] { p.definirProgramme(o.AutoSel_Click(p.programme())); });
+    QObject::connect(p.bouton("RECpath0"), &QPushButton::clicked, &o,
+                     [&o, &p] { p.definirDossier(o.RECpath0_Click(p.dossier())); });
+    QObject::connect(&p, &PanneauOptions::textureChoisie, &app.fond, [&app](int choix) {
+        app.fond.definirTexture(TextureFond(choix, 1, app.session.DossierProgramme));
+    });
+    QObject::connect(p.Retour, &QPushButton::clicked, &o, [&app, &p] {
+        ContenuParametres valeurs = app.session.parametres;
+        p.lire(valeurs);
+        if (!app.options.Retour_Click(valeurs))
+            p.afficher(app.session.parametres);  // still open: shows what was kept
+    });
+    QObject::connect(&o, &Options::ferme, &p, [&app, &p] {
+        p.Onglets_Click(1);
+        app.fond.Retour_Click();
+    });
+
+    // The favourites editor edits the session's table.
+    EditeurFavoris& e = p.favoris();
+    const auto montrer = [&app, &e](int groupe) { e.afficher(app.session.parametres.favoris, groupe); };
+    QObject::connect(&e, &EditeurFavoris::groupeChoisi, &o, montrer);
+    QObject::connect(&e, &EditeurFavoris::emplacementChoisi, &o, &Options::ListeFav_Click);
+    QObject::connect(&e, &EditeurFavoris::renommageDemande, &o, [&o, montrer](int groupe, const QString& nom) {
+        o.ModifierFav_Click(groupe, nom);
+        montrer(groupe);
+    });
+    QObject::connect(&e, &EditeurFavoris::effacementDemande, &o, [&o, montrer](int groupe) {
+        o.EffacerFav_Click(groupe);
+        montrer(groupe);
+    });
+}
+
+// The options pane's controller and the main panel's button that opens the pane.
+void cablerOptions(Application& app)
+{
+    Options& o = app.options;
+    o.definirEcriture([&app] { return app.EcrireParametres(); });
+    // The editor opens on the group the buttons show; "OK" repaints them.
+    QObject::connect(app.fond.telecommande().Options, &QPushButton::clicked, &o,
+                     [&app] { ouvrirOptions(app, 0, app.favoris.groupe()); });
+    QObject::connect(&app.favoris, &Favoris::definitionDemandee, &o,
+                     [&app](int emplacement) { ouvrirOptions(app, 4, app.favoris.groupe(), emplacement); });
+    QObject::connect(&o, &Options::favorisRafraichis, &app.favoris, [&app] { app.favoris.FavorisListe_Click(); });
+    QObject::connect(&o, &Options::groupesRenommes, &app.favoris, [&app] { app.favoris.afficherGroupes(); });
+}
+
 // The guide pane: its tabs, the TV guide, programming from it, the audience.
 void cablerGuide(Application& app)
 {
     Fond& f = app.fond;
     VoletGuide& v = f.guide();
-    // Guide rows go into the schedule through its interactive add, which saves and runs the clock.
-    auto* g = new GuideTV(app.session, app.moteur, app.plateforme, [&app](const ValeursEditeur& valeurs) {
-        app.session.editeur = valeurs;
-        app.fond.programmation().definirValeurs(valeurs);
-        return app.programmation.AjouterProgramme(valeurs, true);
-    }, &app.moteur);
-    g->setObjectName("GuideTV");
+    GuideTV* g = &app.guide;
 
     QObject::connect(&v, &VoletGuide::ongletChoisi, g, [&app, g](int onglet) {
         if (onglet == 1)
@@ -210,11 +264,12 @@ void cablerClavier(Application& app)
         [&app] {
             EtatRaccourcis e;
             e.CLAV = app.session.parametres.p.CLAV;
+            e.optionsOuvertes = app.fond.optionsOuvertes();
             e.guideOuvert = app.fond.forme().estOuvert(Volet::Guider);
             const VueChaine v = CalculerVueChaine(app.session.chaines, app.session.chaineSelectionnee);
             e.chaineMActive = v.precedenteActive;
             e.chainePActive = v.suivanteActive;
-            // The options pane and the media pane's live view tell theirs once they exist.
+            // The media pane's live view tells its own once it exists.
             return e;
         },
         [&app] { return app.plateforme.horloge.maintenant(); }, &f);
@@ -261,6 +316,26 @@ void cabler(Application& app)
     cablerProgrammation(app);
     cablerGuide(app);
     cablerFormes(app);
+    cablerOptions(app);
     cablerClavier(app);
     cablerFenetre(app);
+}
+
+void ouvrirOptions(Application& app, int onglet, int groupe, int emplacement)
+{
+    auto* p = qobject_cast<PanneauOptions*>(app.fond.options());
+    if (!p) {
+        p = new PanneauOptions(app.session.DossierProgramme);
+        app.fond.installerOptions(p);
+        p->favoris().definirChaines(app.session.chaines.noms());
+        cablerPanneauOptions(app, *p);
+    }
+    if (onglet > 0)
+        p->Onglets_Click(onglet);
+    p->afficher(app.session.parametres);
+    p->favoris().afficher(app.session.parametres.favoris, groupe);
+    app.options.Options_Click();
+    app.fond.Options_Click();
+    if (emplacement > 0)
+        p->favoris().focaliser(emplacement);
 }

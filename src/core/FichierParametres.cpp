@@ -1,5 +1,7 @@
 #include "core/FichierParametres.h"
 
+#include "core/ClesParametres.h"
+
 #include "platform/FichierAtomique.h"
 #include "core/Version.h"
 #include "platform/Dialogues.h"
@@ -33,93 +35,6 @@ const QString kQuestionDesentrelacement = QStringLiteral(
 
 namespace {
 
-
-enum class Genre {
-    Version,        // VERS
-    Chemin,         // PATH
-    Dossier,        // RECP
-    Chaine,         // CHA1
-    Position1,      // POS1
-    Position2,      // POS2
-    Case,           // check box: "0" / "1"
-    Liste,          // index of a drop-down list, or a bounded whole number
-    Encapsulation,  // TSPS: "1" for TS, otherwise "2"
-    Texte,          // text written trimmed, read as it stands
-};
-
-struct Cle {
-    const char* nom;
-    Genre genre;
-    bool Parametres::*booleen = nullptr;
-    int Parametres::*entier = nullptr;
-    QString Parametres::*texte = nullptr;
-    int min = 0;
-    int max = 0;
-};
-
-constexpr Cle special(const char* nom, Genre g) { return {nom, g}; }
-constexpr Cle caseACocher(const char* nom, bool Parametres::*champ) { return {nom, Genre::Case, champ}; }
-constexpr Cle liste(const char* nom, int Parametres::*champ, int min, int max)
-{
-    return {nom, Genre::Liste, nullptr, champ, nullptr, min, max};
-}
-constexpr Cle texte(const char* nom, QString Parametres::*champ)
-{
-    return {nom, Genre::Texte, nullptr, nullptr, champ};
-}
-
-// The keys in the order they are written.
-constexpr std::array<Cle, 48> kCles = {{
-    special("VERS", Genre::Version),
-    special("PATH", Genre::Chemin),
-    special("RECP", Genre::Dossier),
-    caseACocher("AUTR", &Parametres::AUTR),
-    texte("AUTP", &Parametres::AUTP),
-    texte("AUTL", &Parametres::AUTL),
-    caseACocher("EXEA", &Parametres::EXEA),
-    caseACocher("CFGA", &Parametres::CFGA),
-    caseACocher("SORT", &Parametres::SORT),
-    caseACocher("MINI", &Parametres::MINI),
-    caseACocher("MTOP", &Parametres::MTOP),
-    caseACocher("UVLC", &Parametres::UVLC),
-    caseACocher("FLX1", &Parametres::FLX1),
-    caseACocher("FAVI", &Parametres::FAVI),
-    caseACocher("AUTO", &Parametres::AUTO),
-    caseACocher("CLAV", &Parametres::CLAV),
-    caseACocher("CADR", &Parametres::CADR),
-    caseACocher("MONO", &Parametres::MONO),
-    liste("FOND", &Parametres::FOND, 0, 7),
-    caseACocher("TRAN", &Parametres::TRAN),
-    caseACocher("TIME", &Parametres::TIME),
-    caseACocher("FULL", &Parametres::FULL),
-    caseACocher("OTOP", &Parametres::OTOP),
-    caseACocher("DISP", &Parametres::DISP),
-    caseACocher("TVON", &Parametres::TVON),
-    caseACocher("CHA0", &Parametres::CHA0),
-    special("CHA1", Genre::Chaine),
-    caseACocher("FRPL", &Parametres::FRPL),
-    caseACocher("ORDI", &Parametres::ORDI),
-    liste("AVAN", &Parametres::AVAN, 0, 7),
-    liste("APRE", &Parametres::APRE, 0, 7),
-    liste("ZOOM", &Parametres::ZOOM, 10, 200),
-    caseACocher("INTR", &Parametres::INTR),
-    liste("LACE", &Parametres::LACE, 0, 5),
-    special("TSPS", Genre::Encapsulation),
-    caseACocher("VENC", &Parametres::VENC),
-    liste("VCOD", &Parametres::VCOD, 0, 11),
-    texte("VDEB", &Parametres::VDEB),
-    texte("VECH", &Parametres::VECH),
-    liste("ACOD", &Parametres::ACOD, 0, 9),
-    texte("ADEB", &Parametres::ADEB),
-    liste("ACAN", &Parametres::ACAN, 0, 1),
-    caseACocher("AUDO", &Parametres::AUDO),
-    liste("CAPS", &Parametres::CAPS, 0, 8),
-    caseACocher("POS0", &Parametres::POS0),
-    special("POS1", Genre::Position1),
-    special("POS2", Genre::Position2),
-    caseACocher("FAVO", &Parametres::FAVO),
-}};
-
 constexpr int kDernierIndexListe = 7;  // last item of AVAN and APRE
 
 // A value never spreads over two lines: a line break in it would start a new key.
@@ -130,20 +45,20 @@ QString surUneLigne(QString valeur)
     return valeur;
 }
 
-QString valeurEcrite(const Cle& cle, const ContenuParametres& c)
+QString valeurEcrite(const CleParametre& cle, const ContenuParametres& c)
 {
     const Parametres& p = c.p;
     switch (cle.genre) {
-    case Genre::Version: return kVersion;
-    case Genre::Chemin: return c.cheminVLC;
-    case Genre::Dossier: return c.dossierEnregistrement;
-    case Genre::Chaine: return c.chaine;
-    case Genre::Position1: return QString::number(c.pos1);
-    case Genre::Position2: return QString::number(c.pos2);
-    case Genre::Case: return (p.*cle.booleen) ? QStringLiteral("1") : QStringLiteral("0");
-    case Genre::Liste: return QString::number(p.*cle.entier);
-    case Genre::Encapsulation: return p.TSPS == 1 ? QStringLiteral("1") : QStringLiteral("2");
-    case Genre::Texte: return (p.*cle.texte).trimmed();
+    case GenreCle::Version: return kVersion;
+    case GenreCle::Chemin: return c.cheminVLC;
+    case GenreCle::Dossier: return c.dossierEnregistrement;
+    case GenreCle::Chaine: return c.chaine;
+    case GenreCle::Position1: return QString::number(c.pos1);
+    case GenreCle::Position2: return QString::number(c.pos2);
+    case GenreCle::Case: return (p.*cle.booleen) ? QStringLiteral("1") : QStringLiteral("0");
+    case GenreCle::Liste: return QString::number(p.*cle.entier);
+    case GenreCle::Encapsulation: return p.TSPS == 1 ? QStringLiteral("1") : QStringLiteral("2");
+    case GenreCle::Texte: return (p.*cle.texte).trimmed();
     }
     return {};
 }
@@ -231,14 +146,14 @@ bool estEntreeProgramme(const QString& e)
            && QStringLiteral("1QLHM").contains(e.at(L - 2));
 }
 
-void appliquer(const Cle& cle, const QString& valeur, ContenuParametres& c,
+void appliquer(const CleParametre& cle, const QString& valeur, ContenuParametres& c,
                const std::function<bool(const QString&)>& dossierExiste, Dialogues& dialogues)
 {
     Parametres& p = c.p;
     switch (cle.genre) {
-    case Genre::Version: c.version = valeur; break;
-    case Genre::Chemin: c.cheminVLC = valeur.trimmed(); break;
-    case Genre::Dossier: {
+    case GenreCle::Version: c.version = valeur; break;
+    case GenreCle::Chemin: c.cheminVLC = valeur.trimmed(); break;
+    case GenreCle::Dossier: {
         const QString dossier = valeur.trimmed();
         if (!dossier.isEmpty() && dossierExiste && dossierExiste(dossier))
             c.dossierEnregistrement = dossier;
@@ -246,13 +161,13 @@ void appliquer(const Cle& cle, const QString& valeur, ContenuParametres& c,
             dialogues.exclamation(kMessageDossierEnregistrementAbsent);
         break;
     }
-    case Genre::Chaine: c.chaine = valeur; break;
-    case Genre::Position1: entier(valeur, c.pos1); break;
-    case Genre::Position2: entier(valeur, c.pos2); break;
-    case Genre::Case: lireCase(valeur, p.*cle.booleen); break;
-    case Genre::Liste: lireBorne(valeur, p.*cle.entier, cle.min, cle.max); break;
-    case Genre::Encapsulation: lireBorne(valeur, p.TSPS, 1, 2); break;
-    case Genre::Texte: p.*cle.texte = valeur; break;
+    case GenreCle::Chaine: c.chaine = valeur; break;
+    case GenreCle::Position1: entier(valeur, c.pos1); break;
+    case GenreCle::Position2: entier(valeur, c.pos2); break;
+    case GenreCle::Case: lireCase(valeur, p.*cle.booleen); break;
+    case GenreCle::Liste: lireBorne(valeur, p.*cle.entier, cle.min, cle.max); break;
+    case GenreCle::Encapsulation: lireBorne(valeur, p.TSPS, 1, 2); break;
+    case GenreCle::Texte: p.*cle.texte = valeur; break;
     }
 }
 
@@ -262,7 +177,7 @@ QByteArray TexteParametres(const ContenuParametres& c)
 {
     QString t;
     t.reserve(8192);
-    for (const Cle& cle : kCles)
+    for (const CleParametre& cle : ClesParametres())
         t += QLatin1String(cle.nom) + QLatin1Char('=') + surUneLigne(valeurEcrite(cle, c)) + QLatin1Char('\n');
     for (int g = 0; g < TableFavoris::NombreGroupes; ++g)
         for (int s = 0; s < TableFavoris::TailleGroupe - 1; ++s)
@@ -334,7 +249,7 @@ void LirePassePrincipale(const QByteArray& texte, ContenuParametres& c, const QS
         const QStringView nom = QStringView(cle).left(4);
 
         bool trouve = false;
-        for (const Cle& k : kCles) {
+        for (const CleParametre& k : ClesParametres()) {
             if (nom == QLatin1String(k.nom)) {
                 appliquer(k, valeur, c, dossierExiste, dialogues);
                 trouve = true;

@@ -11,6 +11,7 @@ struct Adresses {
     QString guide = "www.free.fr/freebox/tv";
     QString audience = "www.free.fr/freebox/audience";
     QString site = "www.kelmor.fr";
+    QString forum = "forum.kelmor.fr";
     quint16 portReglages = 8080;
 
     static Adresses depuisEnvironnement();
@@ -23,4 +24,6 @@ struct Adresses {
     QString racineGuide() const { return "http://" + guide + "/"; }
     QString racineAudience() const { return "http://" + audience + "/"; }
     QString racineSite() const { return "http://" + site + "/"; }
+    QString pageAide() const { return "http://" + site + "/aide.htm"; }
+    QString racineForum() const { return "http://" + forum + "/"; }
 };

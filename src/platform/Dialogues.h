@@ -13,4 +13,13 @@ public:
     // Open-file dialog; "" when cancelled.
     virtual QString choisirFichier(const QString& titre, const QString& dossierInitial,
                                    const QString& filtre) = 0;
+    // Plain box, OK only and no icon (help texts).
+    virtual void message(const QString& texte) { information(texte); }
+    // Folder dialog opened on dossierInitial; "" when cancelled.
+    virtual QString choisirDossier(const QString& titre, const QString& dossierInitial)
+    {
+        (void)titre;
+        (void)dossierInitial;
+        return {};
+    }
 };

@@ -9,6 +9,7 @@ enum class RoleLecteur {
     DiffereLecteur,       // time-shift: plays the buffer file
     Enregistreur,         // manual or scheduled recording
     Fichier,              // playback of a recorded file
+    Reinitialisation,     // hidden: resets the player's own configuration and quits
 };
 
 // The external player processes the program starts. Each one is registered with its

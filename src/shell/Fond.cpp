@@ -8,6 +8,7 @@
 #include "shell/Icones.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/PopupDuree.h"
+#include "shell/Textures.h"
 #include "shell/Twips.h"
 #include "shell/VoletDiffusion.h"
 #include "shell/clsSysTray.h"
@@ -360,6 +361,47 @@ void Fond::appliquerCadres(const PhaseForme& phase)
 void Fond::actualiserActivation()
 {
     setEnabled(actifMoteur_ && !enAnimation_);
+}
+
+void Fond::installerOptions(QWidget* fond2)
+{
+    if (fond2_ || !fond2)
+        return;
+    fond2_ = fond2;
+    fond2_->setParent(this);
+    // In the place of the normal window's part of the main panel.
+    fond2_->setGeometry(QRect(QPoint(0, 0), FormeFenetre::enPixels(FormeFenetre().taille())));
+    fond2_->hide();
+}
+
+void Fond::Options_Click()
+{
+    if (!fond2_ || optionsOuvertes_)
+        return;
+    appliquerForme(forme_.ReplierVolet(placement()));
+    optionsOuvertes_ = true;
+    fond1_->hide();
+    volet_->hide();
+    fond2_->show();
+}
+
+void Fond::Retour_Click()
+{
+    if (!fond2_ || !optionsOuvertes_)
+        return;
+    optionsOuvertes_ = false;
+    fond2_->hide();
+    fond1_->show();
+    // The form did not change while the pane was open: its size comes back.
+    if (const QSize t = forme_.taille(); !t.isEmpty())
+        setFixedSize(FormeFenetre::enPixels(t));
+}
+
+void Fond::definirTexture(const QPixmap& image)
+{
+    if (!texture1_)
+        texture1_ = new ImageTexture(fond1_);
+    texture1_->definir(image);
 }
 
 void Fond::fermer(bool sansQuestion)

@@ -19,6 +19,7 @@ class VoletDiffusion;
 class VoletGuide;
 class VoletProgrammation;
 class clsSysTray;
+class ImageTexture;
 struct VueChaine;
 
 // The main window. The main panel `Fond1` holds the channel column, the remote control, the
@@ -85,6 +86,17 @@ public:
     void TopR_Click();
     void Reduire_Click() { minimiser(); }
 
+    // The options pane `Fond2`, handed over once (it is built when first opened).
+    void installerOptions(QWidget* fond2);
+    QWidget* options() const { return fond2_; }
+    bool optionsOuvertes() const { return optionsOuvertes_; }
+    // `Fond2` in place of the main panel, the side pane folded; and back, in the size of
+    // the form the window is in.
+    void Options_Click();
+    void Retour_Click();
+    // The background texture of the main panel (none: the style's own).
+    void definirTexture(const QPixmap& image);
+
     // Closes through the same path as the close button (sansQuestion: as the session's
     // end does).
     void fermer(bool sansQuestion);
@@ -135,6 +147,9 @@ private:
     QWidget* fond1c_;
     VoletProgrammation* programmation_;
     VoletGuide* guide_;
+    QWidget* fond2_ = nullptr;
+    ImageTexture* texture1_ = nullptr;
+    bool optionsOuvertes_ = false;
     BarreTampon* tampon_;
     PopupDuree* duree_;
     clsSysTray* sysTray_;

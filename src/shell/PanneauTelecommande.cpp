@@ -54,6 +54,7 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
       Afficher(bouton(this, "Afficher", "Afficher")),
       Guider(bouton(this, "Guider", "Guider")),
       Diffuser(bouton(this, "Diffuser", "Diffuser")),
+      Options(bouton(this, "Options", "Options", "Modifier les options d'Kelmor")),
       Quitter(bouton(this, "Quitter", "Quitter", "Quitter Kelmor"))
 {
     setObjectName("Télécommande");
@@ -88,7 +89,7 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
     TopR->setGeometry(rectPixels(120, 3210, 615, 495));
     Reduire->setGeometry(rectPixels(825, 3210, 615, 495));
     rangee(3735, {Afficher, Guider, Diffuser});
-    rangee(4155, {Quitter});
+    rangee(4155, {Options, Quitter});
 
     // Progress of a scheduled recording, shown only while one runs.
     progBar_ = new QFrame(this);

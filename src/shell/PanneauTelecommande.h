@@ -49,6 +49,7 @@ public:
     QPushButton* const Afficher;
     QPushButton* const Guider;
     QPushButton* const Diffuser;
+    QPushButton* const Options;
     QPushButton* const Quitter;
 
 private:

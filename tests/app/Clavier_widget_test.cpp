@@ -70,3 +70,12 @@ TEST(Clavier, KeysOfADialogAreLeftAlone)
     QTest::keyRelease(&autre, Qt::Key_F5);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 }
+
+TEST(Clavier, NoShortcutWhileTheOptionsPaneIsOpen)
+{
+    BancClavier b("CLAV=1\n");
+    bouton(*b.fond, "Options")->click();
+    ASSERT_TRUE(b.fond->optionsOuvertes());
+    QTest::keyRelease(b.cible(), Qt::Key_F5);
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+}

@@ -33,6 +33,7 @@ TEST_F(GuideReel, TheGuideTabListsTheSitesRowsAndProgrammingOneWritesItsLine)
     demarrer("");
     app->moteur.Chaines_Click(0);  // "France 2", number 2
     bouton(fond, "Guider")->click();
+    ASSERT_TRUE(attendreQue([this] { return !fond.animationEnCours(); }, 5000));
     auto* onglets = fond.findChild<QTabWidget*>("GuiderOnglets");
     auto* liste = fond.findChild<QListWidget*>("GuideListe");
     auto* jours = fond.findChild<QComboBox*>("GuideDate");

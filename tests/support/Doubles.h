@@ -27,7 +27,7 @@
 #include <vector>
 
 struct Message {
-    enum Genre { Exclamation, Information, Question } genre;
+    enum Genre { Exclamation, Information, Question, Simple } genre;
     QString texte;
     bool operator==(const Message&) const = default;
 };
@@ -38,6 +38,8 @@ public:
     std::deque<bool> reponses;        // answers to questions, in order; No when empty
     std::deque<QString> fichiers;     // answers to the file dialog; "" when empty
     QStringList titresFichier;
+    std::deque<QString> dossiers;     // answers to the folder dialog; "" when empty
+    QStringList titresDossier;
     // Runs while a question is open, as a timer would in the real modal loop.
     std::function<void()> pendantQuestion;
 
@@ -62,6 +64,16 @@ public:
         QString f = fichiers.front();
         fichiers.pop_front();
         return f;
+    }
+    void message(const QString& t) override { messages.push_back({Message::Simple, t}); }
+    QString choisirDossier(const QString& titre, const QString&) override
+    {
+        titresDossier << titre;
+        if (dossiers.empty())
+            return {};
+        QString d = dossiers.front();
+        dossiers.pop_front();
+        return d;
     }
     QStringList textes() const
     {

@@ -28,3 +28,14 @@ QString DialoguesQt::choisirFichier(const QString& titre, const QString& dossier
 {
     return QFileDialog::getOpenFileName(parent_, titre, dossierInitial, filtre);
 }
+
+void DialoguesQt::message(const QString& texte)
+{
+    QMessageBox boite(QMessageBox::NoIcon, kTitre, texte, QMessageBox::Ok, parent_);
+    boite.exec();
+}
+
+QString DialoguesQt::choisirDossier(const QString& titre, const QString& dossierInitial)
+{
+    return QFileDialog::getExistingDirectory(parent_, titre, dossierInitial, QFileDialog::ShowDirsOnly);
+}

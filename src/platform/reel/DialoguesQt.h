@@ -11,6 +11,8 @@ public:
     bool question(const QString& texte) override;
     QString choisirFichier(const QString& titre, const QString& dossierInitial,
                            const QString& filtre) override;
+    void message(const QString& texte) override;
+    QString choisirDossier(const QString& titre, const QString& dossierInitial) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -13,6 +13,7 @@ constexpr NomDeRole kRoles[] = {
     {RoleLecteur::DiffereLecteur, "DiffereLecteur"},
     {RoleLecteur::Enregistreur, "Enregistreur"},
     {RoleLecteur::Fichier, "Fichier"},
+    {RoleLecteur::Reinitialisation, "Reinitialisation"},
 };
 }
 

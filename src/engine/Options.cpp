@@ -1,0 +1,180 @@
+#include "engine/Options.h"
+
+#include "core/ReglesOptions.h"
+#include "core/VerificationListe.h"
+#include "core/VerificationVersion.h"
+#include "engine/CommandesLecteur.h"
+#include "engine/Session.h"
+#include "platform/Plateforme.h"
+
+#include <QDir>
+
+const QString kAvertissementDossier = QStringLiteral(
+    "La modification du répertoire de sauvegarde des enregistrements\n"
+    "sera prise en compte au prochaine lancement d'Kelmor.");
+
+const QString kAvertissementTri = QStringLiteral(
+    "La modification de l'ordre de tri des chaînes sera\n"
+    "prise en compte au prochain lancement d'Kelmor.");
+
+const QString kAideFreePlayer = QStringLiteral(
+    "En cochant cette option, vous afficherez vos émissions sur votre téléviseur via la Freebox "
+    "grâce au FreePlayer intégré :\n"
+    "1) allumez en premier lieu votre Freebox avec la télécommande et démarrez la lecture d'une "
+    "émission avec Kelmor,\n"
+    "2) appuyez 3 secondes sur la touche \"Maison\" en bas à droite de votre télécommande et "
+    "sélectionnez FreePlayer.\n"
+    "\n"
+    "Si votre connexion ne supporte pas 2 flux vidéos simultanés, démarrez Kelmor sur la même chaîne "
+    "que la Freebox au\n"
+    "point 1 et ne changez de chaîne qu'après avoir effectué le point 2.");
+
+const QString kAideClavier = QStringLiteral(
+    "En cochant cette option, vous activerez les raccourcis clavier :\n"
+    "\n"
+    "> 2 chiffres consécutifs XY en moins de 2 secondes, pour lesquels\n"
+    "    X est le groupe de favoris n° 0-9 et Y la chaîne favorite n° 1-8 :\n"
+    "    regarder cette chaîne (Y = 0 pour annuler la séquence XY)\n"
+    "\n"
+    "> F1 / F2 et pavé \"-\" / \"+\" : chaîne précédente / suivante dans la liste\n"
+    "> F3 / F4 : placer Kelmor en mode toujours au-dessus / plein écran \n"
+    "> F5 : Play : regarder cette chaîne\n"
+    "> F6 et pavé \",\" : Stop : arrêter la lecture\n"
+    "> F7 : Pause : geler la lecture de cette chaîne\n"
+    "> F8 : Rec : enregistrer cette chaîne\n"
+    "> F9 : photographier l'image affichée\n"
+    "> F10 / F11 / F12 : baisser / monter / muet\n"
+    "> pavé \"/\" / \"*\" : passer au groupe de favoris précédent / suivant");
+
+namespace {
+// "/a/b/" and "/a/b" name the same folder.
+QString sansSeparateur(QString dossier)
+{
+    while (dossier.size() > 1 && dossier.endsWith(u'/'))
+        dossier.chop(1);
+    return dossier;
+}
+}  // namespace
+
+Options::Options(Session& session, Plateforme& plateforme) : session_(session), plateforme_(plateforme) {}
+
+void Options::Options_Click()
+{
+    ouvert_ = true;
+    dossierAvantOptions_ = session_.parametres.dossierEnregistrement;
+    triAvantOptions_ = session_.parametres.p.SORT;
+}
+
+bool Options::Retour_Click(const ContenuParametres& valeurs)
+{
+    Parametres p = valeurs.p;
+    // No program chosen: nothing to run.
+    if (p.AUTP.isEmpty())
+        p.AUTR = false;
+    // MONO has no control: it keeps what the file said.
+    p.MONO = session_.parametres.p.MONO;
+
+    const bool dossierChange = sansSeparateur(valeurs.dossierEnregistrement) != sansSeparateur(dossierAvantOptions_);
+    const bool triChange = p.SORT != triAvantOptions_;
+
+    // The folder in use stays until the next start; only the stored one changes.
+    session_.parametres.p = p;
+    session_.parametres.dossierEnregistrement = valeurs.dossierEnregistrement;
+
+    emit favorisRafraichis();
+    if (ecrire_ && !ecrire_())
+        return false;
+
+    auto& d = plateforme_.dialogues;
+    if (dossierChange)
+        d.information(kAvertissementDossier);
+    if (triChange)
+        d.information(kAvertissementTri);
+    ouvert_ = false;
+    emit ferme();
+    return true;
+}
+
+QString Options::AutoSel_Click(const QString& actuel)
+{
+    const QString choisi = plateforme_.dialogues.choisirFichier(
+        QStringLiteral("Sélectionnez le programme à lancer automatiquement"), QDir::currentPath(),
+        QStringLiteral("Programmes (*)"));
+    return choisi.isEmpty() ? actuel : choisi;
+}
+
+QString Options::RECpath0_Click(const QString& actuel)
+{
+    const QString choisi = plateforme_.dialogues.choisirDossier(
+        QStringLiteral("Sélectionner le répertoire devant accueillir les fichiers enregistrés"), actuel);
+    if (choisi.isEmpty())
+        return actuel;
+    return choisi.endsWith(u'/') ? choisi : choisi + u'/';
+}
+
+void Options::FRPLtexte_Click()
+{
+    plateforme_.dialogues.message(kAideFreePlayer);
+}
+
+void Options::ClavierListe_Click()
+{
+    plateforme_.dialogues.message(kAideClavier);
+}
+
+void Options::Reinitialiser_Click()
+{
+    // Nothing is asked or reported: a missing player passes silently.
+    plateforme_.lecteurs.demarrer(RoleLecteur::Reinitialisation, session_.parametres.cheminVLC,
+                                  CommandeReinitialisation());
+}
+
+void Options::AllerSite_Click()
+{
+    plateforme_.shell.ouvrir(plateforme_.adresses.racineSite());
+}
+
+void Options::AllerFAQ_Click()
+{
+    plateforme_.shell.ouvrir(plateforme_.adresses.pageAide());
+}
+
+void Options::AllerForums_Click()
+{
+    plateforme_.shell.ouvrir(plateforme_.adresses.racineForum());
+}
+
+void Options::MAJcfg_Click()
+{
+    VerifierListeChaines(false, session_.DossierProgramme, plateforme_.web, plateforme_.dialogues,
+                         plateforme_.adresses, false);
+}
+
+void Options::MAJexe_Click()
+{
+    VerifierVersion(false, plateforme_.web, plateforme_.dialogues, plateforme_.shell, plateforme_.adresses);
+}
+
+void Options::ListeFav_Click(int groupe, int emplacement, const QString& chaine)
+{
+    if (groupe < 0 || groupe >= TableFavoris::NombreGroupes || emplacement < 1 || emplacement > 8)
+        return;
+    session_.parametres.favoris[groupe * TableFavoris::TailleGroupe + emplacement] = chaine;
+}
+
+bool Options::ModifierFav_Click(int groupe, const QString& nom)
+{
+    if (groupe < 0 || groupe >= TableFavoris::NombreGroupes || !NomGroupeValide(nom))
+        return false;
+    session_.parametres.favoris[groupe * TableFavoris::TailleGroupe] = nom;
+    emit groupesRenommes();
+    return true;
+}
+
+void Options::EffacerFav_Click(int groupe)
+{
+    if (!ModifierFav_Click(groupe, QString()))
+        return;
+    for (int i = 1; i <= 8; ++i)
+        ListeFav_Click(groupe, i, QString());
+}

@@ -1,0 +1,78 @@
+#pragma once
+#include "core/FichierParametres.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+struct Plateforme;
+struct Session;
+
+// Texts of the options pane's boxes.
+extern const QString kAvertissementDossier;
+extern const QString kAvertissementTri;
+extern const QString kAideFreePlayer;
+extern const QString kAideClavier;
+
+// The options pane's controller: what opening and validating the pane do, the buttons that
+// reach the platform, and the favourites editor's changes to the table. The values being
+// edited are the pane's until "OK"; the favourites table is edited in place.
+class Options : public QObject {
+    Q_OBJECT
+public:
+    Options(Session& session, Plateforme& plateforme);
+
+    // Saves the settings file; false when it could not be written (the user was told).
+    void definirEcriture(std::function<bool()> ecrire) { ecrire_ = std::move(ecrire); }
+
+    // The pane opens: remembers the recording folder and the sort order to tell, at "OK",
+    // which changes wait for the next start.
+    void Options_Click();
+    bool estOuvert() const { return ouvert_; }
+
+    // "OK" with the values the pane holds (the session's settings with the pane's controls
+    // read into them). Stores them, refreshes the favourites, saves the file and then tells
+    // what waits for the next start. False when the file could not be written: the pane
+    // stays open and nothing is said to be taken into account.
+    bool Retour_Click(const ContenuParametres& valeurs);
+
+    // The program run after each scheduled recording: the chosen path, or `actuel` when the
+    // dialog was cancelled.
+    QString AutoSel_Click(const QString& actuel);
+    // The recording folder: the chosen folder, or `actuel` when the dialog was cancelled.
+    QString RECpath0_Click(const QString& actuel);
+
+    void FRPLtexte_Click();
+    void ClavierListe_Click();
+    void Reinitialiser_Click();
+    void AllerSite_Click();
+    void AllerFAQ_Click();
+    void AllerForums_Click();
+    void MAJcfg_Click();
+    void MAJexe_Click();
+
+    // The favourites editor. `groupe` is the group being edited (0 to 9), `emplacement` a
+    // slot (1 to 8); the table changes at once.
+    void ListeFav_Click(int groupe, int emplacement, const QString& chaine);
+    // Renames the group; false (and nothing changed) when the name is not valid.
+    bool ModifierFav_Click(int groupe, const QString& nom);
+    // Empty name and eight empty slots.
+    void EffacerFav_Click(int groupe);
+
+signals:
+    // The favourite buttons repaint the group they show.
+    void favorisRafraichis();
+    // A group's name changed: the group lists show the ten names again.
+    void groupesRenommes();
+    // The pane closed after a successful "OK".
+    void ferme();
+
+private:
+    Session& session_;
+    Plateforme& plateforme_;
+    std::function<bool()> ecrire_;
+    bool ouvert_ = false;
+    QString dossierAvantOptions_;
+    bool triAvantOptions_ = false;
+};

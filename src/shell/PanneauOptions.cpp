@@ -1,0 +1,433 @@
+#include "shell/PanneauOptions.h"
+
+#include "core/ClesParametres.h"
+#include "core/Encodage.h"
+#include "core/ReglesOptions.h"
+#include "core/Version.h"
+#include "panes/EditeurFavoris.h"
+#include "shell/ControlesOptions.h"
+#include "shell/Icones.h"
+#include "shell/Textures.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QTabWidget>
+#include <QValidator>
+#include <QVBoxLayout>
+
+namespace {
+// Digits only (a decimal point too for the scale); a number too large is refused.
+class ValidateurNombre : public QValidator {
+public:
+    ValidateurNombre(Saisie (*regle)(const QString&), QObject* parent) : QValidator(parent), regle_(regle) {}
+    State validate(QString& texte, int&) const override
+    {
+        switch (regle_(texte)) {
+        case Saisie::Refusee: return Invalid;
+        case Saisie::Incomplete: return Intermediate;
+        case Saisie::Acceptee: return Acceptable;
+        }
+        return Invalid;
+    }
+
+private:
+    Saisie (*regle_)(const QString&);
+};
+
+template <typename T>
+T* comme(QWidget* w)
+{
+    return qobject_cast<T*>(w);
+}
+}  // namespace
+
+PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
+    : QWidget(parent),
+      Onglets(new QTabWidget(this)),
+      Retour(new QPushButton(QStringLiteral("OK"), this)),
+      dossierProgramme_(dossierProgramme)
+{
+    setObjectName(QStringLiteral("Fond2"));
+    texture_ = new ImageTexture(this);
+    Onglets->setObjectName(QStringLiteral("Onglets"));
+    Onglets->setUsesScrollButtons(true);
+    Onglets->setDocumentMode(true);
+    Retour->setObjectName(QStringLiteral("Retour"));
+    Retour->setToolTip(QStringLiteral("Valider les options et revenir à Kelmor"));
+
+    // One frame per tab, `Onglet(1)` to `Onglet(8)`, each scrolling when the window is small.
+    QHash<QString, QVBoxLayout*> dispositions;
+    for (int i = 0; i < kOngletsOptions.size(); ++i) {
+        auto* defilement = new QScrollArea(Onglets);
+        defilement->setWidgetResizable(true);
+        defilement->setFrameShape(QFrame::NoFrame);
+        auto* cadre = new QWidget;
+        cadre->setObjectName(QStringLiteral("Onglet(%1)").arg(i + 1));
+        cadre->setAutoFillBackground(false);
+        auto* v = new QVBoxLayout(cadre);
+        v->setContentsMargins(6, 6, 6, 6);
+        v->setSpacing(3);
+        defilement->setWidget(cadre);
+        defilement->viewport()->setAutoFillBackground(false);
+        Onglets->addTab(defilement, kOngletsOptions[i]);
+        dispositions.insert(QString::number(i + 1), v);
+    }
+    favoris_ = new EditeurFavoris;
+    dispositions.value(QStringLiteral("4"))->addWidget(favoris_);
+
+    for (const ControleOption& c : ControlesOptions()) {
+        const QString onglet = QString::number(c.onglet);
+        QString cle = onglet;
+        if (c.cadre) {
+            cle += u'/' + QString::fromLatin1(c.cadre);
+            if (!dispositions.contains(cle)) {
+                auto* cadre = new QFrame;
+                cadre->setObjectName(QString::fromLatin1(c.cadre));
+                auto* v = new QVBoxLayout(cadre);
+                v->setContentsMargins(12, 0, 0, 0);
+                v->setSpacing(3);
+                dispositions.value(onglet)->addWidget(cadre);
+                controles_.insert(cadre->objectName(), cadre);
+                dispositions.insert(cle, v);
+            }
+        }
+        QVBoxLayout* v = dispositions.value(cle);
+        QWidget* parent = v->parentWidget();
+        const bool legendeAvant = c.legende && (c.genre == GenreControle::Liste || c.genre == GenreControle::Curseur
+                                                || c.genre == GenreControle::Saisie);
+        if (legendeAvant) {
+            auto* l = new QLabel(QString::fromUtf8(c.legende), parent);
+            l->setWordWrap(true);
+            v->addWidget(l);
+        }
+        QWidget* w = creer(c, parent);
+        v->addWidget(w);
+        if (const QString nom = NomControle(c); !nom.isEmpty())
+            controles_.insert(nom, w);
+    }
+    for (auto* v : std::as_const(dispositions))
+        if (!v->parentWidget()->objectName().startsWith(QStringLiteral("Fond")))
+            v->addStretch(1);
+
+    if (auto* version = comme<QLabel>(controle(QStringLiteral("Version0"))))
+        version->setText(kVersion);
+    if (auto* logo = comme<QLabel>(controle(QStringLiteral("Logo0"))))
+        logo->setPixmap(IconeRepos().pixmap(48, 48));
+
+    auto* racine = new QVBoxLayout(this);
+    racine->setContentsMargins(2, 2, 2, 2);
+    racine->addWidget(Onglets, 1);
+    racine->addWidget(Retour, 0, Qt::AlignRight);
+
+    relierGestionnaires();
+    Onglets_Click(1);
+}
+
+QWidget* PanneauOptions::creer(const ControleOption& c, QWidget* parent)
+{
+    const QString legende = c.legende ? QString::fromUtf8(c.legende) : QString();
+    QWidget* w = nullptr;
+    switch (c.genre) {
+    case GenreControle::Case:
+        w = new QCheckBox(legende, parent);
+        break;
+    case GenreControle::Liste: {
+        auto* l = new QComboBox(parent);
+        if (c.items)
+            l->addItems(*c.items);
+        w = l;
+        break;
+    }
+    case GenreControle::Curseur: {
+        auto* s = new QSlider(Qt::Horizontal, parent);
+        const CleParametre* k = c.cle ? TrouverCle(c.cle) : nullptr;
+        s->setRange(k ? k->min : 0, k ? k->max : 100);
+        w = s;
+        break;
+    }
+    case GenreControle::Saisie:
+        w = new QLineEdit(parent);
+        break;
+    case GenreControle::Valeur: {
+        auto* l = new QLabel(parent);
+        l->setWordWrap(true);
+        l->setTextFormat(Qt::PlainText);
+        w = l;
+        break;
+    }
+    case GenreControle::Paire: {
+        // The first option stores 2, the second 1; they are the children `tag(2)` and `tag(1)`.
+        auto* cadre = new QWidget(parent);
+        auto* v = new QVBoxLayout(cadre);
+        v->setContentsMargins(0, 0, 0, 0);
+        const QStringList legendes = legende.split(u'|');
+        auto* groupe = new QButtonGroup(cadre);
+        for (int i = 0; i < 2; ++i) {
+            auto* r = new QRadioButton(legendes.value(i), cadre);
+            r->setObjectName(NomControle(c) + QStringLiteral("(%1)").arg(2 - i));
+            groupe->addButton(r, 2 - i);
+            v->addWidget(r);
+        }
+        w = cadre;
+        break;
+    }
+    case GenreControle::Bouton:
+        w = new QPushButton(legende, parent);
+        break;
+    case GenreControle::Texte: {
+        auto* l = new QLabel(legende, parent);
+        l->setWordWrap(true);
+        w = l;
+        break;
+    }
+    }
+    w->setObjectName(NomControle(c));
+    if (c.infobulle)
+        w->setToolTip(QString::fromUtf8(c.infobulle));
+    return w;
+}
+
+void PanneauOptions::relierGestionnaires()
+{
+    auto* mtop = comme<QCheckBox>(controle("MTOPtag"));
+    auto* otop = comme<QCheckBox>(controle("OTOPtag"));
+    auto exclusion = [mtop, otop](bool mtopClique) {
+        bool m = mtop->isChecked(), o = otop->isChecked();
+        ExclusionAuDessus(m, o, mtopClique);
+        mtop->setChecked(m);
+        otop->setChecked(o);
+    };
+    connect(mtop, &QCheckBox::clicked, this, [exclusion] { exclusion(true); });
+    connect(otop, &QCheckBox::clicked, this, [exclusion] { exclusion(false); });
+
+    connect(comme<QComboBox>(controle("FONDtag")), &QComboBox::currentIndexChanged, this,
+            [this] { FONDtag_Click(); });
+    connect(comme<QSlider>(controle("ZOOMtag")), &QSlider::valueChanged, this, [this] { ZOOMtag_Scroll(); });
+    connect(bouton("Zoom100"), &QPushButton::clicked, this, [this] {
+        comme<QSlider>(controle("ZOOMtag"))->setValue(100);
+        ZOOMtag_Scroll();
+    });
+    connect(comme<QCheckBox>(controle("VENCtag")), &QCheckBox::toggled, this, [this] { VENCtag_Click(); });
+    connect(comme<QCheckBox>(controle("AUTRtag")), &QCheckBox::toggled, this, [this] { AUTRtag_Click(); });
+    connect(bouton("AutoClear"), &QPushButton::clicked, this, [this] { definirProgramme(QString()); });
+
+    // Encoding: a user's edit puts the profile list back on its prompt; the bit rates, the
+    // channels and the audio-only box recompute the estimate.
+    connect(comme<QComboBox>(controle("Profils")), &QComboBox::activated, this, [this] { Profils_Click(); });
+    for (const char* nom : {"VCODtag", "ACODtag", "CAPStag", "ACANtag"})
+        connect(comme<QComboBox>(controle(nom)), &QComboBox::activated, this, [this] { invitationProfil(); });
+    for (const char* nom : {"VDEBtag", "ADEBtag"}) {
+        auto* e = comme<QLineEdit>(controle(nom));
+        connect(e, &QLineEdit::textEdited, this, [this] { invitationProfil(); });
+        connect(e, &QLineEdit::textChanged, this, [this] { EstimerTaille(); });
+        e->setValidator(new ValidateurNombre(&SaisieDebit, e));
+    }
+    auto* vech = comme<QLineEdit>(controle("VECHtag"));
+    vech->setValidator(new ValidateurNombre(&SaisieEchelle, vech));
+    vech->installEventFilter(this);
+    auto* audo = comme<QCheckBox>(controle("AUDOtag"));
+    connect(audo, &QCheckBox::clicked, this, [this] { invitationProfil(); });
+    connect(audo, &QCheckBox::toggled, this, [this] { EstimerTaille(); });
+
+    connect(Onglets, &QTabWidget::currentChanged, this, [this](int i) { Onglets_Click(i + 1); });
+}
+
+bool PanneauOptions::eventFilter(QObject* objet, QEvent* e)
+{
+    // A click in the scale box resets the profile list, even when its text does not change.
+    if (objet == controle("VECHtag") && e->type() == QEvent::MouseButtonPress)
+        invitationProfil();
+    return QWidget::eventFilter(objet, e);
+}
+
+QPushButton* PanneauOptions::bouton(const QString& nom) const
+{
+    return qobject_cast<QPushButton*>(controles_.value(nom));
+}
+
+void PanneauOptions::afficher(const ContenuParametres& c)
+{
+    for (const ControleOption& r : ControlesOptions()) {
+        if (!r.cle)
+            continue;
+        const CleParametre* k = TrouverCle(r.cle);
+        QWidget* w = controle(NomControle(r));
+        if (!k || !w)
+            continue;
+        switch (k->genre) {
+        case GenreCle::Case:
+            comme<QCheckBox>(w)->setChecked(c.p.*k->booleen);
+            break;
+        case GenreCle::Liste:
+            if (auto* l = comme<QComboBox>(w))
+                l->setCurrentIndex(c.p.*k->entier);
+            else if (auto* s = comme<QSlider>(w))
+                s->setValue(c.p.*k->entier);
+            break;
+        case GenreCle::Texte:
+            if (auto* e = comme<QLineEdit>(w))
+                e->setText(c.p.*k->texte);
+            else if (auto* l = comme<QLabel>(w))
+                l->setText(c.p.*k->texte);
+            break;
+        case GenreCle::Encapsulation:
+            w->findChild<QRadioButton*>(NomControle(r) + (c.p.TSPS == 1 ? "(1)" : "(2)"))->setChecked(true);
+            break;
+        case GenreCle::Dossier:
+            definirDossier(c.dossierEnregistrement);
+            break;
+        default:
+            break;
+        }
+    }
+    // What start-up runs after loading: the handlers that follow a value even when no
+    // assignment changed it.
+    FONDtag_Click();
+    ZOOMtag_Scroll();
+    VENCtag_Click();
+    AUTRtag_Click();
+    comme<QComboBox>(controle("Profils"))->setCurrentIndex(0);
+    EstimerTaille();
+}
+
+void PanneauOptions::lire(ContenuParametres& c) const
+{
+    for (const ControleOption& r : ControlesOptions()) {
+        if (!r.cle)
+            continue;
+        const CleParametre* k = TrouverCle(r.cle);
+        QWidget* w = controle(NomControle(r));
+        if (!k || !w)
+            continue;
+        switch (k->genre) {
+        case GenreCle::Case:
+            c.p.*k->booleen = comme<QCheckBox>(w)->isChecked();
+            break;
+        case GenreCle::Liste:
+            if (auto* l = comme<QComboBox>(w)) {
+                if (l->currentIndex() >= 0)
+                    c.p.*k->entier = l->currentIndex();
+            } else if (auto* s = comme<QSlider>(w)) {
+                c.p.*k->entier = s->value();
+            }
+            break;
+        case GenreCle::Texte:
+            if (auto* e = comme<QLineEdit>(w))
+                c.p.*k->texte = e->text();
+            else if (auto* l = comme<QLabel>(w))
+                c.p.*k->texte = l->text();
+            break;
+        case GenreCle::Encapsulation: {
+            auto* ts = w->findChild<QRadioButton*>(NomControle(r) + "(1)");
+            c.p.TSPS = ts && ts->isChecked() ? 1 : 2;
+            break;
+        }
+        case GenreCle::Dossier:
+            c.dossierEnregistrement = dossier_;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void PanneauOptions::Onglets_Click(int onglet)
+{
+    if (onglet < 1 || onglet > Onglets->count())
+        return;
+    if (Onglets->currentIndex() != onglet - 1)
+        Onglets->setCurrentIndex(onglet - 1);  // comes back here through currentChanged
+}
+
+int PanneauOptions::onglet() const
+{
+    return Onglets->currentIndex() + 1;
+}
+
+QString PanneauOptions::programme() const
+{
+    return comme<QLabel>(controle("AUTPtag"))->text();
+}
+
+void PanneauOptions::definirProgramme(const QString& chemin)
+{
+    comme<QLabel>(controle("AUTPtag"))->setText(chemin);
+}
+
+void PanneauOptions::definirDossier(const QString& dossier)
+{
+    dossier_ = dossier;
+    comme<QLabel>(controle("RECpathTxt"))->setText(QStringLiteral("Dossier : ") + dossier);
+}
+
+QString PanneauOptions::taille() const
+{
+    return comme<QLabel>(controle("Taille"))->text();
+}
+
+void PanneauOptions::FONDtag_Click()
+{
+    const int choix = comme<QComboBox>(controle("FONDtag"))->currentIndex();
+    texture_->definir(TextureFond(choix, 2, dossierProgramme_));
+    emit textureChoisie(choix);
+}
+
+void PanneauOptions::ZOOMtag_Scroll()
+{
+    comme<QLabel>(controle("ZoomTxt"))->setText(TexteZoom(comme<QSlider>(controle("ZOOMtag"))->value()));
+}
+
+void PanneauOptions::VENCtag_Click()
+{
+    controle("FondEnc")->setVisible(comme<QCheckBox>(controle("VENCtag"))->isChecked());
+}
+
+void PanneauOptions::AUTRtag_Click()
+{
+    controle("FondAuto")->setVisible(comme<QCheckBox>(controle("AUTRtag"))->isChecked());
+}
+
+void PanneauOptions::Profils_Click()
+{
+    auto* profils = comme<QComboBox>(controle("Profils"));
+    const auto profil = ProfilNomme(profils->currentText());
+    if (!profil)
+        return;
+    ContenuParametres c;
+    lire(c);
+    AppliquerProfil(c.p, *profil);
+    comme<QComboBox>(controle("VCODtag"))->setCurrentIndex(c.p.VCOD);
+    comme<QLineEdit>(controle("VDEBtag"))->setText(c.p.VDEB);
+    comme<QLineEdit>(controle("VECHtag"))->setText(c.p.VECH);
+    comme<QComboBox>(controle("ACODtag"))->setCurrentIndex(c.p.ACOD);
+    comme<QLineEdit>(controle("ADEBtag"))->setText(c.p.ADEB);
+    comme<QComboBox>(controle("ACANtag"))->setCurrentIndex(c.p.ACAN);
+    comme<QComboBox>(controle("CAPStag"))->setCurrentIndex(c.p.CAPS);
+    comme<QCheckBox>(controle("AUDOtag"))->setChecked(c.p.AUDO);
+    invitationProfil();
+    EstimerTaille();
+}
+
+void PanneauOptions::invitationProfil()
+{
+    comme<QComboBox>(controle("Profils"))->setCurrentIndex(0);
+}
+
+void PanneauOptions::EstimerTaille()
+{
+    auto* taille = comme<QLabel>(controle("Taille"));
+    if (!taille)
+        return;
+    taille->setText(::EstimerTaille(comme<QLineEdit>(controle("VDEBtag"))->text(),
+                                    comme<QLineEdit>(controle("ADEBtag"))->text(),
+                                    comme<QCheckBox>(controle("AUDOtag"))->isChecked()));
+}

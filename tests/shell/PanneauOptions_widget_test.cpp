@@ -1,0 +1,432 @@
+#include "app/Cablage.h"
+#include "core/ClesParametres.h"
+#include "core/FichierParametres.h"
+#include "engine/Options.h"
+#include "panes/EditeurFavoris.h"
+#include "shell/ControlesOptions.h"
+#include "shell/PanneauOptions.h"
+#include "shell/Textures.h"
+#include "support/BancApplication.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+const QStringList kChaines = {"TF1", "France 2", "Arte", "M6"};
+
+QString valeur(const QByteArray& fichier, const QString& cle)
+{
+    for (const QString& l : QString::fromUtf8(fichier).split('\n'))
+        if (l.startsWith(cle + "="))
+            return l.mid(cle.size() + 1);
+    return "<absent>";
+}
+
+void preparer(BancApplication& b, const QByteArray& ini = {})
+{
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist(kChaines));
+    if (!ini.isEmpty())
+        b.ecrire("Kelmor.ini", ini);
+    ASSERT_TRUE(b.demarrer());
+    b.dialogues.messages.clear();
+}
+
+PanneauOptions& ouvrir(BancApplication& b)
+{
+    bouton(*b.fond, "Options")->click();
+    auto* p = b.fond->findChild<PanneauOptions*>("Fond2");
+    EXPECT_NE(p, nullptr);
+    return *p;
+}
+
+// The control's value as the settings file stores it.
+QString valeurAffichee(PanneauOptions& p, const ControleOption& r)
+{
+    QWidget* w = p.controle(NomControle(r));
+    switch (r.genre) {
+    case GenreControle::Case: return qobject_cast<QCheckBox*>(w)->isChecked() ? "1" : "0";
+    case GenreControle::Liste: return QString::number(qobject_cast<QComboBox*>(w)->currentIndex());
+    case GenreControle::Curseur: return QString::number(qobject_cast<QSlider*>(w)->value());
+    case GenreControle::Saisie: return qobject_cast<QLineEdit*>(w)->text();
+    case GenreControle::Valeur: return QString(r.cle) == "RECP" ? p.dossier() : qobject_cast<QLabel*>(w)->text();
+    case GenreControle::Paire:
+        return w->findChild<QRadioButton*>(NomControle(r) + "(1)")->isChecked() ? "1" : "2";
+    default: return {};
+    }
+}
+
+// Changes the control as the user would; returns the value the file must then hold.
+QString changer(BancApplication& b, PanneauOptions& p, const ControleOption& r, const QString& dossier)
+{
+    QWidget* w = p.controle(NomControle(r));
+    switch (r.genre) {
+    case GenreControle::Case:
+        qobject_cast<QCheckBox*>(w)->click();
+        break;
+    case GenreControle::Liste: {
+        auto* l = qobject_cast<QComboBox*>(w);
+        l->setCurrentIndex(l->currentIndex() == l->count() - 1 ? 0 : l->count() - 1);
+        emit l->activated(l->currentIndex());
+        break;
+    }
+    case GenreControle::Curseur:
+        qobject_cast<QSlider*>(w)->setValue(150);
+        break;
+    case GenreControle::Saisie: {
+        auto* e = qobject_cast<QLineEdit*>(w);
+        e->clear();
+        QTest::keyClicks(e, "42");
+        break;
+    }
+    case GenreControle::Valeur:
+        if (QString(r.cle) == "RECP") {
+            b.dialogues.dossiers = {dossier};
+            p.bouton("RECpath0")->click();
+        } else {
+            b.dialogues.fichiers = {"/usr/bin/convertir"};
+            p.bouton("AutoSél")->click();
+        }
+        break;
+    case GenreControle::Paire:
+        w->findChild<QRadioButton*>(NomControle(r) + (valeurAffichee(p, r) == "1" ? "(2)" : "(1)"))->click();
+        break;
+    default:
+        break;
+    }
+    return valeurAffichee(p, r);
+}
+}  // namespace
+
+TEST(PanneauOptions, EveryControlKeepsItsValueThroughOkTheSettingsFileAndANewWindow)
+{
+    BancApplication b;
+    preparer(b, "MONO=0\n");
+    PanneauOptions& p = ouvrir(b);
+    const QString dossier = b.dossiers.racine.path() + "/enregistrements";
+    QDir().mkpath(dossier);
+
+    std::map<QString, QString> attendu;
+    for (const ControleOption& r : ControlesOptions()) {
+        if (!r.cle)
+            continue;
+        const QString avant = valeurAffichee(p, r);
+        attendu[r.cle] = changer(b, p, r, dossier);
+        EXPECT_NE(attendu[r.cle], avant) << r.cle;
+    }
+    p.Retour->click();
+    EXPECT_FALSE(p.isVisible());
+
+    const QByteArray ini = b.lire("Kelmor.ini");
+    for (const auto& [cle, v] : attendu)
+        EXPECT_EQ(valeur(ini, cle), v) << cle.toStdString();
+    EXPECT_EQ(valeur(ini, "MONO"), "0");
+
+    BancApplication b2;
+    b2.ecrire("Kelmor.ini", ini);
+    preparer(b2);
+    PanneauOptions& p2 = ouvrir(b2);
+    for (const ControleOption& r : ControlesOptions()) {
+        if (r.cle) {
+            EXPECT_EQ(valeurAffichee(p2, r), attendu[r.cle]) << r.cle;
+        }
+    }
+}
+
+TEST(PanneauOptions, OkTellsTheTwoChangesThatWaitForTheNextStartWithTheirExactTexts)
+{
+    BancApplication b;
+    preparer(b);
+    PanneauOptions& p = ouvrir(b);
+    const QString dossier = b.dossiers.racine.path() + "/ailleurs";
+    QDir().mkpath(dossier);
+    b.dialogues.dossiers = {dossier};
+    p.bouton("RECpath0")->click();
+    qobject_cast<QCheckBox*>(p.controle("SORTtag"))->click();
+    p.Retour->click();
+
+    ASSERT_EQ(b.dialogues.messages.size(), 2u);
+    EXPECT_EQ(b.dialogues.messages[0],
+              (Message{Message::Information, "La modification du répertoire de sauvegarde des enregistrements\n"
+                                             "sera prise en compte au prochaine lancement d'Kelmor."}));
+    EXPECT_EQ(b.dialogues.messages[1],
+              (Message{Message::Information, "La modification de l'ordre de tri des chaînes sera\n"
+                                             "prise en compte au prochain lancement d'Kelmor."}));
+    // The folder in use stays until the next start.
+    EXPECT_EQ(b.app->session.DossierEnregistrement, b.dossiers.documentsChemin);
+    EXPECT_TRUE(b.fond->findChild<QWidget*>("Fond1")->isVisibleTo(b.fond.get()));
+    EXPECT_EQ(p.onglet(), 1);
+}
+
+TEST(PanneauOptions, ChangingTheSortOrderTwiceTellsNothing)
+{
+    BancApplication b;
+    preparer(b);
+    PanneauOptions& p = ouvrir(b);
+    qobject_cast<QCheckBox*>(p.controle("SORTtag"))->click();
+    qobject_cast<QCheckBox*>(p.controle("SORTtag"))->click();
+    p.Retour->click();
+    EXPECT_TRUE(b.dialogues.messages.empty());
+}
+
+TEST(PanneauOptions, ASettingsFileThatCannotBeWrittenKeepsThePaneOpen)
+{
+    BancApplication b;
+    preparer(b);
+    PanneauOptions& p = ouvrir(b);
+    QFile::remove(b.programme() + "Kelmor.ini");
+    QDir().mkpath(b.programme() + "Kelmor.ini/occupe");
+    qobject_cast<QCheckBox*>(p.controle("SORTtag"))->click();
+    p.Retour->click();
+
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, kMessageEchecParametres}));
+    EXPECT_TRUE(b.fond->optionsOuvertes());
+    EXPECT_TRUE(p.isVisibleTo(b.fond.get()));
+}
+
+TEST(PanneauOptions, TheEditorsSlotChangeLandsInTheEditedGroup)
+{
+    BancApplication b;
+    preparer(b);
+    PanneauOptions& p = ouvrir(b);
+    EditeurFavoris& e = p.favoris();
+    e.EditerFav->setCurrentIndex(3);
+    emit e.EditerFav->activated(3);
+    EXPECT_EQ(e.TexteFav->text(), TableFavoris::nomParDefaut(3));
+    e.ListeFav[4]->setCurrentIndex(2);
+    emit e.ListeFav[4]->activated(2);
+    EXPECT_EQ(b.app->session.parametres.favoris.at(35), "Arte");
+    EXPECT_EQ(b.app->session.parametres.favoris.at(5), "");
+
+    // Showing the group again selects the slot's channel.
+    e.EditerFav->setCurrentIndex(0);
+    emit e.EditerFav->activated(0);
+    EXPECT_EQ(e.ListeFav[4]->currentIndex(), -1);
+    e.EditerFav->setCurrentIndex(3);
+    emit e.EditerFav->activated(3);
+    EXPECT_EQ(e.ListeFav[4]->currentIndex(), 2);
+
+    e.ListeFav0[4]->click();
+    EXPECT_EQ(b.app->session.parametres.favoris.at(35), "");
+    emit e.ListeFav[4]->activated(1);
+    p.Retour->click();
+    EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "FA35"), "France 2");
+}
+
+TEST(PanneauOptions, AGroupNameCannotTakeAnEqualsSign)
+{
+    BancApplication b;
+    preparer(b);
+    PanneauOptions& p = ouvrir(b);
+    EditeurFavoris& e = p.favoris();
+    e.TexteFav->clear();
+    QTest::keyClicks(e.TexteFav, "a=b");
+    EXPECT_EQ(e.TexteFav->text(), "ab");
+    e.ModifierFav->click();
+    EXPECT_EQ(b.app->session.parametres.favoris.at(0), "ab");
+    EXPECT_EQ(e.EditerFav->itemText(0), "ab");
+
+    e.EffacerFav->click();
+    EXPECT_EQ(b.app->session.parametres.favoris.at(0), "");
+    EXPECT_EQ(e.TexteFav->text(), "");
+}
+
+TEST(PanneauOptions, AProfileFillsTheInputsAndTheListGoesBackToItsPrompt)
+{
+    BancApplication b;
+    preparer(b);
+    PanneauOptions& p = ouvrir(b);
+    auto* profils = qobject_cast<QComboBox*>(p.controle("Profils"));
+    profils->setCurrentIndex(2);
+    emit profils->activated(2);
+    EXPECT_EQ(profils->currentIndex(), 0);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(p.controle("VDEBtag"))->text(), "256");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(p.controle("VECHtag"))->text(), "41");
+    EXPECT_EQ(qobject_cast<QComboBox*>(p.controle("ACANtag"))->currentIndex(), 0);
+    EXPECT_EQ(p.taille(), "140 Mo");
+
+    profils->setCurrentIndex(3);
+    emit profils->activated(3);
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(p.controle("AUDOtag"))->isChecked());
+    EXPECT_EQ(p.taille(), "84 Mo");
+}
+
+TEST(PanneauOptions, TypingTheVideoRateResetsTheProfileAndUpdatesTheEstimateAtEachKey)
+{
+    BancApplication b;
+    preparer(b);
+    PanneauOptions& p = ouvrir(b);
+    auto* profils = qobject_cast<QComboBox*>(p.controle("Profils"));
+    auto* vdeb = qobject_cast<QLineEdit*>(p.controle("VDEBtag"));
+    vdeb->clear();
+    profils->setCurrentIndex(1);
+    QTest::keyClick(vdeb, '1');
+    EXPECT_EQ(profils->currentIndex(), 0);
+    EXPECT_EQ(p.taille(), "56 Mo");
+    QTest::keyClick(vdeb, '0');
+    EXPECT_EQ(p.taille(), "60 Mo");
+    QTest::keyClick(vdeb, '2');
+    EXPECT_EQ(p.taille(), "101 Mo");
+    QTest::keyClicks(vdeb, "x.");
+    EXPECT_EQ(vdeb->text(), "102");
+    QTest::keyClicks(vdeb, "9999");  // 102999 kbit/s is more than the field takes
+    EXPECT_EQ(vdeb->text(), "10299");
+}
+
+TEST(PanneauOptions, TickingOneOnTopOptionUnticksTheOther)
+{
+    BancApplication b;
+    preparer(b);
+    PanneauOptions& p = ouvrir(b);
+    auto* mtop = qobject_cast<QCheckBox*>(p.controle("MTOPtag"));
+    auto* otop = qobject_cast<QCheckBox*>(p.controle("OTOPtag"));
+    ASSERT_TRUE(mtop->isChecked());
+    otop->click();
+    EXPECT_TRUE(otop->isChecked());
+    EXPECT_FALSE(mtop->isChecked());
+    mtop->click();
+    EXPECT_FALSE(otop->isChecked());
+    mtop->click();
+    EXPECT_FALSE(otop->isChecked());
+}
+
+TEST(PanneauOptions, TheCheckBoxesShowTheirFramesAndTheZoomItsLabel)
+{
+    BancApplication b;
+    preparer(b, "VENC=1\nZOOM=123\nAUTR=0\n");
+    PanneauOptions& p = ouvrir(b);
+    EXPECT_FALSE(p.controle("FondEnc")->isHidden());
+    EXPECT_TRUE(p.controle("FondAuto")->isHidden());
+    EXPECT_EQ(qobject_cast<QLabel*>(p.controle("ZoomTxt"))->text(), "123%");
+    p.bouton("Zoom100")->click();
+    EXPECT_EQ(qobject_cast<QLabel*>(p.controle("ZoomTxt"))->text(), "100%");
+    qobject_cast<QCheckBox*>(p.controle("AUTRtag"))->click();
+    EXPECT_FALSE(p.controle("FondAuto")->isHidden());
+}
+
+TEST(PanneauOptions, OkWithoutAProgramUnticksItsOptionAndCancellingThePickerKeepsTheProgram)
+{
+    BancApplication b;
+    preparer(b, "AUTR=1\nAUTP=/usr/bin/convertir\n");
+    PanneauOptions& p = ouvrir(b);
+    p.bouton("AutoSél")->click();  // cancelled
+    EXPECT_EQ(p.programme(), "/usr/bin/convertir");
+    p.bouton("AutoClear")->click();
+    p.Retour->click();
+    EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "AUTR"), "0");
+    ouvrir(b);
+    EXPECT_FALSE(qobject_cast<QCheckBox*>(p.controle("AUTRtag"))->isChecked());
+    EXPECT_TRUE(p.controle("FondAuto")->isHidden());
+}
+
+TEST(PanneauOptions, ThePaneReopensOnTheLastTabButOkLeavesTheFirst)
+{
+    BancApplication b;
+    preparer(b);
+    PanneauOptions& p = ouvrir(b);
+    EXPECT_EQ(p.onglet(), 1);
+    p.Onglets_Click(5);
+    EXPECT_TRUE(p.findChild<QWidget*>("Onglet(5)")->isVisibleTo(&p));
+    EXPECT_FALSE(p.findChild<QWidget*>("Onglet(1)")->isVisibleTo(&p));
+    p.Retour->click();
+    ouvrir(b);
+    EXPECT_EQ(p.onglet(), 1);
+    ouvrirOptions(*b.app, 8);
+    EXPECT_EQ(p.onglet(), 8);
+}
+
+TEST(PanneauOptions, OkFromTheRemoteControlFormGivesTheRemoteControlFormBack)
+{
+    BancApplication b;
+    preparer(b, "MINI=1\n");
+    ASSERT_TRUE(b.fond->forme().estTelecommande());
+    ASSERT_EQ(b.fond->size(), QSize(191, 529));
+    PanneauOptions& p = ouvrir(b);
+    ASSERT_TRUE(b.attendreForme());
+    EXPECT_EQ(b.fond->size(), QSize(297, 345));
+    EXPECT_TRUE(p.isVisibleTo(b.fond.get()));
+    p.Retour->click();
+    EXPECT_TRUE(b.fond->forme().estTelecommande());
+    EXPECT_EQ(b.fond->size(), QSize(191, 529));
+}
+
+TEST(PanneauOptions, OkWithASidePaneOpenGivesTheNormalWindowBack)
+{
+    BancApplication b;
+    preparer(b);
+    bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
+    ASSERT_GT(b.fond->width(), 297);
+    ouvrir(b);
+    ASSERT_TRUE(b.attendreForme());
+    EXPECT_EQ(b.fond->size(), QSize(297, 345));
+    b.fond->findChild<PanneauOptions*>("Fond2")->Retour->click();
+    EXPECT_TRUE(b.fond->forme().estNormale());
+    EXPECT_EQ(b.fond->size(), QSize(297, 345));
+}
+
+TEST(PanneauOptions, TheEmptyFavouritesYesOpensTheEditorOnTheShownGroupAndThatSlot)
+{
+    BancApplication b;
+    preparer(b);
+    b.app->favoris.selectionnerGroupe(2);
+    b.dialogues.reponses = {true};
+    b.app->favoris.Favori_Click(6);  // an empty slot: the question, then the editor
+    auto* p = b.fond->findChild<PanneauOptions*>("Fond2");
+    ASSERT_NE(p, nullptr);
+    EXPECT_TRUE(b.fond->optionsOuvertes());
+    EXPECT_EQ(p->onglet(), 4);
+    EXPECT_EQ(p->favoris().groupe(), 2);
+    EXPECT_EQ(p->favoris().EditerFav->currentIndex(), 2);
+}
+
+TEST(PanneauOptions, TheMainPanelFollowsTheTextureChoice)
+{
+    BancApplication b;
+    preparer(b, "FOND=3\n");
+    auto* texture = b.fond->findChild<QWidget*>("Fond1")->findChild<ImageTexture*>("Texture");
+    ASSERT_NE(texture, nullptr);
+    EXPECT_EQ(texture->image().toImage(), TextureFond(3, 1, b.programme()).toImage());
+    PanneauOptions& p = ouvrir(b);
+    qobject_cast<QComboBox*>(p.controle("FONDtag"))->setCurrentIndex(5);
+    EXPECT_EQ(texture->image().toImage(), TextureFond(5, 1, b.programme()).toImage());
+    qobject_cast<QComboBox*>(p.controle("FONDtag"))->setCurrentIndex(0);
+    EXPECT_TRUE(texture->image().isNull());
+    EXPECT_TRUE(texture->isHidden());
+}
+
+TEST(Textures, AChoiceOutOfRangeGivesTheDefaultTexture)
+{
+    EXPECT_EQ(TextureFond(99, 1, "/nulle/part/").toImage(), TextureFond(kTextureParDefaut, 1, "/nulle/part/").toImage());
+    EXPECT_EQ(TextureFond(-1, 2, "/nulle/part/").toImage(), TextureFond(kTextureParDefaut, 2, "/nulle/part/").toImage());
+    EXPECT_NE(TextureFond(3, 1, "").toImage(), TextureFond(3, 2, "").toImage());
+}
+
+TEST(Textures, TheUsersPicturesTakeChoiceNoneOnlyWhenBothCanBeRead)
+{
+    QTemporaryDir d;
+    const QString dossier = d.path() + "/";
+    EXPECT_TRUE(TextureFond(0, 1, dossier).isNull());
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    image.save(dossier + "kelmor1.jpg", "JPG");
+    EXPECT_TRUE(TextureFond(0, 1, dossier).isNull());  // only one of the two
+    QFile f(dossier + "kelmor2.jpg");
+    f.open(QIODevice::WriteOnly);
+    f.write("pas une image");
+    f.close();
+    EXPECT_TRUE(TextureFond(0, 1, dossier).isNull());  // the second cannot be read
+    image.scaled(30, 30).save(dossier + "kelmor2.jpg", "JPG");
+    EXPECT_EQ(TextureFond(0, 1, dossier).size(), QSize(20, 10));
+    EXPECT_EQ(TextureFond(0, 2, dossier).size(), QSize(30, 30));
+}
