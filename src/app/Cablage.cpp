@@ -2,11 +2,13 @@
 
 #include "app/Application.h"
 #include "engine/GuideTV.h"
+#include "platform/Plateforme.h"
 #include "panes/PanneauChaines.h"
 #include "panes/PanneauFavoris.h"
 #include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
+#include "shell/FiltreClavier.h"
 #include "shell/Fond.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/PanneauOptions.h"
@@ -14,6 +16,8 @@
 #include "shell/Textures.h"
 #include "panes/EditeurFavoris.h"
 
+#include <QAbstractSlider>
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace {
@@ -249,6 +253,49 @@ void cablerFormes(Application& app)
     QObject::connect(&f, &Fond::animationTerminee, &app.moteur, [&app] { app.finAnimation(); });
 }
 
+// The keyboard shortcuts: one filter for the whole application, pressing the remote's buttons.
+// A button is pressed through its own wiring, enabled or not; the favourites go to their
+// controller. Buttons the window does not have are not pressed.
+void cablerClavier(Application& app)
+{
+    Fond& f = app.fond;
+    auto* filtre = new FiltreClavier(
+        f,
+        [&app] {
+            EtatRaccourcis e;
+            e.CLAV = app.session.parametres.p.CLAV;
+            e.optionsOuvertes = app.fond.optionsOuvertes();
+            e.guideOuvert = app.fond.forme().estOuvert(Volet::Guider);
+            const VueChaine v = CalculerVueChaine(app.session.chaines, app.session.chaineSelectionnee);
+            e.chaineMActive = v.precedenteActive;
+            e.chainePActive = v.suivanteActive;
+            // The media pane's live view tells its own once it exists.
+            return e;
+        },
+        [&app] { return app.plateforme.horloge.maintenant(); }, &f);
+    filtre->setObjectName("FiltreClavier");
+    QObject::connect(filtre, &FiltreClavier::boutonDemande, &f, [&app](const ActionClavier& a) {
+        Favoris& fav = app.favoris;
+        switch (a.bouton) {
+        case BoutonClavier::Aucun: return;
+        case BoutonClavier::FavorisM: fav.FavorisM_Click(); return;
+        case BoutonClavier::FavorisP: fav.FavorisP_Click(); return;
+        case BoutonClavier::FavorisListe: fav.selectionnerGroupe(a.valeur); return;
+        case BoutonClavier::Favori: fav.Favori_Click(a.valeur); return;
+        case BoutonClavier::Volume2:
+            if (auto* s = app.fond.findChild<QAbstractSlider*>("Volume2"))
+                s->setValue(a.valeur);
+            return;
+        default:
+            if (auto* b = app.fond.findChild<QPushButton*>(QString::fromUtf8(nomBouton(a.bouton))))
+                emit b->clicked();
+            return;
+        }
+    });
+    if (QCoreApplication* a = QCoreApplication::instance())
+        a->installEventFilter(filtre);
+}
+
 // The window's life: the clock, the close and the operations it waits for.
 void cablerFenetre(Application& app)
 {
@@ -270,6 +317,7 @@ void cabler(Application& app)
     cablerGuide(app);
     cablerFormes(app);
     cablerOptions(app);
+    cablerClavier(app);
     cablerFenetre(app);
 }
 
