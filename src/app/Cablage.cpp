@@ -13,6 +13,7 @@
 #include "shell/PanneauTelecommande.h"
 #include "shell/PanneauOptions.h"
 #include "shell/PopupDuree.h"
+#include "shell/VoletDiffusion.h"
 #include "shell/Textures.h"
 #include "panes/EditeurFavoris.h"
 
@@ -192,6 +193,8 @@ void cablerOptions(Application& app)
     // The editor opens on the group the buttons show; "OK" repaints them.
     QObject::connect(app.fond.telecommande().Options, &QPushButton::clicked, &o,
                      [&app] { ouvrirOptions(app, 0, app.favoris.groupe()); });
+    QObject::connect(&app.fond.diffusion(), &VoletDiffusion::logoClique, &app.options,
+                     [&app] { ouvrirOptions(app, 8, app.favoris.groupe()); });
     QObject::connect(&app.favoris, &Favoris::definitionDemandee, &o,
                      [&app](int emplacement) { ouvrirOptions(app, 4, app.favoris.groupe(), emplacement); });
     QObject::connect(&o, &Options::favorisRafraichis, &app.favoris, [&app] { app.favoris.FavorisListe_Click(); });

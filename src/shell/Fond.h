@@ -37,6 +37,7 @@ public:
     PanneauTelecommande& telecommande() const { return *telecommande_; }
     VoletProgrammation& programmation() const { return *programmation_; }
     VoletGuide& guide() const { return *guide_; }
+    VoletDiffusion& diffusion() const { return *fond1a_; }
     PopupDuree& duree() const { return *duree_; }
     clsSysTray& SysTray() const { return *sysTray_; }
 
