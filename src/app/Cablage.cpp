@@ -2,20 +2,24 @@
 
 #include "app/Application.h"
 #include "engine/GuideTV.h"
+#include "platform/Plateforme.h"
 #include "panes/PanneauChaines.h"
 #include "panes/PanneauFavoris.h"
 #include "panes/VoletAfficher.h"
 #include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
-#include "platform/Plateforme.h"
+#include "shell/FiltreClavier.h"
 #include "shell/Fond.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/PanneauOptions.h"
 #include "shell/PopupDuree.h"
+#include "shell/VoletDiffusion.h"
 #include "shell/Textures.h"
 #include "panes/EditeurFavoris.h"
 
+#include <QAbstractSlider>
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace {
@@ -190,6 +194,8 @@ void cablerOptions(Application& app)
     // The editor opens on the group the buttons show; "OK" repaints them.
     QObject::connect(app.fond.telecommande().Options, &QPushButton::clicked, &o,
                      [&app] { ouvrirOptions(app, 0, app.favoris.groupe()); });
+    QObject::connect(&app.fond.diffusion(), &VoletDiffusion::logoClique, &app.options,
+                     [&app] { ouvrirOptions(app, 8, app.favoris.groupe()); });
     QObject::connect(&app.favoris, &Favoris::definitionDemandee, &o,
                      [&app](int emplacement) { ouvrirOptions(app, 4, app.favoris.groupe(), emplacement); });
     QObject::connect(&o, &Options::favorisRafraichis, &app.favoris, [&app] { app.favoris.FavorisListe_Click(); });
@@ -317,6 +323,49 @@ void cablerMedias(Application& app)
     });
 }
 
+// The keyboard shortcuts: one filter for the whole application, pressing the remote's buttons.
+// A button is pressed through its own wiring, enabled or not; the favourites go to their
+// controller. Buttons the window does not have are not pressed.
+void cablerClavier(Application& app)
+{
+    Fond& f = app.fond;
+    auto* filtre = new FiltreClavier(
+        f,
+        [&app] {
+            EtatRaccourcis e;
+            e.CLAV = app.session.parametres.p.CLAV;
+            e.optionsOuvertes = app.fond.optionsOuvertes();
+            e.guideOuvert = app.fond.forme().estOuvert(Volet::Guider);
+            const VueChaine v = CalculerVueChaine(app.session.chaines, app.session.chaineSelectionnee);
+            e.chaineMActive = v.precedenteActive;
+            e.chainePActive = v.suivanteActive;
+            e.vueDirecte = app.medias.ouvert() && app.medias.cadre() == CadreAfficher::Direct;
+            return e;
+        },
+        [&app] { return app.plateforme.horloge.maintenant(); }, &f);
+    filtre->setObjectName("FiltreClavier");
+    QObject::connect(filtre, &FiltreClavier::boutonDemande, &f, [&app](const ActionClavier& a) {
+        Favoris& fav = app.favoris;
+        switch (a.bouton) {
+        case BoutonClavier::Aucun: return;
+        case BoutonClavier::FavorisM: fav.FavorisM_Click(); return;
+        case BoutonClavier::FavorisP: fav.FavorisP_Click(); return;
+        case BoutonClavier::FavorisListe: fav.selectionnerGroupe(a.valeur); return;
+        case BoutonClavier::Favori: fav.Favori_Click(a.valeur); return;
+        case BoutonClavier::Volume2:
+            if (auto* s = app.fond.findChild<QAbstractSlider*>("Volume2"))
+                s->setValue(a.valeur);
+            return;
+        default:
+            if (auto* b = app.fond.findChild<QPushButton*>(QString::fromUtf8(nomBouton(a.bouton))))
+                emit b->clicked();
+            return;
+        }
+    });
+    if (QCoreApplication* a = QCoreApplication::instance())
+        a->installEventFilter(filtre);
+}
+
 // The window's life: the clock, the close and the operations it waits for.
 void cablerFenetre(Application& app)
 {
@@ -339,6 +388,7 @@ void cabler(Application& app)
     cablerFormes(app);
     cablerMedias(app);
     cablerOptions(app);
+    cablerClavier(app);
     cablerFenetre(app);
 }
 

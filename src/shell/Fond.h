@@ -39,6 +39,7 @@ public:
     VoletProgrammation& programmation() const { return *programmation_; }
     VoletGuide& guide() const { return *guide_; }
     VoletAfficher& afficher() const { return *afficher_; }
+    VoletDiffusion& diffusion() const { return *fond1a_; }
     PopupDuree& duree() const { return *duree_; }
     clsSysTray& SysTray() const { return *sysTray_; }
 

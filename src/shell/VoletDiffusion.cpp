@@ -5,6 +5,7 @@
 #include "shell/Twips.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTabBar>
 
 VoletDiffusion::VoletDiffusion(QWidget* parent) : QFrame(parent)
@@ -27,6 +28,11 @@ VoletDiffusion::VoletDiffusion(QWidget* parent) : QFrame(parent)
     logo2_->setGeometry(logo1_->geometry());
     logo2_->hide();
 
+    for (QLabel* logo : {logo1_, logo2_}) {
+        logo->setCursor(Qt::PointingHandCursor);
+        logo->installEventFilter(this);
+    }
+
     auto* version = new QLabel(kVersion, this);
     version->setObjectName("Version0");
     version->setAlignment(Qt::AlignCenter);
@@ -37,4 +43,17 @@ void VoletDiffusion::definirIconeEnregistrement(bool enregistrement)
 {
     logo1_->setVisible(!enregistrement);
     logo2_->setVisible(enregistrement);
+}
+
+bool VoletDiffusion::eventFilter(QObject* objet, QEvent* evenement)
+{
+    // A logo is a button: its press starts no drag of the window, its release opens the options.
+    const auto type = evenement->type();
+    if ((objet == logo1_ || objet == logo2_)
+        && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)) {
+        if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton)
+            emit logoClique();
+        return true;
+    }
+    return QFrame::eventFilter(objet, evenement);
 }

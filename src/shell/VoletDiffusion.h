@@ -14,6 +14,13 @@ public:
     // Exactly one logo shows: the recording one while the player records.
     void definirIconeEnregistrement(bool enregistrement);
 
+signals:
+    // A logo was clicked: the options open on their last tab.
+    void logoClique();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
 private:
     QTabBar* onglets_;
     QLabel* logo1_;

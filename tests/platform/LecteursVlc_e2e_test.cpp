@@ -115,8 +115,14 @@ TEST_F(LecteursVlcE2E, VisiblePlayerTakesKeysAndClosesForGood)
     EXPECT_TRUE(lecteurs.envoyerTouche(R, "key-vol-up"));
     EXPECT_TRUE(attendreQue([&] { return volume(lecteurs, R) > avant; }, 10000));
 
-    EXPECT_TRUE(lecteurs.envoyerTouche(R, "key-snapshot"));
-    EXPECT_TRUE(attendreQue([&] { return !QDir(photos).entryList({"vlcsnap-*"}, QDir::Files).isEmpty(); }, 10000));
+    // The key takes once a picture is out; a loaded machine may need it again.
+    const auto photo = [&] { return !QDir(photos).entryList({"vlcsnap-*"}, QDir::Files).isEmpty(); };
+    bool prise = false;
+    for (int essai = 0; essai < 4 && !prise; ++essai) {
+        EXPECT_TRUE(lecteurs.envoyerTouche(R, "key-snapshot"));
+        prise = attendreQue(photo, 5000);
+    }
+    EXPECT_TRUE(prise) << "no snapshot after four snapshot keys";
 
     // A second command smuggled after a line break never reaches the player.
     EXPECT_FALSE(lecteurs.envoyerTouche(R, "key-vol-up\nquit"));

@@ -430,3 +430,16 @@ TEST(Textures, TheUsersPicturesTakeChoiceNoneOnlyWhenBothCanBeRead)
     EXPECT_EQ(TextureFond(0, 1, dossier).size(), QSize(20, 10));
     EXPECT_EQ(TextureFond(0, 2, dossier).size(), QSize(30, 30));
 }
+
+TEST(PanneauOptions, AClickOnTheLogoOpensTheOptionsOnTheirLastTab)
+{
+    BancApplication b;
+    preparer(b);
+    auto* logo = b.fond->findChild<QLabel*>("Logo1");
+    ASSERT_NE(logo, nullptr);
+    QTest::mouseClick(logo, Qt::LeftButton);
+    ASSERT_TRUE(b.fond->optionsOuvertes());
+    auto* onglets = b.fond->findChild<PanneauOptions*>("Fond2")->findChild<QTabWidget*>("Onglets");
+    ASSERT_NE(onglets, nullptr);
+    EXPECT_EQ(onglets->currentIndex(), onglets->count() - 1);
+}
