@@ -298,6 +298,27 @@ void cablerMedias(Application& app)
     relier(v.AfficherRefresh, m, &Medias::AfficherRefresh_Click);
     relier(v.TV2, m, &Medias::TV2_Click);
 
+    // The compact row: sound, snapshot and channel steps on the view; record and on-top
+    // through the same paths as the remote's buttons.
+    relier(v.Mute2, m, &Medias::Mute2_Click);
+    QObject::connect(&v, &VoletAfficher::volume2Change, &m, &Medias::Volume2_Scroll);
+    QObject::connect(&m, &Medias::sonAffiche, &v, &VoletAfficher::afficherSon);
+    QObject::connect(v.Snap2, &QPushButton::clicked, &m, [&m] { m.Snap2_Click(); });
+    relier(v.ChaineM2, m, &Medias::ChaineM2_Click);
+    relier(v.ChaineP2, m, &Medias::ChaineP2_Click);
+    QObject::connect(v.Rec2, &QPushButton::clicked, &app.enregistrement, [&app] {
+        if (enEnregistrement(app.session.Etat))
+            app.enregistrement.EnregistrerX_Click();
+        else
+            app.enregistrement.Rec_Click();
+    });
+    relier(v.TopR2, app.fond, &Fond::TopR_Click);
+    QObject::connect(&app.moteur, &Moteur::etatChange, &v, [&v](const VueEtat& e) { v.afficherRec(e.recGras); });
+    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &v, [&app, &v](int index) {
+        const VueChaine c = CalculerVueChaine(app.session.chaines, index);
+        v.afficherPasChaine(c.precedenteActive, c.suivanteActive);
+    });
+
     QObject::connect(&m, &Medias::ongletAffiche, &v, &VoletAfficher::afficherOnglet);
     QObject::connect(&m, &Medias::cadreAffiche, &v, &VoletAfficher::afficherCadre);
     QObject::connect(&m, &Medias::attenteAffichee, &v, &VoletAfficher::afficherAttente);
@@ -340,6 +361,7 @@ void cablerClavier(Application& app)
             e.chaineMActive = v.precedenteActive;
             e.chainePActive = v.suivanteActive;
             e.vueDirecte = app.medias.ouvert() && app.medias.cadre() == CadreAfficher::Direct;
+            e.volume2 = app.medias.volume();
             return e;
         },
         [&app] { return app.plateforme.horloge.maintenant(); }, &f);

@@ -1,5 +1,7 @@
 #include "engine/Medias.h"
 
+#include <algorithm>
+
 #include "engine/CommandesLecteur.h"
 #include "engine/FichiersMedias.h"
 #include "engine/Moteur.h"
@@ -345,4 +347,42 @@ void Medias::Mosaic_MouseUp(int index, Qt::MouseButton bouton)
     const int favori = mosaique_.Mosaic_MouseUp(index, bouton);
     if (favori != 0)
         emit favoriDemande(favori);
+}
+
+void Medias::Mute2_Click()
+{
+    muetVue_ = !muetVue_;
+    // The mosaic keeps the view silent; the state is given back when it ends.
+    if (!mosaique_.enCours())
+        plateforme_.vue.definirMuet(muetVue_);
+    emit sonAffiche(volumeVue_, muetVue_);
+}
+
+void Medias::Volume2_Scroll(int valeur)
+{
+    volumeVue_ = std::clamp(valeur, 0, 200);
+    if (!mosaique_.enCours())
+        plateforme_.vue.definirVolume(volumeVue_);
+    emit sonAffiche(volumeVue_, muetVue_);
+}
+
+QString Medias::Snap2_Click()
+{
+    if (!ouvert_ || cadre_ != CadreAfficher::Direct)
+        return {};
+    return plateforme_.vue.prendreInstantane();
+}
+
+void Medias::ChaineM2_Click()
+{
+    const int index = session_.chaineSelectionnee - 1;
+    if (index >= 0 && index < session_.chaines.taille())
+        moteur_.Chaines_Click(index);
+}
+
+void Medias::ChaineP2_Click()
+{
+    const int index = session_.chaineSelectionnee + 1;
+    if (session_.chaineSelectionnee >= 0 && index < session_.chaines.taille())
+        moteur_.Chaines_Click(index);
 }

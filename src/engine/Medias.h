@@ -90,7 +90,21 @@ public:
     // A mouse button released on a mosaic tile (1 to 8).
     void Mosaic_MouseUp(int index, Qt::MouseButton bouton);
 
+    // The compact row under the live view. Sound and snapshot act on the view itself; the
+    // channel steps select within the list and never start the external player.
+    int volume() const { return volumeVue_; }
+    bool muet() const { return muetVue_; }
+    void Mute2_Click();
+    // The volume slider's value (0 to 200). Volume 0 is not the mute: each keeps its own state.
+    void Volume2_Scroll(int valeur);
+    // Returns the path of the JPEG the view will write, or "" when nothing plays.
+    QString Snap2_Click();
+    void ChaineM2_Click();
+    void ChaineP2_Click();
+
 signals:
+    // The view's sound as the compact row shows it: the slider and the real mute state.
+    void sonAffiche(int volume, bool muet);
     // The view is about to play for the first time: it needs its place in the window now.
     void vuePremiereFois();
     // Open or close the side pane on the media pane (the form's fold).
@@ -123,8 +137,8 @@ private:
     bool attenteVisible_ = false;
     QSize tailleVue_;
     int groupe_ = 0;
-    // The view's sound once the mosaic ends: the compact row's slider and mute button set
-    // them; until they exist, full volume with sound.
+    // The view's sound, set by the compact row; the mosaic silences the view while it runs
+    // and gives these back when it ends.
     int volumeVue_ = 100;
     bool muetVue_ = false;
     QString motif_;

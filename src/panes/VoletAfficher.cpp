@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSlider>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -26,6 +27,27 @@ QPushButton* creerBouton(QWidget* parent, const char* nom, const QString& texte,
     if (!infoBulle.isEmpty())
         b->setToolTip(infoBulle);
     return b;
+}
+
+QPushButton* creerBoutonRangee(QWidget* parent, const char* nom, const char* texte, const char* infoBulle)
+{
+    auto* b = creerBouton(parent, nom, QString::fromUtf8(texte), QString::fromUtf8(infoBulle));
+    b->setFixedSize(VoletAfficher::HauteurRangee, VoletAfficher::HauteurRangee);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QSlider* creerVolume(QWidget* parent)
+{
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setObjectName(QStringLiteral("Volume2"));
+    s->setToolTip(QStringLiteral(" Régler le volume sonore "));
+    s->setRange(0, 200);
+    s->setValue(100);
+    s->setSingleStep(1);
+    s->setPageStep(10);
+    s->setFocusPolicy(Qt::NoFocus);
+    return s;
 }
 
 std::array<TuileMosaic*, 8> creerTuiles(QWidget* parent)
@@ -192,7 +214,17 @@ VoletAfficher::VoletAfficher(QWidget* parent)
       AfficherRefresh(creerBouton(FondFichiers, "AfficherRefresh", QStringLiteral("Actualiser"),
                                   QStringLiteral("Relire le dossier d'enregistrement"))),
       TV2(creerBouton(FondFichiers, "TV2", QStringLiteral("TV"),
-                      QStringLiteral("Afficher l'enregistrement sur la télévision avec FreePlayer")))
+                      QStringLiteral("Afficher l'enregistrement sur la télévision avec FreePlayer"))),
+      FondActiveX2(new QFrame(FondActiveX)),
+      Mini2(creerBoutonRangee(FondActiveX2, "Mini2", "◱", " Entrer/sortir du mode mini-écran ")),
+      Full2(creerBoutonRangee(FondActiveX2, "Full2", "⛶", " Regarder la chaîne en plein écran / mode fenêtre ")),
+      TopR2(creerBoutonRangee(FondActiveX2, "TopR2", "⇑", " Placer Kelmor toujours au-dessus ")),
+      ChaineM2(creerBoutonRangee(FondActiveX2, "ChaîneM2", "◀", " Passer à la chaîne précédente ")),
+      ChaineP2(creerBoutonRangee(FondActiveX2, "ChaîneP2", "▶", " Passer à la chaîne suivante ")),
+      Rec2(creerBoutonRangee(FondActiveX2, "Rec2", "●", " Enregistrer cette chaîne / Stopper l'enregistrement ")),
+      Snap2(creerBoutonRangee(FondActiveX2, "Snap2", "◉", " Photographier l'image affichée ")),
+      Mute2(creerBoutonRangee(FondActiveX2, "Mute2", "♪", " Couper le son ")),
+      Volume2(creerVolume(FondActiveX2))
 {
     setObjectName(QStringLiteral("Fond1b"));
     AfficherOnglets->setObjectName(QStringLiteral("AfficherOnglets"));
@@ -207,6 +239,27 @@ VoletAfficher::VoletAfficher(QWidget* parent)
     FondActiveX->setPalette(noir);
     FondActiveX->installEventFilter(this);
     Waiting->hide();
+
+    FondActiveX2->setObjectName(QStringLiteral("FondActiveX2"));
+    FondActiveX2->setAutoFillBackground(true);
+    FondActiveX2->setPalette(palette());
+    auto* rangee = new QHBoxLayout(FondActiveX2);
+    rangee->setContentsMargins(0, 0, 0, 0);
+    rangee->setSpacing(0);
+    // Three groups, as on the remote: the window, the channel, the picture and the sound.
+    for (QPushButton* b : {Mini2, Full2, TopR2})
+        rangee->addWidget(b);
+    rangee->addSpacing(8);
+    for (QPushButton* b : {ChaineM2, ChaineP2})
+        rangee->addWidget(b);
+    rangee->addSpacing(8);
+    for (QPushButton* b : {Rec2, Snap2, Mute2})
+        rangee->addWidget(b);
+    rangee->addWidget(Volume2, 1);
+    connect(Volume2, &QSlider::valueChanged, this, [this](int v) {
+        if (!parCode_)
+            emit volume2Change(v);
+    });
 
     FondMosaic->setObjectName(QStringLiteral("FondMosaic"));
     auto* grille = new QGridLayout(FondMosaic);
@@ -284,7 +337,7 @@ void VoletAfficher::afficherCadre(CadreAfficher cadre)
 
 void VoletAfficher::afficherAttente(bool visible)
 {
-    Waiting->setGeometry(FondActiveX->rect());
+    Waiting->setGeometry(0, 0, FondActiveX->width(), FondActiveX->height() - FondActiveX2->height());
     // Native, to cover the video's own window; made so only when first needed: a window
     // more at start-up is time for nothing.
     if (visible)
@@ -330,11 +383,55 @@ void VoletAfficher::afficherNoms(const QStringList& noms)
         tuile->definirNom(noms.value(tuile->index() - 1));
 }
 
+void VoletAfficher::afficherSon(int volume, bool muet)
+{
+    parCode_ = true;
+    Volume2->setValue(volume);
+    parCode_ = false;
+    gras(Mute2, muet);
+    Mute2->setText(QString::fromUtf8(muet ? "✕" : "♪"));
+}
+
+void VoletAfficher::afficherRec(bool enregistrement)
+{
+    gras(Rec2, enregistrement);
+}
+
+void VoletAfficher::afficherAuDessus(bool auDessus)
+{
+    gras(TopR2, auDessus);
+}
+
+void VoletAfficher::afficherPasChaine(bool precedente, bool suivante)
+{
+    ChaineM2->setEnabled(precedente);
+    ChaineP2->setEnabled(suivante);
+}
+
+void VoletAfficher::afficherMini(bool mini)
+{
+    gras(Mini2, mini);
+}
+
+void VoletAfficher::afficherPleinEcran(bool pleinEcran)
+{
+    Full2->setText(QString::fromUtf8(pleinEcran ? "⧉" : "⛶"));
+}
+
+void VoletAfficher::placerRangee()
+{
+    // The row lies under the video, across the frame's width; the video takes the rest.
+    const QRect cadre = FondActiveX->rect();
+    const int h = std::min(HauteurRangee, cadre.height());
+    FondActiveX2->setGeometry(0, cadre.height() - h, cadre.width(), h);
+    const QRect video(0, 0, cadre.width(), cadre.height() - h);
+    Waiting->setGeometry(video);
+    emit tailleVueChangee(video.size() * 15);
+}
+
 bool VoletAfficher::eventFilter(QObject* objet, QEvent* e)
 {
-    if (objet == FondActiveX && e->type() == QEvent::Resize) {
-        Waiting->setGeometry(FondActiveX->rect());
-        emit tailleVueChangee(FondActiveX->size() * 15);
-    }
+    if (objet == FondActiveX && e->type() == QEvent::Resize)
+        placerRangee();
     return QFrame::eventFilter(objet, e);
 }

@@ -8,6 +8,7 @@
 
 class QListWidget;
 class QPushButton;
+class QSlider;
 class QStackedWidget;
 class QTabBar;
 
@@ -63,6 +64,15 @@ public:
     void afficherCadreRouge(int t);
     // The channels of the group's eight slots ("" = empty).
     void afficherNoms(const QStringList& noms);
+    // The compact row's looks: a bold caption means "on".
+    void afficherSon(int volume, bool muet);
+    void afficherRec(bool enregistrement);
+    void afficherAuDessus(bool auDessus);
+    void afficherPasChaine(bool precedente, bool suivante);
+    void afficherMini(bool mini);
+    void afficherPleinEcran(bool pleinEcran);
+    // Height of the compact row, pixels.
+    static constexpr int HauteurRangee = 33;
 
     QTabBar* const AfficherOnglets;
     QWidget* const FondActiveX;  // the view draws in it
@@ -77,6 +87,17 @@ public:
     QPushButton* const AfficherAutres;
     QPushButton* const AfficherRefresh;
     QPushButton* const TV2;
+    // The compact row under the live view.
+    QFrame* const FondActiveX2;
+    QPushButton* const Mini2;
+    QPushButton* const Full2;
+    QPushButton* const TopR2;
+    QPushButton* const ChaineM2;  // `ChaîneM2`
+    QPushButton* const ChaineP2;  // `ChaîneP2`
+    QPushButton* const Rec2;
+    QPushButton* const Snap2;
+    QPushButton* const Mute2;
+    QSlider* const Volume2;
 
 signals:
     void ongletChoisi(OngletAfficher onglet);
@@ -85,11 +106,15 @@ signals:
     void tuileRelachee(int index, Qt::MouseButton bouton);
     void fichierChoisi(int index);
     void fichierDoubleClique();
+    // The user moved `Volume2`, or code set its value (the keyboard).
+    void volume2Change(int valeur);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    void placerRangee();
+
     QStackedWidget* cadres_;
     QWidget* vide_;
     bool parCode_ = false;

@@ -268,6 +268,7 @@ void Fond::appliquerAuDessus(bool auDessus)
         return;
     auDessus_ = auDessus;
     telecommande_->afficherAuDessus(auDessus);
+    afficher_->afficherAuDessus(auDessus);
     Qt::WindowFlags drapeaux = windowFlags();
     drapeaux.setFlag(Qt::WindowStaysOnTopHint, auDessus);
     if (QWindow* w = windowHandle(); w && isVisible()) {

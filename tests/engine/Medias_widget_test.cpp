@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QListWidget>
+#include <QSlider>
 #include <QTabBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -44,6 +45,7 @@ struct BancMedias : BancApplication {
         return noms;
     }
     bool attente() const { return !fond->afficher().Waiting->isHidden(); }
+    bool gras(const char* nom) const { return bouton(*fond, nom)->font().bold(); }
 };
 }  // namespace
 
@@ -253,4 +255,115 @@ TEST(Medias, MosaicTilesWatchOnTheLeftButtonShowOnTheRightAndIgnoreTheMiddle)
     EXPECT_FALSE(b.m().mosaique().enCours());
     EXPECT_EQ(b.v().AfficherOnglets->currentIndex(), 0);
     EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/1");
+}
+
+TEST(Medias, MuteAndVolumeZeroStayTwoStatesOfTheView)
+{
+    BancMedias b;
+    b.ouvrir();
+    QSlider* volume = b.v().Volume2;
+    EXPECT_EQ(volume->minimum(), 0);
+    EXPECT_EQ(volume->maximum(), 200);
+    EXPECT_EQ(bouton(*b.fond, "Mute2")->toolTip(), " Couper le son ");
+    bouton(*b.fond, "Mute2")->click();
+    EXPECT_TRUE(b.vue.muet);
+    EXPECT_TRUE(b.gras("Mute2"));
+    volume->setValue(0);
+    EXPECT_EQ(b.vue.volume, 0);
+    EXPECT_TRUE(b.vue.muet);
+    volume->setValue(50);
+    EXPECT_EQ(b.vue.volume, 50);
+    EXPECT_TRUE(b.vue.muet) << "moving the slider never restores the sound";
+    EXPECT_TRUE(b.gras("Mute2")) << "the button shows the view's real state";
+    bouton(*b.fond, "Mute2")->click();
+    EXPECT_FALSE(b.vue.muet);
+    EXPECT_FALSE(b.gras("Mute2"));
+    volume->setValue(0);
+    EXPECT_FALSE(b.gras("Mute2")) << "silence by volume is not the mute";
+}
+
+TEST(Medias, LeavingTheMosaicGivesTheViewBackTheCompactRowsSound)
+{
+    BancMedias b;
+    b.ouvrir();
+    b.v().Volume2->setValue(40);
+    bouton(*b.fond, "Mute2")->click();
+    b.onglet(OngletAfficher::Mosaique);
+    ASSERT_TRUE(b.m().mosaique().enCours());
+    b.vue.volume = 0;  // as the mosaic leaves it
+    b.vue.muet = false;
+    b.onglet(OngletAfficher::Direct);
+    EXPECT_EQ(b.vue.volume, 40);
+    EXPECT_TRUE(b.vue.muet);
+    EXPECT_EQ(b.v().Volume2->value(), 40);
+}
+
+TEST(Medias, Snap2AsksTheViewForAJpegInTheRecordingFolder)
+{
+    BancMedias b;
+    b.ouvrir();
+    bouton(*b.fond, "Snap2")->click();
+    ASSERT_EQ(b.vue.instantanes.size(), 1);
+    const QFileInfo photo(b.vue.instantanes[0]);
+    EXPECT_EQ(photo.absolutePath(), QDir(b.dossier()).absolutePath());
+    EXPECT_TRUE(photo.fileName().startsWith("vlcsnap-"));
+    EXPECT_TRUE(photo.fileName().endsWith(".jpg"));
+}
+
+TEST(Medias, TheCompactRowStepsChannelsWithinTheListWithoutTheExternalPlayer)
+{
+    BancMedias b;
+    b.ouvrir();
+    b.lecteurs.lancements.clear();
+    ASSERT_EQ(b.app->session.chaineSelectionnee, 0);
+    EXPECT_FALSE(bouton(*b.fond, "ChaîneM2")->isEnabled());
+    bouton(*b.fond, "ChaîneP2")->click();
+    bouton(*b.fond, "ChaîneP2")->click();
+    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+    EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/3");
+    EXPECT_FALSE(bouton(*b.fond, "ChaîneP2")->isEnabled());
+    b.m().ChaineP2_Click();  // a step past the end does nothing
+    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+    bouton(*b.fond, "ChaîneM2")->click();
+    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+}
+
+TEST(Medias, Rec2StartsAManualRecordingAndStopsItWhenBold)
+{
+    BancMedias b("DISP=0\n");
+    b.ouvrir();
+    bouton(*b.fond, "Rec2")->click();
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_TRUE(b.gras("Rec2"));
+    bouton(*b.fond, "Rec2")->click();
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_FALSE(b.gras("Rec2"));
+}
+
+TEST(Medias, TopR2TogglesTheWindowsOnTopStateAndShowsIt)
+{
+    BancMedias b;
+    b.ouvrir();
+    bouton(*b.fond, "TopR2")->click();
+    EXPECT_TRUE(b.fond->forme().AuDessus());
+    EXPECT_TRUE(b.fond->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(b.gras("TopR2"));
+    bouton(*b.fond, "TopR2")->click();
+    EXPECT_FALSE(b.gras("TopR2"));
+}
+
+TEST(Medias, TheFunctionKeysStepTheViewsVolumeFromItsCurrentValueAndMuteIt)
+{
+    BancMedias b("CLAV=1\n");
+    b.ouvrir();
+    b.v().Volume2->setValue(150);
+    QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F11);
+    EXPECT_EQ(b.vue.volume, 160);
+    QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F10);
+    QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F10);
+    EXPECT_EQ(b.vue.volume, 140);
+    EXPECT_EQ(b.v().Volume2->value(), 140);
+    QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F12);
+    EXPECT_TRUE(b.vue.muet);
 }
