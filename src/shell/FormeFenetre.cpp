@@ -1,8 +1,21 @@
 #include "shell/FormeFenetre.h"
+#include "shell/GeometrieMiniEcran.h"
 
 #include <QtMath>
 
 #include <algorithm>
+
+namespace {
+QSize enTwips(const QSize& pixels)
+{
+    return pixels * 15;
+}
+
+QSize tailleCadre(const QSize& client, const QMargins& cadre)
+{
+    return FormeFenetre::enPixels(client).grownBy(cadre);
+}
+}  // namespace
 
 namespace {
 
@@ -127,8 +140,9 @@ QSize FormeFenetre::taille() const
     case Forme::Telecommande:
         return kTelecommande;
     case Forme::MiniEcran:
+        return enTwips(tailleMiniEcran(curseur_, largeurSauvee_).clientPixels());
     case Forme::PleinEcran:
-        break;
+        return pleinEcranTaille_;
     }
     return {};
 }
@@ -232,6 +246,140 @@ TransitionForme FormeFenetre::Mini_Click(const PlacementFenetre& placement)
         break;
     }
     return c.t;
+}
+
+PhaseForme FormeFenetre::phaseMini() const
+{
+    PhaseForme phase;
+    const QSize client = enTwips(tailleMiniEcran(curseur_, largeurSauvee_).clientPixels());
+    phase.vueSeule = VueSeule{true, false, QRect(QPoint(), client), std::nullopt};
+    phase.tailles = {client};
+    return phase;
+}
+
+void FormeFenetre::entrerMini(Cours& c)
+{
+    PhaseForme phase;
+    curseur_ = kCurseurDepart;
+    largeurSauvee_ = LargeurSauvee(kVideoFrameNormale.width());
+    forme_ = Forme::MiniEcran;
+    retourFenetre_ = false;
+    pleinEcran_ = 0;
+    phase = phaseMini();
+    if (options_.MTOP && !auDessus_)
+        phase.auDessus = auDessus_ = true;
+    // The video keeps its place on the screen.
+    if (!c.p.ecran.isEmpty()) {
+        c.p.position = positionEntreeMini(c.p.position);
+        phase.position = c.p.position;
+    }
+    c.t.phases.push_back(std::move(phase));
+}
+
+void FormeFenetre::sortirMini(Cours& c)
+{
+    PhaseForme phase;
+    forme_ = Forme::VoletOuvert;
+    volet_ = Volet::Afficher;
+    retourFenetre_ = false;
+    if (auDessus_)
+        phase.auDessus = auDessus_ = false;
+    phase.vueSeule = VueSeule{};
+    phase.tailles = {taille()};
+    if (!c.p.ecran.isEmpty()) {
+        c.p.position = positionSortieMini(c.p.position, tailleCadre(taille(), c.p.cadre), c.p.ecran, options_.CADR);
+        phase.position = c.p.position;
+    }
+    c.t.phases.push_back(std::move(phase));
+}
+
+void FormeFenetre::basculerPleinEcran(Cours& c)
+{
+    if (forme_ == Forme::MiniEcran) {
+        pleinEcran_ = curseur_;
+        pleinEcranPosition_ = c.p.position;
+        PhaseForme phase;
+        // The client area covers the screen; the frame lies outside it.
+        pleinEcranTaille_ = c.p.ecran.isEmpty() ? taille() : enTwips(c.p.ecran.size());
+        forme_ = Forme::PleinEcran;
+        const PleinEcranGeometrie g = geometriePleinEcran(QSizeF(pleinEcranTaille_));
+        phase.vueSeule = VueSeule{true, true, g.video.toRect(), g.rangee.toPoint()};
+        phase.tailles = {pleinEcranTaille_};
+        if (!c.p.ecran.isEmpty()) {
+            c.p.position = c.p.ecran.topLeft() - QPoint(c.p.cadre.left(), c.p.cadre.top());
+            phase.position = c.p.position;
+        }
+        c.t.phases.push_back(std::move(phase));
+        return;
+    }
+    curseur_ = pleinEcran_;
+    pleinEcran_ = 0;
+    forme_ = Forme::MiniEcran;
+    PhaseForme phase = phaseMini();
+    // Back where it was, inside the screen as it is now.
+    c.p.position = positionSortiePleinEcran(pleinEcranPosition_, tailleCadre(taille(), c.p.cadre), c.p.ecran);
+    if (!c.p.ecran.isEmpty())
+        phase.position = c.p.position;
+    c.t.phases.push_back(std::move(phase));
+    if (retourFenetre_)
+        sortirMini(c);
+}
+
+TransitionForme FormeFenetre::Mini2_Click(const PlacementFenetre& placement)
+{
+    Cours c{{}, placement};
+    if (forme_ == Forme::PleinEcran) {
+        retourFenetre_ = true;
+        basculerPleinEcran(c);
+    } else if (forme_ == Forme::MiniEcran) {
+        sortirMini(c);
+    } else if (estOuvert(Volet::Afficher)) {
+        entrerMini(c);
+    }
+    return c.t;
+}
+
+TransitionForme FormeFenetre::SizeBar1_Click(const PlacementFenetre& placement)
+{
+    Cours c{{}, placement};
+    if (forme_ == Forme::PleinEcran) {
+        retourFenetre_ = true;
+        basculerPleinEcran(c);
+    } else if (forme_ == Forme::MiniEcran) {
+        sortirMini(c);
+    }
+    return c.t;
+}
+
+TransitionForme FormeFenetre::SizeBarF_Click(const PlacementFenetre& placement)
+{
+    Cours c{{}, placement};
+    if (miniEcran())
+        basculerPleinEcran(c);
+    return c.t;
+}
+
+TransitionForme FormeFenetre::Full2_Click(const PlacementFenetre& placement)
+{
+    Cours c{{}, placement};
+    if (!miniEcran()) {
+        if (!estOuvert(Volet::Afficher))
+            return {};
+        entrerMini(c);
+        retourFenetre_ = true;
+    }
+    basculerPleinEcran(c);
+    return c.t;
+}
+
+TransitionForme FormeFenetre::SizeBar2_Scroll(int curseur)
+{
+    if (forme_ != Forme::MiniEcran)
+        return {};
+    curseur_ = std::clamp(curseur, kCurseurMin, kCurseurMax);
+    TransitionForme t;
+    t.phases.push_back(phaseMini());
+    return t;
 }
 
 TransitionForme FormeFenetre::aller(Volet v, const PlacementFenetre& placement)

@@ -15,8 +15,9 @@ enum class Volet {
     Diffuser,  // re-broadcast pane
 };
 
-// The main window's forms. MiniEcran and PleinEcran belong to the embedded view: no transition
-// of this unit enters them yet, and every one of them leaves them alone.
+// The main window's forms. MiniEcran and PleinEcran belong to the embedded view: they are
+// entered from the media pane and give it back when left; the side-pane transitions leave them
+// alone.
 enum class Forme {
     Normal,        // remote-control panel, side pane closed
     VoletOuvert,   // remote-control panel with one side pane open
@@ -40,6 +41,14 @@ struct PlacementFenetre {
     QMargins cadre;   // the window manager's frame around the client area
 };
 
+// The embedded view's forms as the window lays them out: the video alone fills the client area.
+struct VueSeule {
+    bool actif = false;            // false: back to the media pane's own layout
+    bool pleinEcran = false;       // black around the video, the compact row over it
+    QRect video;                   // twips, inside the client area
+    std::optional<QPoint> rangee;  // full screen: the compact row's top-left, twips
+};
+
 // One stretch of a transition. The window applies, in this order: the live view's stop and the
 // frames, then the sizes one per animation tick (one size: at once), then the move.
 struct PhaseForme {
@@ -48,6 +57,7 @@ struct PhaseForme {
     std::optional<bool> fond1bis;       // show or hide the remote-control extension frame
     std::optional<bool> auDessus;       // keep the window on top, or stop keeping it on top
     std::optional<bool> favorisDevant;  // favourites in front of the channel list, or the list
+    std::optional<VueSeule> vueSeule;   // the video alone, or back in its pane
     std::vector<QSize> tailles;         // client sizes, twips
     std::optional<QPoint> position;     // new top-left of the window's frame, pixels
 
@@ -110,6 +120,19 @@ public:
     // and the form stays (the options pane gives taille() back on closing).
     TransitionForme ReplierVolet(const PlacementFenetre& placement = {});
 
+    // The embedded view's forms, from the media pane. `Mini2`: into the mini-screen, or from
+    // full screen back to the pane. `SizeBar1`: out of the mini-screen (and full screen).
+    // `SizeBarF`: full screen in and out of the mini-screen. `Full2`: full screen from the pane
+    // too, coming back there. `SizeBar2_Scroll`: the mini-screen's size in percent (35 to 500).
+    TransitionForme Mini2_Click(const PlacementFenetre& placement = {});
+    TransitionForme SizeBar1_Click(const PlacementFenetre& placement = {});
+    TransitionForme SizeBarF_Click(const PlacementFenetre& placement = {});
+    TransitionForme Full2_Click(const PlacementFenetre& placement = {});
+    TransitionForme SizeBar2_Scroll(int curseur);
+    bool miniEcran() const { return forme_ == Forme::MiniEcran || forme_ == Forme::PleinEcran; }  // `Mini2` bold
+    int PleinEcran() const { return pleinEcran_; }  // the slider's value saved on entry, 0 outside
+    int curseur() const { return curseur_; }
+
     // Twips to pixels, to the nearest pixel.
     static int enPixels(int twips);
     static QSize enPixels(const QSize& twips);
@@ -122,9 +145,19 @@ private:
     void versTelecommande(Cours& c);
     void versNormale(Cours& c);
     TransitionForme aller(Volet v, const PlacementFenetre& placement);
+    void entrerMini(Cours& c);
+    void sortirMini(Cours& c);
+    void basculerPleinEcran(Cours& c);
+    PhaseForme phaseMini() const;
 
     OptionsForme options_;
     Forme forme_ = Forme::Normal;
     Volet volet_ = Volet::Aucun;
     bool auDessus_ = false;
+    int curseur_ = 100;
+    int largeurSauvee_ = 0;
+    int pleinEcran_ = 0;
+    bool retourFenetre_ = false;
+    QPoint pleinEcranPosition_;
+    QSize pleinEcranTaille_;  // client, twips
 };

@@ -178,3 +178,73 @@ TEST(FormeFenetre, OnTopIsToggledByTopRForcedOnByTheRemoteControlFormWithMtopAnd
     m.GoGuider_Click();
     EXPECT_FALSE(m.AuDessus());
 }
+
+TEST(FormeFenetre, Mini2TwiceReturnsToTheMediaPaneAtTheSameSizeAndPlace)
+{
+    FormeFenetre f = forme(1, 0, 1, 0, Volet::Afficher);
+    const QSize avant = f.taille();
+    const TransitionForme entree = f.Mini2_Click(ecran(100, 100));
+    EXPECT_EQ(f.forme(), Forme::MiniEcran);
+    EXPECT_TRUE(f.miniEcran());
+    EXPECT_EQ(entree.taillePixels(), QSize(337, 249));  // the video alone at 100 %
+    EXPECT_EQ(entree.position(), QPoint(100 + 312, 100 + 40));
+    EXPECT_EQ(entree.phases[0].auDessus, std::optional<bool>(true));
+    const TransitionForme sortie = f.Mini2_Click(ecran(412, 140));
+    EXPECT_EQ(f.forme(), Forme::VoletOuvert);
+    EXPECT_TRUE(f.estOuvert(Volet::Afficher));
+    EXPECT_EQ(f.taille(), avant);
+    EXPECT_EQ(sortie.position(), QPoint(100, 100));
+    EXPECT_EQ(sortie.phases[0].auDessus, std::optional<bool>(false));
+    EXPECT_FALSE(sortie.phases[0].vueSeule->actif);
+}
+
+TEST(FormeFenetre, OnlyTheOpenMediaPaneEntersTheMiniScreen)
+{
+    FormeFenetre f = forme(1, 0, 1, 0, Volet::Guider);
+    EXPECT_TRUE(f.Mini2_Click().vide());
+    EXPECT_TRUE(f.Full2_Click().vide());
+    EXPECT_EQ(f.forme(), Forme::VoletOuvert);
+}
+
+TEST(FormeFenetre, TheSizeSliderScalesTheWindowWidthWithinItsEnds)
+{
+    FormeFenetre f = forme(0, 0, 1, 0, Volet::Afficher);
+    f.Mini2_Click();
+    EXPECT_EQ(f.SizeBar2_Scroll(500).taillePixels().width(), 1709);  // (25725 - 90) / 15
+    EXPECT_EQ(f.SizeBar2_Scroll(10).taillePixels().width(), 114);    // 35 %: (1800.75 - 90) / 15
+    EXPECT_EQ(f.curseur(), 35);
+}
+
+TEST(FormeFenetre, FullScreenFromThePaneCoversTheScreenAndComesBackToThePane)
+{
+    FormeFenetre f = forme(0, 0, 1, 0, Volet::Afficher);
+    const TransitionForme plein = f.Full2_Click(ecran(100, 100));
+    EXPECT_EQ(f.forme(), Forme::PleinEcran);
+    EXPECT_EQ(plein.taillePixels(), QSize(1280, 800));
+    EXPECT_EQ(plein.position(), QPoint(-1, 6));
+    const VueSeule& v = *plein.phases.back().vueSeule;
+    EXPECT_TRUE(v.pleinEcran);
+    EXPECT_EQ(v.video.height(), 800 * 15);  // a wide screen: the height governs
+    EXPECT_NEAR(v.video.x(), (1280 * 15 - 800 * 15 * 1.3534) / 2, 1);
+    const TransitionForme retour = f.SizeBarF_Click(ecran(-1, 6));
+    EXPECT_EQ(f.forme(), Forme::VoletOuvert);
+    EXPECT_EQ(retour.position(), QPoint(100, 100));
+    EXPECT_EQ(f.PleinEcran(), 0);
+}
+
+TEST(FormeFenetre, FullScreenFromTheMiniScreenGoesBackToItAtItsSliderValueInsideANewScreen)
+{
+    FormeFenetre f = forme(0, 0, 1, 0, Volet::Afficher);
+    f.Mini2_Click(ecran(1000, 600));
+    f.SizeBar2_Scroll(150);
+    f.SizeBarF_Click(ecran(1000 + 312, 600 + 40));
+    EXPECT_EQ(f.PleinEcran(), 150);
+    // The screen shrank meanwhile: the window comes back inside it.
+    const PlacementFenetre petit{QRect(0, 0, 1024, 768), QPoint(-1, -24), QMargins(1, 24, 1, 1)};
+    const TransitionForme retour = f.SizeBarF_Click(petit);
+    EXPECT_EQ(f.forme(), Forme::MiniEcran);
+    EXPECT_EQ(f.curseur(), 150);
+    const QSize cadre = retour.taillePixels().grownBy(QMargins(1, 24, 1, 1));
+    EXPECT_LE(retour.position()->x() + cadre.width(), 1024);
+    EXPECT_LE(retour.position()->y() + cadre.height(), 768);
+}
