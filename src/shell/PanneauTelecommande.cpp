@@ -4,6 +4,7 @@
 #include "panes/VueChaine.h"
 #include "shell/Twips.h"
 
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
@@ -59,8 +60,9 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
 {
     setObjectName("Télécommande");
     setFixedSize(versPixels(kLargeur), versPixels(kHauteur));
+    // The buttons keep their design sizes: a smaller type lets the captions show whole.
     QFont petite = font();
-    petite.setPointSizeF(petite.pointSizeF() * 0.8);
+    petite.setPointSizeF(petite.pointSizeF() * 0.72);
     setFont(petite);
 
     progChaine_ = new QLabel(this);

@@ -33,21 +33,7 @@ QByteArray premierePage()
 }
 
 // The guide controller on the platform doubles, with a schedule add that records its calls.
-struct BancGuide {
-    FauxDialogues dialogues;
-    FauxClientWeb web;
-    FauxDossiers dossiers;
-    FauxShell shell;
-    FausseHorloge horloge;
-    FausseInstance instance;
-    FauxDisque disque;
-    FauxSysteme systeme;
-    FauxLecteurs lecteurs;
-    FaussePageReglages pageReglages;
-    FauxServeurDiffere serveurDiffere;
-    FausseVueIntegree vue;
-    Plateforme plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages,
-                          serveurDiffere, vue, {}};
+struct BancGuide : PlateformeDoubles {
     Session session;
     Moteur moteur{session, plateforme};
     std::vector<ValeursEditeur> ajouts;

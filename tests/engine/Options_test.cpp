@@ -8,21 +8,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct BancOptions {
-    FauxDialogues dialogues;
-    FauxClientWeb web;
-    FauxDossiers dossiers;
-    FauxShell shell;
-    FausseHorloge horloge;
-    FausseInstance instance;
-    FauxDisque disque;
-    FauxSysteme systeme;
-    FauxLecteurs lecteurs;
-    FaussePageReglages pageReglages;
-    FauxServeurDiffere serveurDiffere;
-    FausseVueIntegree vue;
-    Plateforme plateforme{dialogues, web, dossiers, shell, horloge, instance, disque,
-                          systeme, lecteurs, pageReglages, serveurDiffere, vue, Adresses{}};
+struct BancOptions : PlateformeDoubles {
     Session session;
     Options options{session, plateforme};
     int ecritures = 0;

@@ -5,11 +5,8 @@
 
 BancApplication::BancApplication()
 {
-    plateforme = std::make_unique<Plateforme>(
-        Plateforme{dialogues, web, dossiers, shell, horloge, instance, disque, systeme, lecteurs, pageReglages,
-                   serveurDiffere, vue, adresses});
     fond = std::make_unique<Fond>();
-    app = std::make_unique<Application>(*plateforme, *fond);
+    app = std::make_unique<Application>(plateforme, *fond);
 }
 
 

@@ -21,21 +21,7 @@ inline QPushButton* bouton(const QWidget& fenetre, const char* nom)
     return fenetre.findChild<QPushButton*>(QString::fromUtf8(nom));
 }
 
-struct BancApplication {
-    FauxDialogues dialogues;
-    FauxClientWeb web;
-    FauxDossiers dossiers;
-    FauxShell shell;
-    FausseHorloge horloge;
-    FausseInstance instance;
-    FauxDisque disque;
-    FauxSysteme systeme;
-    FauxLecteurs lecteurs;
-    FaussePageReglages pageReglages;
-    FauxServeurDiffere serveurDiffere;
-    FausseVueIntegree vue;
-    Adresses adresses;
-    std::unique_ptr<Plateforme> plateforme;
+struct BancApplication : PlateformeDoubles {
     std::unique_ptr<Fond> fond;
     std::unique_ptr<Application> app;
 

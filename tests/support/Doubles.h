@@ -9,6 +9,7 @@
 #include "platform/InstanceUnique.h"
 #include "platform/Lecteurs.h"
 #include "platform/PageReglages.h"
+#include "platform/Plateforme.h"
 #include "platform/ServeurDiffere.h"
 #include "platform/Shell.h"
 #include "platform/Systeme.h"
@@ -330,4 +331,23 @@ public:
                 l << a;
         return l;
     }
+};
+
+// Every platform double, and the platform made of them.
+struct PlateformeDoubles {
+    FauxDialogues dialogues;
+    FauxClientWeb web;
+    FauxDossiers dossiers;
+    FauxShell shell;
+    FausseHorloge horloge;
+    FausseInstance instance;
+    FauxDisque disque;
+    FauxSysteme systeme;
+    FauxLecteurs lecteurs;
+    FaussePageReglages pageReglages;
+    FauxServeurDiffere serveurDiffere;
+    FausseVueIntegree vue;
+    Adresses adresses;
+    Plateforme plateforme{dialogues, web,           dossiers,       shell, horloge,  instance, disque,
+                          systeme,   lecteurs,      pageReglages,   serveurDiffere, vue,     adresses};
 };
