@@ -49,7 +49,8 @@ TEST_F(AfficherReel, TheLiveViewPlaysTheSelectedChannelInsideTheWindow)
         << "colours seen over the view: " << couleurs;
     ASSERT_NE(vue.surface(), nullptr);
     EXPECT_EQ(vue.surface()->parentWidget(), v.FondActiveX);
-    EXPECT_EQ(vue.surface()->size(), v.FondActiveX->size());
+    // The compact row lies under the video, inside the same frame.
+    EXPECT_EQ(vue.surface()->size(), v.FondActiveX->size() - QSize(0, v.FondActiveX2->height()));
     EXPECT_TRUE(dialogues.messages.empty());
 }
 
