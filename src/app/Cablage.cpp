@@ -313,6 +313,10 @@ void cablerMedias(Application& app)
             app.enregistrement.Rec_Click();
     });
     relier(v.TopR2, app.fond, &Fond::TopR_Click);
+    relier(v.Mini2, app.fond, &Fond::Mini2_Click);
+    relier(v.Full2, app.fond, &Fond::Full2_Click);
+    QObject::connect(&v, &VoletAfficher::origineVueChangee, &m,
+                     [&app](const QPoint& twips) { app.plateforme.vue.placerConteneur(twips.x(), twips.y()); });
     QObject::connect(&app.moteur, &Moteur::etatChange, &v, [&v](const VueEtat& e) { v.afficherRec(e.recGras); });
     QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &v, [&app, &v](int index) {
         const VueChaine c = CalculerVueChaine(app.session.chaines, index);

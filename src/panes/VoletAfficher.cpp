@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QLinearGradient>
+#include <QLayout>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -337,7 +338,7 @@ void VoletAfficher::afficherCadre(CadreAfficher cadre)
 
 void VoletAfficher::afficherAttente(bool visible)
 {
-    Waiting->setGeometry(0, 0, FondActiveX->width(), FondActiveX->height() - FondActiveX2->height());
+    // Its place follows the video's (placerRangee).
     // Native, to cover the video's own window; made so only when first needed: a window
     // more at start-up is time for nothing.
     if (visible)
@@ -418,14 +419,39 @@ void VoletAfficher::afficherPleinEcran(bool pleinEcran)
     Full2->setText(QString::fromUtf8(pleinEcran ? "⧉" : "⛶"));
 }
 
+void VoletAfficher::definirVueSeule(bool actif, bool pleinEcran, const QRect& video, std::optional<QPoint> rangee)
+{
+    vueSeule_ = actif;
+    pleinEcran_ = actif && pleinEcran;
+    videoPleinEcran_ = video;
+    rangeePleinEcran_ = rangee.value_or(QPoint());
+    AfficherOnglets->setVisible(!actif);
+    // At once: the window's new size and the video's place go together.
+    layout()->activate();
+    // The mini-screen is the video alone; full screen shows the row over the black.
+    FondActiveX2->setVisible(!actif || pleinEcran_);
+    if (pleinEcran_)
+        FondActiveX2->raise();
+    placerRangee();
+}
+
 void VoletAfficher::placerRangee()
 {
-    // The row lies under the video, across the frame's width; the video takes the rest.
     const QRect cadre = FondActiveX->rect();
-    const int h = std::min(HauteurRangee, cadre.height());
-    FondActiveX2->setGeometry(0, cadre.height() - h, cadre.width(), h);
-    const QRect video(0, 0, cadre.width(), cadre.height() - h);
+    QRect video;
+    if (pleinEcran_) {
+        video = videoPleinEcran_;
+        FondActiveX2->setGeometry(QRect(rangeePleinEcran_, QSize(FondActiveX2->sizeHint().width(), HauteurRangee)));
+    } else if (vueSeule_) {
+        video = cadre;
+    } else {
+        // The row lies under the video, across the frame's width; the video takes the rest.
+        const int h = std::min(HauteurRangee, cadre.height());
+        FondActiveX2->setGeometry(0, cadre.height() - h, cadre.width(), h);
+        video = QRect(0, 0, cadre.width(), cadre.height() - h);
+    }
     Waiting->setGeometry(video);
+    emit origineVueChangee(video.topLeft() * 15);
     emit tailleVueChangee(video.size() * 15);
 }
 

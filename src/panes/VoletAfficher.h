@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 class QListWidget;
 class QPushButton;
@@ -71,6 +72,10 @@ public:
     void afficherPasChaine(bool precedente, bool suivante);
     void afficherMini(bool mini);
     void afficherPleinEcran(bool pleinEcran);
+    // The video alone fills the pane (mini-screen, full screen), or the pane's own layout
+    // comes back. Full screen: the video at `video` on black, the compact row at `rangee`;
+    // pixels inside the pane.
+    void definirVueSeule(bool actif, bool pleinEcran, const QRect& video, std::optional<QPoint> rangee);
     // Height of the compact row, pixels.
     static constexpr int HauteurRangee = 33;
 
@@ -101,8 +106,9 @@ public:
 
 signals:
     void ongletChoisi(OngletAfficher onglet);
-    // Size of the view's frame, twips.
+    // Size of the view's frame, twips, and its place inside the frame (full screen centres it).
     void tailleVueChangee(const QSize& twips);
+    void origineVueChangee(const QPoint& twips);
     void tuileRelachee(int index, Qt::MouseButton bouton);
     void fichierChoisi(int index);
     void fichierDoubleClique();
@@ -118,4 +124,8 @@ private:
     QStackedWidget* cadres_;
     QWidget* vide_;
     bool parCode_ = false;
+    bool vueSeule_ = false;
+    bool pleinEcran_ = false;
+    QRect videoPleinEcran_;
+    QPoint rangeePleinEcran_;
 };

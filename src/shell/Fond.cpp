@@ -207,6 +207,52 @@ void Fond::Mini_Click()
     appliquerForme(forme_.Mini_Click(placement()));
 }
 
+void Fond::Mini2_Click()
+{
+    appliquerForme(forme_.Mini2_Click(placement()));
+}
+
+void Fond::Full2_Click()
+{
+    appliquerForme(forme_.Full2_Click(placement()));
+}
+
+void Fond::SizeBar1_Click()
+{
+    appliquerForme(forme_.SizeBar1_Click(placement()));
+}
+
+void Fond::SizeBarF_Click()
+{
+    appliquerForme(forme_.SizeBarF_Click(placement()));
+}
+
+void Fond::SizeBar2_Scroll(int curseur)
+{
+    appliquerForme(forme_.SizeBar2_Scroll(curseur));
+}
+
+void Fond::appliquerVueSeule(const VueSeule& vue, const QSize& client)
+{
+    if (vue.actif) {
+        // The main panel slides left so that the media pane stands at the window's edge, and
+        // grows so that it never clips the video.
+        const QSize px = FormeFenetre::enPixels(client);
+        fond1_->setGeometry(-volet_->x(), 0, volet_->x() + std::max(px.width(), 1), std::max(px.height(), 1));
+        volet_->resize(px);
+        const QRect video(vue.video.x() / 15, vue.video.y() / 15, FormeFenetre::enPixels(vue.video.width()),
+                          FormeFenetre::enPixels(vue.video.height()));
+        afficher_->definirVueSeule(true, vue.pleinEcran, video,
+                                   vue.rangee ? std::optional<QPoint>(*vue.rangee / 15) : std::nullopt);
+    } else {
+        fond1_->setGeometry(rectPixels(0, 0, 9975, 7935));
+        volet_->setGeometry(rectPixels(4440, 0, 5535, 5175));
+        afficher_->definirVueSeule(false, false, {}, std::nullopt);
+    }
+    afficher_->afficherMini(forme_.miniEcran());
+    afficher_->afficherPleinEcran(forme_.PleinEcran() != 0);
+}
+
 void Fond::GoAfficher_Click()
 {
     appliquerForme(forme_.GoAfficher_Click(placement()));
@@ -355,6 +401,8 @@ void Fond::appliquerCadres(const PhaseForme& phase)
     }
     if (phase.fond1bis)
         fond1bis_->setVisible(*phase.fond1bis);
+    if (phase.vueSeule)
+        appliquerVueSeule(*phase.vueSeule, phase.tailles.empty() ? forme_.taille() : phase.tailles.back());
     if (phase.auDessus)
         appliquerAuDessus(*phase.auDessus);
     if (phase.favorisDevant && *phase.favorisDevant != favorisDevant_)

@@ -85,6 +85,12 @@ public:
     bool Afficher_Click();
     bool Guider_Click();
     bool Diffuser_Click();
+    // The live view out of the normal window: the mini-screen, full screen and the size slider.
+    void Mini2_Click();
+    void Full2_Click();
+    void SizeBar1_Click();
+    void SizeBarF_Click();
+    void SizeBar2_Scroll(int curseur);
     // Always on top, toggled.
     void TopR_Click();
     void Reduire_Click() { minimiser(); }
@@ -136,6 +142,7 @@ private:
     void avancer();
     void appliquerCadres(const PhaseForme& phase);
     void appliquerAuDessus(bool auDessus);
+    void appliquerVueSeule(const VueSeule& vue, const QSize& client);
     void actualiserActivation();
     bool basculerVolet(Volet v);
     void afficherProgrammation();

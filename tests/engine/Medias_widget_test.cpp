@@ -367,3 +367,38 @@ TEST(Medias, TheFunctionKeysStepTheViewsVolumeFromItsCurrentValueAndMuteIt)
     QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F12);
     EXPECT_TRUE(b.vue.muet);
 }
+
+TEST(Medias, Mini2TwiceReturnsToTheNormalWindowAtTheSameSizeAndPlace)
+{
+    BancMedias b;
+    b.ouvrir();
+    const QSize avant = b.fond->size();
+    const QPoint place = b.fond->pos();
+    bouton(*b.fond, "Mini2")->click();
+    EXPECT_EQ(b.fond->forme().forme(), Forme::MiniEcran);
+    EXPECT_TRUE(b.gras("Mini2"));
+    EXPECT_EQ(b.fond->size(), QSize(337, 249)) << "the video alone";
+    EXPECT_TRUE(b.v().AfficherOnglets->isHidden());
+    EXPECT_EQ(b.v().FondActiveX->mapTo(b.fond.get(), QPoint()), QPoint(0, 0));
+    b.fond->SizeBar2_Scroll(200);
+    EXPECT_EQ(b.fond->size().width(), 680);
+    bouton(*b.fond, "Mini2")->click();
+    EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
+    EXPECT_FALSE(b.gras("Mini2"));
+    EXPECT_EQ(b.fond->size(), avant);
+    EXPECT_EQ(b.fond->pos(), place);
+    EXPECT_FALSE(b.v().AfficherOnglets->isHidden());
+}
+
+TEST(Medias, Full2CentresTheVideoOnBlackAndComesBackToThePane)
+{
+    BancMedias b;
+    b.ouvrir();
+    const QSize avant = b.fond->size();
+    bouton(*b.fond, "Full2")->click();
+    EXPECT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
+    EXPECT_FALSE(b.v().FondActiveX2->isHidden()) << "the compact row lies over the black";
+    bouton(*b.fond, "Full2")->click();
+    EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
+    EXPECT_EQ(b.fond->size(), avant);
+}
