@@ -315,6 +315,9 @@ void cablerMedias(Application& app)
     relier(v.TopR2, app.fond, &Fond::TopR_Click);
     relier(v.Mini2, app.fond, &Fond::Mini2_Click);
     relier(v.Full2, app.fond, &Fond::Full2_Click);
+    relier(v.SizeBar1, app.fond, &Fond::SizeBar1_Click);
+    relier(v.SizeBarF, app.fond, &Fond::SizeBarF_Click);
+    QObject::connect(&v, &VoletAfficher::sizeBar2Change, &app.fond, &Fond::SizeBar2_Scroll);
     QObject::connect(&v, &VoletAfficher::origineVueChangee, &m,
                      [&app](const QPoint& twips) { app.plateforme.vue.placerConteneur(twips.x(), twips.y()); });
     QObject::connect(&app.moteur, &Moteur::etatChange, &v, [&v](const VueEtat& e) { v.afficherRec(e.recGras); });

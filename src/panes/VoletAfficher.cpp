@@ -38,6 +38,28 @@ QPushButton* creerBoutonRangee(QWidget* parent, const char* nom, const char* tex
     return b;
 }
 
+QPushButton* creerIcone(QWidget* parent, const char* nom, const char* texte, const char* infoBulle, int x, int y)
+{
+    auto* b = creerBouton(parent, nom, QString::fromUtf8(texte), QString::fromUtf8(infoBulle));
+    b->setGeometry(x * 16, y * 16, 16, 16);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QSlider* creerTaille(QWidget* parent)
+{
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setObjectName(QStringLiteral("SizeBar2"));
+    s->setToolTip(QStringLiteral(" Régler la taille de la fenêtre "));
+    s->setRange(35, 500);
+    s->setValue(100);
+    s->setSingleStep(1);
+    s->setPageStep(10);
+    s->setFocusPolicy(Qt::NoFocus);
+    s->setGeometry(32, 0, 80, 18);
+    return s;
+}
+
 QSlider* creerVolume(QWidget* parent)
 {
     auto* s = new QSlider(Qt::Horizontal, parent);
@@ -225,7 +247,18 @@ VoletAfficher::VoletAfficher(QWidget* parent)
       Rec2(creerBoutonRangee(FondActiveX2, "Rec2", "●", " Enregistrer cette chaîne / Stopper l'enregistrement ")),
       Snap2(creerBoutonRangee(FondActiveX2, "Snap2", "◉", " Photographier l'image affichée ")),
       Mute2(creerBoutonRangee(FondActiveX2, "Mute2", "♪", " Couper le son ")),
-      Volume2(creerVolume(FondActiveX2))
+      Volume2(creerVolume(FondActiveX2)),
+      SizeBar(new QFrame(FondActiveX)),
+      SizeBar0(creerIcone(SizeBar, "SizeBar0", "▸", " Ouvrir le ruban de commande ", 0, 0)),
+      SizeBarF(creerIcone(SizeBar, "SizeBarF", "⛶", " Regarder la chaîne en plein écran / mode fenêtre ", 1, 0)),
+      SizeBar2(creerTaille(SizeBar)),
+      SizeBar1(creerIcone(SizeBar, "SizeBar1", "◱", " Quitter le mode mini-écran ", 0, 1)),
+      SizeBarTop(creerIcone(SizeBar, "SizeBarTop", "⇑", " Placer Kelmor toujours au-dessus ", 1, 1)),
+      SizeBarM(creerIcone(SizeBar, "SizeBarM", "◀", " Passer à la chaîne précédente ", 2, 1)),
+      SizeBarP(creerIcone(SizeBar, "SizeBarP", "▶", " Passer à la chaîne suivante ", 3, 1)),
+      SizeBarRec(creerIcone(SizeBar, "SizeBarRec", "●", " Enregistrer cette chaîne / Stopper l'enregistrement ", 4, 1)),
+      SizeBarSnap(creerIcone(SizeBar, "SizeBarSnap", "◉", " Photographier l'image affichée ", 5, 1)),
+      SizeBarMute(creerIcone(SizeBar, "SizeBarMute", "♪", " Couper le son ", 6, 1))
 {
     setObjectName(QStringLiteral("Fond1b"));
     AfficherOnglets->setObjectName(QStringLiteral("AfficherOnglets"));
@@ -257,6 +290,21 @@ VoletAfficher::VoletAfficher(QWidget* parent)
     for (QPushButton* b : {Rec2, Snap2, Mute2})
         rangee->addWidget(b);
     rangee->addWidget(Volume2, 1);
+    SizeBar->setObjectName(QStringLiteral("SizeBar"));
+    SizeBar->setAutoFillBackground(true);
+    SizeBar->setPalette(palette());
+    SizeBar->hide();
+    // Each icon has exactly the effect of its twin.
+    const std::pair<QPushButton*, QPushButton*> jumeaux[] = {{SizeBarTop, TopR2},   {SizeBarM, ChaineM2},
+                                                             {SizeBarP, ChaineP2},  {SizeBarRec, Rec2},
+                                                             {SizeBarSnap, Snap2},  {SizeBarMute, Mute2}};
+    for (const auto& [icone, jumeau] : jumeaux)
+        connect(icone, &QPushButton::clicked, jumeau, [jumeau = jumeau] { emit jumeau->clicked(); });
+    connect(SizeBar0, &QPushButton::clicked, this, [this] { plierRuban(!rubanOuvert_); });
+    connect(SizeBar2, &QSlider::valueChanged, this, [this](int v) {
+        if (!parCode_)
+            emit sizeBar2Change(v);
+    });
     connect(Volume2, &QSlider::valueChanged, this, [this](int v) {
         if (!parCode_)
             emit volume2Change(v);
@@ -391,6 +439,7 @@ void VoletAfficher::afficherSon(int volume, bool muet)
     parCode_ = false;
     gras(Mute2, muet);
     Mute2->setText(QString::fromUtf8(muet ? "✕" : "♪"));
+    SizeBarMute->setText(Mute2->text());
 }
 
 void VoletAfficher::afficherRec(bool enregistrement)
@@ -407,6 +456,8 @@ void VoletAfficher::afficherPasChaine(bool precedente, bool suivante)
 {
     ChaineM2->setEnabled(precedente);
     ChaineP2->setEnabled(suivante);
+    SizeBarM->setVisible(precedente);
+    SizeBarP->setVisible(suivante);
 }
 
 void VoletAfficher::afficherMini(bool mini)
@@ -417,6 +468,7 @@ void VoletAfficher::afficherMini(bool mini)
 void VoletAfficher::afficherPleinEcran(bool pleinEcran)
 {
     Full2->setText(QString::fromUtf8(pleinEcran ? "⧉" : "⛶"));
+    SizeBarF->setText(Full2->text());
 }
 
 void VoletAfficher::definirVueSeule(bool actif, bool pleinEcran, const QRect& video, std::optional<QPoint> rangee)
@@ -432,7 +484,31 @@ void VoletAfficher::definirVueSeule(bool actif, bool pleinEcran, const QRect& vi
     FondActiveX2->setVisible(!actif || pleinEcran_);
     if (pleinEcran_)
         FondActiveX2->raise();
+    // The ribbon shows in the mini-screen only, folded when it is entered.
+    const bool ruban = actif && !pleinEcran_;
+    if (ruban && !SizeBar->isVisible())
+        plierRuban(false);
+    if (ruban) {
+        // Native and raised, to lie over the video's own window.
+        SizeBar->setAttribute(Qt::WA_NativeWindow);
+        SizeBar->raise();
+    }
+    SizeBar->setVisible(ruban);
     placerRangee();
+}
+
+void VoletAfficher::plierRuban(bool ouvert)
+{
+    rubanOuvert_ = ouvert;
+    SizeBar->resize(ouvert ? QSize(7 * 16, 2 * 16) : QSize(16, 16));
+    SizeBar0->setText(QString::fromUtf8(ouvert ? "◂" : "▸"));
+}
+
+void VoletAfficher::afficherCurseur(int valeur)
+{
+    parCode_ = true;
+    SizeBar2->setValue(valeur);
+    parCode_ = false;
 }
 
 void VoletAfficher::placerRangee()

@@ -76,6 +76,9 @@ public:
     // comes back. Full screen: the video at `video` on black, the compact row at `rangee`;
     // pixels inside the pane.
     void definirVueSeule(bool actif, bool pleinEcran, const QRect& video, std::optional<QPoint> rangee);
+    // The size slider's value, without reporting it back.
+    void afficherCurseur(int valeur);
+    bool rubanOuvert() const { return rubanOuvert_; }
     // Height of the compact row, pixels.
     static constexpr int HauteurRangee = 33;
 
@@ -103,6 +106,19 @@ public:
     QPushButton* const Snap2;
     QPushButton* const Mute2;
     QSlider* const Volume2;
+    // The command ribbon over the video's top-left corner in the mini-screen; its icons press
+    // their compact-row twins.
+    QFrame* const SizeBar;
+    QPushButton* const SizeBar0;
+    QPushButton* const SizeBarF;
+    QSlider* const SizeBar2;
+    QPushButton* const SizeBar1;
+    QPushButton* const SizeBarTop;
+    QPushButton* const SizeBarM;
+    QPushButton* const SizeBarP;
+    QPushButton* const SizeBarRec;
+    QPushButton* const SizeBarSnap;
+    QPushButton* const SizeBarMute;
 
 signals:
     void ongletChoisi(OngletAfficher onglet);
@@ -114,6 +130,8 @@ signals:
     void fichierDoubleClique();
     // The user moved `Volume2`, or code set its value (the keyboard).
     void volume2Change(int valeur);
+    // The user moved the ribbon's size slider.
+    void sizeBar2Change(int valeur);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
@@ -124,6 +142,9 @@ private:
     QStackedWidget* cadres_;
     QWidget* vide_;
     bool parCode_ = false;
+    void plierRuban(bool ouvert);
+
+    bool rubanOuvert_ = false;
     bool vueSeule_ = false;
     bool pleinEcran_ = false;
     QRect videoPleinEcran_;

@@ -249,6 +249,7 @@ void Fond::appliquerVueSeule(const VueSeule& vue, const QSize& client)
         volet_->setGeometry(rectPixels(4440, 0, 5535, 5175));
         afficher_->definirVueSeule(false, false, {}, std::nullopt);
     }
+    afficher_->afficherCurseur(forme_.PleinEcran() ? forme_.PleinEcran() : forme_.curseur());
     afficher_->afficherMini(forme_.miniEcran());
     afficher_->afficherPleinEcran(forme_.PleinEcran() != 0);
 }

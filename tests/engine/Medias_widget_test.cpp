@@ -402,3 +402,36 @@ TEST(Medias, Full2CentresTheVideoOnBlackAndComesBackToThePane)
     EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
     EXPECT_EQ(b.fond->size(), avant);
 }
+
+TEST(Medias, TheRibbonShowsFoldedInTheMiniScreenAndItsIconsPressTheirTwins)
+{
+    BancMedias b;
+    b.ouvrir();
+    EXPECT_TRUE(b.v().SizeBar->isHidden());
+    bouton(*b.fond, "Mini2")->click();
+    ASSERT_FALSE(b.v().SizeBar->isHidden());
+    EXPECT_FALSE(b.v().rubanOuvert());
+    bouton(*b.fond, "SizeBar0")->click();
+    EXPECT_TRUE(b.v().rubanOuvert());
+    EXPECT_TRUE(b.v().SizeBarM->isHidden()) << "no previous channel from the first one";
+    b.v().SizeBar2->setValue(200);
+    EXPECT_EQ(b.fond->size().width(), 680);
+    bouton(*b.fond, "SizeBarMute")->click();
+    EXPECT_TRUE(b.vue.muet);
+    EXPECT_TRUE(b.gras("Mute2"));
+    bouton(*b.fond, "SizeBarP")->click();
+    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
+    bouton(*b.fond, "SizeBarF")->click();
+    EXPECT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
+    EXPECT_TRUE(b.v().SizeBar->isHidden());
+    bouton(*b.fond, "Full2")->click();
+    EXPECT_EQ(b.fond->forme().forme(), Forme::MiniEcran) << "entered from the mini-screen";
+    EXPECT_EQ(b.v().SizeBar2->value(), 200);
+    EXPECT_EQ(b.fond->size().width(), 680);
+    bouton(*b.fond, "SizeBar1")->click();
+    EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
+    EXPECT_TRUE(b.v().SizeBar->isHidden());
+    bouton(*b.fond, "Mini2")->click();
+    EXPECT_FALSE(b.v().rubanOuvert()) << "the mini-screen starts with the ribbon folded";
+    EXPECT_EQ(b.v().SizeBar2->value(), 100);
+}
