@@ -1,5 +1,6 @@
 #include "panes/PanneauChaines.h"
 
+#include "panes/Boutons.h"
 #include "panes/PanneauFavoris.h"
 #include "panes/VueChaine.h"
 
@@ -10,21 +11,11 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-namespace {
-QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, const QString& infoBulle)
-{
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QString::fromUtf8(nom));
-    b->setToolTip(infoBulle);
-    return b;
-}
-}  // namespace
-
 PanneauChaines::PanneauChaines(QWidget* parent)
     : QWidget(parent),
-      ChaineM(bouton(this, "ChaîneM", "◀", " Passer à la chaîne précédente ")),
-      Fav(bouton(this, "Fav", "Favoris", "Afficher les favoris")),
-      ChaineP(bouton(this, "ChaîneP", "▶", " Passer à la chaîne suivante "))
+      ChaineM(nouveauBouton(this, "ChaîneM", "◀", " Passer à la chaîne précédente ")),
+      Fav(nouveauBouton(this, "Fav", "Favoris", "Afficher les favoris")),
+      ChaineP(nouveauBouton(this, "ChaîneP", "▶", " Passer à la chaîne suivante "))
 {
     setObjectName("PanneauChaînes");
     auto* colonne = new QVBoxLayout(this);

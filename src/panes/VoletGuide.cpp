@@ -1,5 +1,6 @@
 #include "panes/VoletGuide.h"
 
+#include "panes/Boutons.h"
 #include "panes/VoletProgrammation.h"
 
 #include <QComboBox>
@@ -10,16 +11,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-namespace {
-QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, const QString& infoBulle)
-{
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QString::fromUtf8(nom));
-    b->setToolTip(infoBulle);
-    return b;
-}
-}  // namespace
 
 VoletGuide::VoletGuide(VoletProgrammation* programmation, QWidget* parent)
     : QWidget(parent), programmation_(programmation)
@@ -49,8 +40,8 @@ VoletGuide::VoletGuide(VoletProgrammation* programmation, QWidget* parent)
     frequence_->setToolTip("Fréquence de l'émission à programmer");
     g->addWidget(frequence_);
     auto* b = new QHBoxLayout;
-    prog_ = bouton(guide, "GuideProg", "Programmer cette émission", "Programmer l'émission sélectionnée");
-    resume_ = bouton(guide, "GuideRésumé", "Afficher le résumé", "Afficher le résumé de l'émission sélectionnée");
+    prog_ = nouveauBouton(guide, "GuideProg", "Programmer cette émission", "Programmer l'émission sélectionnée");
+    resume_ = nouveauBouton(guide, "GuideRésumé", "Afficher le résumé", "Afficher le résumé de l'émission sélectionnée");
     prog_->setEnabled(false);
     resume_->setEnabled(false);
     b->addWidget(prog_);
@@ -72,7 +63,7 @@ VoletGuide::VoletGuide(VoletProgrammation* programmation, QWidget* parent)
     }
     a->addLayout(boites, 1);
     auto* pied = new QHBoxLayout;
-    auto* refresh = bouton(audience, "Refresh15", "Actualiser", "Actualiser l'audience");
+    auto* refresh = nouveauBouton(audience, "Refresh15", "Actualiser", "Actualiser l'audience");
     audienceNow_ = new QLabel(audience);
     audienceNow_->setObjectName("AudienceNow");
     audienceNow_->setTextFormat(Qt::PlainText);

@@ -1,5 +1,7 @@
 #include "panes/VoletProgrammation.h"
 
+#include "panes/Boutons.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -11,16 +13,6 @@
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
-
-namespace {
-QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, const QString& infoBulle)
-{
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QString::fromUtf8(nom));
-    b->setToolTip(infoBulle);
-    return b;
-}
-}  // namespace
 
 VoletProgrammation::VoletProgrammation(QWidget* parent) : QWidget(parent)
 {
@@ -54,7 +46,7 @@ VoletProgrammation::VoletProgrammation(QWidget* parent) : QWidget(parent)
     frequence_->addItems({"Unique", "Quotidien", "Lundi-vendredi", "Hebdomadaire", "Mensuel"});
     frequence_->setToolTip("Fréquence de l'enregistrement");
     g->addWidget(frequence_, 2, 2);
-    g->addWidget(bouton(this, "ProgOK", "+", "Ajouter ce programme dans la liste"), 2, 3);
+    g->addWidget(nouveauBouton(this, "ProgOK", "+", "Ajouter ce programme dans la liste"), 2, 3);
     v->addLayout(g);
 
     liste_ = new QListWidget(this);
@@ -64,11 +56,11 @@ VoletProgrammation::VoletProgrammation(QWidget* parent) : QWidget(parent)
     v->addWidget(new QLabel("Légende : [A] = attente,  [E] = enregistrement en cours,  [X] = terminé", this));
 
     auto* b = new QHBoxLayout;
-    b->addWidget(bouton(this, "Stopper", "Stopper", "Interrompre l'enregistrement en cours"));
-    b->addWidget(bouton(this, "Modifier", "Modifier", "Modifier les paramètres de l'enregistrement sélectionné"));
-    b->addWidget(bouton(this, "SupprimerSélection", "Supprimer", "Supprimer l'enregistrement sélectionné"));
-    b->addWidget(bouton(this, "ToutSupprimer", "Effacer", "Supprimer tous les enregistrements"));
-    b->addWidget(bouton(this, "Nettoyer", "Nettoyer", "Supprimer les enregistrements terminés"));
+    b->addWidget(nouveauBouton(this, "Stopper", "Stopper", "Interrompre l'enregistrement en cours"));
+    b->addWidget(nouveauBouton(this, "Modifier", "Modifier", "Modifier les paramètres de l'enregistrement sélectionné"));
+    b->addWidget(nouveauBouton(this, "SupprimerSélection", "Supprimer", "Supprimer l'enregistrement sélectionné"));
+    b->addWidget(nouveauBouton(this, "ToutSupprimer", "Effacer", "Supprimer tous les enregistrements"));
+    b->addWidget(nouveauBouton(this, "Nettoyer", "Nettoyer", "Supprimer les enregistrements terminés"));
     v->addLayout(b);
 
     auto* e = new QHBoxLayout;
@@ -87,7 +79,7 @@ VoletProgrammation::VoletProgrammation(QWidget* parent) : QWidget(parent)
     extinction_->setObjectName("Extinction");
     extinction_->setToolTip("Désactivé si exécution automatique d'un programme en fin d'enregistrement");
     v->addWidget(extinction_);
-    extinctionOff_ = bouton(this, "ExtinctionOFF", "Annuler l'extinction automatique",
+    extinctionOff_ = nouveauBouton(this, "ExtinctionOFF", "Annuler l'extinction automatique",
                             "Cliquer sur ce bouton pour annuler l'extinction automatique");
     extinctionOff_->hide();
     v->addWidget(extinctionOff_);

@@ -1,5 +1,6 @@
 #include "shell/Fond.h"
 
+#include "panes/Boutons.h"
 #include "panes/PanneauChaines.h"
 #include "panes/VoletAfficher.h"
 #include "panes/VoletGuide.h"
@@ -28,15 +29,6 @@ namespace {
 // One width of the side pane's animation per step: eleven widths in about a tenth of a second.
 constexpr int kPasMs = 10;
 
-QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, const QString& infoBulle = {})
-{
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QString::fromUtf8(nom));
-    if (!infoBulle.isEmpty())
-        b->setToolTip(infoBulle);
-    return b;
-}
-
 QFrame* cadre(QWidget* parent, const char* nom)
 {
     auto* f = new QFrame(parent);
@@ -54,11 +46,11 @@ void gras(QWidget* w, bool oui)
 
 Fond::Fond(QWidget* parent)
     : QWidget(parent),
-      Mini(bouton(nullptr, "Mini", "Mini")),
-      GoAfficher(bouton(nullptr, "GoAfficher", "Afficher")),
-      GoGuider(bouton(nullptr, "GoGuider", "Guider")),
-      GoDiffuser(bouton(nullptr, "GoDiffuser", "Mosaïque")),
-      ProgChaine2(bouton(nullptr, "ProgChaîne2", ""))
+      Mini(nouveauBouton(nullptr, "Mini", "Mini")),
+      GoAfficher(nouveauBouton(nullptr, "GoAfficher", "Afficher")),
+      GoGuider(nouveauBouton(nullptr, "GoGuider", "Guider")),
+      GoDiffuser(nouveauBouton(nullptr, "GoDiffuser", "Mosaïque")),
+      ProgChaine2(nouveauBouton(nullptr, "ProgChaîne2", ""))
 {
     setObjectName("Fond");
     setWindowTitle("Kelmor");

@@ -1,6 +1,7 @@
 #include "shell/PanneauTelecommande.h"
 
 #include "engine/EtatLecteur.h"
+#include "panes/Boutons.h"
 #include "panes/VueChaine.h"
 #include "shell/Twips.h"
 
@@ -15,15 +16,6 @@ namespace {
 constexpr int kLargeur = 1560;
 constexpr int kHauteur = 4980;
 
-QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, const QString& infoBulle = {})
-{
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QString::fromUtf8(nom));
-    if (!infoBulle.isEmpty())
-        b->setToolTip(infoBulle);
-    return b;
-}
-
 void gras(QWidget* w, bool oui)
 {
     QFont f = w->font();
@@ -34,29 +26,29 @@ void gras(QWidget* w, bool oui)
 
 PanneauTelecommande::PanneauTelecommande(QWidget* parent)
     : QWidget(parent),
-      Regarder(bouton(this, "Regarder", "Regarder", " Regarder cette chaîne ")),
-      RegarderX(bouton(this, "RegarderX", "■", " Arrêter la lecture ")),
-      Enregistrer(bouton(this, "Enregistrer", "Enregistrer", "Enregistrer la chaîne sélectionnée")),
-      EnregistrerX(bouton(this, "EnregistrerX", "■")),
-      Photographier(bouton(this, "Photographier", "Photo", " Photographier l'image de la chaîne regardée ")),
-      VolumeM(bouton(this, "VolumeM", "Vol -", " Baisser le volume ")),
-      Mute(bouton(this, "Mute", "Muet", " Couper le son ")),
-      VolumeP(bouton(this, "VolumeP", "Vol +", " Augmenter le volume ")),
-      Full(bouton(this, "Full", "Plein écran", " Regarder la chaîne en plein écran / mode fenêtre ")),
-      TV(bouton(this, "TV", "TV", " Afficher la chaîne sur la télévision avec FreePlayer ")),
-      StopAll(bouton(this, "StopAll", "Stop", " Stop : arrêter la lecture ou l'enregistrement ")),
-      Play(bouton(this, "Play", "Lecture", " Play : regarder cette chaîne ")),
-      Rec(bouton(this, "Rec", "Enr.", "Enregistrer")),
-      Shift(bouton(this, "Shift", "Différé", " Activer le mode time shifting ")),
-      Pause(bouton(this, "Pause", "Pause", " Pause : geler la lecture de cette chaîne ")),
-      Snap(bouton(this, "Snap", "Photo", " Photographier l'image affichée ")),
-      TopR(bouton(this, "TopR", "Dessus", " Placer Kelmor toujours au-dessus ")),
-      Reduire(bouton(this, "Réduire", "Réduire", " Réduire en icône à coté de l'horloge ")),
-      Afficher(bouton(this, "Afficher", "Afficher")),
-      Guider(bouton(this, "Guider", "Guider")),
-      Diffuser(bouton(this, "Diffuser", "Diffuser")),
-      Options(bouton(this, "Options", "Options", "Modifier les options d'Kelmor")),
-      Quitter(bouton(this, "Quitter", "Quitter", "Quitter Kelmor"))
+      Regarder(nouveauBouton(this, "Regarder", "Regarder", " Regarder cette chaîne ")),
+      RegarderX(nouveauBouton(this, "RegarderX", "■", " Arrêter la lecture ")),
+      Enregistrer(nouveauBouton(this, "Enregistrer", "Enregistrer", "Enregistrer la chaîne sélectionnée")),
+      EnregistrerX(nouveauBouton(this, "EnregistrerX", "■")),
+      Photographier(nouveauBouton(this, "Photographier", "Photo", " Photographier l'image de la chaîne regardée ")),
+      VolumeM(nouveauBouton(this, "VolumeM", "Vol -", " Baisser le volume ")),
+      Mute(nouveauBouton(this, "Mute", "Muet", " Couper le son ")),
+      VolumeP(nouveauBouton(this, "VolumeP", "Vol +", " Augmenter le volume ")),
+      Full(nouveauBouton(this, "Full", "Plein écran", " Regarder la chaîne en plein écran / mode fenêtre ")),
+      TV(nouveauBouton(this, "TV", "TV", " Afficher la chaîne sur la télévision avec FreePlayer ")),
+      StopAll(nouveauBouton(this, "StopAll", "Stop", " Stop : arrêter la lecture ou l'enregistrement ")),
+      Play(nouveauBouton(this, "Play", "Lecture", " Play : regarder cette chaîne ")),
+      Rec(nouveauBouton(this, "Rec", "Enr.", "Enregistrer")),
+      Shift(nouveauBouton(this, "Shift", "Différé", " Activer le mode time shifting ")),
+      Pause(nouveauBouton(this, "Pause", "Pause", " Pause : geler la lecture de cette chaîne ")),
+      Snap(nouveauBouton(this, "Snap", "Photo", " Photographier l'image affichée ")),
+      TopR(nouveauBouton(this, "TopR", "Dessus", " Placer Kelmor toujours au-dessus ")),
+      Reduire(nouveauBouton(this, "Réduire", "Réduire", " Réduire en icône à coté de l'horloge ")),
+      Afficher(nouveauBouton(this, "Afficher", "Afficher")),
+      Guider(nouveauBouton(this, "Guider", "Guider")),
+      Diffuser(nouveauBouton(this, "Diffuser", "Diffuser")),
+      Options(nouveauBouton(this, "Options", "Options", "Modifier les options d'Kelmor")),
+      Quitter(nouveauBouton(this, "Quitter", "Quitter", "Quitter Kelmor"))
 {
     setObjectName("Télécommande");
     setFixedSize(versPixels(kLargeur), versPixels(kHauteur));

@@ -1,0 +1,12 @@
+#include "panes/Boutons.h"
+
+#include <QPushButton>
+
+QPushButton* nouveauBouton(QWidget* parent, const char* nom, const QString& texte, const QString& infoBulle)
+{
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(QString::fromUtf8(nom));
+    if (!infoBulle.isEmpty())
+        b->setToolTip(infoBulle);
+    return b;
+}
