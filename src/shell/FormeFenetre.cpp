@@ -414,11 +414,31 @@ TransitionForme FormeFenetre::basculerVolet(Volet v, const PlacementFenetre& pla
 {
     if (v == Volet::Aucun)
         return {};
+    if (miniEcran())
+        return replierDepuisVueSeule(v, placement);
     // Opening or switching. In the remote-control form the pane buttons are hidden; asked
     // anyway, the form is left properly before the pane opens.
     if (!estOuvert(v))
         return aller(v, placement);
     Cours c{{}, placement};
+    deplier(c, v);
+    return c.t;
+}
+
+TransitionForme FormeFenetre::replierDepuisVueSeule(Volet v, const PlacementFenetre& placement)
+{
+    // Behind the mini-screen and full screen only the media pane is open. Folding it (the
+    // single stream handed to the external player) first gives the window its normal form
+    // back: the pane's width is never laid over a mini or full-screen window.
+    if (v != Volet::Afficher)
+        return {};
+    Cours c{{}, placement};
+    if (forme_ == Forme::PleinEcran) {
+        retourFenetre_ = true;
+        basculerPleinEcran(c);
+    } else {
+        sortirMini(c);
+    }
     deplier(c, v);
     return c.t;
 }

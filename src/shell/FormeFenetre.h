@@ -112,7 +112,8 @@ public:
     TransitionForme GoGuider_Click(const PlacementFenetre& placement = {});
     TransitionForme GoDiffuser_Click(const PlacementFenetre& placement = {});
     // The fold part of a pane button (`Afficher`, `Guider`, `Diffuser`): opens its pane, closes
-    // it when it is the open one, switches when another one is open.
+    // it when it is the open one, switches when another one is open. From the mini-screen or
+    // full screen, the media pane's button leaves them and folds the pane.
     TransitionForme basculerVolet(Volet v, const PlacementFenetre& placement = {});
     // Widens the normal window with pane `v`, or narrows an open pane back.
     TransitionForme DeplierVolet(Volet v, const PlacementFenetre& placement = {});
@@ -145,6 +146,7 @@ private:
     void versTelecommande(Cours& c);
     void versNormale(Cours& c);
     TransitionForme aller(Volet v, const PlacementFenetre& placement);
+    TransitionForme replierDepuisVueSeule(Volet v, const PlacementFenetre& placement);
     void entrerMini(Cours& c);
     void sortirMini(Cours& c);
     void basculerPleinEcran(Cours& c);

@@ -134,6 +134,28 @@ TEST(Medias, WithASingleStreamWatchingOrRecordingClosesTheLiveViewOrTheMosaicFir
     EXPECT_FALSE(b.fond->forme().estOuvert(Volet::Afficher));
 }
 
+TEST(Medias, WithASingleStreamWatchingFromTheMiniScreenOrFullScreenBringsBackTheNormalWindow)
+{
+    for (const char* bouton2 : {"Mini2", "Full2"}) {
+        SCOPED_TRACE(bouton2);
+        BancMedias b("FLX1=1\n");
+        b.ouvrir();
+        const QPoint place = b.fond->pos();
+        bouton(*b.fond, bouton2)->click();
+        ASSERT_TRUE(b.fond->forme().miniEcran());
+        bouton(*b.fond, "Rec2")->click();
+        EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+        EXPECT_FALSE(b.vue.joue);
+        EXPECT_TRUE(b.attendreForme());
+        EXPECT_EQ(b.fond->forme().forme(), Forme::Normal);
+        EXPECT_EQ(b.fond->size(), FormeFenetre::enPixels(QSize(4455, 5175)));
+        EXPECT_EQ(b.fond->pos(), place);
+        EXPECT_FALSE(b.gras("Mini2"));
+        EXPECT_TRUE(b.v().SizeBar->isHidden());
+        b.app->moteur.StopAll_Click(true);
+    }
+}
+
 TEST(Medias, WithoutTheSingleStreamOptionTheLiveViewKeepsPlayingWhileWatching)
 {
     BancMedias b;

@@ -248,3 +248,32 @@ TEST(FormeFenetre, FullScreenFromTheMiniScreenGoesBackToItAtItsSliderValueInside
     EXPECT_LE(retour.position()->x() + cadre.width(), 1024);
     EXPECT_LE(retour.position()->y() + cadre.height(), 768);
 }
+
+TEST(FormeFenetre, FoldingTheMediaPaneFromTheMiniScreenOrFullScreenEndsInTheNormalWindow)
+{
+    for (const bool plein : {false, true}) {
+        SCOPED_TRACE(plein ? "full screen" : "mini-screen");
+        FormeFenetre f = forme(1, 0, 1, 0, Volet::Afficher);
+        f.Mini2_Click(ecran(100, 100));
+        if (plein)
+            f.SizeBarF_Click(ecran(412, 140));
+        EXPECT_TRUE(f.basculerVolet(Volet::Guider).vide()) << "no other pane lies behind the view";
+        const TransitionForme t = f.basculerVolet(Volet::Afficher, plein ? ecran(-1, 6) : ecran(412, 140));
+        EXPECT_EQ(f.forme(), Forme::Normal);
+        EXPECT_FALSE(f.miniEcran());
+        EXPECT_EQ(f.PleinEcran(), 0);
+        EXPECT_EQ(t.taille(), kNormale);
+        EXPECT_EQ(t.position(), QPoint(100, 100)) << "where the normal window stood";
+        // Never wider than the pane's width, and the view is given back before the fold.
+        for (const PhaseForme& p : t.phases)
+            for (const QSize& s : p.tailles)
+                EXPECT_LE(s.width(), kDeplier.back());
+        ASSERT_GE(t.phases.size(), 2u);
+        const PhaseForme& avantRepli = t.phases[t.phases.size() - 2];
+        ASSERT_TRUE(avantRepli.vueSeule);
+        EXPECT_FALSE(avantRepli.vueSeule->actif);
+        EXPECT_EQ(t.phases.back().largeurs(), kReplier);
+        EXPECT_TRUE(t.phases.back().arreterVue);
+        EXPECT_FALSE(f.AuDessus());
+    }
+}
