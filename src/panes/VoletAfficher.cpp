@@ -341,11 +341,7 @@ VoletAfficher::VoletAfficher(QWidget* parent)
     for (QWidget* w : {vide_, FondActiveX, FondMosaic, FondFichiers})
         cadres_->addWidget(w);
 
-    auto* colonne = new QVBoxLayout(this);
-    colonne->setContentsMargins(0, 0, 0, 0);
-    colonne->setSpacing(0);
-    colonne->addWidget(AfficherOnglets);
-    colonne->addWidget(cadres_, 1);
+    placerCadres();
 
     connect(AfficherOnglets, &QTabBar::currentChanged, this, [this](int i) {
         if (!parCode_ && i >= 0)
@@ -479,7 +475,7 @@ void VoletAfficher::definirVueSeule(bool actif, bool pleinEcran, const QRect& vi
     rangeePleinEcran_ = rangee.value_or(QPoint());
     AfficherOnglets->setVisible(!actif);
     // At once: the window's new size and the video's place go together.
-    layout()->activate();
+    placerCadres();
     // The mini-screen is the video alone; full screen shows the row over the black.
     FondActiveX2->setVisible(!actif || pleinEcran_);
     if (pleinEcran_)
@@ -521,14 +517,35 @@ void VoletAfficher::placerRangee()
     } else if (vueSeule_) {
         video = cadre;
     } else {
-        // The row lies under the video, across the frame's width; the video takes the rest.
+        // The row lies at the frame's foot, across its width; above it the video keeps the
+        // picture's ratio (337 x 249 in the design frame).
         const int h = std::min(HauteurRangee, cadre.height());
         FondActiveX2->setGeometry(0, cadre.height() - h, cadre.width(), h);
-        video = QRect(0, 0, cadre.width(), cadre.height() - h);
+        video = QRect(0, 0, cadre.width(), std::min(cadre.height() - h, qRound(cadre.width() / RapportImage)));
     }
     Waiting->setGeometry(video);
     emit origineVueChangee(video.topLeft() * 15);
     emit tailleVueChangee(video.size() * 15);
+}
+
+void VoletAfficher::placerCadres()
+{
+    if (vueSeule_) {
+        cadres_->setGeometry(rect());
+        return;
+    }
+    // The frames' design place in the pane (240, 600, 5055 x 4335 twips): the mini-screen
+    // moves the window by exactly this much to keep the video where it stands on the screen.
+    const QRect cadres(CadresPane);
+    const int hauteurOnglets = std::min(AfficherOnglets->sizeHint().height(), cadres.top());
+    AfficherOnglets->setGeometry(cadres.left(), cadres.top() - hauteurOnglets, cadres.width(), hauteurOnglets);
+    cadres_->setGeometry(cadres);
+}
+
+void VoletAfficher::resizeEvent(QResizeEvent* e)
+{
+    QFrame::resizeEvent(e);
+    placerCadres();
 }
 
 bool VoletAfficher::eventFilter(QObject* objet, QEvent* e)

@@ -81,6 +81,10 @@ public:
     bool rubanOuvert() const { return rubanOuvert_; }
     // Height of the compact row, pixels.
     static constexpr int HauteurRangee = 33;
+    // The picture's width over its height, in every form of the view.
+    static constexpr double RapportImage = 1.3534;
+    // The frames' place in the pane, pixels (240, 600, 5055 x 4335 twips).
+    static constexpr QRect CadresPane{16, 40, 337, 289};
 
     QTabBar* const AfficherOnglets;
     QWidget* const FondActiveX;  // the view draws in it
@@ -135,9 +139,11 @@ signals:
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void placerRangee();
+    void placerCadres();
 
     QStackedWidget* cadres_;
     QWidget* vide_;

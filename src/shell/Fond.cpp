@@ -365,7 +365,8 @@ void Fond::avancer()
         enAttente_.pop_front();
         indice_ = 0;
     }
-    if (!forme_.voletEstOuvert())
+    // The mini-screen and full screen show the media pane's video alone.
+    if (!forme_.voletEstOuvert() && !forme_.miniEcran())
         volet_->hide();
     telecommande_->afficherVolets(forme_.estOuvert(Volet::Afficher), forme_.estOuvert(Volet::Guider),
                                   forme_.estOuvert(Volet::Diffuser));

@@ -49,8 +49,10 @@ TEST_F(AfficherReel, TheLiveViewPlaysTheSelectedChannelInsideTheWindow)
         << "colours seen over the view: " << couleurs;
     ASSERT_NE(vue.surface(), nullptr);
     EXPECT_EQ(vue.surface()->parentWidget(), v.FondActiveX);
-    // The compact row lies under the video, inside the same frame.
-    EXPECT_EQ(vue.surface()->size(), v.FondActiveX->size() - QSize(0, v.FondActiveX2->height()));
+    // The frame stands at its design place; the video at the picture's ratio above the compact row.
+    EXPECT_EQ(v.FondActiveX->geometry().size(), QSize(337, 289));
+    EXPECT_EQ(vue.surface()->size(), QSize(337, 249));
+    EXPECT_LE(vue.surface()->geometry().bottom(), v.FondActiveX2->geometry().top());
     EXPECT_TRUE(dialogues.messages.empty());
 }
 

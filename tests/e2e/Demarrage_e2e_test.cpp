@@ -1,6 +1,7 @@
 // The real program under Xvfb against the simulated box: first start, close, second start.
 #include "support/Attente.h"
 #include "support/FauxBoitier.h"
+#include "support/Xdotool.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,12 +13,11 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString xdotool(const QStringList& args)
+QString sortieXdotool(const QStringList& args)
 {
-    QProcess p;
-    p.start("xdotool", args);
-    p.waitForFinished(5000);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    QString sortie;
+    xdotool(args, &sortie);
+    return sortie;
 }
 
 // Id of the first visible window of that process whose title matches, waiting up to ms.
@@ -30,9 +30,9 @@ QString attendreFenetre(const QProcess& processus, const QString& motif, int ms)
     QString trouvee;
     attendreQue(
         [&] {
-            const QStringList ids = xdotool({"search", "--onlyvisible", "--pid", pid, "--name", motif}).split('\n');
+            const QStringList ids = sortieXdotool({"search", "--onlyvisible", "--pid", pid, "--name", motif}).split('\n');
             for (const QString& id : ids)
-                if (!id.isEmpty() && titre.match(xdotool({"getwindowname", id})).hasMatch())
+                if (!id.isEmpty() && titre.match(sortieXdotool({"getwindowname", id})).hasMatch())
                     trouvee = id;
             return !trouvee.isEmpty();
         },
@@ -164,7 +164,7 @@ TEST_F(ProgrammeReel, MiniStartsInTheRemoteControlFormAndMtopKeepsItOnTop)
         lancer();
         const QString fenetre = attendreFenetre(programme, "^Kelmor - ", 20000);
         ASSERT_FALSE(fenetre.isEmpty());
-        EXPECT_TRUE(xdotool({"getwindowgeometry", fenetre}).contains("Geometry: 191x529")) << mtop;
+        EXPECT_TRUE(sortieXdotool({"getwindowgeometry", fenetre}).contains("Geometry: 191x529")) << mtop;
         QProcess xprop;
         xprop.start("xprop", {"-id", fenetre, "_NET_WM_STATE"});
         ASSERT_TRUE(xprop.waitForFinished(5000));

@@ -4,20 +4,13 @@
 #include "panes/PanneauFavoris.h"
 #include "support/Attente.h"
 #include "support/BancApplication.h"
+#include "support/Xdotool.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
-bool xdotool(const QStringList& args)
-{
-    QProcess p;
-    p.start("xdotool", args);
-    return p.waitForFinished(5000) && p.exitCode() == 0;
-}
-
 QStringList centre(const QWidget* w)
 {
     const QPoint c = w->mapToGlobal(w->rect().center());

@@ -402,14 +402,17 @@ TEST(Medias, Mini2TwiceReturnsToTheNormalWindowAtTheSameSizeAndPlace)
     EXPECT_EQ(b.fond->size(), QSize(337, 249)) << "the video alone";
     EXPECT_TRUE(b.v().AfficherOnglets->isHidden());
     EXPECT_EQ(b.v().FondActiveX->mapTo(b.fond.get(), QPoint()), QPoint(0, 0));
+    EXPECT_TRUE(b.v().FondActiveX->isVisible());
     b.fond->SizeBar2_Scroll(200);
     EXPECT_EQ(b.fond->size().width(), 680);
+    EXPECT_EQ(b.v().FondActiveX->size(), b.fond->size()) << "the video follows the slider";
     bouton(*b.fond, "Mini2")->click();
     EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
     EXPECT_FALSE(b.gras("Mini2"));
     EXPECT_EQ(b.fond->size(), avant);
     EXPECT_EQ(b.fond->pos(), place);
     EXPECT_FALSE(b.v().AfficherOnglets->isHidden());
+    EXPECT_EQ(b.v().FondActiveX->mapTo(b.fond.get(), QPoint()), QPoint(312, 40)) << "the frame's design place";
 }
 
 TEST(Medias, Full2CentresTheVideoOnBlackAndComesBackToThePane)
@@ -419,7 +422,8 @@ TEST(Medias, Full2CentresTheVideoOnBlackAndComesBackToThePane)
     const QSize avant = b.fond->size();
     bouton(*b.fond, "Full2")->click();
     EXPECT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
-    EXPECT_FALSE(b.v().FondActiveX2->isHidden()) << "the compact row lies over the black";
+    EXPECT_TRUE(b.v().FondActiveX2->isVisible()) << "the compact row lies over the black";
+    EXPECT_EQ(b.v().FondActiveX->size(), b.fond->size());
     bouton(*b.fond, "Full2")->click();
     EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
     EXPECT_EQ(b.fond->size(), avant);

@@ -1,0 +1,156 @@
+// The live view out of the normal window with the real libVLC under X: the mini-screen, full
+// screen and back, as the X server places the window, and the function keys typed on the
+// real keyboard.
+#include "panes/VoletAfficher.h"
+#include "shell/FormeFenetre.h"
+#include "support/BancApplication.h"
+#include "support/BancReel.h"
+#include "support/Xdotool.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QSet>
+#include <QSlider>
+#include <QTabBar>
+#include <QTest>
+
+namespace {
+using MiniEcranReel = BancReel;
+
+// What the screen shows over the rectangle, child windows (the video's) included.
+int couleursALEcran(const QRect& global)
+{
+    const QImage image =
+        QGuiApplication::primaryScreen()->grabWindow(0, global.x(), global.y(), global.width(), global.height()).toImage();
+    QSet<QRgb> couleurs;
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4)
+            couleurs.insert(image.pixel(x, y));
+    return int(couleurs.size());
+}
+
+QImage ecranSous(const QWidget& w)
+{
+    const QPoint o = w.mapToGlobal(QPoint(0, 0));
+    return QGuiApplication::primaryScreen()->grabWindow(0, o.x(), o.y(), w.width(), w.height()).toImage();
+}
+
+// The share of pixels of the same colour in two pictures of one size.
+double ressemblance(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return 0;
+    int pareils = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            pareils += (a.pixel(x, y) & 0xffffff) == (b.pixel(x, y) & 0xffffff);
+    return double(pareils) / (a.width() * a.height());
+}
+
+QRect surGlobal(const QWidget& w)
+{
+    return {w.mapToGlobal(QPoint(0, 0)), w.size()};
+}
+
+// The X server has placed the window where it is expected.
+bool placeeParX(const QWidget& fenetre, const QRect& attendu)
+{
+    QRect x;
+    const bool ok = attendreQue([&] { return (x = geometrieX(fenetre.winId())) == attendu; }, 5000);
+    if (!ok)
+        ADD_FAILURE() << "X has " << x.x() << "," << x.y() << " " << x.width() << "x" << x.height() << ", expected "
+                      << attendu.x() << "," << attendu.y() << " " << attendu.width() << "x" << attendu.height();
+    return ok;
+}
+
+// Let the window take in what the X server sent it.
+void laisserPasser(int ms = 200)
+{
+    attendreQue([] { return false; }, ms);
+}
+}  // namespace
+
+TEST_F(MiniEcranReel, MiniScreenThenFullScreenThenBackPlaceTheWindowAndTheVideoAsTheFormsSay)
+{
+    demarrer("MTOP=0\n");
+    fond.move(200, 150);
+    fond.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
+    app->Chaines_DblClick();
+    ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && !fond.animationEnCours(); }, 5000));
+    VoletAfficher& v = fond.afficher();
+    ASSERT_TRUE(attendreQue([&] { return v.Waiting->isHidden(); }, 5000));
+    ASSERT_TRUE(attendreQue([&] { return vue.surface() && couleursALEcran(surGlobal(*vue.surface())) > 20; }, 20000))
+        << "no picture in the pane";
+    const QRect normale = geometrieX(fond.winId());
+    ASSERT_EQ(normale, QRect(QPoint(200, 150), FormeFenetre::enPixels(QSize(9975, 5175))));
+    const QPoint videoAvant = v.FondActiveX->mapToGlobal(QPoint(0, 0));
+
+    // The mini-screen: the video alone, where it stood on the screen.
+    bouton(fond, "Mini2")->click();
+    ASSERT_TRUE(placeeParX(fond, QRect(videoAvant, QSize(337, 249))));
+    laisserPasser();
+    EXPECT_EQ(surGlobal(*vue.surface()), QRect(videoAvant, QSize(337, 249)));
+    EXPECT_GT(couleursALEcran(surGlobal(*vue.surface())), 20) << "the picture follows the window";
+    // The folded ribbon lies over the video's own window, not under it.
+    ASSERT_TRUE(v.SizeBar->isVisible());
+    EXPECT_GT(ressemblance(ecranSous(*v.SizeBar), v.SizeBar->grab().toImage()), 0.9);
+
+    // The slider: twice the width.
+    v.SizeBar2->setValue(200);
+    ASSERT_TRUE(placeeParX(fond, QRect(videoAvant, QSize(680, 502))));
+    laisserPasser();
+    EXPECT_EQ(surGlobal(*vue.surface()), QRect(videoAvant, QSize(680, 502)));
+
+    // Full screen: the whole screen (no panel under Xvfb), the video as wide as the screen and
+    // centred on black, since this screen is narrower than 1.3534 times its height.
+    const QRect ecran = fond.screen()->availableGeometry();
+    bouton(fond, "SizeBarF")->click();
+    ASSERT_TRUE(placeeParX(fond, ecran));
+    laisserPasser();
+    const QRect video = surGlobal(*vue.surface());
+    const int hauteur = qRound(ecran.width() / 1.3534);
+    EXPECT_EQ(video.width(), ecran.width());
+    EXPECT_NEAR(video.height(), hauteur, 1);
+    EXPECT_NEAR(video.y() - ecran.y(), (ecran.height() - hauteur) / 2, 1);
+    EXPECT_LE(couleursALEcran(QRect(ecran.topLeft(), QSize(ecran.width(), video.y() - ecran.y()))), 2)
+        << "black above the video";
+    EXPECT_TRUE(v.FondActiveX2->isVisible());
+    EXPECT_GT(couleursALEcran(video), 20);
+
+    // Back to the mini-screen at the slider's value, then to the pane where it was.
+    bouton(fond, "Full2")->click();
+    ASSERT_TRUE(placeeParX(fond, QRect(videoAvant, QSize(680, 502))));
+    EXPECT_EQ(v.SizeBar2->value(), 200);
+    bouton(fond, "Mini2")->click();
+    ASSERT_TRUE(placeeParX(fond, normale));
+    laisserPasser();
+    EXPECT_EQ(v.FondActiveX->mapToGlobal(QPoint(0, 0)), videoAvant);
+    EXPECT_FALSE(v.AfficherOnglets->isHidden());
+    EXPECT_TRUE(attendreQue([&] { return couleursALEcran(surGlobal(*vue.surface())) > 20; }, 5000));
+    EXPECT_TRUE(dialogues.messages.empty());
+}
+
+TEST_F(MiniEcranReel, TheFunctionKeysTypedOnTheKeyboardPressTheRemotesButtons)
+{
+    demarrer("CLAV=1\n");
+    fond.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
+    app->moteur.Chaines_Click(0);
+    const QString id = QString::number(fond.winId());
+    ASSERT_TRUE(xdotool({"windowfocus", "--sync", id}));
+    laisserPasser();
+    ASSERT_TRUE(xdotool({"key", "F2"}));
+    EXPECT_TRUE(attendreQue([&] { return app->session.chaineSelectionnee == 1; }, 3000))
+        << "selected: " << app->session.chaineSelectionnee;
+    ASSERT_TRUE(xdotool({"key", "F2", "F2"}));
+    EXPECT_TRUE(attendreQue([&] { return app->session.chaineSelectionnee == 3; }, 3000));
+    ASSERT_TRUE(xdotool({"key", "F1"}));
+    EXPECT_TRUE(attendreQue([&] { return app->session.chaineSelectionnee == 2; }, 3000));
+    // Without the option the keys press nothing.
+    app->session.parametres.p.CLAV = false;
+    ASSERT_TRUE(xdotool({"key", "F2"}));
+    laisserPasser(500);
+    EXPECT_EQ(app->session.chaineSelectionnee, 2);
+}
