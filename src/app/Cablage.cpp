@@ -77,7 +77,8 @@ void cablerFavoris(Application& app)
     // Favori(0) shows the selected channel.
     QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &p,
                      [&app, &p] { p.AfficherLogoFavori(app.session.nomChaineSelectionnee(), 0); });
-    // Not wired yet: Favoris::definirGuideTV (the guide pane's "Guide TV" tab).
+    // The guide pane open on its "Guide TV" tab (the tab stays chosen while the pane is shut).
+    f.definirGuideTV([&app] { return app.fond.forme().estOuvert(Volet::Guider) && app.fond.guide().onglet() == 2; });
 }
 
 // Watching, time-shift and the keystrokes.
@@ -426,6 +427,7 @@ void ouvrirOptions(Application& app, int onglet, int groupe, int emplacement)
     auto* p = qobject_cast<PanneauOptions*>(app.fond.options());
     if (!p) {
         p = new PanneauOptions(app.session.DossierProgramme);
+        p->definirAdressesWeb(app.plateforme.adresses.racineSite(), app.plateforme.adresses.racineForum());
         app.fond.installerOptions(p);
         p->favoris().definirChaines(app.session.chaines.noms());
         cablerPanneauOptions(app, *p);

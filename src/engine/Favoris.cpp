@@ -49,7 +49,7 @@ void Favoris::Favori_Click(int Index)
 {
     using A = DecisionFavori::Action;
     const DecisionFavori d =
-        DeciderFavori(session_.parametres.favoris, groupe_, Index, session_.chaines.noms(), guideTV_);
+        DeciderFavori(session_.parametres.favoris, groupe_, Index, session_.chaines.noms(), guideTV_ && guideTV_());
     switch (d.action) {
     case A::Rien:
         return;

@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 struct Plateforme;
 struct Session;
@@ -16,10 +17,9 @@ public:
     Favoris(Session& session, Moteur& moteur, Plateforme& plateforme);
 
     int groupe() const { return groupe_; }
-    // The guide pane shows its "Guide TV" tab: a favourite then only selects its channel,
-    // the guide follows the selection.
-    void definirGuideTV(bool guideTV) { guideTV_ = guideTV; }
-    bool guideTV() const { return guideTV_; }
+    // Asked at each click: does the guide pane show its "Guide TV" tab? A favourite then only
+    // selects its channel, the guide follows the selection.
+    void definirGuideTV(std::function<bool()> guideTV) { guideTV_ = std::move(guideTV); }
 
     // Tells the window the ten group names (start-up, or after they were renamed).
     void afficherGroupes();
@@ -56,5 +56,5 @@ private:
     Plateforme& plateforme_;
     int groupe_ = 0;
     int source_ = -1;  // button where the running right-button drag started; -1 = none
-    bool guideTV_ = false;
+    std::function<bool()> guideTV_;
 };

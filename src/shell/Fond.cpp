@@ -414,6 +414,8 @@ void Fond::installerOptions(QWidget* fond2)
         return;
     fond2_ = fond2;
     fond2_->setParent(this);
+    // Its background drags the window too.
+    fond2_->installEventFilter(this);
     // In the place of the normal window's part of the main panel.
     fond2_->setGeometry(QRect(QPoint(0, 0), FormeFenetre::enPixels(FormeFenetre().taille())));
     fond2_->hide();
@@ -444,9 +446,15 @@ void Fond::Retour_Click()
 
 void Fond::definirTexture(const QPixmap& image)
 {
-    if (!texture1_)
-        texture1_ = new ImageTexture(fond1_);
-    texture1_->definir(image);
+    if (textures_.empty()) {
+        std::vector<QWidget*> cadres{fond1_, fond1a_, fond1b_, fond1c_, fond1bis_};
+        if (auto* favoris = chaines_->findChild<QWidget*>("Favoris"))
+            cadres.push_back(favoris);
+        for (QWidget* c : cadres)
+            textures_.push_back(new ImageTexture(c, fond1_));
+    }
+    for (ImageTexture* t : textures_)
+        t->definir(image);
 }
 
 void Fond::fermer(bool sansQuestion)

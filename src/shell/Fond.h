@@ -159,7 +159,7 @@ private:
     VoletProgrammation* programmation_;
     VoletGuide* guide_;
     QWidget* fond2_ = nullptr;
-    ImageTexture* texture1_ = nullptr;
+    std::vector<ImageTexture*> textures_;  // under Fond1, Fond1a, Fond1b, Fond1c, Fond1bis, Favoris
     bool optionsOuvertes_ = false;
     BarreTampon* tampon_;
     PopupDuree* duree_;

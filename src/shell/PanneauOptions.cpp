@@ -431,3 +431,11 @@ void PanneauOptions::EstimerTaille()
                                     comme<QLineEdit>(controle("ADEBtag"))->text(),
                                     comme<QCheckBox>(controle("AUDOtag"))->isChecked()));
 }
+
+void PanneauOptions::definirAdressesWeb(const QString& site, const QString& forum)
+{
+    const std::pair<const char*, QString> liens[] = {{"AllerSite", site}, {"AllerFAQ", site}, {"AllerForums", forum}};
+    for (const auto& [nom, adresse] : liens)
+        if (QPushButton* b = bouton(QString::fromUtf8(nom)); b && !b->toolTip().endsWith(adresse))
+            b->setToolTip(b->toolTip() + adresse);
+}

@@ -34,6 +34,8 @@ public:
 
     QWidget* controle(const QString& nom) const { return controles_.value(nom); }
     QPushButton* bouton(const QString& nom) const;
+    // The web links' tool tips end with the address they open.
+    void definirAdressesWeb(const QString& site, const QString& forum);
     EditeurFavoris& favoris() const { return *favoris_; }
 
     // The program run after each scheduled recording (`AUTPtag`) and the recording folder.

@@ -95,7 +95,7 @@ QPixmap TextureFond(int choix, int jeu, const QString& dossierProgramme)
     return dessiner(choix, jeu);
 }
 
-ImageTexture::ImageTexture(QWidget* cadre) : QWidget(cadre)
+ImageTexture::ImageTexture(QWidget* cadre, const QWidget* reference) : QWidget(cadre), reference_(reference)
 {
     setObjectName(QStringLiteral("Texture"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -123,5 +123,6 @@ bool ImageTexture::eventFilter(QObject* objet, QEvent* e)
 void ImageTexture::paintEvent(QPaintEvent*)
 {
     QPainter peintre(this);
-    peintre.drawTiledPixmap(rect(), image_);
+    const QPoint origine = reference_ && reference_->isAncestorOf(this) ? mapTo(reference_, QPoint()) : QPoint();
+    peintre.drawTiledPixmap(rect(), image_, origine);
 }

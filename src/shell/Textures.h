@@ -12,10 +12,11 @@ QPixmap TextureFond(int choix, int jeu, const QString& dossierProgramme);
 inline constexpr int kTextureParDefaut = 1;
 
 // A texture laid under the controls of its parent frame, tiled over the whole frame and
-// following its size. A null picture shows the style's own background.
+// following its size. With a reference, the tiling starts at the reference's origin, so that
+// the frames inside it continue its picture. A null picture shows the style's own background.
 class ImageTexture : public QWidget {
 public:
-    explicit ImageTexture(QWidget* cadre);
+    explicit ImageTexture(QWidget* cadre, const QWidget* reference = nullptr);
     void definir(const QPixmap& image);
     const QPixmap& image() const { return image_; }
 
@@ -25,4 +26,5 @@ protected:
 
 private:
     QPixmap image_;
+    const QWidget* reference_;
 };

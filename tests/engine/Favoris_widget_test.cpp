@@ -3,6 +3,7 @@
 #include "core/ReglesFavoris.h"
 #include "panes/PanneauChaines.h"
 #include "panes/PanneauFavoris.h"
+#include "panes/VoletGuide.h"
 #include "support/BancApplication.h"
 
 #include <QComboBox>
@@ -120,11 +121,19 @@ TEST(Favoris, TheWatchButtonWatchesTheSelectedChannel)
 TEST(Favoris, WithTheGuideOnItsTvTabAFavouriteOnlySelects)
 {
     BancFavoris b;
-    b.f().definirGuideTV(true);
+    bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
+    b.fond->guide().choisirOnglet(2);
     QTest::mouseClick(b.favori(2), Qt::LeftButton);
     b.f().Favori_Click(-1);
     EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Guider)) << "the guide stays, following the selection";
+    // On its schedule tab the guide pane gives way to the live view.
+    b.fond->guide().choisirOnglet(1);
+    QTest::mouseClick(b.favori(2), Qt::LeftButton);
+    EXPECT_TRUE(b.attendreForme());
+    EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Afficher));
 }
 
 TEST(Favoris, AnEmptySlotAsksAndNoLeavesEverythingAsItWas)

@@ -53,6 +53,13 @@ void deplacer(QWidget* w, Qt::MouseButton bouton, QPoint global)
     QMouseEvent e(QEvent::MouseMove, w->mapFromGlobal(global), global, Qt::NoButton, bouton, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &e);
 }
+
+void relacher(QWidget* w, QPoint global)
+{
+    QMouseEvent e(QEvent::MouseButtonRelease, w->mapFromGlobal(global), global, Qt::LeftButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
 }  // namespace
 
 TEST(Fond, TheNormalWindowIsTheRemoteControlPanelsFrame)
@@ -212,6 +219,14 @@ TEST(Fond, TheLeftButtonDragsTheWindowByItsBackgroundAndTheRightOneDoesNot)
     presser(fond1, Qt::LeftButton, depart);
     deplacer(fond1, Qt::LeftButton, depart + QPoint(40, 30));
     EXPECT_EQ(fond.pos(), QPoint(140, 130));
+    relacher(fond1, depart + QPoint(40, 30));
+
+    // The options pane's background as well.
+    auto* fond2 = new QWidget;
+    fond.installerOptions(fond2);
+    presser(fond2, Qt::LeftButton, depart);
+    deplacer(fond2, Qt::LeftButton, depart + QPoint(-20, 10));
+    EXPECT_EQ(fond.pos(), QPoint(120, 140));
 }
 
 TEST(Fond, TheChannelListStartsInFrontOfTheFavourites)

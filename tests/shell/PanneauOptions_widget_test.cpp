@@ -399,7 +399,23 @@ TEST(PanneauOptions, TheMainPanelFollowsTheTextureChoice)
     EXPECT_EQ(texture->image().toImage(), TextureFond(3, 1, b.programme()).toImage());
     PanneauOptions& p = ouvrir(b);
     qobject_cast<QComboBox*>(p.controle("FONDtag"))->setCurrentIndex(5);
-    EXPECT_EQ(texture->image().toImage(), TextureFond(5, 1, b.programme()).toImage());
+    const QImage cinq = TextureFond(5, 1, b.programme()).toImage();
+    EXPECT_EQ(texture->image().toImage(), cinq);
+    // The side panes, the remote-control extension and the favourites frame too, each one
+    // continuing the main panel's picture from where it lies in it.
+    QWidget* fond1 = b.fond->findChild<QWidget*>("Fond1");
+    for (const char* nom : {"Fond1a", "Fond1b", "Fond1c", "Fond1bis", "Favoris"}) {
+        SCOPED_TRACE(nom);
+        QWidget* cadre = b.fond->findChild<QWidget*>(nom);
+        ASSERT_NE(cadre, nullptr);
+        auto* t = cadre->findChild<ImageTexture*>("Texture", Qt::FindDirectChildrenOnly);
+        ASSERT_NE(t, nullptr);
+        EXPECT_EQ(t->image().toImage(), cinq);
+        cadre->resize(std::max(cadre->width(), 4), std::max(cadre->height(), 4));
+        const QPoint o = cadre->mapTo(fond1, QPoint());
+        const QImage rendu = t->grab(QRect(0, 0, 1, 1)).toImage();
+        EXPECT_EQ(rendu.pixel(0, 0), cinq.pixel(o.x() % cinq.width(), o.y() % cinq.height()));
+    }
     qobject_cast<QComboBox*>(p.controle("FONDtag"))->setCurrentIndex(0);
     EXPECT_TRUE(texture->image().isNull());
     EXPECT_TRUE(texture->isHidden());
@@ -442,4 +458,14 @@ TEST(PanneauOptions, AClickOnTheLogoOpensTheOptionsOnTheirLastTab)
     auto* onglets = b.fond->findChild<PanneauOptions*>("Fond2")->findChild<QTabWidget*>("Onglets");
     ASSERT_NE(onglets, nullptr);
     EXPECT_EQ(onglets->currentIndex(), onglets->count() - 1);
+}
+
+TEST(PanneauOptions, TheWebLinksToolTipsEndWithTheAddressTheyOpen)
+{
+    BancApplication b;
+    preparer(b);
+    PanneauOptions& p = ouvrir(b);
+    EXPECT_EQ(p.bouton("AllerSite")->toolTip(), "Aller sur le site web d'Kelmor : " + b.adresses.racineSite());
+    EXPECT_EQ(p.bouton("AllerFAQ")->toolTip(), "Aller sur l'aide en ligne d'Kelmor : " + b.adresses.racineSite());
+    EXPECT_EQ(p.bouton("AllerForums")->toolTip(), "Aller sur les forums d'Kelmor : " + b.adresses.racineForum());
 }
