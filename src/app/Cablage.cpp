@@ -340,7 +340,9 @@ void cablerMedias(Application& app)
     QObject::connect(&app.favoris, &Favoris::groupeAffiche, &m, [&m, &v](int g, const QStringList& noms) {
         m.definirGroupe(g);
         v.afficherNoms(noms);
+        v.afficherGroupeMosaique(g);
     });
+    QObject::connect(&v, &VoletAfficher::MosaFavo_Click, &app.favoris, &Favoris::selectionnerGroupe);
     // The live view follows the channel selection.
     QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &m, [&m] { m.Chaines_Click(); });
     // The single stream goes to the external player; a stop shows the new recordings.

@@ -30,6 +30,18 @@ QPushButton* creerBouton(QWidget* parent, const char* nom, const QString& texte,
     return b;
 }
 
+std::array<QPushButton*, 10> creerGroupes(QWidget* parent)
+{
+    std::array<QPushButton*, 10> groupes{};
+    for (int i = 0; i < 10; ++i) {
+        const QByteArray nom = "MosaFavo" + QByteArray::number(i);
+        groupes[std::size_t(i)] = creerBouton(parent, nom.constData(), QString::number(i + 1));
+        groupes[std::size_t(i)]->setFocusPolicy(Qt::NoFocus);
+        groupes[std::size_t(i)]->setMinimumWidth(0);
+    }
+    return groupes;
+}
+
 QPushButton* creerBoutonRangee(QWidget* parent, const char* nom, const char* texte, const char* infoBulle)
 {
     auto* b = creerBouton(parent, nom, QString::fromUtf8(texte), QString::fromUtf8(infoBulle));
@@ -228,6 +240,7 @@ VoletAfficher::VoletAfficher(QWidget* parent)
       Waiting(new ImageAttente(FondActiveX)),
       FondMosaic(new QWidget),
       Mosaic(creerTuiles(FondMosaic)),
+      MosaFavo(creerGroupes(FondMosaic)),
       FondFichiers(new QWidget),
       AfficherListe(new QListWidget(FondFichiers)),
       AfficherRegarder(creerBouton(FondFichiers, "AfficherRegarder", QStringLiteral("Regarder"))),
@@ -318,6 +331,15 @@ VoletAfficher::VoletAfficher(QWidget* parent)
         grille->addWidget(Mosaic[std::size_t(i)], i / 4, i % 4);
         connect(Mosaic[std::size_t(i)], &TuileMosaic::relachee, this, &VoletAfficher::tuileRelachee);
     }
+    // The favourites groups' buttons under the tiles.
+    auto* groupes = new QHBoxLayout;
+    groupes->setSpacing(1);
+    for (int i = 0; i < 10; ++i) {
+        groupes->addWidget(MosaFavo[std::size_t(i)]);
+        connect(MosaFavo[std::size_t(i)], &QPushButton::clicked, this, [this, i] { emit MosaFavo_Click(i); });
+    }
+    grille->addLayout(groupes, 2, 0, 1, 4);
+    afficherGroupeMosaique(0);
 
     FondFichiers->setObjectName(QStringLiteral("FondFichiers"));
     AfficherListe->setObjectName(QStringLiteral("AfficherListe"));
@@ -553,4 +575,14 @@ bool VoletAfficher::eventFilter(QObject* objet, QEvent* e)
     if (objet == FondActiveX && e->type() == QEvent::Resize)
         placerRangee();
     return QFrame::eventFilter(objet, e);
+}
+
+void VoletAfficher::afficherGroupeMosaique(int g)
+{
+    for (int i = 0; i < 10; ++i) {
+        QPushButton* b = MosaFavo[std::size_t(i)];
+        QFont f = b->font();
+        f.setBold(i == g);
+        b->setFont(f);
+    }
 }

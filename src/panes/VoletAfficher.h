@@ -65,6 +65,8 @@ public:
     void afficherCadreRouge(int t);
     // The channels of the group's eight slots ("" = empty).
     void afficherNoms(const QStringList& noms);
+    // The group shown on the mosaic: its button `MosaFavo`(g) takes its "shown" face (bold).
+    void afficherGroupeMosaique(int g);
     // The compact row's looks: a bold caption means "on".
     void afficherSon(int volume, bool muet);
     void afficherRec(bool enregistrement);
@@ -91,6 +93,7 @@ public:
     QWidget* const Waiting;      // over the view, native so that it covers the video window
     QWidget* const FondMosaic;
     const std::array<TuileMosaic*, 8> Mosaic;
+    const std::array<QPushButton*, 10> MosaFavo;  // the favourites groups 1 to 10
     QWidget* const FondFichiers;
     QListWidget* const AfficherListe;
     QPushButton* const AfficherRegarder;
@@ -130,6 +133,7 @@ signals:
     void tailleVueChangee(const QSize& twips);
     void origineVueChangee(const QPoint& twips);
     void tuileRelachee(int index, Qt::MouseButton bouton);
+    void MosaFavo_Click(int Index);
     void fichierChoisi(int index);
     void fichierDoubleClique();
     // The user moved `Volume2`, or code set its value (the keyboard).

@@ -279,6 +279,24 @@ TEST(Medias, MosaicTilesWatchOnTheLeftButtonShowOnTheRightAndIgnoreTheMiddle)
     EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/1");
 }
 
+TEST(Medias, TheMosaicsGroupButtonsChooseTheGroupAndShowWhichIsOn)
+{
+    BancMedias b("FA21=France 2\n");
+    b.ouvrir();
+    b.onglet(OngletAfficher::Mosaique);
+    ASSERT_TRUE(b.m().mosaique().enCours());
+    EXPECT_TRUE(b.v().MosaFavo[0]->font().bold());
+    b.v().MosaFavo[2]->click();
+    EXPECT_EQ(b.app->favoris.groupe(), 2);
+    EXPECT_EQ(b.m().mosaique().groupe(), 2) << "the mosaic restarts on the group";
+    EXPECT_TRUE(b.v().MosaFavo[2]->font().bold());
+    EXPECT_FALSE(b.v().MosaFavo[0]->font().bold());
+    // Chosen elsewhere (the favourites frame's arrows), the buttons follow.
+    bouton(*b.fond, "FavorisP")->click();
+    EXPECT_TRUE(b.v().MosaFavo[3]->font().bold());
+    EXPECT_FALSE(b.v().MosaFavo[2]->font().bold());
+}
+
 TEST(Medias, MuteAndVolumeZeroStayTwoStatesOfTheView)
 {
     BancMedias b;
