@@ -104,7 +104,8 @@ void Transport::ChaineM_Click()
     if (session_.chaineSelectionnee <= 0)
         return;
     moteur_.Chaines_Click(session_.chaineSelectionnee - 1);
-    if (plateforme_.lecteurs.enCours(RoleLecteur::Regarder))
+    // Any player of ours running is retuned, through the play button's own rules.
+    if (!plateforme_.lecteurs.aucunEnCours())
         Play_Click();
 }
 
@@ -114,7 +115,8 @@ void Transport::ChaineP_Click()
     if (session_.chaineSelectionnee < 0 || session_.chaineSelectionnee >= session_.chaines.taille() - 1)
         return;
     moteur_.Chaines_Click(session_.chaineSelectionnee + 1);
-    if (plateforme_.lecteurs.enCours(RoleLecteur::Regarder))
+    // Any player of ours running is retuned, through the play button's own rules.
+    if (!plateforme_.lecteurs.aucunEnCours())
         Play_Click();
 }
 

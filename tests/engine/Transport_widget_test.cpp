@@ -288,6 +288,16 @@ TEST(PasChaine, StepsRetuneOnlyARunningPlayer)
     EXPECT_FALSE(bouton(*b.fond, "ChaîneP")->isEnabled());
 }
 
+TEST(PasChaine, AStepWhileTheTimeShiftIsPausedPressesPlayWhichResumesIt)
+{
+    BancTransport b;
+    b.t().Pause_Click();
+    ASSERT_EQ(b.etat(), EtatLecteur::Pause);
+    bouton(*b.fond, "ChaîneP")->click();
+    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
+    EXPECT_EQ(b.etat(), EtatLecteur::Differe);
+}
+
 TEST(Demarrage, WatchesTheSelectedChannelWhenAsked)
 {
     BancTransport b("TVON=1\nCHA0=1\nCHA1=M6\n");
