@@ -25,30 +25,13 @@ double tempsProcesseurMs()
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
-
-// Tells, with DETAIL set, which events take long.
-struct Application : QApplication {
-    using QApplication::QApplication;
-    bool notify(QObject* o, QEvent* e) override
-    {
-        QElapsedTimer t;
-        t.start();
-        const int type = e->type();
-        const bool r = QApplication::notify(o, e);
-        const double ms = t.nsecsElapsed() / 1e6;
-        if (ms > 4 && qEnvironmentVariableIsSet("DETAIL"))
-            std::printf("  event %d to %s %s: %.1f ms\n", type, o->metaObject()->className(),
-                        qPrintable(o->objectName()), ms);
-        return r;
-    }
-};
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    Application app(argc, argv);
+    QApplication app(argc, argv);
     Fond fond;
     VueIntegreeVlc vue;
     VoletAfficher& v = fond.afficher();
