@@ -118,6 +118,13 @@ TEST_F(MiniEcranReel, MiniScreenThenFullScreenThenBackPlaceTheWindowAndTheVideoA
         << "black above the video";
     EXPECT_TRUE(v.FondActiveX2->isVisible());
     EXPECT_GT(couleursALEcran(video), 20);
+    {
+        // Beside a picture of another shape the bands are black, never what lies under the view.
+        const QImage ecranVu = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        const int y = video.center().y();
+        const QRgb bord = ecranVu.pixel(video.x() + 1, y), dedans = ecranVu.pixel(video.x() + 40, y);
+        EXPECT_TRUE(qGray(bord) < 24 || bord == dedans) << "edge colour " << QString::number(bord & 0xffffff, 16).toStdString();
+    }
 
     // Back to the mini-screen at the slider's value, then to the pane where it was.
     bouton(fond, "Full2")->click();

@@ -5,12 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <vlc/vlc.h>
+#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <iterator>
@@ -24,6 +26,22 @@
 namespace {
 
 std::atomic<bool> g_instanceCreee{false};
+
+// The X server itself paints the video window black wherever the player's picture does not
+// cover it (the bands around a picture of another shape): the window toolkit never paints
+// over a window that another program draws in.
+void fondNoirX11(WId fenetre)
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection() || !fenetre)
+        return;
+    xcb_connection_t* c = x11->connection();
+    const xcb_screen_t* ecran = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const uint32_t noir = ecran ? ecran->black_pixel : 0;
+    xcb_change_window_attributes(c, xcb_window_t(fenetre), XCB_CW_BACK_PIXEL, &noir);
+    xcb_clear_area(c, 0, xcb_window_t(fenetre), 0, 0, 0, 0);
+    xcb_flush(c);
+}
 
 // One instance for the whole run, made on first use (from the view's thread).
 libvlc_instance_t* instanceVlc()
@@ -153,12 +171,13 @@ public:
         : QWidget(hote), avantDestruction_(std::move(avantDestruction))
     {
         setAttribute(Qt::WA_NativeWindow);
+        // The player draws here and the X server paints the rest black: the toolkit never
+        // paints over it (it would copy what lies under the window into the bands).
+        setAttribute(Qt::WA_PaintOnScreen);
+        setAttribute(Qt::WA_NoSystemBackground);
         setAttribute(Qt::WA_OpaquePaintEvent);
-        QPalette p = palette();
-        p.setColor(QPalette::Window, Qt::black);
-        setPalette(p);
-        setAutoFillBackground(true);
     }
+    QPaintEngine* paintEngine() const override { return nullptr; }
     ~Surface() override
     {
         if (avantDestruction_)
@@ -278,6 +297,7 @@ void VueIntegreeVlc::ajouterEtJouer(const QString& adresse, const QStringList& o
         if (!o.isEmpty() && !o.startsWith(u":video-filter=") && !o.startsWith(u":deinterlace-mode="))
             optionsElement << o.toUtf8();
     const uint32_t fenetre = surface_ ? uint32_t(surface_->winId()) : 0;
+    fondNoirX11(fenetre);
     const QByteArray cible = adresse.toUtf8();
     const QByteArray mode = desentrelacement.toUtf8();
     const int volume = volume_;
