@@ -298,6 +298,20 @@ TEST(PasChaine, AStepWhileTheTimeShiftIsPausedPressesPlayWhichResumesIt)
     EXPECT_EQ(b.etat(), EtatLecteur::Differe);
 }
 
+TEST(PasChaine, AStepWhileRecordingAsksBeforeLeavingTheRecording)
+{
+    BancTransport b;
+    bouton(*b.fond, "Rec")->click();
+    ASSERT_EQ(b.etat(), EtatLecteur::Enregistrement);
+    b.dialogues.messages.clear();
+    b.dialogues.reponses = {false};
+    bouton(*b.fond, "ChaîneP")->click();
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Question);
+    EXPECT_EQ(b.etat(), EtatLecteur::Enregistrement) << "No keeps the recording";
+    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
+}
+
 TEST(Demarrage, WatchesTheSelectedChannelWhenAsked)
 {
     BancTransport b("TVON=1\nCHA0=1\nCHA1=M6\n");
