@@ -281,9 +281,6 @@ VoletAfficher::VoletAfficher(QWidget* parent)
 
     FondActiveX->setObjectName(QStringLiteral("FondActiveX"));
     FondActiveX->setAutoFillBackground(true);
-    QPalette noir = FondActiveX->palette();
-    noir.setColor(QPalette::Window, Qt::black);
-    FondActiveX->setPalette(noir);
     FondActiveX->installEventFilter(this);
     Waiting->hide();
 
@@ -500,6 +497,12 @@ void VoletAfficher::definirVueSeule(bool actif, bool pleinEcran, const QRect& vi
     placerCadres();
     // The mini-screen is the video alone; full screen shows the row over the black.
     FondActiveX2->setVisible(!actif || pleinEcran_);
+    // Black around the video and under the row in full screen; the panel's colour elsewhere.
+    QPalette fond = palette();
+    if (pleinEcran_)
+        fond.setColor(QPalette::Window, Qt::black);
+    FondActiveX->setPalette(fond);
+    FondActiveX2->setPalette(fond);
     if (pleinEcran_)
         FondActiveX2->raise();
     // The ribbon shows in the mini-screen only, folded when it is entered.

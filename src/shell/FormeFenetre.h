@@ -16,8 +16,8 @@ enum class Volet {
 };
 
 // The main window's forms. MiniEcran and PleinEcran belong to the embedded view: they are
-// entered from the media pane and give it back when left; the side-pane transitions leave them
-// alone.
+// entered from the media pane and give it back when left; of the side-pane transitions, only
+// the media pane's fold leaves them (back to the normal window).
 enum class Forme {
     Normal,        // remote-control panel, side pane closed
     VoletOuvert,   // remote-control panel with one side pane open

@@ -1,6 +1,5 @@
 // The live view out of the normal window with the real libVLC under X: the mini-screen, full
-// screen and back, as the X server places the window, and the function keys typed on the
-// real keyboard.
+// screen and back, as the X server places the window.
 #include "panes/VoletAfficher.h"
 #include "shell/FormeFenetre.h"
 #include "support/BancApplication.h"
@@ -137,27 +136,4 @@ TEST_F(MiniEcranReel, MiniScreenThenFullScreenThenBackPlaceTheWindowAndTheVideoA
     EXPECT_FALSE(v.AfficherOnglets->isHidden());
     EXPECT_TRUE(attendreQue([&] { return couleursALEcran(surGlobal(*vue.surface())) > 20; }, 5000));
     EXPECT_TRUE(dialogues.messages.empty());
-}
-
-TEST_F(MiniEcranReel, TheFunctionKeysTypedOnTheKeyboardPressTheRemotesButtons)
-{
-    demarrer("CLAV=1\n");
-    fond.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
-    app->moteur.Chaines_Click(0);
-    const QString id = QString::number(fond.winId());
-    ASSERT_TRUE(xdotool({"windowfocus", "--sync", id}));
-    laisserPasser();
-    ASSERT_TRUE(xdotool({"key", "F2"}));
-    EXPECT_TRUE(attendreQue([&] { return app->session.chaineSelectionnee == 1; }, 3000))
-        << "selected: " << app->session.chaineSelectionnee;
-    ASSERT_TRUE(xdotool({"key", "F2", "F2"}));
-    EXPECT_TRUE(attendreQue([&] { return app->session.chaineSelectionnee == 3; }, 3000));
-    ASSERT_TRUE(xdotool({"key", "F1"}));
-    EXPECT_TRUE(attendreQue([&] { return app->session.chaineSelectionnee == 2; }, 3000));
-    // Without the option the keys press nothing.
-    app->session.parametres.p.CLAV = false;
-    ASSERT_TRUE(xdotool({"key", "F2"}));
-    laisserPasser(500);
-    EXPECT_EQ(app->session.chaineSelectionnee, 2);
 }

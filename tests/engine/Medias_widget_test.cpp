@@ -442,7 +442,10 @@ TEST(Medias, Full2CentresTheVideoOnBlackAndComesBackToThePane)
     EXPECT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
     EXPECT_TRUE(b.v().FondActiveX2->isVisible()) << "the compact row lies over the black";
     EXPECT_EQ(b.v().FondActiveX->size(), b.fond->size());
+    EXPECT_EQ(b.v().FondActiveX->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(b.v().FondActiveX2->palette().color(QPalette::Window), QColor(Qt::black));
     bouton(*b.fond, "Full2")->click();
+    EXPECT_NE(b.v().FondActiveX->palette().color(QPalette::Window), QColor(Qt::black)) << "the panel's colour again";
     EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
     EXPECT_EQ(b.fond->size(), avant);
 }

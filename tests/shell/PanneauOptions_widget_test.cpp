@@ -398,9 +398,9 @@ TEST(PanneauOptions, TheMainPanelFollowsTheTextureChoice)
     ASSERT_NE(texture, nullptr);
     EXPECT_EQ(texture->image().toImage(), TextureFond(3, 1, b.programme()).toImage());
     PanneauOptions& p = ouvrir(b);
-    qobject_cast<QComboBox*>(p.controle("FONDtag"))->setCurrentIndex(5);
-    const QImage cinq = TextureFond(5, 1, b.programme()).toImage();
-    EXPECT_EQ(texture->image().toImage(), cinq);
+    qobject_cast<QComboBox*>(p.controle("FONDtag"))->setCurrentIndex(4);
+    const QImage quatre = TextureFond(4, 1, b.programme()).toImage();  // a diagonal gradient
+    EXPECT_EQ(texture->image().toImage(), quatre);
     // The side panes, the remote-control extension and the favourites frame too, each one
     // continuing the main panel's picture from where it lies in it.
     QWidget* fond1 = b.fond->findChild<QWidget*>("Fond1");
@@ -410,11 +410,13 @@ TEST(PanneauOptions, TheMainPanelFollowsTheTextureChoice)
         ASSERT_NE(cadre, nullptr);
         auto* t = cadre->findChild<ImageTexture*>("Texture", Qt::FindDirectChildrenOnly);
         ASSERT_NE(t, nullptr);
-        EXPECT_EQ(t->image().toImage(), cinq);
+        EXPECT_EQ(t->image().toImage(), quatre);
         cadre->resize(std::max(cadre->width(), 4), std::max(cadre->height(), 4));
         const QPoint o = cadre->mapTo(fond1, QPoint());
-        const QImage rendu = t->grab(QRect(0, 0, 1, 1)).toImage();
-        EXPECT_EQ(rendu.pixel(0, 0), cinq.pixel(o.x() % cinq.width(), o.y() % cinq.height()));
+        const QImage rendu = t->grab(QRect(0, 0, 4, 4)).toImage();
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x)
+                EXPECT_EQ(rendu.pixel(x, y), quatre.pixel((o.x() + x) % quatre.width(), (o.y() + y) % quatre.height()));
     }
     qobject_cast<QComboBox*>(p.controle("FONDtag"))->setCurrentIndex(0);
     EXPECT_TRUE(texture->image().isNull());

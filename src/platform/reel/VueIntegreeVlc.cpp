@@ -225,6 +225,7 @@ void VueIntegreeVlc::placerDans(QObject* hote)
         geometrie_ = widget->rect();
     appliquerGeometrie();
     surface_->show();
+    fondNoirX11(surface_->internalWinId());
 }
 
 void VueIntegreeVlc::surfacePerdue()
