@@ -319,15 +319,37 @@ void Fond::appliquerAuDessus(bool auDessus)
     }
 }
 
+QMargins Fond::margesCadre() const
+{
+    const QRect cadre = frameGeometry(), client = geometry();
+    return {client.left() - cadre.left(), client.top() - cadre.top(), cadre.right() - client.right(),
+            cadre.bottom() - client.bottom()};
+}
+
+void Fond::deplacerCadre(const QPoint& position)
+{
+    // Just out of full screen the desktop has not framed the window again yet and the frame
+    // is still taken as none: the client goes where the frame of before would put it.
+    const QMargins m = margesAvantPleinEcran_;
+    if (!(windowState() & Qt::WindowFullScreen) && margesCadre().isNull() && !m.isNull()) {
+        setGeometry(QRect(position + QPoint(m.left(), m.top()), size()));
+        return;
+    }
+    move(position);
+}
+
 PlacementFenetre Fond::placement() const
 {
     PlacementFenetre p;
-    if (const QScreen* s = screen())
+    if (const QScreen* s = screen()) {
         p.ecran = s->availableGeometry();
+        p.ecranEntier = s->geometry();
+    }
     p.position = pos();
-    const QRect cadre = frameGeometry(), client = geometry();
-    p.cadre = QMargins(client.left() - cadre.left(), client.top() - cadre.top(), cadre.right() - client.right(),
-                       cadre.bottom() - client.bottom());
+    p.cadre = margesCadre();
+    // In full screen, or just out of it, the frame to reckon with is the one it had before.
+    if (p.cadre.isNull() || (windowState() & Qt::WindowFullScreen))
+        p.cadre = margesAvantPleinEcran_.isNull() ? p.cadre : margesAvantPleinEcran_;
     return p;
 }
 
@@ -361,7 +383,11 @@ void Fond::avancer()
             }
         }
         if (phase.position)
-            move(*phase.position);
+            deplacerCadre(*phase.position);
+        if (phase.pleinEcranBureau.value_or(false)) {
+            margesAvantPleinEcran_ = margesCadre();
+            setWindowState(windowState() | Qt::WindowFullScreen);
+        }
         enAttente_.pop_front();
         indice_ = 0;
     }
@@ -386,6 +412,8 @@ void Fond::appliquerCadres(const PhaseForme& phase)
 {
     if (phase.arreterVue)
         emit arretVueDemande();
+    if (phase.pleinEcranBureau == false && (windowState() & Qt::WindowFullScreen))
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
     if (phase.voletAffiche) {
         QWidget* cadres[] = {nullptr, fond1b_, fond1c_, fond1a_};
         if (QWidget* c = cadres[static_cast<int>(*phase.voletAffiche)]) {

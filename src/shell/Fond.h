@@ -137,6 +137,8 @@ protected:
 
 private:
     PlacementFenetre placement() const;
+    QMargins margesCadre() const;
+    void deplacerCadre(const QPoint& position);
     // Queues what the form asks for and applies it: frames at once, one size per step.
     void appliquerForme(const TransitionForme& t);
     void avancer();
@@ -176,6 +178,7 @@ private:
     bool actifMoteur_ = true;
     bool auDessus_ = false;  // as applied to the window
     bool glisse_ = false;    // dragged by hand where the window system cannot move it
+    QMargins margesAvantPleinEcran_;  // the desktop's frame, as it was before full screen
     QPoint prise_;
 
     bool sansQuestion_ = false;

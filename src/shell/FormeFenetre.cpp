@@ -299,16 +299,19 @@ void FormeFenetre::basculerPleinEcran(Cours& c)
         pleinEcran_ = curseur_;
         pleinEcranPosition_ = c.p.position;
         PhaseForme phase;
-        // The client area covers the screen; the frame lies outside it.
-        pleinEcranTaille_ = c.p.ecran.isEmpty() ? taille() : enTwips(c.p.ecran.size());
+        // The client area covers the whole screen, as the desktop's full-screen state does; the
+        // frame lies outside it for a desktop that keeps it.
+        const QRect ecran = c.p.ecranEntier.isEmpty() ? c.p.ecran : c.p.ecranEntier;
+        pleinEcranTaille_ = ecran.isEmpty() ? taille() : enTwips(ecran.size());
         forme_ = Forme::PleinEcran;
         const PleinEcranGeometrie g = geometriePleinEcran(QSizeF(pleinEcranTaille_));
         phase.vueSeule = VueSeule{true, true, g.video.toRect(), g.rangee.toPoint()};
         phase.tailles = {pleinEcranTaille_};
-        if (!c.p.ecran.isEmpty()) {
-            c.p.position = c.p.ecran.topLeft() - QPoint(c.p.cadre.left(), c.p.cadre.top());
+        if (!ecran.isEmpty()) {
+            c.p.position = ecran.topLeft() - QPoint(c.p.cadre.left(), c.p.cadre.top());
             phase.position = c.p.position;
         }
+        phase.pleinEcranBureau = true;
         c.t.phases.push_back(std::move(phase));
         return;
     }
@@ -316,6 +319,7 @@ void FormeFenetre::basculerPleinEcran(Cours& c)
     pleinEcran_ = 0;
     forme_ = Forme::MiniEcran;
     PhaseForme phase = phaseMini();
+    phase.pleinEcranBureau = false;
     // Back where it was, inside the screen as it is now.
     c.p.position = positionSortiePleinEcran(pleinEcranPosition_, tailleCadre(taille(), c.p.cadre), c.p.ecran);
     if (!c.p.ecran.isEmpty())

@@ -39,6 +39,7 @@ struct PlacementFenetre {
     QRect ecran;      // available area of the window's screen
     QPoint position;  // top-left of the window's frame (QWidget::pos)
     QMargins cadre;   // the window manager's frame around the client area
+    QRect ecranEntier;  // the whole screen, panels included (full screen covers it); empty: `ecran`
 };
 
 // The embedded view's forms as the window lays them out: the video alone fills the client area.
@@ -56,6 +57,8 @@ struct PhaseForme {
     std::optional<Volet> voletAffiche;  // show this pane's frame, hide the two others
     std::optional<bool> fond1bis;       // show or hide the remote-control extension frame
     std::optional<bool> auDessus;       // keep the window on top, or stop keeping it on top
+    // The desktop's full-screen state: true after this phase's size and move, false before them.
+    std::optional<bool> pleinEcranBureau;
     std::optional<bool> favorisDevant;  // favourites in front of the channel list, or the list
     std::optional<VueSeule> vueSeule;   // the video alone, or back in its pane
     std::vector<QSize> tailles;         // client sizes, twips

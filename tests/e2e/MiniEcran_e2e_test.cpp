@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QSlider>
 #include <QTabBar>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -62,6 +63,23 @@ bool placeeParX(const QWidget& fenetre, const QRect& attendu)
                       << attendu.x() << "," << attendu.y() << " " << attendu.width() << "x" << attendu.height();
     return ok;
 }
+
+// A window manager on the test's display for as long as it lives.
+class GestionnaireFenetres {
+public:
+    GestionnaireFenetres() { processus_.start("openbox", {"--sm-disable"}); }
+    ~GestionnaireFenetres()
+    {
+        processus_.terminate();
+        if (!processus_.waitForFinished(3000))
+            processus_.kill();
+        processus_.waitForFinished(1000);
+    }
+    bool demarre() { return processus_.waitForStarted(5000); }
+
+private:
+    QProcess processus_;
+};
 
 // Let the window take in what the X server sent it.
 void laisserPasser(int ms = 200)
@@ -136,4 +154,43 @@ TEST_F(MiniEcranReel, MiniScreenThenFullScreenThenBackPlaceTheWindowAndTheVideoA
     EXPECT_FALSE(v.AfficherOnglets->isHidden());
     EXPECT_TRUE(attendreQue([&] { return couleursALEcran(surGlobal(*vue.surface())) > 20; }, 5000));
     EXPECT_TRUE(dialogues.messages.empty());
+}
+
+// With a window manager framing the window: the forms reckon with its frame, full screen is
+// the desktop's own and covers the whole screen, and leaving it puts everything back.
+TEST_F(MiniEcranReel, UnderAWindowManagerTheFormsKeepTheVideosPlaceAndFullScreenCoversTheScreen)
+{
+    GestionnaireFenetres gestionnaire;
+    ASSERT_TRUE(gestionnaire.demarre()) << "openbox is installed by scripts/install-deps";
+    demarrer("MTOP=0\n");
+    fond.move(200, 150);
+    fond.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
+    ASSERT_TRUE(attendreQue([&] { return fond.frameGeometry() != fond.geometry(); }, 5000)) << "never framed";
+    app->Chaines_DblClick();
+    ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && !fond.animationEnCours(); }, 5000));
+    laisserPasser(500);
+    VoletAfficher& v = fond.afficher();
+    const QRect normale = fond.frameGeometry();
+    const QPoint video = v.FondActiveX->mapToGlobal(QPoint(0, 0));
+
+    bouton(fond, "Mini2")->click();
+    EXPECT_TRUE(attendreQue([&] { return v.FondActiveX->mapToGlobal(QPoint(0, 0)) == video; }, 3000))
+        << "the video moved to " << v.FondActiveX->mapToGlobal(QPoint(0, 0)).x() << ","
+        << v.FondActiveX->mapToGlobal(QPoint(0, 0)).y();
+    const QRect mini = fond.frameGeometry();
+
+    bouton(fond, "SizeBarF")->click();
+    const QRect ecran = fond.screen()->geometry();
+    EXPECT_TRUE(attendreQue([&] { return geometrieX(fond.winId()) == ecran; }, 3000));
+    EXPECT_TRUE(fond.windowState() & Qt::WindowFullScreen);
+
+    bouton(fond, "Full2")->click();
+    EXPECT_TRUE(attendreQue([&] { return fond.frameGeometry() == mini && !(fond.windowState() & Qt::WindowFullScreen); }, 3000))
+        << "back at " << fond.frameGeometry().x() << "," << fond.frameGeometry().y();
+    bouton(fond, "Mini2")->click();
+    EXPECT_TRUE(attendreQue([&] { return fond.frameGeometry() == normale; }, 3000))
+        << "back at " << fond.frameGeometry().x() << "," << fond.frameGeometry().y();
+    EXPECT_EQ(v.FondActiveX->mapToGlobal(QPoint(0, 0)), video);
+    fond.hide();
 }

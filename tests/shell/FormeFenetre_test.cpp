@@ -277,3 +277,18 @@ TEST(FormeFenetre, FoldingTheMediaPaneFromTheMiniScreenOrFullScreenEndsInTheNorm
         EXPECT_FALSE(f.AuDessus());
     }
 }
+
+TEST(FormeFenetre, FullScreenCoversTheWholeScreenPanelsIncludedInTheDesktopsFullScreenState)
+{
+    FormeFenetre f = forme(0, 0, 1, 0, Volet::Afficher);
+    PlacementFenetre p = ecran(100, 100);
+    p.ecranEntier = QRect(0, 0, 1280, 830);
+    const TransitionForme plein = f.Full2_Click(p);
+    EXPECT_EQ(plein.taillePixels(), QSize(1280, 830));
+    EXPECT_EQ(plein.position(), QPoint(-1, -24)) << "the frame outside the screen";
+    EXPECT_EQ(plein.phases.back().pleinEcranBureau, std::optional<bool>(true));
+    const TransitionForme retour = f.Full2_Click(p);
+    ASSERT_FALSE(retour.phases.empty());
+    EXPECT_EQ(retour.phases.front().pleinEcranBureau, std::optional<bool>(false)) << "left before the sizes";
+    EXPECT_EQ(retour.position(), QPoint(100, 100));
+}
