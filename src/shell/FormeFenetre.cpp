@@ -329,29 +329,31 @@ void FormeFenetre::basculerPleinEcran(Cours& c)
         sortirMini(c);
 }
 
-TransitionForme FormeFenetre::Mini2_Click(const PlacementFenetre& placement)
+void FormeFenetre::quitterVueSeule(Cours& c)
 {
-    Cours c{{}, placement};
+    // From full screen, through the mini-screen, back to the pane.
     if (forme_ == Forme::PleinEcran) {
         retourFenetre_ = true;
         basculerPleinEcran(c);
     } else if (forme_ == Forme::MiniEcran) {
         sortirMini(c);
-    } else if (estOuvert(Volet::Afficher)) {
-        entrerMini(c);
     }
+}
+
+TransitionForme FormeFenetre::Mini2_Click(const PlacementFenetre& placement)
+{
+    Cours c{{}, placement};
+    if (miniEcran())
+        quitterVueSeule(c);
+    else if (estOuvert(Volet::Afficher))
+        entrerMini(c);
     return c.t;
 }
 
 TransitionForme FormeFenetre::SizeBar1_Click(const PlacementFenetre& placement)
 {
     Cours c{{}, placement};
-    if (forme_ == Forme::PleinEcran) {
-        retourFenetre_ = true;
-        basculerPleinEcran(c);
-    } else if (forme_ == Forme::MiniEcran) {
-        sortirMini(c);
-    }
+    quitterVueSeule(c);
     return c.t;
 }
 
@@ -437,12 +439,7 @@ TransitionForme FormeFenetre::replierDepuisVueSeule(Volet v, const PlacementFene
     if (v != Volet::Afficher)
         return {};
     Cours c{{}, placement};
-    if (forme_ == Forme::PleinEcran) {
-        retourFenetre_ = true;
-        basculerPleinEcran(c);
-    } else {
-        sortirMini(c);
-    }
+    quitterVueSeule(c);
     deplier(c, v);
     return c.t;
 }

@@ -153,6 +153,7 @@ private:
     void entrerMini(Cours& c);
     void sortirMini(Cours& c);
     void basculerPleinEcran(Cours& c);
+    void quitterVueSeule(Cours& c);
     PhaseForme phaseMini() const;
 
     OptionsForme options_;

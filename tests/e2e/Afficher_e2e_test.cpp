@@ -2,6 +2,7 @@
 // box inside the window, and a mosaic of two favourites.
 #include "panes/VoletAfficher.h"
 #include "support/BancReel.h"
+#include "support/Ecran.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -14,21 +15,7 @@
 namespace {
 using AfficherReel = BancReel;
 
-// What the screen shows over the widget, child windows (the video's) included.
-QImage ecranSous(const QWidget& w)
-{
-    const QPoint origine = w.mapToGlobal(QPoint(0, 0));
-    return QGuiApplication::primaryScreen()->grabWindow(0, origine.x(), origine.y(), w.width(), w.height()).toImage();
-}
 
-int nombreDeCouleurs(const QImage& image)
-{
-    QSet<QRgb> couleurs;
-    for (int y = 0; y < image.height(); y += 4)
-        for (int x = 0; x < image.width(); x += 4)
-            couleurs.insert(image.pixel(x, y));
-    return int(couleurs.size());
-}
 }  // namespace
 
 TEST_F(AfficherReel, TheLiveViewPlaysTheSelectedChannelInsideTheWindow)

@@ -4,6 +4,7 @@
 #include "shell/FormeFenetre.h"
 #include "support/BancApplication.h"
 #include "support/BancReel.h"
+#include "support/Ecran.h"
 #include "support/Xdotool.h"
 
 #include <QGuiApplication>
@@ -18,23 +19,7 @@
 namespace {
 using MiniEcranReel = BancReel;
 
-// What the screen shows over the rectangle, child windows (the video's) included.
-int couleursALEcran(const QRect& global)
-{
-    const QImage image =
-        QGuiApplication::primaryScreen()->grabWindow(0, global.x(), global.y(), global.width(), global.height()).toImage();
-    QSet<QRgb> couleurs;
-    for (int y = 0; y < image.height(); y += 4)
-        for (int x = 0; x < image.width(); x += 4)
-            couleurs.insert(image.pixel(x, y));
-    return int(couleurs.size());
-}
 
-QImage ecranSous(const QWidget& w)
-{
-    const QPoint o = w.mapToGlobal(QPoint(0, 0));
-    return QGuiApplication::primaryScreen()->grabWindow(0, o.x(), o.y(), w.width(), w.height()).toImage();
-}
 
 // The share of pixels of the same colour in two pictures of one size.
 double ressemblance(const QImage& a, const QImage& b)
@@ -98,7 +83,7 @@ TEST_F(MiniEcranReel, MiniScreenThenFullScreenThenBackPlaceTheWindowAndTheVideoA
     ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && !fond.animationEnCours(); }, 5000));
     VoletAfficher& v = fond.afficher();
     ASSERT_TRUE(attendreQue([&] { return v.Waiting->isHidden(); }, 5000));
-    ASSERT_TRUE(attendreQue([&] { return vue.surface() && couleursALEcran(surGlobal(*vue.surface())) > 20; }, 20000))
+    ASSERT_TRUE(attendreQue([&] { return vue.surface() && nombreDeCouleurs(ecranSur(surGlobal(*vue.surface()))) > 20; }, 20000))
         << "no picture in the pane";
     const QRect normale = geometrieX(fond.winId());
     ASSERT_EQ(normale, QRect(QPoint(200, 150), FormeFenetre::enPixels(QSize(9975, 5175))));
@@ -109,7 +94,7 @@ TEST_F(MiniEcranReel, MiniScreenThenFullScreenThenBackPlaceTheWindowAndTheVideoA
     ASSERT_TRUE(placeeParX(fond, QRect(videoAvant, QSize(337, 249))));
     laisserPasser();
     EXPECT_EQ(surGlobal(*vue.surface()), QRect(videoAvant, QSize(337, 249)));
-    EXPECT_GT(couleursALEcran(surGlobal(*vue.surface())), 20) << "the picture follows the window";
+    EXPECT_GT(nombreDeCouleurs(ecranSur(surGlobal(*vue.surface()))), 20) << "the picture follows the window";
     // The folded ribbon lies over the video's own window, not under it.
     ASSERT_TRUE(v.SizeBar->isVisible());
     EXPECT_GT(ressemblance(ecranSous(*v.SizeBar), v.SizeBar->grab().toImage()), 0.9);
@@ -131,10 +116,10 @@ TEST_F(MiniEcranReel, MiniScreenThenFullScreenThenBackPlaceTheWindowAndTheVideoA
     EXPECT_EQ(video.width(), ecran.width());
     EXPECT_NEAR(video.height(), hauteur, 1);
     EXPECT_NEAR(video.y() - ecran.y(), (ecran.height() - hauteur) / 2, 1);
-    EXPECT_LE(couleursALEcran(QRect(ecran.topLeft(), QSize(ecran.width(), video.y() - ecran.y()))), 2)
+    EXPECT_LE(nombreDeCouleurs(ecranSur(QRect(ecran.topLeft(), QSize(ecran.width(), video.y() - ecran.y())))), 2)
         << "black above the video";
     EXPECT_TRUE(v.FondActiveX2->isVisible());
-    EXPECT_GT(couleursALEcran(video), 20);
+    EXPECT_GT(nombreDeCouleurs(ecranSur(video)), 20);
     {
         // Beside a picture of another shape the bands are black, never what lies under the view.
         const QImage ecranVu = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
@@ -152,7 +137,7 @@ TEST_F(MiniEcranReel, MiniScreenThenFullScreenThenBackPlaceTheWindowAndTheVideoA
     laisserPasser();
     EXPECT_EQ(v.FondActiveX->mapToGlobal(QPoint(0, 0)), videoAvant);
     EXPECT_FALSE(v.AfficherOnglets->isHidden());
-    EXPECT_TRUE(attendreQue([&] { return couleursALEcran(surGlobal(*vue.surface())) > 20; }, 5000));
+    EXPECT_TRUE(attendreQue([&] { return nombreDeCouleurs(ecranSur(surGlobal(*vue.surface()))) > 20; }, 5000));
     EXPECT_TRUE(dialogues.messages.empty());
 }
 

@@ -1,5 +1,6 @@
 #include "platform/reel/VueIntegreeVlc.h"
 #include "support/Attente.h"
+#include "support/Ecran.h"
 #include "support/FauxBoitier.h"
 
 #include <QDir>
@@ -17,23 +18,7 @@
 
 namespace {
 
-// What the screen shows over the widget, children windows included.
-QImage ecranSous(QWidget& w)
-{
-    const QPoint origine = w.mapToGlobal(QPoint(0, 0));
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(0, origine.x(), origine.y(), w.width(), w.height())
-        .toImage();
-}
 
-int nombreDeCouleurs(const QImage& image)
-{
-    QSet<QRgb> couleurs;
-    for (int y = 0; y < image.height(); y += 4)
-        for (int x = 0; x < image.width(); x += 4)
-            couleurs.insert(image.pixel(x, y));
-    return int(couleurs.size());
-}
 
 }  // namespace
 
