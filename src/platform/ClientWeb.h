@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/Suite.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -6,11 +8,12 @@
 // a box that takes the connection and never answers must not hold the start for long.
 inline constexpr int kDelaiVerificationMs = 3000;
 
-// Synchronous HTTP GET. The body, or an empty array on any failure
-// (unreachable host, non-2xx status, time-out, body over the size cap).
+// HTTP GET. The reply comes later, from the event loop: the whole body, or an empty array
+// on any failure (unreachable host, non-2xx status, time-out, body over the size cap, a
+// body shorter than its announced length).
 class ClientWeb {
 public:
     virtual ~ClientWeb() = default;
     // delaiMs: the longest wait for the whole transfer; 0 = the client's own (a download's).
-    virtual QByteArray telecharger(const QString& adresse, int delaiMs = 0) = 0;
+    virtual void telecharger(const QString& adresse, int delaiMs, Suite<QByteArray> reponse) = 0;
 };

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include <functional>
+
 // Modal message boxes and the open-file dialog, titled "Kelmor".
 // Lines of a message are joined with "\n" (RetourLigne).
 class Dialogues {
@@ -22,4 +24,7 @@ public:
         (void)dossierInitial;
         return {};
     }
+    // Runs `suite` once no box or dialog of ours is open: what a timer or a reply has to say
+    // never opens over a box the user has not answered yet, and never holds its caller.
+    virtual void quandLibre(std::function<void()> suite) = 0;
 };

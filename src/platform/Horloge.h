@@ -1,11 +1,14 @@
 #pragma once
+#include "platform/Suite.h"
+
 #include <QDateTime>
 
-// The clock and the waits. Tests use a fake clock and instant waits.
+// The clock and the steps of a wait. Nothing waits in the call stack: a wait is a step that
+// runs later, from the event loop. Tests use a fake clock that they move on themselves.
 class Horloge {
 public:
     virtual ~Horloge() = default;
     virtual QDateTime maintenant() = 0;
-    // Sleeps about ms milliseconds while letting pending window events run.
-    virtual void attendre(int ms) = 0;
+    // Runs `etape` once, about ms milliseconds from now, from the event loop.
+    virtual void apres(int ms, Suite<> etape) = 0;
 };

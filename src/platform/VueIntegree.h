@@ -1,12 +1,14 @@
 #pragma once
+#include "platform/Suite.h"
+
 #include <QString>
 #include <QStringList>
 
 class QObject;
 
 // The player view embedded in the main window: plays one stream at a time inside a
-// widget of the window. Every call returns at once; none reports a result, except the
-// snapshot's file name. Before the first item is played nothing heavy exists: stopping,
+// widget of the window. Every call returns at once and none waits for the player; only the
+// snapshot reports, later, from the event loop. Before the first item is played nothing heavy exists: stopping,
 // clearing, the volume, the mute and the geometry are only remembered until then.
 class VueIntegree {
 public:
@@ -38,6 +40,7 @@ public:
     // Asks for a snapshot of the picture being shown. Returns the full path of the JPEG
     // file "vlcsnap-….jpg" that will appear in the current item's snapshot folder (a name
     // no earlier snapshot has), or "" when no item with a snapshot folder plays. The file
-    // appears whole, a moment later, or not at all (no picture yet, write failure).
-    virtual QString prendreInstantane() = 0;
+    // appears whole, a moment later, or not at all (no picture yet, write failure); `ecrit`
+    // is then told whether it was written.
+    virtual QString prendreInstantane(Suite<bool> ecrit = {}) = 0;
 };

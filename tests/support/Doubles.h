@@ -21,6 +21,7 @@
 #include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -43,14 +44,16 @@ public:
     QStringList titresDossier;
     // Runs while a question is open, as a timer would in the real modal loop.
     std::function<void()> pendantQuestion;
+    // Runs while any box is open (questions included), as timers would in its modal loop;
+    // not again inside a box it opens itself.
+    std::function<void()> pendantBoite;
+    int ouvertes = 0;  // boxes open right now
 
-    void exclamation(const QString& t) override { messages.push_back({Message::Exclamation, t}); }
-    void information(const QString& t) override { messages.push_back({Message::Information, t}); }
+    void exclamation(const QString& t) override { boite({Message::Exclamation, t}); }
+    void information(const QString& t) override { boite({Message::Information, t}); }
     bool question(const QString& t) override
     {
-        messages.push_back({Message::Question, t});
-        if (pendantQuestion)
-            pendantQuestion();
+        boite({Message::Question, t}, pendantQuestion);
         if (reponses.empty())
             return false;
         const bool r = reponses.front();
@@ -66,7 +69,7 @@ public:
         fichiers.pop_front();
         return f;
     }
-    void message(const QString& t) override { messages.push_back({Message::Simple, t}); }
+    void message(const QString& t) override { boite({Message::Simple, t}); }
     QString choisirDossier(const QString& titre, const QString&) override
     {
         titresDossier << titre;
@@ -76,6 +79,14 @@ public:
         dossiers.pop_front();
         return d;
     }
+    // At once when no box is open, else when the last one closes.
+    void quandLibre(std::function<void()> suite) override
+    {
+        if (ouvertes == 0)
+            suite();
+        else
+            apresBoites_.push_back(std::move(suite));
+    }
     QStringList textes() const
     {
         QStringList l;
@@ -83,6 +94,28 @@ public:
             l << m.texte;
         return l;
     }
+
+private:
+    void boite(const Message& m, const std::function<void()>& pendant = {})
+    {
+        messages.push_back(m);
+        ++ouvertes;
+        if (pendant)
+            pendant();
+        if (pendantBoite && !dansBoite_) {
+            dansBoite_ = true;
+            pendantBoite();
+            dansBoite_ = false;
+        }
+        if (--ouvertes == 0) {
+            auto suites = std::move(apresBoites_);
+            apresBoites_.clear();
+            for (auto& f : suites)
+                f();
+        }
+    }
+    bool dansBoite_ = false;
+    std::vector<std::function<void()>> apresBoites_;
 };
 
 class FauxClientWeb : public ClientWeb {
@@ -90,11 +123,28 @@ public:
     QMap<QString, QByteArray> pages;  // address -> body; absent = failure
     QStringList demandes;
     QList<int> delais;  // the wait asked with each request, 0 = the client's own
-    QByteArray telecharger(const QString& adresse, int delaiMs = 0) override
+    // Replies held until the test gives them (repondre), as a slow site would.
+    bool differer = false;
+    std::deque<std::pair<QString, Suite<QByteArray>>> enAttente;
+
+    void telecharger(const QString& adresse, int delaiMs, Suite<QByteArray> reponse) override
     {
         demandes << adresse;
         delais << delaiMs;
-        return pages.value(adresse);
+        if (differer)
+            enAttente.emplace_back(adresse, std::move(reponse));
+        else
+            reponse(pages.value(adresse));
+    }
+    // Answers the oldest request held with what `pages` holds for it. False when none waits.
+    bool repondre()
+    {
+        if (enAttente.empty())
+            return false;
+        auto [adresse, reponse] = std::move(enAttente.front());
+        enAttente.pop_front();
+        reponse(pages.value(adresse));
+        return true;
     }
 };
 
@@ -117,15 +167,22 @@ public:
     void ouvrir(const QString& a) override { ouverts << a; }
 };
 
+// By default a step runs at once, inside the call that asks for it, the clock moved on by
+// its wait; with `immediat` off, steps wait until the test moves the clock with avancer().
 class FausseHorloge : public Horloge {
 public:
     QDateTime maintenantValeur{QDate(2026, 12, 9), QTime(20, 0)};
     int attenteTotaleMs = 0;
-    // Runs during every wait, as pending events would.
+    bool immediat = true;
+    // Runs during the first wait, as pending events would.
     std::function<void()> pendantAttente;
     QDateTime maintenant() override { return maintenantValeur; }
-    void attendre(int ms) override
+    void apres(int ms, Suite<> etape) override
     {
+        if (!immediat) {
+            etapes_.push_back({maintenantValeur.addMSecs(ms), numero_++, std::move(etape)});
+            return;
+        }
         attenteTotaleMs += ms;
         maintenantValeur = maintenantValeur.addMSecs(ms);
         if (pendantAttente) {
@@ -133,7 +190,36 @@ public:
             pendantAttente = nullptr;  // once: a tick inside it may wait too
             f();
         }
+        etape();
     }
+    // Moves the clock on by ms, running the steps that fall due on the way, in order.
+    void avancer(int ms)
+    {
+        const QDateTime fin = maintenantValeur.addMSecs(ms);
+        for (;;) {
+            auto prochaine = std::min_element(etapes_.begin(), etapes_.end(), [](const Etape& a, const Etape& b) {
+                return a.echeance < b.echeance || (a.echeance == b.echeance && a.numero < b.numero);
+            });
+            if (prochaine == etapes_.end() || prochaine->echeance > fin)
+                break;
+            Etape e = std::move(*prochaine);
+            etapes_.erase(prochaine);
+            if (e.echeance > maintenantValeur)
+                maintenantValeur = e.echeance;
+            e.etape();
+        }
+        maintenantValeur = fin;
+    }
+    std::size_t etapesEnAttente() const { return etapes_.size(); }
+
+private:
+    struct Etape {
+        QDateTime echeance;
+        quint64 numero;
+        Suite<> etape;
+    };
+    std::vector<Etape> etapes_;
+    quint64 numero_ = 0;
 };
 
 class FausseInstance : public InstanceUnique {
@@ -187,6 +273,11 @@ public:
     int fermeturesTotales = 0;
     int fermeturesRestes = 0;
     bool echecDemarrage = false;
+    // The players hang: keystrokes are never taken (as after the real time-out).
+    bool sourds = false;
+    // Closes are reported only when the test says so (signalerFermetures).
+    bool fermeturesDifferees = false;
+    std::vector<Suite<>> fermeturesEnAttente;
 
     bool demarrer(RoleLecteur r, const QString& p, const QStringList& a) override
     {
@@ -204,24 +295,45 @@ public:
                 return false;
         return true;
     }
-    bool envoyerTouche(RoleLecteur r, const QString& action) override
+    void envoyerTouche(RoleLecteur r, const QString& action, Suite<bool> recu) override
     {
-        if (!actifs[r])
-            return false;
+        if (!actifs[r] || sourds) {
+            recu(false);
+            return;
+        }
         touches.emplace_back(r, action);
-        return true;
+        recu(true);
     }
-    void fermer(RoleLecteur r) override
+    void fermer(RoleLecteur r, Suite<> fin) override
     {
         fermes.push_back(r);
         actifs[r] = false;
+        signaler(std::move(fin));
     }
-    void fermerTous() override
+    void fermerTous(Suite<> fin) override
     {
         ++fermeturesTotales;
         actifs.clear();
+        signaler(std::move(fin));
     }
     void fermerRestes() override { ++fermeturesRestes; }
+    // Reports every close held so far.
+    void signalerFermetures()
+    {
+        auto fins = std::move(fermeturesEnAttente);
+        fermeturesEnAttente.clear();
+        for (auto& f : fins)
+            f();
+    }
+
+private:
+    void signaler(Suite<> fin)
+    {
+        if (fermeturesDifferees)
+            fermeturesEnAttente.push_back(std::move(fin));
+        else
+            fin();
+    }
 };
 
 class FaussePageReglages : public PageReglages {
@@ -272,6 +384,7 @@ public:
     QStringList appels;
     QStringList options;     // of the last item played
     QStringList instantanes; // paths handed out, in order
+    std::vector<Suite<bool>> ecritures;  // told for each snapshot handed out, by the test
     QObject* hote = nullptr;
     int volume = 100;
     bool muet = false;
@@ -306,7 +419,7 @@ public:
     {
         appels << QStringLiteral("taille %1x%2").arg(l).arg(h);
     }
-    QString prendreInstantane() override
+    QString prendreInstantane(Suite<bool> ecrit) override
     {
         appels << QStringLiteral("instantane");
         QString dossier;
@@ -318,6 +431,7 @@ public:
         const QString chemin = QDir(dossier).filePath(
             QStringLiteral("vlcsnap-%1.jpg").arg(instantanes.size() + 1));
         instantanes << chemin;
+        ecritures.push_back(std::move(ecrit));
         if (pendantInstantane)
             pendantInstantane(chemin);
         return chemin;
