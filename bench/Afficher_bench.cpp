@@ -36,7 +36,11 @@ class HorlogePas : public Horloge {
 public:
     QDateTime t{QDate::currentDate(), QTime(20, 0)};
     QDateTime maintenant() override { return t; }
-    void attendre(int ms) override { t = t.addMSecs(ms); }
+    void apres(int ms, Suite<> etape) override
+    {
+        t = t.addMSecs(ms);
+        etape();
+    }
 };
 
 // Notes when an item is handed over; snapshots are promised and written by the bench later.
@@ -61,7 +65,7 @@ public:
     void definirMuet(bool) override {}
     void placerConteneur(int, int) override {}
     void dimensionnerConteneur(int, int) override {}
-    QString prendreInstantane() override
+    QString prendreInstantane(Suite<bool>) override
     {
         const QString chemin = dossier + QString("/vlcsnap-%1.jpg").arg(++instantanes_);
         aEcrire << chemin;
@@ -144,7 +148,7 @@ int main(int argc, char** argv)
                           disque,    systeme, lecteurs, pageReglages, serveurDiffere, vue, Adresses{}};
     Fond fond;
     Application app(plateforme, fond);
-    if (!app.Form_Load({"/usr/bin/kelmor"})) {
+    if (app.Form_Load({"/usr/bin/kelmor"}) != true) {
         std::fprintf(stderr, "start-up refused (%d messages)\n", dialogues.messages);
         return 1;
     }

@@ -17,6 +17,7 @@ public:
     void information(const QString&) override {}
     bool question(const QString&) override { return false; }
     QString choisirFichier(const QString&, const QString&, const QString&) override { return {}; }
+    void quandLibre(std::function<void()> suite) override { suite(); }
 };
 
 }  // namespace

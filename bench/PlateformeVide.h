@@ -22,11 +22,12 @@ public:
         return false;
     }
     QString choisirFichier(const QString&, const QString&, const QString&) override { return {}; }
+    void quandLibre(std::function<void()> suite) override { suite(); }
 };
 
 class ClientWeb0 : public ClientWeb {
 public:
-    QByteArray telecharger(const QString&, int) override { return {}; }
+    void telecharger(const QString&, int, Suite<QByteArray> reponse) override { reponse({}); }
 };
 
 class Dossiers0 : public Dossiers {
@@ -46,11 +47,11 @@ public:
     void ouvrir(const QString&) override {}
 };
 
-// A fixed time; waits return at once.
+// A fixed time; the steps of a wait run at once.
 class Horloge0 : public Horloge {
 public:
     QDateTime maintenant() override { return QDateTime(QDate::currentDate(), QTime(20, 0)); }
-    void attendre(int) override {}
+    void apres(int, Suite<> etape) override { etape(); }
 };
 
 class Instance0 : public InstanceUnique {
@@ -98,7 +99,7 @@ public:
     void definirMuet(bool) override {}
     void placerConteneur(int, int) override {}
     void dimensionnerConteneur(int, int) override {}
-    QString prendreInstantane() override { return {}; }
+    QString prendreInstantane(Suite<bool>) override { return {}; }
 };
 
 // No player ever runs.
@@ -107,9 +108,9 @@ public:
     bool demarrer(RoleLecteur, const QString&, const QStringList&) override { return true; }
     bool enCours(RoleLecteur) override { return false; }
     bool aucunEnCours() override { return true; }
-    bool envoyerTouche(RoleLecteur, const QString&) override { return false; }
-    void fermer(RoleLecteur) override {}
-    void fermerTous() override {}
+    void envoyerTouche(RoleLecteur, const QString&, Suite<bool> recu) override { recu(false); }
+    void fermer(RoleLecteur, Suite<> fin) override { fin(); }
+    void fermerTous(Suite<> fin) override { fin(); }
     void fermerRestes() override {}
 };
 

@@ -46,17 +46,19 @@ public:
     }
     bool enCours(RoleLecteur role) override { return regarder && role == RoleLecteur::Regarder; }
     bool aucunEnCours() override { return !regarder; }
-    bool envoyerTouche(RoleLecteur, const QString&) override { return regarder; }
-    void fermer(RoleLecteur role) override
+    void envoyerTouche(RoleLecteur, const QString&, Suite<bool> recu) override { recu(regarder); }
+    void fermer(RoleLecteur role, Suite<> fin) override
     {
         if (role == RoleLecteur::Regarder)
             regarder = false;
+        fin();
     }
-    void fermerTous() override
+    void fermerTous(Suite<> fin) override
     {
         regarder = false;
         if (reel)
-            reel->fermerTous();
+            reel->fermerTous({});
+        fin();
     }
     void fermerRestes() override {}
 };
@@ -131,7 +133,7 @@ int main(int argc, char** argv)
                           disque,    systeme, lecteurs, pageReglages, serveurDiffere, vue, Adresses{}};
     Fond fond;
     Application app(plateforme, fond);
-    if (!app.Form_Load({"/usr/bin/kelmor"})) {
+    if (app.Form_Load({"/usr/bin/kelmor"}) != true) {
         std::fprintf(stderr, "start-up refused (%d messages)\n", dialogues.messages);
         return 1;
     }

@@ -105,9 +105,12 @@ void Application::apresOperations()
     }
 }
 
-bool Application::Form_Load(const QStringList& arguments)
+std::optional<bool> Application::Form_Load(const QStringList& arguments, std::function<void(bool)> fin)
 {
     auto& d = plateforme.dialogues;
+    arguments_ = arguments;
+    finDemarrage_ = std::move(fin);
+    demarrage_.reset();
     session.DossierProgramme = plateforme.dossiers.programme();
 
     switch (plateforme.instance.verrouiller()) {
@@ -115,11 +118,13 @@ bool Application::Form_Load(const QStringList& arguments)
         break;
     case InstanceUnique::Resultat::DejaLancee:
         d.exclamation("Kelmor est déjà lancé.");
-        return false;
+        terminerDemarrage(false);
+        return demarrage_;
     case InstanceUnique::Resultat::DossierInaccessible:
         d.exclamation("Kelmor ne peut pas écrire dans son dossier :\n" + session.DossierProgramme +
                       "\nVérifiez que ce dossier est accessible en écriture et que le disque n'est pas plein.");
-        return false;
+        terminerDemarrage(false);
+        return demarrage_;
     }
 
     if (contientOption(arguments, "/r")) {
@@ -139,50 +144,80 @@ bool Application::Form_Load(const QStringList& arguments)
         } else {
             d.information("Les paramètres d'Kelmor n'ont pas été réinitialisés.");
         }
-        return false;
+        terminerDemarrage(false);
+        return demarrage_;
     }
 
-    // Players left over by an earlier run of ours; nothing else is touched here.
+    // Players left over by an earlier run of ours go, in the background; nothing else is
+    // touched here.
     plateforme.lecteurs.fermerRestes();
 
-    const bool fichierExiste = QFileInfo::exists(session.cheminParametres());
-    const QByteArray texteParametres = fichierExiste ? lireFichier(session.cheminParametres()) : QByteArray();
-    if (fichierExiste) {
+    fichierParametres_ = QFileInfo::exists(session.cheminParametres());
+    texteParametres_ = fichierParametres_ ? lireFichier(session.cheminParametres()) : QByteArray();
+    if (fichierParametres_) {
         ValeursPrecoces v{session.parametres.p.SORT, session.parametres.p.CFGA};
-        v = LirePassePrecoce(texteParametres, v);
+        v = LirePassePrecoce(texteParametres_, v);
         session.parametres.p.SORT = v.sort;
         session.parametres.p.CFGA = v.cfga;
     }
 
-    if (session.parametres.p.CFGA
-        && VerifierListeChaines(true, session.DossierProgramme, plateforme.web, d, plateforme.adresses, true)
-               == IssueVerification::Arreter)
-        return false;
+    if (session.parametres.p.CFGA)
+        VerifierListeChaines(true, session.DossierProgramme, plateforme.web, d, plateforme.adresses, true,
+                             Suite<IssueVerification>(&moteur, [this](IssueVerification issue) {
+                                 if (issue == IssueVerification::Arreter)
+                                     terminerDemarrage(false);
+                                 else
+                                     verifierListe();
+                             }));
+    else
+        verifierListe();
+    return demarrage_;
+}
 
-    if (!ListeChainesPresente(session.DossierProgramme)) {
-        if (d.question("La liste des chaînes est introuvable.\n\nSouhaitez-vous la télécharger ?")) {
-            if (VerifierListeChaines(true, session.DossierProgramme, plateforme.web, d, plateforme.adresses, true)
-                == IssueVerification::Arreter)
-                return false;
-        } else {
-            d.exclamation("La liste des chaînes est nécessaire à Kelmor.\n\nKelmor va maintenant s'arrêter.");
-            return false;
-        }
+void Application::terminerDemarrage(bool continuer)
+{
+    demarrage_ = continuer;
+    if (finDemarrage_)
+        finDemarrage_(continuer);
+}
+
+void Application::verifierListe()
+{
+    auto& d = plateforme.dialogues;
+    if (ListeChainesPresente(session.DossierProgramme)) {
+        chargerSession();
+        return;
     }
+    if (!d.question("La liste des chaînes est introuvable.\n\nSouhaitez-vous la télécharger ?")) {
+        d.exclamation("La liste des chaînes est nécessaire à Kelmor.\n\nKelmor va maintenant s'arrêter.");
+        terminerDemarrage(false);
+        return;
+    }
+    VerifierListeChaines(true, session.DossierProgramme, plateforme.web, d, plateforme.adresses, true,
+                         Suite<IssueVerification>(&moteur, [this](IssueVerification issue) {
+                             if (issue == IssueVerification::Arreter)
+                                 terminerDemarrage(false);
+                             else
+                                 chargerSession();
+                         }));
+}
 
+void Application::chargerSession()
+{
+    auto& d = plateforme.dialogues;
     session.chaines = LireFichierListeChaines(session.cheminListeChaines(), session.parametres.p.SORT);
     fond.chaines().afficherChaines(session.chaines.noms());
 
     // Defaults (they leave SORT and CFGA as the early pass set them), then the settings
-    // file, then the one-time migrations.
+    // file with its schedule.
     AppliquerDefauts(session.parametres, plateforme.dossiers.documents());
     session.DossierEnregistrement = session.parametres.dossierEnregistrement;
-    if (fichierExiste) {
-        LirePassePrincipale(texteParametres, session.parametres, session.chaines.noms(),
+    if (fichierParametres_) {
+        LirePassePrincipale(texteParametres_, session.parametres, session.chaines.noms(),
                             [](const QString& dossier) { return QFileInfo(dossier).isDir(); }, d);
         session.DossierEnregistrement = session.parametres.dossierEnregistrement;
     }
-    AppliquerMigrations(session.parametres, d);
+    texteParametres_.clear();
     // The texture follows the loaded choice. The options pane itself (its first tab, the
     // window's size from it, its zoom label and the frames of its check boxes) is built from
     // the settings when it is first opened, so that start-up does not pay for it.
@@ -203,9 +238,21 @@ bool Application::Form_Load(const QStringList& arguments)
     if (!session.DossierEnregistrement.endsWith('/'))
         session.DossierEnregistrement += '/';
 
-    if (!chercherLecteur())
-        return false;
+    if (!chercherLecteur()) {
+        terminerDemarrage(false);
+        return;
+    }
 
+    // The clock starts as soon as it has what a recording needs (the schedule, the channels,
+    // the player and its options): no question or message of the rest of start-up holds it.
+    session.OptionsVLC = ::OptionsVLC(session.DossierEnregistrement, session.parametres.p.ZOOM);
+    moteur.ChangerEtat(EtatLecteur::Arret);
+    Horloge_Timer();
+    horloge.start();
+
+    AppliquerMigrations(session.parametres, d);
+
+    // Its answer comes later: a newer version is offered then, once no box is open.
     if (session.parametres.p.EXEA)
         VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses, kDelaiVerificationMs);
 
@@ -220,22 +267,20 @@ bool Application::Form_Load(const QStringList& arguments)
     if (p.MINI)
         fond.Mini_Click();
     placerFenetre();
-    moteur.ChangerEtat(EtatLecteur::Arret);
     EcrireParametres();
     parametresEcrits_ = true;
-    programmation.Horloge_Timer();
-    horloge.start();
 
-    demarreMinimise_ = contientOption(arguments, "/m");
+    demarreMinimise_ = contientOption(arguments_, "/m");
     if (demarreMinimise_) {
         fond.minimiser();
-        return true;
+        terminerDemarrage(true);
+        return;
     }
     if (session.parametres.p.TRAN)
         fond.fonduEntree();
     if (session.parametres.p.TVON)
         transport.Regarder_Click();
-    return true;
+    terminerDemarrage(true);
 }
 
 bool Application::chercherLecteur()
@@ -329,36 +374,77 @@ void Application::Horloge_Timer()
 
 bool Application::Form_QueryUnload(bool parUtilisateur)
 {
-    // Closing in the middle of an operation (a player starting, a wait) would leave the
-    // operation to go on after the players were stopped: the close waits for its end.
-    if (moteur.operationEnCours()) {
+    if (arretTermine_)
+        return true;
+    // Closing in the middle of an operation (players closing, time-shift buffering) would
+    // leave it to go on after the players were stopped: the close waits for its end. So does
+    // a close asked while the close's own questions are open, and one asked while the
+    // players close on the way out.
+    if (arretEnCours_)
+        return false;
+    if (moteur.operationEnCours() || questionsEnCours_) {
         if (fermetureEnAttente_ != Fermeture::SansQuestion)
             fermetureEnAttente_ = parUtilisateur ? Fermeture::ParUtilisateur : Fermeture::SansQuestion;
         return false;
     }
-    const auto garde = moteur.operation();
     // Finished schedule entries go, and everything is saved, whatever happens next.
     programmation.Nettoyer_Click();
 
     auto& d = plateforme.dialogues;
     if (parUtilisateur) {
-        if (enEnregistrement(session.Etat)
-            && !d.question("L'enregistrement en cours va être interrompu.\n\n"
+        // The clock goes on while the questions are open: each is asked about the state as it is.
+        questionsEnCours_ = true;
+        const bool quitter =
+            (!enEnregistrement(session.Etat)
+             || d.question("L'enregistrement en cours va être interrompu.\n\n"
                            "Souhaitez-vous réellement quitter Kelmor ?"))
+            && (session.programmes.nombre() == 0
+                || d.question("Des enregistrements sont programmés ou en cours.\n\n"
+                              "Souhaitez-vous réellement quitter Kelmor ?"));
+        questionsEnCours_ = false;
+        if (!quitter) {
+            // A close of the session that came meanwhile still goes through, without questions,
+            // once this close has been refused.
+            if (fermetureEnAttente_ == Fermeture::SansQuestion && !moteur.operationEnCours())
+                QMetaObject::invokeMethod(&moteur, [this] { apresOperations(); }, Qt::QueuedConnection);
+            else if (fermetureEnAttente_ == Fermeture::ParUtilisateur)
+                fermetureEnAttente_ = Fermeture::Aucune;
             return false;
-        if (session.programmes.nombre() > 0
-            && !d.question("Des enregistrements sont programmés ou en cours.\n\n"
-                           "Souhaitez-vous réellement quitter Kelmor ?"))
+        }
+        // A stop the clock started while the questions were open ends first.
+        if (moteur.operationEnCours()) {
+            fermetureEnAttente_ = Fermeture::SansQuestion;
             return false;
+        }
     }
+    fermetureEnAttente_ = Fermeture::Aucune;
 
+    // From here on the clock starts nothing.
+    ferme_ = true;
+    horloge.stop();
     medias.ArreterVueSiAfficher();
-    if (session.parametres.p.MONO || session.Etat != EtatLecteur::Arret)
-        moteur.FermerLecteurExterne();
+    if (session.parametres.p.MONO || session.Etat != EtatLecteur::Arret) {
+        // The window closes once the players are gone: at once when they went within the call.
+        arretEnCours_ = true;
+        dansFermeture_ = true;
+        moteur.FermerLecteurExterne([this] {
+            finirFermeture();
+            if (!dansFermeture_ && !fond.estFermee())
+                fond.fermer(true);
+        });
+        dansFermeture_ = false;
+        return arretTermine_;
+    }
+    finirFermeture();
+    return true;
+}
+
+void Application::finirFermeture()
+{
     nettoyerInstantanes();
     ecrireDemarrageAutomatique();
-    ferme_ = true;
-    return true;
+    arretEnCours_ = false;
+    arretTermine_ = true;
 }
 
 void Application::nettoyerInstantanes()

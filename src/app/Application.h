@@ -11,6 +11,7 @@
 
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <optional>
 
 class Fond;
@@ -23,8 +24,10 @@ public:
     Application(Plateforme& plateforme, Fond& fond);
     ~Application();
 
-    // Start-up. False when the program must end now (nothing saved, no window shown).
-    bool Form_Load(const QStringList& arguments);
+    // Start-up. It goes on over the answers it waits for (the channel list's check); `fin` is
+    // told once it is over: false when the program must end now (nothing saved, no window
+    // shown). Returns that outcome when start-up ended within the call, nothing while it waits.
+    std::optional<bool> Form_Load(const QStringList& arguments, std::function<void(bool continuer)> fin = {});
     bool demarreMinimise() const { return demarreMinimise_; }
     // Start-up has written the settings file: from then on a close saves them.
     bool parametresEcrits() const { return parametresEcrits_; }
@@ -33,11 +36,14 @@ public:
     bool EcrireParametres();
 
     // The window is closing. `parUtilisateur`: the user asked for it (close button or quit),
-    // as opposed to the session ending. False when the user refused the close.
+    // as opposed to the session ending. True when the window may close now; false when the
+    // user refused, or when the players are still closing: the window is then closed again
+    // once they are gone.
     bool Form_QueryUnload(bool parUtilisateur);
 
-    // The 10-second timer fired. The tick never runs inside another engine operation:
-    // it then waits for that operation to end.
+    // The 10-second timer fired, or the schedule asked for a tick. The tick never runs in the
+    // middle of an engine sequence (players closing, time-shift buffering): it then waits for
+    // its end. A box left open never holds it.
     void Horloge_Timer();
     // A double-click on a channel: watched in the remote-control form, shown live in the
     // media pane in the normal window.
@@ -62,14 +68,27 @@ public:
     QTimer horloge;
 
 private:
+    void terminerDemarrage(bool continuer);
+    void verifierListe();
+    void chargerSession();
     bool chercherLecteur();
+    void finirFermeture();
     void placerFenetre();
     void ecrireDemarrageAutomatique();
     void nettoyerInstantanes();
 
+    QStringList arguments_;
+    std::function<void(bool)> finDemarrage_;
+    std::optional<bool> demarrage_;
+    bool fichierParametres_ = false;
+    QByteArray texteParametres_;
     bool demarreMinimise_ = false;
     bool parametresEcrits_ = false;
     bool ferme_ = false;  // the close went through: no tick may start anything any more
+    bool arretEnCours_ = false;   // the players are closing on the way out
+    bool arretTermine_ = false;   // they are gone: the window may close
+    bool questionsEnCours_ = false;
+    bool dansFermeture_ = false;
     enum class Fermeture { Aucune, ParUtilisateur, SansQuestion };
     Fermeture fermetureEnAttente_ = Fermeture::Aucune;
     bool ticEnAttente_ = false;

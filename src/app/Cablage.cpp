@@ -140,6 +140,7 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::progressionAffichee, &app.fond.telecommande(),
                      &PanneauTelecommande::afficherProgression);
     QObject::connect(&p, &Programmation::enregistrementDemande, &p, [&app] { app.EcrireParametres(); });
+    QObject::connect(&p, &Programmation::ticDemande, &p, [&app] { app.Horloge_Timer(); });
 }
 
 // The options pane's controls, wired when the pane is built.
@@ -201,6 +202,7 @@ void cablerOptions(Application& app)
                      [&app](int emplacement) { ouvrirOptions(app, 4, app.favoris.groupe(), emplacement); });
     QObject::connect(&o, &Options::favorisRafraichis, &app.favoris, [&app] { app.favoris.FavorisListe_Click(); });
     QObject::connect(&o, &Options::groupesRenommes, &app.favoris, [&app] { app.favoris.afficherGroupes(); });
+    QObject::connect(&o, &Options::connexionAffichee, &app.fond, &Fond::attendreConnexion);
 }
 
 // The guide pane: its tabs, the TV guide, programming from it, the audience.
@@ -233,7 +235,7 @@ void cablerGuide(Application& app)
     QObject::connect(g, &GuideTV::audienceAffichee, &v, &VoletGuide::afficherAudience);
     QObject::connect(g, &GuideTV::connexionAffichee, &v, [&app, &v](bool visible) {
         v.AfficherConnexion(visible);
-        app.fond.activer(!visible);
+        app.fond.attendreConnexion(visible);
         if (!visible)
             app.fond.chaines().setFocus();
     });

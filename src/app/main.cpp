@@ -83,11 +83,25 @@ int main(int argc, char** argv)
                      [&fond](QSessionManager&) { fond.fermerSansQuestion(); });
 
     QObject::connect(&fond, &Fond::fermee, &qapp, &QApplication::quit);
-    if (!app.Form_Load(QApplication::arguments()))
+    // Start-up may go on inside the event loop (a check of the channel list waits for its
+    // answer there): its end shows the window or ends the program, wherever it comes.
+    bool enBoucle = false;
+    const auto apresDemarrage = [&](bool continuer) {
+        if (!continuer || fond.estFermee()) {
+            if (enBoucle)
+                QCoreApplication::exit(0);
+            return false;
+        }
+        if (!app.demarreMinimise() && !fond.isVisible())
+            fond.show();
+        return true;
+    };
+    const std::optional<bool> issue = app.Form_Load(QApplication::arguments(), [&](bool continuer) {
+        if (enBoucle)
+            apresDemarrage(continuer);
+    });
+    if (issue && !apresDemarrage(*issue))
         return 0;
-    if (fond.estFermee())  // closed while start-up was still waiting for the player
-        return 0;
-    if (!app.demarreMinimise() && !fond.isVisible())
-        fond.show();
+    enBoucle = true;
     return qapp.exec();
 }

@@ -158,7 +158,8 @@ void appliquer(const CleParametre& cle, const QString& valeur, ContenuParametres
         if (!dossier.isEmpty() && dossierExiste && dossierExiste(dossier))
             c.dossierEnregistrement = dossier;
         else
-            dialogues.exclamation(kMessageDossierEnregistrementAbsent);
+            // Said once start-up is over: nothing of start-up waits for the click.
+            dialogues.quandLibre([&dialogues] { dialogues.exclamation(kMessageDossierEnregistrementAbsent); });
         break;
     }
     case GenreCle::Chaine: c.chaine = valeur; break;

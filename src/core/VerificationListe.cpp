@@ -44,17 +44,21 @@ bool ListeChainesPresente(const QString& dossierProgramme)
     return lireStocke(dossierProgramme + kFichierListeChaines, texte) && listeUtilisable(texte);
 }
 
-IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierProgramme,
-                                       ClientWeb& web, Dialogues& dialogues,
-                                       const Adresses& adresses, bool depuisDemarrage)
+namespace {
+
+IssueVerification comparer(bool silencieux, const QString& dossierProgramme, Dialogues& dialogues,
+                           bool depuisDemarrage, const QByteArray& stocke, bool fichierPresent,
+                           const QByteArray& telecharge)
 {
     const QString chemin = dossierProgramme + kFichierListeChaines;
-    // A stored file without any channel counts as absent: a good list replaces it unasked.
-    QByteArray stocke;
-    const bool fichierPresent = lireStocke(chemin, stocke) && listeUtilisable(stocke);
-    // With a usable list at hand, start-up only compares: it does not wait as for a download.
-    const QByteArray telecharge =
-        web.telecharger(adresses.playlist(), depuisDemarrage && fichierPresent ? kDelaiVerificationMs : 0);
+    const auto dire = [&dialogues](const QString& texte, bool exclamation) {
+        dialogues.quandLibre([&dialogues, texte, exclamation] {
+            if (exclamation)
+                dialogues.exclamation(texte);
+            else
+                dialogues.information(texte);
+        });
+    };
 
     if (!listeUtilisable(telecharge)) {
         if (!fichierPresent && depuisDemarrage) {
@@ -66,8 +70,9 @@ IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierPr
         }
         // From the button the program keeps running, with or without a stored list.
         if (!silencieux)
-            dialogues.information(QStringLiteral("Problème d'accès à la liste des chaînes Free.\n"
-                                                 "Les chaînes n'ont pas pu être vérifiées."));
+            dire(QStringLiteral("Problème d'accès à la liste des chaînes Free.\n"
+                                "Les chaînes n'ont pas pu être vérifiées."),
+                 false);
         return IssueVerification::Continuer;
     }
 
@@ -80,34 +85,54 @@ IssueVerification VerifierListeChaines(bool silencieux, const QString& dossierPr
                                   + kFinProgramme);
             return IssueVerification::Arreter;
         }
-        dialogues.exclamation(messageEchecEcriture(dossierProgramme));
+        dire(messageEchecEcriture(dossierProgramme), true);
         return IssueVerification::Continuer;
     }
 
     if (stocke == telecharge) {
         if (!silencieux)
-            dialogues.information(QStringLiteral("Votre liste des chaînes Free apparaît à jour.\n\n"
-                                                 "Il est parfois nécessaire de redémarrer la Freebox\n"
-                                                 "pour qu'elle prenne en compte de nouvelles chaînes."));
+            dire(QStringLiteral("Votre liste des chaînes Free apparaît à jour.\n\n"
+                                "Il est parfois nécessaire de redémarrer la Freebox\n"
+                                "pour qu'elle prenne en compte de nouvelles chaînes."),
+                 false);
         return IssueVerification::Continuer;
     }
 
     if (!silencieux
         && !dialogues.question(QStringLiteral("Une nouvelle liste des chaînes Free existe.\n"
                                               "Souhaitez-vous la télécharger ?"))) {
-        dialogues.information(QStringLiteral("Votre liste des chaînes Free n'a pas été mise à jour."));
+        dire(QStringLiteral("Votre liste des chaînes Free n'a pas été mise à jour."), false);
         return IssueVerification::Continuer;
     }
 
     if (!ecrireFichierAtomique(chemin, telecharge)) {
         // The old file is still whole: the program goes on with it.
-        dialogues.exclamation(messageEchecEcriture(dossierProgramme));
+        dire(messageEchecEcriture(dossierProgramme), true);
         return IssueVerification::Continuer;
     }
     if (silencieux)
-        dialogues.information(QStringLiteral("La liste des chaînes Free a été mise à jour."));
+        dire(QStringLiteral("La liste des chaînes Free a été mise à jour."), false);
     else
-        dialogues.information(QStringLiteral("La liste des chaînes Free a été mise à jour.\n"
-                                             "Redémarrez Kelmor pour en tenir compte."));
+        dire(QStringLiteral("La liste des chaînes Free a été mise à jour.\n"
+                            "Redémarrez Kelmor pour en tenir compte."),
+             false);
     return IssueVerification::Continuer;
+}
+
+}  // namespace
+
+void VerifierListeChaines(bool silencieux, const QString& dossierProgramme, ClientWeb& web, Dialogues& dialogues,
+                          const Adresses& adresses, bool depuisDemarrage, Suite<IssueVerification> fin,
+                          Suite<> repondu)
+{
+    // A stored file without any channel counts as absent: a good list replaces it unasked.
+    QByteArray stocke;
+    const bool fichierPresent = lireStocke(dossierProgramme + kFichierListeChaines, stocke) && listeUtilisable(stocke);
+    // With a usable list at hand, start-up only compares: it does not wait as for a download.
+    web.telecharger(adresses.playlist(), depuisDemarrage && fichierPresent ? kDelaiVerificationMs : 0,
+                    Suite<QByteArray>([=, &dialogues](const QByteArray& telecharge) {
+                        repondu();
+                        fin(comparer(silencieux, dossierProgramme, dialogues, depuisDemarrage, stocke,
+                                     fichierPresent, telecharge));
+                    }));
 }

@@ -40,11 +40,11 @@ int ComparerVersions(const QList<int>& a, const QList<int>& b)
     return 0;
 }
 
-void VerifierVersion(bool silencieux, ClientWeb& web, Dialogues& dialogues, Shell& shell,
-                     const Adresses& adresses, int delaiMs)
-{
-    const QByteArray texte = web.telecharger(adresses.fichierVersion(), delaiMs);
+namespace {
 
+void comparerVersion(bool silencieux, const QByteArray& texte, Dialogues& dialogues, Shell& shell,
+                     const Adresses& adresses)
+{
     // Only the first line counts; its line end and surrounding blanks are not part of the number.
     std::optional<QList<int>> enLigne;
     QString numero;
@@ -55,8 +55,10 @@ void VerifierVersion(bool silencieux, ClientWeb& web, Dialogues& dialogues, Shel
     }
     if (!enLigne) {
         if (!silencieux)
-            dialogues.exclamation(QStringLiteral("Problème d'accès au site Kelmor.\n"
-                                                 "La version n'a pas pu être vérifiée."));
+            dialogues.quandLibre([&dialogues] {
+                dialogues.exclamation(QStringLiteral("Problème d'accès au site Kelmor.\n"
+                                                     "La version n'a pas pu être vérifiée."));
+            });
         return;
     }
 
@@ -65,13 +67,31 @@ void VerifierVersion(bool silencieux, ClientWeb& web, Dialogues& dialogues, Shel
                                                 "Votre version actuelle      : ")
             + kNumeroVersion + QStringLiteral("   \nNouvelle version en ligne : ") + numero
             + QStringLiteral("   \n\nSouhaitez-vous la télécharger ?");
-        // No installer to run here: the download page says how to update.
-        if (dialogues.question(question))
-            shell.ouvrir(adresses.pageTelechargement());
+        // No installer to run here: the download page says how to update. Asked once no
+        // other box is open, as the answer may come at any time.
+        const QString page = adresses.pageTelechargement();
+        dialogues.quandLibre([&dialogues, &shell, question, page] {
+            if (dialogues.question(question))
+                shell.ouvrir(page);
+        });
         return;
     }
 
     if (!silencieux)
-        dialogues.information(QStringLiteral("Votre version est à jour (") + kNumeroVersion
-                              + QStringLiteral(").\nAucune mise à jour n'est nécessaire."));
+        dialogues.quandLibre([&dialogues] {
+            dialogues.information(QStringLiteral("Votre version est à jour (") + kNumeroVersion
+                                  + QStringLiteral(").\nAucune mise à jour n'est nécessaire."));
+        });
+}
+
+}  // namespace
+
+void VerifierVersion(bool silencieux, ClientWeb& web, Dialogues& dialogues, Shell& shell, const Adresses& adresses,
+                     int delaiMs, Suite<> repondu)
+{
+    web.telecharger(adresses.fichierVersion(), delaiMs,
+                    Suite<QByteArray>([=, &dialogues, &shell](const QByteArray& texte) {
+                        repondu();
+                        comparerVersion(silencieux, texte, dialogues, shell, adresses);
+                    }));
 }

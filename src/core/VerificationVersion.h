@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/Suite.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -17,6 +19,8 @@ int ComparerVersions(const QList<int>& a, const QList<int>& b);
 
 // Asks the product's site for the latest version and offers its download page when it is
 // newer than ours. silencieux hides the messages that only report; the question is always asked.
-// delaiMs: the longest wait for the answer, 0 = the client's own.
+// delaiMs: the longest wait for the answer, 0 = the client's own. Nothing waits here: the
+// answer is looked at when it comes, `repondu` running first; what only reports is said once
+// no box is open.
 void VerifierVersion(bool silencieux, ClientWeb& web, Dialogues& dialogues, Shell& shell,
-                     const Adresses& adresses, int delaiMs = 0);
+                     const Adresses& adresses, int delaiMs = 0, Suite<> repondu = {});

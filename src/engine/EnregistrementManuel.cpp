@@ -18,46 +18,58 @@ QString TexteDureeRestante(const QDateTime& fin, const QDateTime& maintenant)
 
 void EnregistrementManuel::Rec_Click()
 {
+    enregistrer(false);
+}
+
+void EnregistrementManuel::enregistrer(bool confirme)
+{
     auto& d = plateforme_.dialogues;
-    const auto garde = moteur_.operation();
     if (moteur_.refuseSiProgramme())
         return;
     const int index = session_.chaineSelectionnee;
     if (index < 0)
         return;  // nothing selected: nothing to record
-    if (enDiffere(session_.Etat)
-        && !d.question("En quittant le mode time shifting pour effectuer un enregistrement,\n"
+    // After a Yes the state is looked at again: the clock may have run while the question was open.
+    if (enDiffere(session_.Etat) && !confirme) {
+        if (d.question("En quittant le mode time shifting pour effectuer un enregistrement,\n"
                        "vous allez perdre la période entre le différé et le direct.\n\n"
                        "Souhaitez-vous poursuivre ?"))
+            enregistrer(true);
         return;
+    }
     if (enEnregistrement(session_.Etat)) {
         if (session_.nomChaineSelectionnee() == session_.ChaineEnCours) {
             emit dureeAffichee(true, TexteDureeRestante(session_.FinEnregistrement, plateforme_.horloge.maintenant()),
                                        session_.FinEnregistrement.isValid());
             return;
         }
-        if (!d.question("L'enregistrement en cours va être interrompu\npour enregistrer une autre chaîne.\n\n"
-                        "Souhaitez-vous poursuivre ?"))
+        if (!confirme) {
+            if (d.question("L'enregistrement en cours va être interrompu\npour enregistrer une autre chaîne.\n\n"
+                           "Souhaitez-vous poursuivre ?"))
+                enregistrer(true);
             return;
+        }
     }
 
-    const Chaine& chaine = session_.chaines.at(index);
-    const QString fichier = NomFichierEnregistrement(session_.DossierEnregistrement, plateforme_.horloge.maintenant(),
-                                                     chaine.nom, session_.parametres.p);
-    const QStringList commande =
-        CommandeEnregistrementManuel(session_.OptionsVLC, session_.parametres.p, chaine.adresse, fichier, session_.TV,
-                                     plateforme_.adresses.lecteurBoitier);
     // Time-shift asked its own question above: the recording starts whatever the answer here.
-    moteur_.StopAll_Click(true);
-    moteur_.ChangerEtat(EtatLecteur::Enregistrement);
-    session_.FichierEnregistrementManuel = fichier;
-    if ((session_.TV && !commande.isEmpty() && !moteur_.preparerDiffusion())
-        || !moteur_.lancer(RoleLecteur::Enregistreur, commande)) {
-        moteur_.ChangerEtat(EtatLecteur::Arret);
-        return;
-    }
-    // The clock watches the recorder and its file from now on.
-    session_.surveillance.commencer(fichier, plateforme_.horloge.maintenant());
+    moteur_.StopAll_Click(true, [this, index] {
+        const Chaine& chaine = session_.chaines.at(index);
+        const QString fichier = NomFichierEnregistrement(session_.DossierEnregistrement,
+                                                         plateforme_.horloge.maintenant(), chaine.nom,
+                                                         session_.parametres.p);
+        const QStringList commande =
+            CommandeEnregistrementManuel(session_.OptionsVLC, session_.parametres.p, chaine.adresse, fichier,
+                                         session_.TV, plateforme_.adresses.lecteurBoitier);
+        moteur_.ChangerEtat(EtatLecteur::Enregistrement);
+        session_.FichierEnregistrementManuel = fichier;
+        if ((session_.TV && !commande.isEmpty() && !moteur_.preparerDiffusion())
+            || !moteur_.lancer(RoleLecteur::Enregistreur, commande)) {
+            moteur_.ChangerEtat(EtatLecteur::Arret);
+            return;
+        }
+        // The clock watches the recorder and its file from now on.
+        session_.surveillance.commencer(fichier, plateforme_.horloge.maintenant());
+    });
 }
 
 void EnregistrementManuel::EnregistrerX_Click()

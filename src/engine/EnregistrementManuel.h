@@ -29,6 +29,9 @@ signals:
     void dureeAffichee(bool visible, const QString& texte, bool annulerActif);
 
 private:
+    // `confirme`: the user already said Yes to what would be broken off.
+    void enregistrer(bool confirme);
+
     Session& session_;
     Moteur& moteur_;
     Plateforme& plateforme_;

@@ -56,14 +56,20 @@ GuideTV::GuideTV(Session& session, Moteur& moteur, Plateforme& plateforme,
 {
 }
 
-QByteArray GuideTV::telecharger(const QString& adresse)
+void GuideTV::telecharger(const QString& adresse, std::function<void(const QString&)> suite)
 {
-    // The clock and the close wait for the fetch to end; the window takes no input meanwhile.
-    const auto garde = moteur_.operation();
-    emit connexionAffichee(true);
-    const QByteArray page = plateforme_.web.telecharger(adresse);
-    emit connexionAffichee(false);
-    return page;
+    // The connecting overlay and a window that takes no input, from the request to its reply;
+    // the fetch itself holds nothing (the clock ticks meanwhile). A reply overtaken by a later
+    // request of the same kind is not shown.
+    const quint64 demande = ++demandes_;
+    if (enCours_++ == 0)
+        emit connexionAffichee(true);
+    plateforme_.web.telecharger(adresse, 0, Suite<QByteArray>(this, [this, demande, suite](const QByteArray& page) {
+        if (--enCours_ == 0)
+            emit connexionAffichee(false);
+        if (demande == demandes_)
+            suite(DecoderPage(page));
+    }));
 }
 
 void GuideTV::afficherLignes()
@@ -97,57 +103,59 @@ void GuideTV::Chaines_Click()
 
 void GuideTV::ChargerJoursGuide()
 {
-    const auto garde = moteur_.operation();
-    const QString page = DecoderPage(telecharger(plateforme_.adresses.racineGuide() + "index.php?canal=1&nb_jour=0"));
-    etat_.jours.clear();
-    etat_.jour = -1;
-    const auto dernier = LireDateDernierJour(page);
-    if (!dernier) {
-        emit joursAffiches({}, -1);
-        // Rows of another channel or day must not stay on show as if they were current.
-        etat_.lignes.clear();
-        etat_.ligne = -1;
-        afficherLignes();
-        plateforme_.dialogues.exclamation(kInaccessible);
-        return;
-    }
-    etat_.jours = DatesJoursGuide(*dernier);
-    QStringList textes;
-    for (const QDate& d : etat_.jours)
-        textes << TexteJourGuide(d);
-    const int index = IndexJourCourant(plateforme_.horloge.maintenant().time());
-    emit joursAffiches(textes, index);
-    GuideDate_Click(index);
+    telecharger(plateforme_.adresses.racineGuide() + "index.php?canal=1&nb_jour=0", [this](const QString& page) {
+        etat_.jours.clear();
+        etat_.jour = -1;
+        const auto dernier = LireDateDernierJour(page);
+        if (!dernier) {
+            emit joursAffiches({}, -1);
+            // Rows of another channel or day must not stay on show as if they were current.
+            etat_.lignes.clear();
+            etat_.ligne = -1;
+            afficherLignes();
+            moteur_.signaler(kInaccessible);
+            return;
+        }
+        etat_.jours = DatesJoursGuide(*dernier);
+        QStringList textes;
+        for (const QDate& d : etat_.jours)
+            textes << TexteJourGuide(d);
+        const int index = IndexJourCourant(plateforme_.horloge.maintenant().time());
+        emit joursAffiches(textes, index);
+        GuideDate_Click(index);
+    });
 }
 
 void GuideTV::GuideDate_Click(int index)
 {
     if (index < 0 || index >= static_cast<int>(etat_.jours.size()))
         return;
-    const auto garde = moteur_.operation();
     etat_.jour = index;
     etat_.lignes.clear();
     etat_.ligne = -1;
     etat_.chaine.clear();
     etat_.date = etat_.jours.at(static_cast<size_t>(index));
     const int c = session_.chaineSelectionnee;
-    if (c >= 0 && c < session_.chaines.taille()) {
-        const Chaine& chaine = session_.chaines.at(c);
-        const QString page = DecoderPage(telecharger(plateforme_.adresses.racineGuide() + "index.php?canal=" +
-                                                     QString::number(chaine.numero) +
-                                                     "&nb_jour=" + QString::number(index - 1)));
-        // The guide's page for this channel holds another channel's programmes.
-        if (chaine.nom != QStringLiteral("Euronews"))
-            etat_.lignes = LirePageGuide(page);
-        etat_.chaine = chaine.nom;
+    if (c < 0 || c >= session_.chaines.taille()) {
+        afficherLignes();
+        return;
     }
-    if (!etat_.lignes.empty()) {
-        const QTime maintenant = plateforme_.horloge.maintenant().time();
-        etat_.ligne = LigneEnCours(etat_.lignes, maintenant, index == IndexJourCourant(maintenant));
-        etat_.frequence = 0;
-        emit frequenceAffichee(0);
-    }
-    afficherLignes();
+    const Chaine chaine = session_.chaines.at(c);
+    telecharger(plateforme_.adresses.racineGuide() + "index.php?canal=" + QString::number(chaine.numero) + "&nb_jour="
+                    + QString::number(index - 1),
+                [this, chaine, index](const QString& page) {
+                    // The guide's page for this channel holds another channel's programmes.
+                    if (chaine.nom != QStringLiteral("Euronews"))
+                        etat_.lignes = LirePageGuide(page);
+                    etat_.chaine = chaine.nom;
+                    if (!etat_.lignes.empty()) {
+                        const QTime maintenant = plateforme_.horloge.maintenant().time();
+                        etat_.ligne = LigneEnCours(etat_.lignes, maintenant, index == IndexJourCourant(maintenant));
+                        etat_.frequence = 0;
+                        emit frequenceAffichee(0);
+                    }
+                    afficherLignes();
+                });
 }
 
 void GuideTV::GuideListe_Click(int index)
@@ -187,13 +195,14 @@ void GuideTV::GuideResume_Click()
 
 void GuideTV::Refresh15_Click()
 {
-    const auto garde = moteur_.operation();
-    const auto entrees = LireAudience(DecoderPage(telecharger(plateforme_.adresses.racineAudience() + "audience15.xml")));
-    if (!entrees) {
-        plateforme_.dialogues.exclamation(kInaccessible);
-        return;
-    }
-    etat_.AudienceNow = "(à " + plateforme_.horloge.maintenant().toString(QStringLiteral("HH:mm:ss")) + ")";
-    const TextesAudience t = MettreEnForme(*entrees);
-    emit audienceAffichee(t.rangs, t.parts, t.libelles, etat_.AudienceNow);
+    telecharger(plateforme_.adresses.racineAudience() + "audience15.xml", [this](const QString& page) {
+        const auto entrees = LireAudience(page);
+        if (!entrees) {
+            moteur_.signaler(kInaccessible);
+            return;
+        }
+        etat_.AudienceNow = "(à " + plateforme_.horloge.maintenant().toString(QStringLiteral("HH:mm:ss")) + ")";
+        const TextesAudience t = MettreEnForme(*entrees);
+        emit audienceAffichee(t.rangs, t.parts, t.libelles, etat_.AudienceNow);
+    });
 }

@@ -70,7 +70,7 @@ public:
     static const QString kSansProgramme;
 
 signals:
-    // The connecting overlay, with the window locked, around every fetch.
+    // The connecting overlay, with the window taking no input, from a request to its reply.
     void connexionAffichee(bool visible);
     void joursAffiches(const QStringList& jours, int index);
     // The rows (or the single no-programme row), the selected one, and the two buttons.
@@ -80,7 +80,8 @@ signals:
                           const QString& heure);
 
 private:
-    QByteArray telecharger(const QString& adresse);
+    // Fetches the page and gives it, decoded, to `suite` once it has come.
+    void telecharger(const QString& adresse, std::function<void(const QString&)> suite);
     void afficherLignes();
 
     Session& session_;
@@ -88,4 +89,6 @@ private:
     Plateforme& plateforme_;
     std::function<bool(const ValeursEditeur&)> ajouterProgramme_;
     EtatGuide etat_;
+    quint64 demandes_ = 0;
+    int enCours_ = 0;
 };

@@ -278,15 +278,15 @@ void Medias::RegarderFichier(const QString& dossier, const QString& fichier)
             plateforme_.dialogues.information(kMessageLecteurActif);
             return;
         }
-        const auto garde = moteur_.operation();
         const QStringList commande =
             CommandeFichier(session_.OptionsVLC, p, chemin, tv2_, plateforme_.adresses.lecteurBoitier);
         if (tv2_ && !commande.isEmpty() && !moteur_.preparerDiffusion())
             return;
         // One player at a time: our own rule, as our players never join another instance.
         if (p.MONO)
-            plateforme_.lecteurs.fermer(RoleLecteur::Regarder);
-        moteur_.lancer(RoleLecteur::Fichier, commande);
+            moteur_.fermerPuis({RoleLecteur::Regarder}, [this, commande] { moteur_.lancer(RoleLecteur::Fichier, commande); });
+        else
+            moteur_.lancer(RoleLecteur::Fichier, commande);
         return;
     }
     plateforme_.shell.ouvrir(chemin);

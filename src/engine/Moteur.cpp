@@ -16,14 +16,50 @@ namespace {
 const QString kQuestionQuitterDiffere =
     "En quittant le mode time shifting, vous allez\nperdre la période entre le différé et le direct.\n\n"
     "Souhaitez-vous poursuivre ?";
+
+// The delays of the player's window: before the keys go and after, and after the players
+// closed before the state says stopped.
+constexpr int kAvantTouchesMs = 200;
+constexpr int kApresTouchesMs = 200;
+constexpr int kApresFermetureMs = 1000;
+constexpr int kAvantSuppressionDiffereMs = 1000;
 }  // namespace
 
 Moteur::Moteur(Session& session, Plateforme& plateforme) : session_(session), plateforme_(plateforme) {}
 
+Moteur::Operation::Operation(Moteur& m, bool desactive) : moteur_(&m), desactive_(desactive)
+{
+    ++m.operations_;
+    if (desactive_ && ++m.desactivations_ == 1)
+        emit m.activationDemandee(false);
+}
+
 Moteur::Operation::~Operation()
 {
-    if (--moteur_.operations_ == 0)
-        emit moteur_.operationsTerminees();
+    Moteur* m = moteur_.data();
+    if (!m)
+        return;
+    if (desactive_ && --m->desactivations_ == 0)
+        emit m->activationDemandee(true);
+    if (--m->operations_ == 0)
+        emit m->operationsTerminees();
+}
+
+void Moteur::apres(int ms, const Sequence& sequence, std::function<void()> etape)
+{
+    plateforme_.horloge.apres(ms, Suite<>(this, [sequence, etape = std::move(etape)] { etape(); }));
+}
+
+void Moteur::signaler(const QString& texte)
+{
+    Dialogues& d = plateforme_.dialogues;
+    d.quandLibre([&d, texte] { d.exclamation(texte); });
+}
+
+void Moteur::informer(const QString& texte)
+{
+    Dialogues& d = plateforme_.dialogues;
+    d.quandLibre([&d, texte] { d.information(texte); });
 }
 
 void Moteur::ChangerEtat(EtatLecteur nouvelEtat)
@@ -88,7 +124,7 @@ bool Moteur::lancer(RoleLecteur role, const QStringList& arguments, QString* err
     if (erreur)
         *erreur = message;
     else
-        plateforme_.dialogues.exclamation(message);
+        signaler(message);
     return false;
 }
 
@@ -96,13 +132,12 @@ bool Moteur::preparerDiffusion()
 {
     auto& p = plateforme_;
     if (!EcrirePageReglages(session_.DossierProgramme, p.adresses.lecteurBoitier, p.adresses.portReglages)) {
-        p.dialogues.exclamation("La page de réglages pour la télévision n'a pas pu être écrite dans\n" +
-                                session_.DossierProgramme);
+        signaler("La page de réglages pour la télévision n'a pas pu être écrite dans\n" + session_.DossierProgramme);
         return false;
     }
     if (!p.pageReglages.demarrer(session_.DossierProgramme))
-        p.dialogues.exclamation("La page de réglages pour la télévision ne peut pas être servie :\nle port " +
-                                QString::number(p.adresses.portReglages) + " est déjà utilisé.");
+        signaler("La page de réglages pour la télévision ne peut pas être servie :\nle port " +
+                 QString::number(p.adresses.portReglages) + " est déjà utilisé.");
     return true;
 }
 
@@ -110,61 +145,107 @@ bool Moteur::refuseSiProgramme()
 {
     if (!enProgramme(session_.Etat))
         return false;
-    plateforme_.dialogues.information(kRefusProgramme);
+    informer(kRefusProgramme);
     return true;
 }
 
-void Moteur::StopAll_Click(bool sansQuestion)
+bool Moteur::StopAll_Click(bool sansQuestion, std::function<void()> ensuite)
 {
-    const auto garde = operation();
-    if (!sansQuestion && refuseSiProgramme())
-        return;
-    if (enDiffere(session_.Etat) && !sansQuestion && !plateforme_.dialogues.question(kQuestionQuitterDiffere))
-        return;
-    if (session_.Etat == EtatLecteur::Arret)
-        return;
-    FermerLecteurExterne();
-    plateforme_.horloge.attendre(1000);
-    ChangerEtat(EtatLecteur::Arret);
+    return arreter(sansQuestion, false, std::move(ensuite));
 }
 
-bool Moteur::EnvoyerTouchesLecteur(const QString& action)
+bool Moteur::arreter(bool sansQuestion, bool confirme, std::function<void()> ensuite)
 {
-    const auto garde = operation();
+    if (!sansQuestion && refuseSiProgramme())
+        return false;
+    if (enDiffere(session_.Etat) && !sansQuestion && !confirme) {
+        if (!plateforme_.dialogues.question(kQuestionQuitterDiffere))
+            return false;
+        // The clock may have run while the question was open: the state is looked at again.
+        return arreter(false, true, std::move(ensuite));
+    }
+    if (session_.Etat == EtatLecteur::Arret) {
+        if (ensuite)
+            ensuite();
+        return true;
+    }
+    const Sequence s = sequence();
+    FermerLecteurExterne([this, s, ensuite = std::move(ensuite)] {
+        apres(kApresFermetureMs, s, [this, ensuite] {
+            ChangerEtat(EtatLecteur::Arret);
+            if (ensuite)
+                ensuite();
+        });
+    });
+    return true;
+}
+
+void Moteur::EnvoyerTouchesLecteur(const QString& action, std::function<void(bool)> envoyees)
+{
     auto& lecteurs = plateforme_.lecteurs;
     const RoleLecteur role = roleVisible();
-    if (!lecteurs.enCours(role))
-        return false;
-    activer(false);
-    plateforme_.horloge.attendre(200);
-    const bool envoye = lecteurs.envoyerTouche(role, action);
-    activer(true);
-    plateforme_.horloge.attendre(200);
-    reprendreFocus();
-    return envoye;
+    if (!lecteurs.enCours(role)) {
+        if (envoyees)
+            envoyees(false);
+        return;
+    }
+    const Sequence s = sequence();
+    apres(kAvantTouchesMs, s, [this, s, role, action, envoyees = std::move(envoyees)] {
+        plateforme_.lecteurs.envoyerTouche(role, action, Suite<bool>(this, [this, s, envoyees](bool recu) {
+            if (envoyees)
+                envoyees(recu);
+            apres(kApresTouchesMs, s, [this] { reprendreFocus(); });
+        }));
+    });
 }
 
 void Moteur::supprimerFichier(const QString& chemin)
 {
     if (QFileInfo::exists(chemin) && !QFile::remove(chemin))
-        plateforme_.dialogues.exclamation("Le fichier temporaire suivant n'a pas pu être supprimé :\n" + chemin);
+        signaler("Le fichier temporaire suivant n'a pas pu être supprimé :\n" + chemin);
 }
 
-void Moteur::FermerLecteurExterne()
+void Moteur::fermerPuis(std::initializer_list<RoleLecteur> roles, std::function<void()> ensuite)
 {
-    const auto garde = operation();
-    auto& p = plateforme_;
-    activer(false);
-    // Every player of ours goes, time-shift's two included, before any file is touched.
-    p.lecteurs.fermerTous();
-    p.serveurDiffere.arreter();
-    const QString differe = fichierDiffere(session_.DossierEnregistrement);
-    if (!session_.parametres.p.TIME && QFileInfo::exists(differe)) {
-        p.horloge.attendre(1000);
-        supprimerFichier(differe);
+    std::vector<RoleLecteur> aFermer;
+    for (const RoleLecteur r : roles)
+        if (plateforme_.lecteurs.enCours(r))
+            aFermer.push_back(r);
+    if (aFermer.empty()) {
+        ensuite();
+        return;
     }
-    p.pageReglages.arreter();
-    supprimerFichier(session_.DossierProgramme + "settings.html");
-    supprimerFichier(session_.DossierProgramme + "settings.gif");
-    activer(true);
+    const Sequence s = sequence();
+    auto restants = std::make_shared<std::size_t>(aFermer.size());
+    for (const RoleLecteur r : aFermer)
+        plateforme_.lecteurs.fermer(r, Suite<>(this, [s, restants, ensuite] {
+            if (--*restants == 0)
+                ensuite();
+        }));
+}
+
+void Moteur::FermerLecteurExterne(std::function<void()> ensuite)
+{
+    const Sequence s = sequence();
+    // Every player of ours goes, time-shift's two included, before any file is touched.
+    plateforme_.lecteurs.fermerTous(Suite<>(this, [this, s, ensuite = std::move(ensuite)] {
+        auto& p = plateforme_;
+        p.serveurDiffere.arreter();
+        auto fin = [this, s, ensuite] {
+            plateforme_.pageReglages.arreter();
+            supprimerFichier(session_.DossierProgramme + "settings.html");
+            supprimerFichier(session_.DossierProgramme + "settings.gif");
+            if (ensuite)
+                ensuite();
+        };
+        const QString differe = fichierDiffere(session_.DossierEnregistrement);
+        if (!session_.parametres.p.TIME && QFileInfo::exists(differe)) {
+            apres(kAvantSuppressionDiffereMs, s, [this, differe, fin] {
+                supprimerFichier(differe);
+                fin();
+            });
+            return;
+        }
+        fin();
+    }));
 }

@@ -3,35 +3,57 @@
 #include "platform/Lecteurs.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
 
 struct Plateforme;
 struct Session;
 
-// What the engine's controllers share: the player state, the operation guard that keeps
-// the clock and the close out of a running operation, starting and closing our players,
-// keystrokes, stopping everything and the channel selection. It tells the window what
-// changed through its signals.
+// What the engine's controllers share: the player state, the operations that the clock and
+// the close wait for, starting and closing our players, keystrokes, stopping everything and
+// the channel selection. It tells the window what changed through its signals.
+//
+// Nothing here waits in the call stack. What takes time (players closing, the time-shift
+// buffer filling, a keystroke reaching its player) is a sequence: steps run from the event
+// loop while the window takes no input, and the clock's tick and a close wait for its end.
+// A question is never asked inside a sequence, and a message that a step has to give is
+// shown once no box is open.
 class Moteur : public QObject {
     Q_OBJECT
 public:
     Moteur(Session& session, Plateforme& plateforme);
 
-    // Marks an engine operation (a player started or stopped, a schedule change) as running
-    // for the life of the object.
+    // Marks an engine operation as running for the life of the object; with `desactive`, the
+    // window takes no input meanwhile.
     class Operation {
     public:
-        explicit Operation(Moteur& m) : moteur_(m) { ++moteur_.operations_; }
+        explicit Operation(Moteur& m, bool desactive = false);
         ~Operation();
         Operation(const Operation&) = delete;
         Operation& operator=(const Operation&) = delete;
 
     private:
-        Moteur& moteur_;
+        QPointer<Moteur> moteur_;  // an operation may outlive the engine in a pending step
+        bool desactive_;
     };
-    Operation operation() { return Operation(*this); }
     bool operationEnCours() const { return operations_ > 0; }
+
+    // An operation that goes on over steps of the event loop: it lasts until its last copy
+    // goes, and the window takes no input meanwhile.
+    using Sequence = std::shared_ptr<Operation>;
+    Sequence sequence() { return std::make_shared<Operation>(*this, true); }
+    // Runs `etape` ms later, from the event loop, the sequence held until then.
+    void apres(int ms, const Sequence& sequence, std::function<void()> etape);
+
+    // Tells the user of a failure (exclamation) or a result (information) once no box is
+    // open, after the handler or step that found it.
+    void signaler(const QString& texte);
+    void informer(const QString& texte);
 
     void ChangerEtat(EtatLecteur nouvelEtat);
     void ActualiserTitre();
@@ -40,13 +62,18 @@ public:
 
     // While a scheduled recording runs, manual operations are refused: tells the user.
     bool refuseSiProgramme();
-    // sansQuestion: nothing is asked or refused, whatever runs (a recording starts in its
-    // place, and the clock has nobody to ask).
-    void StopAll_Click(bool sansQuestion = false);
-    // Closes every player of ours, then removes the temporary files.
-    void FermerLecteurExterne();
-    // Sends a hotkey action to our visible player. False when none of ours runs.
-    bool EnvoyerTouchesLecteur(const QString& action);
+    // Stops whatever plays; `ensuite` runs once the state is stopped (at once when nothing
+    // played). False, and `ensuite` never runs, when refused or answered No. sansQuestion:
+    // nothing is asked or refused, whatever runs (a recording starts in its place, and the
+    // clock has nobody to ask).
+    bool StopAll_Click(bool sansQuestion = false, std::function<void()> ensuite = {});
+    // Closes every player of ours, then removes the temporary files; `ensuite` runs at the end.
+    void FermerLecteurExterne(std::function<void()> ensuite = {});
+    // Closes the players of these roles that run, then runs `ensuite` (at once when none runs).
+    void fermerPuis(std::initializer_list<RoleLecteur> roles, std::function<void()> ensuite);
+    // Sends a hotkey action to our visible player; `envoyees` is told whether the player took
+    // it (false at once when none of ours runs).
+    void EnvoyerTouchesLecteur(const QString& action, std::function<void(bool envoyees)> envoyees = {});
     // The player that receives keystrokes in the current state.
     RoleLecteur roleVisible() const;
     // Starts a player; tells the user (or, given `erreur`, puts the message there) and
@@ -56,7 +83,6 @@ public:
     bool preparerDiffusion();
     // The window shows the two toggles (re-broadcast and mute) as the session holds them.
     void afficherBascules();
-    void activer(bool actif) { emit activationDemandee(actif); }
     void reprendreFocus() { emit focusDemande(); }
 
     static const QString kRefusProgramme;
@@ -66,7 +92,7 @@ signals:
     void titreChange(const QString& titre);
     void basculesChangees(bool tv, bool muet);
     void chaineSelectionnee(int index);
-    // The window takes no input while it waits for a player.
+    // The window takes no input while a sequence runs.
     void activationDemandee(bool actif);
     // Gives the focus back to the main window after a player started.
     void focusDemande();
@@ -74,9 +100,11 @@ signals:
     void operationsTerminees();
 
 private:
+    bool arreter(bool sansQuestion, bool confirme, std::function<void()> ensuite);
     void supprimerFichier(const QString& chemin);
 
     Session& session_;
     Plateforme& plateforme_;
     int operations_ = 0;
+    int desactivations_ = 0;
 };

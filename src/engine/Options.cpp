@@ -146,13 +146,17 @@ void Options::AllerForums_Click()
 
 void Options::MAJcfg_Click()
 {
+    // The window takes no input from the request to the answer; the clock ticks meanwhile.
+    emit connexionAffichee(true);
     VerifierListeChaines(false, session_.DossierProgramme, plateforme_.web, plateforme_.dialogues,
-                         plateforme_.adresses, false);
+                         plateforme_.adresses, false, {}, Suite<>(this, [this] { emit connexionAffichee(false); }));
 }
 
 void Options::MAJexe_Click()
 {
-    VerifierVersion(false, plateforme_.web, plateforme_.dialogues, plateforme_.shell, plateforme_.adresses);
+    emit connexionAffichee(true);
+    VerifierVersion(false, plateforme_.web, plateforme_.dialogues, plateforme_.shell, plateforme_.adresses, 0,
+                    Suite<>(this, [this] { emit connexionAffichee(false); }));
 }
 
 void Options::ListeFav_Click(int groupe, int emplacement, const QString& chaine)

@@ -67,6 +67,9 @@ signals:
     void groupesRenommes();
     // The pane closed after a successful "OK".
     void ferme();
+    // A check of the channel list or of the version waits for its answer: the window takes
+    // no input meanwhile.
+    void connexionAffichee(bool enCours);
 
 private:
     Session& session_;

@@ -99,6 +99,7 @@ int ProgListe::indexInsertion(qint64 minuteDebut) const
 
 void ProgListe::inserer(int i, const LigneProgramme& l)
 {
+    ++revision_;
     lignes_.insert(lignes_.begin() + i, l);
     if (selection_ >= i)
         ++selection_;
@@ -106,6 +107,7 @@ void ProgListe::inserer(int i, const LigneProgramme& l)
 
 void ProgListe::retirer(int i)
 {
+    ++revision_;
     lignes_.erase(lignes_.begin() + i);
     if (selection_ == i)
         selection_ = -1;
@@ -115,6 +117,19 @@ void ProgListe::retirer(int i)
 
 ResultatAjout ProgListe::AjouterProgramme(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
                                           Dialogues& dialogues)
+{
+    // The clock may change the list while a question is open: the add then starts again
+    // on the list as it is, and asks again what it has to.
+    for (;;) {
+        bool change = false;
+        const ResultatAjout r = ajouter(v, demander, maintenant, dialogues, change);
+        if (!change)
+            return r;
+    }
+}
+
+ResultatAjout ProgListe::ajouter(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
+                                 Dialogues& dialogues, bool& change)
 {
     const QChar lettre = LettreFrequence(v.frequence);
     if (lettre.isNull() || !v.date.isValid() || !v.debut.isValid() || !v.fin.isValid())
@@ -176,8 +191,13 @@ ResultatAjout ProgListe::AjouterProgramme(const ValeursEditeur& v, bool demander
             fin = std::max(fin, p.minuteFin());
         }
     }
+    const quint64 revision = revision_;
     if (fusionPrecedent && demander && !dialogues.question(TexteFusionPrecedente))
         return {};
+    if (revision_ != revision) {
+        change = true;
+        return {};
+    }
 
     bool fusionSuivant = false;
     for (int i = k; i < nombre() && ligne(i).minuteDebut() <= fin; ++i) {
@@ -190,6 +210,10 @@ ResultatAjout ProgListe::AjouterProgramme(const ValeursEditeur& v, bool demander
     }
     if (fusionSuivant && demander && !dialogues.question(TexteFusionSuivante))
         return {};
+    if (revision_ != revision) {
+        change = true;
+        return {};
+    }
 
     if (fin - debut > 1440) {
         if (demander)
@@ -222,12 +246,26 @@ ResultatAjout ProgListe::AjouterProgramme(const ValeursEditeur& v, bool demander
     return {true, demander};
 }
 
+bool ProgListe::selectionToujours(const LigneProgramme& avant) const
+{
+    if (selection_ < 0)
+        return false;
+    LigneProgramme l = ligne(selection_);
+    l.marqueur = avant.marqueur;
+    return l == avant;
+}
+
 bool ProgListe::Stopper_Click(Dialogues& dialogues)
 {
     if (selection_ < 0 || ligne(selection_).marqueur != u'E')
         return false;
+    const LigneProgramme avant = ligne(selection_);
     if (!dialogues.question(TexteStopper))
         return false;
+    // The entry may have ended while the question was open.
+    if (!selectionToujours(avant) || ligne(selection_).marqueur != u'E')
+        return false;
+    ++revision_;
     lignes_[static_cast<size_t>(selection_)].marqueur = u'S';
     return true;
 }
@@ -236,7 +274,11 @@ std::optional<ValeursEditeur> ProgListe::Modifier_Click(Dialogues& dialogues)
 {
     if (selection_ < 0 || ligne(selection_).marqueur != u'A')
         return std::nullopt;
+    const LigneProgramme avant = ligne(selection_);
     if (!dialogues.question(TexteModifier))
+        return std::nullopt;
+    // The entry may have started while the question was open: it is no longer to edit.
+    if (!selectionToujours(avant) || ligne(selection_).marqueur != u'A')
         return std::nullopt;
     const ValeursEditeur v = ValeursEditeur::De(ligne(selection_));
     retirer(selection_);
@@ -244,43 +286,63 @@ std::optional<ValeursEditeur> ProgListe::Modifier_Click(Dialogues& dialogues)
     return v;
 }
 
-void ProgListe::supprimerSelection()
+QString ProgListe::questionSuppression(const LigneProgramme& e)
 {
-    const int i = selection_;
-    lignes_.erase(lignes_.begin() + i);
-    selection_ = std::min(i, nombre() - 1);
-    ActualiserBoutonsProgramme();
+    if (e.marqueur == u'E')
+        return TexteSupprimerEnCours;
+    if (e.recurrent())
+        return TexteSupprimerRecurrent;
+    if (e.marqueur != u'X')
+        return TexteSupprimerUnique;
+    return {};
 }
 
 ResultatSuppression ProgListe::SupprimerSelection_Click(Dialogues& dialogues)
 {
-    if (selection_ < 0)
-        return {};
-    const LigneProgramme& e = ligne(selection_);
-    // "[S]" lasts until the next tick; its recorder still runs, like an "[E]" one.
-    const bool enCours = e.enCours();
-    QString question;
-    if (e.marqueur == u'E')
-        question = TexteSupprimerEnCours;
-    else if (e.recurrent())
-        question = TexteSupprimerRecurrent;
-    else if (e.marqueur != u'X')
-        question = TexteSupprimerUnique;
-    if (!question.isEmpty() && !dialogues.question(question))
-        return {};
-    supprimerSelection();
-    return {true, enCours};
+    QString posee;  // the question answered Yes so far
+    for (;;) {
+        if (selection_ < 0)
+            return {};
+        const LigneProgramme e = ligne(selection_);
+        const QString question = questionSuppression(e);
+        if (!question.isEmpty() && question != posee) {
+            if (!dialogues.question(question))
+                return {};
+            posee = question;
+            // The clock may have started or ended the entry meanwhile: looked at again.
+            if (!selectionToujours(e))
+                return {};
+            continue;
+        }
+        // "[S]" lasts until the next tick; its recorder still runs, like an "[E]" one.
+        const bool enCours = e.enCours();
+        const int i = selection_;
+        retirer(i);
+        selection_ = std::min(i, nombre() - 1);
+        ActualiserBoutonsProgramme();
+        return {true, enCours};
+    }
 }
 
 ResultatSuppression ProgListe::ToutSupprimer_Click(Dialogues& dialogues)
 {
-    const bool enCours = std::any_of(lignes_.begin(), lignes_.end(),
-                                     [](const LigneProgramme& l) { return l.enCours(); });
-    if (!dialogues.question(enCours ? TexteToutSupprimerEnCours : TexteToutSupprimer))
-        return {};
-    lignes_.clear();
-    selection_ = -1;
-    return {true, enCours};
+    QString posee;
+    for (;;) {
+        const bool enCours = std::any_of(lignes_.begin(), lignes_.end(),
+                                         [](const LigneProgramme& l) { return l.enCours(); });
+        const QString question = enCours ? TexteToutSupprimerEnCours : TexteToutSupprimer;
+        if (question != posee) {
+            if (!dialogues.question(question))
+                return {};
+            // An entry may have started while the question was open: the question is asked again.
+            posee = question;
+            continue;
+        }
+        ++revision_;
+        lignes_.clear();
+        selection_ = -1;
+        return {true, enCours};
+    }
 }
 
 void ProgListe::Nettoyer_Click()

@@ -83,13 +83,26 @@ public:
     // Raw edits used by the clock; the selection follows its line (none when it is removed).
     void inserer(int i, const LigneProgramme& l);
     void retirer(int i);
-    void remplacer(int i, const LigneProgramme& l) { lignes_.at(static_cast<size_t>(i)) = l; }
+    void remplacer(int i, const LigneProgramme& l)
+    {
+        ++revision_;
+        lignes_.at(static_cast<size_t>(i)) = l;
+    }
     // Index of the first entry whose start is strictly later than `minuteDebut`.
     int indexInsertion(qint64 minuteDebut) const;
 
+    // Counts the changes of the list: a question's handler tells by it whether the clock
+    // changed the list while the question was open.
+    quint64 revision() const { return revision_; }
+
 private:
-    void supprimerSelection();
+    ResultatAjout ajouter(const ValeursEditeur& v, bool demander, const QDateTime& maintenant, Dialogues& dialogues,
+                          bool& change);
+    // Whether the selected line is still `avant` (its marker aside).
+    bool selectionToujours(const LigneProgramme& avant) const;
+    static QString questionSuppression(const LigneProgramme& e);
 
     std::vector<LigneProgramme> lignes_;
     int selection_ = -1;
+    quint64 revision_ = 0;
 };

@@ -26,13 +26,12 @@ void Programmation::Recharger(const QStringList& lignes)
 
 bool Programmation::AjouterProgramme(const ValeursEditeur& valeurs, bool demander)
 {
-    const auto garde = moteur_.operation();
     const ResultatAjout r =
         session_.programmes.AjouterProgramme(valeurs, demander, plateforme_.horloge.maintenant(), plateforme_.dialogues);
     rafraichir();
     if (r.enregistrerPuisHorloge) {
         emit enregistrementDemande();
-        Horloge_Timer();
+        emit ticDemande();
     }
     return r.ajoute;
 }
@@ -45,17 +44,14 @@ void Programmation::ProgOK_Click(const ValeursEditeur& valeurs)
 
 void Programmation::Stopper_Click()
 {
-    // No tick may end the entry while the question is open.
-    const auto garde = moteur_.operation();
     if (session_.programmes.Stopper_Click(plateforme_.dialogues)) {
         rafraichir();
-        Horloge_Timer();
+        emit ticDemande();
     }
 }
 
 void Programmation::Modifier_Click()
 {
-    const auto garde = moteur_.operation();
     if (const auto v = session_.programmes.Modifier_Click(plateforme_.dialogues)) {
         session_.editeur = *v;
         emit editeurEcrit(session_.editeur);
@@ -63,16 +59,16 @@ void Programmation::Modifier_Click()
     }
 }
 
-void Programmation::arreterProgramme()
+void Programmation::arreterProgramme(std::function<void()> ensuite)
 {
     moteur_.ChangerEtat(EtatLecteur::FinProgramme);
-    moteur_.StopAll_Click();
+    moteur_.StopAll_Click(true, std::move(ensuite));
 }
 
 void Programmation::apresSuppression(const ResultatSuppression& r)
 {
     if (r.arreterEnregistrement)
-        arreterProgramme();
+        arreterProgramme({});
     rafraichir();
     if (r.supprime)
         emit enregistrementDemande();
@@ -80,13 +76,11 @@ void Programmation::apresSuppression(const ResultatSuppression& r)
 
 void Programmation::SupprimerSelection_Click()
 {
-    const auto garde = moteur_.operation();
     apresSuppression(session_.programmes.SupprimerSelection_Click(plateforme_.dialogues));
 }
 
 void Programmation::ToutSupprimer_Click()
 {
-    const auto garde = moteur_.operation();
     apresSuppression(session_.programmes.ToutSupprimer_Click(plateforme_.dialogues));
 }
 
@@ -129,22 +123,44 @@ void Programmation::InitialiserEditeur()
     AfficherEspaceLibre();
 }
 
+// One tick, over the steps its stops take: the actions decided, the next one to carry out,
+// and what the user is told once it is over.
+struct Programmation::Tic {
+    QDateTime maintenant;
+    std::vector<ActionHorloge> actions;
+    std::size_t suivante = 0;
+    bool lance = true;       // false when a recorder due to start could not start
+    bool redecide = false;
+    QStringList exclamations, informations;
+};
+
 void Programmation::Horloge_Timer()
 {
-    // Nobody may be there to answer: what the tick has to say is shown once it is over,
-    // so that an open message never holds the clock.
-    QStringList exclamations, informations;
-    {
-        const auto garde = moteur_.operation();
-        tic(exclamations, informations);
+    // A tick never waits for anybody: nothing is asked, and what it has to say is shown once
+    // no box is open, after it.
+    auto t = std::make_shared<Tic>();
+    t->maintenant = plateforme_.horloge.maintenant();
+    bool arreterManuel = false;
+    const std::optional<QString> echec = surveillerEnregistreur(t->maintenant, t->exclamations, arreterManuel);
+    if (arreterManuel) {
+        // Whatever is left of the failed manual recorder goes, and the window shows the stop.
+        moteur_.StopAll_Click(true, [this, t, echec] { decider(t, echec); });
+        return;
     }
-    for (const QString& m : exclamations)
-        plateforme_.dialogues.exclamation(m);
-    for (const QString& m : informations)
-        plateforme_.dialogues.information(m);
+    decider(t, echec);
 }
 
-std::optional<QString> Programmation::surveillerEnregistreur(const QDateTime& maintenant, QStringList& exclamations)
+void Programmation::decider(const std::shared_ptr<Tic>& t, const std::optional<QString>& echec)
+{
+    EntreeHorloge e = entreeHorloge(t->maintenant);
+    e.echecEnregistrement = echec;
+    t->actions = DeciderTicHorloge(session_.programmes, e);
+    t->suivante = 0;
+    executer(t);
+}
+
+std::optional<QString> Programmation::surveillerEnregistreur(const QDateTime& maintenant, QStringList& exclamations,
+                                                             bool& arreterManuel)
 {
     auto& p = plateforme_;
     SurveillanceEnregistreur& s = session_.surveillance;
@@ -158,8 +174,7 @@ std::optional<QString> Programmation::surveillerEnregistreur(const QDateTime& ma
     const QString chaine = session_.ChaineEnCours;
     if (enProgramme(session_.Etat))
         return MessageEchecEnregistrement(true, chaine, fichier, verdict);
-    // Whatever is left of the recorder goes, and the window shows the stop.
-    moteur_.StopAll_Click(true);
+    arreterManuel = true;
     exclamations << MessageEchecEnregistrement(false, chaine, fichier, verdict);
     return std::nullopt;
 }
@@ -183,81 +198,92 @@ EntreeHorloge Programmation::entreeHorloge(const QDateTime& maintenant) const
     return e;
 }
 
-void Programmation::tic(QStringList& exclamations, QStringList& informations)
-{
-    const QDateTime maintenant = plateforme_.horloge.maintenant();
-    EntreeHorloge e = entreeHorloge(maintenant);
-    e.echecEnregistrement = surveillerEnregistreur(maintenant, exclamations);
-    if (!executer(DeciderTicHorloge(session_.programmes, e), maintenant, exclamations, informations)) {
-        // The entry that was due has no recorder: it fails at once, the user already told.
-        e = entreeHorloge(maintenant);
-        e.echecEnregistrement = QString();
-        executer(DeciderTicHorloge(session_.programmes, e), maintenant, exclamations, informations);
-    }
-    rafraichir();
-}
-
-bool Programmation::executer(const std::vector<ActionHorloge>& actions, const QDateTime& maintenant,
-                             QStringList& exclamations, QStringList& informations)
+void Programmation::executer(const std::shared_ptr<Tic>& t)
 {
     auto& p = plateforme_;
-    const Parametres& reglages = session_.parametres.p;
-    bool lance = true;
-    for (const ActionHorloge& a : actions) {
+    // The actions that stop players go on from the report of the stop: each of them returns
+    // here through its continuation, and this call ends.
+    const auto suite = [this, t] { executer(t); };
+    while (t->suivante < t->actions.size()) {
+        const ActionHorloge a = t->actions[t->suivante++];
         switch (a.genre) {
         case ActionHorloge::ArreterEnregistrementManuel:
-            if (enEnregistrement(session_.Etat))
-                moteur_.StopAll_Click();
-            break;
-        case ActionHorloge::DemarrerProgramme: {
-            // Nobody may be there to answer: whatever plays stops without a question.
-            moteur_.StopAll_Click(true);
-            session_.ChaineEnCours = a.chaine;
-            moteur_.ChangerEtat(EtatLecteur::Programme);
-            session_.texteTaille = QStringLiteral("0 Mo");
-            emit progressionAffichee(a.progression, session_.texteTaille);
-            session_.FichierEnregistre =
-                NomFichierEnregistrement(session_.DossierEnregistrement, maintenant, a.chaine, reglages);
-            const QStringList commande = CommandeEnregistrementProgramme(
-                session_.OptionsVLC, reglages, session_.chaines.at(a.indexChaine).adresse, session_.FichierEnregistre);
-            QString erreur;
-            if (moteur_.lancer(RoleLecteur::Enregistreur, commande, &erreur)) {
-                session_.surveillance.commencer(session_.FichierEnregistre, maintenant);
-            } else {
-                exclamations << "L'enregistrement programmé de " + a.chaine + " n'a pas pu commencer.\n" + erreur;
-                lance = false;
+            if (enEnregistrement(session_.Etat)) {
+                moteur_.StopAll_Click(true, suite);
+                return;
             }
             break;
-        }
+        case ActionHorloge::DemarrerProgramme:
+            // Nobody may be there to answer: whatever plays stops without a question.
+            moteur_.StopAll_Click(true, [this, t, a] {
+                demarrerProgramme(*t, a);
+                executer(t);
+            });
+            return;
         case ActionHorloge::SuivreProgramme:
             session_.texteTaille = a.texteTaille;
             emit progressionAffichee(a.progression, a.texte);
             AfficherEspaceLibre();
             break;
         case ActionHorloge::TerminerProgramme:
-            arreterProgramme();
-            break;
+            arreterProgramme(suite);
+            return;
         case ActionHorloge::Avertir:
-            exclamations << a.texte;
+            t->exclamations << a.texte;
             break;
         case ActionHorloge::LancerProgrammeApres:
             if (!p.systeme.lancerProgramme(a.programme, a.arguments))
-                exclamations << "Le programme à exécuter après l'enregistrement n'a pas pu être lancé :\n" +
-                                    a.programme;
+                t->exclamations << "Le programme à exécuter après l'enregistrement n'a pas pu être lancé :\n" +
+                                       a.programme;
             break;
         case ActionHorloge::ProgrammerExtinction:
             p.systeme.programmerArret(a.texte);
             emit extinctionOFFAffichee(true);
             break;
         case ActionHorloge::Informer:
-            informations << a.texte;
+            t->informations << a.texte;
             break;
         case ActionHorloge::ActualiserTitre:
             moteur_.ActualiserTitre();
             break;
         }
     }
-    return lance;
+    if (!t->lance && !t->redecide) {
+        // The entry that was due has no recorder: it fails at once, the user already told.
+        t->redecide = true;
+        decider(t, QString());
+        return;
+    }
+    rafraichir();
+    Dialogues& d = plateforme_.dialogues;
+    const QStringList exclamations = t->exclamations, informations = t->informations;
+    if (exclamations.isEmpty() && informations.isEmpty())
+        return;
+    d.quandLibre([&d, exclamations, informations] {
+        for (const QString& m : exclamations)
+            d.exclamation(m);
+        for (const QString& m : informations)
+            d.information(m);
+    });
+}
+
+void Programmation::demarrerProgramme(Tic& t, const ActionHorloge& a)
+{
+    const Parametres& reglages = session_.parametres.p;
+    session_.ChaineEnCours = a.chaine;
+    moteur_.ChangerEtat(EtatLecteur::Programme);
+    session_.texteTaille = QStringLiteral("0 Mo");
+    emit progressionAffichee(a.progression, session_.texteTaille);
+    session_.FichierEnregistre = NomFichierEnregistrement(session_.DossierEnregistrement, t.maintenant, a.chaine, reglages);
+    const QStringList commande = CommandeEnregistrementProgramme(
+        session_.OptionsVLC, reglages, session_.chaines.at(a.indexChaine).adresse, session_.FichierEnregistre);
+    QString erreur;
+    if (moteur_.lancer(RoleLecteur::Enregistreur, commande, &erreur)) {
+        session_.surveillance.commencer(session_.FichierEnregistre, t.maintenant);
+    } else {
+        t.exclamations << "L'enregistrement programmé de " + a.chaine + " n'a pas pu commencer.\n" + erreur;
+        t.lance = false;
+    }
 }
 
 void Programmation::Extinction_Click(bool cochee)

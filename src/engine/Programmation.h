@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -55,19 +57,26 @@ signals:
     void extinctionActivee(bool active);
     // The schedule changed: the settings file is to be rewritten now.
     void enregistrementDemande();
+    // A tick is to run now (after an interactive add or a stop request), through the clock's
+    // own entry, which puts it off while an operation goes on.
+    void ticDemande();
 
 private:
+    struct Tic;
     void rafraichir();
-    void arreterProgramme();
+    // ChangerEtat(32) and the stop; `ensuite` once stopped.
+    void arreterProgramme(std::function<void()> ensuite);
     void apresSuppression(const ResultatSuppression& r);
-    void tic(QStringList& exclamations, QStringList& informations);
-    // Looks at the running recorder. A failed manual recording stops here and is told;
-    // a failed scheduled one gives the message for the schedule's decision.
-    std::optional<QString> surveillerEnregistreur(const QDateTime& maintenant, QStringList& exclamations);
+    // Looks at the running recorder. A failed manual recording is to be stopped
+    // (arreterManuel) and told; a failed scheduled one gives the message for the schedule's
+    // decision.
+    std::optional<QString> surveillerEnregistreur(const QDateTime& maintenant, QStringList& exclamations,
+                                                  bool& arreterManuel);
     EntreeHorloge entreeHorloge(const QDateTime& maintenant) const;
-    // Carries out the tick's decisions. False when a recorder due to start could not start.
-    bool executer(const std::vector<ActionHorloge>& actions, const QDateTime& maintenant, QStringList& exclamations,
-                  QStringList& informations);
+    void decider(const std::shared_ptr<Tic>& t, const std::optional<QString>& echec);
+    // Carries out the tick's decisions, from where it stopped last.
+    void executer(const std::shared_ptr<Tic>& t);
+    void demarrerProgramme(Tic& t, const ActionHorloge& a);
 
     Session& session_;
     Moteur& moteur_;

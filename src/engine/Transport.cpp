@@ -11,12 +11,19 @@ const QString kQuestionQuitterEnregistrement =
     "L'enregistrement en cours va être interrompu\npour passer en mode lecture.\n\nSouhaitez-vous poursuivre ?";
 const QString kQuestionEnregistrementVersDiffere =
     "L'enregistrement en cours va être interrompu\npour passer en mode time shifting.\n\nSouhaitez-vous poursuivre ?";
+
+constexpr int kPasTamponMs = 100;
+constexpr int kPasTampon = 30;
+constexpr int kApresVisionneuseMs = 1000;
 }  // namespace
 
 void Transport::Play_Click()
 {
-    auto& d = plateforme_.dialogues;
-    const auto garde = moteur_.operation();
+    regarder(false);
+}
+
+void Transport::regarder(bool confirme)
+{
     if (moteur_.refuseSiProgramme())
         return;
     if (enPause(session_.Etat)) {
@@ -28,8 +35,11 @@ void Transport::Play_Click()
     const int index = session_.chaineSelectionnee;
     if (index < 0)
         return;
-    if (enEnregistrement(session_.Etat) && !d.question(kQuestionQuitterEnregistrement))
+    if (enEnregistrement(session_.Etat) && !confirme) {
+        if (plateforme_.dialogues.question(kQuestionQuitterEnregistrement))
+            regarder(true);
         return;
+    }
 
     const QStringList commande =
         CommandeRegarder(session_.OptionsVLC, session_.parametres.p, session_.chaines.at(index).adresse, session_.TV,
@@ -38,28 +48,34 @@ void Transport::Play_Click()
         moteur_.lancer(RoleLecteur::Regarder, commande);
         return;
     }
-    // Breaking off the recording means its player stops too.
-    if (enEnregistrement(session_.Etat))
-        plateforme_.lecteurs.fermer(RoleLecteur::Enregistreur);
-    moteur_.ChangerEtat(EtatLecteur::Lecture);
-    if (session_.TV && !moteur_.preparerDiffusion()) {
-        moteur_.ChangerEtat(EtatLecteur::Arret);
-        return;
-    }
-    // One player at a time: our own rule, as our players never join another instance.
-    if (session_.parametres.p.MONO)
-        plateforme_.lecteurs.fermer(RoleLecteur::Fichier);
-    if (!moteur_.lancer(RoleLecteur::Regarder, commande)) {
-        moteur_.ChangerEtat(EtatLecteur::Arret);
-        return;
-    }
-    plateforme_.horloge.attendre(2000);
-    moteur_.reprendreFocus();
+    // Breaking off the recording means its player stops too; one player at a time (MONO) is
+    // our own rule, as our players never join another instance.
+    const bool enregistrement = enEnregistrement(session_.Etat);
+    const bool mono = session_.parametres.p.MONO;
+    auto regarderMaintenant = [this, commande] {
+        moteur_.ChangerEtat(EtatLecteur::Lecture);
+        if (session_.TV && !moteur_.preparerDiffusion()) {
+            moteur_.ChangerEtat(EtatLecteur::Arret);
+            return;
+        }
+        if (!moteur_.lancer(RoleLecteur::Regarder, commande)) {
+            moteur_.ChangerEtat(EtatLecteur::Arret);
+            return;
+        }
+        plateforme_.horloge.apres(FocusMs, Suite<>(&moteur_, [this] { moteur_.reprendreFocus(); }));
+    };
+    if (enregistrement && mono)
+        moteur_.fermerPuis({RoleLecteur::Enregistreur, RoleLecteur::Fichier}, regarderMaintenant);
+    else if (enregistrement)
+        moteur_.fermerPuis({RoleLecteur::Enregistreur}, regarderMaintenant);
+    else if (mono)
+        moteur_.fermerPuis({RoleLecteur::Fichier}, regarderMaintenant);
+    else
+        regarderMaintenant();
 }
 
 void Transport::RegarderX_Click()
 {
-    const auto garde = moteur_.operation();
     if (enLecture(session_.Etat))
         moteur_.StopAll_Click();
 }
@@ -81,26 +97,25 @@ void Transport::Full_Click()
 
 void Transport::Mute_Click()
 {
-    const auto garde = moteur_.operation();
-    if (moteur_.EnvoyerTouchesLecteur("key-vol-mute")) {
+    // The look changes only once the player took the key: it then shows what the player does.
+    moteur_.EnvoyerTouchesLecteur("key-vol-mute", [this](bool envoyees) {
+        if (!envoyees)
+            return;
         session_.Muet = !session_.Muet;
         moteur_.afficherBascules();
-    }
+    });
 }
 
 void Transport::Snap_Click()
 {
-    const auto garde = moteur_.operation();
     if (!avecImage(session_.Etat))
         return;
     emit photoEnCours(true);
-    moteur_.EnvoyerTouchesLecteur("key-snapshot");
-    emit photoEnCours(false);
+    moteur_.EnvoyerTouchesLecteur("key-snapshot", [this](bool) { emit photoEnCours(false); });
 }
 
 void Transport::ChaineM_Click()
 {
-    const auto garde = moteur_.operation();
     if (session_.chaineSelectionnee <= 0)
         return;
     moteur_.Chaines_Click(session_.chaineSelectionnee - 1);
@@ -111,7 +126,6 @@ void Transport::ChaineM_Click()
 
 void Transport::ChaineP_Click()
 {
-    const auto garde = moteur_.operation();
     if (session_.chaineSelectionnee < 0 || session_.chaineSelectionnee >= session_.chaines.taille() - 1)
         return;
     moteur_.Chaines_Click(session_.chaineSelectionnee + 1);
@@ -128,50 +142,71 @@ void Transport::TV_Click()
 
 void Transport::Shift_Click()
 {
-    auto& d = plateforme_.dialogues;
-    const auto garde = moteur_.operation();
+    differe(false, {});
+}
+
+void Transport::differe(bool confirme, std::function<void()> ensuite)
+{
     if (moteur_.refuseSiProgramme())
         return;
     if (enDiffere(session_.Etat)) {
-        moteur_.StopAll_Click();
-        if (session_.Etat == EtatLecteur::Arret)
-            Play_Click();
+        moteur_.StopAll_Click(false, [this] {
+            if (session_.Etat == EtatLecteur::Arret)
+                Play_Click();
+        });
         return;
     }
     const int index = session_.chaineSelectionnee;
     if (index < 0)
         return;
-    if (enEnregistrement(session_.Etat) && !d.question(kQuestionEnregistrementVersDiffere))
+    if (enEnregistrement(session_.Etat) && !confirme) {
+        if (plateforme_.dialogues.question(kQuestionEnregistrementVersDiffere))
+            differe(true, std::move(ensuite));
         return;
+    }
 
     const QString adresse = session_.chaines.at(index).adresse;
     const Parametres& p = session_.parametres.p;
-    const QString hote = plateforme_.adresses.lecteurBoitier;
     const QStringList enregistreur = CommandeDiffereEnregistreur(session_.DossierEnregistrement, adresse);
     // The viewer's address exists only once the buffer is served: its options are checked now,
     // before anything is stopped.
     const bool lecteurValide = !AjouterOptionsEcran(session_.OptionsVLC, p).isEmpty()
-                               && (!session_.TV || !OptionsDiffusion(p, hote).isEmpty());
+                               && (!session_.TV || !OptionsDiffusion(p, plateforme_.adresses.lecteurBoitier).isEmpty());
     if (enregistreur.isEmpty() || !lecteurValide) {
         moteur_.lancer(RoleLecteur::DiffereEnregistreur, {});
         return;
     }
 
     emit tampon(0);
-    moteur_.StopAll_Click();
-    moteur_.ChangerEtat(EtatLecteur::Differe);
-    moteur_.activer(false);
-    if (!moteur_.lancer(RoleLecteur::DiffereEnregistreur, enregistreur)) {
-        emit tampon(-1);
-        moteur_.activer(true);
-        moteur_.ChangerEtat(EtatLecteur::Arret);
-        return;
-    }
-    for (int i = 1; i <= 30; ++i) {
-        emit tampon(i);
-        plateforme_.horloge.attendre(100);
-    }
+    const Moteur::Sequence s = moteur_.sequence();
+    moteur_.StopAll_Click(true, [this, s, enregistreur, ensuite = std::move(ensuite)] {
+        moteur_.ChangerEtat(EtatLecteur::Differe);
+        if (!moteur_.lancer(RoleLecteur::DiffereEnregistreur, enregistreur)) {
+            emit tampon(-1);
+            moteur_.ChangerEtat(EtatLecteur::Arret);
+            return;
+        }
+        remplirTampon(s, 1, ensuite);
+    });
+}
+
+void Transport::remplirTampon(const Moteur::Sequence& s, int etape, std::function<void()> ensuite)
+{
+    // About three seconds of the stream reach the buffer before the viewer starts.
+    emit tampon(etape);
+    moteur_.apres(kPasTamponMs, s, [this, s, etape, ensuite = std::move(ensuite)] {
+        if (etape < kPasTampon)
+            remplirTampon(s, etape + 1, ensuite);
+        else
+            lancerVisionneuse(s, ensuite);
+    });
+}
+
+void Transport::lancerVisionneuse(const Moteur::Sequence& s, std::function<void()> ensuite)
+{
     emit tampon(-1);
+    const Parametres& p = session_.parametres.p;
+    const QString hote = plateforme_.adresses.lecteurBoitier;
     // VLC stops at the current end of a file it reads: the viewer reads the growing buffer
     // through our loopback server, which waits there for more.
     const QString servi = plateforme_.serveurDiffere.servir(fichierDiffere(session_.DossierEnregistrement));
@@ -179,27 +214,36 @@ void Transport::Shift_Click()
     if (lecteur.isEmpty() || (session_.TV && !moteur_.preparerDiffusion())
         || !moteur_.lancer(RoleLecteur::DiffereLecteur, lecteur)) {
         if (lecteur.isEmpty())
-            plateforme_.dialogues.exclamation("Le tampon du différé ne peut pas être lu : le lecteur vlc n'a pas été lancé.");
-        moteur_.activer(true);
-        moteur_.FermerLecteurExterne();
-        moteur_.ChangerEtat(EtatLecteur::Arret);
+            moteur_.signaler("Le tampon du différé ne peut pas être lu : le lecteur vlc n'a pas été lancé.");
+        moteur_.FermerLecteurExterne([this] { moteur_.ChangerEtat(EtatLecteur::Arret); });
         return;
     }
-    plateforme_.horloge.attendre(1000);
-    moteur_.activer(true);
+    moteur_.apres(kApresVisionneuseMs, s, [ensuite] {
+        if (ensuite)
+            ensuite();
+    });
 }
 
 void Transport::Pause_Click()
 {
-    const auto garde = moteur_.operation();
     if (moteur_.refuseSiProgramme())
         return;
-    if (!enDiffere(session_.Etat)) {
-        Shift_Click();
-        if (!enDiffere(session_.Etat))
-            return;
-    }
-    if (!moteur_.EnvoyerTouchesLecteur("key-play-pause"))
+    if (enDiffere(session_.Etat)) {
+        basculerPause();
         return;
-    moteur_.ChangerEtat(enPause(session_.Etat) ? EtatLecteur::Differe : EtatLecteur::Pause);
+    }
+    // Pause while live starts time-shift, then pauses it.
+    differe(false, [this] {
+        if (enDiffere(session_.Etat))
+            basculerPause();
+    });
+}
+
+void Transport::basculerPause()
+{
+    // The state follows only what the player took: pause and state stay in step.
+    moteur_.EnvoyerTouchesLecteur("key-play-pause", [this](bool envoyees) {
+        if (envoyees)
+            moteur_.ChangerEtat(enPause(session_.Etat) ? EtatLecteur::Differe : EtatLecteur::Pause);
+    });
 }

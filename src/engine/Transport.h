@@ -1,7 +1,10 @@
 #pragma once
+#include "engine/Moteur.h"
+
 #include <QObject>
 
-class Moteur;
+#include <functional>
+
 struct Plateforme;
 struct Session;
 
@@ -10,6 +13,8 @@ struct Session;
 class Transport : public QObject {
     Q_OBJECT
 public:
+    static constexpr int FocusMs = 2000;  // after the watching player starts, the focus comes back
+
     Transport(Session& session, Moteur& moteur, Plateforme& plateforme)
         : session_(session), moteur_(moteur), plateforme_(plateforme)
     {
@@ -37,6 +42,15 @@ signals:
     void tampon(int etape);
 
 private:
+    // `confirme`: the user already said Yes to breaking off the recording; the state is
+    // looked at again all the same, as the clock may have run while the question was open.
+    void regarder(bool confirme);
+    // Time-shift on (or off); `ensuite` runs once it plays (not when refused or stopped).
+    void differe(bool confirme, std::function<void()> ensuite);
+    void remplirTampon(const Moteur::Sequence& sequence, int etape, std::function<void()> ensuite);
+    void lancerVisionneuse(const Moteur::Sequence& sequence, std::function<void()> ensuite);
+    void basculerPause();
+
     Session& session_;
     Moteur& moteur_;
     Plateforme& plateforme_;

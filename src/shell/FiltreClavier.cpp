@@ -16,6 +16,9 @@ bool FiltreClavier::eventFilter(QObject* objet, QEvent* e)
     if (e->type() != QEvent::KeyRelease || !objet->isWidgetType()
         || static_cast<QWidget*>(objet)->window() != &fenetre_)
         return false;
+    // While the window waits it takes no input: a key is dropped, never pressed later.
+    if (!fenetre_.isEnabled())
+        return true;
     const auto* k = static_cast<QKeyEvent*>(e);
     ToucheRelachee t;
     t.touche = k->key();

@@ -28,6 +28,8 @@
 namespace {
 // One width of the side pane's animation per step: eleven widths in about a tenth of a second.
 constexpr int kPasMs = 10;
+// The fade-in: 32 steps, about a quarter of a second.
+constexpr int kPasFonduMs = 8;
 
 QFrame* cadre(QWidget* parent, const char* nom)
 {
@@ -112,6 +114,16 @@ Fond::Fond(QWidget* parent)
     pas_.setSingleShot(true);
     pas_.setInterval(kPasMs);
     connect(&pas_, &QTimer::timeout, this, &Fond::avancer);
+    fondu_.setInterval(kPasFonduMs);
+    connect(&fondu_, &QTimer::timeout, this, [this] {
+        static const std::vector<int> etapes = EtapesFondu();
+        if (etapeFondu_ < etapes.size()) {
+            setWindowOpacity(etapes[etapeFondu_++] / 255.0);
+            return;
+        }
+        fondu_.stop();
+        setWindowOpacity(1.0);
+    });
 
     sysTray_ = new clsSysTray(this);
     sysTray_->setSourceWindow(this);
@@ -174,13 +186,11 @@ std::vector<int> EtapesFondu()
 
 void Fond::fonduEntree()
 {
+    // One step per turn of the event loop: nothing waits, and the window paints each step.
     setWindowOpacity(0.0);
     show();
-    for (const int alpha : EtapesFondu()) {
-        setWindowOpacity(alpha / 255.0);
-        repaint();
-    }
-    setWindowOpacity(1.0);
+    etapeFondu_ = 0;
+    fondu_.start();
 }
 
 void Fond::minimiser()
@@ -433,7 +443,7 @@ void Fond::appliquerCadres(const PhaseForme& phase)
 
 void Fond::actualiserActivation()
 {
-    setEnabled(actifMoteur_ && !enAnimation_);
+    setEnabled(actifMoteur_ && !enAnimation_ && !connexion_);
 }
 
 void Fond::installerOptions(QWidget* fond2)
@@ -556,6 +566,12 @@ void Fond::closeEvent(QCloseEvent* e)
 void Fond::activer(bool actif)
 {
     actifMoteur_ = actif;
+    actualiserActivation();
+}
+
+void Fond::attendreConnexion(bool enCours)
+{
+    connexion_ = enCours;
     actualiserActivation();
 }
 

@@ -59,8 +59,11 @@ public:
     void fonduEntree();
     // Minimises to the notification area, or normally where there is none.
     void minimiser();
-    // The window takes no input while it waits for a player.
+    // The window takes no input while the engine waits (players closing, keystrokes, the
+    // time-shift buffer) and while a page or a check is fetched: input that comes meanwhile is
+    // dropped, never replayed.
     void activer(bool actif);
+    void attendreConnexion(bool enCours);
     // Gives the focus back to the main window after a player started.
     void reprendreFocus();
     // Time-shift buffering bar: step 0 to 30 shows it, -1 hides it.
@@ -176,6 +179,9 @@ private:
     bool enAnimation_ = false;
     bool mosaique_ = false;
     bool actifMoteur_ = true;
+    bool connexion_ = false;
+    QTimer fondu_;
+    std::size_t etapeFondu_ = 0;
     bool auDessus_ = false;  // as applied to the window
     bool glisse_ = false;    // dragged by hand where the window system cannot move it
     QMargins margesAvantPleinEcran_;  // the desktop's frame, as it was before full screen

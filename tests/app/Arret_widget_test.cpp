@@ -70,15 +70,20 @@ TEST(Arret, SnapshotsAndAutostart)
     ASSERT_TRUE(entree.open(QIODevice::ReadOnly));
     EXPECT_TRUE(entree.readAll().contains("\" /m\n"));
 
-    // Unticked: the entry goes; a folder holding anything but snapshots stays.
-    b->app->session.parametres.p.AUTO = false;
-    QDir().mkpath(b->programme() + "TMP");
-    b->ecrire("TMP/vlcsnap-002.jpg", "x");
-    b->ecrire("TMP/autre.txt", "x");
-    EXPECT_TRUE(b->app->Form_QueryUnload(true));
-    EXPECT_FALSE(QFileInfo::exists(b->dossiers.demarrageChemin + "Kelmor.desktop"));
-    EXPECT_FALSE(QFileInfo::exists(b->programme() + "TMP/vlcsnap-002.jpg"));
-    EXPECT_TRUE(QFileInfo::exists(b->programme() + "TMP/autre.txt"));
+    // Unticked, in a later run: the entry goes; a folder holding anything but snapshots stays.
+    auto c = demarre("AUTO=0\n");
+    QDir().mkpath(c->dossiers.demarrageChemin);
+    QFile ancienne(c->dossiers.demarrageChemin + "Kelmor.desktop");
+    ASSERT_TRUE(ancienne.open(QIODevice::WriteOnly));
+    ancienne.write("[Desktop Entry]\n");
+    ancienne.close();
+    QDir().mkpath(c->programme() + "TMP");
+    c->ecrire("TMP/vlcsnap-002.jpg", "x");
+    c->ecrire("TMP/autre.txt", "x");
+    EXPECT_TRUE(c->app->Form_QueryUnload(true));
+    EXPECT_FALSE(QFileInfo::exists(c->dossiers.demarrageChemin + "Kelmor.desktop"));
+    EXPECT_FALSE(QFileInfo::exists(c->programme() + "TMP/vlcsnap-002.jpg"));
+    EXPECT_TRUE(QFileInfo::exists(c->programme() + "TMP/autre.txt"));
 }
 
 TEST(Arret, QuitButtonClosesTheWindowThroughTheSameQuestions)

@@ -47,8 +47,16 @@ protected:
     void enLigne(const QByteArray& t) { web.pages[adresses.playlist()] = t; }
     IssueVerification verifier(bool silencieux, bool depuisDemarrage)
     {
-        return VerifierListeChaines(silencieux, dossiers.programme(), web, dialogues, adresses,
-                                    depuisDemarrage);
+        return verifierDans(silencieux, dossiers.programme(), depuisDemarrage);
+    }
+    // The doubles answer at once: the check is over when the call returns.
+    IssueVerification verifierDans(bool silencieux, const QString& dossier, bool depuisDemarrage)
+    {
+        std::optional<IssueVerification> issue;
+        VerifierListeChaines(silencieux, dossier, web, dialogues, adresses, depuisDemarrage,
+                             Suite<IssueVerification>([&issue](IssueVerification i) { issue = i; }));
+        EXPECT_TRUE(issue.has_value());
+        return issue.value_or(IssueVerification::Continuer);
     }
 };
 
@@ -232,15 +240,13 @@ TEST_F(VerifierListeChainesTest, FirstFileThatCannotBeWrittenStopsOnlyStartUp)
     const QString dossier = dossiers.programme() + "bloc/";
     enLigne(kListe);
 
-    EXPECT_EQ(VerifierListeChaines(false, dossier, web, dialogues, adresses, false),
-              IssueVerification::Continuer);
+    EXPECT_EQ(verifierDans(false, dossier, false), IssueVerification::Continuer);
     const QString echec = "La liste des chaînes Free n'a pas pu être enregistrée.\n"
                           "Vérifiez que le dossier " + dossier + " est accessible en écriture.";
     EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Exclamation, echec}}));
 
     dialogues.messages.clear();
-    EXPECT_EQ(VerifierListeChaines(true, dossier, web, dialogues, adresses, true),
-              IssueVerification::Arreter);
+    EXPECT_EQ(verifierDans(true, dossier, true), IssueVerification::Arreter);
     EXPECT_EQ(dialogues.messages,
               (std::vector<Message>{
                   {Message::Exclamation, echec + "\n\nKelmor va maintenant s'arrêter."}}));

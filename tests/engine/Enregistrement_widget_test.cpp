@@ -253,12 +253,12 @@ TEST(Programmation, DueEntryStopsTimeShiftWithoutAQuestion)
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
 }
 
-TEST(Programmation, TheClockWaitsForARunningOperation)
+TEST(Programmation, TheClockWaitsForARunningSequence)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 20:02 - 20:30 > M6 (1)\n");
     b.avancer(121);
     {
-        const auto garde = b.app->moteur.operation();
+        const Moteur::Sequence s = b.app->moteur.sequence();
         b.app->Horloge_Timer();
         EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
     }

@@ -49,7 +49,8 @@ QByteArray BancApplication::playlist(const QStringList& noms)
 
 bool BancApplication::demarrer(const QStringList& arguments)
 {
-    return app->Form_Load(QStringList{"/usr/bin/kelmor"} + arguments);
+    // The doubles answer at once: start-up is over when the call returns.
+    return app->Form_Load(QStringList{"/usr/bin/kelmor"} + arguments) == true;
 }
 
 bool BancApplication::attendreForme() const

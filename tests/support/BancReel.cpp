@@ -1,4 +1,5 @@
 #include "support/BancReel.h"
+#include "support/Attente.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,7 +86,9 @@ void BancReel::demarrer(const QByteArray& ini)
     f.write("TRAN=0\nMONO=1\n" + ini);
     f.close();
     dialogues.reponses = {true};  // download the channel list
-    ASSERT_TRUE(app->Form_Load({"kelmor"}));
+    std::optional<bool> issue = app->Form_Load({"kelmor"}, [&issue](bool continuer) { issue = continuer; });
+    ASSERT_TRUE(attendreQue([&issue] { return issue.has_value(); }, 10000));
+    ASSERT_TRUE(*issue);
     ASSERT_EQ(app->session.chaines.taille(), 4);
     dialogues.messages.clear();
 }

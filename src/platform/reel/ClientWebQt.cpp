@@ -14,7 +14,12 @@ ClientWebQt::ClientWebQt(int delaiMs, qint64 tailleMax)
 
 ClientWebQt::~ClientWebQt() = default;
 
-QByteArray ClientWebQt::telecharger(const QString& adresse, int delaiMs)
+void ClientWebQt::telecharger(const QString& adresse, int delaiMs, Suite<QByteArray> reponse)
+{
+    QTimer::singleShot(0, [this, adresse, delaiMs, reponse] { reponse(telechargerBloquant(adresse, delaiMs)); });
+}
+
+QByteArray ClientWebQt::telechargerBloquant(const QString& adresse, int delaiMs)
 {
     const QUrl url(adresse);
     if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https") || url.host().isEmpty())

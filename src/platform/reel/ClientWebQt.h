@@ -15,7 +15,8 @@ public:
     explicit ClientWebQt(int delaiMs = 15000, qint64 tailleMax = 8 * 1024 * 1024);
     ~ClientWebQt() override;
 
-    QByteArray telecharger(const QString& adresse, int delaiMs = 0) override;
+    void telecharger(const QString& adresse, int delaiMs, Suite<QByteArray> reponse) override;
+    QByteArray telechargerBloquant(const QString& adresse, int delaiMs = 0);
 
 private:
     int delaiMs_;

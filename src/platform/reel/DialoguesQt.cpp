@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 const QString kTitre = QStringLiteral("Kelmor");
@@ -38,4 +39,9 @@ void DialoguesQt::message(const QString& texte)
 QString DialoguesQt::choisirDossier(const QString& titre, const QString& dossierInitial)
 {
     return QFileDialog::getExistingDirectory(parent_, titre, dossierInitial, QFileDialog::ShowDirsOnly);
+}
+
+void DialoguesQt::quandLibre(std::function<void()> suite)
+{
+    QTimer::singleShot(0, [suite] { suite(); });
 }

@@ -13,6 +13,7 @@ public:
                            const QString& filtre) override;
     void message(const QString& texte) override;
     QString choisirDossier(const QString& titre, const QString& dossierInitial) override;
+    void quandLibre(std::function<void()> suite) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -365,3 +365,21 @@ void LecteursVlc::fermerRestes()
     restes_.clear();
     enregistrer();
 }
+
+void LecteursVlc::envoyerTouche(RoleLecteur role, const QString& action, Suite<bool> recu)
+{
+    const bool ok = envoyerTouche(role, action);
+    QTimer::singleShot(0, [recu, ok] { recu(ok); });
+}
+
+void LecteursVlc::fermer(RoleLecteur role, Suite<> fin)
+{
+    fermer(role);
+    QTimer::singleShot(0, [fin] { fin(); });
+}
+
+void LecteursVlc::fermerTous(Suite<> fin)
+{
+    fermerTous();
+    QTimer::singleShot(0, [fin] { fin(); });
+}

@@ -23,9 +23,12 @@ public:
     bool demarrer(RoleLecteur role, const QString& programme, const QStringList& arguments) override;
     bool enCours(RoleLecteur role) override;
     bool aucunEnCours() override;
-    bool envoyerTouche(RoleLecteur role, const QString& action) override;
-    void fermer(RoleLecteur role) override;
-    void fermerTous() override;
+    void envoyerTouche(RoleLecteur role, const QString& action, Suite<bool> recu) override;
+    void fermer(RoleLecteur role, Suite<> fin) override;
+    void fermerTous(Suite<> fin) override;
+    bool envoyerTouche(RoleLecteur role, const QString& action);
+    void fermer(RoleLecteur role);
+    void fermerTous();
     void fermerRestes() override;
 
     // Sends one command to the control interface of that player ("status", "volume",

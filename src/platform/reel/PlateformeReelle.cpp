@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 #include <filesystem>
@@ -74,14 +75,9 @@ QDateTime HorlogeReelle::maintenant()
     return QDateTime::currentDateTime();
 }
 
-void HorlogeReelle::attendre(int ms)
+void HorlogeReelle::apres(int ms, Suite<> etape)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(std::min<qint64>(20, std::max<qint64>(1, ms - t.elapsed())));
-    }
+    QTimer::singleShot(ms, [etape] { etape(); });
 }
 
 InstanceUnique::Resultat InstanceUniqueReelle::verrouiller()

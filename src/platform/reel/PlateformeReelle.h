@@ -25,7 +25,7 @@ public:
 class HorlogeReelle : public Horloge {
 public:
     QDateTime maintenant() override;
-    void attendre(int ms) override;
+    void apres(int ms, Suite<> etape) override;
 };
 
 class InstanceUniqueReelle : public InstanceUnique {

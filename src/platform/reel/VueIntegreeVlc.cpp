@@ -349,8 +349,9 @@ void VueIntegreeVlc::definirMuet(bool muet)
     });
 }
 
-QString VueIntegreeVlc::prendreInstantane()
+QString VueIntegreeVlc::prendreInstantane(Suite<bool> ecrit)
 {
+    (void)ecrit;
     if (!lecteurDemande_ || dossierInstantanes_.isEmpty())
         return {};
     QDir dossier(dossierInstantanes_);

@@ -40,7 +40,7 @@ public:
     void definirMuet(bool muet) override;
     void placerConteneur(int gauche, int haut) override;
     void dimensionnerConteneur(int largeur, int hauteur) override;
-    QString prendreInstantane() override;
+    QString prendreInstantane(Suite<bool> ecrit = {}) override;
 
     // Whether this process has created its libVLC instance yet (cheap; any thread).
     static bool instanceCreee();
