@@ -106,6 +106,11 @@ Fond::Fond(QWidget* parent)
         w->installEventFilter(this);
     if (auto* favoris = chaines_->findChild<QWidget*>("Favoris"))
         favoris->installEventFilter(this);
+    // A pane button folds what it unfolded: the second click of a double-click is no click.
+    for (QWidget* b : {static_cast<QWidget*>(telecommande_->Afficher), static_cast<QWidget*>(telecommande_->Guider),
+                       static_cast<QWidget*>(telecommande_->Diffuser), static_cast<QWidget*>(GoAfficher),
+                       static_cast<QWidget*>(GoGuider), static_cast<QWidget*>(GoDiffuser)})
+        b->installEventFilter(this);
 
     tampon_ = new BarreTampon(this);
     duree_ = new PopupDuree(this);
@@ -515,6 +520,9 @@ void Fond::changeEvent(QEvent* e)
 
 bool Fond::eventFilter(QObject* objet, QEvent* e)
 {
+    // The pane buttons only lose the second click of a double-click.
+    if (qobject_cast<QPushButton*>(objet))
+        return e->type() == QEvent::MouseButtonDblClick;
     // A left press on a background frame moves the window; by hand where the window system
     // cannot do it itself.
     switch (e->type()) {

@@ -1,6 +1,8 @@
 // The window's forms with the real application: start-up, and what waits for the side pane.
 #include "support/BancApplication.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,4 +63,42 @@ TEST(Application, ACloseDuringThePanesStepsWaitsForTheirEnd)
     EXPECT_FALSE(b.fond->estFermee());
     ASSERT_TRUE(b.attendreForme());
     EXPECT_TRUE(b.fond->estFermee());
+}
+
+namespace {
+// The second click of a double-click: the window system sends a double-click press.
+void secondClic(QWidget* w)
+{
+    const QPointF centre = QRectF(w->rect()).center();
+    QMouseEvent appui(QEvent::MouseButtonDblClick, centre, w->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &appui);
+    QMouseEvent relache(QEvent::MouseButtonRelease, centre, w->mapToGlobal(centre), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &relache);
+}
+}  // namespace
+
+TEST(Application, ADoubleClickOnAPaneButtonLeavesThePaneOpen)
+{
+    BancFormes b("MONO=0\n");
+    b.fond->show();
+    for (const char* nom : {"Afficher", "Guider", "Diffuser"}) {
+        QPushButton* p = bouton(*b.fond, nom);
+        QTest::mouseClick(p, Qt::LeftButton);
+        // The second click of the pair, whenever it lands: during the steps or after them.
+        secondClic(p);
+        ASSERT_TRUE(b.attendreForme());
+        QTest::mouseClick(p, Qt::LeftButton);
+        ASSERT_TRUE(b.attendreForme());
+        QTest::mouseClick(p, Qt::LeftButton);
+        ASSERT_TRUE(b.attendreForme());
+        secondClic(p);
+        ASSERT_TRUE(b.attendreForme());
+        EXPECT_TRUE(b.fond->forme().voletEstOuvert()) << nom;
+        EXPECT_TRUE(p->font().bold()) << nom;
+        QTest::mouseClick(p, Qt::LeftButton);
+        ASSERT_TRUE(b.attendreForme());
+        EXPECT_FALSE(b.fond->forme().voletEstOuvert()) << nom;
+    }
 }

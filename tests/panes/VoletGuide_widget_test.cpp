@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,4 +119,30 @@ TEST(VoletGuide, ProgrammingARowAddsTheEntryOnTheGuidesChannelAndSavesIt)
     EXPECT_EQ(b.dialogues.textes(), QStringList({"L'heure de fin de cette émission est inconnue.\n"
                                                  "L'enregistrement de cette émission n'a pas été\nprogrammé."}));
     EXPECT_EQ(b.app->session.programmes.nombre(), 1);
+}
+
+TEST(VoletGuide, AClickOnProgrammerWhileAPageIsOnItsWayIsDroppedNotReplayed)
+{
+    BancVoletGuide b;
+    b.fond->show();
+    b.chaines()->setCurrentRow(1);
+    bouton(*b.fond, "Guider")->click();
+    b.attendreForme();
+    b.onglets()->setCurrentIndex(1);
+    ASSERT_EQ(b.guideListe()->currentRow(), 0);
+
+    // The next day's page is slow to come.
+    b.web.differer = true;
+    auto* date = b.fond->findChild<QComboBox*>("GuideDate");
+    date->setCurrentIndex(2);
+    emit date->activated(2);
+    EXPECT_FALSE(b.fond->isEnabled());
+    EXPECT_TRUE(b.fond->findChild<QWidget*>("Connecting")->isVisibleTo(b.fond.get()));
+    QTest::mouseClick(bouton(*b.fond, "GuideProg"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(b.web.repondre());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(b.fond->isEnabled());
+    EXPECT_EQ(b.app->session.programmes.nombre(), 0);
+    EXPECT_TRUE(b.dialogues.messages.empty());
 }

@@ -48,6 +48,9 @@ public:
     // not again inside a box it opens itself.
     std::function<void()> pendantBoite;
     int ouvertes = 0;  // boxes open right now
+    // What waits for no box to be open is held until liberer(), as the real loop would run it
+    // only after the caller (start-up, a tick) is over.
+    bool differer = false;
 
     void exclamation(const QString& t) override { boite({Message::Exclamation, t}); }
     void information(const QString& t) override { boite({Message::Information, t}); }
@@ -82,10 +85,19 @@ public:
     // At once when no box is open, else when the last one closes.
     void quandLibre(std::function<void()> suite) override
     {
-        if (ouvertes == 0)
+        if (ouvertes == 0 && !differer)
             suite();
         else
             apresBoites_.push_back(std::move(suite));
+    }
+    // Runs what was held (see `differer`).
+    void liberer()
+    {
+        differer = false;
+        auto suites = std::move(apresBoites_);
+        apresBoites_.clear();
+        for (auto& f : suites)
+            f();
     }
     QStringList textes() const
     {
@@ -107,7 +119,7 @@ private:
             pendantBoite();
             dansBoite_ = false;
         }
-        if (--ouvertes == 0) {
+        if (--ouvertes == 0 && !differer) {
             auto suites = std::move(apresBoites_);
             apresBoites_.clear();
             for (auto& f : suites)
