@@ -2,16 +2,14 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QSysInfo>
-#include <QThread>
+#include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -74,14 +72,10 @@ QDateTime HorlogeReelle::maintenant()
     return QDateTime::currentDateTime();
 }
 
-void HorlogeReelle::attendre(int ms)
+void HorlogeReelle::apres(int ms, Suite<> etape)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(std::min<qint64>(20, std::max<qint64>(1, ms - t.elapsed())));
-    }
+    // Even a wait of 0 runs later, from the event loop, never inside the caller.
+    QTimer::singleShot(std::max(0, ms), &contexte_, [etape = std::move(etape)] { etape(); });
 }
 
 InstanceUnique::Resultat InstanceUniqueReelle::verrouiller()
