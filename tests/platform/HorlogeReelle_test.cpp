@@ -25,7 +25,7 @@ TEST(HorlogeReelle, StepsRunLaterFromTheEventLoopInTheOrderTheyFallDue)
 
     ASSERT_TRUE(attendreQue([&] { return ordre.size() == 4; }, 3000));
     EXPECT_EQ(ordre, (std::vector<int>{0, -5, 100, 300}));
-    EXPECT_GE(tardive, 290);
+    EXPECT_GE(tardive, 280);  // coarse timers may fire 5 % early
     EXPECT_LT(tardive, 1500);
 }
 
