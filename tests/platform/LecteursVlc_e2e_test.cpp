@@ -451,36 +451,6 @@ QString scriptLecteur(const QTemporaryDir& dossier, const QString& nom, const QB
 }
 }  // namespace
 
-TEST(LecteursVlcProcessus, APlayerThatIgnoresThePoliteStopIsKilledAtTheBound)
-{
-    QTemporaryDir dossier;
-    ASSERT_TRUE(dossier.isValid());
-    const QString tetu = scriptLecteur(dossier, "tetu", "trap '' TERM\nwhile :; do sleep 0.1; done\n");
-    const QString docile = scriptLecteur(dossier, "docile", "trap 'exit 0' TERM\nwhile :; do sleep 0.1; done\n");
-    LecteursVlc lecteurs(dossier.path());
-
-    ASSERT_TRUE(lecteurs.demarrer(RoleLecteur::Enregistreur, tetu, {"--", "x.ts"}));
-    ASSERT_TRUE(lecteurs.demarrer(RoleLecteur::Fichier, docile, {"--", "x.ts"}));
-    const qint64 pidTetu = lecteurs.pid(RoleLecteur::Enregistreur);
-    const qint64 pidDocile = lecteurs.pid(RoleLecteur::Fichier);
-    patienter(300);  // the traps are set
-
-    const auto finDocile = suivre([&](Suite<> f) { lecteurs.fermer(RoleLecteur::Fichier, std::move(f)); });
-    const auto finTetu = suivre([&](Suite<> f) { lecteurs.fermer(RoleLecteur::Enregistreur, std::move(f)); });
-    EXPECT_FALSE(lecteurs.enCours(RoleLecteur::Enregistreur));
-    ASSERT_TRUE(attendreQue([&] { return finDocile->fois > 0; }, 3000));
-    EXPECT_LT(finDocile->apresMs, 1000);
-    EXPECT_FALSE(processusActif(pidDocile));
-    EXPECT_TRUE(processusActif(pidTetu)) << "killed before the bound";
-    EXPECT_EQ(finTetu->fois, 0);
-
-    ASSERT_TRUE(attendreQue([&] { return finTetu->fois > 0; }, 6000));
-    EXPECT_GE(finTetu->apresMs, LecteursVlc::kAttentePolieMs - 50);
-    EXPECT_LT(finTetu->apresMs, LecteursVlc::kAttentePolieMs + 700);
-    EXPECT_FALSE(processusActif(pidTetu));
-    EXPECT_FALSE(QFile::exists(lecteurs.fichierPids()));
-}
-
 TEST(LecteursVlcProcessus, AReplacedPlayerGoesInTheBackgroundAndStaysListedUntilGone)
 {
     QTemporaryDir dossier;
