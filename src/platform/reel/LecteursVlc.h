@@ -39,7 +39,9 @@ public:
     bool enCours(RoleLecteur role) override;
     bool aucunEnCours() override;
     // Sent as "key <action>" followed by "is_playing": the player has taken the key once it
-    // answers the question (a hung player may still take the connection).
+    // answers the question (a hung player may still take the connection). False at the
+    // time-out says only that it did not answer: a hung player that wakes up may still
+    // read the line the kernel kept for it.
     void envoyerTouche(RoleLecteur role, const QString& action, Suite<bool> recu) override;
     // `fin` also waits for the players of that role (of every role) already on their way out.
     void fermer(RoleLecteur role, Suite<> fin = {}) override;
