@@ -1,5 +1,6 @@
 // Watching, time-shift and re-broadcast with the real vlc, the real window and the
 // simulated box on loopback. vlc refuses to run as root: these run as an ordinary user.
+#include "support/AttenteLecteurs.h"
 #include "support/BancReel.h"
 
 #include <QFile>
@@ -20,13 +21,13 @@ TEST_F(LectureReelle, WatchingPlaysTheStreamTakesKeysAndStopLeavesNoPlayer)
     app->transport.Play_Click();
     ASSERT_EQ(app->session.Etat, EtatLecteur::Lecture);
     ASSERT_TRUE(lecteurs->enCours(RoleLecteur::Regarder));
-    EXPECT_TRUE(attendreQue([&] { return lecteurs->commande(RoleLecteur::Regarder, "is_playing").contains('1'); }, 20000))
+    EXPECT_TRUE(attendreQue([&] { return commandeAttendue(*lecteurs, RoleLecteur::Regarder, "is_playing").contains('1'); }, 20000))
         << "the player does not play the stream";
 
     // The key acts once the audio output is up; until then the volume reads 0.
     const QRegularExpression nombre(R"(audio volume: (\d+))");
     auto volume = [&] {
-        const auto m = nombre.match(lecteurs->commande(RoleLecteur::Regarder, "volume"));
+        const auto m = nombre.match(commandeAttendue(*lecteurs, RoleLecteur::Regarder, "volume"));
         return m.hasMatch() ? m.captured(1).toInt() : -1;
     };
     ASSERT_TRUE(attendreQue([&] { return volume() > 0; }, 15000));
@@ -51,15 +52,15 @@ TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
     const qint64 t1 = QFileInfo(tampon).size();
     EXPECT_TRUE(attendreQue([&] { return QFileInfo(tampon).size() > t1; }, 10000)) << "the buffer does not grow";
     EXPECT_TRUE(ffprobeFormat(tampon).contains("mpeg")) << ffprobeFormat(tampon).toStdString();
-    EXPECT_TRUE(attendreQue([&] { return lecteurs->commande(RoleLecteur::DiffereLecteur, "status").contains("pause"); }, 5000))
+    EXPECT_TRUE(attendreQue([&] { return commandeAttendue(*lecteurs, RoleLecteur::DiffereLecteur, "status").contains("pause"); }, 5000))
         << "the pause key did not reach the viewer";
 
     // Paused for 20 s, the viewer plays on for 30 s more while the buffer grows.
     attendreQue([] { return false; }, 20000);
     app->transport.Play_Click();  // resumes
     EXPECT_EQ(app->session.Etat, EtatLecteur::Differe);
-    const auto temps = [&] { return lecteurs->commande(RoleLecteur::DiffereLecteur, "get_time").trimmed().toInt(); };
-    ASSERT_TRUE(attendreQue([&] { return lecteurs->commande(RoleLecteur::DiffereLecteur, "is_playing").contains('1'); }, 5000));
+    const auto temps = [&] { return commandeAttendue(*lecteurs, RoleLecteur::DiffereLecteur, "get_time").trimmed().toInt(); };
+    ASSERT_TRUE(attendreQue([&] { return commandeAttendue(*lecteurs, RoleLecteur::DiffereLecteur, "is_playing").contains('1'); }, 5000));
     int precedent = temps();
     for (int i = 0; i < 6; ++i) {
         attendreQue([] { return false; }, 5000);

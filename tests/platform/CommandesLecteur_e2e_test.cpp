@@ -3,6 +3,7 @@
 #include "platform/reel/LecteursVlc.h"
 #include "support/FauxBoitier.h"
 #include "support/Attente.h"
+#include "support/AttenteLecteurs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,7 +36,7 @@ bool processusActif(qint64 pid)
 
 bool joue(LecteursVlc& l, RoleLecteur r)
 {
-    return l.commande(r, "is_playing").contains(QRegularExpression(R"((^|\n)1\r?\n)"));
+    return commandeAttendue(l, r, "is_playing").contains(QRegularExpression(R"((^|\n)1\r?\n)"));
 }
 
 // The names on the session bus of DBUS_SESSION_BUS_ADDRESS.
@@ -61,8 +62,9 @@ protected:
     }
     void TearDown() override
     {
-        if (lecteurs_)
-            lecteurs_->fermerTous();
+        if (lecteurs_) {
+            EXPECT_TRUE(fermetureAttendue(*lecteurs_));
+        }
         if (autreVlc_.state() != QProcess::NotRunning) {
             autreVlc_.terminate();
             if (!autreVlc_.waitForFinished(5000))
@@ -165,7 +167,8 @@ TEST_F(CommandesLecteurE2E, ARecordingGoesIntoAFolderWhoseNameHoldsChainSyntax)
     ASSERT_TRUE(lecteurs().demarrer(RoleLecteur::Enregistreur, "vlc", commande));
     EXPECT_TRUE(attendreQue([&] { return QFileInfo(fichier).size() > 100'000 && recuTele > 100'000; }, 30000))
         << "file " << QFileInfo(fichier).size() << " bytes, box " << recuTele << " bytes";
-    lecteurs().fermer(RoleLecteur::Enregistreur);
+    // The recorder closes its file before it goes: only then is the folder final.
+    ASSERT_TRUE(fermetureAttendue(lecteurs(), RoleLecteur::Enregistreur));
 
     // Nothing was written anywhere else.
     EXPECT_EQ(QDir(dossier).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

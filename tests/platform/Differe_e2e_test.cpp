@@ -6,6 +6,7 @@
 #include "platform/reel/ServeurDiffereHttp.h"
 #include "support/FauxBoitier.h"
 #include "support/Attente.h"
+#include "support/AttenteLecteurs.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -31,7 +32,7 @@ void patienter(int ms)
 int temps(LecteursVlc& l)
 {
     int valeur = -1;
-    auto it = QRegularExpression(R"((?:^|\n)(\d+)\r?\n)").globalMatch(l.commande(V, "get_time"));
+    auto it = QRegularExpression(R"((?:^|\n)(\d+)\r?\n)").globalMatch(commandeAttendue(l, V, "get_time"));
     while (it.hasNext())
         valeur = it.next().captured(1).toInt();
     return valeur;
@@ -39,12 +40,12 @@ int temps(LecteursVlc& l)
 
 bool joue(LecteursVlc& l)
 {
-    return l.commande(V, "is_playing").contains(QRegularExpression(R"((^|\n)1\r?\n)"));
+    return commandeAttendue(l, V, "is_playing").contains(QRegularExpression(R"((^|\n)1\r?\n)"));
 }
 
 bool enPause(LecteursVlc& l)
 {
-    return l.commande(V, "status").contains("Type 'pause' to continue.");
+    return commandeAttendue(l, V, "status").contains("Type 'pause' to continue.");
 }
 
 qint64 taille(const QString& fichier)
@@ -71,8 +72,9 @@ protected:
     }
     void TearDown() override
     {
-        if (lecteurs)
-            lecteurs->fermerTous();
+        if (lecteurs) {
+            EXPECT_TRUE(fermetureAttendue(*lecteurs));
+        }
         serveur.arreter();
     }
 
@@ -101,7 +103,7 @@ TEST_F(DiffereE2E, ViewerStillPlaysThirtySecondsAfterATwentySecondPause)
     ASSERT_TRUE(attendreQue([&] { return temps(*lecteurs) >= 2; }, 20000)) << "the viewer's clock does not move";
 
     // Pause as the pause button does: the play/pause key.
-    ASSERT_TRUE(lecteurs->envoyerTouche(V, "key-play-pause"));
+    ASSERT_TRUE(toucheAttendue(*lecteurs, V, "key-play-pause"));
     ASSERT_TRUE(attendreQue([&] { return enPause(*lecteurs); }, 5000)) << "the key did not pause the viewer";
     const int arret = temps(*lecteurs);
     const qint64 tailleArret = taille(tampon);
@@ -110,7 +112,7 @@ TEST_F(DiffereE2E, ViewerStillPlaysThirtySecondsAfterATwentySecondPause)
     EXPECT_EQ(temps(*lecteurs), arret) << "the paused viewer's clock moved";
     EXPECT_GT(taille(tampon), tailleArret + 500 * 1000) << "the buffer did not keep growing during the pause";
 
-    ASSERT_TRUE(lecteurs->envoyerTouche(V, "key-play-pause"));
+    ASSERT_TRUE(toucheAttendue(*lecteurs, V, "key-play-pause"));
     QElapsedTimer reprise;
     reprise.start();
     int precedent = arret;
@@ -128,7 +130,7 @@ TEST_F(DiffereE2E, ViewerStillPlaysThirtySecondsAfterATwentySecondPause)
     EXPECT_EQ(serveur.connexions(), 1);
 
     // Leaving time-shift: the players go, the service ends, the buffer can go.
-    lecteurs->fermerTous();
+    EXPECT_TRUE(fermetureAttendue(*lecteurs));
     serveur.arreter();
     EXPECT_FALSE(serveur.enService());
     EXPECT_TRUE(QFile::remove(tampon));

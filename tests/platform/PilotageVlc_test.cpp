@@ -1,4 +1,7 @@
 #include "platform/reel/PilotageVlc.h"
+#include "platform/reel/RegistreLecteurs.h"
+
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -11,12 +14,33 @@ TEST(PilotageVlc, SocketNameSetsApartUsersDataFoldersAndRoles)
     EXPECT_NE(a, nomSocketLecteur(1001, "/home/u/.local/share/Kelmor/", RoleLecteur::Regarder));
     EXPECT_NE(a, nomSocketLecteur(1000, "/tmp/essai/Kelmor/", RoleLecteur::Regarder));
     EXPECT_NE(a, nomSocketLecteur(1000, "/home/u/.local/share/Kelmor/", RoleLecteur::Fichier));
+    EXPECT_TRUE(a.startsWith(prefixeSocketsLecteurs(1000, "/home/u/.local/share/Kelmor")));
+    EXPECT_FALSE(a.startsWith(prefixeSocketsLecteurs(1000, "/tmp/essai/Kelmor/")));
+}
+
+TEST(PilotageVlc, EachPlayerOfARoleGetsASocketOfItsOwn)
+{
+    const QString dossier = "/home/u/.local/share/Kelmor/";
+    const QString ancien = nomSocketLecteur(1000, dossier, RoleLecteur::Regarder);
+    const QString a = nomSocketLecteur(1000, dossier, RoleLecteur::Regarder, "0a1b2c");
+    EXPECT_EQ(a, ancien.chopped(5) + "-0a1b2c.sock");
+    EXPECT_NE(a, nomSocketLecteur(1000, dossier, RoleLecteur::Regarder, "0a1b2d"));
+    EXPECT_TRUE(a.startsWith(prefixeSocketsLecteurs(1000, dossier)));
+
+    QSet<QString> jetons;
+    for (int i = 0; i < 200; ++i) {
+        const QString j = nouveauJetonLecteur();
+        EXPECT_EQ(j.size(), 6);
+        EXPECT_TRUE(jetonValide(j)) << j.toStdString();
+        jetons.insert(j);
+    }
+    EXPECT_GT(jetons.size(), 190) << "jetons repeat";
 }
 
 TEST(PilotageVlc, SocketPathStaysWithinTheUnixLimit)
 {
     const QString longue = "/" + QString(200, 'd');
-    const QString nom = nomSocketLecteur(4294967295u, longue, RoleLecteur::DiffereEnregistreur);
+    const QString nom = nomSocketLecteur(4294967295u, longue, RoleLecteur::DiffereEnregistreur, "ffffff");
     for (int n = 30; n < 60; ++n)
         EXPECT_LT((dossierSockets("/tmp/" + QString(n, 't')) + "/" + nom).toUtf8().size(), 100) << n;
     EXPECT_LT((dossierSockets(longue) + "/" + nom).toUtf8().size(), 100);

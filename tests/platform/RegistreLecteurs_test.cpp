@@ -15,11 +15,13 @@ QByteArray cmdline(std::initializer_list<const char*> arguments)
 TEST(RegistreLecteurs, PidFileKeepsEveryRoleThroughWriteAndRead)
 {
     const std::vector<LecteurEnregistre> lecteurs = {
-        {101, RoleLecteur::Regarder},     {202, RoleLecteur::DiffereEnregistreur},
-        {303, RoleLecteur::DiffereLecteur}, {404, RoleLecteur::Enregistreur},
-        {4194304, RoleLecteur::Fichier},
+        {101, RoleLecteur::Regarder, "0a1b2c"},     {202, RoleLecteur::DiffereEnregistreur, "ffffff"},
+        {303, RoleLecteur::DiffereLecteur, "000001"}, {404, RoleLecteur::Enregistreur, "9z"},
+        {4194304, RoleLecteur::Fichier, "abcdef"},  {505, RoleLecteur::Fichier, ""},
     };
-    EXPECT_EQ(ecrirePids(lecteurs).count('\n'), 5);
+    EXPECT_EQ(ecrirePids(lecteurs).count('\n'), 6);
+    EXPECT_TRUE(ecrirePids(lecteurs).startsWith("101 Regarder 0a1b2c\n"));
+    EXPECT_TRUE(ecrirePids(lecteurs).endsWith("\n505 Fichier\n"));
     EXPECT_EQ(lirePids(ecrirePids(lecteurs)), lecteurs);
     EXPECT_TRUE(lirePids("").empty());
 }
@@ -37,10 +39,17 @@ TEST(RegistreLecteurs, PidFileReaderSkipsWhatCouldNotBeOurPlayer)
                                "78 Inconnu\n"
                                "79 regarder\n"
                                "90 Regarder en trop\n"
+                               "92 Regarder 0a1b2c d\n"
+                               "93 Regarder ../x\n"
+                               "94 Regarder 0A1B2C\n"
+                               "95 Regarder 0123456789abcdefg\n"
                                "99999999999999999999 Regarder\n"
+                               "96 Fichier  0a1b2c \r\n"
                                "91 DiffereLecteur";
-    const std::vector<LecteurEnregistre> attendu = {
-        {12, RoleLecteur::Regarder}, {34, RoleLecteur::Fichier}, {91, RoleLecteur::DiffereLecteur}};
+    const std::vector<LecteurEnregistre> attendu = {{12, RoleLecteur::Regarder, ""},
+                                                    {34, RoleLecteur::Fichier, ""},
+                                                    {96, RoleLecteur::Fichier, "0a1b2c"},
+                                                    {91, RoleLecteur::DiffereLecteur, ""}};
     EXPECT_EQ(lirePids(contenu), attendu);
 }
 
@@ -71,6 +80,14 @@ TEST(RegistreLecteurs, OnlyAProcessNamingOurSocketIsOurs)
     EXPECT_FALSE(estNotreLecteur(cmdline({"vlc", "--rc-unix=/tmp/kelmor-1000-abcd1234-Regarder.sock.old"}), nom));
     EXPECT_FALSE(estNotreLecteur(cmdline({"vlc", "--rc-unix=/tmp/x-kelmor-1000-abcd1234-Regarder.sock"}), nom));
     EXPECT_FALSE(estNotreLecteur(cmdline({"vlc", "--rc-unix=kelmor-1000-abcd1234-Regarder.sock"}), nom));
+
+    // A player's socket of its own is told apart from its role's other players'.
+    const QString propre = "kelmor-1000-abcd1234-Regarder-0a1b2c.sock";
+    const QByteArray sienne = cmdline({"vlc", "--rc-unix=/tmp/kelmor-1000-abcd1234-Regarder-0a1b2c.sock"});
+    EXPECT_TRUE(estNotreLecteur(sienne, propre));
+    EXPECT_FALSE(estNotreLecteur(sienne, nom));
+    EXPECT_FALSE(estNotreLecteur(notre, propre));
+    EXPECT_FALSE(estNotreLecteur(sienne, "kelmor-1000-abcd1234-Regarder-0a1b2d.sock"));
 }
 
 TEST(RegistreLecteurs, PlayerEndsWhenGoneZombieOrReplacedButNotWhileExiting)

@@ -12,13 +12,90 @@
 #include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QWindow>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <sys/stat.h>
+
 namespace {
 
+xcb_connection_t* connexionX()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
 
+// What the X server knows of a window: whether it exists, is shown, and its parent.
+struct EtatFenetre {
+    bool existe = false;
+    bool affichee = false;
+    quint32 parent = 0;
+};
+EtatFenetre etatFenetre(quint32 fenetre)
+{
+    EtatFenetre e;
+    xcb_connection_t* c = connexionX();
+    if (!c || !fenetre)
+        return e;
+    xcb_generic_error_t* erreur = nullptr;
+    auto* attributs = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, fenetre), &erreur);
+    std::free(erreur);
+    erreur = nullptr;
+    auto* arbre = xcb_query_tree_reply(c, xcb_query_tree(c, fenetre), &erreur);
+    std::free(erreur);
+    if (attributs && arbre) {
+        e.existe = true;
+        e.affichee = attributs->map_state == XCB_MAP_STATE_VIEWABLE;
+        e.parent = arbre->parent;
+    }
+    std::free(attributs);
+    std::free(arbre);
+    return e;
+}
+
+QSize tailleFenetre(quint32 fenetre)
+{
+    xcb_connection_t* c = connexionX();
+    auto* g = xcb_get_geometry_reply(c, xcb_get_geometry(c, fenetre), nullptr);
+    const QSize taille = g ? QSize(g->width, g->height) : QSize();
+    std::free(g);
+    return taille;
+}
+
+quint32 racineX()
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(connexionX())).data->root;
+}
+
+// The report of one snapshot, as it comes.
+struct Ecriture {
+    std::optional<bool> ecrit;
+    int fois = 0;
+    bool fichierLa = false;  // the JPEG was there when it was told
+    qint64 apresMs = -1;
+};
+std::shared_ptr<Ecriture> instantane(VueIntegreeVlc& vue, QString& chemin)
+{
+    auto e = std::make_shared<Ecriture>();
+    auto chrono = std::make_shared<QElapsedTimer>();
+    chrono->start();
+    auto nom = std::make_shared<QString>();
+    chemin = vue.prendreInstantane(Suite<bool>([e, chrono, nom](bool ecrit) {
+        e->ecrit = ecrit;
+        ++e->fois;
+        e->fichierLa = QFile::exists(*nom);
+        e->apresMs = chrono->elapsed();
+    }));
+    *nom = chemin;
+    return e;
+}
 
 }  // namespace
 
@@ -56,6 +133,13 @@ TEST_F(VueIntegreeVlcE2E, PlaysTheBoxStreamInsideTheWindowAndSnapshotsAsJpeg)
     ASSERT_NE(vue.surface(), nullptr);
     EXPECT_TRUE(vue.surface()->testAttribute(Qt::WA_NativeWindow));
     EXPECT_EQ(vue.surface()->size(), QSize(320, 240));
+    // The player's own window fills the widget, and follows its size.
+    ASSERT_NE(vue.fenetreVideo(), 0u);
+    EXPECT_TRUE(attendreQue([&] { return tailleFenetre(vue.fenetreVideo()) == QSize(320, 240); }, 2000));
+    vue.dimensionnerConteneur(200 * 15, 100 * 15);
+    EXPECT_TRUE(attendreQue([&] { return tailleFenetre(vue.fenetreVideo()) == QSize(200, 100); }, 2000));
+    EXPECT_TRUE(etatFenetre(vue.fenetreVideo()).affichee);
+    vue.dimensionnerConteneur(320 * 15, 240 * 15);
 
     vue.definirVolume(0);
     vue.ajouterEtJouer(boitier.url("/stream/2.ts"), options());
@@ -67,12 +151,18 @@ TEST_F(VueIntegreeVlcE2E, PlaysTheBoxStreamInsideTheWindowAndSnapshotsAsJpeg)
         << "colours seen over the view: " << couleurs;
 
     QString chemin;
+    std::shared_ptr<Ecriture> ecriture;
     // A snapshot needs a picture on screen; the first one may come too early.
-    for (int essai = 0; essai < 5 && !QFile::exists(chemin); ++essai) {
-        chemin = vue.prendreInstantane();
+    for (int essai = 0; essai < 5 && !(ecriture && ecriture->ecrit == true); ++essai) {
+        ecriture = instantane(vue, chemin);
         ASSERT_FALSE(chemin.isEmpty());
-        attendreQue([&] { return QFile::exists(chemin); }, 3000);
+        EXPECT_EQ(ecriture->fois, 0) << "told inside the call";
+        EXPECT_EQ(vue.instantanesPromis(), 1);
+        ASSERT_TRUE(attendreQue([&] { return ecriture->fois > 0; }, VueIntegreeVlc::kAttenteInstantaneMs + 2000));
+        EXPECT_EQ(vue.instantanesPromis(), 0) << "a snapshot settled stays promised";
     }
+    ASSERT_EQ(ecriture->ecrit, std::optional<bool>(true));
+    EXPECT_TRUE(ecriture->fichierLa) << "told written before the JPEG was in place";
     ASSERT_TRUE(QFile::exists(chemin));
     EXPECT_EQ(QFileInfo(chemin).absolutePath(), QDir(instantanes.path()).absolutePath());
     EXPECT_TRUE(QFileInfo(chemin).fileName().startsWith("vlcsnap-"));
@@ -85,17 +175,80 @@ TEST_F(VueIntegreeVlcE2E, PlaysTheBoxStreamInsideTheWindowAndSnapshotsAsJpeg)
     // Only the finished picture is left in the folder.
     EXPECT_EQ(QDir(instantanes.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
-    // A second snapshot never takes the first one's name.
-    const QString second = vue.prendreInstantane();
+    // A second snapshot never takes the first one's name; a stop right after it is not
+    // held behind it.
+    QString second;
+    const auto suivante = instantane(vue, second);
     EXPECT_NE(second, chemin);
-    EXPECT_TRUE(attendreQue([&] { return QFile::exists(second); }, 5000));
-
+    QElapsedTimer chrono;
+    chrono.start();
     vue.arreter();
+    EXPECT_LT(chrono.elapsed(), 50);
     vue.attendreTravaux();
+    EXPECT_LT(chrono.elapsed(), 1500) << "the stop waited behind the snapshot";
+    ASSERT_TRUE(attendreQue([&] { return suivante->fois > 0; }, VueIntegreeVlc::kAttenteInstantaneMs + 2000));
+    EXPECT_EQ(suivante->fichierLa, suivante->ecrit == true);
+    EXPECT_EQ(vue.instantanesPromis(), 0);
     EXPECT_TRUE(VueIntegreeVlc::instanceCreee());
+    attendreQue([] { return false; }, 300);
+    EXPECT_EQ(ecriture->fois, 1);
+    EXPECT_EQ(suivante->fois, 1);
 }
 
-TEST_F(VueIntegreeVlcE2E, ClosingTheWindowStopsTheViewFirst)
+TEST_F(VueIntegreeVlcE2E, ASnapshotThatNeverComesIsGivenUpAtTheBound)
+{
+    // The view's private folder for the player's PNG files goes into a folder of this test.
+    QTemporaryDir prive;
+    ASSERT_TRUE(prive.isValid());
+    const QByteArray tmpAvant = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(prive.path()));
+    struct Retour {
+        QByteArray valeur;
+        ~Retour() { valeur.isEmpty() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", valeur); }
+    } retour{tmpAvant};
+
+    vue.placerDans(&fenetre);
+    vue.dimensionnerConteneur(320 * 15, 240 * 15);
+    vue.definirVolume(0);
+    vue.ajouterEtJouer(boitier.url("/stream/1.ts"), options());
+    ASSERT_TRUE(attendreQue([&] { return nombreDeCouleurs(ecranSous(*vue.surface())) > 20; }, 20000));
+    QString chemin;
+    std::shared_ptr<Ecriture> premiere;
+    for (int essai = 0; essai < 5 && !(premiere && premiere->ecrit == true); ++essai) {
+        premiere = instantane(vue, chemin);
+        ASSERT_TRUE(attendreQue([&] { return premiere->fois > 0; }, VueIntegreeVlc::kAttenteInstantaneMs + 2000));
+    }
+    ASSERT_EQ(premiere->ecrit, std::optional<bool>(true));
+
+    // The player can no longer write its PNG: it takes the request and never says more.
+    const QStringList dossiers = QDir(prive.path()).entryList({"kelmor-vue-*"}, QDir::Dirs);
+    ASSERT_EQ(dossiers.size(), 1);
+    const QString dossierPng = prive.filePath(dossiers.first());
+    ASSERT_EQ(::chmod(QFile::encodeName(dossierPng).constData(), 0500), 0);
+    QString perdu;
+    const auto abandon = instantane(vue, perdu);
+    ASSERT_TRUE(attendreQue([&] { return abandon->fois > 0; }, VueIntegreeVlc::kAttenteInstantaneMs + 3000));
+    ::chmod(QFile::encodeName(dossierPng).constData(), 0700);
+    EXPECT_EQ(abandon->ecrit, std::optional<bool>(false));
+    EXPECT_GE(abandon->apresMs, VueIntegreeVlc::kAttenteInstantaneMs * 9 / 10);  // a coarse timer
+    EXPECT_LT(abandon->apresMs, VueIntegreeVlc::kAttenteInstantaneMs + 1500);
+    EXPECT_EQ(vue.instantanesPromis(), 0);
+    EXPECT_FALSE(QFile::exists(perdu));
+    EXPECT_EQ(QDir(instantanes.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(chemin).fileName()});
+
+    // The view is not stuck: the next one is written.
+    QString suivant;
+    std::shared_ptr<Ecriture> apres;
+    for (int essai = 0; essai < 3 && !(apres && apres->ecrit == true); ++essai) {
+        apres = instantane(vue, suivant);
+        ASSERT_TRUE(attendreQue([&] { return apres->fois > 0; }, VueIntegreeVlc::kAttenteInstantaneMs + 2000));
+    }
+    EXPECT_EQ(apres->ecrit, std::optional<bool>(true));
+    EXPECT_TRUE(QFile::exists(suivant));
+    vue.arreter();
+}
+
+TEST_F(VueIntegreeVlcE2E, LosingItsWidgetNeitherWaitsForThePlayerNorLeavesItAWindowThatIsGone)
 {
     auto* hote = new QWidget(&fenetre);
     hote->resize(160, 120);
@@ -103,10 +256,30 @@ TEST_F(VueIntegreeVlcE2E, ClosingTheWindowStopsTheViewFirst)
     vue.placerDans(hote);
     vue.ajouterEtJouer(boitier.url("/stream/3.ts"), options());
     vue.attendreTravaux();
-    // The window VLC draws into goes away while it plays: no crash, and the view
-    // can still play into another widget afterwards.
+    const quint32 video = vue.fenetreVideo();
+    ASSERT_NE(video, 0u);
+    EXPECT_EQ(etatFenetre(video).parent, quint32(vue.surface()->winId()));
+    ASSERT_TRUE(attendreQue([&] { return nombreDeCouleurs(ecranSous(*hote)) > 20; }, 20000));
+
+    // The widget VLC draws into goes away while it plays. The window's thread does not wait
+    // for the player to stop: the player's window is taken out of the widget, hidden,
+    // and kept until the view's thread has stopped the player.
+    QString chemin;
+    instantane(vue, chemin);  // keeps the view's thread busy a moment
+    QElapsedTimer chrono;
+    chrono.start();
     delete hote;
+    EXPECT_LT(chrono.elapsed(), 200) << "losing the widget waited for the player";
     EXPECT_EQ(vue.surface(), nullptr);
+    EXPECT_EQ(vue.fenetreVideo(), 0u);
+    const EtatFenetre sursis = etatFenetre(video);
+    EXPECT_TRUE(sursis.existe) << "the player's window went before the player let go of it";
+    EXPECT_FALSE(sursis.affichee);
+    EXPECT_EQ(sursis.parent, racineX());
+    vue.attendreTravaux();
+    EXPECT_TRUE(attendreQue([&] { return !etatFenetre(video).existe; }, 2000)) << "the player's window is left over";
+
+    // The view can still play into another widget afterwards.
     vue.placerDans(&fenetre);
     vue.dimensionnerConteneur(320 * 15, 240 * 15);
     vue.ajouterEtJouer(boitier.url("/stream/3.ts"), options());

@@ -11,7 +11,11 @@ TEST(VueIntegreeVlc, NothingButPlayingAnItemStartsTheLibrary)
     vue.definirMuet(true);
     vue.placerConteneur(0, 0);
     vue.dimensionnerConteneur(15, 15);
-    EXPECT_EQ(vue.prendreInstantane(), QString());
+    bool dit = false;
+    EXPECT_EQ(vue.prendreInstantane(Suite<bool>([&](bool) { dit = true; })), QString());
+    EXPECT_EQ(vue.instantanesPromis(), 0);
+    EXPECT_EQ(vue.fenetreVideo(), 0u);
     vue.attendreTravaux();
     EXPECT_FALSE(VueIntegreeVlc::instanceCreee());
+    EXPECT_FALSE(dit) << "nothing is told of a snapshot never handed out";
 }

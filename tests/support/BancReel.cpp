@@ -1,6 +1,8 @@
 #include "support/BancReel.h"
 #include "support/Attente.h"
 
+#include "support/AttenteLecteurs.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -95,13 +97,15 @@ void BancReel::demarrer(const QByteArray& ini)
 
 void BancReel::TearDown()
 {
-    if (lecteurs)
-        lecteurs->fermerTous();
+    if (lecteurs) {
+        // The players go before the data folder does.
+        EXPECT_TRUE(fermetureAttendue(*lecteurs));
+    }
     if (app)
     qunsetenv("KELMOR_PORT_REGLAGES");
 }
 
 QString BancReel::prefixeSocket() const
 {
-    return QFileInfo(lecteurs->cheminSocket(RoleLecteur::Regarder)).fileName().section('-', 0, 2);
+    return lecteurs->prefixeSockets();
 }

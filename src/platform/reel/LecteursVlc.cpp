@@ -4,13 +4,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
+
+#include <functional>
 
 #include <algorithm>
 #include <cerrno>
@@ -25,11 +26,6 @@
 extern char** environ;
 
 namespace {
-constexpr int kAttentePolie = 3000;     // after SIGTERM: VLC finishes its files and quits
-constexpr int kAttenteForcee = 1000;    // after SIGKILL
-constexpr int kAttenteConnexion = 1500; // a player just started may not listen yet
-constexpr int kSilenceFinReponse = 200;
-
 QByteArray lireProc(qint64 pid, const char* fichier)
 {
     QFile f(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(fichier)));
@@ -40,8 +36,8 @@ QByteArray lireProc(qint64 pid, const char* fichier)
 
 // Players are children of ours: each one that ends is reaped here, by its own pid
 // (never waitpid(-1), which would take the exit status of QProcess's children), so that no
-// zombie is left. A timer of the event loop does it while some run; the checks of
-// LecteursVlc do it too. A player outliving its LecteursVlc is still reaped.
+// zombie is left. A timer of the event loop does it while some run; the checks and the
+// reaper of LecteursVlc do it too. A player outliving its LecteursVlc is still reaped.
 class Recolteur {
 public:
     static Recolteur& instance()
@@ -135,25 +131,135 @@ pid_t lancer(const QString& programme, const QStringList& arguments)
     return pid;
 }
 
-template <typename Condition>
-bool attendreQue(Condition condition, int ms)
+// Runs `f` from the event loop, as long as `contexte` lives: no report ever runs inside
+// the call that asked for it, nor inside a loop of ours over players or sockets.
+void plusTard(QObject* contexte, std::function<void()> f)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() >= ms)
-            return false;
-        QThread::msleep(25);
-    }
-    return true;
+    QTimer::singleShot(0, contexte, std::move(f));
 }
-}
+}  // namespace
 
-LecteursVlc::LecteursVlc(const QString& dossierDonnees) : dossier_(dossierDonnees)
+// One exchange with the control socket of one player: connect (again and again while the
+// player just started and does not listen yet), write the lines, read the answer. What
+// came is reported once, from the event loop, and the object then goes.
+class LecteursVlc::Echange : public QObject {
+public:
+    using Fin = std::function<void(bool, QString)>;
+
+    // touche: done once the line "0" or "1" (the answer to "is_playing") has come, failed
+    // otherwise. Else the answer is whole after a short silence, or at attenteReponseMs.
+    Echange(QObject* parent, const QString& chemin, QByteArray lignes, bool touche, int attenteTotaleMs,
+            int attenteReponseMs, std::function<bool()> vivant, Fin fin)
+        : QObject(parent), chemin_(chemin), lignes_(std::move(lignes)), touche_(touche),
+          attenteReponseMs_(attenteReponseMs), vivant_(std::move(vivant)), fin_(std::move(fin))
+    {
+        for (QTimer* t : {&limite_, &reessai_, &silence_})
+            t->setSingleShot(true);
+        connect(&limite_, &QTimer::timeout, this, [this] { terminer(!touche_); });
+        connect(&silence_, &QTimer::timeout, this, [this] { terminer(true); });
+        connect(&reessai_, &QTimer::timeout, this, [this] { connecter(); });
+        connect(&socket_, &QLocalSocket::connected, this, [this] {
+            connecte_ = true;
+            if (!touche_)
+                limite_.start(attenteReponseMs_);
+            socket_.write(lignes_);
+        });
+        connect(&socket_, &QLocalSocket::readyRead, this, [this] { lire(); });
+        connect(&socket_, &QLocalSocket::disconnected, this, [this] {
+            if (connecte_)
+                terminer(!touche_);
+        });
+        connect(&socket_, &QLocalSocket::errorOccurred, this, [this] {
+            // Not listening yet: the player may have just started.
+            if (!connecte_ && !fini_)
+                reessai_.start(kReessaiMs);
+            else if (connecte_ && socket_.state() != QLocalSocket::ConnectedState)
+                terminer(!touche_);
+        });
+        limite_.start(attenteTotaleMs);
+        reessai_.start(0);
+    }
+
+    ~Echange() override
+    {
+        // Nothing of the socket's own end may reach this half-destroyed object.
+        QObject::disconnect(&socket_, nullptr, this, nullptr);
+        socket_.abort();
+    }
+
+private:
+    static constexpr int kReessaiMs = 50;
+    static constexpr int kSilenceFinReponseMs = 200;
+
+    void connecter()
+    {
+        if (fini_)
+            return;
+        if (!vivant_()) {
+            terminer(false);
+            return;
+        }
+        socket_.abort();
+        socket_.connectToServer(chemin_);
+    }
+
+    void lire()
+    {
+        recu_ += socket_.readAll();
+        if (!touche_) {
+            silence_.start(kSilenceFinReponseMs);
+            return;
+        }
+        // Other lines ("status change: …") may come first; the answer is a line of its own.
+        for (const QByteArray& ligne : recu_.split('\n'))
+            if (const QByteArray l = ligne.trimmed(); l == "0" || l == "1") {
+                terminer(true);
+                return;
+            }
+    }
+
+    void terminer(bool reussi)
+    {
+        if (fini_)
+            return;
+        fini_ = true;
+        limite_.stop();
+        reessai_.stop();
+        silence_.stop();
+        socket_.abort();  // the player serves one client at a time: let the next one in
+        plusTard(parent(), [fin = std::move(fin_), reussi, texte = QString::fromUtf8(recu_)] { fin(reussi, texte); });
+        deleteLater();
+    }
+
+    QString chemin_;
+    QByteArray lignes_;
+    bool touche_;
+    int attenteReponseMs_;
+    std::function<bool()> vivant_;
+    Fin fin_;
+    QLocalSocket socket_;
+    QTimer limite_, reessai_, silence_;
+    QByteArray recu_;
+    bool connecte_ = false;
+    bool fini_ = false;
+};
+
+LecteursVlc::LecteursVlc(const QString& dossierDonnees)
+    : dossier_(dossierDonnees), contexte_(std::make_unique<QObject>())
 {
     QFile f(fichierPids());
     if (f.open(QIODevice::ReadOnly))
         restes_ = lirePids(f.readAll());
+    faucheuse_ = new QTimer(contexte_.get());
+    faucheuse_->setInterval(kPeriodeFaucheuseMs);
+    QObject::connect(faucheuse_, &QTimer::timeout, contexte_.get(), [this] { faucher(); });
+}
+
+LecteursVlc::~LecteursVlc()
+{
+    // Exchanges, the reaper and the reports still queued go with their context. Players
+    // on their way out got their SIGTERM; the reaper of the program still reaps ours.
+    contexte_.reset();
 }
 
 QString LecteursVlc::fichierPids() const
@@ -161,9 +267,22 @@ QString LecteursVlc::fichierPids() const
     return QDir(dossier_).filePath(QStringLiteral("Kelmor.pids"));
 }
 
+QString LecteursVlc::cheminSocket(const LecteurEnregistre& lecteur) const
+{
+    return dossierSockets(QDir::tempPath()) + '/' + nomSocketLecteur(::getuid(), dossier_, lecteur.role, lecteur.jeton);
+}
+
 QString LecteursVlc::cheminSocket(RoleLecteur role) const
 {
-    return dossierSockets(QDir::tempPath()) + '/' + nomSocketLecteur(::getuid(), dossier_, role);
+    for (const auto& l : lecteurs_)
+        if (l.role == role)
+            return cheminSocket(l);
+    return {};
+}
+
+QString LecteursVlc::prefixeSockets() const
+{
+    return prefixeSocketsLecteurs(::getuid(), dossier_);
 }
 
 qint64 LecteursVlc::pid(RoleLecteur role) const
@@ -177,19 +296,23 @@ qint64 LecteursVlc::pid(RoleLecteur role) const
 bool LecteursVlc::notre(const LecteurEnregistre& lecteur) const
 {
     return estNotreLecteur(lireProc(lecteur.pid, "cmdline"),
-                           nomSocketLecteur(::getuid(), dossier_, lecteur.role));
+                           nomSocketLecteur(::getuid(), dossier_, lecteur.role, lecteur.jeton));
 }
 
 bool LecteursVlc::termine(const LecteurEnregistre& lecteur) const
 {
     return lecteurTermine(lireProc(lecteur.pid, "stat"), lireProc(lecteur.pid, "cmdline"),
-                          nomSocketLecteur(::getuid(), dossier_, lecteur.role));
+                          nomSocketLecteur(::getuid(), dossier_, lecteur.role, lecteur.jeton));
 }
 
 void LecteursVlc::enregistrer()
 {
+    // Players on their way out stay listed until gone: after a crash the next run still
+    // has them to close.
     std::vector<LecteurEnregistre> tous = restes_;
     tous.insert(tous.end(), lecteurs_.begin(), lecteurs_.end());
+    for (const auto& d : departs_)
+        tous.push_back(d.lecteur);
     if (tous.empty()) {
         QFile::remove(fichierPids());
         return;
@@ -219,42 +342,108 @@ void LecteursVlc::oublierTermines()
         enregistrer();
 }
 
-void LecteursVlc::arreter(const std::vector<LecteurEnregistre>& lecteurs)
+void LecteursVlc::envoyerAuDepart(const LecteurEnregistre& lecteur)
 {
-    auto restants = [&] {
-        Recolteur::instance().recolter();
-        std::vector<LecteurEnregistre> v;
-        for (const auto& l : lecteurs)
-            if (!termine(l))
-                v.push_back(l);
-        return v;
-    };
-    // Signals go only to a pid whose cmdline still names our socket (a recycled pid is
-    // left alone). SIGTERM is VLC's own polite stop: it closes its outputs and quits.
-    for (const auto& l : restants())
-        if (notre(l))
-            ::kill(pid_t(l.pid), SIGTERM);
-    if (attendreQue([&] { return restants().empty(); }, kAttentePolie))
+    if (termine(lecteur))
         return;
-    for (const auto& l : restants()) {
-        if (!notre(l))
-            continue;
-        ::kill(pid_t(l.pid), SIGKILL);
-        // A killed player cannot remove its socket.
-        QFile::remove(cheminSocket(l.role));
+    // SIGTERM is VLC's own polite stop: it closes its outputs and quits. A pid whose
+    // cmdline no longer names our socket is left alone.
+    if (notre(lecteur))
+        ::kill(pid_t(lecteur.pid), SIGTERM);
+    Depart d{lecteur, {}, false, 0};
+    d.depuis.start();
+    departs_.push_back(d);
+    if (!faucheuse_->isActive())
+        faucheuse_->start();
+}
+
+void LecteursVlc::attendreDeparts(std::vector<qint64> pids, Suite<> fin)
+{
+    fermetures_.push_back({std::move(pids), std::move(fin)});
+    // Told at the reaper's next round at the earliest, even when nothing had to go.
+    if (!faucheuse_->isActive())
+        faucheuse_->start();
+}
+
+void LecteursVlc::faucher()
+{
+    Recolteur::instance().recolter();
+    bool change = false;
+    for (auto it = departs_.begin(); it != departs_.end();) {
+        Depart& d = *it;
+        bool parti = termine(d.lecteur);
+        const qint64 ecoule = d.depuis.elapsed();
+        if (!parti && !d.tue && ecoule >= kAttentePolieMs) {
+            if (notre(d.lecteur)) {
+                ::kill(pid_t(d.lecteur.pid), SIGKILL);
+                // A killed player cannot remove its socket.
+                QFile::remove(cheminSocket(d.lecteur));
+            }
+            d.tue = true;
+            d.tueA = ecoule;
+        } else if (!parti && d.tue && ecoule - d.tueA >= kAttenteForceeMs) {
+            parti = true;  // past the bound: no longer waited for
+        }
+        if (parti) {
+            it = departs_.erase(it);
+            change = true;
+        } else {
+            ++it;
+        }
     }
-    attendreQue([&] { return restants().empty(); }, kAttenteForcee);
+    if (change)
+        enregistrer();
+
+    for (auto it = fermetures_.begin(); it != fermetures_.end();) {
+        const bool attend = std::any_of(it->pids.begin(), it->pids.end(), [this](qint64 pid) {
+            return std::any_of(departs_.begin(), departs_.end(),
+                               [pid](const Depart& d) { return d.lecteur.pid == pid; });
+        });
+        if (attend) {
+            ++it;
+            continue;
+        }
+        plusTard(contexte_.get(), [fin = std::move(it->fin)] { fin(); });
+        it = fermetures_.erase(it);
+    }
+    if (departs_.empty() && fermetures_.empty())
+        faucheuse_->stop();
 }
 
 bool LecteursVlc::demarrer(RoleLecteur role, const QString& programme, const QStringList& arguments)
 {
-    fermer(role);
+    oublierTermines();
+    for (auto it = lecteurs_.begin(); it != lecteurs_.end();) {
+        if (it->role != role) {
+            ++it;
+            continue;
+        }
+        envoyerAuDepart(*it);
+        it = lecteurs_.erase(it);
+    }
 
-    const pid_t pid = lancer(programme, argumentsPilotes(cheminSocket(role), arguments));
-    if (pid <= 1)
+    // The player it replaces may still be on its way out, its socket still there: the new
+    // one listens on a socket of its own.
+    LecteurEnregistre lecteur{0, role, {}};
+    const auto pris = [&](const QString& jeton) {
+        lecteur.jeton = jeton;
+        return QFile::exists(cheminSocket(lecteur))
+            || std::any_of(departs_.begin(), departs_.end(), [&](const Depart& d) {
+                   return d.lecteur.role == role && d.lecteur.jeton == jeton;
+               });
+    };
+    QString jeton = nouveauJetonLecteur();
+    while (pris(jeton))
+        jeton = nouveauJetonLecteur();
+    lecteur.jeton = jeton;
+
+    const pid_t pid = lancer(programme, argumentsPilotes(cheminSocket(lecteur), arguments));
+    if (pid <= 1) {
+        enregistrer();
         return false;
-
-    lecteurs_.push_back({pid, role});
+    }
+    lecteur.pid = pid;
+    lecteurs_.push_back(lecteur);
     enregistrer();
     return true;
 }
@@ -271,80 +460,78 @@ bool LecteursVlc::aucunEnCours()
     return lecteurs_.empty();
 }
 
-bool LecteursVlc::connecter(RoleLecteur role, QLocalSocket& socket)
+void LecteursVlc::echanger(RoleLecteur role, QByteArray lignes, bool touche, int attenteMs,
+                           std::function<void(bool, QString)> fin)
 {
-    if (!enCours(role))
-        return false;
-    QElapsedTimer t;
-    t.start();
-    for (;;) {
-        socket.connectToServer(cheminSocket(role));
-        if (socket.waitForConnected(kAttenteConnexion))
-            return true;
-        if (t.elapsed() >= kAttenteConnexion || !enCours(role))
-            return false;
-        QThread::msleep(100);
-    }
-}
-
-bool LecteursVlc::envoyerTouche(RoleLecteur role, const QString& action)
-{
-    if (!actionValide(action))
-        return false;
-    QLocalSocket socket;
-    if (!connecter(role, socket))
-        return false;
-    const QByteArray ligne = "key " + action.toLatin1() + '\n';
-    const bool ecrit = socket.write(ligne) == ligne.size() && socket.waitForBytesWritten(1000);
-    socket.disconnectFromServer();
-    return ecrit;
-}
-
-QString LecteursVlc::commande(RoleLecteur role, const QString& ligne, int attenteMs)
-{
-    if (!commandeValide(ligne))
-        return {};
-    QLocalSocket socket;
-    if (!connecter(role, socket))
-        return {};
-    socket.write(ligne.toUtf8() + '\n');
-    socket.waitForBytesWritten(1000);
-
-    QByteArray reponse;
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < attenteMs) {
-        const int reste = attenteMs - int(t.elapsed());
-        const int attente = reponse.isEmpty() ? reste : std::min(reste, kSilenceFinReponse);
-        if (socket.waitForReadyRead(attente)) {
-            reponse += socket.readAll();
-            continue;
-        }
-        if (!reponse.isEmpty() || socket.state() != QLocalSocket::ConnectedState)
-            break;
-    }
-    reponse += socket.readAll();
-    socket.disconnectFromServer();
-    return QString::fromUtf8(reponse);
-}
-
-void LecteursVlc::fermer(RoleLecteur role)
-{
+    oublierTermines();
     const auto it = std::find_if(lecteurs_.begin(), lecteurs_.end(),
                                  [role](const LecteurEnregistre& l) { return l.role == role; });
-    if (it == lecteurs_.end())
+    if (it == lecteurs_.end()) {
+        plusTard(contexte_.get(), [fin = std::move(fin)] { fin(false, {}); });
         return;
-    const LecteurEnregistre lecteur = *it;
-    arreter({lecteur});
-    std::erase(lecteurs_, lecteur);
-    enregistrer();
+    }
+    const qint64 pid = it->pid;
+    // Only while that very player still runs and counts: one closed or replaced meanwhile
+    // is not reached.
+    auto vivant = [this, pid] {
+        oublierTermines();
+        return std::any_of(lecteurs_.begin(), lecteurs_.end(), [pid](const LecteurEnregistre& l) { return l.pid == pid; });
+    };
+    const int total = touche ? attenteMs : kAttenteToucheMs + attenteMs;
+    new Echange(contexte_.get(), cheminSocket(*it), std::move(lignes), touche, total, attenteMs, std::move(vivant),
+                std::move(fin));
 }
 
-void LecteursVlc::fermerTous()
+void LecteursVlc::envoyerTouche(RoleLecteur role, const QString& action, Suite<bool> recu)
 {
-    arreter(lecteurs_);
+    if (!actionValide(action)) {
+        plusTard(contexte_.get(), [recu = std::move(recu)] { recu(false); });
+        return;
+    }
+    // VLC says nothing to a key; the answer to the question after it proves that the
+    // player has read the key's line.
+    echanger(role, "key " + action.toLatin1() + "\nis_playing\n", true, kAttenteToucheMs,
+             [recu = std::move(recu)](bool reussi, const QString&) { recu(reussi); });
+}
+
+void LecteursVlc::commande(RoleLecteur role, const QString& ligne, Suite<QString> reponse, int attenteMs)
+{
+    if (!commandeValide(ligne)) {
+        plusTard(contexte_.get(), [reponse = std::move(reponse)] { reponse({}); });
+        return;
+    }
+    echanger(role, ligne.toUtf8() + '\n', false, attenteMs,
+             [reponse = std::move(reponse)](bool, const QString& texte) { reponse(texte); });
+}
+
+void LecteursVlc::fermer(RoleLecteur role, Suite<> fin)
+{
+    for (auto it = lecteurs_.begin(); it != lecteurs_.end();) {
+        if (it->role != role) {
+            ++it;
+            continue;
+        }
+        envoyerAuDepart(*it);
+        it = lecteurs_.erase(it);
+    }
+    enregistrer();
+    std::vector<qint64> pids;
+    for (const auto& d : departs_)
+        if (d.lecteur.role == role)
+            pids.push_back(d.lecteur.pid);
+    attendreDeparts(std::move(pids), std::move(fin));
+}
+
+void LecteursVlc::fermerTous(Suite<> fin)
+{
+    for (const auto& l : lecteurs_)
+        envoyerAuDepart(l);
     lecteurs_.clear();
     enregistrer();
+    std::vector<qint64> pids;
+    for (const auto& d : departs_)
+        pids.push_back(d.lecteur.pid);
+    attendreDeparts(std::move(pids), std::move(fin));
 }
 
 void LecteursVlc::fermerRestes()
@@ -354,32 +541,13 @@ void LecteursVlc::fermerRestes()
     if (f.open(QIODevice::ReadOnly))
         restes = lirePids(f.readAll());
     restes.insert(restes.end(), restes_.begin(), restes_.end());
-    std::vector<LecteurEnregistre> aFermer;
-    for (const auto& r : restes) {
-        const bool actuel = std::any_of(lecteurs_.begin(), lecteurs_.end(),
-                                        [&](const LecteurEnregistre& l) { return l.pid == r.pid; });
-        if (!actuel && std::find(aFermer.begin(), aFermer.end(), r) == aFermer.end())
-            aFermer.push_back(r);
-    }
-    arreter(aFermer);
     restes_.clear();
+    for (const auto& r : restes) {
+        const auto meme = [&](const LecteurEnregistre& l) { return l.pid == r.pid; };
+        if (std::any_of(lecteurs_.begin(), lecteurs_.end(), meme)
+            || std::any_of(departs_.begin(), departs_.end(), [&](const Depart& d) { return meme(d.lecteur); }))
+            continue;
+        envoyerAuDepart(r);
+    }
     enregistrer();
-}
-
-void LecteursVlc::envoyerTouche(RoleLecteur role, const QString& action, Suite<bool> recu)
-{
-    const bool ok = envoyerTouche(role, action);
-    QTimer::singleShot(0, [recu, ok] { recu(ok); });
-}
-
-void LecteursVlc::fermer(RoleLecteur role, Suite<> fin)
-{
-    fermer(role);
-    QTimer::singleShot(0, [fin] { fin(); });
-}
-
-void LecteursVlc::fermerTous(Suite<> fin)
-{
-    fermerTous();
-    QTimer::singleShot(0, [fin] { fin(); });
 }

@@ -4,22 +4,34 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QRandomGenerator>
 
-QString nomSocketLecteur(uint uid, const QString& dossierDonnees, RoleLecteur role)
+QString prefixeSocketsLecteurs(uint uid, const QString& dossierDonnees)
 {
     const QString dossier = QDir::cleanPath(QDir(dossierDonnees).absolutePath());
     const QByteArray empreinte =
         QCryptographicHash::hash(dossier.toUtf8(), QCryptographicHash::Md5).toHex().left(8);
-    return QStringLiteral("kelmor-%1-%2-%3.sock")
-        .arg(uid)
-        .arg(QString::fromLatin1(empreinte), nomRole(role));
+    return QStringLiteral("kelmor-%1-%2-").arg(uid).arg(QString::fromLatin1(empreinte));
+}
+
+QString nomSocketLecteur(uint uid, const QString& dossierDonnees, RoleLecteur role, const QString& jeton)
+{
+    QString nom = prefixeSocketsLecteurs(uid, dossierDonnees) + nomRole(role);
+    if (!jeton.isEmpty())
+        nom += '-' + jeton;
+    return nom + QStringLiteral(".sock");
+}
+
+QString nouveauJetonLecteur()
+{
+    return QString::number(QRandomGenerator::global()->bounded(0x1000000), 16).rightJustified(6, '0');
 }
 
 QString dossierSockets(const QString& dossierTemporaire)
 {
-    // Keeps the whole path under 100 bytes: "/kelmor-<uid>-<8 hex>-DiffereEnregistreur.sock"
-    // takes up to 52.
-    if (dossierTemporaire.isEmpty() || dossierTemporaire.toUtf8().size() > 46)
+    // Keeps the whole path under 100 bytes:
+    // "/kelmor-<uid>-<8 hex>-DiffereEnregistreur-<6 hex>.sock" takes up to 59.
+    if (dossierTemporaire.isEmpty() || dossierTemporaire.toUtf8().size() > 40)
         return QStringLiteral("/tmp");
     return dossierTemporaire;
 }

@@ -5,10 +5,16 @@
 #include <QStringList>
 
 // How a vlc player of ours is driven: VLC 3's "oldrc" control interface listening on a
-// unix socket. The socket's name carries the user, the data folder and the role, so
-// that two runs with different data folders never share one and a leftover player can
-// be told apart from any other process.
-QString nomSocketLecteur(uint uid, const QString& dossierDonnees, RoleLecteur role);
+// unix socket. The socket's name carries the user, the data folder, the role and the
+// player's own jeton, so that two runs with different data folders never share one, a
+// player on its way out never shares one with the player of its role that replaces it,
+// and a leftover player can be told apart from any other process. An empty jeton gives
+// the name of earlier runs, one per role.
+QString nomSocketLecteur(uint uid, const QString& dossierDonnees, RoleLecteur role, const QString& jeton = {});
+// What the names of every socket of that user and data folder begin with.
+QString prefixeSocketsLecteurs(uint uid, const QString& dossierDonnees);
+// A new jeton: six random hexadecimal digits.
+QString nouveauJetonLecteur();
 
 // Unix socket paths are limited to about 107 bytes: the folder is the temporary folder,
 // or "/tmp" when that one is too long.

@@ -2,17 +2,14 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QSysInfo>
-#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -77,7 +74,8 @@ QDateTime HorlogeReelle::maintenant()
 
 void HorlogeReelle::apres(int ms, Suite<> etape)
 {
-    QTimer::singleShot(ms, [etape] { etape(); });
+    // Even a wait of 0 runs later, from the event loop, never inside the caller.
+    QTimer::singleShot(std::max(0, ms), &contexte_, [etape = std::move(etape)] { etape(); });
 }
 
 InstanceUnique::Resultat InstanceUniqueReelle::verrouiller()

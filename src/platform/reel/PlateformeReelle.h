@@ -7,6 +7,7 @@
 #include "platform/Systeme.h"
 
 #include <QLockFile>
+#include <QObject>
 #include <memory>
 
 class DossiersReels : public Dossiers {
@@ -22,10 +23,15 @@ public:
     void ouvrir(const QString& adresse) override;
 };
 
+// The steps are single-shot timers of the event loop; those still pending when the clock
+// goes are dropped with it.
 class HorlogeReelle : public Horloge {
 public:
     QDateTime maintenant() override;
     void apres(int ms, Suite<> etape) override;
+
+private:
+    QObject contexte_;
 };
 
 class InstanceUniqueReelle : public InstanceUnique {

@@ -33,11 +33,25 @@ std::optional<RoleLecteur> roleDepuisNom(const QString& nom)
     return std::nullopt;
 }
 
+bool jetonValide(const QString& jeton)
+{
+    if (jeton.isEmpty() || jeton.size() > 16)
+        return false;
+    for (const QChar c : jeton)
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    return true;
+}
+
 QByteArray ecrirePids(const std::vector<LecteurEnregistre>& lecteurs)
 {
     QByteArray texte;
-    for (const auto& l : lecteurs)
-        texte += QByteArray::number(l.pid) + ' ' + nomRole(l.role).toLatin1() + '\n';
+    for (const auto& l : lecteurs) {
+        texte += QByteArray::number(l.pid) + ' ' + nomRole(l.role).toLatin1();
+        if (!l.jeton.isEmpty())
+            texte += ' ' + l.jeton.toLatin1();
+        texte += '\n';
+    }
     return texte;
 }
 
@@ -48,7 +62,10 @@ std::vector<LecteurEnregistre> lirePids(const QByteArray& contenu)
     texte.replace("\r\n", "\n").replace('\r', '\n');
     for (const QByteArray& ligne : texte.split('\n')) {
         const QList<QByteArray> champs = ligne.simplified().split(' ');
-        if (champs.size() != 2)
+        if (champs.size() != 2 && champs.size() != 3)
+            continue;
+        const QString jeton = champs.size() == 3 ? QString::fromLatin1(champs[2]) : QString();
+        if (champs.size() == 3 && !jetonValide(jeton))
             continue;
         bool ok = false;
         const qint64 pid = champs[0].toLongLong(&ok);
@@ -56,7 +73,7 @@ std::vector<LecteurEnregistre> lirePids(const QByteArray& contenu)
         // kill() on 0, 1 or a negative pid would reach whole process groups or init.
         if (!ok || pid <= 1 || !role)
             continue;
-        lecteurs.push_back({pid, *role});
+        lecteurs.push_back({pid, *role, jeton});
     }
     return lecteurs;
 }

@@ -12,14 +12,20 @@
 struct LecteurEnregistre {
     qint64 pid = 0;
     RoleLecteur role = RoleLecteur::Regarder;
+    // What sets its control socket apart from any other player's of that role (see
+    // nomSocketLecteur); empty for the players of runs that gave every role one socket.
+    QString jeton;
     bool operator==(const LecteurEnregistre&) const = default;
 };
 
 QString nomRole(RoleLecteur role);
 std::optional<RoleLecteur> roleDepuisNom(const QString& nom);
+// A jeton is 1 to 16 lower-case letters and digits: it goes into a file name.
+bool jetonValide(const QString& jeton);
 
-// One "<pid> <role>" line per player. The reader skips anything it does not recognise,
-// including pids that could never be a player of ours (0, 1 and negatives).
+// One "<pid> <role> <jeton>" line per player ("<pid> <role>" for an empty jeton, as earlier
+// runs wrote). The reader skips anything it does not recognise, including pids that could
+// never be a player of ours (0, 1 and negatives).
 QByteArray ecrirePids(const std::vector<LecteurEnregistre>& lecteurs);
 std::vector<LecteurEnregistre> lirePids(const QByteArray& contenu);
 

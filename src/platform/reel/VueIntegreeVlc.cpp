@@ -1,7 +1,6 @@
 #include "platform/reel/VueIntegreeVlc.h"
 
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +8,9 @@
 #include <QImage>
 #include <QPalette>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QMetaObject>
+#include <QResizeEvent>
+#include <QTimer>
 
 #include <vlc/vlc.h>
 #include <xcb/xcb.h>
@@ -19,6 +20,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <map>
 #include <future>
 #include <mutex>
 #include <thread>
@@ -40,6 +42,68 @@ void fondNoirX11(WId fenetre)
     const uint32_t noir = ecran ? ecran->black_pixel : 0;
     xcb_change_window_attributes(c, xcb_window_t(fenetre), XCB_CW_BACK_PIXEL, &noir);
     xcb_clear_area(c, 0, xcb_window_t(fenetre), 0, 0, 0, 0);
+    xcb_flush(c);
+}
+
+xcb_connection_t* connexionX()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+const xcb_screen_t* ecranX(xcb_connection_t* c)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+}
+
+// The window the player draws into: ours, not the toolkit's, so that we alone decide when
+// it goes (see surfacePerdue). Painted black by the X server, like its parent.
+quint32 creerFenetreVideo(WId parent, QSize taille)
+{
+    xcb_connection_t* c = connexionX();
+    if (!c || !parent)
+        return 0;
+    const xcb_screen_t* ecran = ecranX(c);
+    const uint32_t noir = ecran ? ecran->black_pixel : 0;
+    const xcb_window_t fenetre = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, fenetre, xcb_window_t(parent), 0, 0,
+                      uint16_t(std::clamp(taille.width(), 1, 32767)), uint16_t(std::clamp(taille.height(), 1, 32767)),
+                      0, XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL, &noir);
+    xcb_map_window(c, fenetre);
+    xcb_flush(c);
+    return fenetre;
+}
+
+void dimensionnerFenetreVideo(quint32 fenetre, QSize taille)
+{
+    xcb_connection_t* c = connexionX();
+    if (!c || !fenetre)
+        return;
+    const uint32_t valeurs[] = {uint32_t(std::clamp(taille.width(), 1, 32767)),
+                                uint32_t(std::clamp(taille.height(), 1, 32767))};
+    xcb_configure_window(c, fenetre, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, valeurs);
+    xcb_flush(c);
+}
+
+// Out of sight and out of its parent: the parent may now go without taking it along.
+// (The first screen's root: the program runs on one X screen.)
+void eloignerFenetreVideo(quint32 fenetre)
+{
+    xcb_connection_t* c = connexionX();
+    const xcb_screen_t* ecran = c ? ecranX(c) : nullptr;
+    if (!ecran || !fenetre)
+        return;
+    xcb_unmap_window(c, fenetre);
+    xcb_reparent_window(c, fenetre, ecran->root, 0, 0);
+    xcb_flush(c);
+}
+
+void detruireFenetreVideo(quint32 fenetre)
+{
+    xcb_connection_t* c = connexionX();
+    if (!c || !fenetre)
+        return;
+    xcb_destroy_window(c, fenetre);
     xcb_flush(c);
 }
 
@@ -75,18 +139,26 @@ QString valeurOption(const QStringList& options, const QString& nom)
 
 }  // namespace
 
-// The thread that makes every libVLC call, in the order asked.
+// The thread that makes every libVLC call, in the order asked. It never polls: it sleeps
+// until work comes, and libVLC's snapshot event comes to it as work.
 class TravauxVue {
 public:
+    using Rapport = std::function<void(bool)>;
+
     TravauxVue() : fil_([this] { tourner(); }) {}
     ~TravauxVue()
     {
         ajouter([this] {
             if (lecteur) {
                 libvlc_media_player_stop(lecteur);
+                libvlc_event_detach(libvlc_media_player_event_manager(lecteur), libvlc_MediaPlayerSnapshotTaken,
+                                    &TravauxVue::surInstantane, this);
                 libvlc_media_player_release(lecteur);
                 lecteur = nullptr;
             }
+            for (auto& [png, i] : instantanes_)
+                QFile::remove(png);
+            instantanes_.clear();
         });
         {
             std::lock_guard verrou(mutex_);
@@ -105,6 +177,7 @@ public:
         condition_.notify_one();
     }
 
+    // Blocks the caller until the work asked so far is done: tests only.
     void attendre()
     {
         std::promise<void> fait;
@@ -113,7 +186,7 @@ public:
         futur.wait();
     }
 
-    // Thread side only.
+    // Thread side only, from here on.
     libvlc_media_player_t* assurerLecteur()
     {
         if (!lecteur) {
@@ -124,9 +197,82 @@ public:
             if (lecteur) {
                 libvlc_video_set_mouse_input(lecteur, 0);
                 libvlc_video_set_key_input(lecteur, 0);
+                libvlc_event_attach(libvlc_media_player_event_manager(lecteur), libvlc_MediaPlayerSnapshotTaken,
+                                    &TravauxVue::surInstantane, this);
             }
         }
         return lecteur;
+    }
+
+    // Asks the player for a PNG; the event, or the give-up, settles it.
+    void prendreInstantane(quint64 numero, const QString& chemin, const QString& partiel, Rapport rapport)
+    {
+        const QString temporaire = dossierTemporaire();
+        if (!lecteur || temporaire.isEmpty()) {
+            rapport(false);
+            return;
+        }
+        const QString png = temporaire + QStringLiteral("/instantane-%1.png").arg(numero);
+        QFile::remove(png);
+        instantanes_[png] = {numero, chemin, partiel, std::move(rapport)};
+        // Returns once the player has it in hand (it may take a moment to find a picture);
+        // the event may already be queued behind this work.
+        if (libvlc_video_take_snapshot(lecteur, 0, QFile::encodeName(png).constData(), 0, 0) != 0) {
+            Instantane i = std::move(instantanes_[png]);
+            instantanes_.erase(png);
+            i.rapport(false);
+        }
+    }
+
+    void abandonnerInstantane(quint64 numero)
+    {
+        for (auto it = instantanes_.begin(); it != instantanes_.end(); ++it) {
+            if (it->second.numero != numero)
+                continue;
+            QFile::remove(it->first);
+            Rapport rapport = std::move(it->second.rapport);
+            instantanes_.erase(it);
+            rapport(false);
+            return;
+        }
+    }
+
+    libvlc_media_player_t* lecteur = nullptr;
+
+private:
+    struct Instantane {
+        quint64 numero = 0;
+        QString chemin;
+        QString partiel;
+        Rapport rapport;
+    };
+
+    // On a thread of libVLC: only hands the file over to our thread.
+    static void surInstantane(const libvlc_event_t* evenement, void* donnees)
+    {
+        auto* t = static_cast<TravauxVue*>(donnees);
+        const char* nom = evenement->u.media_player_snapshot_taken.psz_filename;
+        const QString png = nom ? QFile::decodeName(nom) : QString();
+        t->ajouter([t, png] { t->instantanePris(png); });
+    }
+
+    void instantanePris(const QString& png)
+    {
+        auto it = instantanes_.find(png);
+        if (it == instantanes_.end()) {
+            // Given up already, or not one of ours.
+            if (png.startsWith(dossierTemporaire() + '/'))
+                QFile::remove(png);
+            return;
+        }
+        Instantane i = std::move(it->second);
+        instantanes_.erase(it);
+        const QImage image(png);
+        QFile::remove(png);
+        const bool ecrit = !image.isNull() && image.save(i.partiel, "JPG", 90) && QFile::rename(i.partiel, i.chemin);
+        if (!ecrit)
+            QFile::remove(i.partiel);
+        i.rapport(ecrit);
     }
 
     QString dossierTemporaire()
@@ -136,9 +282,6 @@ public:
         return temporaire_->isValid() ? temporaire_->path() : QString();
     }
 
-    libvlc_media_player_t* lecteur = nullptr;
-
-private:
     void tourner()
     {
         for (;;) {
@@ -159,16 +302,16 @@ private:
     std::condition_variable condition_;
     std::deque<std::function<void()>> file_;
     bool fin_ = false;
+    std::map<QString, Instantane> instantanes_;  // by PNG file, until written or given up
     std::unique_ptr<QTemporaryDir> temporaire_;
     std::thread fil_;
 };
 
-// The native widget VLC draws into. Its window must outlive the playback into it: the
-// view is stopped before the window goes.
+// The native widget that holds the window VLC draws into, and keeps that window at its size.
 class VueIntegreeVlc::Surface : public QWidget {
 public:
-    Surface(QWidget* hote, std::function<void()> avantDestruction)
-        : QWidget(hote), avantDestruction_(std::move(avantDestruction))
+    Surface(QWidget* hote, std::function<void()> avantDestruction, std::function<void(QSize)> redimensionnee)
+        : QWidget(hote), avantDestruction_(std::move(avantDestruction)), redimensionnee_(std::move(redimensionnee))
     {
         setAttribute(Qt::WA_NativeWindow);
         // The player draws here and the X server paints the rest black: the toolkit never
@@ -180,13 +323,28 @@ public:
     QPaintEngine* paintEngine() const override { return nullptr; }
     ~Surface() override
     {
+        // Still whole here: its native window goes only in QWidget's own destructor.
         if (avantDestruction_)
             avantDestruction_();
     }
-    void detacher() { avantDestruction_ = nullptr; }
+    void detacher()
+    {
+        avantDestruction_ = nullptr;
+        redimensionnee_ = nullptr;
+    }
+    QSize tailleNative() const { return (QSizeF(size()) * devicePixelRatioF()).toSize(); }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QWidget::resizeEvent(e);
+        if (redimensionnee_)
+            redimensionnee_(tailleNative());
+    }
 
 private:
     std::function<void()> avantDestruction_;
+    std::function<void(QSize)> redimensionnee_;
 };
 
 VueIntegreeVlc::VueIntegreeVlc() = default;
@@ -196,6 +354,10 @@ VueIntegreeVlc::~VueIntegreeVlc()
     if (surface_)
         surface_->detacher();
     travaux_.reset();  // stops and releases the player, then ends the thread
+    // The player has let go of every window of ours: they may go now.
+    detruireFenetreVideo(fenetreVideo_);
+    for (quint32 f : std::as_const(fenetresEnSursis_))
+        detruireFenetreVideo(f);
 }
 
 bool VueIntegreeVlc::instanceCreee()
@@ -219,27 +381,53 @@ void VueIntegreeVlc::placerDans(QObject* hote)
         surfacePerdue();
         surface_->setParent(widget);
     } else {
-        surface_ = new Surface(widget, [this] { surfacePerdue(); });
+        surface_ = new Surface(
+            widget, [this] { surfacePerdue(); },
+            [this](QSize taille) { dimensionnerFenetreVideo(fenetreVideo_, taille); });
     }
     if (!geometrieDonnee_)
         geometrie_ = widget->rect();
     appliquerGeometrie();
     surface_->show();
     fondNoirX11(surface_->internalWinId());
+    assurerFenetreVideo();
 }
 
+quint32 VueIntegreeVlc::assurerFenetreVideo()
+{
+    if (!fenetreVideo_ && surface_)
+        fenetreVideo_ = creerFenetreVideo(surface_->winId(), surface_->tailleNative());
+    return fenetreVideo_;
+}
+
+// The surface's native window is about to go (or to change). X destroys a window's children
+// with it, and libVLC must never draw into a window that is gone; nor may the window's
+// thread wait for the view's thread to stop the player. So the window VLC draws into is
+// ours: it is taken out of the surface now, unmapped under the root window, and destroyed
+// only once the view's thread has stopped the player and taken the window from it.
 void VueIntegreeVlc::surfacePerdue()
 {
-    if (!travaux_)
+    const quint32 fenetre = fenetreVideo_;
+    fenetreVideo_ = 0;
+    eloignerFenetreVideo(fenetre);
+    if (!travaux_) {
+        detruireFenetreVideo(fenetre);
         return;
+    }
+    if (fenetre)
+        fenetresEnSursis_.insert(fenetre);
     TravauxVue* t = travaux_.get();
-    t->ajouter([t] {
+    t->ajouter([this, t, fenetre] {
         if (t->lecteur) {
             libvlc_media_player_stop(t->lecteur);
             libvlc_media_player_set_xwindow(t->lecteur, 0);
         }
+        if (fenetre)
+            QMetaObject::invokeMethod(&contexte_, [this, fenetre] {
+                if (fenetresEnSursis_.remove(fenetre))
+                    detruireFenetreVideo(fenetre);
+            }, Qt::QueuedConnection);
     });
-    t->attendre();
 }
 
 void VueIntegreeVlc::appliquerGeometrie()
@@ -297,8 +485,7 @@ void VueIntegreeVlc::ajouterEtJouer(const QString& adresse, const QStringList& o
     for (const QString& o : options)
         if (!o.isEmpty() && !o.startsWith(u":video-filter=") && !o.startsWith(u":deinterlace-mode="))
             optionsElement << o.toUtf8();
-    const uint32_t fenetre = surface_ ? uint32_t(surface_->winId()) : 0;
-    fondNoirX11(fenetre);
+    const uint32_t fenetre = assurerFenetreVideo();
     const QByteArray cible = adresse.toUtf8();
     const QByteArray mode = desentrelacement.toUtf8();
     const int volume = volume_;
@@ -351,7 +538,6 @@ void VueIntegreeVlc::definirMuet(bool muet)
 
 QString VueIntegreeVlc::prendreInstantane(Suite<bool> ecrit)
 {
-    (void)ecrit;
     if (!lecteurDemande_ || dossierInstantanes_.isEmpty())
         return {};
     QDir dossier(dossierInstantanes_);
@@ -365,26 +551,28 @@ QString VueIntegreeVlc::prendreInstantane(Suite<bool> ecrit)
     const QString chemin = dossier.filePath(nom);
     instantanesPromis_.insert(chemin);
     const QString partiel = dossier.filePath(QStringLiteral(".") + nom + QStringLiteral(".part"));
+    const quint64 numero = ++numeroInstantane_;
+    // Told on the window's thread; dropped with the view.
+    auto rapport = [this, chemin, ecrit = std::move(ecrit)](bool reussi) {
+        QMetaObject::invokeMethod(&contexte_, [this, chemin, reussi, ecrit] { instantaneTermine(chemin, reussi, ecrit); },
+                                  Qt::QueuedConnection);
+    };
     TravauxVue* t = travaux_.get();
-    t->ajouter([t, chemin, partiel] {
-        const QString temporaire = t->dossierTemporaire();
-        if (!t->lecteur || temporaire.isEmpty())
-            return;
-        const QString png = temporaire + QStringLiteral("/instantane.png");
-        QFile::remove(png);
-        if (libvlc_video_take_snapshot(t->lecteur, 0, QFile::encodeName(png).constData(), 0, 0) != 0)
-            return;
-        QImage image;
-        QDeadlineTimer limite(2000);
-        while (!image.load(png, "PNG") && !limite.hasExpired())
-            QThread::msleep(20);
-        QFile::remove(png);
-        if (image.isNull())
-            return;
-        if (!image.save(partiel, "JPG", 90) || !QFile::rename(partiel, chemin))
-            QFile::remove(partiel);
+    t->ajouter([t, numero, chemin, partiel, rapport = std::move(rapport)]() mutable {
+        t->prendreInstantane(numero, chemin, partiel, std::move(rapport));
+    });
+    // No picture yet, a player stopped meanwhile: the event never comes.
+    QTimer::singleShot(kAttenteInstantaneMs, &contexte_, [this, numero] {
+        TravauxVue* t = travaux_.get();
+        t->ajouter([t, numero] { t->abandonnerInstantane(numero); });
     });
     return chemin;
+}
+
+void VueIntegreeVlc::instantaneTermine(const QString& chemin, bool ecrit, const Suite<bool>& suite)
+{
+    instantanesPromis_.remove(chemin);
+    suite(ecrit);
 }
 
 QWidget* VueIntegreeVlc::surface() const

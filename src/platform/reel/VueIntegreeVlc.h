@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/VueIntegree.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QSet>
@@ -12,21 +13,25 @@
 
 class TravauxVue;
 
-// The embedded view on libVLC 3. The video is drawn into a native child widget of the
-// host (libvlc_media_player_set_xwindow), with VLC's own mouse and key handling off so
-// that the window receives them.
+// The embedded view on libVLC 3. The video is drawn into an X window of ours, a child of
+// a native widget of the host (libvlc_media_player_set_xwindow), with VLC's own mouse and
+// key handling off so that the window receives them.
 //
 // libVLC is heavy to start: the instance is created when the first item is played, never
 // before, and kept for the rest of the run. Every libVLC call runs on a thread of the view,
-// in the order asked, so that stopping a stream, starting the instance or taking a snapshot
-// never holds the window's thread.
+// in the order asked, and the window's thread never waits for that thread: stopping a
+// stream, starting the instance, taking a snapshot or losing the widget never hold it.
 //
 // Snapshots: libVLC 3 writes PNG whatever ":snapshot-format" says, into a private
-// temporary folder; the picture is then written as JPEG under a name of its own beside the
-// other snapshots and renamed into place, so that a reader never sees a half-written file.
+// temporary folder, and says so with libvlc_MediaPlayerSnapshotTaken; the view's thread
+// then writes the picture as JPEG under a name of its own beside the other snapshots and
+// renames it into place, so that a reader never sees a half-written file. A snapshot that
+// does not come within kAttenteInstantaneMs (no picture yet) is given up.
 // Deinterlacing is set on the player (libVLC ignores video filters given as item options).
 class VueIntegreeVlc : public VueIntegree {
 public:
+    static constexpr int kAttenteInstantaneMs = 3000;
+
     VueIntegreeVlc();
     ~VueIntegreeVlc() override;
     VueIntegreeVlc(const VueIntegreeVlc&) = delete;
@@ -40,6 +45,8 @@ public:
     void definirMuet(bool muet) override;
     void placerConteneur(int gauche, int haut) override;
     void dimensionnerConteneur(int largeur, int hauteur) override;
+    // `ecrit` is told, from the event loop, true once the JPEG is in place, false when the
+    // snapshot failed or was given up; never when "" is returned.
     QString prendreInstantane(Suite<bool> ecrit = {}) override;
 
     // Whether this process has created its libVLC instance yet (cheap; any thread).
@@ -47,16 +54,27 @@ public:
 
     // The widget the video is drawn into; null until placerDans.
     QWidget* surface() const;
-    // Waits until every call made so far has been carried out (tests, shut-down).
+    // The X window the player draws into, inside the surface; 0 when there is none.
+    quint32 fenetreVideo() const { return fenetreVideo_; }
+    // Snapshots handed out and neither written nor given up yet.
+    int instantanesPromis() const { return int(instantanesPromis_.size()); }
+    // Blocks until every call made so far has been carried out: tests only.
     void attendreTravaux();
 
 private:
     class Surface;
     void appliquerGeometrie();
     void surfacePerdue();
+    quint32 assurerFenetreVideo();
+    void instantaneTermine(const QString& chemin, bool ecrit, const Suite<bool>& suite);
 
+    // Reports of the view's thread come through this object's event queue; declared first,
+    // it goes last, after the thread has ended.
+    QObject contexte_;
     std::unique_ptr<TravauxVue> travaux_;
     QPointer<Surface> surface_;
+    quint32 fenetreVideo_ = 0;
+    QSet<quint32> fenetresEnSursis_;  // taken from a lost surface, until the player let go
     QRect geometrie_;  // pixels; null until set
     bool geometrieDonnee_ = false;
     bool lecteurDemande_ = false;  // an item was played: the player exists (or is being made)
@@ -64,4 +82,5 @@ private:
     bool muet_ = false;
     QString dossierInstantanes_;
     QSet<QString> instantanesPromis_;
+    quint64 numeroInstantane_ = 0;
 };

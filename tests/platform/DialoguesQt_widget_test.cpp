@@ -1,0 +1,98 @@
+#include "platform/reel/DialoguesQt.h"
+#include "support/Attente.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+// After ms, answers the modal box then open with `bouton`, once `pendant` has looked at it.
+void repondreApres(int ms, QMessageBox::StandardButton bouton, std::function<void(QMessageBox&)> pendant = {})
+{
+    QTimer::singleShot(ms, [=] {
+        auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(b, nullptr) << "no box open";
+        if (pendant)
+            pendant(*b);
+        b->button(bouton)->click();
+    });
+}
+}  // namespace
+
+TEST(DialoguesQt, QueuedRunsWaitForTheLastBoxOfOursAndKeepTheirOrder)
+{
+    DialoguesQt d;
+    QStringList journal;
+    d.quandLibre([&] { journal << "a"; });
+    EXPECT_TRUE(journal.isEmpty()) << "ran inside the call";
+    ASSERT_TRUE(attendreQue([&] { return journal == QStringList{"a"}; }, 2000));
+
+    // Asked while a box is open (from a timer, as the clock does): nothing runs over it.
+    QTimer::singleShot(50, [&] { d.quandLibre([&] { journal << "b"; }); });
+    QTimer::singleShot(60, [&] {
+        d.quandLibre([&] {
+            journal << "c";
+            repondreApres(300, QMessageBox::No, [&](QMessageBox& b) {
+                journal << "question " + QString::number(d.ouvertes());
+                EXPECT_EQ(b.textFormat(), Qt::PlainText);
+            });
+            journal << (d.question("Enregistrer <b>France 2</b> ?") ? "oui" : "non");
+        });
+    });
+    QTimer::singleShot(70, [&] { d.quandLibre([&] { journal << "d"; }); });
+    Qt::TextFormat format = Qt::RichText;
+    QString texte;
+    repondreApres(400, QMessageBox::Ok, [&](QMessageBox& b) {
+        format = b.textFormat();
+        texte = b.text();
+        journal << "fermeture " + QString::number(d.ouvertes());
+    });
+    d.information("<i>Chaîne</i> & <b>co</b>");
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(texte, "<i>Chaîne</i> & <b>co</b>");
+    EXPECT_EQ(d.ouvertes(), 0);
+    // The box has closed: the waiting runs go from the event loop, not inside it.
+    EXPECT_EQ(journal, (QStringList{"a", "fermeture 1"}));
+
+    // The question opened by "c" holds "d" back until it is answered.
+    ASSERT_TRUE(attendreQue([&] { return journal.contains("d"); }, 3000)) << journal.join(", ").toStdString();
+    EXPECT_EQ(journal, (QStringList{"a", "fermeture 1", "b", "c", "question 1", "non", "d"}));
+}
+
+TEST(DialoguesQt, EveryKindOfBoxShowsPlainTextAndCounts)
+{
+    DialoguesQt d;
+    QList<Qt::TextFormat> formats;
+    QList<QMessageBox::Icon> icones;
+    QList<int> ouvertes;
+    const auto noter = [&](QMessageBox& b) {
+        formats << b.textFormat();
+        icones << b.icon();
+        ouvertes << d.ouvertes();
+    };
+    repondreApres(50, QMessageBox::Ok, noter);
+    d.exclamation("<b>x</b>");
+    repondreApres(50, QMessageBox::Ok, noter);
+    d.message("<b>x</b>");
+    repondreApres(50, QMessageBox::Yes, noter);
+    EXPECT_TRUE(d.question("<b>x</b>"));
+    EXPECT_EQ(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText, Qt::PlainText}));
+    EXPECT_EQ(icones, (QList<QMessageBox::Icon>{QMessageBox::Warning, QMessageBox::NoIcon, QMessageBox::Question}));
+    EXPECT_EQ(ouvertes, (QList<int>{1, 1, 1}));
+    EXPECT_EQ(d.ouvertes(), 0);
+
+    // A run queued before the object goes never runs after it.
+    bool execute = false;
+    {
+        DialoguesQt ephemere;
+        ephemere.quandLibre([&] { execute = true; });
+    }
+    bool temoin = false;
+    QTimer::singleShot(100, [&] { temoin = true; });
+    ASSERT_TRUE(attendreQue([&] { return temoin; }, 2000));
+    EXPECT_FALSE(execute);
+}
