@@ -35,6 +35,7 @@ QString enregistrerAlaMain(BancReel& b, Application& app, int secondes)
     t.start();
     attendreQue([&] { return t.elapsed() >= secondes * 1000; }, secondes * 1000 + 1000);
     app.enregistrement.EnregistrerX_Click();
+    attendreQue([&app] { return app.session.Etat == EtatLecteur::Arret; }, 10000);
     (void)b;
     return fichier;
 }
@@ -83,7 +84,7 @@ TEST_F(EnregistrementReel, ScheduledDailyEntryRecordsEndsAndIsPlannedAgain)
 
     horloge.decalageSecondes = 120;
     app->Horloge_Timer();
-    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_EQ(ffprobeFormat(fichier), "mpeg");
 
@@ -118,7 +119,8 @@ TEST_F(EnregistrementReel, AScheduledRecorderKilledMidwayFailsItsEntryAndIsToldO
     horloge.decalageSecondes = 10;
     app->Horloge_Timer();
     EXPECT_EQ(app->session.programmes.textes(), QStringList{"[X]" + ligne.mid(3)});
-    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
+    EXPECT_TRUE(attendreQue([this] { return !dialogues.messages.empty(); }, 5000));
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_EQ(dialogues.messages[0].genre, Message::Exclamation);
     EXPECT_TRUE(dialogues.messages[0].texte.contains("le lecteur vlc s'est fermé")) << dialogues.messages[0].texte.toStdString();
@@ -160,8 +162,9 @@ TEST_F(EnregistrementReel, AManualRecordingWhoseStreamStopsIsStoppedAndToldOnce)
         horloge.decalageSecondes = 10 * i;
         app->Horloge_Timer();
     }
-    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
     EXPECT_TRUE(attendreQue([&] { return lecteurs->aucunEnCours(); }, 5000));
+    EXPECT_TRUE(attendreQue([this] { return !dialogues.messages.empty(); }, 5000));
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_TRUE(dialogues.messages[0].texte.startsWith("L'enregistrement de France 2 s'est interrompu : "
                                                        "le fichier ne grossit plus depuis une minute"))

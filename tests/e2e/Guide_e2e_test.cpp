@@ -39,6 +39,9 @@ TEST_F(GuideReel, TheGuideTabListsTheSitesRowsAndProgrammingOneWritesItsLine)
     auto* jours = fond.findChild<QComboBox*>("GuideDate");
     ASSERT_TRUE(onglets && liste && jours);
     onglets->setCurrentIndex(1);
+    // The pages come from the event loop, the window taking no input meanwhile.
+    EXPECT_FALSE(fond.isEnabled());
+    ASSERT_TRUE(attendreQue([&] { return fond.isEnabled() && liste->count() > 1; }, 10000));
     ASSERT_EQ(jours->count(), 8);
     const QStringList r = rangees(liste);
     EXPECT_EQ(r.size(), 9);
@@ -50,6 +53,7 @@ TEST_F(GuideReel, TheGuideTabListsTheSitesRowsAndProgrammingOneWritesItsLine)
     const QDate demain = QDate::currentDate().addDays(1);
     jours->setCurrentIndex(2);
     emit jours->activated(2);
+    ASSERT_TRUE(attendreQue([&] { return fond.isEnabled(); }, 10000));
     EXPECT_TRUE(jours->currentText().startsWith(demain.toString("dd/MM/yyyy")));
     ASSERT_EQ(liste->currentRow(), 0);
     EXPECT_EQ(liste->currentItem()->text(), "06:00 > Bonjour la France");
@@ -67,9 +71,11 @@ TEST_F(GuideReel, TheGuideTabListsTheSitesRowsAndProgrammingOneWritesItsLine)
 
     // A channel the guide does not have.
     app->moteur.Chaines_Click(3);
+    ASSERT_TRUE(attendreQue([&] { return fond.isEnabled(); }, 10000));
     EXPECT_EQ(rangees(liste), QStringList({"Le Guide TV ne propose pas cette chaîne."}));
 
     onglets->setCurrentIndex(2);
+    ASSERT_TRUE(attendreQue([&] { return fond.isEnabled(); }, 10000));
     const QString rangs = fond.findChild<QPlainTextEdit*>("Liste15_0")->toPlainText();
     EXPECT_EQ(rangs.split('\n').size(), 15);
     EXPECT_TRUE(fond.findChild<QPlainTextEdit*>("Liste15_2")->toPlainText().contains("Onde Verte  (Questions & réponses)"));

@@ -36,7 +36,7 @@ TEST_F(LectureReelle, WatchingPlaysTheStreamTakesKeysAndStopLeavesNoPlayer)
     EXPECT_TRUE(attendreQue([&] { return volume() > avant; }, 10000)) << "the volume key did not reach the player";
 
     app->moteur.StopAll_Click();
-    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_TRUE(attendreQue([&] { return processusContenant(prefixeSocket()) == 0; }, 5000));
     EXPECT_TRUE(dialogues.messages.empty());
@@ -47,7 +47,7 @@ TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
     demarrer("");
     const QString tampon = app->session.DossierEnregistrement + "TimeShift.mpg";
     app->transport.Pause_Click();  // from stopped: time-shift starts, then pauses
-    ASSERT_EQ(app->session.Etat, EtatLecteur::Pause);
+    ASSERT_TRUE(attendreEtat(EtatLecteur::Pause));
     ASSERT_TRUE(QFileInfo::exists(tampon));
     const qint64 t1 = QFileInfo(tampon).size();
     EXPECT_TRUE(attendreQue([&] { return QFileInfo(tampon).size() > t1; }, 10000)) << "the buffer does not grow";
@@ -58,7 +58,7 @@ TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
     // Paused for 20 s, the viewer plays on for 30 s more while the buffer grows.
     attendreQue([] { return false; }, 20000);
     app->transport.Play_Click();  // resumes
-    EXPECT_EQ(app->session.Etat, EtatLecteur::Differe);
+    EXPECT_TRUE(attendreEtat(EtatLecteur::Differe));
     const auto temps = [&] { return commandeAttendue(*lecteurs, RoleLecteur::DiffereLecteur, "get_time").trimmed().toInt(); };
     ASSERT_TRUE(attendreQue([&] { return commandeAttendue(*lecteurs, RoleLecteur::DiffereLecteur, "is_playing").contains('1'); }, 5000));
     int precedent = temps();
@@ -72,7 +72,7 @@ TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
 
     dialogues.reponses = {true};
     app->moteur.StopAll_Click();
-    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_FALSE(QFileInfo::exists(tampon));
 }
@@ -111,5 +111,6 @@ TEST_F(LectureReelle, ReBroadcastSendsTransportStreamAndServesTheSettingsPage)
     EXPECT_EQ(curl.readAllStandardOutput(), page.readAll());
 
     app->moteur.StopAll_Click();
+    EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
     EXPECT_FALSE(QFileInfo::exists(dossiers.programme() + "settings.html"));
 }

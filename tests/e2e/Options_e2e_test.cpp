@@ -55,7 +55,8 @@ TEST_F(OptionsReelles, TheFolderAndTheFavouriteChosenInTheOptionsAreSavedWhenThe
     EXPECT_EQ(dialogues.messages[0].genre, Message::Information);
 
     fond.close();
-    ASSERT_TRUE(fond.estFermee());
+    // The players close first (a single player at a time is the rule here), then the window.
+    ASSERT_TRUE(attendreQue([this] { return fond.estFermee(); }, 10000));
     QFile f(dossiers.programme() + "Kelmor.ini");
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray ini = f.readAll();

@@ -44,6 +44,11 @@ protected:
     // Writes the settings file, then starts the program (the channel list is downloaded).
     void demarrer(const QByteArray& ini);
     QString prefixeSocket() const;
+    // Stops and closes go on from the event loop: waits for the state they end in.
+    bool attendreEtat(EtatLecteur etat, int ms = 10000)
+    {
+        return attendreQue([this, etat] { return app->session.Etat == etat; }, ms);
+    }
 
     QString vlc;
     FauxBoitier boitier;
