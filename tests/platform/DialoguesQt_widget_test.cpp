@@ -96,3 +96,23 @@ TEST(DialoguesQt, EveryKindOfBoxShowsPlainTextAndCounts)
     ASSERT_TRUE(attendreQue([&] { return temoin; }, 2000));
     EXPECT_FALSE(execute);
 }
+
+TEST(DialoguesQt, ABoxStaysAnswerableWhileTheMainWindowTakesNoInput)
+{
+    QWidget fenetre;
+    fenetre.resize(300, 200);
+    fenetre.show();
+    DialoguesQt d;
+    d.setParent(&fenetre);
+    fenetre.setEnabled(false);
+    QList<bool> actives;
+    repondreApres(50, QMessageBox::Yes, [&](QMessageBox& b) {
+        actives << b.isEnabled();
+        // The engine starts waiting while the question is open: the box is not greyed with it.
+        fenetre.setEnabled(true);
+        fenetre.setEnabled(false);
+        actives << b.isEnabled();
+    });
+    EXPECT_TRUE(d.question("Souhaitez-vous réellement quitter Kelmor ?"));
+    EXPECT_EQ(actives, (QList<bool>{true, true}));
+}

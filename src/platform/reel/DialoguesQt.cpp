@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 const QString kTitre = QStringLiteral("Kelmor");
@@ -25,15 +26,45 @@ private:
 };
 
 namespace {
+// Our boxes are windows of their own, kept above the main window by the window system: a
+// child of the main window would be disabled with it, and the main window takes no input
+// while the engine waits (a stop the clock started while a question is open, say).
+void auDessusDe(QWidget& dialogue, QWidget* fenetre)
+{
+    dialogue.setWindowModality(Qt::ApplicationModal);
+    if (!fenetre)
+        return;
+    dialogue.winId();
+    if (QWindow* w = dialogue.windowHandle(); w && fenetre->window()->windowHandle())
+        w->setTransientParent(fenetre->window()->windowHandle());
+    if (fenetre->isVisible())
+        dialogue.move(fenetre->window()->frameGeometry().center() - dialogue.rect().center());
+}
+
 QMessageBox::StandardButton boite(QWidget* parent, QMessageBox::Icon icone, const QString& texte,
                                   QMessageBox::StandardButtons boutons,
                                   QMessageBox::StandardButton parDefaut = QMessageBox::NoButton)
 {
-    QMessageBox b(icone, kTitre, texte, boutons, parent);
+    QMessageBox b(icone, kTitre, texte, boutons);
     b.setTextFormat(Qt::PlainText);
     if (parDefaut != QMessageBox::NoButton)
         b.setDefaultButton(parDefaut);
+    b.adjustSize();
+    auDessusDe(b, parent);
     return QMessageBox::StandardButton(b.exec());
+}
+
+QString choisir(QWidget* parent, const QString& titre, const QString& dossierInitial, const QString& filtre,
+                QFileDialog::FileMode mode)
+{
+    QFileDialog d(nullptr, titre, dossierInitial, filtre);
+    d.setFileMode(mode);
+    if (mode == QFileDialog::Directory)
+        d.setOption(QFileDialog::ShowDirsOnly);
+    auDessusDe(d, parent);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return {};
+    return d.selectedFiles().constFirst();
 }
 }
 
@@ -60,7 +91,7 @@ QString DialoguesQt::choisirFichier(const QString& titre, const QString& dossier
                                     const QString& filtre)
 {
     Ouverte o(*this);
-    return QFileDialog::getOpenFileName(parent_, titre, dossierInitial, filtre);
+    return choisir(parent_, titre, dossierInitial, filtre, QFileDialog::ExistingFile);
 }
 
 void DialoguesQt::message(const QString& texte)
@@ -72,7 +103,7 @@ void DialoguesQt::message(const QString& texte)
 QString DialoguesQt::choisirDossier(const QString& titre, const QString& dossierInitial)
 {
     Ouverte o(*this);
-    return QFileDialog::getExistingDirectory(parent_, titre, dossierInitial, QFileDialog::ShowDirsOnly);
+    return choisir(parent_, titre, dossierInitial, {}, QFileDialog::Directory);
 }
 
 void DialoguesQt::quandLibre(std::function<void()> suite)
