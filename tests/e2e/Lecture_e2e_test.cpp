@@ -6,9 +6,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QUdpSocket>
 
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <csignal>
 #include <set>
 
 namespace {
@@ -40,6 +45,44 @@ TEST_F(LectureReelle, WatchingPlaysTheStreamTakesKeysAndStopLeavesNoPlayer)
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_TRUE(attendreQue([&] { return processusContenant(prefixeSocket()) == 0; }, 5000));
     EXPECT_TRUE(dialogues.messages.empty());
+}
+
+TEST_F(LectureReelle, AHungPlayerNeitherHoldsTheWindowNorShowsMuteAsApplied)
+{
+    demarrer("");
+    fond.show();
+    app->transport.Play_Click();
+    ASSERT_TRUE(attendreQue([&] { return commandeAttendue(*lecteurs, RoleLecteur::Regarder, "is_playing").contains('1'); }, 20000));
+    const qint64 pid = lecteurs->pid(RoleLecteur::Regarder);
+    ASSERT_GT(pid, 0);
+    ASSERT_EQ(::kill(static_cast<pid_t>(pid), SIGSTOP), 0);
+
+    // The longest the window's thread goes without running its event loop.
+    QElapsedTimer depuis;
+    qint64 plusLongBlocage = 0;
+    QTimer sonde;
+    sonde.setInterval(5);
+    QObject::connect(&sonde, &QTimer::timeout, [&] {
+        plusLongBlocage = std::max(plusLongBlocage, depuis.restart());
+    });
+    depuis.start();
+    sonde.start();
+    auto* muet = fond.findChild<QPushButton*>("Mute");
+    ASSERT_NE(muet, nullptr);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(attendreQue([&] { return fond.isEnabled(); }, 5000));
+        muet->click();
+        EXPECT_FALSE(fond.isEnabled()) << "the key is on its way: the window takes no input";
+    }
+    ASSERT_TRUE(attendreQue([&] { return fond.isEnabled(); }, 5000));
+    sonde.stop();
+    EXPECT_LT(plusLongBlocage, 100) << "the window's thread was held " << plusLongBlocage << " ms";
+    EXPECT_FALSE(app->session.Muet);
+    EXPECT_FALSE(muet->font().bold());
+
+    ::kill(static_cast<pid_t>(pid), SIGCONT);
+    app->moteur.StopAll_Click();
+    EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
 }
 
 TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
