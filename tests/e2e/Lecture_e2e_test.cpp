@@ -98,20 +98,15 @@ TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
     EXPECT_TRUE(attendreQue([&] { return commandeAttendue(*lecteurs, RoleLecteur::DiffereLecteur, "status").contains("pause"); }, 5000))
         << "the pause key did not reach the viewer";
 
-    // Paused for 20 s, the viewer plays on for 30 s more while the buffer grows.
-    attendreQue([] { return false; }, 20000);
+    // Resumed by the play button, the viewer plays on. (A long pause that must not bring the
+    // viewer to the end of the buffer is DiffereE2E's, with the least lead a viewer can have.)
     app->transport.Play_Click();  // resumes
     EXPECT_TRUE(attendreEtat(EtatLecteur::Differe));
     const auto temps = [&] { return commandeAttendue(*lecteurs, RoleLecteur::DiffereLecteur, "get_time").trimmed().toInt(); };
     ASSERT_TRUE(attendreQue([&] { return commandeAttendue(*lecteurs, RoleLecteur::DiffereLecteur, "is_playing").contains('1'); }, 5000));
-    int precedent = temps();
-    for (int i = 0; i < 6; ++i) {
-        attendreQue([] { return false; }, 5000);
-        EXPECT_TRUE(lecteurs->enCours(RoleLecteur::DiffereLecteur)) << "the viewer stopped after " << (i + 1) * 5 << " s";
-        const int t = temps();
-        EXPECT_GT(t, precedent) << "the viewer's time stood still after " << (i + 1) * 5 << " s";
-        precedent = t;
-    }
+    const int repris = temps();
+    EXPECT_TRUE(attendreQue([&] { return temps() >= repris + 2; }, 10000)) << "the viewer's time stands still";
+    EXPECT_TRUE(lecteurs->enCours(RoleLecteur::DiffereLecteur));
 
     dialogues.reponses = {true};
     app->moteur.StopAll_Click();
