@@ -29,14 +29,15 @@ double fraction(qint64 depuisDebut, qint64 duree)
 // Plans the next occurrence of the recurrent entry i (already marked "[X]"): the first one
 // whose end is still to come and that overlaps no other entry. An occurrence that would
 // overlap another entry is skipped rather than deleting that entry, and the user is told.
-void replanifier(ProgListe& liste, int i, qint64 minuteMaintenant, std::vector<ActionHorloge>& informations)
+void replanifier(ProgListe& liste, int i, const QDate& aujourdhui, qint64 minuteMaintenant,
+                 std::vector<ActionHorloge>& informations)
 {
     const LigneProgramme e = liste.ligne(i);
     LigneProgramme n = e;
     n.marqueur = u'A';
     std::optional<LigneProgramme> ecartee;
     for (;;) {
-        n.date = ProchaineDate(n.date, e.frequence);
+        n.date = ProchaineDateApresFin(n.date, e.frequence, aujourdhui);
         if (!n.date.isValid())
             return;
         if (minuteMaintenant >= n.minuteFin())
@@ -177,7 +178,7 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
                 e.marqueur = u'X';
                 liste.remplacer(i, e);
                 if (e.recurrent())
-                    replanifier(liste, i, minute, actions);
+                    replanifier(liste, i, jour, minute, actions);
                 continue;
             }
             e.marqueur = u'E';
@@ -218,7 +219,7 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
         liste.remplacer(i, e);
         std::vector<ActionHorloge> informations;
         if (e.recurrent())
-            replanifier(liste, i, minute, informations);
+            replanifier(liste, i, jour, minute, informations);
         ActionHorloge fin{ActionHorloge::TerminerProgramme};
         fin.ligne = i;
         actions.push_back(fin);

@@ -129,6 +129,35 @@ TEST_F(Tic, MonthlyEntryOfThe31stKeepsTheShorterMonthsLastDay)
     EXPECT_EQ(l.ligne(1).texte(), "[A] 28/03/2027 22:00 - 23:00 > TF1 (M)");
 }
 
+TEST_F(Tic, YearOneEntriesSeenAfterTheirEndArePlannedWhereTheWalkTakesThem)
+{
+    const QString entrees[] = {"[A] 01/01/0001 20:00 - 21:00 > TF1 (Q)", "[A] 01/01/0001 20:00 - 21:00 > TF1 (L)",
+                               "[A] 01/01/0001 23:30 - 00:30 > TF1 (L)", "[A] 01/01/0001 20:00 - 21:00 > TF1 (H)",
+                               "[A] 31/01/0001 20:00 - 21:00 > TF1 (M)", "[A] 01/01/0001 20:00 - 21:00 > TF1 (M)"};
+    const QDateTime dates[] = {QDateTime(QDate(2026, 12, 9), QTime(18, 0)),
+                               QDateTime(QDate(2026, 12, 12), QTime(23, 0)),   // Saturday
+                               QDateTime(QDate(2026, 12, 14), QTime(0, 15)),   // Monday, just after midnight
+                               QDateTime(QDate(2028, 2, 29), QTime(21, 0))};  // the very minute of an end
+    for (const QDateTime& maintenant : dates)
+        for (const QString& texte : entrees) {
+            // The walk, one occurrence at a time, as the clock used to plan.
+            LigneProgramme attendue = *LigneProgramme::depuisTexte(texte);
+            const qint64 minute = MinuteCivile(maintenant.date(), maintenant.time());
+            do
+                attendue.date = ProchaineDate(attendue.date, attendue.frequence);
+            while (minute >= attendue.minuteFin());
+
+            l = liste({texte});
+            e.maintenant = maintenant;
+            EXPECT_EQ(genres(DeciderTicHorloge(l, e)), std::vector<G>{G::ActualiserTitre});
+            ASSERT_EQ(l.nombre(), 2);
+            EXPECT_EQ(l.ligne(1).texte(), attendue.texte()) << maintenant.toString(Qt::ISODate).toStdString();
+        }
+    l = liste({"[A] 31/01/0001 20:00 - 21:00 > TF1 (M)"});
+    tic(9, 12, QTime(18, 0));
+    EXPECT_EQ(l.ligne(1).texte(), "[A] 28/12/2026 20:00 - 21:00 > TF1 (M)");
+}
+
 TEST_F(Tic, OvernightEntryEndsOnTheNextDay)
 {
     l = liste({"[E] 09/12/2026 23:30 - 00:30 > TF1 (Q)"});

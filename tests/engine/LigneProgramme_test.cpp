@@ -119,6 +119,62 @@ TEST(ProchaineDate, MonthlyTakesTheMonthsLastDayAndKeepsIt)
     EXPECT_EQ(ProchaineDate(QDate(2026, 12, 31), u'M'), QDate(2027, 1, 31));
 }
 
+TEST(DerniereOccurrence, GivesWhatTheWalkOfProchaineDateGives)
+{
+    // Starts on every day of the week, on the 28th to the 31st, on 29 February, in year 1;
+    // limits from before the start to more than three years after it.
+    const QDate debuts[] = {QDate(2026, 12, 7),  QDate(2026, 12, 11), QDate(2026, 12, 12), QDate(2026, 12, 13),
+                            QDate(2027, 1, 31),  QDate(2027, 1, 30),  QDate(2026, 1, 29),  QDate(2027, 3, 28),
+                            QDate(2028, 2, 29),  QDate(2027, 12, 31), QDate(1, 1, 1),      QDate(1, 1, 31),
+                            QDate(1, 1, 6)};
+    for (const char f : {'Q', 'L', 'H', 'M'}) {
+        for (const QDate& debut : debuts) {
+            // The walk: the last date of the series not after each limit, one limit a day.
+            QDate derniere = debut;
+            QDate suivante = ProchaineDate(debut, QLatin1Char(f));
+            for (QDate limite = debut.addDays(-3); limite < debut.addDays(1200); limite = limite.addDays(1)) {
+                while (suivante <= limite) {
+                    derniere = suivante;
+                    suivante = ProchaineDate(suivante, QLatin1Char(f));
+                }
+                ASSERT_EQ(DerniereOccurrence(debut, QLatin1Char(f), limite), derniere)
+                    << f << " from " << debut.toString(Qt::ISODate).toStdString() << " to "
+                    << limite.toString(Qt::ISODate).toStdString();
+            }
+        }
+    }
+    // A one-off entry has no series.
+    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 1), u'1', QDate(2026, 12, 9)), QDate(1, 1, 1));
+}
+
+TEST(DerniereOccurrence, FromYearOneKeepsTheWalksDayOfTheWeekAndOfTheMonth)
+{
+    ASSERT_EQ(QDate(1, 1, 1).dayOfWeek(), Qt::Monday);
+    const QDate mercredi(2026, 12, 9), samedi(2026, 12, 12);
+    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 1), u'Q', samedi), samedi);
+    // never a Saturday or a Sunday
+    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 1), u'L', samedi), QDate(2026, 12, 11));
+    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 6), u'L', QDate(2026, 12, 13)), QDate(2026, 12, 11));  // from a Saturday
+    // Mondays
+    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 1), u'H', mercredi), QDate(2026, 12, 7));
+    // the 31st became the 28th in February of year 1 and stayed so
+    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 31), u'M', mercredi), QDate(2026, 11, 28));
+    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 1), u'M', mercredi), QDate(2026, 12, 1));
+}
+
+TEST(ProchaineDateApresFin, SkipsOnlyOccurrencesThatHaveSurelyEnded)
+{
+    const QDate mercredi(2026, 12, 9);
+    // yesterday's and today's occurrences may still run (overnight, or not yet ended)
+    EXPECT_EQ(ProchaineDateApresFin(QDate(2026, 12, 7), u'Q', mercredi), QDate(2026, 12, 8));
+    EXPECT_EQ(ProchaineDateApresFin(QDate(2026, 12, 8), u'Q', mercredi), QDate(2026, 12, 9));
+    EXPECT_EQ(ProchaineDateApresFin(QDate(1, 1, 1), u'Q', mercredi), QDate(2026, 12, 8));
+    EXPECT_EQ(ProchaineDateApresFin(QDate(1, 1, 1), u'H', mercredi), QDate(2026, 12, 14));  // Monday 7 is over
+    EXPECT_EQ(ProchaineDateApresFin(QDate(1, 1, 1), u'L', QDate(2026, 12, 14)), QDate(2026, 12, 14));
+    EXPECT_EQ(ProchaineDateApresFin(QDate(1, 1, 31), u'M', mercredi), QDate(2026, 12, 28));
+    EXPECT_FALSE(ProchaineDateApresFin(QDate(1, 1, 1), u'1', mercredi).isValid());
+}
+
 TEST(TempsCivil, MinutesIgnoreSecondsAndCrossDays)
 {
     EXPECT_EQ(MinuteCivile(QDate(2026, 12, 10), QTime(0, 0)) - MinuteCivile(QDate(2026, 12, 9), QTime(23, 59, 59)), 1);
