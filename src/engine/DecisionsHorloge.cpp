@@ -90,6 +90,17 @@ QStringList decouperArguments(const QString& texte)
 
 }  // namespace
 
+QString MessageChaineAbsente(const LigneProgramme& e)
+{
+    QString texte = QStringLiteral("L'enregistrement programmé ") + dateHeure(e) + QStringLiteral(" sur « ")
+                    + e.chaine + QStringLiteral(" » n'a pas eu lieu :\n")
+                    + QStringLiteral("cette chaîne ne figure plus dans la liste des chaînes.");
+    if (e.recurrent())
+        texte += QStringLiteral("\n\nLes enregistrements suivants de cette programmation récurrente\n"
+                                "n'auront pas lieu non plus : programmez-la de nouveau sur une chaîne de la liste.");
+    return texte;
+}
+
 QString TexteTaille(std::int64_t octets)
 {
     return QString::number(std::max<std::int64_t>(octets, 0) / 1048576) + QStringLiteral(" Mo");
@@ -187,8 +198,13 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
                 if (entree.chaines.at(j) == e.chaine)
                     k = j;
             if (k < 0) {
+                // Nothing is recorded, and the user learns it after the tick.
                 e.marqueur = u'X';
                 liste.remplacer(i, e);
+                ActionHorloge a{ActionHorloge::Avertir};
+                a.ligne = i;
+                a.texte = MessageChaineAbsente(e);
+                actions.push_back(a);
                 continue;
             }
             liste.remplacer(i, e);

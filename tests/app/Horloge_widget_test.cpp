@@ -150,3 +150,23 @@ TEST(Horloge, DeletingAnEntryThatStartedWhileAskedAsksAgainAboutTheRunningRecord
     EXPECT_EQ(b.programmes(), QStringList({"[E] 09/12/2026 20:01 - 21:00 > M6 (1)"}));
     EXPECT_EQ(b.etat(), EtatLecteur::Programme);
 }
+
+TEST(Horloge, AnEntryWhoseChannelIsGoneIsToldOnceAfterItsTickAndRecordsNothing)
+{
+    BancHorloge b("PROG=[A] 09/12/2026 20:01 - 21:00 > Canal disparu (H)\n");
+    b.dialogues.differer = true;  // a box is open when the entry is due
+    b.tic(70);
+    EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 20:01 - 21:00 > Canal disparu (H)"}));
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_EQ(b.etat(), EtatLecteur::Arret);
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    b.tic(10);
+    b.dialogues.liberer();
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith(
+        "L'enregistrement programmé le 09/12/2026 à 20:01 sur « Canal disparu » n'a pas eu lieu :\n"))
+        << b.dialogues.messages[0].texte.toStdString();
+    b.tic(10);
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
+}

@@ -61,11 +61,34 @@ TEST_F(Tic, DueEntryStartsWithTheLastChannelOfThatName)
                                        "[A] 09/12/2026 22:30 - 23:00 > TF1 (1)"}));
 }
 
-TEST_F(Tic, UnknownChannelEndsTheEntryAndItsSeriesSilently)
+TEST_F(Tic, UnknownChannelEndsTheEntryAndItsSeriesAndIsToldOnce)
 {
-    l = liste({"[A] 09/12/2026 20:00 - 22:00 > Canal Disparu (Q)"});
-    EXPECT_EQ(genres(tic(9, 12, QTime(20, 0, 10))), std::vector<G>{G::ActualiserTitre});
-    EXPECT_EQ(l.textes(), QStringList{"[X] 09/12/2026 20:00 - 22:00 > Canal Disparu (Q)"});
+    l = liste({"[A] 09/12/2026 20:00 - 22:00 > Canal Disparu (Q)", "[A] 09/12/2026 22:30 - 23:00 > Ancienne (1)"});
+    auto actions = tic(9, 12, QTime(20, 0, 10));
+    ASSERT_EQ(genres(actions), (std::vector<G>{G::Avertir, G::ActualiserTitre}));
+    EXPECT_EQ(actions[0].ligne, 0);
+    EXPECT_EQ(actions[0].texte,
+              "L'enregistrement programmé le 09/12/2026 à 20:00 sur « Canal Disparu » n'a pas eu lieu :\n"
+              "cette chaîne ne figure plus dans la liste des chaînes.\n\n"
+              "Les enregistrements suivants de cette programmation récurrente\n"
+              "n'auront pas lieu non plus : programmez-la de nouveau sur une chaîne de la liste.");
+    EXPECT_EQ(l.textes(), (QStringList{"[X] 09/12/2026 20:00 - 22:00 > Canal Disparu (Q)",
+                                       "[A] 09/12/2026 22:30 - 23:00 > Ancienne (1)"}));
+    // Once: the entry is over, the next ticks say nothing of it.
+    EXPECT_EQ(genres(tic(9, 12, QTime(20, 0, 20))), std::vector<G>{G::ActualiserTitre});
+
+    actions = tic(9, 12, QTime(22, 30, 5));
+    ASSERT_EQ(genres(actions), (std::vector<G>{G::Avertir, G::ActualiserTitre}));
+    EXPECT_EQ(actions[0].ligne, 1);
+    EXPECT_EQ(actions[0].texte,
+              "L'enregistrement programmé le 09/12/2026 à 22:30 sur « Ancienne » n'a pas eu lieu :\n"
+              "cette chaîne ne figure plus dans la liste des chaînes.");
+    // Neither the user's program nor the shutdown follows: nothing was recorded.
+    l = liste({"[A] 09/12/2026 20:00 - 22:00 > Canal Disparu (1)"});
+    e.programmeApres = true;
+    e.programme = "/usr/bin/traiter";
+    e.extinction = true;
+    EXPECT_EQ(genres(tic(9, 12, QTime(20, 1))), (std::vector<G>{G::Avertir, G::ActualiserTitre}));
 }
 
 TEST_F(Tic, RunningEntryShowsSizeAndTimeLeft)
