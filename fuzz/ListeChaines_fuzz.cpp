@@ -36,5 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     std::sort(a.begin(), a.end(), avant);
     std::sort(b.begin(), b.end(), avant);
     exiger(a == b, "sorting keeps the same channels");
+
+    // A whole list ends with a line feed; a channel appended without its address cuts it, one
+    // appended whole leaves it whole.
+    const bool entiere = DerniereChaineEntiere(texte);
+    exiger(!entiere || texte.endsWith('\n'), "a whole list ends with a line feed");
+    if (texte.endsWith('\n')) {
+        exiger(!DerniereChaineEntiere(texte + "#EXTINF:0,1 - Coupée\n"), "a channel without its address is a cut");
+        exiger(DerniereChaineEntiere(texte + "#EXTINF:0,1 - Entière\nrtsp://box/1\n"),
+               "a channel with its address ends a list whole");
+    }
     return 0;
 }

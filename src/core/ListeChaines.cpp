@@ -154,6 +154,23 @@ bool ContientUneChaine(const QByteArray& texte)
     return trouvee;
 }
 
+bool DerniereChaineEntiere(const QByteArray& texte)
+{
+    if (!texte.endsWith('\n'))
+        return false;
+    const QString decode = QString::fromUtf8(texte);
+    qsizetype pos = 0;
+    QStringView ligne;
+    bool sansAdresse = false;  // an "#EXTINF:" line still waits for its address
+    while (ligneSuivante(decode, pos, ligne)) {
+        if (estEntete(ligne))
+            sansAdresse = true;
+        else if (!ligne.trimmed().isEmpty() && !ligne.startsWith(u'#'))
+            sansAdresse = false;
+    }
+    return !sansAdresse;
+}
+
 ListeChaines LireFichierListeChaines(const QString& chemin, bool trier)
 {
     QFile f(chemin);

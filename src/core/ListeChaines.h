@@ -44,6 +44,11 @@ ListeChaines LireListeChaines(const QByteArray& texte, bool trier);
 // Whether the playlist text holds at least one channel (read as above, stopping at the first).
 bool ContientUneChaine(const QByteArray& texte);
 
+// Whether the playlist text ends whole, as the box's format says (every line ends with a line
+// feed, and an "#EXTINF:" line is followed by its address): false when its last line has no
+// line feed or its last "#EXTINF:" line has no address after it, as a text cut in transit.
+bool DerniereChaineEntiere(const QByteArray& texte);
+
 // Same as LireListeChaines, from a file; an empty list when the file cannot be read.
 ListeChaines LireFichierListeChaines(const QString& chemin, bool trier);
 

@@ -303,3 +303,23 @@ TEST(Demarrage, FavouritesInFrontWhenAsked)
         EXPECT_EQ(bouton(*b.fond, "Fav")->font().bold(), !favi);
     }
 }
+
+TEST(Demarrage, APlaylistCutInTransitKeepsTheStoredListItsFavouritesAndLastChannel)
+{
+    BancApplication b;
+    b.installerVlc();
+    const QByteArray stockee = BancApplication::playlist({"TF1", "France 2", "Arte"});
+    b.ecrire("Kelmor.cfg", stockee);
+    b.ecrire("Kelmor.ini", "CFGA=1\nCHA0=1\nCHA1=Arte\nFA01=Arte\n");
+    // The connection closed in the middle of the last channel's line.
+    b.servirPlaylist(stockee.left(stockee.indexOf("Arte") + 2));
+    ASSERT_TRUE(b.demarrer());
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    EXPECT_EQ(b.lire("Kelmor.cfg"), stockee);
+    EXPECT_EQ(listeChaines(b)->count(), 3);
+    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+    // Start-up's own save keeps what names Arte.
+    const QByteArray ini = b.lire("Kelmor.ini");
+    EXPECT_EQ(valeur(ini, "CHA1"), "Arte");
+    EXPECT_EQ(valeur(ini, "FA01"), "Arte");
+}

@@ -135,6 +135,26 @@ TEST(ContientUneChaine, AnswersWhetherTheReaderFindsAChannel)
     EXPECT_TRUE(ContientUneChaine("#EXTM3U\r#EXTINF:0,1 - Une\r\rrtsp://1"));
 }
 
+TEST(DerniereChaineEntiere, AWholeListEndsWithALineFeedAfterItsLastAddress)
+{
+    const QByteArray entiere = "#EXTM3U\n" + entree("1", "Un", "rtsp://1") + entree("2", "Deux", "rtsp://box/2");
+    EXPECT_TRUE(DerniereChaineEntiere(entiere));
+    EXPECT_TRUE(DerniereChaineEntiere("#EXTM3U\r\n" + entree("1", "Un", "rtsp://1", "\r\n")));
+    // Malformed entries in the middle, blank lines and comments at the end are no cut.
+    EXPECT_TRUE(DerniereChaineEntiere("#EXTM3U\n#EXTINF:0,5 - Sans adresse\n" + entree("1", "Un", "rtsp://1")
+                                      + "\n#EXTVLCOPT:x\n"));
+    // Cut anywhere inside the last channel.
+    const qsizetype debutDerniere = entiere.indexOf("#EXTINF:0,2");
+    for (qsizetype n = debutDerniere + 1; n < entiere.size(); ++n)
+        EXPECT_FALSE(DerniereChaineEntiere(entiere.left(n))) << entiere.left(n).toStdString();
+    // A last "#EXTINF:" without its address, with or without a comment after it.
+    EXPECT_FALSE(DerniereChaineEntiere("#EXTM3U\n" + entree("1", "Un", "rtsp://1") + "#EXTINF:0,2 - Deux\n"));
+    EXPECT_FALSE(DerniereChaineEntiere("#EXTM3U\n#EXTINF:0,2 - Deux\n#EXTVLCOPT:x\n\n"));
+    // Lines ended by carriage returns alone have no line feed at all.
+    EXPECT_FALSE(DerniereChaineEntiere("#EXTM3U\r" + entree("1", "Un", "rtsp://1", "\r")));
+    EXPECT_FALSE(DerniereChaineEntiere(""));
+}
+
 TEST(LireListeChaines, SortedOrderKeepsNumberAndAddressWithTheName)
 {
     const QByteArray texte = "#EXTM3U\n" + entree("5", "Zouzou", "rtsp://z")
