@@ -323,3 +323,44 @@ TEST(Demarrage, APlaylistCutInTransitKeepsTheStoredListItsFavouritesAndLastChann
     EXPECT_EQ(valeur(ini, "CHA1"), "Arte");
     EXPECT_EQ(valeur(ini, "FA01"), "Arte");
 }
+
+TEST(Demarrage, TwoChannelsCutAlikeKeepTheirOwnStreamForTheLastChannelTheFavouritesAndTheSchedule)
+{
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"LCP Assemblée nationale et Public Sénat direct", "France 2",
+                                                      "LCP Assemblée nationale et Public Sénat différé"}));
+    const QString direct = "LCP Assemblée nationale e ...";   // as earlier versions stored it
+    const QString differe = "LCP Assemblée nationa ... (2)";
+    b.ecrire("Kelmor.ini", ("CHA0=1\nCHA1=" + differe + "\nFA01=" + differe + "\nFA02=" + direct
+                            + "\nPROG=[A] 09/12/2026 20:01 - 20:30 > " + differe + " (1)"
+                            + "\nPROG=[A] 09/12/2026 20:31 - 21:00 > " + direct + " (1)\n")
+                               .toUtf8());
+    ASSERT_TRUE(b.demarrer());
+    EXPECT_EQ(listeChaines(b)->item(0)->text(), direct);
+    EXPECT_EQ(listeChaines(b)->item(2)->text(), differe);
+    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+    const QByteArray ini = b.lire("Kelmor.ini");
+    EXPECT_EQ(valeur(ini, "CHA1"), differe);
+    EXPECT_EQ(valeur(ini, "FA01"), differe);
+    EXPECT_EQ(valeur(ini, "FA02"), direct);
+
+    b.app->favoris.Favori_Click(-1);
+    ASSERT_FALSE(b.lecteurs.lancements.empty());
+    EXPECT_EQ(b.lecteurs.lancements.back().arguments.last(), "rtsp://box/3");
+    b.app->favoris.Favori_Click(-2);
+    EXPECT_EQ(b.lecteurs.lancements.back().arguments.last(), "rtsp://box/1");
+
+    // Each scheduled entry records the stream of its own channel.
+    b.horloge.maintenantValeur = QDateTime(QDate(2026, 12, 9), QTime(20, 1, 10));
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.lecteurs.lancements.back().role, RoleLecteur::Enregistreur);
+    EXPECT_TRUE(b.lecteurs.lancements.back().arguments.contains("rtsp://box/3"));
+    b.horloge.maintenantValeur = QDateTime(QDate(2026, 12, 9), QTime(20, 31, 10));
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.lecteurs.lancements.back().role, RoleLecteur::Enregistreur);
+    EXPECT_TRUE(b.lecteurs.lancements.back().arguments.contains("rtsp://box/1"));
+    EXPECT_EQ(b.app->session.programmes.textes(),
+              QStringList({"[X] 09/12/2026 20:01 - 20:30 > " + differe + " (1)",
+                           "[E] 09/12/2026 20:31 - 21:00 > " + direct + " (1)"}));
+}
