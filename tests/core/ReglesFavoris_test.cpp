@@ -1,4 +1,3 @@
-#include "core/ListeChaines.h"
 #include "core/ReglesFavoris.h"
 
 #include "core/FichierParametres.h"
@@ -161,18 +160,4 @@ TEST(ReglesFavoris, AnIndexBeyondTheEightSlotsDoesNothing)
     EXPECT_EQ(DeciderFavori(table(), 3, 9, kChaines, false).action, A::Rien);
     EXPECT_EQ(DeciderFavori(table(), 3, -9, kChaines, false).action, A::Rien);
     EXPECT_EQ(DeciderFavori(table(), 10, 1, kChaines, false).action, A::Rien);
-}
-
-TEST(ReglesFavoris, TwoNamesCutAlikeEachSelectTheirOwnChannel)
-{
-    const QStringList noms = LireListeChaines(
-        "#EXTM3U\n#EXTINF:0,13 - LCP Assemblée nationale et Public Sénat direct\nrtsp://box/direct\n"
-        "#EXTINF:0,14 - LCP Assemblée nationale et Public Sénat différé\nrtsp://box/differe\n",
-        false).noms();
-    TableFavoris t;
-    t[1] = noms[1];  // the slot was defined from the second row
-    t[2] = noms[0];
-    EXPECT_EQ(DeciderFavori(t, 0, 1, noms, false).chaine, 1);
-    EXPECT_EQ(DeciderFavori(t, 0, 2, noms, false).chaine, 0);
-    EXPECT_EQ(FavoriEffectif(t, 0, 1, noms), "LCP Assemblée nationa ... (2)");
 }

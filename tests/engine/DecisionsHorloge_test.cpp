@@ -1,5 +1,4 @@
 #include "support/ListeProgrammes.h"
-#include "core/ListeChaines.h"
 #include "engine/DecisionsHorloge.h"
 #include "engine/ProgListe.h"
 
@@ -60,29 +59,6 @@ TEST_F(Tic, DueEntryStartsWithTheLastChannelOfThatName)
     EXPECT_DOUBLE_EQ(actions[0].progression, 0.25);  // started part-way
     EXPECT_EQ(l.textes(), (QStringList{"[E] 09/12/2026 20:00 - 22:00 > France 2 (1)",
                                        "[A] 09/12/2026 22:30 - 23:00 > TF1 (1)"}));
-}
-
-TEST_F(Tic, TwoNamesCutAlikeEachRecordTheirOwnChannel)
-{
-    // As the channel list reads them from the box's playlist.
-    const ListeChaines chaines = LireListeChaines(
-        "#EXTM3U\n#EXTINF:0,13 - LCP Assemblée nationale et Public Sénat direct\nrtsp://box/direct\n"
-        "#EXTINF:0,2 - France 2\nrtsp://box/2\n"
-        "#EXTINF:0,14 - LCP Assemblée nationale et Public Sénat différé\nrtsp://box/differe\n",
-        false);
-    e.chaines = chaines.noms();
-    ASSERT_EQ(e.chaines, (QStringList{"LCP Assemblée nationale e ...", "France 2", "LCP Assemblée nationa ... (2)"}));
-    // The editor's channel label holds the display name of the row the user picked.
-    l = liste({"[A] 09/12/2026 20:00 - 21:00 > " + e.chaines[0] + " (1)",
-               "[A] 09/12/2026 21:00 - 22:00 > " + e.chaines[2] + " (1)"});
-    auto actions = tic(9, 12, QTime(20, 0, 10));
-    ASSERT_EQ(actions[0].genre, G::DemarrerProgramme);
-    EXPECT_EQ(chaines.at(actions[0].indexChaine).adresse, "rtsp://box/direct");
-    l.remplacer(0, *LigneProgramme::depuisTexte("[X] 09/12/2026 20:00 - 21:00 > " + e.chaines[0] + " (1)"));
-    actions = tic(9, 12, QTime(21, 0, 10));
-    ASSERT_EQ(actions[0].genre, G::DemarrerProgramme);
-    EXPECT_EQ(actions[0].chaine, "LCP Assemblée nationa ... (2)");
-    EXPECT_EQ(chaines.at(actions[0].indexChaine).adresse, "rtsp://box/differe");
 }
 
 TEST_F(Tic, UnknownChannelEndsTheEntryAndItsSeriesAndIsToldOnce)

@@ -147,34 +147,6 @@ TEST(DerniereOccurrence, GivesWhatTheWalkOfProchaineDateGives)
     EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 1), u'1', QDate(2026, 12, 9)), QDate(1, 1, 1));
 }
 
-TEST(DerniereOccurrence, FromYearOneKeepsTheWalksDayOfTheWeekAndOfTheMonth)
-{
-    ASSERT_EQ(QDate(1, 1, 1).dayOfWeek(), Qt::Monday);
-    const QDate mercredi(2026, 12, 9), samedi(2026, 12, 12);
-    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 1), u'Q', samedi), samedi);
-    // never a Saturday or a Sunday
-    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 1), u'L', samedi), QDate(2026, 12, 11));
-    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 6), u'L', QDate(2026, 12, 13)), QDate(2026, 12, 11));  // from a Saturday
-    // Mondays
-    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 1), u'H', mercredi), QDate(2026, 12, 7));
-    // the 31st became the 28th in February of year 1 and stayed so
-    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 31), u'M', mercredi), QDate(2026, 11, 28));
-    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 1), u'M', mercredi), QDate(2026, 12, 1));
-}
-
-TEST(ProchaineDateApresFin, SkipsOnlyOccurrencesThatHaveSurelyEnded)
-{
-    const QDate mercredi(2026, 12, 9);
-    // yesterday's and today's occurrences may still run (overnight, or not yet ended)
-    EXPECT_EQ(ProchaineDateApresFin(QDate(2026, 12, 7), u'Q', mercredi), QDate(2026, 12, 8));
-    EXPECT_EQ(ProchaineDateApresFin(QDate(2026, 12, 8), u'Q', mercredi), QDate(2026, 12, 9));
-    EXPECT_EQ(ProchaineDateApresFin(QDate(1, 1, 1), u'Q', mercredi), QDate(2026, 12, 8));
-    EXPECT_EQ(ProchaineDateApresFin(QDate(1, 1, 1), u'H', mercredi), QDate(2026, 12, 14));  // Monday 7 is over
-    EXPECT_EQ(ProchaineDateApresFin(QDate(1, 1, 1), u'L', QDate(2026, 12, 14)), QDate(2026, 12, 14));
-    EXPECT_EQ(ProchaineDateApresFin(QDate(1, 1, 31), u'M', mercredi), QDate(2026, 12, 28));
-    EXPECT_FALSE(ProchaineDateApresFin(QDate(1, 1, 1), u'1', mercredi).isValid());
-}
-
 TEST(TempsCivil, MinutesIgnoreSecondsAndCrossDays)
 {
     EXPECT_EQ(MinuteCivile(QDate(2026, 12, 10), QTime(0, 0)) - MinuteCivile(QDate(2026, 12, 9), QTime(23, 59, 59)), 1);
