@@ -34,7 +34,7 @@ QString debut(const QList<uint>& points, qsizetype n)
 }
 
 // The raw name with " (n)" after it, within 29 characters.
-QString NomNumerote(const QString& nom, int n)
+QString nomNumerote(const QString& nom, int n)
 {
     const QString numero = QStringLiteral(" (%1)").arg(n);
     const QList<uint> points = nom.toUcs4();
@@ -70,9 +70,9 @@ QStringList NomsDistincts(const QStringList& bruts)
             continue;
         }
         int n = 2;
-        QString nom = NomNumerote(bruts[i], n);
+        QString nom = nomNumerote(bruts[i], n);
         while (pris.contains(nom))
-            nom = NomNumerote(bruts[i], ++n);
+            nom = nomNumerote(bruts[i], ++n);
         pris.insert(nom);
         noms[i] = nom;
     }
