@@ -68,8 +68,8 @@ public:
 
 class Systeme0 : public Systeme {
 public:
-    void programmerArret(const QString&) override {}
-    void annulerArret() override {}
+    void programmerArret(const QString&, Suite<bool> fait) override { fait(true); }
+    void annulerArret(Suite<bool> fait) override { fait(true); }
     bool lancerProgramme(const QString&, const QStringList&) override { return true; }
 };
 

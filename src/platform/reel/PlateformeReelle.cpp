@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <memory>
 #include <filesystem>
 #include <system_error>
 
@@ -125,14 +126,67 @@ std::int64_t DisqueReel::tailleFichier(const QString& chemin)
     return static_cast<std::int64_t>(taille);
 }
 
-void SystemeReel::programmerArret(const QString& avis)
+SystemeReel::SystemeReel(const QString& commandeArret, int attenteMs)
+    : commandeArret_(commandeArret), attenteMs_(attenteMs), contexte_(std::make_unique<QObject>())
 {
-    QProcess::startDetached("shutdown", {"-h", "+1", avis});
+    if (commandeArret_.isEmpty())
+        commandeArret_ = QStandardPaths::findExecutable(QStringLiteral("shutdown"));
+    if (commandeArret_.isEmpty())
+        commandeArret_ = QStandardPaths::findExecutable(QStringLiteral("shutdown"), {"/usr/sbin", "/sbin"});
 }
 
-void SystemeReel::annulerArret()
+SystemeReel::~SystemeReel() = default;
+
+void SystemeReel::programmerArret(const QString& avis, Suite<bool> fait)
 {
-    QProcess::startDetached("shutdown", {"-c"});
+    executer({"-h", "+1", avis}, std::move(fait));
+}
+
+void SystemeReel::annulerArret(Suite<bool> fait)
+{
+    executer({"-c"}, std::move(fait));
+}
+
+void SystemeReel::executer(const QStringList& arguments, Suite<bool> fait)
+{
+    QObject* contexte = contexte_.get();
+    // Told once, always from the event loop, never inside the call.
+    auto dit = std::make_shared<bool>(false);
+    auto dire = [contexte, dit, fait = std::move(fait)](bool reussi) {
+        if (*dit)
+            return;
+        *dit = true;
+        QTimer::singleShot(0, contexte, [fait, reussi] { fait(reussi); });
+    };
+    if (commandeArret_.isEmpty()) {
+        dire(false);
+        return;
+    }
+    auto* p = new QProcess(contexte);
+    p->setProgram(commandeArret_);
+    p->setArguments(arguments);
+    p->setStandardInputFile(QProcess::nullDevice());
+    p->setStandardOutputFile(QProcess::nullDevice());
+    p->setStandardErrorFile(QProcess::nullDevice());
+    auto* limite = new QTimer(p);
+    limite->setSingleShot(true);
+    QObject::connect(limite, &QTimer::timeout, p, [p, dire] {
+        // Gone once its end is reaped (finished).
+        p->kill();
+        dire(false);
+    });
+    QObject::connect(p, &QProcess::finished, p, [p, dire](int code, QProcess::ExitStatus statut) {
+        dire(statut == QProcess::NormalExit && code == 0);
+        p->deleteLater();
+    });
+    QObject::connect(p, &QProcess::errorOccurred, p, [p, dire](QProcess::ProcessError erreur) {
+        if (erreur != QProcess::FailedToStart)
+            return;
+        dire(false);
+        p->deleteLater();
+    });
+    limite->start(attenteMs_);
+    p->start();
 }
 
 bool SystemeReel::lancerProgramme(const QString& programme, const QStringList& arguments)

@@ -51,9 +51,25 @@ public:
     std::int64_t tailleFichier(const QString& chemin) override;
 };
 
+// The shutdown commands run as processes of the event loop: their exit status is told once
+// they end, or failure at the bound (the process is then killed).
 class SystemeReel : public Systeme {
 public:
-    void programmerArret(const QString& avis) override;
-    void annulerArret() override;
+    static constexpr int kAttenteCommandeMs = 15000;
+
+    // `commandeArret`: the shutdown program; "" finds "shutdown" in the PATH, then in the
+    // system folders that a user's PATH often lacks.
+    explicit SystemeReel(const QString& commandeArret = {}, int attenteMs = kAttenteCommandeMs);
+    ~SystemeReel() override;
+
+    void programmerArret(const QString& avis, Suite<bool> fait) override;
+    void annulerArret(Suite<bool> fait) override;
     bool lancerProgramme(const QString& programme, const QStringList& arguments) override;
+
+private:
+    void executer(const QStringList& arguments, Suite<bool> fait);
+
+    QString commandeArret_;
+    int attenteMs_;
+    std::unique_ptr<QObject> contexte_;
 };
