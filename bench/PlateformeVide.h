@@ -57,6 +57,7 @@ public:
 class Instance0 : public InstanceUnique {
 public:
     Resultat verrouiller() override { return Resultat::Seule; }
+    QString cheminVerrou() const override { return {}; }
 };
 
 class Disque0 : public Disque {

@@ -125,6 +125,28 @@ std::optional<bool> Application::Form_Load(const QStringList& arguments, std::fu
                       "\nVérifiez que ce dossier est accessible en écriture et que le disque n'est pas plein.");
         terminerDemarrage(false);
         return demarrage_;
+    case InstanceUnique::Resultat::VerrouPasUnFichier:
+        d.exclamation("Kelmor ne peut pas vérifier s'il est déjà lancé :\n"
+                      "le nom de son fichier de verrou est pris par un dossier\n"
+                      "ou un autre élément qui n'est pas un fichier :\n" +
+                      plateforme.instance.cheminVerrou() +
+                      "\n\nSupprimez ou renommez cet élément, puis relancez Kelmor.");
+        terminerDemarrage(false);
+        return demarrage_;
+    case InstanceUnique::Resultat::VerrouIllisible:
+        d.exclamation("Le fichier de verrou de Kelmor est endommagé, sans doute par un arrêt brutal :\n" +
+                      plateforme.instance.cheminVerrou() +
+                      "\n\nSi Kelmor n'est pas déjà lancé, supprimez ce fichier, puis relancez Kelmor.");
+        terminerDemarrage(false);
+        return demarrage_;
+    case InstanceUnique::Resultat::VerrouAutreMachine:
+        d.exclamation("Kelmor semble déjà lancé sur l'ordinateur « " + plateforme.instance.machineDuVerrou() +
+                      " »\navec le même dossier.\n\n"
+                      "S'il ne l'est pas (par exemple si cet ordinateur a été renommé\n"
+                      "depuis), supprimez le fichier suivant, puis relancez Kelmor :\n" +
+                      plateforme.instance.cheminVerrou());
+        terminerDemarrage(false);
+        return demarrage_;
     }
 
     if (contientOption(arguments, "/r")) {

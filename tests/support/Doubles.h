@@ -239,7 +239,11 @@ public:
     bool seule = true;
     // What the lock gives when `seule` is false.
     Resultat echec = Resultat::DejaLancee;
+    QString chemin = QStringLiteral("/home/u/.local/share/Kelmor/Kelmor.lock");
+    QString machine;  // the lock's computer, with VerrouAutreMachine
     Resultat verrouiller() override { return seule ? Resultat::Seule : echec; }
+    QString cheminVerrou() const override { return chemin; }
+    QString machineDuVerrou() const override { return machine; }
 };
 
 class FauxDisque : public Disque {

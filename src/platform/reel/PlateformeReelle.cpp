@@ -1,7 +1,10 @@
 #include "platform/reel/PlateformeReelle.h"
 
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -10,12 +13,14 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <memory>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <system_error>
 
 #include <cerrno>
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 namespace {
@@ -79,22 +84,93 @@ void HorlogeReelle::apres(int ms, Suite<> etape)
     QTimer::singleShot(std::max(0, ms), &contexte_, [etape = std::move(etape)] { etape(); });
 }
 
+namespace {
+// What QLockFile writes: the pid, the program's name, the host name, then the machine's and
+// the boot's ids (each may be empty).
+struct InfoVerrou {
+    qint64 pid = 0;
+    QString programme, machine;
+    QByteArray idMachine, idDemarrage;
+};
+
+std::optional<InfoVerrou> lireVerrou(const QString& chemin)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray texte = f.read(4096);
+    texte.replace("\r\n", "\n");
+    const QList<QByteArray> lignes = texte.split('\n');
+    InfoVerrou i;
+    bool ok = false;
+    i.pid = lignes.value(0).toLongLong(&ok);
+    if (!ok || i.pid <= 0)
+        return std::nullopt;
+    i.programme = QString::fromUtf8(lignes.value(1));
+    i.machine = QString::fromUtf8(lignes.value(2));
+    i.idMachine = lignes.value(3);
+    i.idDemarrage = lignes.value(4);
+    return i;
+}
+
+// As QLockFile judges it: by the machine's id when both are known, else by host name.
+bool surCetteMachine(const InfoVerrou& i)
+{
+    bool meme = i.machine.isEmpty() || i.machine == QSysInfo::machineHostName();
+    const QByteArray notre = QSysInfo::machineUniqueId();
+    if (!i.idMachine.isEmpty() && !notre.isEmpty())
+        meme = i.idMachine == notre;
+    return meme;
+}
+
+bool copieEnCours(const InfoVerrou& i)
+{
+    if (!i.idDemarrage.isEmpty() && i.idDemarrage != QSysInfo::bootUniqueId())
+        return false;
+    if (!processusVivant(i.pid))
+        return false;
+    // The pid may have gone to another program since.
+    QString nom = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(i.pid))).fileName();
+    if (nom.endsWith(QLatin1String(" (deleted)")))
+        nom.chop(10);
+    return nom.isEmpty() || i.programme.isEmpty() || nom == i.programme;
+}
+}  // namespace
+
+QString InstanceUniqueReelle::cheminVerrou() const
+{
+    return QDir(dossier_).filePath(QStringLiteral("Kelmor.lock"));
+}
+
 InstanceUnique::Resultat InstanceUniqueReelle::verrouiller()
 {
+    machine_.clear();
     QDir().mkpath(dossier_);
-    verrou_ = std::make_unique<QLockFile>(QDir(dossier_).filePath("Kelmor.lock"));
+    const QString chemin = cheminVerrou();
+    verrou_ = std::make_unique<QLockFile>(chemin);
     verrou_->setStaleLockTime(0);
     if (verrou_->tryLock(0))
         return Resultat::Seule;
     // No folder, no rights, a full disk: the lock file could not be made.
     if (verrou_->error() != QLockFile::LockFailedError)
         return Resultat::DossierInaccessible;
+    struct stat etat {};
+    if (::lstat(QFile::encodeName(chemin).constData(), &etat) != 0)
+        return Resultat::DejaLancee;  // a copy that has just ended took it away
+    if (!S_ISREG(etat.st_mode))
+        return Resultat::VerrouPasUnFichier;
+    const std::optional<InfoVerrou> info = lireVerrou(chemin);
+    if (!info) {
+        const qint64 age = QFileInfo(chemin).lastModified().secsTo(QDateTime::currentDateTime());
+        return qAbs(age) >= kAgeVerrouMuetS ? Resultat::VerrouIllisible : Resultat::DejaLancee;
+    }
+    if (!surCetteMachine(*info)) {
+        machine_ = info->machine;
+        return Resultat::VerrouAutreMachine;
+    }
     // The lock of a copy that has ended is removed by tryLock; when it stays although its
     // process is gone, the folder would not let it be removed.
-    qint64 pid = 0;
-    QString hote, programme;
-    if (verrou_->getLockInfo(&pid, &hote, &programme) && pid > 0
-        && (hote.isEmpty() || hote == QSysInfo::machineHostName()) && !processusVivant(pid))
+    if (!copieEnCours(*info))
         return Resultat::DossierInaccessible;
     return Resultat::DejaLancee;
 }

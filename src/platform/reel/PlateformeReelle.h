@@ -34,13 +34,22 @@ private:
     QObject contexte_;
 };
 
+// "Kelmor.lock" of the data folder. A lock that stops the start is looked at to tell a copy
+// that runs from what the user has to mend.
 class InstanceUniqueReelle : public InstanceUnique {
 public:
+    // A copy that starts writes its lock at once: a lock that says nothing and is older than
+    // this was left by a crash.
+    static constexpr int kAgeVerrouMuetS = 10;
+
     explicit InstanceUniqueReelle(const QString& dossier) : dossier_(dossier) {}
     Resultat verrouiller() override;
+    QString cheminVerrou() const override;
+    QString machineDuVerrou() const override { return machine_; }
 
 private:
     QString dossier_;
+    QString machine_;
     std::unique_ptr<QLockFile> verrou_;
 };
 
