@@ -8,6 +8,7 @@
 #include "panes/PanneauChaines.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/PanneauFavoris.h"
+#include "platform/FichierAtomique.h"
 #include "platform/Plateforme.h"
 #include "shell/Fond.h"
 #include "shell/Textures.h"
@@ -486,12 +487,23 @@ void Application::ecrireDemarrageAutomatique()
     if (dossier.isEmpty())
         return;
     const QString fichier = dossier + "Kelmor.desktop";
+    QString echec;
     if (!session.parametres.p.AUTO) {
-        QFile::remove(fichier);
-        return;
+        const QFileInfo entree(fichier);
+        if (!QFile::remove(fichier) && (entree.exists() || entree.isSymLink()))
+            echec = "Le lancement automatique de Kelmor n'a pas pu être supprimé :\n" + fichier +
+                    "\n\nSupprimez ce fichier pour que Kelmor ne démarre plus avec votre session.";
+    } else {
+        // Written whole: a session that starts meanwhile never reads half an entry.
+        QDir().mkpath(dossier);
+        if (!ecrireFichierAtomique(fichier,
+                                   EntreeDemarrageAutomatique(QCoreApplication::applicationFilePath()).toUtf8()))
+            echec = "Le lancement automatique de Kelmor n'a pas pu être enregistré :\n" + fichier +
+                    "\n\nVérifiez que son dossier est accessible en écriture et que le disque n'est pas plein.";
     }
-    QDir().mkpath(dossier);
-    QFile f(fichier);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(EntreeDemarrageAutomatique(QCoreApplication::applicationFilePath()).toUtf8());
+    if (echec.isEmpty())
+        return;
+    // The close goes on; the program ends once this is read.
+    Dialogues& d = plateforme.dialogues;
+    d.quandLibre([&d, echec] { d.exclamation(echec); });
 }

@@ -62,7 +62,9 @@ int main(int argc, char** argv)
     QObject::connect(&qapp, &QGuiApplication::commitDataRequest, &fond,
                      [&fond](QSessionManager&) { fond.fermerSansQuestion(); });
 
-    QObject::connect(&fond, &Fond::fermee, &qapp, &QApplication::quit);
+    // What waits for no box to be open (a failure of the close's own work) is shown before
+    // the program ends.
+    QObject::connect(&fond, &Fond::fermee, &qapp, [&dialogues] { dialogues.quandLibre([] { QApplication::quit(); }); });
     // Start-up may go on inside the event loop (a check of the channel list waits for its
     // answer there): its end shows the window or ends the program, wherever it comes.
     bool enBoucle = false;

@@ -235,3 +235,33 @@ TEST_F(ProgrammeReel, TheProgramHandsNoDescriptorOfItsOwnDownToTheProgramsItStar
     EXPECT_TRUE(siens.isEmpty()) << liste.join(", ").toStdString();
     terminer();
 }
+
+TEST_F(ProgrammeReel, AnAutostartEntryThatCannotBeWrittenIsToldBeforeTheProgramEnds)
+{
+    QFile cfg(home.path() + "/Kelmor.cfg");
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+    cfg.write("#EXTM3U\n#EXTINF:0,2 - France 2\nhttp://127.0.0.1:1/stream/2.ts\n");
+    cfg.close();
+    QFile ini(home.path() + "/Kelmor.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("AUTO=1\nTRAN=0\n");
+    ini.close();
+    // The configuration folder lies under a plain file: no folder can be made there.
+    QFile fichier(home.path() + "/fichier");
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.close();
+    env.insert("XDG_CONFIG_HOME", home.path() + "/fichier/config");
+    lancer();
+    ASSERT_FALSE(attendreFenetre(programme, "^Kelmor - ", 20000).isEmpty());
+
+    programme.terminate();
+    const QString message = attendreFenetre(programme, "^Kelmor$", 20000);
+    ASSERT_FALSE(message.isEmpty()) << "the failure was not shown";
+    EXPECT_EQ(programme.state(), QProcess::Running) << "ended before the message was read";
+    xdotool({"windowfocus", "--sync", message});
+    xdotool({"key", "Return"});
+    ASSERT_TRUE(programme.waitForFinished(10000));
+    EXPECT_EQ(programme.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(programme.exitCode(), 0);
+    EXPECT_TRUE(lire(home.path() + "/Kelmor.ini").contains("\nAUTO=1\n"));
+}
