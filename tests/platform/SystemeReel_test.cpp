@@ -62,7 +62,6 @@ TEST(SystemeReel, TheShutdownAndItsCancellationTellTheCommandsExitStatusLater)
     SystemeReel refuse(commande(d, "refuse", "echo 'Access denied' >&2\nexit 1\n"));
     auto refusee = std::make_shared<Reponse>();
     refuse.programmerArret("Avis à \"tous\" ; exit 0", noter(refusee));
-    EXPECT_EQ(lire(d.filePath("refuse.args")), "");
     SystemeReel absent(d.filePath("absent"));
     auto introuvable = std::make_shared<Reponse>();
     absent.annulerArret(noter(introuvable));
