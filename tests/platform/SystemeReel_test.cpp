@@ -95,17 +95,3 @@ TEST(SystemeReel, ACommandThatDoesNotEndIsAFailureAtTheBound)
     attendreQue([] { return false; }, 200);
     EXPECT_EQ(r->fois, 1);
 }
-
-TEST(SystemeReel, AnAnswerThatComesAfterItsReceiverIsGoneIsDropped)
-{
-    QTemporaryDir d;
-    ASSERT_TRUE(d.isValid());
-    SystemeReel systeme(commande(d, "accepte", "exit 0\n"));
-    int fois = 0;
-    {
-        QObject recepteur;
-        systeme.programmerArret("Avis", Suite<bool>(&recepteur, [&](bool) { ++fois; }));
-    }
-    attendreQue([] { return false; }, 500);
-    EXPECT_EQ(fois, 0);
-}
