@@ -57,6 +57,7 @@ public:
 class Instance0 : public InstanceUnique {
 public:
     Resultat verrouiller() override { return Resultat::Seule; }
+    QString cheminVerrou() const override { return {}; }
 };
 
 class Disque0 : public Disque {
@@ -68,8 +69,8 @@ public:
 
 class Systeme0 : public Systeme {
 public:
-    void programmerArret(const QString&) override {}
-    void annulerArret() override {}
+    void programmerArret(const QString&, Suite<bool> fait) override { fait(true); }
+    void annulerArret(Suite<bool> fait) override { fait(true); }
     bool lancerProgramme(const QString&, const QStringList&) override { return true; }
 };
 

@@ -8,6 +8,7 @@
 #include "panes/PanneauChaines.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/PanneauFavoris.h"
+#include "platform/FichierAtomique.h"
 #include "platform/Plateforme.h"
 #include "shell/Fond.h"
 #include "shell/Textures.h"
@@ -123,6 +124,28 @@ std::optional<bool> Application::Form_Load(const QStringList& arguments, std::fu
     case InstanceUnique::Resultat::DossierInaccessible:
         d.exclamation("Kelmor ne peut pas écrire dans son dossier :\n" + session.DossierProgramme +
                       "\nVérifiez que ce dossier est accessible en écriture et que le disque n'est pas plein.");
+        terminerDemarrage(false);
+        return demarrage_;
+    case InstanceUnique::Resultat::VerrouPasUnFichier:
+        d.exclamation("Kelmor ne peut pas vérifier s'il est déjà lancé :\n"
+                      "le nom de son fichier de verrou est pris par un dossier\n"
+                      "ou un autre élément qui n'est pas un fichier :\n" +
+                      plateforme.instance.cheminVerrou() +
+                      "\n\nSupprimez ou renommez cet élément, puis relancez Kelmor.");
+        terminerDemarrage(false);
+        return demarrage_;
+    case InstanceUnique::Resultat::VerrouIllisible:
+        d.exclamation("Le fichier de verrou de Kelmor est endommagé, sans doute par un arrêt brutal :\n" +
+                      plateforme.instance.cheminVerrou() +
+                      "\n\nSi Kelmor n'est pas déjà lancé, supprimez ce fichier, puis relancez Kelmor.");
+        terminerDemarrage(false);
+        return demarrage_;
+    case InstanceUnique::Resultat::VerrouAutreMachine:
+        d.exclamation("Kelmor semble déjà lancé sur l'ordinateur « " + plateforme.instance.machineDuVerrou() +
+                      " »\navec le même dossier.\n\n"
+                      "S'il ne l'est pas (par exemple si cet ordinateur a été renommé\n"
+                      "depuis), supprimez le fichier suivant, puis relancez Kelmor :\n" +
+                      plateforme.instance.cheminVerrou());
         terminerDemarrage(false);
         return demarrage_;
     }
@@ -464,12 +487,23 @@ void Application::ecrireDemarrageAutomatique()
     if (dossier.isEmpty())
         return;
     const QString fichier = dossier + "Kelmor.desktop";
+    QString echec;
     if (!session.parametres.p.AUTO) {
-        QFile::remove(fichier);
-        return;
+        const QFileInfo entree(fichier);
+        if (!QFile::remove(fichier) && (entree.exists() || entree.isSymLink()))
+            echec = "Le lancement automatique de Kelmor n'a pas pu être supprimé :\n" + fichier +
+                    "\n\nSupprimez ce fichier pour que Kelmor ne démarre plus avec votre session.";
+    } else {
+        // Written whole: a session that starts meanwhile never reads half an entry.
+        QDir().mkpath(dossier);
+        if (!ecrireFichierAtomique(fichier,
+                                   EntreeDemarrageAutomatique(QCoreApplication::applicationFilePath()).toUtf8()))
+            echec = "Le lancement automatique de Kelmor n'a pas pu être enregistré :\n" + fichier +
+                    "\n\nVérifiez que son dossier est accessible en écriture et que le disque n'est pas plein.";
     }
-    QDir().mkpath(dossier);
-    QFile f(fichier);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(EntreeDemarrageAutomatique(QCoreApplication::applicationFilePath()).toUtf8());
+    if (echec.isEmpty())
+        return;
+    // The close goes on; the program ends once this is read.
+    Dialogues& d = plateforme.dialogues;
+    d.quandLibre([&d, echec] { d.exclamation(echec); });
 }

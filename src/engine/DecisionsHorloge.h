@@ -50,7 +50,7 @@ struct ActionHorloge {
         // Start `programme` with `arguments`, minimised without focus; a failure is reported,
         // the tick goes on.
         LancerProgrammeApres,
-        // Systeme::programmerArret(`texte`) and show ExtinctionOFF.
+        // Systeme::programmerArret(`texte`); ExtinctionOFF shows once the system took it.
         ProgrammerExtinction,
         // Information message `texte` (an occurrence moved away from another entry).
         Informer,

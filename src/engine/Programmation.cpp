@@ -99,8 +99,13 @@ void Programmation::ProgListe_Click(int index)
 
 void Programmation::ExtinctionOFF_Click()
 {
-    plateforme_.systeme.annulerArret();
-    emit extinctionOFFAffichee(false);
+    // The button stays while the shutdown still stands: the user may try again.
+    plateforme_.systeme.annulerArret(Suite<bool>(this, [this](bool annule) {
+        if (annule)
+            emit extinctionOFFAffichee(false);
+        else
+            moteur_.signaler(kEchecAnnulationExtinction);
+    }));
 }
 
 void Programmation::AfficherEspaceLibre()
@@ -237,8 +242,13 @@ void Programmation::executer(const std::shared_ptr<Tic>& t)
                                        a.programme;
             break;
         case ActionHorloge::ProgrammerExtinction:
-            p.systeme.programmerArret(a.texte);
-            emit extinctionOFFAffichee(true);
+            // The tick goes on; the system's answer is shown when it comes.
+            p.systeme.programmerArret(a.texte, Suite<bool>(this, [this](bool programme) {
+                if (programme)
+                    emit extinctionOFFAffichee(true);
+                else
+                    moteur_.signaler(kEchecExtinction);
+            }));
             break;
         case ActionHorloge::Informer:
             t->informations << a.texte;

@@ -19,6 +19,14 @@ struct Session;
 class Programmation : public QObject {
     Q_OBJECT
 public:
+    // What the user is told when the system refuses the shutdown, or its cancellation.
+    static inline const QString kEchecExtinction = QStringLiteral(
+        "L'extinction automatique n'a pas pu être programmée :\n"
+        "l'ordinateur ne sera pas éteint à la fin de l'enregistrement.");
+    static inline const QString kEchecAnnulationExtinction = QStringLiteral(
+        "L'extinction automatique n'a pas pu être annulée :\n"
+        "l'ordinateur s'éteindra comme prévu.");
+
     Programmation(Session& session, Moteur& moteur, Plateforme& plateforme)
         : session_(session), moteur_(moteur), plateforme_(plateforme)
     {

@@ -46,6 +46,7 @@ PanneauChaines::PanneauChaines(QWidget* parent)
     colonne->addLayout(rangee_);
     progChaine3_ = new QLabel(this);
     progChaine3_->setObjectName("ProgChaîne3");
+    progChaine3_->setTextFormat(Qt::PlainText);
     colonne->addWidget(progChaine3_);
     colonne->addStretch(1);
 

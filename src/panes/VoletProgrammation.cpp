@@ -34,6 +34,7 @@ VoletProgrammation::VoletProgrammation(QWidget* parent) : QWidget(parent)
     fin_->setDisplayFormat("HH:mm");
     fin_->setToolTip("Heure de fin de l'enregistrement");
     chaine_ = new QLabel(this);
+    chaine_->setTextFormat(Qt::PlainText);
     chaine_->setObjectName("ProgChaîne");
     g->addWidget(date_, 0, 0);
     g->addWidget(debut_, 0, 1);

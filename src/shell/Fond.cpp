@@ -1,6 +1,7 @@
 #include "shell/Fond.h"
 
 #include "panes/Boutons.h"
+#include "panes/TexteBrut.h"
 #include "panes/PanneauChaines.h"
 #include "panes/VoletAfficher.h"
 #include "panes/VoletGuide.h"
@@ -147,13 +148,13 @@ void Fond::selectionnerChaine(int index, const VueChaine& vue)
 {
     chaines_->selectionner(index, vue);
     telecommande_->afficherChaine(vue);
-    ProgChaine2->setText(vue.progChaine2);
+    ProgChaine2->setText(legendeBrute(vue.progChaine2));
     programmation_->definirChaine(vue.progChaine);
 }
 
 void Fond::definirTitre(const QString& titre)
 {
-    setWindowTitle(titre);
+    setWindowTitle(titreBrut(titre));
 }
 
 void Fond::definirIconeEnregistrement(bool enregistrement)

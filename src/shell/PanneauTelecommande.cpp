@@ -2,6 +2,7 @@
 
 #include "engine/EtatLecteur.h"
 #include "panes/Boutons.h"
+#include "panes/TexteBrut.h"
 #include "panes/VueChaine.h"
 #include "shell/Twips.h"
 
@@ -59,6 +60,7 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
 
     progChaine_ = new QLabel(this);
     progChaine_->setObjectName("ProgChaîne");
+    progChaine_->setTextFormat(Qt::PlainText);
     progChaine_->setGeometry(rectPixels(0, 0, kLargeur, 240));
 
     // Rows 390 twips high, 30 apart; a row of three buttons takes 510 each.
@@ -118,8 +120,8 @@ void PanneauTelecommande::afficherEtat(const VueEtat& v)
         gras(Mute, false);
     RegarderX->setEnabled(v.regarderXActif);
     EnregistrerX->setEnabled(v.enregistrerXActif);
-    RegarderX->setToolTip(v.infoBulleRegarderX);
-    EnregistrerX->setToolTip(v.infoBulleEnregistrerX);
+    RegarderX->setToolTip(infoBulleBrute(v.infoBulleRegarderX));
+    EnregistrerX->setToolTip(infoBulleBrute(v.infoBulleEnregistrerX));
     Photographier->setEnabled(v.photographierActif);
     progBar_->setVisible(v.progBarVisible);
     if (v.remettreProgression) {

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 const QString kQuestionEnregistrement =
     "L'enregistrement en cours va être interrompu.\n\nSouhaitez-vous réellement quitter Kelmor ?";
@@ -84,6 +86,50 @@ TEST(Arret, SnapshotsAndAutostart)
     EXPECT_FALSE(QFileInfo::exists(c->dossiers.demarrageChemin + "Kelmor.desktop"));
     EXPECT_FALSE(QFileInfo::exists(c->programme() + "TMP/vlcsnap-002.jpg"));
     EXPECT_TRUE(QFileInfo::exists(c->programme() + "TMP/autre.txt"));
+}
+
+TEST(Arret, TheAutostartEntryIsReplacedWholeAndAFailureIsToldOnceNoBoxIsOpen)
+{
+    // Replaced, not written over: a link to the old entry keeps what it held.
+    auto b = demarre("AUTO=1\n");
+    QDir().mkpath(b->dossiers.demarrageChemin);
+    const QString entree = b->dossiers.demarrageChemin + "Kelmor.desktop";
+    b->ecrire("ancienne.desktop", "[Desktop Entry]\nExec=ancienne\n");
+    ASSERT_EQ(::link(QFile::encodeName(b->programme() + "ancienne.desktop").constData(),
+                     QFile::encodeName(entree).constData()),
+              0);
+    EXPECT_TRUE(b->app->Form_QueryUnload(true));
+    EXPECT_TRUE(b->dialogues.messages.empty());
+    QFile f(entree);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("\" /m\n"));
+    EXPECT_EQ(b->lire("ancienne.desktop"), "[Desktop Entry]\nExec=ancienne\n");
+    EXPECT_EQ(QDir(b->dossiers.demarrageChemin).entryList(QDir::Files | QDir::Hidden), QStringList{"Kelmor.desktop"});
+
+    // A folder that cannot be made (even root cannot make one inside a plain file): said
+    // once no box is open, and the close goes on.
+    auto c = demarre("AUTO=1\n");
+    c->ecrire("fichier", "x");
+    c->dossiers.demarrageChemin = c->programme() + "fichier/autostart/";
+    c->dialogues.differer = true;
+    EXPECT_TRUE(c->app->Form_QueryUnload(true));
+    EXPECT_TRUE(c->dialogues.messages.empty());
+    c->dialogues.liberer();
+    EXPECT_EQ(c->dialogues.messages,
+              (std::vector<Message>{{Message::Exclamation,
+                                     "Le lancement automatique de Kelmor n'a pas pu être enregistré :\n" +
+                                         c->programme() + "fichier/autostart/Kelmor.desktop\n\n"
+                                         "Vérifiez que son dossier est accessible en écriture et que le disque "
+                                         "n'est pas plein."}}));
+
+    // Unticked, and the entry cannot go.
+    auto d = demarre("AUTO=0\n");
+    QDir().mkpath(d->dossiers.demarrageChemin + "Kelmor.desktop/dedans");
+    EXPECT_TRUE(d->app->Form_QueryUnload(true));
+    EXPECT_EQ(d->dialogues.textes(), QStringList{"Le lancement automatique de Kelmor n'a pas pu être supprimé :\n" +
+                                                 d->dossiers.demarrageChemin +
+                                                 "Kelmor.desktop\n\nSupprimez ce fichier pour que Kelmor ne "
+                                                 "démarre plus avec votre session."});
 }
 
 TEST(Arret, QuitButtonClosesTheWindowThroughTheSameQuestions)

@@ -50,6 +50,36 @@ TEST(Demarrage, ALockThatCannotBeWrittenSaysSoAndNotThatKelmorRuns)
                   "\nVérifiez que ce dossier est accessible en écriture et que le disque n'est pas plein.");
 }
 
+TEST(Demarrage, ALockInTheWayIsToldWithWhatToRemoveAndNotAsAnotherCopy)
+{
+    const QString chemin = "/home/u/.local/share/Kelmor/Kelmor.lock";
+    const auto message = [&](InstanceUnique::Resultat r, const QString& machine = {}) {
+        BancApplication b;
+        b.instance.seule = false;
+        b.instance.echec = r;
+        b.instance.chemin = chemin;
+        b.instance.machine = machine;
+        EXPECT_FALSE(b.demarrer({"/r"}));
+        EXPECT_FALSE(b.fond->isVisible());
+        EXPECT_EQ(b.dialogues.messages.size(), 1u);
+        EXPECT_EQ(b.dialogues.messages.at(0).genre, Message::Exclamation);
+        return b.dialogues.messages.at(0).texte;
+    };
+    EXPECT_EQ(message(InstanceUnique::Resultat::VerrouPasUnFichier),
+              "Kelmor ne peut pas vérifier s'il est déjà lancé :\n"
+              "le nom de son fichier de verrou est pris par un dossier\n"
+              "ou un autre élément qui n'est pas un fichier :\n" + chemin +
+              "\n\nSupprimez ou renommez cet élément, puis relancez Kelmor.");
+    EXPECT_EQ(message(InstanceUnique::Resultat::VerrouIllisible),
+              "Le fichier de verrou de Kelmor est endommagé, sans doute par un arrêt brutal :\n" + chemin +
+              "\n\nSi Kelmor n'est pas déjà lancé, supprimez ce fichier, puis relancez Kelmor.");
+    EXPECT_EQ(message(InstanceUnique::Resultat::VerrouAutreMachine, "salon"),
+              "Kelmor semble déjà lancé sur l'ordinateur « salon »\navec le même dossier.\n\n"
+              "S'il ne l'est pas (par exemple si cet ordinateur a été renommé\n"
+              "depuis), supprimez le fichier suivant, puis relancez Kelmor :\n" + chemin);
+    EXPECT_EQ(message(InstanceUnique::Resultat::DejaLancee), "Kelmor est déjà lancé.");
+}
+
 TEST(Demarrage, ResetDeletesOnlyTheSettingsAndEnds)
 {
     BancApplication b;

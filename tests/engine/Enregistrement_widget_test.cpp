@@ -228,6 +228,58 @@ TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
     EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
 }
 
+TEST(Programmation, AShutdownOrACancellationTheSystemRefusesIsSaidAndNotShownAsDone)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
+    b.fond->programmation().findChild<QCheckBox*>("Extinction")->setChecked(true);
+    QPushButton* annuler = b.fond->programmation().findChild<QPushButton*>("ExtinctionOFF");
+
+    // The system answers after the tick: nothing shows as scheduled before it has.
+    b.systeme.differer = true;
+    b.systeme.arretAccepte = false;
+    b.avancer(31 * 60);
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.systeme.arrets.size(), 1);
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    // Said once no box is open.
+    b.dialogues.differer = true;
+    ASSERT_TRUE(b.systeme.repondre());
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    b.dialogues.liberer();
+    EXPECT_EQ(b.dialogues.messages, (std::vector<Message>{{Message::Exclamation, Programmation::kEchecExtinction}}));
+    EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
+
+    // Taken: the button shows; a cancellation refused keeps it, and says so.
+    b.dialogues.messages.clear();
+    b.systeme.arretAccepte = true;
+    b.systeme.differer = false;
+    b.app->programmation.AjouterProgramme(ValeursEditeur::De(*LigneProgramme::depuisTexte(
+                                              "[A] 09/12/2026 20:31 - 20:45 > M6 (1)")),
+                                          false);
+    b.avancer(60);
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    b.avancer(15 * 60);
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.systeme.arrets.size(), 2);
+    EXPECT_TRUE(annuler->isVisibleTo(b.fond.get()));
+    b.systeme.annulationAcceptee = false;
+    annuler->click();
+    EXPECT_EQ(b.systeme.annulations, 1);
+    EXPECT_EQ(b.dialogues.textes(), QStringList{Programmation::kEchecAnnulationExtinction});
+    EXPECT_TRUE(annuler->isVisibleTo(b.fond.get()));
+    b.systeme.annulationAcceptee = true;
+    annuler->click();
+    EXPECT_EQ(b.systeme.annulations, 2);
+    EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
+}
+
 TEST(Programmation, TheShutdownBoxIsDisabledWhileAProgramRunsAfterEachRecording)
 {
     BancEnregistrement apres("AUTR=1\nAUTP=/usr/bin/traiter\n");

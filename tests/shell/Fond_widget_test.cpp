@@ -5,9 +5,16 @@
 #include "shell/PanneauTelecommande.h"
 #include "shell/clsSysTray.h"
 #include "support/Attente.h"
+#include "support/BancApplication.h"
 
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -235,4 +242,82 @@ TEST(Fond, TheChannelListStartsInFrontOfTheFavourites)
     fond.show();
     const QWidget* liste = fond.findChild<QWidget*>("Chaînes");
     EXPECT_EQ(fond.childAt(liste->mapTo(&fond, QPoint(50, 50))), liste->findChild<QWidget*>("qt_scrollarea_viewport"));
+}
+
+namespace {
+// What a tool tip shows: Qt reads it as markup whenever it looks like markup.
+QString bulleAffichee(const QString& bulle)
+{
+    return Qt::mightBeRichText(bulle) ? QTextDocumentFragment::fromHtml(bulle).toPlainText() : bulle;
+}
+
+// A button's caption as shown: "&&" is one "&", a lone "&" marks a shortcut and is not shown.
+QString legendeAffichee(const QAbstractButton& b)
+{
+    QString t = b.text();
+    return t.replace("&&", QString(QChar(1))).remove('&').replace(QChar(1), '&');
+}
+
+QRect dansFenetre(const QWidget& w, const Fond& f)
+{
+    return QRect(w.mapTo(&f, QPoint(0, 0)), w.size());
+}
+}  // namespace
+
+TEST(Fond, NamesFromOutsideShowAsTheirCharactersAndLeaveTheLayoutAlone)
+{
+    const QString balises = "<h1><u>GROS</u></h1>";
+    const QString esperluette = "Paris & Co [*]";
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1", balises, esperluette}));
+    b.ecrire("Kelmor.ini", "TRAN=0\n");
+    ASSERT_TRUE(b.demarrer());
+    Fond& f = *b.fond;
+    f.show();
+    const std::vector<const QWidget*> rangee = {bouton(f, "ChaîneM"), bouton(f, "Fav"), bouton(f, "ChaîneP")};
+    std::vector<QRect> avant;
+    for (const QWidget* w : rangee)
+        avant.push_back(dansFenetre(*w, f));
+
+    auto* liste = f.findChild<QListWidget*>("Chaînes");
+    liste->setCurrentRow(1);
+    QCoreApplication::processEvents();
+    // Every label that names the channel shows its tags as characters.
+    int etiquettes = 0;
+    for (const QLabel* l : f.findChildren<QLabel*>()) {
+        if (!l->text().contains(balises))
+            continue;
+        ++etiquettes;
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
+    }
+    EXPECT_GE(etiquettes, 3);  // ProgChaîne, ProgChaîne3, the schedule editor's channel
+    EXPECT_EQ(legendeAffichee(*bouton(f, "ProgChaîne2")), "2 : " + balises);
+    // "◀ Favoris ▶" stays where it was, in view, and nothing lies over it.
+    const QWidget* etiquette = f.findChild<QLabel*>("ProgChaîne3");
+    for (std::size_t i = 0; i < rangee.size(); ++i) {
+        EXPECT_TRUE(rangee[i]->isVisibleTo(&f));
+        EXPECT_EQ(dansFenetre(*rangee[i], f), avant[i]) << rangee[i]->objectName().toStdString();
+        EXPECT_FALSE(dansFenetre(*etiquette, f).intersects(dansFenetre(*rangee[i], f)));
+    }
+
+    // Watching it: the stop button's tip names it as it is.
+    b.app->transport.Play_Click();
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
+    EXPECT_EQ(bulleAffichee(bouton(f, "RegarderX")->toolTip()), " Arrêter la lecture de " + balises + " ");
+
+    // "&" marks no shortcut on a caption, and "[*]" stays in the window's title.
+    liste->setCurrentRow(2);
+    QCoreApplication::processEvents();
+    const QPushButton* favori0 = bouton(f, "Favori(0)");
+    EXPECT_EQ(legendeAffichee(*favori0), esperluette);
+    EXPECT_TRUE(QKeySequence::mnemonic(favori0->text()).isEmpty());
+    EXPECT_EQ(legendeAffichee(*bouton(f, "ProgChaîne2")), "3 : " + esperluette);
+    EXPECT_TRUE(QKeySequence::mnemonic(bouton(f, "ProgChaîne2")->text()).isEmpty());
+    b.dialogues.reponses = {true};
+    bouton(f, "Enregistrer")->click();
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    ASSERT_NE(f.windowHandle(), nullptr);
+    EXPECT_EQ(f.windowHandle()->title(), "Kelmor - 20:00 - " + esperluette + " (enregistrement manuel)");
+    EXPECT_EQ(bulleAffichee(bouton(f, "EnregistrerX")->toolTip()), " Arrêter l'enregistrement de " + esperluette + " ");
 }

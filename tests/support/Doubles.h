@@ -239,7 +239,11 @@ public:
     bool seule = true;
     // What the lock gives when `seule` is false.
     Resultat echec = Resultat::DejaLancee;
+    QString chemin = QStringLiteral("/home/u/.local/share/Kelmor/Kelmor.lock");
+    QString machine;  // the lock's computer, with VerrouAutreMachine
     Resultat verrouiller() override { return seule ? Resultat::Seule : echec; }
+    QString cheminVerrou() const override { return chemin; }
+    QString machineDuVerrou() const override { return machine; }
 };
 
 class FauxDisque : public Disque {
@@ -261,12 +265,46 @@ public:
     QStringList arrets;
     int annulations = 0;
     std::vector<std::pair<QString, QStringList>> programmes;
-    void programmerArret(const QString& avis) override { arrets << avis; }
-    void annulerArret() override { ++annulations; }
+    // What the system answers to the shutdown and to its cancellation.
+    bool arretAccepte = true;
+    bool annulationAcceptee = true;
+    // Answers held until the test gives them (repondre), as the real command's end would.
+    bool differer = false;
+    std::deque<std::pair<Suite<bool>, bool>> enAttente;
+
+    void programmerArret(const QString& avis, Suite<bool> fait) override
+    {
+        arrets << avis;
+        dire(std::move(fait), arretAccepte);
+    }
+    void annulerArret(Suite<bool> fait) override
+    {
+        ++annulations;
+        dire(std::move(fait), annulationAcceptee);
+    }
+    // Gives the oldest answer held. False when none waits.
+    bool repondre()
+    {
+        if (enAttente.empty())
+            return false;
+        auto [fait, reussi] = std::move(enAttente.front());
+        enAttente.pop_front();
+        fait(reussi);
+        return true;
+    }
     bool lancerProgramme(const QString& p, const QStringList& a) override
     {
         programmes.emplace_back(p, a);
         return true;
+    }
+
+private:
+    void dire(Suite<bool> fait, bool reussi)
+    {
+        if (differer)
+            enAttente.emplace_back(std::move(fait), reussi);
+        else
+            fait(reussi);
     }
 };
 
