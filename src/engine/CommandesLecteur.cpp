@@ -245,6 +245,10 @@ QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametr
         sortie += QStringLiteral("dst=display,");
     sortie += QStringLiteral("dst=std{access=file,mux=") + conteneur + QStringLiteral(",dst=") + destination
               + u'}';
+    // Transcoding passes on, untouched, a stream whose codec it is not given: only the file
+    // drops the picture, which the display and the television still get.
+    if (p.VENC && p.AUDO)
+        sortie += QStringLiteral(",select=novideo");
     if (diffuser)
         sortie += u',' + brancheUdp(cible);
     sortie += u'}';

@@ -63,7 +63,8 @@ QStringList CommandeDiffereLecteurServi(const QStringList& optionsVLC, const Par
 // A recording into `fichier` (a NomFichierEnregistrement path): one stream-output chain
 // with optional transcoding, then the local display when `visible`, the file, and the
 // box's player feature when `diffuser`. A bit-rate or scale text that is not a positive
-// number is left out of the transcoding block (the player then uses its default).
+// number is left out of the transcoding block (the player then uses its default). With
+// only the sound kept (VENC and AUDO), the file branch selects no video.
 QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametres& p,
                                    const QString& adresse, const QString& fichier,
                                    bool visible, bool diffuser, const QString& hote);

@@ -64,6 +64,25 @@ TEST_F(EnregistrementReel, ManualRecordingTranscodedToMp4)
     EXPECT_NEAR(ffprobeDuree(fichier), 6.0, 2.0);
 }
 
+TEST_F(EnregistrementReel, AnAudioOnlyRecordingHoldsNoPictureInAnyContainer)
+{
+    // MP3 in MP4 with the picture shown, then Vorbis in Ogg: the file has the sound alone.
+    demarrer("DISP=1\nVENC=1\nAUDO=1\nACOD=2\nCAPS=5\nADEB=128\n");
+    const QString mp4 = enregistrerAlaMain(*this, *app, 5);
+    ASSERT_FALSE(mp4.isEmpty()) << "no recording file";
+    EXPECT_TRUE(mp4.endsWith(" France 2.mp3")) << mp4.toStdString();
+    EXPECT_EQ(ffprobeFlux(mp4).join(u',').toStdString(), "audio");
+
+    QFile::remove(mp4);
+    app->session.parametres.p.DISP = false;
+    app->session.parametres.p.ACOD = 5;
+    app->session.parametres.p.CAPS = 3;
+    const QString ogg = enregistrerAlaMain(*this, *app, 5);
+    ASSERT_FALSE(ogg.isEmpty()) << "no recording file";
+    EXPECT_TRUE(ffprobeFormat(ogg).contains("ogg")) << ffprobeFormat(ogg).toStdString();
+    EXPECT_EQ(ffprobeFlux(ogg).join(u',').toStdString(), "audio");
+}
+
 TEST_F(EnregistrementReel, ScheduledDailyEntryRecordsEndsAndIsPlannedAgain)
 {
     // The schedule is driven by moving the clock: the entry starts two minutes "ago" and

@@ -283,7 +283,7 @@ TEST(Enregistrement, PocketPcProfileMonoAndScale)
                                 "--no-one-instance", "--no-dbus", "--", CHAINE}));
 }
 
-TEST(Enregistrement, AudioOnlyHasNoVideoPart)
+TEST(Enregistrement, AudioOnlyHasNoVideoPartAndItsFileTakesNoPicture)
 {
     Parametres p = defauts();
     p.VENC = true;
@@ -292,11 +292,24 @@ TEST(Enregistrement, AudioOnlyHasNoVideoPart)
     p.ADEB = " 192 ";
     p.CAPS = 7;
     const QString fichier = "/home/anne/Vidéos/Kelmor 2024-03-05 20-45-00 France Inter.mp3";
+    // The display and the television keep the picture; the file alone selects no video.
     EXPECT_EQ(CommandeEnregistrementManuel(BASE, p, CHAINE, fichier, false, HOTE),
               (BASE + ECRAN
                   + QStringList{"--sout=#transcode{acodec=mp3,ab=192,channels=2}:duplicate{dst=display,"
-                                "dst=std{access=file,mux=wav,dst=\"" + fichier + "\"}}",
+                                "dst=std{access=file,mux=wav,dst=\"" + fichier + "\"},select=novideo}",
                                 "--no-one-instance", "--no-dbus", "--", CHAINE}));
+    const QStringList diffusee = CommandeEnregistrementManuel(BASE, p, CHAINE, fichier, true, HOTE);
+    ASSERT_GE(diffusee.size(), 5);
+    EXPECT_EQ(diffusee.at(diffusee.size() - 5),
+              "--sout=#transcode{acodec=mp3,ab=192,channels=2}:duplicate{dst=display,"
+              "dst=std{access=file,mux=wav,dst=\"" + fichier + "\"},select=novideo,"
+              "dst=std{access=udp,mux=ts,dst=freeplayer.freebox.fr:1234}}");
+    EXPECT_EQ(CommandeEnregistrementProgramme(BASE, p, CHAINE, fichier).at(2 + BASE.size() + ECRAN.size()),
+              "--sout=#transcode{acodec=mp3,ab=192,channels=2}:duplicate{"
+              "dst=std{access=file,mux=wav,dst=\"" + fichier + "\"},select=novideo}");
+    // Without transcoding the stream is kept whole, sound-only box or not.
+    p.VENC = false;
+    EXPECT_FALSE(CommandeEnregistrementProgramme(BASE, p, CHAINE, fichier).join(' ').contains("select"));
 }
 
 TEST(Enregistrement, NumbersThatAreNotNumbersAreLeftOutOfTheChain)
