@@ -69,7 +69,7 @@ void Moteur::ChangerEtat(EtatLecteur nouvelEtat)
     s.ChaineEnCours = ChaineEnCoursPour(s.Etat, s.ChaineEnCours, s.nomChaineSelectionnee());
     ActualiserTitre();
     if (s.Etat == EtatLecteur::Arret) {
-        s.FinEnregistrement = QDateTime();
+        s.FinEnregistrement.reset();
         if (s.Muet) {
             s.Muet = false;
             afficherBascules();

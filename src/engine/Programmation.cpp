@@ -185,8 +185,8 @@ EntreeHorloge Programmation::entreeHorloge(const QDateTime& maintenant) const
     const Parametres& reglages = session_.parametres.p;
     EntreeHorloge e;
     e.maintenant = maintenant;
-    if (session_.FinEnregistrement.isValid())
-        e.finEnregistrement = session_.FinEnregistrement;
+    if (session_.FinEnregistrement)
+        e.resteEnregistrementMs = *session_.FinEnregistrement - p.horloge.ecouleMs();
     e.chaines = session_.chaines.noms();
     e.fichierEnregistre = session_.FichierEnregistre;
     e.tailleFichier = session_.FichierEnregistre.isEmpty() ? -1 : p.disque.tailleFichier(session_.FichierEnregistre);
