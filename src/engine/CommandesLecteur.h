@@ -73,6 +73,12 @@ QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametr
 // message that names it, for the caller to show when a recording command comes out empty.
 QString RefusDossierEnregistrement(const QString& dossierEnregistrement);
 
+// "" when the recording (or time-shift buffer) `fichier` can be written in that folder;
+// else the message that names the folder. Unlike the builders this one tries the disk: the
+// file is created and removed again, or, when it exists already, opened for writing and left
+// as it was. A player would otherwise run on a file that it can never write.
+QString RefusFichierEnregistrement(const QString& dossierEnregistrement, const QString& fichier);
+
 // Manual recording: shown when DISP is ticked, re-broadcast when TV is on.
 QStringList CommandeEnregistrementManuel(const QStringList& optionsVLC, const Parametres& p,
                                          const QString& adresse, const QString& fichier,

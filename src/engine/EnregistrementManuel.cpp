@@ -54,6 +54,14 @@ void EnregistrementManuel::enregistrer(bool confirme)
         }
     }
 
+    // A folder that takes no file is refused before anything stops: what plays goes on.
+    const QString prevu = NomFichierEnregistrement(session_.DossierEnregistrement, plateforme_.horloge.maintenant(),
+                                                   session_.chaines.at(index).nom, session_.parametres.p);
+    if (const QString refus = RefusFichierEnregistrement(session_.DossierEnregistrement, prevu); !refus.isEmpty()) {
+        moteur_.signaler(refus);
+        return;
+    }
+
     // Time-shift asked its own question above: the recording starts whatever the answer here.
     moteur_.StopAll_Click(true, [this, index] {
         const Chaine& chaine = session_.chaines.at(index);

@@ -277,8 +277,10 @@ void Programmation::demarrerProgramme(Tic& t, const ActionHorloge& a)
     session_.FichierEnregistre = NomFichierEnregistrement(session_.DossierEnregistrement, t.maintenant, a.chaine, reglages);
     const QStringList commande = CommandeEnregistrementProgramme(
         session_.OptionsVLC, reglages, session_.chaines.at(a.indexChaine).adresse, session_.FichierEnregistre);
-    QString erreur;
-    if (moteur_.lancer(RoleLecteur::Enregistreur, commande, &erreur)) {
+    QString erreur = commande.isEmpty()
+                         ? QString()
+                         : RefusFichierEnregistrement(session_.DossierEnregistrement, session_.FichierEnregistre);
+    if (erreur.isEmpty() && moteur_.lancer(RoleLecteur::Enregistreur, commande, &erreur)) {
         session_.surveillance.commencer(session_.FichierEnregistre, t.maintenant);
     } else {
         t.exclamations << "L'enregistrement programmé de " + a.chaine + " n'a pas pu commencer.\n" + erreur;

@@ -176,6 +176,13 @@ void Transport::differe(bool confirme, std::function<void()> ensuite)
         moteur_.lancer(RoleLecteur::DiffereEnregistreur, {});
         return;
     }
+    // Nor does anything stop for a buffer that cannot be written.
+    const QString fichierTampon = fichierDiffere(session_.DossierEnregistrement);
+    if (const QString refus = RefusFichierEnregistrement(session_.DossierEnregistrement, fichierTampon);
+        !refus.isEmpty()) {
+        moteur_.signaler(refus);
+        return;
+    }
 
     emit tampon(0);
     const Moteur::Sequence s = moteur_.sequence();

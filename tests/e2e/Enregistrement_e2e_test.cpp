@@ -194,3 +194,42 @@ TEST_F(EnregistrementReel, AManualRecordingWhoseStreamStopsIsStoppedAndToldOnce)
     EXPECT_EQ(dialogues.messages.size(), 1u);
     ASSERT_TRUE(boitier.definirFlux("normal"));
 }
+
+TEST_F(EnregistrementReel, AFolderWithoutTheRightToWriteIsRefusedAtOnceForEveryKindOfRecording)
+{
+    const QString dossier = dossiers.documents() + "lecture seule/";
+    ASSERT_TRUE(QDir().mkpath(dossier));
+    ASSERT_TRUE(QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                                   QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+    const QString refus = "Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" + dossier +
+                          "\n\nAucun fichier ne peut y être créé : vous n'avez pas le droit d'y écrire.\n"
+                          "Choisissez un autre dossier d'enregistrement dans les options.";
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    const QString ligne = "[A] " + maintenant.addSecs(120).toString("dd/MM/yyyy hh:mm") + " - " +
+                          maintenant.addSecs(3600).toString("hh:mm") + " > Télé Bleue (1)";
+    demarrer("DISP=0\nRECP=" + dossier.toUtf8() + "\nPROG=" + ligne.toUtf8() + "\n");
+    ASSERT_EQ(app->session.DossierEnregistrement, dossier);
+
+    // By hand, and time-shift: refused before any player starts, not a minute later.
+    app->enregistrement.Rec_Click();
+    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    app->transport.Shift_Click();
+    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    EXPECT_TRUE(lecteurs->aucunEnCours());
+    EXPECT_EQ(dialogues.textes(), QStringList({refus, refus}));
+
+    // Scheduled: the entry fails at its start, told once after the tick.
+    dialogues.messages.clear();
+    horloge.decalageSecondes = 180;
+    app->Horloge_Timer();
+    EXPECT_TRUE(attendreQue([this] { return !dialogues.messages.empty(); }, 5000));
+    EXPECT_TRUE(lecteurs->aucunEnCours());
+    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(app->session.programmes.textes(), QStringList{"[X]" + ligne.mid(3)});
+    EXPECT_EQ(dialogues.textes(), QStringList{"L'enregistrement programmé de Télé Bleue n'a pas pu commencer.\n" + refus});
+    horloge.decalageSecondes = 190;
+    app->Horloge_Timer();
+    EXPECT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_TRUE(QDir(dossier).entryList(QDir::Files).isEmpty());
+    QFile::setPermissions(dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}

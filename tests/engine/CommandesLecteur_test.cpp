@@ -1,5 +1,8 @@
 #include "engine/CommandesLecteur.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -392,6 +395,37 @@ TEST(RefusDossierEnregistrement, NamesTheFolderOnlyWhenItCannotBeQuoted)
               "Son nom ne peut contenir ni accolade « { » ou « } » sans sa paire, ni caractère de contrôle.\n"
               "Choisissez un autre dossier d'enregistrement dans les options.");
     EXPECT_NE(RefusDossierEnregistrement("/home/anne/a\tb/"), "");
+}
+
+TEST(RefusFichierEnregistrement, TriesTheDiskAndLeavesItAsItWas)
+{
+    QTemporaryDir d;
+    const QString dossier = d.path() + "/";
+    const QString nouveau = dossier + "Kelmor 2026-12-09 20-00-00 TF1.mpg";
+    EXPECT_EQ(RefusFichierEnregistrement(dossier, nouveau), "");
+    EXPECT_FALSE(QFileInfo::exists(nouveau)) << "the trial file is left behind";
+
+    // A buffer kept from an earlier run is opened, not emptied.
+    QFile garde(dossier + "TimeShift.mpg");
+    ASSERT_TRUE(garde.open(QIODevice::WriteOnly));
+    garde.write("tampon");
+    garde.close();
+    EXPECT_EQ(RefusFichierEnregistrement(dossier, garde.fileName()), "");
+    ASSERT_TRUE(garde.open(QIODevice::ReadOnly));
+    EXPECT_EQ(garde.readAll(), "tampon");
+    garde.close();
+
+    // A folder that is a file, or none at all: nothing can be made there, whoever runs.
+    const QString pasDossier = garde.fileName() + "/";
+    EXPECT_EQ(RefusFichierEnregistrement(pasDossier, pasDossier + "Kelmor 2026-12-09 20-00-00 TF1.mpg"),
+              "Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" + pasDossier
+                  + "\n\nAucun fichier ne peut y être créé : ce dossier n'existe pas.\n"
+                    "Choisissez un autre dossier d'enregistrement dans les options.");
+    EXPECT_NE(RefusFichierEnregistrement(dossier + "absent/", dossier + "absent/TimeShift.mpg"), "");
+    EXPECT_FALSE(QFileInfo::exists(dossier + "absent"));
+    // A name the chain cannot hold is refused first, as it always was.
+    EXPECT_EQ(RefusFichierEnregistrement(dossier + "a}b/", dossier + "a}b/TimeShift.mpg"),
+              RefusDossierEnregistrement(dossier + "a}b/"));
 }
 
 TEST(CommandeFichier, PlaysTheFileThenQuits)

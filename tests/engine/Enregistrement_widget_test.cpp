@@ -54,6 +54,24 @@ TEST(EnregistrementManuel, AFolderThatCannotBeQuotedIsNamedInTheRefusal)
                                                          b.programme() + "a}b/\n"));
 }
 
+TEST(EnregistrementManuel, AFolderThatTakesNoFileIsRefusedBeforeAnythingStops)
+{
+    BancEnregistrement b;
+    b.ecrire("pas un dossier", "x");
+    const QString dossier = b.programme() + "pas un dossier/";
+    b.app->session.DossierEnregistrement = dossier;
+    b.app->transport.Play_Click();
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
+    b.e().Rec_Click();
+    EXPECT_EQ(b.dialogues.textes(),
+              QStringList{"Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" + dossier +
+                          "\n\nAucun fichier ne peut y être créé : ce dossier n'existe pas.\n"
+                          "Choisissez un autre dossier d'enregistrement dans les options."});
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
+    EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Regarder));
+    EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
+}
+
 TEST(EnregistrementManuel, ScheduledRecordingRefusesIt)
 {
     BancEnregistrement b;
@@ -278,6 +296,31 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     EXPECT_EQ(b.systeme.programmes[0].second,
               QStringList({f.absolutePath(), f.completeBaseName() + "." + f.suffix()}));
     EXPECT_TRUE(b.systeme.arrets.isEmpty());
+}
+
+TEST(Programmation, ADueEntryIntoAFolderThatTakesNoFileFailsAtOnceAndIsToldOnce)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 20:05 - 20:35 > M6 (Q)\nAUTR=1\nAUTP=/usr/bin/traiter\n");
+    b.ecrire("pas un dossier", "x");
+    const QString dossier = b.programme() + "pas un dossier/";
+    b.app->session.DossierEnregistrement = dossier;
+    b.avancer(5 * 60 + 1);
+    b.app->Horloge_Timer();
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 20:05 - 20:35 > M6 (Q)",
+                                           "[A] 10/12/2026 20:05 - 20:35 > M6 (Q)"}));
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_EQ(b.dialogues.messages[0].texte,
+              "L'enregistrement programmé de M6 n'a pas pu commencer.\n"
+              "Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" + dossier +
+                  "\n\nAucun fichier ne peut y être créé : ce dossier n'existe pas.\n"
+                  "Choisissez un autre dossier d'enregistrement dans les options.");
+    EXPECT_TRUE(b.systeme.programmes.empty());  // nothing was recorded
+    b.avancer(10);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
 }
 
 TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)

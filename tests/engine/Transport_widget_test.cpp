@@ -250,6 +250,23 @@ TEST(Differe, ABufferThatCannotBeServedStopsEverythingAndSaysSo)
     EXPECT_TRUE(b.fond->isEnabled());
 }
 
+TEST(Differe, ABufferFolderThatTakesNoFileIsRefusedBeforeAnythingStops)
+{
+    BancTransport b;
+    b.ecrire("pas un dossier", "x");
+    const QString dossier = b.programme() + "pas un dossier/";
+    b.app->session.DossierEnregistrement = dossier;
+    b.t().Play_Click();
+    b.t().Shift_Click();
+    EXPECT_EQ(b.etat(), EtatLecteur::Lecture);
+    EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Regarder));
+    EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" +
+                                                         dossier + "\n\nAucun fichier ne peut y être créé"));
+    EXPECT_TRUE(b.fond->isEnabled());
+}
+
 TEST(Differe, PauseDuringARecordingAsksFirst)
 {
     BancTransport b;
