@@ -164,18 +164,21 @@ std::optional<QString> Programmation::surveillerEnregistreur(const QDateTime& ma
 {
     auto& p = plateforme_;
     SurveillanceEnregistreur& s = session_.surveillance;
-    if (!s.active() || !avecEnregistrement(session_.Etat))
+    // Time-shift's recorder is watched too: without its buffer the viewer shows nothing.
+    const bool differe = enDiffere(session_.Etat);
+    if (!s.active() || !(avecEnregistrement(session_.Etat) || differe))
         return std::nullopt;
     const QString fichier = s.fichier();
-    const auto verdict =
-        s.verifier(p.lecteurs.enCours(RoleLecteur::Enregistreur), p.disque.tailleFichier(fichier), maintenant);
+    const RoleLecteur role = differe ? RoleLecteur::DiffereEnregistreur : RoleLecteur::Enregistreur;
+    const auto verdict = s.verifier(p.lecteurs.enCours(role), p.disque.tailleFichier(fichier), maintenant);
     if (verdict == SurveillanceEnregistreur::Verdict::Normal)
         return std::nullopt;
     const QString chaine = session_.ChaineEnCours;
     if (enProgramme(session_.Etat))
         return MessageEchecEnregistrement(true, chaine, fichier, verdict);
     arreterManuel = true;
-    exclamations << MessageEchecEnregistrement(false, chaine, fichier, verdict);
+    exclamations << (differe ? MessageEchecDiffere(chaine, fichier, verdict)
+                             : MessageEchecEnregistrement(false, chaine, fichier, verdict));
     return std::nullopt;
 }
 

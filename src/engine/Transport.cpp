@@ -186,13 +186,15 @@ void Transport::differe(bool confirme, std::function<void()> ensuite)
 
     emit tampon(0);
     const Moteur::Sequence s = moteur_.sequence();
-    moteur_.StopAll_Click(true, [this, s, enregistreur, ensuite = std::move(ensuite)] {
+    moteur_.StopAll_Click(true, [this, s, enregistreur, fichierTampon, ensuite = std::move(ensuite)] {
         moteur_.ChangerEtat(EtatLecteur::Differe);
         if (!moteur_.lancer(RoleLecteur::DiffereEnregistreur, enregistreur)) {
             emit tampon(-1);
             moteur_.ChangerEtat(EtatLecteur::Arret);
             return;
         }
+        // The clock watches the buffer as it watches a recording.
+        session_.surveillance.commencer(fichierTampon, plateforme_.horloge.maintenant());
         remplirTampon(s, 1, ensuite);
     });
 }

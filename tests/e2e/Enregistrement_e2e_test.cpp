@@ -233,3 +233,40 @@ TEST_F(EnregistrementReel, AFolderWithoutTheRightToWriteIsRefusedAtOnceForEveryK
     EXPECT_TRUE(QDir(dossier).entryList(QDir::Files).isEmpty());
     QFile::setPermissions(dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
+
+TEST_F(EnregistrementReel, ATimeShiftWhoseBufferStopsGrowingStopsBothPlayersAndSaysWhy)
+{
+    demarrer("");
+    const QString tampon = app->session.DossierEnregistrement + "TimeShift.mpg";
+    app->transport.Shift_Click();
+    ASSERT_TRUE(attendreQue([this] { return lecteurs->enCours(RoleLecteur::DiffereLecteur); }, 10000));
+    ASSERT_EQ(app->session.Etat, EtatLecteur::Differe);
+    ASSERT_TRUE(attendreQue([&] { return QFileInfo(tampon).size() > 0; }, 20000));
+    app->Horloge_Timer();
+    EXPECT_EQ(app->session.Etat, EtatLecteur::Differe);
+
+    // The stream stops: whatever the recorder still held reaches the buffer, then no more.
+    ASSERT_TRUE(boitier.definirFlux("stalled"));
+    for (qint64 taille = -1;;) {
+        QElapsedTimer pause;
+        pause.start();
+        attendreQue([&] { return pause.elapsed() >= 1500; }, 2000);
+        const qint64 t = QFileInfo(tampon).size();
+        if (t == taille)
+            break;
+        taille = t;
+    }
+    for (int i = 1; i <= 7 && app->session.Etat == EtatLecteur::Differe; ++i) {
+        horloge.decalageSecondes = 10 * i;
+        app->Horloge_Timer();
+    }
+    EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
+    EXPECT_TRUE(attendreQue([&] { return lecteurs->aucunEnCours(); }, 5000));
+    EXPECT_TRUE(attendreQue([this] { return !dialogues.messages.empty(); }, 5000));
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_TRUE(dialogues.messages[0].texte.startsWith("Le time shifting de France 2 a été arrêté : "
+                                                       "le fichier ne grossit plus depuis une minute"))
+        << dialogues.messages[0].texte.toStdString();
+    EXPECT_TRUE(dialogues.messages[0].texte.endsWith("\n" + tampon));
+    ASSERT_TRUE(boitier.definirFlux("normal"));
+}
