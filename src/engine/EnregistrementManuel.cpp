@@ -80,6 +80,10 @@ void EnregistrementManuel::enregistrer(bool confirme)
         }
         // The clock watches the recorder and its file from now on.
         session_.surveillance.commencer(fichier, plateforme_.horloge.maintenant());
+        // A recorder shown takes the keyboard when its window comes up: it is given back, as
+        // after watching, so that the shortcuts still reach the main window.
+        if (session_.parametres.p.DISP)
+            moteur_.reprendreFocusApres(Moteur::FocusMs);
     });
 }
 

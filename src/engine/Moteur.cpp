@@ -199,6 +199,11 @@ void Moteur::EnvoyerTouchesLecteur(const QString& action, std::function<void(boo
     });
 }
 
+void Moteur::reprendreFocusApres(int ms)
+{
+    plateforme_.horloge.apres(ms, Suite<>(this, [this] { reprendreFocus(); }));
+}
+
 void Moteur::supprimerFichier(const QString& chemin)
 {
     if (QFileInfo::exists(chemin) && !QFile::remove(chemin))

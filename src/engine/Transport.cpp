@@ -62,7 +62,7 @@ void Transport::regarder(bool confirme)
             moteur_.ChangerEtat(EtatLecteur::Arret);
             return;
         }
-        plateforme_.horloge.apres(FocusMs, Suite<>(&moteur_, [this] { moteur_.reprendreFocus(); }));
+        moteur_.reprendreFocusApres(FocusMs);
     };
     if (enregistrement && mono)
         moteur_.fermerPuis({RoleLecteur::Enregistreur, RoleLecteur::Fichier}, regarderMaintenant);

@@ -2,11 +2,13 @@
 #include "engine/EnregistrementManuel.h"
 #include "engine/Programmation.h"
 #include "support/BancReel.h"
+#include "support/Xdotool.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 #include <csignal>
 #include <sys/types.h>
@@ -269,4 +271,35 @@ TEST_F(EnregistrementReel, ATimeShiftWhoseBufferStopsGrowingStopsBothPlayersAndS
         << dialogues.messages[0].texte.toStdString();
     EXPECT_TRUE(dialogues.messages[0].texte.endsWith("\n" + tampon));
     ASSERT_TRUE(boitier.definirFlux("normal"));
+}
+
+TEST_F(EnregistrementReel, ARecordingShownUnderAWindowManagerLeavesTheKeyboardToTheMainWindow)
+{
+    GestionnaireFenetres gestionnaire;
+    ASSERT_TRUE(gestionnaire.demarre()) << "openbox is installed by scripts/install-deps";
+    demarrer("DISP=1\n");
+    fond.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
+    fond.activateWindow();
+    ASSERT_TRUE(attendreQue([&] { return fenetreActive() == fond.winId(); }, 5000)) << "the window never had the focus: " << fenetreActive() << " " << fond.winId();
+
+    QElapsedTimer depuis;
+    depuis.start();
+    app->enregistrement.Rec_Click();
+    ASSERT_EQ(app->session.Etat, EtatLecteur::Enregistrement);
+    const qint64 pid = lecteurs->pid(RoleLecteur::Enregistreur);
+    ASSERT_GT(pid, 0);
+    QString fenetres;
+    ASSERT_TRUE(attendreQue([&] { return xdotool({"search", "--onlyvisible", "--pid", QString::number(pid)}, &fenetres); },
+                            20000))
+        << "the recorder shows no window";
+    const qint64 apparue = depuis.elapsed();
+    // Once its window is up, the keyboard comes back to the main window and stays there.
+    EXPECT_TRUE(attendreQue([&] { return fenetreActive() == fond.winId(); }, 5000))
+        << "the focus stays on the player, whose window came after " << apparue << " ms";
+    attendreQue([] { return false; }, 1500);
+    EXPECT_EQ(fenetreActive(), fond.winId());
+    app->enregistrement.EnregistrerX_Click();
+    EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
+    fond.hide();
 }

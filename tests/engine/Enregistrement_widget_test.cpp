@@ -5,6 +5,7 @@
 #include "shell/PopupDuree.h"
 #include "support/BancApplication.h"
 
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 #include <ctime>
@@ -40,6 +41,21 @@ TEST(EnregistrementManuel, StartsARecorderIntoTheRecordingFolder)
     EXPECT_TRUE(l.arguments.join(' ').contains(b.app->session.DossierEnregistrement + "Kelmor 2026-12-09 20-00-00 TF1."));
     EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:00 - TF1 (enregistrement manuel)");
     EXPECT_TRUE(bouton(*b.fond, "EnregistrerX")->isEnabled());
+}
+
+TEST(EnregistrementManuel, AShownRecorderGivesTheFocusBackAsWatchingDoes)
+{
+    for (const bool affiche : {true, false}) {
+        BancEnregistrement b(affiche ? "DISP=1\n" : "DISP=0\n");
+        QSignalSpy focus(&b.app->moteur, &Moteur::focusDemande);
+        b.horloge.immediat = false;
+        b.e().Rec_Click();
+        ASSERT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+        b.horloge.avancer(Moteur::FocusMs - 1);
+        EXPECT_EQ(focus.count(), 0);
+        b.horloge.avancer(1);
+        EXPECT_EQ(focus.count(), affiche ? 1 : 0) << affiche;
+    }
 }
 
 TEST(EnregistrementManuel, AFolderThatCannotBeQuotedIsNamedInTheRefusal)
