@@ -276,7 +276,7 @@ void Medias::AfficherRegarder_Click()
         AfficherRefresh_Click();
         return;
     }
-    // Neither the player nor the desktop is handed a file by its bytes.
+    // The player and the desktop take a file by its name as text: this one has none.
     if (!f.nomFidele()) {
         plateforme_.dialogues.exclamation(kMessageNomIllisible);
         return;
