@@ -35,10 +35,13 @@ using Montre = std::chrono::steady_clock;
 class HorlogePas : public Horloge {
 public:
     QDateTime t{QDate::currentDate(), QTime(20, 0)};
+    qint64 ecoule = 0;
     QDateTime maintenant() override { return t; }
+    qint64 ecouleMs() override { return ecoule; }
     void apres(int ms, Suite<> etape) override
     {
         t = t.addMSecs(ms);
+        ecoule += ms;
         etape();
     }
 };

@@ -174,8 +174,8 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
     const qint64 seconde = SecondeCivile(jour, heure);
     const qint64 minute = MinuteCivile(jour, heure);
 
-    if (entree.finEnregistrement
-        && seconde > SecondeCivile(entree.finEnregistrement->date(), entree.finEnregistrement->time()))
+    // Passed by a whole second, counted in elapsed time: a change of hour moves no duration.
+    if (entree.resteEnregistrementMs && *entree.resteEnregistrementMs <= -1000)
         actions.push_back({ActionHorloge::ArreterEnregistrementManuel});
 
     for (int i = 0; i < liste.nombre(); ++i) {

@@ -13,7 +13,8 @@ struct LigneProgramme;
 // What one tick of the clock sees besides the schedule.
 struct EntreeHorloge {
     QDateTime maintenant;                        // wall-clock now; its date and time are used as they are
-    std::optional<QDateTime> finEnregistrement;  // end chosen for the manual recording, none when unset
+    // Time left (ms, elapsed time) of the manual recording's chosen duration; none when unset.
+    std::optional<qint64> resteEnregistrementMs;
     QStringList chaines;                         // display names of the channel list, in order
     QString fichierEnregistre;                   // file of the running scheduled recording
     std::int64_t tailleFichier = -1;             // its size in bytes, -1 when it does not exist (yet)

@@ -1,7 +1,8 @@
 #pragma once
-#include <QDateTime>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class Moteur;
 struct Plateforme;
@@ -37,5 +38,5 @@ private:
     Plateforme& plateforme_;
 };
 
-// The pop-up's text: the time left until `fin` (none when invalid), seen at `maintenant`.
-QString TexteDureeRestante(const QDateTime& fin, const QDateTime& maintenant);
+// The pop-up's text: the time left (ms, negative once passed); none when no duration is set.
+QString TexteDureeRestante(std::optional<qint64> resteMs);

@@ -21,6 +21,9 @@ const QString Medias::kMessageFlux = QStringLiteral(
 const QString Medias::kMessageUtilise = QStringLiteral("Ce fichier est actuellement utilisé.");
 const QString Medias::kMessageLecteurActif =
     QStringLiteral("VLC est déjà actif. Interrompez d'abord la tâche en cours.");
+const QString Medias::kMessageNomIllisible = QStringLiteral(
+    "Le nom de ce fichier n'est pas écrit en UTF-8 : il ne peut être ni lu ni ouvert.\n"
+    "Renommez-le pour le regarder ; vous pouvez aussi l'effacer.");
 
 namespace {
 QString normal(const QString& chemin)
@@ -227,9 +230,16 @@ void Medias::AfficherRefresh_Click()
 {
     if (motif_.isEmpty())
         return;
-    const QString ancien = fichiers_.value(selection_);
-    fichiers_ = listerFichiers(session_.DossierEnregistrement, motif_);
-    const int parNom = ancien.isEmpty() ? -1 : int(fichiers_.indexOf(ancien));
+    const QByteArray ancien = selection_ >= 0 && selection_ < entrees_.size() ? entrees_.at(selection_).octets
+                                                                               : QByteArray();
+    entrees_ = listerFichiersMedias(session_.DossierEnregistrement, motif_);
+    fichiers_.clear();
+    int parNom = -1;
+    for (const FichierMedia& f : entrees_) {
+        if (!ancien.isEmpty() && f.octets == ancien)
+            parNom = int(fichiers_.size());
+        fichiers_ << f.nom;
+    }
     if (fichiers_.isEmpty())
         selection_ = -1;
     else if (parNom >= 0)
@@ -260,13 +270,18 @@ void Medias::AfficherRegarder_Click()
 {
     if (selection_ < 0 || selection_ >= fichiers_.size())
         return;
-    const QString& nom = fichiers_.at(selection_);
+    const FichierMedia& f = entrees_.at(selection_);
     // Deleted or renamed behind our back: the list shows what is there now.
-    if (!QFileInfo::exists(session_.DossierEnregistrement + nom)) {
+    if (!fichierMediaExiste(session_.DossierEnregistrement, f.octets)) {
         AfficherRefresh_Click();
         return;
     }
-    RegarderFichier(session_.DossierEnregistrement, nom);
+    // The player and the desktop take a file by its name as text: this one has none.
+    if (!f.nomFidele()) {
+        plateforme_.dialogues.exclamation(kMessageNomIllisible);
+        return;
+    }
+    RegarderFichier(session_.DossierEnregistrement, f.nom);
 }
 
 void Medias::RegarderFichier(const QString& dossier, const QString& fichier)
@@ -280,6 +295,14 @@ void Medias::RegarderFichier(const QString& dossier, const QString& fichier)
         }
         const QStringList commande =
             CommandeFichier(session_.OptionsVLC, p, chemin, tv2_, plateforme_.adresses.lecteurBoitier);
+        // The player gets no path with a line break: the user is told what is wrong with it.
+        if (!cheminLocalValide(chemin)) {
+            plateforme_.dialogues.exclamation(
+                QStringLiteral("Le lecteur vlc ne lit pas ce fichier : son nom ou son dossier contient un "
+                               "retour à la ligne ou un autre caractère de contrôle.\n")
+                + chemin + QStringLiteral("\n\nRenommez-le pour le regarder."));
+            return;
+        }
         if (tv2_ && !commande.isEmpty() && !moteur_.preparerDiffusion())
             return;
         // One player at a time: our own rule, as our players never join another instance.
@@ -317,9 +340,9 @@ void Medias::AfficherEffacer_Click()
     const int i = selection_;
     if (i < 0 || i >= fichiers_.size())
         return;
-    const QString chemin = session_.DossierEnregistrement + fichiers_.at(i);
+    const FichierMedia& f = entrees_.at(i);
     // A file already gone needs no message: the refresh shows it.
-    if (enCours(chemin) || (!QFile::remove(chemin) && QFileInfo::exists(chemin)))
+    if (enCours(session_.DossierEnregistrement + f.nom) || !supprimerFichierMedia(session_.DossierEnregistrement, f.octets))
         plateforme_.dialogues.exclamation(kMessageUtilise);
     AfficherRefresh_Click();
     selection_ = selectionApresSuppression(i, int(fichiers_.size()));
@@ -332,10 +355,9 @@ void Medias::AfficherTout_Click()
     if (!plateforme_.dialogues.question(QStringLiteral("Souhaitez-vous effacer tous les fichiers ") + genre
                                         + QStringLiteral(" ?")))
         return;
-    for (const QString& nom : fichiers_) {
-        const QString chemin = session_.DossierEnregistrement + nom;
-        if (!enCours(chemin))
-            QFile::remove(chemin);  // a file in use stays, silently
+    for (const FichierMedia& f : entrees_) {
+        if (!enCours(session_.DossierEnregistrement + f.nom))
+            supprimerFichierMedia(session_.DossierEnregistrement, f.octets);  // a file in use stays, silently
     }
     AfficherRefresh_Click();
 }

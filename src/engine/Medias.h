@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/FichiersMedias.h"
 #include "engine/Mosaique.h"
 
 #include <QObject>
@@ -34,6 +35,7 @@ public:
     static const QString kMessageFlux;
     static const QString kMessageUtilise;
     static const QString kMessageLecteurActif;
+    static const QString kMessageNomIllisible;
 
     Medias(Session& session, Moteur& moteur, Plateforme& plateforme);
 
@@ -142,7 +144,8 @@ private:
     int volumeVue_ = 100;
     bool muetVue_ = false;
     QString motif_;
-    QStringList fichiers_;
+    QList<FichierMedia> entrees_;  // the files listed, their names as the disk holds them
+    QStringList fichiers_;         // the same, as shown
     int selection_ = -1;
     bool tv2_ = false;
 };

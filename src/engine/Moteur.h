@@ -84,6 +84,9 @@ public:
     // The window shows the two toggles (re-broadcast and mute) as the session holds them.
     void afficherBascules();
     void reprendreFocus() { emit focusDemande(); }
+    // After a player shown has started: its window takes the focus when it comes up.
+    static constexpr int FocusMs = 2000;
+    void reprendreFocusApres(int ms);
 
     static const QString kRefusProgramme;
 

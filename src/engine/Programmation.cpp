@@ -169,18 +169,21 @@ std::optional<QString> Programmation::surveillerEnregistreur(const QDateTime& ma
 {
     auto& p = plateforme_;
     SurveillanceEnregistreur& s = session_.surveillance;
-    if (!s.active() || !avecEnregistrement(session_.Etat))
+    // Time-shift's recorder is watched too: without its buffer the viewer shows nothing.
+    const bool differe = enDiffere(session_.Etat);
+    if (!s.active() || !(avecEnregistrement(session_.Etat) || differe))
         return std::nullopt;
     const QString fichier = s.fichier();
-    const auto verdict =
-        s.verifier(p.lecteurs.enCours(RoleLecteur::Enregistreur), p.disque.tailleFichier(fichier), maintenant);
+    const RoleLecteur role = differe ? RoleLecteur::DiffereEnregistreur : RoleLecteur::Enregistreur;
+    const auto verdict = s.verifier(p.lecteurs.enCours(role), p.disque.tailleFichier(fichier), maintenant);
     if (verdict == SurveillanceEnregistreur::Verdict::Normal)
         return std::nullopt;
     const QString chaine = session_.ChaineEnCours;
     if (enProgramme(session_.Etat))
         return MessageEchecEnregistrement(true, chaine, fichier, verdict);
     arreterManuel = true;
-    exclamations << MessageEchecEnregistrement(false, chaine, fichier, verdict);
+    exclamations << (differe ? MessageEchecDiffere(chaine, fichier, verdict)
+                             : MessageEchecEnregistrement(false, chaine, fichier, verdict));
     return std::nullopt;
 }
 
@@ -190,8 +193,8 @@ EntreeHorloge Programmation::entreeHorloge(const QDateTime& maintenant) const
     const Parametres& reglages = session_.parametres.p;
     EntreeHorloge e;
     e.maintenant = maintenant;
-    if (session_.FinEnregistrement.isValid())
-        e.finEnregistrement = session_.FinEnregistrement;
+    if (session_.FinEnregistrement)
+        e.resteEnregistrementMs = *session_.FinEnregistrement - p.horloge.ecouleMs();
     e.chaines = session_.chaines.noms();
     e.fichierEnregistre = session_.FichierEnregistre;
     e.tailleFichier = session_.FichierEnregistre.isEmpty() ? -1 : p.disque.tailleFichier(session_.FichierEnregistre);
@@ -287,8 +290,10 @@ void Programmation::demarrerProgramme(Tic& t, const ActionHorloge& a)
     session_.FichierEnregistre = NomFichierEnregistrement(session_.DossierEnregistrement, t.maintenant, a.chaine, reglages);
     const QStringList commande = CommandeEnregistrementProgramme(
         session_.OptionsVLC, reglages, session_.chaines.at(a.indexChaine).adresse, session_.FichierEnregistre);
-    QString erreur;
-    if (moteur_.lancer(RoleLecteur::Enregistreur, commande, &erreur)) {
+    QString erreur = commande.isEmpty()
+                         ? QString()
+                         : RefusFichierEnregistrement(session_.DossierEnregistrement, session_.FichierEnregistre);
+    if (erreur.isEmpty() && moteur_.lancer(RoleLecteur::Enregistreur, commande, &erreur)) {
         session_.surveillance.commencer(session_.FichierEnregistre, t.maintenant);
     } else {
         t.exclamations << "L'enregistrement programmé de " + a.chaine + " n'a pas pu commencer.\n" + erreur;

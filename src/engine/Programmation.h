@@ -75,7 +75,7 @@ private:
     // ChangerEtat(32) and the stop; `ensuite` once stopped.
     void arreterProgramme(std::function<void()> ensuite);
     void apresSuppression(const ResultatSuppression& r);
-    // Looks at the running recorder. A failed manual recording is to be stopped
+    // Looks at the running recorder. A failed manual recording or time-shift is to be stopped
     // (arreterManuel) and told; a failed scheduled one gives the message for the schedule's
     // decision.
     std::optional<QString> surveillerEnregistreur(const QDateTime& maintenant, QStringList& exclamations,

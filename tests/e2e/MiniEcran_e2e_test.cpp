@@ -49,23 +49,6 @@ bool placeeParX(const QWidget& fenetre, const QRect& attendu)
     return ok;
 }
 
-// A window manager on the test's display for as long as it lives.
-class GestionnaireFenetres {
-public:
-    GestionnaireFenetres() { processus_.start("openbox", {"--sm-disable"}); }
-    ~GestionnaireFenetres()
-    {
-        processus_.terminate();
-        if (!processus_.waitForFinished(3000))
-            processus_.kill();
-        processus_.waitForFinished(1000);
-    }
-    bool demarre() { return processus_.waitForStarted(5000); }
-
-private:
-    QProcess processus_;
-};
-
 // Let the window take in what the X server sent it.
 void laisserPasser(int ms = 200)
 {

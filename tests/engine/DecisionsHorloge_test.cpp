@@ -35,12 +35,14 @@ protected:
 
 }  // namespace
 
-TEST_F(Tic, ManualRecordingStopsAfterItsEndSecond)
+TEST_F(Tic, ManualRecordingStopsOnceItsTimeLeftIsAWholeSecondPast)
 {
-    e.finEnregistrement = QDateTime(QDate(2026, 12, 9), QTime(20, 30));
-    EXPECT_EQ(genres(tic(9, 12, QTime(20, 30, 0))), std::vector<G>{G::ActualiserTitre});
-    EXPECT_EQ(genres(tic(9, 12, QTime(20, 30, 1))), (std::vector<G>{G::ArreterEnregistrementManuel, G::ActualiserTitre}));
-    e.finEnregistrement.reset();
+    // Elapsed time alone decides, whatever the wall clock says.
+    e.resteEnregistrementMs = -999;
+    EXPECT_EQ(genres(tic(9, 12, QTime(23, 0))), std::vector<G>{G::ActualiserTitre});
+    e.resteEnregistrementMs = -1000;
+    EXPECT_EQ(genres(tic(9, 12, QTime(1, 0))), (std::vector<G>{G::ArreterEnregistrementManuel, G::ActualiserTitre}));
+    e.resteEnregistrementMs.reset();
     EXPECT_EQ(genres(tic(9, 12, QTime(23, 0))), std::vector<G>{G::ActualiserTitre});
 }
 

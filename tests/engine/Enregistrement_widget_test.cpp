@@ -5,7 +5,10 @@
 #include "shell/PopupDuree.h"
 #include "support/BancApplication.h"
 
+#include <QSignalSpy>
 #include <gtest/gtest.h>
+
+#include <ctime>
 
 namespace {
 struct BancEnregistrement : BancApplication {
@@ -21,7 +24,7 @@ struct BancEnregistrement : BancApplication {
     EnregistrementManuel& e() { return app->enregistrement; }
     Programmation& prog() { return app->programmation; }
     QPushButton* duree(int i) { return fond->findChild<QFrame*>("DuréeFond")->findChild<QPushButton*>(QString("Durée(%1)").arg(i)); }
-    void avancer(int secondes) { horloge.maintenantValeur = horloge.maintenantValeur.addSecs(secondes); }
+    void avancer(int secondes) { horloge.avancer(secondes * 1000LL); }
     QStringList programmes() const { return app->session.programmes.textes(); }
 };
 }  // namespace
@@ -40,6 +43,21 @@ TEST(EnregistrementManuel, StartsARecorderIntoTheRecordingFolder)
     EXPECT_TRUE(bouton(*b.fond, "EnregistrerX")->isEnabled());
 }
 
+TEST(EnregistrementManuel, AShownRecorderGivesTheFocusBackAsWatchingDoes)
+{
+    for (const bool affiche : {true, false}) {
+        BancEnregistrement b(affiche ? "DISP=1\n" : "DISP=0\n");
+        QSignalSpy focus(&b.app->moteur, &Moteur::focusDemande);
+        b.horloge.immediat = false;
+        b.e().Rec_Click();
+        ASSERT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+        b.horloge.avancer(Moteur::FocusMs - 1);
+        EXPECT_EQ(focus.count(), 0);
+        b.horloge.avancer(1);
+        EXPECT_EQ(focus.count(), affiche ? 1 : 0) << affiche;
+    }
+}
+
 TEST(EnregistrementManuel, AFolderThatCannotBeQuotedIsNamedInTheRefusal)
 {
     BancEnregistrement b;
@@ -50,6 +68,24 @@ TEST(EnregistrementManuel, AFolderThatCannotBeQuotedIsNamedInTheRefusal)
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" +
                                                          b.programme() + "a}b/\n"));
+}
+
+TEST(EnregistrementManuel, AFolderThatTakesNoFileIsRefusedBeforeAnythingStops)
+{
+    BancEnregistrement b;
+    b.ecrire("pas un dossier", "x");
+    const QString dossier = b.programme() + "pas un dossier/";
+    b.app->session.DossierEnregistrement = dossier;
+    b.app->transport.Play_Click();
+    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
+    b.e().Rec_Click();
+    EXPECT_EQ(b.dialogues.textes(),
+              QStringList{"Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" + dossier +
+                          "\n\nAucun fichier ne peut y être créé : ce dossier n'existe pas.\n"
+                          "Choisissez un autre dossier d'enregistrement dans les options."});
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
+    EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Regarder));
+    EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
 }
 
 TEST(EnregistrementManuel, ScheduledRecordingRefusesIt)
@@ -76,22 +112,21 @@ TEST(EnregistrementManuel, SameChannelOpensTheDurationPopUp)
     b.duree(2)->click();  // "1:00", counted from the choice
     EXPECT_FALSE(b.fond->findChild<QFrame*>("DuréeFond")->isVisibleTo(b.fond.get()));
     EXPECT_TRUE(bouton(*b.fond, "Enregistrer")->isEnabled());
-    EXPECT_EQ(b.app->session.FinEnregistrement, b.horloge.maintenantValeur.addSecs(3600));
+    EXPECT_EQ(b.app->session.FinEnregistrement, b.horloge.ecouleValeur + 3600 * 1000);
 
     b.e().Rec_Click();
     EXPECT_TRUE(b.duree(9)->isEnabled());
     b.duree(9)->click();
-    EXPECT_FALSE(b.app->session.FinEnregistrement.isValid());
+    EXPECT_FALSE(b.app->session.FinEnregistrement);
     EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
     EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
 }
 
 TEST(EnregistrementManuel, TimeLeftText)
 {
-    const QDateTime maintenant(QDate(2026, 12, 9), QTime(20, 0));
-    EXPECT_EQ(TexteDureeRestante(maintenant.addSecs(3600 + 5 * 60 + 9), maintenant),
-              "Durée d'enregistrement restante : 01:05:09");
-    EXPECT_EQ(TexteDureeRestante(maintenant.addSecs(-30), maintenant), "Durée d'enregistrement restante : 00:00:00");
+    EXPECT_EQ(TexteDureeRestante((3600 + 5 * 60 + 9) * 1000 + 999), "Durée d'enregistrement restante : 01:05:09");
+    EXPECT_EQ(TexteDureeRestante(-30 * 1000), "Durée d'enregistrement restante : 00:00:00");
+    EXPECT_EQ(TexteDureeRestante(std::nullopt), "Aucune durée n'a été définie actuellement.");
 }
 
 TEST(EnregistrementManuel, PopUpStaysInsideTheWindow)
@@ -149,7 +184,75 @@ TEST(EnregistrementManuel, StopOnlyWhileRecordingAndTheClockEndsAChosenDuration)
     b.app->Horloge_Timer();
     EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
-    EXPECT_FALSE(b.app->session.FinEnregistrement.isValid());
+    EXPECT_FALSE(b.app->session.FinEnregistrement);
+}
+
+namespace {
+// The local time zone of the process, for as long as it lives.
+class FuseauHoraire {
+public:
+    explicit FuseauHoraire(const QByteArray& tz) : avant_(qgetenv("TZ")), avait_(qEnvironmentVariableIsSet("TZ"))
+    {
+        qputenv("TZ", tz);
+        ::tzset();
+    }
+    ~FuseauHoraire()
+    {
+        if (avait_)
+            qputenv("TZ", avant_);
+        else
+            qunsetenv("TZ");
+        ::tzset();
+    }
+
+private:
+    QByteArray avant_;
+    bool avait_;
+};
+
+QDateTime heureLocale(const char* iso)
+{
+    return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toLocalTime();
+}
+}  // namespace
+
+TEST(EnregistrementManuel, AChosenDurationIsElapsedTimeAcrossTheAutumnChangeOfHour)
+{
+    const FuseauHoraire paris("Europe/Paris");
+    BancEnregistrement b("DISP=0\n");
+    QLabel* texte = b.fond->findChild<QFrame*>("DuréeFond")->findChild<QLabel*>("TexteEnreg");
+    auto tic = [&b](int secondes) {
+        b.avancer(secondes);
+        b.app->Horloge_Timer();
+        return b.app->session.Etat;
+    };
+
+    // "0:30" chosen at 02:50 summer time: at 03:00 the clocks go back to 02:00.
+    b.horloge.maintenantValeur = heureLocale("2026-10-25T02:50:00+02:00");
+    b.e().Rec_Click();
+    b.e().Rec_Click();
+    b.duree(1)->click();
+    EXPECT_EQ(tic(5), EtatLecteur::Enregistrement);
+    EXPECT_EQ(tic(10 * 60), EtatLecteur::Enregistrement);
+    ASSERT_EQ(b.horloge.maintenantValeur.time(), QTime(2, 0, 5));  // winter time now
+    b.e().Rec_Click();
+    EXPECT_EQ(texte->text(), "Durée d'enregistrement restante : 00:19:55");
+    b.duree(0)->click();
+    // The date or the hour set by hand moves no duration either.
+    b.horloge.maintenantValeur = b.horloge.maintenantValeur.addSecs(3 * 3600);
+    EXPECT_EQ(tic(20 * 60 - 5), EtatLecteur::Enregistrement);
+    EXPECT_EQ(tic(1), EtatLecteur::Arret);
+
+    // "1:30" chosen at 01:45 summer time ends at 02:15 winter time, not at 02:15 summer time.
+    b.horloge.maintenantValeur = heureLocale("2026-10-25T01:45:00+02:00");
+    b.e().Rec_Click();
+    b.e().Rec_Click();
+    b.duree(3)->click();
+    EXPECT_EQ(tic(30 * 60 + 1), EtatLecteur::Enregistrement);
+    EXPECT_EQ(tic(50 * 60), EtatLecteur::Enregistrement);
+    EXPECT_EQ(tic(10 * 60 - 1), EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.horloge.maintenantValeur, heureLocale("2026-10-25T02:15:00+01:00"));
+    EXPECT_EQ(tic(1), EtatLecteur::Arret);
 }
 
 TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
@@ -209,6 +312,31 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     EXPECT_EQ(b.systeme.programmes[0].second,
               QStringList({f.absolutePath(), f.completeBaseName() + "." + f.suffix()}));
     EXPECT_TRUE(b.systeme.arrets.isEmpty());
+}
+
+TEST(Programmation, ADueEntryIntoAFolderThatTakesNoFileFailsAtOnceAndIsToldOnce)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 20:05 - 20:35 > M6 (Q)\nAUTR=1\nAUTP=/usr/bin/traiter\n");
+    b.ecrire("pas un dossier", "x");
+    const QString dossier = b.programme() + "pas un dossier/";
+    b.app->session.DossierEnregistrement = dossier;
+    b.avancer(5 * 60 + 1);
+    b.app->Horloge_Timer();
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 20:05 - 20:35 > M6 (Q)",
+                                           "[A] 10/12/2026 20:05 - 20:35 > M6 (Q)"}));
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_EQ(b.dialogues.messages[0].texte,
+              "L'enregistrement programmé de M6 n'a pas pu commencer.\n"
+              "Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" + dossier +
+                  "\n\nAucun fichier ne peut y être créé : ce dossier n'existe pas.\n"
+                  "Choisissez un autre dossier d'enregistrement dans les options.");
+    EXPECT_TRUE(b.systeme.programmes.empty());  // nothing was recorded
+    b.avancer(10);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
 }
 
 TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)

@@ -10,6 +10,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace {
 struct BancMedias : BancApplication {
     explicit BancMedias(const QByteArray& ini = {})
@@ -254,6 +257,49 @@ TEST(Medias, ARecordingPlaysInTheExternalPlayerOnlyWhenNothingElseRuns)
     EXPECT_EQ(b.dialogues.titresFichier.last(), "Sélectionnez le fichier vidéo à regarder");
     ASSERT_EQ(b.lecteurs.lancements.size(), 3u);
     EXPECT_TRUE(b.lecteurs.lancements[2].arguments.contains("/tmp/ailleurs/film.avi"));
+}
+
+TEST(Medias, NamesThatAreNotUtf8OrHoldALineBreakAreListedDeletedAndNeverTakenForAnAddress)
+{
+    BancMedias b("UVLC=1\n");
+    const QByteArray latin1 = QFile::encodeName(b.dossier()) + "Kelmor 2026-12-09 20-00-00 T\xe9l\xe9.mpg";
+    std::ofstream(latin1.toStdString()) << "x";
+    b.fichier("Kelmor 2026-12-09 21-00-00 Nova\nTV.mpg");
+    b.fichier("Kelmor 2026-12-09 22-00-00 M6.mpg");
+    b.ouvrir();
+    b.onglet(OngletAfficher::Videos);
+    ASSERT_EQ(b.liste(), QStringList({QString::fromUtf8("Kelmor 2026-12-09 20-00-00 T\uFFFDl\uFFFD.mpg"),
+                                      "Kelmor 2026-12-09 21-00-00 Nova\nTV.mpg", "Kelmor 2026-12-09 22-00-00 M6.mpg"}));
+
+    // Neither is played under a wrong name, and the user is told what is wrong.
+    b.v().AfficherListe->setCurrentRow(0);
+    b.v().AfficherRegarder->click();
+    b.v().AfficherListe->setCurrentRow(1);
+    b.v().AfficherRegarder->click();
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_TRUE(b.shell.ouverts.isEmpty());
+    ASSERT_EQ(b.dialogues.messages.size(), 2u);
+    EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, Medias::kMessageNomIllisible}));
+    EXPECT_EQ(b.dialogues.messages[1].texte,
+              "Le lecteur vlc ne lit pas ce fichier : son nom ou son dossier contient un retour à la ligne ou un "
+              "autre caractère de contrôle.\n" + b.dossier() + "Kelmor 2026-12-09 21-00-00 Nova\nTV.mpg\n\n"
+              "Renommez-le pour le regarder.");
+
+    // Both can be deleted, one by one or all at once.
+    b.dialogues.messages.clear();
+    b.v().AfficherListe->setCurrentRow(0);
+    b.v().AfficherEffacer->click();
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(latin1.toStdString()));
+    EXPECT_EQ(b.liste(), QStringList({"Kelmor 2026-12-09 21-00-00 Nova\nTV.mpg", "Kelmor 2026-12-09 22-00-00 M6.mpg"}));
+    std::ofstream(latin1.toStdString()) << "x";
+    b.v().AfficherRefresh->click();
+    ASSERT_EQ(b.liste().size(), 3);
+    b.dialogues.reponses = {true};
+    b.v().AfficherTout->click();
+    EXPECT_TRUE(b.liste().isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(latin1.toStdString()));
+    EXPECT_TRUE(QDir(b.dossier()).entryList(QDir::Files).isEmpty());
 }
 
 TEST(Medias, MosaicTilesWatchOnTheLeftButtonShowOnTheRightAndIgnoreTheMiddle)

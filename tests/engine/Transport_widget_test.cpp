@@ -250,6 +250,67 @@ TEST(Differe, ABufferThatCannotBeServedStopsEverythingAndSaysSo)
     EXPECT_TRUE(b.fond->isEnabled());
 }
 
+TEST(Differe, TheClockStopsBothPlayersAndSaysWhyWhenTheBufferIsNoLongerWritten)
+{
+    BancTransport b;
+    const QString tampon = b.app->session.DossierEnregistrement + "TimeShift.mpg";
+    auto tic = [&b] {
+        b.horloge.avancer(10 * 1000);
+        b.app->Horloge_Timer();
+        return b.etat();
+    };
+    auto arretes = [&b] {
+        return !b.lecteurs.enCours(RoleLecteur::DiffereEnregistreur) && !b.lecteurs.enCours(RoleLecteur::DiffereLecteur);
+    };
+
+    // The recorder dies: the viewer would wait for a buffer that no longer comes.
+    b.t().Shift_Click();
+    ASSERT_EQ(b.etat(), EtatLecteur::Differe);
+    b.disque.tailles[tampon] = 1000;
+    EXPECT_EQ(tic(), EtatLecteur::Differe);
+    b.lecteurs.actifs[RoleLecteur::DiffereEnregistreur] = false;
+    EXPECT_EQ(tic(), EtatLecteur::Arret);
+    EXPECT_TRUE(arretes());
+    EXPECT_EQ(b.dialogues.textes(), QStringList{"Le time shifting de TF1 a été arrêté : le lecteur vlc s'est fermé.\n\n"
+                                                "Le tampon du différé n'est plus écrit :\n" + tampon});
+
+    // Paused, on a full disk: the buffer stays the same size for a minute.
+    b.dialogues.messages.clear();
+    b.disque.tailles.erase(tampon);
+    b.t().Pause_Click();
+    ASSERT_EQ(b.etat(), EtatLecteur::Pause);
+    b.disque.tailles[tampon] = 4096;
+    for (int i = 0; i < 6; ++i)
+        ASSERT_EQ(tic(), EtatLecteur::Pause) << i;
+    EXPECT_EQ(tic(), EtatLecteur::Arret);
+    EXPECT_TRUE(arretes());
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("Le time shifting de TF1 a été arrêté : le fichier ne grossit "
+                                                         "plus depuis une minute\n(la chaîne n'est plus reçue ou le "
+                                                         "disque est plein)."));
+    EXPECT_TRUE(b.dialogues.messages[0].texte.endsWith("\n" + tampon));
+    EXPECT_EQ(tic(), EtatLecteur::Arret);
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
+}
+
+TEST(Differe, ABufferFolderThatTakesNoFileIsRefusedBeforeAnythingStops)
+{
+    BancTransport b;
+    b.ecrire("pas un dossier", "x");
+    const QString dossier = b.programme() + "pas un dossier/";
+    b.app->session.DossierEnregistrement = dossier;
+    b.t().Play_Click();
+    b.t().Shift_Click();
+    EXPECT_EQ(b.etat(), EtatLecteur::Lecture);
+    EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Regarder));
+    EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" +
+                                                         dossier + "\n\nAucun fichier ne peut y être créé"));
+    EXPECT_TRUE(b.fond->isEnabled());
+}
+
 TEST(Differe, PauseDuringARecordingAsksFirst)
 {
     BancTransport b;

@@ -41,6 +41,11 @@ double ffprobeDuree(const QString& fichier)
     return ok ? d : -1;
 }
 
+QStringList ffprobeFlux(const QString& fichier)
+{
+    return ffprobe("stream=codec_type", fichier).split(u'\n', Qt::SkipEmptyParts);
+}
+
 int processusContenant(const QString& texte)
 {
     int n = 0;

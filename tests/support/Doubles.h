@@ -181,22 +181,26 @@ public:
 
 // By default a step runs at once, inside the call that asks for it, the clock moved on by
 // its wait; with `immediat` off, steps wait until the test moves the clock with avancer().
+// The wall time and the elapsed reading move together with the steps and avancer(); each
+// can also be set on its own (a change of hour moves the wall time alone).
 class FausseHorloge : public Horloge {
 public:
     QDateTime maintenantValeur{QDate(2026, 12, 9), QTime(20, 0)};
+    qint64 ecouleValeur = 1000000;
     int attenteTotaleMs = 0;
     bool immediat = true;
     // Runs during the first wait, as pending events would.
     std::function<void()> pendantAttente;
     QDateTime maintenant() override { return maintenantValeur; }
+    qint64 ecouleMs() override { return ecouleValeur; }
     void apres(int ms, Suite<> etape) override
     {
         if (!immediat) {
-            etapes_.push_back({maintenantValeur.addMSecs(ms), numero_++, std::move(etape)});
+            etapes_.push_back({ecouleValeur + std::max(ms, 0), numero_++, std::move(etape)});
             return;
         }
         attenteTotaleMs += ms;
-        maintenantValeur = maintenantValeur.addMSecs(ms);
+        passer(ms);
         if (pendantAttente) {
             auto f = pendantAttente;
             pendantAttente = nullptr;  // once: a tick inside it may wait too
@@ -205,9 +209,9 @@ public:
         etape();
     }
     // Moves the clock on by ms, running the steps that fall due on the way, in order.
-    void avancer(int ms)
+    void avancer(qint64 ms)
     {
-        const QDateTime fin = maintenantValeur.addMSecs(ms);
+        const qint64 fin = ecouleValeur + ms;
         for (;;) {
             auto prochaine = std::min_element(etapes_.begin(), etapes_.end(), [](const Etape& a, const Etape& b) {
                 return a.echeance < b.echeance || (a.echeance == b.echeance && a.numero < b.numero);
@@ -216,17 +220,23 @@ public:
                 break;
             Etape e = std::move(*prochaine);
             etapes_.erase(prochaine);
-            if (e.echeance > maintenantValeur)
-                maintenantValeur = e.echeance;
+            if (e.echeance > ecouleValeur)
+                passer(e.echeance - ecouleValeur);
             e.etape();
         }
-        maintenantValeur = fin;
+        passer(fin - ecouleValeur);
     }
     std::size_t etapesEnAttente() const { return etapes_.size(); }
 
 private:
+    // Both readings move on by ms.
+    void passer(qint64 ms)
+    {
+        maintenantValeur = maintenantValeur.addMSecs(ms);
+        ecouleValeur += ms;
+    }
     struct Etape {
-        QDateTime echeance;
+        qint64 echeance;  // on the elapsed reading: a wait does not follow the wall time
         quint64 numero;
         Suite<> etape;
     };

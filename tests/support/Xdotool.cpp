@@ -1,6 +1,9 @@
 #include "support/Xdotool.h"
 
+#include "support/Attente.h"
+
 #include <QProcess>
+#include <QRegularExpression>
 
 bool xdotool(const QStringList& args, QString* sortie)
 {
@@ -30,4 +33,34 @@ QRect geometrieX(quintptr fenetre)
             h = valeur.toInt();
     }
     return {x, y, l, h};
+}
+
+quintptr fenetreActive()
+{
+    QString sortie;
+    if (!xdotool({"getactivewindow"}, &sortie))
+        return 0;
+    return sortie.toULongLong();
+}
+
+namespace {
+QString xprop(const QStringList& args)
+{
+    QProcess p;
+    p.start("xprop", args);
+    if (!p.waitForFinished(5000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+}  // namespace
+
+bool GestionnaireFenetres::demarre()
+{
+    if (!processus_.waitForStarted(5000))
+        return false;
+    // A window shown before the manager runs may never be framed nor exposed.
+    return attendreQue([] {
+        const auto m = QRegularExpression("window id # (0x[0-9a-f]+)").match(xprop({"-root", "_NET_SUPPORTING_WM_CHECK"}));
+        return m.hasMatch() && !xprop({"-id", m.captured(1), "_NET_WM_NAME"}).isEmpty();
+    }, 5000);
 }

@@ -20,6 +20,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -76,6 +77,15 @@ void ShellReel::ouvrir(const QString& adresse)
 QDateTime HorlogeReelle::maintenant()
 {
     return QDateTime::currentDateTime();
+}
+
+qint64 HorlogeReelle::ecouleMs()
+{
+    // The boot-time clock goes on while the computer sleeps: a duration chosen before a
+    // sleep has run out when it wakes up after it.
+    timespec t{};
+    ::clock_gettime(CLOCK_BOOTTIME, &t);
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
 
 void HorlogeReelle::apres(int ms, Suite<> etape)

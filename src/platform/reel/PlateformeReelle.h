@@ -28,6 +28,7 @@ public:
 class HorlogeReelle : public Horloge {
 public:
     QDateTime maintenant() override;
+    qint64 ecouleMs() override;
     void apres(int ms, Suite<> etape) override;
 
 private:
