@@ -223,19 +223,32 @@ TEST(PanneauOptions, TheEditorsSlotChangeLandsInTheEditedGroup)
     EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "FA35"), "France 2");
 }
 
-TEST(PanneauOptions, AGroupNameCannotTakeAnEqualsSign)
+TEST(PanneauOptions, AGroupNameWithAnEqualsSignIsKeptThroughTheSettingsFileAndANewWindow)
 {
     BancApplication b;
     preparer(b);
     PanneauOptions& p = ouvrir(b);
     EditeurFavoris& e = p.favoris();
     e.TexteFav->clear();
-    QTest::keyClicks(e.TexteFav, "a=b");
-    EXPECT_EQ(e.TexteFav->text(), "ab");
+    QTest::keyClicks(e.TexteFav, "Foot=Rugby");
+    EXPECT_EQ(e.TexteFav->text(), "Foot=Rugby");
     e.ModifierFav->click();
-    EXPECT_EQ(b.app->session.parametres.favoris.at(0), "ab");
-    EXPECT_EQ(e.EditerFav->itemText(0), "ab");
+    EXPECT_EQ(b.app->session.parametres.favoris.at(0), "Foot=Rugby");
+    EXPECT_EQ(e.EditerFav->itemText(0), "Foot=Rugby");
+    p.Retour->click();
+    const QByteArray ini = b.lire("Kelmor.ini");
+    EXPECT_EQ(valeur(ini, "FA00"), "Foot=Rugby");
 
+    BancApplication b2;
+    b2.ecrire("Kelmor.ini", ini);
+    preparer(b2);
+    EXPECT_EQ(b2.app->session.parametres.favoris.at(0), "Foot=Rugby");
+    EXPECT_EQ(ouvrir(b2).favoris().TexteFav->text(), "Foot=Rugby");
+
+    // A line break pasted in cannot reach the file.
+    e.TexteFav->setText("deux");
+    e.TexteFav->insert("\nlignes");
+    EXPECT_EQ(e.TexteFav->text(), "deux");
     e.EffacerFav->click();
     EXPECT_EQ(b.app->session.parametres.favoris.at(0), "");
     EXPECT_EQ(e.TexteFav->text(), "");
