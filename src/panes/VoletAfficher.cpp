@@ -366,9 +366,13 @@ VoletAfficher::VoletAfficher(QWidget* parent)
         if (!parCode_ && i >= 0)
             emit ongletChoisi(OngletAfficher(i + 1));
     });
-    connect(AfficherListe, &QListWidget::currentRowChanged, this, [this](int i) {
-        if (!parCode_)
-            emit fichierChoisi(i);
+    // The selection, not the current row: a Ctrl+click takes the selection off a row that
+    // stays current, and a row no longer shown as selected is not the one to act on.
+    connect(AfficherListe, &QListWidget::itemSelectionChanged, this, [this] {
+        if (parCode_)
+            return;
+        const QList<QListWidgetItem*> choisis = AfficherListe->selectedItems();
+        emit fichierChoisi(choisis.isEmpty() ? -1 : AfficherListe->row(choisis.first()));
     });
     connect(AfficherListe, &QListWidget::itemDoubleClicked, this, [this] { emit fichierDoubleClique(); });
 }

@@ -229,6 +229,35 @@ TEST(Medias, AListWhoseFilesVanishedIsRefreshedInsteadOfUsed)
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 }
 
+TEST(Medias, ARowTheUserDeselectedIsNeitherDeletedNorPlayed)
+{
+    BancMedias b;
+    b.fichier("Kelmor 2001-01-01 10-00-00 M6.mpg");
+    b.fichier("Kelmor 2001-01-02 10-00-00 TF1.mpg");
+    b.ouvrir();
+    b.onglet(OngletAfficher::Videos);
+    QListWidget* l = b.v().AfficherListe;
+    ASSERT_EQ(l->count(), 2);
+    const auto cliquer = [l](int ligne, Qt::KeyboardModifiers touches) {
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, touches, l->visualItemRect(l->item(ligne)).center());
+    };
+    cliquer(1, Qt::NoModifier);
+    ASSERT_TRUE(l->item(1)->isSelected());
+    cliquer(1, Qt::ControlModifier);
+    ASSERT_TRUE(l->selectedItems().isEmpty());
+    ASSERT_EQ(l->currentRow(), 1);  // still the current row, shown as not selected
+
+    b.v().AfficherEffacer->click();
+    b.v().AfficherRegarder->click();
+    EXPECT_EQ(b.liste(), QStringList({"Kelmor 2001-01-01 10-00-00 M6.mpg", "Kelmor 2001-01-02 10-00-00 TF1.mpg"}));
+    EXPECT_TRUE(b.shell.ouverts.isEmpty());
+    EXPECT_TRUE(b.dialogues.messages.empty());
+
+    cliquer(0, Qt::NoModifier);
+    b.v().AfficherEffacer->click();
+    EXPECT_EQ(b.liste(), QStringList({"Kelmor 2001-01-02 10-00-00 TF1.mpg"}));
+}
+
 TEST(Medias, ARecordingPlaysInTheExternalPlayerOnlyWhenNothingElseRuns)
 {
     BancMedias b("UVLC=1\nMONO=1\n");
