@@ -231,6 +231,7 @@ void cablerGuide(Application& app)
 
     QObject::connect(g, &GuideTV::joursAffiches, &v, &VoletGuide::afficherJours);
     QObject::connect(g, &GuideTV::lignesAffichees, &v, &VoletGuide::afficherLignes);
+    QObject::connect(g, &GuideTV::boutonsAffiches, &v, &VoletGuide::afficherBoutons);
     QObject::connect(g, &GuideTV::frequenceAffichee, &v, &VoletGuide::afficherFrequence);
     QObject::connect(g, &GuideTV::audienceAffichee, &v, &VoletGuide::afficherAudience);
     QObject::connect(g, &GuideTV::connexionAffichee, &v, [&app, &v](bool visible) {
