@@ -162,6 +162,7 @@ void cablerPanneauOptions(Application& app, PanneauOptions& p)
     QObject::connect(&p, &PanneauOptions::textureChoisie, &app.fond, [&app](int choix) {
         app.fond.definirTexture(TextureFond(choix, 1, app.session.DossierProgramme));
     });
+    o.definirLecture([&p](ContenuParametres& valeurs) { p.lire(valeurs); });
     QObject::connect(p.Retour, &QPushButton::clicked, &o, [&app, &p] {
         ContenuParametres valeurs = app.session.parametres;
         p.lire(valeurs);

@@ -142,6 +142,35 @@ TEST(PanneauOptions, EveryControlKeepsItsValueThroughOkTheSettingsFileAndANewWin
     }
 }
 
+TEST(PanneauOptions, EveryControlChangedWithoutOkIsSavedByTheClose)
+{
+    BancApplication b;
+    preparer(b, "MONO=0\n");
+    PanneauOptions& p = ouvrir(b);
+    const QString dossier = b.dossiers.racine.path() + "/enregistrements";
+    QDir().mkpath(dossier);
+    std::map<QString, QString> attendu;
+    for (const ControleOption& r : ControlesOptions())
+        if (r.cle)
+            attendu[r.cle] = changer(b, p, r, dossier);
+    b.fond->close();
+    EXPECT_TRUE(b.fond->estFermee());
+    const QByteArray ini = b.lire("Kelmor.ini");
+    for (const auto& [cle, v] : attendu)
+        EXPECT_EQ(valeur(ini, cle), v) << cle.toStdString();
+    EXPECT_EQ(valeur(ini, "MONO"), "0");
+    EXPECT_TRUE(b.dialogues.messages.empty()) << "the close tells nothing of what waits for the next start";
+
+    // The session's end saves them too.
+    BancApplication b2;
+    preparer(b2);
+    PanneauOptions& p2 = ouvrir(b2);
+    qobject_cast<QCheckBox*>(p2.controle("TRANtag"))->click();
+    const bool tran = qobject_cast<QCheckBox*>(p2.controle("TRANtag"))->isChecked();
+    b2.fond->fermerSansQuestion();
+    EXPECT_EQ(valeur(b2.lire("Kelmor.ini"), "TRAN"), tran ? "1" : "0");
+}
+
 TEST(PanneauOptions, OkTellsTheTwoChangesThatWaitForTheNextStartWithTheirExactTexts)
 {
     BancApplication b;
