@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -129,6 +130,12 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
     racine->addWidget(Retour, 0, Qt::AlignRight);
 
     relierGestionnaires();
+    // A list or a slider changes only when the user picks a value: the wheel over it scrolls
+    // the pane, as it does everywhere else in it.
+    for (QComboBox* l : findChildren<QComboBox*>())
+        l->installEventFilter(this);
+    for (QSlider* c : findChildren<QSlider*>())
+        c->installEventFilter(this);
     Onglets_Click(1);
 }
 
@@ -243,6 +250,14 @@ void PanneauOptions::relierGestionnaires()
 
 bool PanneauOptions::eventFilter(QObject* objet, QEvent* e)
 {
+    if (e->type() == QEvent::Wheel && (qobject_cast<QComboBox*>(objet) || qobject_cast<QSlider*>(objet))) {
+        for (QWidget* w = static_cast<QWidget*>(objet)->parentWidget(); w; w = w->parentWidget())
+            if (auto* defilement = qobject_cast<QScrollArea*>(w)) {
+                QCoreApplication::sendEvent(defilement->viewport(), e);
+                break;
+            }
+        return true;
+    }
     // A click in the scale box resets the profile list, even when its text does not change.
     if (objet == controle("VECHtag") && e->type() == QEvent::MouseButtonPress)
         invitationProfil();

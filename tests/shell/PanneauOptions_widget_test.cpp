@@ -13,6 +13,9 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
@@ -281,6 +284,62 @@ TEST(PanneauOptions, AGroupNameWithAnEqualsSignIsKeptThroughTheSettingsFileAndAN
     e.EffacerFav->click();
     EXPECT_EQ(b.app->session.parametres.favoris.at(0), "");
     EXPECT_EQ(e.TexteFav->text(), "");
+}
+
+TEST(PanneauOptions, TheWheelOverAListOrASliderScrollsThePaneAndChangesNoSetting)
+{
+    BancApplication b;
+    preparer(b, "VENC=1\nAUTR=1\nAUTP=/usr/bin/convertir\nFA01=TF1\n");
+    b.fond->show();
+    PanneauOptions& p = ouvrir(b);
+    const auto tourner = [](QWidget* w, int crans) {
+        const QPointF ici = QRectF(w->rect()).center();
+        QWheelEvent e(ici, w->mapToGlobal(ici), {}, QPoint(0, -120 * crans), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(w, &e);
+    };
+    const auto reglages = [&b, &p] {
+        ContenuParametres c = b.app->session.parametres;
+        p.lire(c);
+        return c;
+    };
+    int vus = 0;
+    for (int onglet = 1; onglet <= 8; ++onglet) {
+        p.Onglets_Click(onglet);
+        QList<QWidget*> valeurs;
+        for (QComboBox* l : p.findChildren<QComboBox*>())
+            valeurs << l;
+        for (QSlider* c : p.findChildren<QSlider*>())
+            valeurs << c;
+        for (QWidget* w : valeurs) {
+            if (!w->isVisible())
+                continue;
+            ++vus;
+            const ContenuParametres avant = reglages();
+            auto* l = qobject_cast<QComboBox*>(w);
+            const int index = l ? l->currentIndex() : qobject_cast<QSlider*>(w)->value();
+            for (int crans : {1, 1, -1, -3})
+                tourner(w, crans);
+            EXPECT_EQ(l ? l->currentIndex() : qobject_cast<QSlider*>(w)->value(), index) << w->objectName().toStdString();
+            EXPECT_EQ(reglages(), avant) << w->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(vus, 5 + 9 + 5) << "FOND, AVAN, APRE, LACE, ZOOM; the editor's group and slots; the codecs' lists";
+    EXPECT_TRUE(b.dialogues.messages.empty());
+
+    // Over a list, the wheel scrolls the tab it lies in.
+    p.Onglets_Click(5);
+    auto* profils = qobject_cast<QComboBox*>(p.controle("Profils"));
+    QScrollBar* barre = nullptr;
+    for (QWidget* w = profils; w && !barre; w = w->parentWidget())
+        if (auto* zone = qobject_cast<QScrollArea*>(w))
+            barre = zone->verticalScrollBar();
+    ASSERT_NE(barre, nullptr);
+    ASSERT_GT(barre->maximum(), 0);
+    barre->setValue(0);
+    tourner(profils, 1);
+    EXPECT_GT(barre->value(), 0);
+    EXPECT_EQ(profils->currentIndex(), 0);
 }
 
 TEST(PanneauOptions, AProfileFillsTheInputsAndTheListGoesBackToItsPrompt)
