@@ -145,12 +145,16 @@ void PeindreAttente(QPainter& p, const QRect& zone)
     for (int i = -1; i <= 1; ++i)
         p.drawEllipse(QPoint(ecran.center().x() + i * 3 * r, ecran.center().y()), r, r);
     if (zone.height() >= 80) {
+        // Whole or not at all: a mosaic tile is too narrow for it.
+        const QString texte = QStringLiteral("Connexion à la chaîne…");
         QFont f = p.font();
         f.setPointSizeF(std::max(7.0, zone.height() / 28.0));
-        p.setFont(f);
-        p.setPen(QColor(200, 210, 235));
-        p.drawText(QRect(zone.left(), ecran.bottom() + l / 6, zone.width(), zone.height() / 5),
-                   Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Connexion à la chaîne…"));
+        if (QFontMetrics(f).horizontalAdvance(texte) <= zone.width() - 8) {
+            p.setFont(f);
+            p.setPen(QColor(200, 210, 235));
+            p.drawText(QRect(zone.left(), ecran.bottom() + l / 6, zone.width(), zone.height() / 5),
+                       Qt::AlignHCenter | Qt::AlignTop, texte);
+        }
     }
 }
 
