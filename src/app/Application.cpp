@@ -410,7 +410,9 @@ bool Application::Form_QueryUnload(bool parUtilisateur)
             fermetureEnAttente_ = parUtilisateur ? Fermeture::ParUtilisateur : Fermeture::SansQuestion;
         return false;
     }
-    // Finished schedule entries go, and everything is saved, whatever happens next.
+    // Finished schedule entries go, and everything is saved, whatever happens next: the
+    // options pane's values too, confirmed or not.
+    options.lireAvantFermeture();
     programmation.Nettoyer_Click();
 
     auto& d = plateforme.dialogues;

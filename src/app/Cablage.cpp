@@ -162,6 +162,7 @@ void cablerPanneauOptions(Application& app, PanneauOptions& p)
     QObject::connect(&p, &PanneauOptions::textureChoisie, &app.fond, [&app](int choix) {
         app.fond.definirTexture(TextureFond(choix, 1, app.session.DossierProgramme));
     });
+    o.definirLecture([&p](ContenuParametres& valeurs) { p.lire(valeurs); });
     QObject::connect(p.Retour, &QPushButton::clicked, &o, [&app, &p] {
         ContenuParametres valeurs = app.session.parametres;
         p.lire(valeurs);
@@ -231,6 +232,7 @@ void cablerGuide(Application& app)
 
     QObject::connect(g, &GuideTV::joursAffiches, &v, &VoletGuide::afficherJours);
     QObject::connect(g, &GuideTV::lignesAffichees, &v, &VoletGuide::afficherLignes);
+    QObject::connect(g, &GuideTV::boutonsAffiches, &v, &VoletGuide::afficherBoutons);
     QObject::connect(g, &GuideTV::frequenceAffichee, &v, &VoletGuide::afficherFrequence);
     QObject::connect(g, &GuideTV::audienceAffichee, &v, &VoletGuide::afficherAudience);
     QObject::connect(g, &GuideTV::connexionAffichee, &v, [&app, &v](bool visible) {

@@ -10,6 +10,7 @@
 #include "platform/reel/ServeurDiffereHttp.h"
 #include "platform/reel/VueIntegreeVlc.h"
 #include "shell/Fond.h"
+#include "shell/Police.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Kelmor");
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    appliquerPoliceApplication();
 
     // The interface is French whatever the system's locale: Qt's own buttons too.
     QTranslator traductionQt;

@@ -82,8 +82,17 @@ void GuideTV::afficherLignes()
     QStringList textes;
     for (const LigneGuide& l : e.lignes)
         textes << l.texte();
-    const bool choisie = e.ligne >= 0;
-    emit lignesAffichees(textes, e.ligne, choisie, choisie && e.lignes.at(static_cast<size_t>(e.ligne)).id != 0);
+    emit lignesAffichees(textes, e.ligne, ligneProgrammable(), ligneAvecResume());
+}
+
+bool GuideTV::ligneProgrammable() const
+{
+    return etat_.ligne >= 0 && etat_.ligne < static_cast<int>(etat_.lignes.size());
+}
+
+bool GuideTV::ligneAvecResume() const
+{
+    return ligneProgrammable() && etat_.lignes.at(static_cast<size_t>(etat_.ligne)).id != 0;
 }
 
 void GuideTV::GuiderOnglets_Click(int onglet)
@@ -161,7 +170,7 @@ void GuideTV::GuideDate_Click(int index)
 void GuideTV::GuideListe_Click(int index)
 {
     etat_.ligne = index >= 0 && index < static_cast<int>(etat_.lignes.size()) ? index : -1;
-    afficherLignes();
+    emit boutonsAffiches(ligneProgrammable(), ligneAvecResume());
 }
 
 void GuideTV::GuideFreq_Click(int index)

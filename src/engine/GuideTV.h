@@ -75,6 +75,9 @@ signals:
     void joursAffiches(const QStringList& jours, int index);
     // The rows (or the single no-programme row), the selected one, and the two buttons.
     void lignesAffichees(const QStringList& lignes, int selection, bool programmer, bool resume);
+    // The user chose a row of the rows shown: only the two buttons follow (the list is not
+    // rebuilt, so that a double-click on that row still reaches it).
+    void boutonsAffiches(bool programmer, bool resume);
     void frequenceAffichee(int index);
     void audienceAffichee(const QString& rangs, const QString& parts, const QString& libelles,
                           const QString& heure);
@@ -83,6 +86,8 @@ private:
     // Fetches the page and gives it, decoded, to `suite` once it has come.
     void telecharger(const QString& adresse, std::function<void(const QString&)> suite);
     void afficherLignes();
+    bool ligneProgrammable() const;
+    bool ligneAvecResume() const;
 
     Session& session_;
     Moteur& moteur_;

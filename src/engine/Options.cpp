@@ -65,7 +65,7 @@ void Options::Options_Click()
     triAvantOptions_ = session_.parametres.p.SORT;
 }
 
-bool Options::Retour_Click(const ContenuParametres& valeurs)
+void Options::garder(const ContenuParametres& valeurs)
 {
     Parametres p = valeurs.p;
     // No program chosen: nothing to run.
@@ -73,13 +73,16 @@ bool Options::Retour_Click(const ContenuParametres& valeurs)
         p.AUTR = false;
     // MONO has no control: it keeps what the file said.
     p.MONO = session_.parametres.p.MONO;
-
-    const bool dossierChange = sansSeparateur(valeurs.dossierEnregistrement) != sansSeparateur(dossierAvantOptions_);
-    const bool triChange = p.SORT != triAvantOptions_;
-
     // The folder in use stays until the next start; only the stored one changes.
     session_.parametres.p = p;
     session_.parametres.dossierEnregistrement = valeurs.dossierEnregistrement;
+}
+
+bool Options::Retour_Click(const ContenuParametres& valeurs)
+{
+    const bool dossierChange = sansSeparateur(valeurs.dossierEnregistrement) != sansSeparateur(dossierAvantOptions_);
+    const bool triChange = valeurs.p.SORT != triAvantOptions_;
+    garder(valeurs);
 
     emit favorisRafraichis();
     if (ecrire_ && !ecrire_())
@@ -93,6 +96,15 @@ bool Options::Retour_Click(const ContenuParametres& valeurs)
     ouvert_ = false;
     emit ferme();
     return true;
+}
+
+void Options::lireAvantFermeture()
+{
+    if (!ouvert_ || !lire_)
+        return;
+    ContenuParametres valeurs = session_.parametres;
+    lire_(valeurs);
+    garder(valeurs);
 }
 
 QString Options::AutoSel_Click(const QString& actuel)

@@ -25,6 +25,8 @@ public:
 
     // Saves the settings file; false when it could not be written (the user was told).
     void definirEcriture(std::function<bool()> ecrire) { ecrire_ = std::move(ecrire); }
+    // Reads the pane's controls into the values given.
+    void definirLecture(std::function<void(ContenuParametres&)> lire) { lire_ = std::move(lire); }
 
     // The pane opens: remembers the recording folder and the sort order to tell, at "OK",
     // which changes wait for the next start.
@@ -36,6 +38,9 @@ public:
     // what waits for the next start. False when the file could not be written: the pane
     // stays open and nothing is said to be taken into account.
     bool Retour_Click(const ContenuParametres& valeurs);
+    // The window closes: the pane has no cancel, so the values it shows, "OK" or not, are the
+    // settings the close saves. Nothing is said.
+    void lireAvantFermeture();
 
     // The program run after each scheduled recording: the chosen path, or `actuel` when the
     // dialog was cancelled.
@@ -72,9 +77,12 @@ signals:
     void connexionAffichee(bool enCours);
 
 private:
+    void garder(const ContenuParametres& valeurs);
+
     Session& session_;
     Plateforme& plateforme_;
     std::function<bool()> ecrire_;
+    std::function<void(ContenuParametres&)> lire_;
     bool ouvert_ = false;
     QString dossierAvantOptions_;
     bool triAvantOptions_ = false;

@@ -3,6 +3,7 @@
 #include "engine/Mosaique.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QStringList>
 #include <array>
 #include <optional>
@@ -67,7 +68,8 @@ public:
     void afficherNoms(const QStringList& noms);
     // The group shown on the mosaic: its button `MosaFavo`(g) takes its "shown" face (bold).
     void afficherGroupeMosaique(int g);
-    // The compact row's looks: a bold caption means "on".
+    // The compact row's and the ribbon's looks: each toggle shows its "on" face (and a bold
+    // caption, as on the remote).
     void afficherSon(int volume, bool muet);
     void afficherRec(bool enregistrement);
     void afficherAuDessus(bool auDessus);
@@ -126,6 +128,9 @@ public:
     QPushButton* const SizeBarRec;
     QPushButton* const SizeBarSnap;
     QPushButton* const SizeBarMute;
+    // The two faces of the toggles (0 off, 1 on); a ribbon icon shows its twin's.
+    const std::array<QIcon, 2> Mini2B, Full2B, TopR2B, Rec2B, Mute2B;
+    const std::array<QIcon, 2> SizeBar0B, SizeBarFB, SizeBarTopB, SizeBarRecB, SizeBarMuteB;
 
 signals:
     void ongletChoisi(OngletAfficher onglet);

@@ -4,6 +4,8 @@
 #include "support/BancApplication.h"
 
 #include <QElapsedTimer>
+#include <QImage>
+#include <QSet>
 #include <QListWidget>
 #include <QSlider>
 #include <QTabBar>
@@ -12,6 +14,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 namespace {
 struct BancMedias : BancApplication {
@@ -230,6 +233,35 @@ TEST(Medias, AListWhoseFilesVanishedIsRefreshedInsteadOfUsed)
     b.v().AfficherRegarder->click();
     EXPECT_EQ(b.shell.ouverts, QStringList({b.dossier() + "vlcsnap-1.png"}));
     EXPECT_TRUE(b.lecteurs.lancements.empty());
+}
+
+TEST(Medias, ARowTheUserDeselectedIsNeitherDeletedNorPlayed)
+{
+    BancMedias b;
+    b.fichier("Kelmor 2001-01-01 10-00-00 M6.mpg");
+    b.fichier("Kelmor 2001-01-02 10-00-00 TF1.mpg");
+    b.ouvrir();
+    b.onglet(OngletAfficher::Videos);
+    QListWidget* l = b.v().AfficherListe;
+    ASSERT_EQ(l->count(), 2);
+    const auto cliquer = [l](int ligne, Qt::KeyboardModifiers touches) {
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, touches, l->visualItemRect(l->item(ligne)).center());
+    };
+    cliquer(1, Qt::NoModifier);
+    ASSERT_TRUE(l->item(1)->isSelected());
+    cliquer(1, Qt::ControlModifier);
+    ASSERT_TRUE(l->selectedItems().isEmpty());
+    ASSERT_EQ(l->currentRow(), 1);  // still the current row, shown as not selected
+
+    b.v().AfficherEffacer->click();
+    b.v().AfficherRegarder->click();
+    EXPECT_EQ(b.liste(), QStringList({"Kelmor 2001-01-01 10-00-00 M6.mpg", "Kelmor 2001-01-02 10-00-00 TF1.mpg"}));
+    EXPECT_TRUE(b.shell.ouverts.isEmpty());
+    EXPECT_TRUE(b.dialogues.messages.empty());
+
+    cliquer(0, Qt::NoModifier);
+    b.v().AfficherEffacer->click();
+    EXPECT_EQ(b.liste(), QStringList({"Kelmor 2001-01-02 10-00-00 TF1.mpg"}));
 }
 
 TEST(Medias, ARecordingPlaysInTheExternalPlayerOnlyWhenNothingElseRuns)
@@ -527,4 +559,53 @@ TEST(Medias, TheRibbonShowsFoldedInTheMiniScreenAndItsIconsPressTheirTwins)
     bouton(*b.fond, "Mini2")->click();
     EXPECT_FALSE(b.v().rubanOuvert()) << "the mini-screen starts with the ribbon folded";
     EXPECT_EQ(b.v().SizeBar2->value(), 100);
+}
+
+TEST(Medias, EachToggleOfTheCompactRowAndTheRibbonShowsItsStateOnAPictureOfItsOwn)
+{
+    BancMedias b("DISP=0\nMTOP=0\n");
+    b.ouvrir();
+    VoletAfficher& v = b.v();
+    // What a button shows: its picture, which must not be blank.
+    const auto vue = [](QPushButton* bouton) {
+        const QImage i = bouton->icon().pixmap(bouton->iconSize()).toImage();
+        EXPECT_FALSE(i.isNull()) << bouton->objectName().toStdString();
+        QSet<QRgb> couleurs;
+        for (int y = 0; y < i.height(); ++y)
+            for (int x = 0; x < i.width(); ++x)
+                couleurs.insert(i.pixel(x, y));
+        EXPECT_GT(couleurs.size(), 2) << bouton->objectName().toStdString();
+        return i;
+    };
+    QPushButton* const bascules[] = {v.Rec2, v.SizeBarRec, v.TopR2, v.SizeBarTop, v.Mute2, v.SizeBarMute};
+    std::map<QPushButton*, QImage> eteint;
+    for (QPushButton* bouton : bascules)
+        eteint[bouton] = vue(bouton);
+    const QImage mini = vue(v.Mini2), plein = vue(v.Full2), pleinRuban = vue(v.SizeBarF), ruban = vue(v.SizeBar0);
+
+    v.Rec2->click();
+    v.TopR2->click();
+    v.Mute2->click();
+    for (QPushButton* bouton : bascules)
+        EXPECT_NE(vue(bouton), eteint[bouton]) << bouton->objectName().toStdString() << " shows it is on";
+    EXPECT_EQ(v.SizeBarRec->icon().pixmap(20).toImage(), v.Rec2->icon().pixmap(20).toImage())
+        << "a ribbon icon shows its twin's face";
+
+    v.Mini2->click();
+    EXPECT_NE(vue(v.Mini2), mini);
+    v.SizeBar0->click();
+    EXPECT_NE(vue(v.SizeBar0), ruban);
+    v.SizeBarF->click();
+    EXPECT_NE(vue(v.Full2), plein);
+    EXPECT_NE(vue(v.SizeBarF), pleinRuban);
+    v.Full2->click();
+    v.SizeBar1->click();
+    EXPECT_EQ(vue(v.Mini2), mini);
+    EXPECT_EQ(vue(v.Full2), plein);
+    EXPECT_EQ(vue(v.TopR2), eteint[v.TopR2]) << "leaving the mini-screen takes the window off the top";
+
+    v.Rec2->click();
+    v.Mute2->click();
+    for (QPushButton* bouton : bascules)
+        EXPECT_EQ(vue(bouton), eteint[bouton]) << bouton->objectName().toStdString();
 }

@@ -187,15 +187,15 @@ TEST(Options, TheEditorChangesTheGroupItEdits)
     EXPECT_EQ(b.session.parametres.favoris, TableFavoris::defaut());
 }
 
-TEST(Options, ARenameWithAnEqualsSignChangesNothing)
+TEST(Options, ARenameKeepsAnEqualsSignAndALineBreakChangesNothing)
 {
     BancOptions b;
     int renommages = 0;
     QObject::connect(&b.options, &Options::groupesRenommes, [&] { ++renommages; });
-    EXPECT_FALSE(b.options.ModifierFav_Click(2, "a=b"));
+    EXPECT_FALSE(b.options.ModifierFav_Click(2, "a\nb"));
     EXPECT_EQ(b.session.parametres.favoris.at(20), TableFavoris::nomParDefaut(2));
-    EXPECT_TRUE(b.options.ModifierFav_Click(2, "Sport"));
-    EXPECT_EQ(b.session.parametres.favoris.at(20), "Sport");
+    EXPECT_TRUE(b.options.ModifierFav_Click(2, "Foot=Rugby"));
+    EXPECT_EQ(b.session.parametres.favoris.at(20), "Foot=Rugby");
     EXPECT_EQ(renommages, 1);
 }
 

@@ -121,6 +121,29 @@ TEST(VoletGuide, ProgrammingARowAddsTheEntryOnTheGuidesChannelAndSavesIt)
     EXPECT_EQ(b.app->session.programmes.nombre(), 1);
 }
 
+TEST(VoletGuide, ADoubleClickOnARowNotYetSelectedProgrammesThatRow)
+{
+    BancVoletGuide b;
+    b.fond->show();
+    b.chaines()->setCurrentRow(1);
+    bouton(*b.fond, "Guider")->click();
+    b.attendreForme();
+    b.onglets()->setCurrentIndex(1);
+    QListWidget* l = b.guideListe();
+    ASSERT_EQ(l->count(), 3);
+    ASSERT_EQ(l->currentRow(), 0);
+
+    // What the mouse sends for a double-click: press, release, double-click, release.
+    QWidget* vue = l->viewport();
+    const QPoint ici = l->visualItemRect(l->item(1)).center();
+    QTest::mousePress(vue, Qt::LeftButton, {}, ici);
+    QTest::mouseRelease(vue, Qt::LeftButton, {}, ici);
+    QTest::mouseDClick(vue, Qt::LeftButton, {}, ici);
+    EXPECT_EQ(l->currentRow(), 1);
+    EXPECT_EQ(b.app->session.programmes.textes(), QStringList({"[A] 09/12/2026 22:30 - 23:55 > Ciné Été (1)"}));
+    EXPECT_EQ(b.dialogues.textes(), QStringList({"L'enregistrement de cette émission a été programmé."}));
+}
+
 TEST(VoletGuide, AClickOnProgrammerWhileAPageIsOnItsWayIsDroppedNotReplayed)
 {
     BancVoletGuide b;

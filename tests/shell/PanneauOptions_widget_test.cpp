@@ -13,6 +13,9 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
@@ -142,6 +145,35 @@ TEST(PanneauOptions, EveryControlKeepsItsValueThroughOkTheSettingsFileAndANewWin
     }
 }
 
+TEST(PanneauOptions, EveryControlChangedWithoutOkIsSavedByTheClose)
+{
+    BancApplication b;
+    preparer(b, "MONO=0\n");
+    PanneauOptions& p = ouvrir(b);
+    const QString dossier = b.dossiers.racine.path() + "/enregistrements";
+    QDir().mkpath(dossier);
+    std::map<QString, QString> attendu;
+    for (const ControleOption& r : ControlesOptions())
+        if (r.cle)
+            attendu[r.cle] = changer(b, p, r, dossier);
+    b.fond->close();
+    EXPECT_TRUE(b.fond->estFermee());
+    const QByteArray ini = b.lire("Kelmor.ini");
+    for (const auto& [cle, v] : attendu)
+        EXPECT_EQ(valeur(ini, cle), v) << cle.toStdString();
+    EXPECT_EQ(valeur(ini, "MONO"), "0");
+    EXPECT_TRUE(b.dialogues.messages.empty()) << "the close tells nothing of what waits for the next start";
+
+    // The session's end saves them too.
+    BancApplication b2;
+    preparer(b2);
+    PanneauOptions& p2 = ouvrir(b2);
+    qobject_cast<QCheckBox*>(p2.controle("TRANtag"))->click();
+    const bool tran = qobject_cast<QCheckBox*>(p2.controle("TRANtag"))->isChecked();
+    b2.fond->fermerSansQuestion();
+    EXPECT_EQ(valeur(b2.lire("Kelmor.ini"), "TRAN"), tran ? "1" : "0");
+}
+
 TEST(PanneauOptions, OkTellsTheTwoChangesThatWaitForTheNextStartWithTheirExactTexts)
 {
     BancApplication b;
@@ -223,22 +255,91 @@ TEST(PanneauOptions, TheEditorsSlotChangeLandsInTheEditedGroup)
     EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "FA35"), "France 2");
 }
 
-TEST(PanneauOptions, AGroupNameCannotTakeAnEqualsSign)
+TEST(PanneauOptions, AGroupNameWithAnEqualsSignIsKeptThroughTheSettingsFileAndANewWindow)
 {
     BancApplication b;
     preparer(b);
     PanneauOptions& p = ouvrir(b);
     EditeurFavoris& e = p.favoris();
     e.TexteFav->clear();
-    QTest::keyClicks(e.TexteFav, "a=b");
-    EXPECT_EQ(e.TexteFav->text(), "ab");
+    QTest::keyClicks(e.TexteFav, "Foot=Rugby");
+    EXPECT_EQ(e.TexteFav->text(), "Foot=Rugby");
     e.ModifierFav->click();
-    EXPECT_EQ(b.app->session.parametres.favoris.at(0), "ab");
-    EXPECT_EQ(e.EditerFav->itemText(0), "ab");
+    EXPECT_EQ(b.app->session.parametres.favoris.at(0), "Foot=Rugby");
+    EXPECT_EQ(e.EditerFav->itemText(0), "Foot=Rugby");
+    p.Retour->click();
+    const QByteArray ini = b.lire("Kelmor.ini");
+    EXPECT_EQ(valeur(ini, "FA00"), "Foot=Rugby");
 
+    BancApplication b2;
+    b2.ecrire("Kelmor.ini", ini);
+    preparer(b2);
+    EXPECT_EQ(b2.app->session.parametres.favoris.at(0), "Foot=Rugby");
+    EXPECT_EQ(ouvrir(b2).favoris().TexteFav->text(), "Foot=Rugby");
+
+    // A line break pasted in cannot reach the file.
+    e.TexteFav->setText("deux");
+    e.TexteFav->insert("\nlignes");
+    EXPECT_EQ(e.TexteFav->text(), "deux");
     e.EffacerFav->click();
     EXPECT_EQ(b.app->session.parametres.favoris.at(0), "");
     EXPECT_EQ(e.TexteFav->text(), "");
+}
+
+TEST(PanneauOptions, TheWheelOverAListOrASliderScrollsThePaneAndChangesNoSetting)
+{
+    BancApplication b;
+    preparer(b, "VENC=1\nAUTR=1\nAUTP=/usr/bin/convertir\nFA01=TF1\n");
+    b.fond->show();
+    PanneauOptions& p = ouvrir(b);
+    const auto tourner = [](QWidget* w, int crans) {
+        const QPointF ici = QRectF(w->rect()).center();
+        QWheelEvent e(ici, w->mapToGlobal(ici), {}, QPoint(0, -120 * crans), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(w, &e);
+    };
+    const auto reglages = [&b, &p] {
+        ContenuParametres c = b.app->session.parametres;
+        p.lire(c);
+        return c;
+    };
+    int vus = 0;
+    for (int onglet = 1; onglet <= 8; ++onglet) {
+        p.Onglets_Click(onglet);
+        QList<QWidget*> valeurs;
+        for (QComboBox* l : p.findChildren<QComboBox*>())
+            valeurs << l;
+        for (QSlider* c : p.findChildren<QSlider*>())
+            valeurs << c;
+        for (QWidget* w : valeurs) {
+            if (!w->isVisible())
+                continue;
+            ++vus;
+            const ContenuParametres avant = reglages();
+            auto* l = qobject_cast<QComboBox*>(w);
+            const int index = l ? l->currentIndex() : qobject_cast<QSlider*>(w)->value();
+            for (int crans : {1, 1, -1, -3})
+                tourner(w, crans);
+            EXPECT_EQ(l ? l->currentIndex() : qobject_cast<QSlider*>(w)->value(), index) << w->objectName().toStdString();
+            EXPECT_EQ(reglages(), avant) << w->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(vus, 5 + 9 + 5) << "FOND, AVAN, APRE, LACE, ZOOM; the editor's group and slots; the codecs' lists";
+    EXPECT_TRUE(b.dialogues.messages.empty());
+
+    // Over a list, the wheel scrolls the tab it lies in.
+    p.Onglets_Click(5);
+    auto* profils = qobject_cast<QComboBox*>(p.controle("Profils"));
+    QScrollBar* barre = nullptr;
+    for (QWidget* w = profils; w && !barre; w = w->parentWidget())
+        if (auto* zone = qobject_cast<QScrollArea*>(w))
+            barre = zone->verticalScrollBar();
+    ASSERT_NE(barre, nullptr);
+    ASSERT_GT(barre->maximum(), 0);
+    barre->setValue(0);
+    tourner(profils, 1);
+    EXPECT_GT(barre->value(), 0);
+    EXPECT_EQ(profils->currentIndex(), 0);
 }
 
 TEST(PanneauOptions, AProfileFillsTheInputsAndTheListGoesBackToItsPrompt)
