@@ -407,9 +407,15 @@ void VoletAfficher::afficherAttente(bool visible)
     if (visible)
         Waiting->setAttribute(Qt::WA_NativeWindow);
     Waiting->setVisible(visible);
-    // Above the video window, which the view may have made after this one.
-    if (visible)
-        Waiting->raise();
+    if (!visible)
+        return;
+    // Above the video window, which the view may have made after this one; the ribbon and
+    // the full-screen row above it, since they are clicked while it shows.
+    Waiting->raise();
+    if (SizeBar->isVisible())
+        SizeBar->raise();
+    if (pleinEcran_)
+        FondActiveX2->raise();
 }
 
 void VoletAfficher::afficherListe(const QStringList& noms, int selection, bool boutonsActifs)

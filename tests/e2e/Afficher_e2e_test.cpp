@@ -35,7 +35,9 @@ TEST_F(AfficherReel, TheLiveViewPlaysTheSelectedChannelInsideTheWindow)
     ASSERT_TRUE(fond.forme().estOuvert(Volet::Afficher));
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_TRUE(VueIntegreeVlc::instanceCreee() || attendreQue([] { return VueIntegreeVlc::instanceCreee(); }, 10000));
-    // Our waiting picture first, three seconds; then the stream's test pattern.
+    // Our waiting picture first, on the screen over the view's window, three seconds; then
+    // the stream's test pattern.
+    EXPECT_TRUE(attendreQue([&] { return visibleALEcran(*v.Waiting); }, 2500)) << "the waiting picture is not seen";
     EXPECT_TRUE(attendreQue([&] { return v.Waiting->isHidden(); }, 5000));
     int couleurs = 0;
     EXPECT_TRUE(attendreQue([&] { return (couleurs = nombreDeCouleurs(ecranSous(*v.FondActiveX))) > 20; }, 20000))

@@ -16,22 +16,14 @@
 #include <QProcess>
 #include <QTest>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
 namespace {
 using MiniEcranReel = BancReel;
 
 
-
-// The share of pixels of the same colour in two pictures of one size.
-double ressemblance(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size() || a.isNull())
-        return 0;
-    int pareils = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            pareils += (a.pixel(x, y) & 0xffffff) == (b.pixel(x, y) & 0xffffff);
-    return double(pareils) / (a.width() * a.height());
-}
 
 QRect surGlobal(const QWidget& w)
 {
@@ -49,6 +41,26 @@ bool placeeParX(const QWidget& fenetre, const QRect& attendu)
     return ok;
 }
 
+// Whether a window manager has announced itself on the root window (EWMH).
+bool gestionnaireAnnonce()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c)
+        return false;
+    const QByteArray nom = "_NET_SUPPORTING_WM_CHECK";
+    auto* atome = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(nom.size()), nom.constData()), nullptr);
+    if (!atome)
+        return false;
+    const xcb_window_t racine = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    auto* propriete = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, racine, atome->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    const bool annonce = propriete && xcb_get_property_value_length(propriete) == 4;
+    std::free(atome);
+    std::free(propriete);
+    return annonce;
+}
+
 // A window manager on the test's display for as long as it lives.
 class GestionnaireFenetres {
 public:
@@ -60,7 +72,8 @@ public:
             processus_.kill();
         processus_.waitForFinished(1000);
     }
-    bool demarre() { return processus_.waitForStarted(5000); }
+    // Started and managing the screen: a window shown earlier may never be framed.
+    bool demarre() { return processus_.waitForStarted(5000) && attendreQue(gestionnaireAnnonce, 10000); }
 
 private:
     QProcess processus_;
@@ -70,6 +83,13 @@ private:
 void laisserPasser(int ms = 200)
 {
     attendreQue([] { return false; }, ms);
+}
+
+// A left click of the X server's pointer on the middle of a widget.
+bool cliquerX(const QWidget& w)
+{
+    const QPoint p = w.mapToGlobal(w.rect().center());
+    return xdotool({"mousemove", QString::number(p.x()), QString::number(p.y())}) && xdotool({"click", "1"});
 }
 }  // namespace
 
@@ -178,4 +198,33 @@ TEST_F(MiniEcranReel, UnderAWindowManagerTheFormsKeepTheVideosPlaceAndFullScreen
         << "back at " << fond.frameGeometry().x() << "," << fond.frameGeometry().y();
     EXPECT_EQ(v.FondActiveX->mapToGlobal(QPoint(0, 0)), video);
     fond.hide();
+}
+
+// A channel step from the ribbon shows the waiting picture over the video for three seconds:
+// the ribbon stays above it, so that the next click, through the X server, reaches it.
+TEST_F(MiniEcranReel, TheRibbonStaysAboveTheWaitingPictureAndTakesTheNextClick)
+{
+    demarrer("MTOP=0\n");
+    fond.move(200, 150);
+    fond.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
+    app->moteur.Chaines_Click(0);
+    app->Chaines_DblClick();
+    ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && !fond.animationEnCours(); }, 5000));
+    VoletAfficher& v = fond.afficher();
+    ASSERT_TRUE(attendreQue([&] { return v.Waiting->isHidden(); }, 5000));
+    bouton(fond, "Mini2")->click();
+    ASSERT_TRUE(attendreQue([&] { return v.SizeBar->isVisible(); }, 3000));
+    bouton(fond, "SizeBar0")->click();
+    ASSERT_TRUE(v.rubanOuvert());
+    laisserPasser(500);
+
+    ASSERT_TRUE(cliquerX(*v.SizeBarP));
+    ASSERT_TRUE(attendreQue([&] { return app->session.chaineSelectionnee == 1; }, 3000)) << "the first click was lost";
+    ASSERT_TRUE(attendreQue([&] { return visibleALEcran(*v.Waiting) || visibleALEcran(*v.SizeBar); }, 1000));
+    EXPECT_TRUE(visibleALEcran(*v.SizeBar)) << "the waiting picture lies over the ribbon";
+    EXPECT_FALSE(v.Waiting->isHidden());
+    ASSERT_TRUE(cliquerX(*v.SizeBarP));
+    EXPECT_TRUE(attendreQue([&] { return app->session.chaineSelectionnee == 2; }, 3000)) << "the second click was lost";
+    EXPECT_TRUE(dialogues.messages.empty());
 }

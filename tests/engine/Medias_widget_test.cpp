@@ -71,6 +71,38 @@ TEST(Medias, TwoChannelChangesWithinThreeSecondsKeepTheWaitingPictureUntilThreeS
     EXPECT_GE(depuisSeconde.elapsed(), Medias::AttenteMs);
 }
 
+TEST(Medias, TheViewHasItsPlaceBeforeTheWaitingPictureShowsOverItAndTheRibbonStaysAboveThePicture)
+{
+    BancMedias b;
+    // A native window made later lies over those made before: the view's comes first.
+    QObject* hoteAvantAttente = nullptr;
+    bool attenteVue = false;
+    QObject::connect(&b.m(), &Medias::attenteAffichee, &b.m(), [&](bool visible) {
+        if (visible && !attenteVue) {
+            attenteVue = true;
+            hoteAvantAttente = b.vue.hote;
+        }
+    });
+    b.ouvrir();
+    ASSERT_TRUE(attenteVue);
+    EXPECT_EQ(hoteAvantAttente, b.v().FondActiveX);
+
+    // A channel step from the ribbon shows the picture again: the ribbon stays above it, so
+    // that the next click reaches it.
+    bouton(*b.fond, "Mini2")->click();
+    bouton(*b.fond, "SizeBar0")->click();
+    bouton(*b.fond, "SizeBarP")->click();
+    ASSERT_TRUE(b.attente());
+    const QObjectList enfants = b.v().FondActiveX->children();
+    EXPECT_GT(enfants.indexOf(b.v().SizeBar), enfants.indexOf(b.v().Waiting));
+    // In full screen the compact row lies over the picture likewise.
+    bouton(*b.fond, "SizeBarF")->click();
+    bouton(*b.fond, "ChaîneM2")->click();
+    ASSERT_TRUE(b.attente());
+    const QObjectList plein = b.v().FondActiveX->children();
+    EXPECT_GT(plein.indexOf(b.v().FondActiveX2), plein.indexOf(b.v().Waiting));
+}
+
 TEST(Medias, TheLiveViewDrawsInItsFrameAndStopsWhenThePaneOrItsTabIsLeft)
 {
     BancMedias b;
