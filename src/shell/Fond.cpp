@@ -6,6 +6,7 @@
 #include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
+#include "shell/AuDessusX11.h"
 #include "shell/BarreTampon.h"
 #include "shell/Icones.h"
 #include "shell/PanneauTelecommande.h"
@@ -16,6 +17,7 @@
 #include "shell/clsSysTray.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
@@ -325,6 +327,15 @@ void Fond::appliquerAuDessus(bool auDessus)
     afficher_->afficherAuDessus(auDessus);
     Qt::WindowFlags drapeaux = windowFlags();
     drapeaux.setFlag(Qt::WindowStaysOnTopHint, auDessus);
+    if (surX11()) {
+        // Told to the window manager directly: the toolkit's window keeps the flags it was
+        // made with, so that it is never made anew (see AuDessusX11.h). The widget's flags
+        // still say the state.
+        winId();
+        overrideWindowFlags(drapeaux);
+        definirAuDessusX11(*this, auDessus, isVisible());
+        return;
+    }
     if (QWindow* w = windowHandle(); w && isVisible()) {
         // A shown window keeps its place: only the stacking hint changes.
         overrideWindowFlags(drapeaux);
@@ -504,6 +515,15 @@ void Fond::fermer(bool sansQuestion)
 {
     sansQuestion_ = sansQuestion;
     close();
+}
+
+void Fond::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // Shown again (from the notification area): the window manager may have dropped the state
+    // when the window was hidden; it reads it again as the window is mapped, right after this.
+    if (!e->spontaneous() && surX11())
+        definirAuDessusX11(*this, auDessus_, false);
 }
 
 void Fond::changeEvent(QEvent* e)

@@ -136,6 +136,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:

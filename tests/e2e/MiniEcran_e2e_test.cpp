@@ -16,10 +16,6 @@
 #include <QProcess>
 #include <QTest>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-
 namespace {
 using MiniEcranReel = BancReel;
 
@@ -40,44 +36,6 @@ bool placeeParX(const QWidget& fenetre, const QRect& attendu)
                       << attendu.x() << "," << attendu.y() << " " << attendu.width() << "x" << attendu.height();
     return ok;
 }
-
-// Whether a window manager has announced itself on the root window (EWMH).
-bool gestionnaireAnnonce()
-{
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-    if (!c)
-        return false;
-    const QByteArray nom = "_NET_SUPPORTING_WM_CHECK";
-    auto* atome = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(nom.size()), nom.constData()), nullptr);
-    if (!atome)
-        return false;
-    const xcb_window_t racine = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    auto* propriete = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, racine, atome->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
-    const bool annonce = propriete && xcb_get_property_value_length(propriete) == 4;
-    std::free(atome);
-    std::free(propriete);
-    return annonce;
-}
-
-// A window manager on the test's display for as long as it lives.
-class GestionnaireFenetres {
-public:
-    GestionnaireFenetres() { processus_.start("openbox", {"--sm-disable"}); }
-    ~GestionnaireFenetres()
-    {
-        processus_.terminate();
-        if (!processus_.waitForFinished(3000))
-            processus_.kill();
-        processus_.waitForFinished(1000);
-    }
-    // Started and managing the screen: a window shown earlier may never be framed.
-    bool demarre() { return processus_.waitForStarted(5000) && attendreQue(gestionnaireAnnonce, 10000); }
-
-private:
-    QProcess processus_;
-};
 
 // Let the window take in what the X server sent it.
 void laisserPasser(int ms = 200)
