@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStyleHints>
 #include <QWindow>
 
 namespace {
@@ -543,28 +544,46 @@ bool Fond::eventFilter(QObject* objet, QEvent* e)
     // The pane buttons only lose the second click of a double-click.
     if (qobject_cast<QPushButton*>(objet))
         return e->type() == QEvent::MouseButtonDblClick;
-    // A left press on a background frame moves the window; by hand where the window system
-    // cannot do it itself.
+    // A left press on a background frame, then a move with the button held past the drag
+    // distance, moves the window: a plain click moves nothing. Under X11 the window is moved
+    // here, from the pointer's global positions: the window system's own move would start
+    // from the last place the top-level saw the pointer, stale once its children are native
+    // windows (the live view's). Elsewhere the window system moves it when it can.
     switch (e->type()) {
     case QEvent::MouseButtonPress: {
         auto* m = static_cast<QMouseEvent*>(e);
         if (m->button() != Qt::LeftButton)
             break;
-        if (windowHandle() && windowHandle()->startSystemMove())
-            return true;
-        glisse_ = true;
-        prise_ = m->globalPosition().toPoint() - pos();
+        appui_ = true;
+        glisse_ = false;
+        depart_ = m->globalPosition().toPoint();
+        prise_ = depart_ - pos();
         return true;
     }
-    case QEvent::MouseMove:
-        if (glisse_) {
-            move(static_cast<QMouseEvent*>(e)->globalPosition().toPoint() - prise_);
-            return true;
+    case QEvent::MouseMove: {
+        if (!appui_ && !glisse_)
+            break;
+        auto* m = static_cast<QMouseEvent*>(e);
+        if (!(m->buttons() & Qt::LeftButton)) {
+            // Its release went elsewhere.
+            appui_ = glisse_ = false;
+            break;
         }
-        break;
+        const QPoint ici = m->globalPosition().toPoint();
+        if (appui_) {
+            if ((ici - depart_).manhattanLength() < QGuiApplication::styleHints()->startDragDistance())
+                return true;
+            appui_ = false;
+            if (!surX11() && windowHandle() && windowHandle()->startSystemMove())
+                return true;
+            glisse_ = true;
+        }
+        move(ici - prise_);
+        return true;
+    }
     case QEvent::MouseButtonRelease:
-        if (glisse_ && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            glisse_ = false;
+        if ((appui_ || glisse_) && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            appui_ = glisse_ = false;
             return true;
         }
         break;

@@ -184,9 +184,11 @@ private:
     QTimer fondu_;
     std::size_t etapeFondu_ = 0;
     bool auDessus_ = false;  // as applied to the window
-    bool glisse_ = false;    // dragged by hand where the window system cannot move it
+    bool appui_ = false;     // left button down on a background, the pointer not moved yet
+    bool glisse_ = false;    // dragged by hand where the window system does not move it
     QMargins margesAvantPleinEcran_;  // the desktop's frame, as it was before full screen
-    QPoint prise_;
+    QPoint depart_;  // where the left button went down, global
+    QPoint prise_;   // the same, from the window's top-left
 
     bool sansQuestion_ = false;
     bool fermetureAcceptee_ = false;
