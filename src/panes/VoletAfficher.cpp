@@ -511,10 +511,8 @@ void VoletAfficher::definirVueSeule(bool actif, bool pleinEcran, const QRect& vi
     FondActiveX2->setPalette(fond);
     if (pleinEcran_)
         FondActiveX2->raise();
-    // The ribbon shows in the mini-screen only, folded when it is entered.
+    // The ribbon shows in the mini-screen only (folded on entry: replierRuban).
     const bool ruban = actif && !pleinEcran_;
-    if (ruban && !SizeBar->isVisible())
-        plierRuban(false);
     if (ruban) {
         // Native and raised, to lie over the video's own window.
         SizeBar->setAttribute(Qt::WA_NativeWindow);

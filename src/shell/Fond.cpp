@@ -252,6 +252,8 @@ void Fond::appliquerVueSeule(const VueSeule& vue, const QSize& client)
         volet_->resize(px);
         const QRect video(vue.video.x() / 15, vue.video.y() / 15, FormeFenetre::enPixels(vue.video.width()),
                           FormeFenetre::enPixels(vue.video.height()));
+        if (vue.replierRuban)
+            afficher_->replierRuban();
         afficher_->definirVueSeule(true, vue.pleinEcran, video,
                                    vue.rangee ? std::optional<QPoint>(*vue.rangee / 15) : std::nullopt);
     } else {

@@ -505,6 +505,8 @@ TEST(Medias, TheRibbonShowsFoldedInTheMiniScreenAndItsIconsPressTheirTwins)
     EXPECT_TRUE(b.v().SizeBar->isHidden());
     bouton(*b.fond, "Full2")->click();
     EXPECT_EQ(b.fond->forme().forme(), Forme::MiniEcran) << "entered from the mini-screen";
+    EXPECT_FALSE(b.v().SizeBar->isHidden());
+    EXPECT_TRUE(b.v().rubanOuvert()) << "full screen leaves the ribbon as it was";
     EXPECT_EQ(b.v().SizeBar2->value(), 200);
     EXPECT_EQ(b.fond->size().width(), 680);
     bouton(*b.fond, "SizeBar1")->click();
