@@ -244,6 +244,11 @@ void Fond::SizeBar2_Scroll(int curseur)
 
 void Fond::appliquerVueSeule(const VueSeule& vue, const QSize& client)
 {
+    // The channel column and the remote lie out of sight beside the video: hidden, so that the
+    // keyboard's focus never goes there (placerFocus, once the window takes input again).
+    chaines_->setVisible(!vue.actif);
+    telecommande_->setVisible(!vue.actif);
+    focusAPlacer_ = true;
     if (vue.actif) {
         // The main panel slides left so that the media pane stands at the window's edge, and
         // grows so that it never clips the video.
@@ -434,6 +439,26 @@ void Fond::avancer()
         enAnimation_ = false;
         actualiserActivation();
         emit animationTerminee();
+    }
+    if (focusAPlacer_) {
+        focusAPlacer_ = false;
+        placerFocus();
+    }
+}
+
+void Fond::placerFocus()
+{
+    // A hidden control keeps the focus when no other can take it. In the mini-screen and full
+    // screen the window itself takes it; back in the pane, the channel list.
+    QWidget* focus = focusWidget();
+    const bool perdu = !focus || focus == this || !focus->isVisible();
+    if (!perdu)
+        return;
+    if (forme_.miniEcran()) {
+        if (focus && focus != this)
+            setFocus();
+    } else if (chaines_->isVisible()) {
+        chaines_->setFocus();
     }
 }
 

@@ -150,6 +150,7 @@ private:
     void appliquerAuDessus(bool auDessus);
     void appliquerVueSeule(const VueSeule& vue, const QSize& client);
     void actualiserActivation();
+    void placerFocus();
     bool basculerVolet(Volet v);
     void afficherProgrammation();
 
@@ -179,6 +180,7 @@ private:
     std::size_t indice_ = 0;  // next size of the first queued phase
     bool enAnimation_ = false;
     bool mosaique_ = false;
+    bool focusAPlacer_ = false;  // the video alone came or went
     bool actifMoteur_ = true;
     bool connexion_ = false;
     QTimer fondu_;

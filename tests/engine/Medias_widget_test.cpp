@@ -1,8 +1,10 @@
 #include "engine/Medias.h"
+#include "panes/PanneauChaines.h"
 #include "panes/VoletAfficher.h"
 #include "support/Attente.h"
 #include "support/BancApplication.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QSlider>
@@ -480,6 +482,31 @@ TEST(Medias, Full2CentresTheVideoOnBlackAndComesBackToThePane)
     EXPECT_NE(b.v().FondActiveX->palette().color(QPalette::Window), QColor(Qt::black)) << "the panel's colour again";
     EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
     EXPECT_EQ(b.fond->size(), avant);
+}
+
+TEST(Medias, InTheMiniScreenAndFullScreenTabOnlyReachesControlsInSight)
+{
+    BancMedias b;
+    b.ouvrir();
+    b.fond->activateWindow();
+    b.fond->chaines().setFocus();
+    const auto enVue = [&b](QWidget* w) {
+        return !w || w == b.fond.get()
+               || (w->isVisible() && QRect(w->mapTo(b.fond.get(), QPoint()), w->size()).intersects(b.fond->rect()));
+    };
+    for (const char* forme : {"Mini2", "SizeBarF"}) {
+        bouton(*b.fond, forme)->click();
+        for (int i = 0; i < 40; ++i) {
+            QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : b.fond.get();
+            QTest::keyClick(focus, Qt::Key_Tab);
+            QWidget* apres = QApplication::focusWidget();
+            ASSERT_TRUE(enVue(apres)) << forme << ": Tab went to " << apres->objectName().toStdString();
+        }
+    }
+    // Back in the pane, the channel list takes the keys again.
+    bouton(*b.fond, "SizeBar1")->click();
+    EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
+    EXPECT_TRUE(b.fond->chaines().isAncestorOf(b.fond->focusWidget()));
 }
 
 TEST(Medias, TheRibbonShowsFoldedInTheMiniScreenAndItsIconsPressTheirTwins)
