@@ -1,8 +1,11 @@
 #include "support/Xdotool.h"
 #include "support/Attente.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QTemporaryFile>
 
 #include <xcb/xcb.h>
 
@@ -112,11 +115,17 @@ bool gestionnaireAnnonce()
 
 GestionnaireFenetres::GestionnaireFenetres()
 {
-    processus_.start("openbox", {"--sm-disable"});
+    // A window mapped while openbox still starts may be framed and never shown: openbox says
+    // when it is done by running a command of ours.
+    QTemporaryFile f(QDir::tempPath() + "/kelmor-openbox-XXXXXX");
+    f.open();
+    pret_ = f.fileName() + "-pret";
+    processus_.start("openbox", {"--sm-disable", "--startup", "touch " + pret_});
 }
 
 GestionnaireFenetres::~GestionnaireFenetres()
 {
+    QFile::remove(pret_);
     processus_.terminate();
     if (!processus_.waitForFinished(3000))
         processus_.kill();
@@ -125,5 +134,6 @@ GestionnaireFenetres::~GestionnaireFenetres()
 
 bool GestionnaireFenetres::demarre()
 {
-    return processus_.waitForStarted(5000) && attendreQue(gestionnaireAnnonce, 10000);
+    return processus_.waitForStarted(5000) && attendreQue(gestionnaireAnnonce, 10000)
+           && attendreQue([this] { return QFile::exists(pret_); }, 10000);
 }

@@ -35,4 +35,5 @@ public:
 
 private:
     QProcess processus_;
+    QString pret_;  // made by openbox once its start-up is over
 };
