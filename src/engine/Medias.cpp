@@ -138,11 +138,12 @@ void Medias::AfficherOnglets_Click(OngletAfficher onglet)
 
 void Medias::LancerLectureIntegree()
 {
+    // The view's window first: made after the waiting picture, it would lie over it.
+    preparerVue();
     attenteVisible_ = true;
     emit attenteAffichee(true);
     // The three seconds count from this start, even when an earlier count was running.
     attente_.start();
-    preparerVue();
     VueIntegree& vue = plateforme_.vue;
     vue.arreter();
     vue.viderListe();

@@ -438,9 +438,15 @@ void VoletAfficher::afficherAttente(bool visible)
     if (visible)
         Waiting->setAttribute(Qt::WA_NativeWindow);
     Waiting->setVisible(visible);
-    // Above the video window, which the view may have made after this one.
-    if (visible)
-        Waiting->raise();
+    if (!visible)
+        return;
+    // Above the video window, which the view may have made after this one; the ribbon and
+    // the full-screen row above it, since they are clicked while it shows.
+    Waiting->raise();
+    if (SizeBar->isVisible())
+        SizeBar->raise();
+    if (pleinEcran_)
+        FondActiveX2->raise();
 }
 
 void VoletAfficher::afficherListe(const QStringList& noms, int selection, bool boutonsActifs)
@@ -541,10 +547,8 @@ void VoletAfficher::definirVueSeule(bool actif, bool pleinEcran, const QRect& vi
     FondActiveX2->setPalette(fond);
     if (pleinEcran_)
         FondActiveX2->raise();
-    // The ribbon shows in the mini-screen only, folded when it is entered.
+    // The ribbon shows in the mini-screen only (folded on entry: replierRuban).
     const bool ruban = actif && !pleinEcran_;
-    if (ruban && !SizeBar->isVisible())
-        plierRuban(false);
     if (ruban) {
         // Native and raised, to lie over the video's own window.
         SizeBar->setAttribute(Qt::WA_NativeWindow);

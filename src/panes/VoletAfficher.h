@@ -83,6 +83,8 @@ public:
     // The size slider's value, without reporting it back.
     void afficherCurseur(int valeur);
     bool rubanOuvert() const { return rubanOuvert_; }
+    // The ribbon folded, as the mini-screen shows it on entry; otherwise it keeps its state.
+    void replierRuban() { plierRuban(false); }
     // Height of the compact row, pixels.
     static constexpr int HauteurRangee = 33;
     // The picture's width over its height, in every form of the view.

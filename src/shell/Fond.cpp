@@ -7,6 +7,7 @@
 #include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
+#include "shell/AuDessusX11.h"
 #include "shell/BarreTampon.h"
 #include "shell/Icones.h"
 #include "shell/PanneauTelecommande.h"
@@ -17,6 +18,7 @@
 #include "shell/clsSysTray.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
@@ -24,6 +26,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStyleHints>
 #include <QWindow>
 
 namespace {
@@ -242,6 +245,11 @@ void Fond::SizeBar2_Scroll(int curseur)
 
 void Fond::appliquerVueSeule(const VueSeule& vue, const QSize& client)
 {
+    // The channel column and the remote lie out of sight beside the video: hidden, so that the
+    // keyboard's focus never goes there (placerFocus, once the window takes input again).
+    chaines_->setVisible(!vue.actif);
+    telecommande_->setVisible(!vue.actif);
+    focusAPlacer_ = true;
     if (vue.actif) {
         // The main panel slides left so that the media pane stands at the window's edge, and
         // grows so that it never clips the video.
@@ -250,6 +258,8 @@ void Fond::appliquerVueSeule(const VueSeule& vue, const QSize& client)
         volet_->resize(px);
         const QRect video(vue.video.x() / 15, vue.video.y() / 15, FormeFenetre::enPixels(vue.video.width()),
                           FormeFenetre::enPixels(vue.video.height()));
+        if (vue.replierRuban)
+            afficher_->replierRuban();
         afficher_->definirVueSeule(true, vue.pleinEcran, video,
                                    vue.rangee ? std::optional<QPoint>(*vue.rangee / 15) : std::nullopt);
     } else {
@@ -326,6 +336,15 @@ void Fond::appliquerAuDessus(bool auDessus)
     afficher_->afficherAuDessus(auDessus);
     Qt::WindowFlags drapeaux = windowFlags();
     drapeaux.setFlag(Qt::WindowStaysOnTopHint, auDessus);
+    if (surX11()) {
+        // Told to the window manager directly: the toolkit's window keeps the flags it was
+        // made with, so that it is never made anew (see AuDessusX11.h). The widget's flags
+        // still say the state.
+        winId();
+        overrideWindowFlags(drapeaux);
+        definirAuDessusX11(*this, auDessus, isVisible());
+        return;
+    }
     if (QWindow* w = windowHandle(); w && isVisible()) {
         // A shown window keeps its place: only the stacking hint changes.
         overrideWindowFlags(drapeaux);
@@ -422,6 +441,26 @@ void Fond::avancer()
         actualiserActivation();
         emit animationTerminee();
     }
+    if (focusAPlacer_) {
+        focusAPlacer_ = false;
+        placerFocus();
+    }
+}
+
+void Fond::placerFocus()
+{
+    // A hidden control keeps the focus when no other can take it. In the mini-screen and full
+    // screen the window itself takes it; back in the pane, the channel list.
+    QWidget* focus = focusWidget();
+    const bool perdu = !focus || focus == this || !focus->isVisible();
+    if (!perdu)
+        return;
+    if (forme_.miniEcran()) {
+        if (focus && focus != this)
+            setFocus();
+    } else if (chaines_->isVisible()) {
+        chaines_->setFocus();
+    }
 }
 
 void Fond::appliquerCadres(const PhaseForme& phase)
@@ -507,6 +546,15 @@ void Fond::fermer(bool sansQuestion)
     close();
 }
 
+void Fond::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // Shown again (from the notification area): the window manager may have dropped the state
+    // when the window was hidden; it reads it again as the window is mapped, right after this.
+    if (!e->spontaneous() && surX11())
+        definirAuDessusX11(*this, auDessus_, false);
+}
+
 void Fond::changeEvent(QEvent* e)
 {
     QWidget::changeEvent(e);
@@ -524,28 +572,46 @@ bool Fond::eventFilter(QObject* objet, QEvent* e)
     // The pane buttons only lose the second click of a double-click.
     if (qobject_cast<QPushButton*>(objet))
         return e->type() == QEvent::MouseButtonDblClick;
-    // A left press on a background frame moves the window; by hand where the window system
-    // cannot do it itself.
+    // A left press on a background frame, then a move with the button held past the drag
+    // distance, moves the window: a plain click moves nothing. Under X11 the window is moved
+    // here, from the pointer's global positions: the window system's own move would start
+    // from the last place the top-level saw the pointer, stale once its children are native
+    // windows (the live view's). Elsewhere the window system moves it when it can.
     switch (e->type()) {
     case QEvent::MouseButtonPress: {
         auto* m = static_cast<QMouseEvent*>(e);
         if (m->button() != Qt::LeftButton)
             break;
-        if (windowHandle() && windowHandle()->startSystemMove())
-            return true;
-        glisse_ = true;
-        prise_ = m->globalPosition().toPoint() - pos();
+        appui_ = true;
+        glisse_ = false;
+        depart_ = m->globalPosition().toPoint();
+        prise_ = depart_ - pos();
         return true;
     }
-    case QEvent::MouseMove:
-        if (glisse_) {
-            move(static_cast<QMouseEvent*>(e)->globalPosition().toPoint() - prise_);
-            return true;
+    case QEvent::MouseMove: {
+        if (!appui_ && !glisse_)
+            break;
+        auto* m = static_cast<QMouseEvent*>(e);
+        if (!(m->buttons() & Qt::LeftButton)) {
+            // Its release went elsewhere.
+            appui_ = glisse_ = false;
+            break;
         }
-        break;
+        const QPoint ici = m->globalPosition().toPoint();
+        if (appui_) {
+            if ((ici - depart_).manhattanLength() < QGuiApplication::styleHints()->startDragDistance())
+                return true;
+            appui_ = false;
+            if (!surX11() && windowHandle() && windowHandle()->startSystemMove())
+                return true;
+            glisse_ = true;
+        }
+        move(ici - prise_);
+        return true;
+    }
     case QEvent::MouseButtonRelease:
-        if (glisse_ && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            glisse_ = false;
+        if ((appui_ || glisse_) && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            appui_ = glisse_ = false;
             return true;
         }
         break;

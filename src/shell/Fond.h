@@ -136,6 +136,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
@@ -149,6 +150,7 @@ private:
     void appliquerAuDessus(bool auDessus);
     void appliquerVueSeule(const VueSeule& vue, const QSize& client);
     void actualiserActivation();
+    void placerFocus();
     bool basculerVolet(Volet v);
     void afficherProgrammation();
 
@@ -178,14 +180,17 @@ private:
     std::size_t indice_ = 0;  // next size of the first queued phase
     bool enAnimation_ = false;
     bool mosaique_ = false;
+    bool focusAPlacer_ = false;  // the video alone came or went
     bool actifMoteur_ = true;
     bool connexion_ = false;
     QTimer fondu_;
     std::size_t etapeFondu_ = 0;
     bool auDessus_ = false;  // as applied to the window
-    bool glisse_ = false;    // dragged by hand where the window system cannot move it
+    bool appui_ = false;     // left button down on a background, the pointer not moved yet
+    bool glisse_ = false;    // dragged by hand where the window system does not move it
     QMargins margesAvantPleinEcran_;  // the desktop's frame, as it was before full screen
-    QPoint prise_;
+    QPoint depart_;  // where the left button went down, global
+    QPoint prise_;   // the same, from the window's top-left
 
     bool sansQuestion_ = false;
     bool fermetureAcceptee_ = false;

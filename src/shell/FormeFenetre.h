@@ -48,6 +48,7 @@ struct VueSeule {
     bool pleinEcran = false;       // black around the video, the compact row over it
     QRect video;                   // twips, inside the client area
     std::optional<QPoint> rangee;  // full screen: the compact row's top-left, twips
+    bool replierRuban = false;     // the mini-screen is entered: its ribbon shows folded
 };
 
 // One stretch of a transition. The window applies, in this order: the live view's stop and the
@@ -165,5 +166,6 @@ private:
     int pleinEcran_ = 0;
     bool retourFenetre_ = false;
     QPoint pleinEcranPosition_;
+    QRect pleinEcranEcran_;  // the screen (available area) when full screen was entered
     QSize pleinEcranTaille_;  // client, twips
 };

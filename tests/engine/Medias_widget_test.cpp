@@ -1,8 +1,10 @@
 #include "engine/Medias.h"
+#include "panes/PanneauChaines.h"
 #include "panes/VoletAfficher.h"
 #include "support/Attente.h"
 #include "support/BancApplication.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QSet>
@@ -75,6 +77,38 @@ TEST(Medias, TwoChannelChangesWithinThreeSecondsKeepTheWaitingPictureUntilThreeS
     EXPECT_TRUE(b.attente());
     ASSERT_TRUE(attendreQue([&] { return !b.attente(); }, 3000));
     EXPECT_GE(depuisSeconde.elapsed(), Medias::AttenteMs);
+}
+
+TEST(Medias, TheViewHasItsPlaceBeforeTheWaitingPictureShowsOverItAndTheRibbonStaysAboveThePicture)
+{
+    BancMedias b;
+    // A native window made later lies over those made before: the view's comes first.
+    QObject* hoteAvantAttente = nullptr;
+    bool attenteVue = false;
+    QObject::connect(&b.m(), &Medias::attenteAffichee, &b.m(), [&](bool visible) {
+        if (visible && !attenteVue) {
+            attenteVue = true;
+            hoteAvantAttente = b.vue.hote;
+        }
+    });
+    b.ouvrir();
+    ASSERT_TRUE(attenteVue);
+    EXPECT_EQ(hoteAvantAttente, b.v().FondActiveX);
+
+    // A channel step from the ribbon shows the picture again: the ribbon stays above it, so
+    // that the next click reaches it.
+    bouton(*b.fond, "Mini2")->click();
+    bouton(*b.fond, "SizeBar0")->click();
+    bouton(*b.fond, "SizeBarP")->click();
+    ASSERT_TRUE(b.attente());
+    const QObjectList enfants = b.v().FondActiveX->children();
+    EXPECT_GT(enfants.indexOf(b.v().SizeBar), enfants.indexOf(b.v().Waiting));
+    // In full screen the compact row lies over the picture likewise.
+    bouton(*b.fond, "SizeBarF")->click();
+    bouton(*b.fond, "ChaîneM2")->click();
+    ASSERT_TRUE(b.attente());
+    const QObjectList plein = b.v().FondActiveX->children();
+    EXPECT_GT(plein.indexOf(b.v().FondActiveX2), plein.indexOf(b.v().Waiting));
 }
 
 TEST(Medias, TheLiveViewDrawsInItsFrameAndStopsWhenThePaneOrItsTabIsLeft)
@@ -528,6 +562,31 @@ TEST(Medias, Full2CentresTheVideoOnBlackAndComesBackToThePane)
     EXPECT_EQ(b.fond->size(), avant);
 }
 
+TEST(Medias, InTheMiniScreenAndFullScreenTabOnlyReachesControlsInSight)
+{
+    BancMedias b;
+    b.ouvrir();
+    b.fond->activateWindow();
+    b.fond->chaines().setFocus();
+    const auto enVue = [&b](QWidget* w) {
+        return !w || w == b.fond.get()
+               || (w->isVisible() && QRect(w->mapTo(b.fond.get(), QPoint()), w->size()).intersects(b.fond->rect()));
+    };
+    for (const char* forme : {"Mini2", "SizeBarF"}) {
+        bouton(*b.fond, forme)->click();
+        for (int i = 0; i < 40; ++i) {
+            QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : b.fond.get();
+            QTest::keyClick(focus, Qt::Key_Tab);
+            QWidget* apres = QApplication::focusWidget();
+            ASSERT_TRUE(enVue(apres)) << forme << ": Tab went to " << apres->objectName().toStdString();
+        }
+    }
+    // Back in the pane, the channel list takes the keys again.
+    bouton(*b.fond, "SizeBar1")->click();
+    EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
+    EXPECT_TRUE(b.fond->chaines().isAncestorOf(b.fond->focusWidget()));
+}
+
 TEST(Medias, TheRibbonShowsFoldedInTheMiniScreenAndItsIconsPressTheirTwins)
 {
     BancMedias b;
@@ -551,6 +610,8 @@ TEST(Medias, TheRibbonShowsFoldedInTheMiniScreenAndItsIconsPressTheirTwins)
     EXPECT_TRUE(b.v().SizeBar->isHidden());
     bouton(*b.fond, "Full2")->click();
     EXPECT_EQ(b.fond->forme().forme(), Forme::MiniEcran) << "entered from the mini-screen";
+    EXPECT_FALSE(b.v().SizeBar->isHidden());
+    EXPECT_TRUE(b.v().rubanOuvert()) << "full screen leaves the ribbon as it was";
     EXPECT_EQ(b.v().SizeBar2->value(), 200);
     EXPECT_EQ(b.fond->size().width(), 680);
     bouton(*b.fond, "SizeBar1")->click();

@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <gtest/gtest.h>
 
 namespace {
@@ -234,6 +236,31 @@ TEST(Fond, TheLeftButtonDragsTheWindowByItsBackgroundAndTheRightOneDoesNot)
     presser(fond2, Qt::LeftButton, depart);
     deplacer(fond2, Qt::LeftButton, depart + QPoint(-20, 10));
     EXPECT_EQ(fond.pos(), QPoint(120, 140));
+}
+
+TEST(Fond, APlainClickOrAPointerMovedLessThanTheDragDistanceMovesNothing)
+{
+    Fond fond;
+    fond.show();
+    fond.move(100, 100);
+    QWidget* fond1 = fond.findChild<QWidget*>("Fond1");
+    const QPoint depart = fond.mapToGlobal(QPoint(150, 330));
+    const int distance = QGuiApplication::styleHints()->startDragDistance();
+
+    presser(fond1, Qt::LeftButton, depart);
+    relacher(fond1, depart);
+    deplacer(fond1, Qt::NoButton, depart + QPoint(40, 30));
+    EXPECT_EQ(fond.pos(), QPoint(100, 100)) << "the window follows the pointer after a click";
+
+    presser(fond1, Qt::LeftButton, depart);
+    deplacer(fond1, Qt::LeftButton, depart + QPoint(distance - 1, 0));
+    EXPECT_EQ(fond.pos(), QPoint(100, 100));
+    // Past it, the window follows from where the button went down.
+    deplacer(fond1, Qt::LeftButton, depart + QPoint(distance + 5, 2));
+    EXPECT_EQ(fond.pos(), QPoint(100 + distance + 5, 102));
+    relacher(fond1, depart + QPoint(distance + 5, 2));
+    deplacer(fond1, Qt::NoButton, depart + QPoint(80, 80));
+    EXPECT_EQ(fond.pos(), QPoint(100 + distance + 5, 102));
 }
 
 TEST(Fond, TheChannelListStartsInFrontOfTheFavourites)

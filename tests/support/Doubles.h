@@ -450,6 +450,17 @@ public:
     bool muet = false;
     bool joue = false;
     std::function<void(const QString&)> pendantInstantane;
+    // As libVLC 3 itself does: while nothing plays there is no audio output, and a volume or
+    // a mute set then is lost (the next item plays at the sound last taken).
+    bool refuserSonHorsLecture = false;
+    // The level the item playing is heard at, each time an item starts: 0 for silence.
+    std::vector<int> entendus;
+    int entendu() const
+    {
+        if (!joue || muet || options.contains(QStringLiteral(":no-audio")))
+            return 0;
+        return volume;
+    }
 
     void placerDans(QObject* h) override { hote = h; }
     void arreter() override
@@ -463,16 +474,19 @@ public:
         appels << QStringLiteral("jouer ") + adresse;
         options = o;
         joue = true;
+        entendus.push_back(entendu());
     }
     void definirVolume(int v) override
     {
-        volume = v;
         appels << QStringLiteral("volume %1").arg(v);
+        if (!refuserSonHorsLecture || joue)
+            volume = v;
     }
     void definirMuet(bool m) override
     {
-        muet = m;
         appels << QStringLiteral("muet %1").arg(m ? 1 : 0);
+        if (!refuserSonHorsLecture || joue)
+            muet = m;
     }
     void placerConteneur(int x, int y) override { appels << QStringLiteral("place %1,%2").arg(x).arg(y); }
     void dimensionnerConteneur(int l, int h) override

@@ -15,20 +15,28 @@ QRect geometrieX(quintptr fenetre);
 // The window that has the keyboard focus as the X server tells it; 0 when none or unknown.
 quintptr fenetreActive();
 
-// A window manager (openbox) on the test's display for as long as it lives.
+// What the X server has of one window: whether it exists, is shown, and its parent.
+struct EtatFenetreX {
+    bool existe = false;
+    bool affichee = false;
+    quint32 parent = 0;
+};
+EtatFenetreX etatFenetreX(quint32 fenetre);
+// The window manager's states of a top-level window (_NET_WM_STATE), by name.
+QStringList etatsNetWm(quint32 fenetre);
+
+// Whether a window manager has announced itself on the root window (EWMH).
+bool gestionnaireAnnonce();
+
+// openbox on the test's display for as long as it lives.
 class GestionnaireFenetres {
 public:
-    GestionnaireFenetres() { processus_.start("openbox", {"--sm-disable"}); }
-    ~GestionnaireFenetres()
-    {
-        processus_.terminate();
-        if (!processus_.waitForFinished(3000))
-            processus_.kill();
-        processus_.waitForFinished(1000);
-    }
-    // Started, and managing the screen (its check window is up).
+    GestionnaireFenetres();
+    ~GestionnaireFenetres();
+    // Started and managing the screen: a window shown earlier may never be framed.
     bool demarre();
 
 private:
     QProcess processus_;
+    QString pret_;  // made by openbox once its start-up is over
 };
