@@ -151,7 +151,7 @@ int main(int argc, char** argv)
           plusLongBlocage([&] { app.moteur.StopAll_Click(); }, etat(EtatLecteur::Arret), 15000));
     s.parametres.cheminVLC = poli;
 
-    fond.Guider_Click();
+    fond.appliqueur().Guider_Click();
     plusLongBlocage([] {}, [&fond] { return !fond.animationEnCours(); }, 5000);
     auto* onglets = fond.findChild<QTabWidget*>("GuiderOnglets");
     noter("guide fetch against a site that never answers",

@@ -50,20 +50,16 @@ bool contientOption(const QStringList& arguments, const QString& option)
 Application::Application(Plateforme& p, Fond& f)
     : plateforme(p),
       fond(f),
+      etatFenetre(f.etat()),
       moteur(session, p),
+      ecriture(session, p, moteur, f),
       transport(session, moteur, p),
       enregistrement(session, moteur, p),
-      programmation(session, moteur, p),
-      favoris(session, moteur, p),
-      // Guide rows go into the schedule through its interactive add, which saves and runs the clock.
-      guide(session, moteur, p,
-            [this](const ValeursEditeur& valeurs) {
-                session.editeur = valeurs;
-                fond.programmation().definirValeurs(valeurs);
-                return programmation.AjouterProgramme(valeurs, true);
-            }),
-      options(session, p),
-      medias(session, moteur, p)
+      programmation(session, moteur, p, ecriture),
+      favoris(session, moteur, p, etatFenetre, ecriture),
+      guide(session, moteur, p, etatFenetre),
+      options(session, p, etatFenetre, ecriture),
+      medias(session, moteur, p, etatFenetre)
 {
     horloge.setObjectName("Horloge");
     horloge.setInterval(10000);
@@ -286,9 +282,9 @@ void Application::chargerSession()
     const Parametres& p = session.parametres.p;
     fond.definirOptionsForme({p.MTOP, p.FAVO, p.CADR});
     if (p.FAVI)
-        fond.Fav_Click();
+        etatFenetre.definirFavorisDevant(true);
     if (p.MINI)
-        fond.Mini_Click();
+        fond.appliqueur().Mini_Click();
     placerFenetre();
     EcrireParametres();
     parametresEcrits_ = true;
@@ -356,28 +352,12 @@ void Application::placerFenetre()
 
 bool Application::EcrireParametres()
 {
-    // With no channel list at hand the remembered channel stays as it was read.
-    if (session.chaineSelectionnee >= 0)
-        session.parametres.chaine = session.nomChaineSelectionnee();
-    else if (!session.chaines.estVide())
-        session.parametres.chaine.clear();
-    session.parametres.programmes = session.programmes.textes();
-    const QPoint pos = fond.position();
-    session.parametres.pos1 = pos.x();
-    session.parametres.pos2 = pos.y();
-    const bool ok = EcrireFichierParametres(session.cheminParametres(), session.parametres);
-    if (!ok)
-        plateforme.dialogues.exclamation(kMessageEchecParametres);
-    // After a save the re-broadcast toggle follows its option again.
-    session.TV = session.parametres.p.FRPL;
-    moteur.afficherBascules();
-    session.OptionsVLC = ::OptionsVLC(session.DossierEnregistrement, session.parametres.p.ZOOM);
-    return ok;
+    return ecriture.EcrireParametres();
 }
 
 void Application::Chaines_DblClick()
 {
-    if (fond.forme().estTelecommande()) {
+    if (etatFenetre.telecommande()) {
         transport.Play_Click();
         return;
     }

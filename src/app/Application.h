@@ -1,4 +1,5 @@
 #pragma once
+#include "app/EcritureParametres.h"
 #include "engine/EnregistrementManuel.h"
 #include "engine/Favoris.h"
 #include "engine/GuideTV.h"
@@ -56,8 +57,10 @@ public:
 
     Plateforme& plateforme;
     Fond& fond;
+    EtatFenetre& etatFenetre;
     Session session;
     Moteur moteur;
+    EcritureParametres ecriture;
     Transport transport;
     EnregistrementManuel enregistrement;
     Programmation programmation;

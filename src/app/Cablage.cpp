@@ -55,7 +55,7 @@ void cablerChaines(Application& app)
     QObject::connect(&c, &PanneauChaines::chaineDoubleCliquee, &app.moteur, [&app] { app.Chaines_DblClick(); });
     relier(c.ChaineM, app.transport, &Transport::ChaineM_Click);
     relier(c.ChaineP, app.transport, &Transport::ChaineP_Click);
-    relier(c.Fav, app.fond, &Fond::Fav_Click);
+    relier(c.Fav, app.etatFenetre, &EtatFenetre::Fav_Click);
 }
 
 // The favourites frame: the groups, the clicks on the favourites and the right-button swap.
@@ -73,12 +73,9 @@ void cablerFavoris(Application& app)
     QObject::connect(&f, &Favoris::groupeAffiche, &p, &PanneauFavoris::afficherGroupe);
     QObject::connect(&f, &Favoris::regarderDemande, &app.transport, [&app] { app.transport.Play_Click(); });
     QObject::connect(&f, &Favoris::afficherDemande, &f, [&app] { app.Chaines_DblClick(); });
-    QObject::connect(&f, &Favoris::enregistrementDemande, &f, [&app] { app.EcrireParametres(); });
     // Favori(0) shows the selected channel.
     QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &p,
                      [&app, &p] { p.AfficherLogoFavori(app.session.nomChaineSelectionnee(), 0); });
-    // The guide pane open on its "Guide TV" tab (the tab stays chosen while the pane is shut).
-    f.definirGuideTV([&app] { return app.fond.forme().estOuvert(Volet::Guider) && app.fond.guide().onglet() == 2; });
 }
 
 // Watching, time-shift and the keystrokes.
@@ -139,7 +136,6 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::extinctionActivee, &v, &VoletProgrammation::activerExtinction);
     QObject::connect(&p, &Programmation::progressionAffichee, &app.fond.telecommande(),
                      &PanneauTelecommande::afficherProgression);
-    QObject::connect(&p, &Programmation::enregistrementDemande, &p, [&app] { app.EcrireParametres(); });
     QObject::connect(&p, &Programmation::ticDemande, &p, [&app] { app.Horloge_Timer(); });
 }
 
@@ -162,17 +158,14 @@ void cablerPanneauOptions(Application& app, PanneauOptions& p)
     QObject::connect(&p, &PanneauOptions::textureChoisie, &app.fond, [&app](int choix) {
         app.fond.definirTexture(TextureFond(choix, 1, app.session.DossierProgramme));
     });
-    o.definirLecture([&p](ContenuParametres& valeurs) { p.lire(valeurs); });
+    QObject::connect(&o, &Options::valeursDemandees, &p, &PanneauOptions::lire);
     QObject::connect(p.Retour, &QPushButton::clicked, &o, [&app, &p] {
         ContenuParametres valeurs = app.session.parametres;
         p.lire(valeurs);
         if (!app.options.Retour_Click(valeurs))
             p.afficher(app.session.parametres);  // still open: shows what was kept
     });
-    QObject::connect(&o, &Options::ferme, &p, [&app, &p] {
-        p.Onglets_Click(1);
-        app.fond.Retour_Click();
-    });
+    QObject::connect(&o, &Options::ferme, &p, [&p] { p.Onglets_Click(1); });
 
     // The favourites editor edits the session's table.
     EditeurFavoris& e = p.favoris();
@@ -193,7 +186,6 @@ void cablerPanneauOptions(Application& app, PanneauOptions& p)
 void cablerOptions(Application& app)
 {
     Options& o = app.options;
-    o.definirEcriture([&app] { return app.EcrireParametres(); });
     // The editor opens on the group the buttons show; "OK" repaints them.
     QObject::connect(app.fond.telecommande().Options, &QPushButton::clicked, &o,
                      [&app] { ouvrirOptions(app, 0, app.favoris.groupe()); });
@@ -213,15 +205,13 @@ void cablerGuide(Application& app)
     VoletGuide& v = f.guide();
     GuideTV* g = &app.guide;
 
-    QObject::connect(&v, &VoletGuide::ongletChoisi, g, [&app, g](int onglet) {
-        if (onglet == 1)
-            app.programmation.InitialiserEditeur();
-        g->GuiderOnglets_Click(onglet);
-    });
-    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, g, [&app, g] {
-        if (app.fond.forme().estOuvert(Volet::Guider))
-            g->Chaines_Click();
-    });
+    // The tab chosen is the window's state; the schedule's tab starts with a fresh editor.
+    EtatFenetre& e = app.etatFenetre;
+    QObject::connect(&v, &VoletGuide::ongletChoisi, &e, &EtatFenetre::choisirOngletGuide);
+    QObject::connect(&e, &EtatFenetre::ongletGuideChoisi, &app.programmation, &Programmation::GuiderOnglets_Click);
+    QObject::connect(&e, &EtatFenetre::ongletGuideChoisi, g, &GuideTV::GuiderOnglets_Click);
+    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, g, &GuideTV::Chaines_Click);
+    QObject::connect(g, &GuideTV::programmeDemande, &app.programmation, &Programmation::ProgrammerDepuisGuide);
     QObject::connect(&v, &VoletGuide::jourChoisi, g, &GuideTV::GuideDate_Click);
     QObject::connect(&v, &VoletGuide::ligneChoisie, g, &GuideTV::GuideListe_Click);
     QObject::connect(&v, &VoletGuide::ligneDoubleCliquee, g, &GuideTV::GuideProg_Click);
@@ -248,25 +238,20 @@ void cablerGuide(Application& app)
 void cablerFormes(Application& app)
 {
     Fond& f = app.fond;
+    AppliqueurForme& a = f.appliqueur();
     PanneauTelecommande& t = f.telecommande();
-    relier(f.Mini, f, &Fond::Mini_Click);
-    // The media pane opens through its controller, which then starts what its tab shows.
-    QObject::connect(f.GoAfficher, &QPushButton::clicked, &app.medias, [&app] {
-        app.fond.GoAfficher_Click();
-        app.medias.definirOuvert(app.fond.forme().estOuvert(Volet::Afficher));
-    });
-    relier(f.GoGuider, f, &Fond::GoGuider_Click);
-    QObject::connect(f.GoDiffuser, &QPushButton::clicked, &app.medias, [&app] {
-        app.fond.GoDiffuser_Click();
-        app.medias.definirOuvert(app.fond.forme().estOuvert(Volet::Afficher));
-    });
+    relier(f.Mini, a, &AppliqueurForme::Mini_Click);
+    // The media pane follows the window's state: it starts what its tab shows when it opens.
+    relier(f.GoAfficher, a, &AppliqueurForme::GoAfficher_Click);
+    relier(f.GoGuider, a, &AppliqueurForme::GoGuider_Click);
+    relier(f.GoDiffuser, a, &AppliqueurForme::GoDiffuser_Click);
     relier(t.Afficher, app.medias, &Medias::Afficher_Click);
-    QObject::connect(t.Guider, &QPushButton::clicked, &f, [&f] { f.Guider_Click(); });
-    QObject::connect(t.Diffuser, &QPushButton::clicked, &f, [&f] { f.Diffuser_Click(); });
-    relier(t.TopR, f, &Fond::TopR_Click);
+    QObject::connect(t.Guider, &QPushButton::clicked, &a, [&a] { a.Guider_Click(); });
+    QObject::connect(t.Diffuser, &QPushButton::clicked, &a, [&a] { a.Diffuser_Click(); });
+    relier(t.TopR, a, &AppliqueurForme::TopR_Click);
     relier(t.Reduire, f, &Fond::Reduire_Click);
-    QObject::connect(&f, &Fond::animationCommencee, &app.moteur, [&app] { app.debutAnimation(); });
-    QObject::connect(&f, &Fond::animationTerminee, &app.moteur, [&app] { app.finAnimation(); });
+    QObject::connect(&a, &AppliqueurForme::animationCommencee, &app.moteur, [&app] { app.debutAnimation(); });
+    QObject::connect(&a, &AppliqueurForme::animationTerminee, &app.moteur, [&app] { app.finAnimation(); });
 }
 
 
@@ -279,17 +264,10 @@ void cablerMedias(Application& app)
     // The view's native window is made when it first plays, not at start-up.
     QObject::connect(&m, &Medias::vuePremiereFois, &v, [&app, &v] { app.plateforme.vue.placerDans(v.FondActiveX); });
 
-    // The pane's fold is the window's form: the controller is told whether the pane is open
-    // after its own fold, and when another pane, the remote-control form or the options fold it.
-    QObject::connect(&m, &Medias::basculementDemande, &app.fond,
-                     [&app] { app.medias.definirOuvert(app.fond.Afficher_Click()); });
-    QObject::connect(&app.fond, &Fond::arretVueDemande, &m, [&m] { m.definirOuvert(false); });
-    // `GoDiffuser`: the media pane on its mosaic.
-    QObject::connect(&app.fond, &Fond::mosaiqueDemandee, &m, [&app] {
-        app.medias.definirOuvert(app.fond.forme().estOuvert(Volet::Afficher));
-        if (app.medias.ouvert())
-            app.medias.AfficherOnglets_Click(OngletAfficher::Mosaique);
-    });
+    // The pane's fold is the window's form, which the controller follows.
+    AppliqueurForme& a = app.fond.appliqueur();
+    QObject::connect(&m, &Medias::basculementDemande, &a, [&a] { a.Afficher_Click(); });
+    QObject::connect(&a, &AppliqueurForme::mosaiqueDemandee, &m, &Medias::Mosaique_Demandee);
 
     QObject::connect(&v, &VoletAfficher::ongletChoisi, &m, &Medias::AfficherOnglets_Click);
     QObject::connect(&v, &VoletAfficher::tailleVueChangee, &m, &Medias::definirTailleVue);
@@ -317,12 +295,12 @@ void cablerMedias(Application& app)
         else
             app.enregistrement.Rec_Click();
     });
-    relier(v.TopR2, app.fond, &Fond::TopR_Click);
-    relier(v.Mini2, app.fond, &Fond::Mini2_Click);
-    relier(v.Full2, app.fond, &Fond::Full2_Click);
-    relier(v.SizeBar1, app.fond, &Fond::SizeBar1_Click);
-    relier(v.SizeBarF, app.fond, &Fond::SizeBarF_Click);
-    QObject::connect(&v, &VoletAfficher::sizeBar2Change, &app.fond, &Fond::SizeBar2_Scroll);
+    relier(v.TopR2, a, &AppliqueurForme::TopR_Click);
+    relier(v.Mini2, a, &AppliqueurForme::Mini2_Click);
+    relier(v.Full2, a, &AppliqueurForme::Full2_Click);
+    relier(v.SizeBar1, a, &AppliqueurForme::SizeBar1_Click);
+    relier(v.SizeBarF, a, &AppliqueurForme::SizeBarF_Click);
+    QObject::connect(&v, &VoletAfficher::sizeBar2Change, &a, &AppliqueurForme::SizeBar2_Scroll);
     QObject::connect(&v, &VoletAfficher::origineVueChangee, &m,
                      [&app](const QPoint& twips) { app.plateforme.vue.placerConteneur(twips.x(), twips.y()); });
     QObject::connect(&app.moteur, &Moteur::etatChange, &v, [&v](const VueEtat& e) { v.afficherRec(e.recGras); });
@@ -369,8 +347,8 @@ void cablerClavier(Application& app)
         [&app] {
             EtatRaccourcis e;
             e.CLAV = app.session.parametres.p.CLAV;
-            e.optionsOuvertes = app.fond.optionsOuvertes();
-            e.guideOuvert = app.fond.forme().estOuvert(Volet::Guider);
+            e.optionsOuvertes = app.etatFenetre.optionsOuvertes();
+            e.guideOuvert = app.etatFenetre.voletOuvert(Volet::Guider);
             const VueChaine v = CalculerVueChaine(app.session.chaines, app.session.chaineSelectionnee);
             e.chaineMActive = v.precedenteActive;
             e.chainePActive = v.suivanteActive;
@@ -443,7 +421,6 @@ void ouvrirOptions(Application& app, int onglet, int groupe, int emplacement)
     p->afficher(app.session.parametres);
     p->favoris().afficher(app.session.parametres.favoris, groupe);
     app.options.Options_Click();
-    app.fond.Options_Click();
     if (emplacement > 0)
         p->favoris().focaliser(emplacement);
 }

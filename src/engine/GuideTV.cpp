@@ -2,6 +2,7 @@
 
 #include "core/Parametres.h"
 #include "core/TexteHtml.h"
+#include "engine/EtatFenetre.h"
 #include "engine/Moteur.h"
 #include "engine/Session.h"
 #include "platform/Plateforme.h"
@@ -49,10 +50,9 @@ ProgrammeGuide ValeursProgrammeGuide(const std::vector<LigneGuide>& lignes, int 
     return {v, {}};
 }
 
-GuideTV::GuideTV(Session& session, Moteur& moteur, Plateforme& plateforme,
-                 std::function<bool(const ValeursEditeur&)> ajouterProgramme, QObject* parent)
-    : QObject(parent), session_(session), moteur_(moteur), plateforme_(plateforme),
-      ajouterProgramme_(std::move(ajouterProgramme))
+GuideTV::GuideTV(Session& session, Moteur& moteur, Plateforme& plateforme, const EtatFenetre& fenetre,
+                 QObject* parent)
+    : QObject(parent), session_(session), moteur_(moteur), plateforme_(plateforme), fenetre_(fenetre)
 {
 }
 
@@ -97,7 +97,6 @@ bool GuideTV::ligneAvecResume() const
 
 void GuideTV::GuiderOnglets_Click(int onglet)
 {
-    etat_.onglet = onglet;
     if (onglet == 2)
         ChargerJoursGuide();
     else if (onglet == 3)
@@ -106,7 +105,7 @@ void GuideTV::GuiderOnglets_Click(int onglet)
 
 void GuideTV::Chaines_Click()
 {
-    if (etat_.onglet == 2)
+    if (fenetre_.guideTV())
         ChargerJoursGuide();
 }
 
@@ -188,8 +187,7 @@ void GuideTV::GuideProg_Click()
             plateforme_.dialogues.exclamation(r.refus);
         return;
     }
-    if (ajouterProgramme_ && ajouterProgramme_(*r.valeurs))
-        plateforme_.dialogues.information(QStringLiteral("L'enregistrement de cette émission a été programmé."));
+    emit programmeDemande(*r.valeurs);
 }
 
 void GuideTV::GuideResume_Click()

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/CommandesLecteur.h"
+#include "engine/EtatFenetre.h"
 #include "engine/FichiersMedias.h"
 #include "engine/Moteur.h"
 #include "engine/OptionsVue.h"
@@ -44,10 +45,11 @@ QStringList FichiersEnCours(const Session& s)
     return fichiers;
 }
 
-Medias::Medias(Session& session, Moteur& moteur, Plateforme& plateforme)
+Medias::Medias(Session& session, Moteur& moteur, Plateforme& plateforme, const EtatFenetre& fenetre)
     : session_(session),
       moteur_(moteur),
       plateforme_(plateforme),
+      fenetre_(fenetre),
       mosaique_(plateforme.vue, plateforme.horloge, session.chaines, session.parametres.favoris)
 {
     attente_.setObjectName(QStringLiteral("Attente"));
@@ -56,6 +58,14 @@ Medias::Medias(Session& session, Moteur& moteur, Plateforme& plateforme)
     // A coarse timer may fire a little early: the picture stays its full three seconds.
     attente_.setTimerType(Qt::PreciseTimer);
     connect(&attente_, &QTimer::timeout, this, &Medias::Attente_Timer);
+    connect(&fenetre, &EtatFenetre::formeChangee, this, [this] { definirOuvert(fenetre_.mediasOuvert()); });
+}
+
+void Medias::Mosaique_Demandee()
+{
+    definirOuvert(fenetre_.mediasOuvert());
+    if (ouvert_)
+        AfficherOnglets_Click(OngletAfficher::Mosaique);
 }
 
 bool Medias::bloque() const

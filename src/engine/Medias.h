@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTimer>
 
+class EtatFenetre;
 class Moteur;
 struct Plateforme;
 struct Session;
@@ -37,7 +38,8 @@ public:
     static const QString kMessageLecteurActif;
     static const QString kMessageNomIllisible;
 
-    Medias(Session& session, Moteur& moteur, Plateforme& plateforme);
+    // Whether the pane is open is the window's state: the controller follows it.
+    Medias(Session& session, Moteur& moteur, Plateforme& plateforme, const EtatFenetre& fenetre);
 
     bool ouvert() const { return ouvert_; }  // the `Afficher` button is bold
     OngletAfficher onglet() const { return onglet_; }
@@ -61,6 +63,8 @@ public:
     void definirOuvert(bool ouvert);
     // A tab became selected (by the user or by code).
     void AfficherOnglets_Click(OngletAfficher onglet);
+    // The remote-control form's `GoDiffuser` asks for the pane on its mosaic.
+    void Mosaique_Demandee();
 
     void LancerLectureIntegree();
     void Attente_Timer();
@@ -130,6 +134,7 @@ private:
     Session& session_;
     Moteur& moteur_;
     Plateforme& plateforme_;
+    const EtatFenetre& fenetre_;
     Mosaique mosaique_;
     QTimer attente_;
     bool ouvert_ = false;

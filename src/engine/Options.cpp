@@ -4,6 +4,8 @@
 #include "core/VerificationListe.h"
 #include "core/VerificationVersion.h"
 #include "engine/CommandesLecteur.h"
+#include "engine/EtatFenetre.h"
+#include "engine/Sauvegarde.h"
 #include "engine/Session.h"
 #include "platform/Plateforme.h"
 
@@ -56,11 +58,19 @@ QString sansSeparateur(QString dossier)
 }
 }  // namespace
 
-Options::Options(Session& session, Plateforme& plateforme) : session_(session), plateforme_(plateforme) {}
+Options::Options(Session& session, Plateforme& plateforme, EtatFenetre& fenetre, Sauvegarde& sauvegarde)
+    : session_(session), plateforme_(plateforme), fenetre_(fenetre), sauvegarde_(sauvegarde)
+{
+}
+
+bool Options::estOuvert() const
+{
+    return fenetre_.optionsOuvertes();
+}
 
 void Options::Options_Click()
 {
-    ouvert_ = true;
+    fenetre_.definirOptionsOuvertes(true);
     dossierAvantOptions_ = session_.parametres.dossierEnregistrement;
     triAvantOptions_ = session_.parametres.p.SORT;
 }
@@ -85,7 +95,7 @@ bool Options::Retour_Click(const ContenuParametres& valeurs)
     garder(valeurs);
 
     emit favorisRafraichis();
-    if (ecrire_ && !ecrire_())
+    if (!sauvegarde_.EcrireParametres())
         return false;
 
     auto& d = plateforme_.dialogues;
@@ -93,17 +103,17 @@ bool Options::Retour_Click(const ContenuParametres& valeurs)
         d.information(kAvertissementDossier);
     if (triChange)
         d.information(kAvertissementTri);
-    ouvert_ = false;
+    fenetre_.definirOptionsOuvertes(false);
     emit ferme();
     return true;
 }
 
 void Options::lireAvantFermeture()
 {
-    if (!ouvert_ || !lire_)
+    if (!estOuvert())
         return;
     ContenuParametres valeurs = session_.parametres;
-    lire_(valeurs);
+    emit valeursDemandees(valeurs);
     garder(valeurs);
 }
 

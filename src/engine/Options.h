@@ -4,10 +4,11 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 
 struct Plateforme;
 struct Session;
+class EtatFenetre;
+class Sauvegarde;
 
 // Texts of the options pane's boxes.
 extern const QString kAvertissementDossier;
@@ -21,17 +22,13 @@ extern const QString kAideClavier;
 class Options : public QObject {
     Q_OBJECT
 public:
-    Options(Session& session, Plateforme& plateforme);
-
-    // Saves the settings file; false when it could not be written (the user was told).
-    void definirEcriture(std::function<bool()> ecrire) { ecrire_ = std::move(ecrire); }
-    // Reads the pane's controls into the values given.
-    void definirLecture(std::function<void(ContenuParametres&)> lire) { lire_ = std::move(lire); }
+    // Whether the pane is open is the window's state, which this controller writes.
+    Options(Session& session, Plateforme& plateforme, EtatFenetre& fenetre, Sauvegarde& sauvegarde);
 
     // The pane opens: remembers the recording folder and the sort order to tell, at "OK",
     // which changes wait for the next start.
     void Options_Click();
-    bool estOuvert() const { return ouvert_; }
+    bool estOuvert() const;
 
     // "OK" with the values the pane holds (the session's settings with the pane's controls
     // read into them). Stores them, refreshes the favourites, saves the file and then tells
@@ -75,15 +72,16 @@ signals:
     // A check of the channel list or of the version waits for its answer: the window takes
     // no input meanwhile.
     void connexionAffichee(bool enCours);
+    // The pane's controls are to be read into `valeurs` (the window closes with it open).
+    void valeursDemandees(ContenuParametres& valeurs);
 
 private:
     void garder(const ContenuParametres& valeurs);
 
     Session& session_;
     Plateforme& plateforme_;
-    std::function<bool()> ecrire_;
-    std::function<void(ContenuParametres&)> lire_;
-    bool ouvert_ = false;
+    EtatFenetre& fenetre_;
+    Sauvegarde& sauvegarde_;
     QString dossierAvantOptions_;
     bool triAvantOptions_ = false;
 };

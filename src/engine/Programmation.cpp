@@ -5,6 +5,7 @@
 #include "engine/EtatLecteur.h"
 #include "engine/NomEnregistrement.h"
 #include "engine/Moteur.h"
+#include "engine/Sauvegarde.h"
 #include "engine/Session.h"
 #include "platform/Plateforme.h"
 
@@ -30,10 +31,24 @@ bool Programmation::AjouterProgramme(const ValeursEditeur& valeurs, bool demande
         session_.programmes.AjouterProgramme(valeurs, demander, plateforme_.horloge.maintenant(), plateforme_.dialogues);
     rafraichir();
     if (r.enregistrerPuisHorloge) {
-        emit enregistrementDemande();
+        sauvegarde_.EcrireParametres();
         emit ticDemande();
     }
     return r.ajoute;
+}
+
+void Programmation::ProgrammerDepuisGuide(const ValeursEditeur& valeurs)
+{
+    session_.editeur = valeurs;
+    emit editeurEcrit(valeurs);
+    if (AjouterProgramme(valeurs, true))
+        plateforme_.dialogues.information(QStringLiteral("L'enregistrement de cette émission a été programmé."));
+}
+
+void Programmation::GuiderOnglets_Click(int onglet)
+{
+    if (onglet == 1)
+        InitialiserEditeur();
 }
 
 void Programmation::ProgOK_Click(const ValeursEditeur& valeurs)
@@ -71,7 +86,7 @@ void Programmation::apresSuppression(const ResultatSuppression& r)
         arreterProgramme({});
     rafraichir();
     if (r.supprime)
-        emit enregistrementDemande();
+        sauvegarde_.EcrireParametres();
 }
 
 void Programmation::SupprimerSelection_Click()
@@ -88,7 +103,7 @@ void Programmation::Nettoyer_Click()
 {
     session_.programmes.Nettoyer_Click();
     rafraichir();
-    emit enregistrementDemande();
+    sauvegarde_.EcrireParametres();
 }
 
 void Programmation::ProgListe_Click(int index)

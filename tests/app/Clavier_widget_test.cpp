@@ -75,7 +75,7 @@ TEST(Clavier, NoShortcutWhileTheOptionsPaneIsOpen)
 {
     BancClavier b("CLAV=1\n");
     bouton(*b.fond, "Options")->click();
-    ASSERT_TRUE(b.fond->optionsOuvertes());
+    ASSERT_TRUE(b.fond->etat().optionsOuvertes());
     QTest::keyRelease(b.cible(), Qt::Key_F5);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 }

@@ -231,11 +231,11 @@ TEST(Police, EveryCaptionLabelAndListItemOfEveryFormAndPaneIsWhole)
     f.telecommande().afficherBascules(true, true);
     f.telecommande().afficherPhotoEnCours(true);
     f.telecommande().afficherProgression(0.4, "1234 Mo");
-    f.TopR_Click();
-    f.Fav_Click();
+    f.appliqueur().TopR_Click();
+    f.etat().Fav_Click();
     b.verifier("normal-gras-favoris", coupes);
-    f.Fav_Click();
-    f.TopR_Click();
+    f.etat().Fav_Click();
+    f.appliqueur().TopR_Click();
 
     const std::pair<OngletAfficher, const char*> onglets[] = {{OngletAfficher::Direct, "afficher-direct"},
                                                               {OngletAfficher::Mosaique, "afficher-mosaique"},
@@ -271,12 +271,12 @@ TEST(Police, EveryCaptionLabelAndListItemOfEveryFormAndPaneIsWhole)
     }
     p->Retour->click();
 
-    f.Mini_Click();
+    f.appliqueur().Mini_Click();
     b.verifier("telecommande", coupes);
-    f.Fav_Click();
+    f.etat().Fav_Click();
     b.verifier("telecommande-favoris", coupes);
-    f.Fav_Click();
-    f.Mini_Click();
+    f.etat().Fav_Click();
+    f.appliqueur().Mini_Click();
 
     f.afficherDuree(true, "Durée d'enregistrement restante : 01:29:59", true);
     b.verifier("duree", coupes);
@@ -284,10 +284,10 @@ TEST(Police, EveryCaptionLabelAndListItemOfEveryFormAndPaneIsWhole)
 
     bouton(f, "Afficher")->click();
     ASSERT_TRUE(b.attendreForme());
-    f.Mini2_Click();
+    f.appliqueur().Mini2_Click();
     f.afficher().SizeBar0->click();
     b.verifier("mini-ecran", coupes);
-    f.SizeBarF_Click();
+    f.appliqueur().SizeBarF_Click();
     b.verifier("plein-ecran", coupes);
 
     EXPECT_TRUE(coupes.isEmpty()) << coupes.join(u'\n').toStdString();

@@ -533,7 +533,7 @@ TEST(Medias, Mini2TwiceReturnsToTheNormalWindowAtTheSameSizeAndPlace)
     EXPECT_TRUE(b.v().AfficherOnglets->isHidden());
     EXPECT_EQ(b.v().FondActiveX->mapTo(b.fond.get(), QPoint()), QPoint(0, 0));
     EXPECT_TRUE(b.v().FondActiveX->isVisible());
-    b.fond->SizeBar2_Scroll(200);
+    b.fond->appliqueur().SizeBar2_Scroll(200);
     EXPECT_EQ(b.fond->size().width(), 680);
     EXPECT_EQ(b.v().FondActiveX->size(), b.fond->size()) << "the video follows the slider";
     bouton(*b.fond, "Mini2")->click();

@@ -93,7 +93,7 @@ TEST(Fond, MiniTwiceGoesToTheRemoteControlFormAndBack)
 {
     Fond fond;
     fond.show();
-    fond.Mini_Click();
+    fond.appliqueur().Mini_Click();
     EXPECT_FALSE(fond.animationEnCours()) << "the form changes at once";
     EXPECT_EQ(fond.size(), QSize(191, 529));
     EXPECT_TRUE(visibleDans(fond, "Fond1bis"));
@@ -101,7 +101,7 @@ TEST(Fond, MiniTwiceGoesToTheRemoteControlFormAndBack)
     EXPECT_TRUE(gras(fond.Mini));
     EXPECT_TRUE(fond.isVisible());
 
-    fond.Mini_Click();
+    fond.appliqueur().Mini_Click();
     EXPECT_EQ(fond.size(), QSize(297, 345));
     EXPECT_FALSE(visibleDans(fond, "Fond1bis"));
     EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -114,10 +114,10 @@ TEST(Fond, WithoutTheOnTopOptionTheRemoteControlFormStaysInTheNormalOrder)
 {
     Fond fond;
     fond.definirOptionsForme({false, true, true});
-    fond.Mini_Click();
+    fond.appliqueur().Mini_Click();
     EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(gras(fond.chaines().Fav)) << "the favourites come in front";
-    fond.Mini_Click();
+    fond.appliqueur().Mini_Click();
     EXPECT_FALSE(gras(fond.chaines().Fav));
 }
 
@@ -127,7 +127,7 @@ TEST(Fond, APaneOpensInElevenTimedWidthsWithTheWindowDisabled)
     fond.show();
     Largeurs l;
     fond.installEventFilter(&l);
-    EXPECT_TRUE(fond.Guider_Click());
+    EXPECT_TRUE(fond.appliqueur().Guider_Click());
     EXPECT_TRUE(fond.animationEnCours());
     EXPECT_FALSE(fond.isEnabled());
     EXPECT_LT(fond.width(), 665) << "the widths come one per step, not at once";
@@ -147,7 +147,7 @@ TEST(Fond, OpeningAPaneNearTheRightEdgeMovesTheWindowLeft)
     fond.move(ecran.right() - fond.frameGeometry().width() - 10, ecran.top() + 10);
     const int y = fond.pos().y();
 
-    fond.Afficher_Click();
+    fond.appliqueur().Afficher_Click();
     ASSERT_TRUE(attendreFin(fond));
     EXPECT_EQ(fond.width(), 665);
     EXPECT_TRUE(fond.forme().estOuvert(Volet::Afficher));
@@ -159,9 +159,9 @@ TEST(Fond, OpeningAPaneNearTheRightEdgeMovesTheWindowLeft)
 TEST(Fond, DiffuserSwitchesFromTheGuidePaneThenClosesItsOwn)
 {
     Fond fond;
-    fond.Guider_Click();
+    fond.appliqueur().Guider_Click();
     ASSERT_TRUE(attendreFin(fond));
-    EXPECT_TRUE(fond.Diffuser_Click());
+    EXPECT_TRUE(fond.appliqueur().Diffuser_Click());
     ASSERT_TRUE(attendreFin(fond));
     const PanneauTelecommande& t = fond.telecommande();
     EXPECT_TRUE(gras(t.Diffuser));
@@ -169,7 +169,7 @@ TEST(Fond, DiffuserSwitchesFromTheGuidePaneThenClosesItsOwn)
     EXPECT_EQ(fond.findChild<QStackedWidget*>("Volet")->currentWidget()->objectName(), "Fond1a");
     EXPECT_TRUE(visibleDans(fond, "Logo1"));
 
-    EXPECT_FALSE(fond.Diffuser_Click());
+    EXPECT_FALSE(fond.appliqueur().Diffuser_Click());
     ASSERT_TRUE(attendreFin(fond));
     EXPECT_EQ(fond.size(), QSize(297, 345));
     EXPECT_FALSE(gras(t.Diffuser));
@@ -181,8 +181,8 @@ TEST(Fond, GoGuiderLeavesTheRemoteControlFormForTheScheduleTab)
     Fond fond;
     int editeurs = 0;
     QObject::connect(&fond.guide(), &VoletGuide::ongletChoisi, [&editeurs](int onglet) { editeurs += onglet == 1; });
-    fond.Mini_Click();
-    fond.GoGuider_Click();
+    fond.appliqueur().Mini_Click();
+    fond.appliqueur().GoGuider_Click();
     ASSERT_TRUE(attendreFin(fond));
     EXPECT_EQ(fond.size(), QSize(665, 345));
     EXPECT_FALSE(visibleDans(fond, "Fond1bis"));
@@ -195,10 +195,10 @@ TEST(Fond, TopRTwiceEndsInTheNormalOrder)
 {
     Fond fond;
     fond.show();
-    fond.TopR_Click();
+    fond.appliqueur().TopR_Click();
     EXPECT_TRUE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(gras(fond.telecommande().TopR));
-    fond.TopR_Click();
+    fond.appliqueur().TopR_Click();
     EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_FALSE(gras(fond.telecommande().TopR));
     EXPECT_TRUE(fond.isVisible());

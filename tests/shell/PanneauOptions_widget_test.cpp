@@ -222,7 +222,7 @@ TEST(PanneauOptions, ASettingsFileThatCannotBeWrittenKeepsThePaneOpen)
 
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, kMessageEchecParametres}));
-    EXPECT_TRUE(b.fond->optionsOuvertes());
+    EXPECT_TRUE(b.fond->etat().optionsOuvertes());
     EXPECT_TRUE(p.isVisibleTo(b.fond.get()));
 }
 
@@ -485,7 +485,7 @@ TEST(PanneauOptions, TheEmptyFavouritesYesOpensTheEditorOnTheShownGroupAndThatSl
     b.app->favoris.Favori_Click(6);  // an empty slot: the question, then the editor
     auto* p = b.fond->findChild<PanneauOptions*>("Fond2");
     ASSERT_NE(p, nullptr);
-    EXPECT_TRUE(b.fond->optionsOuvertes());
+    EXPECT_TRUE(b.fond->etat().optionsOuvertes());
     EXPECT_EQ(p->onglet(), 4);
     EXPECT_EQ(p->favoris().groupe(), 2);
     EXPECT_EQ(p->favoris().EditerFav->currentIndex(), 2);
@@ -557,7 +557,7 @@ TEST(PanneauOptions, AClickOnTheLogoOpensTheOptionsOnTheirLastTab)
     auto* logo = b.fond->findChild<QLabel*>("Logo1");
     ASSERT_NE(logo, nullptr);
     QTest::mouseClick(logo, Qt::LeftButton);
-    ASSERT_TRUE(b.fond->optionsOuvertes());
+    ASSERT_TRUE(b.fond->etat().optionsOuvertes());
     auto* onglets = b.fond->findChild<PanneauOptions*>("Fond2")->findChild<QTabWidget*>("Onglets");
     ASSERT_NE(onglets, nullptr);
     EXPECT_EQ(onglets->currentIndex(), onglets->count() - 1);
