@@ -19,16 +19,16 @@ void EtatFenetre::choisirOngletGuide(int onglet)
 
 void EtatFenetre::definirOptionsOuvertes(bool ouvertes)
 {
-    if (ouvertes == optionsOuvertes_)
+    if (ouvertes == options_)
         return;
-    optionsOuvertes_ = ouvertes;
+    options_ = ouvertes;
     emit optionsOuvertesChangees(ouvertes);
 }
 
 void EtatFenetre::definirFavorisDevant(bool devant)
 {
-    if (devant == favorisDevant_)
+    if (devant == devant_)
         return;
-    favorisDevant_ = devant;
+    devant_ = devant;
     emit favorisDevantChange(devant);
 }

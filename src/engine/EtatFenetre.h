@@ -46,15 +46,15 @@ public:
 
     int ongletGuide() const { return ongletGuide_; }  // 1 schedule, 2 TV guide, 3 audience
     bool guideTV() const { return voletOuvert(Volet::Guider) && ongletGuide_ == 2; }
-    bool optionsOuvertes() const { return optionsOuvertes_; }
-    bool favorisDevant() const { return favorisDevant_; }
+    bool optionsOuvertes() const { return options_; }
+    bool favorisDevant() const { return devant_; }
 
     void definirForme(Forme forme, Volet volet);
     // A tab of the guide pane was chosen (told even when it was the one shown).
     void choisirOngletGuide(int onglet);
     void definirOptionsOuvertes(bool ouvertes);
     void definirFavorisDevant(bool devant);
-    void Fav_Click() { definirFavorisDevant(!favorisDevant_); }
+    void Fav_Click() { definirFavorisDevant(!devant_); }
 
 signals:
     void formeChangee();
@@ -66,6 +66,6 @@ private:
     Forme forme_ = Forme::Normal;
     Volet volet_ = Volet::Aucun;
     int ongletGuide_ = 1;
-    bool optionsOuvertes_ = false;
-    bool favorisDevant_ = false;
+    bool options_ = false;
+    bool devant_ = false;
 };
