@@ -9,6 +9,7 @@
 #include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
+#include "shell/CadreOptions.h"
 #include "shell/FiltreClavier.h"
 #include "shell/Fond.h"
 #include "shell/PanneauTelecommande.h"
@@ -18,9 +19,12 @@
 #include "shell/Textures.h"
 #include "panes/EditeurFavoris.h"
 
-#include <QAbstractSlider>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QSlider>
+
+#include <functional>
+#include <map>
 
 namespace {
 template <typename Controleur>
@@ -139,32 +143,25 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::ticDemande, &p, [&app] { app.Horloge_Timer(); });
 }
 
-// The options pane's controls, wired when the pane is built.
+// The options pane's controls, wired when the shell has built the pane.
 void cablerPanneauOptions(Application& app, PanneauOptions& p)
 {
     Options& o = app.options;
-    relier(p.bouton("ClavierListe"), o, &Options::ClavierListe_Click);
-    relier(p.bouton("Réinitialiser"), o, &Options::Reinitialiser_Click);
-    relier(p.bouton("MAJcfg"), o, &Options::MAJcfg_Click);
-    relier(p.bouton("FRPLtexte"), o, &Options::FRPLtexte_Click);
-    relier(p.bouton("AllerSite"), o, &Options::AllerSite_Click);
-    relier(p.bouton("AllerFAQ"), o, &Options::AllerFAQ_Click);
-    relier(p.bouton("AllerForums"), o, &Options::AllerForums_Click);
-    relier(p.bouton("MAJexe"), o, &Options::MAJexe_Click);
-    QObject::connect(p.bouton("AutoSél"), &QPushButton::clicked, &o,
-                     [&o, &p] { p.definirProgramme(o.AutoSel_Click(p.programme())); });
-    QObject::connect(p.bouton("RECpath0"), &QPushButton::clicked, &o,
-                     [&o, &p] { p.definirDossier(o.RECpath0_Click(p.dossier())); });
-    QObject::connect(&p, &PanneauOptions::textureChoisie, &app.fond, [&app](int choix) {
-        app.fond.definirTexture(TextureFond(choix, 1, app.session.DossierProgramme));
-    });
+    relier(p.ClavierListe, o, &Options::ClavierListe_Click);
+    relier(p.Reinitialiser, o, &Options::Reinitialiser_Click);
+    relier(p.MAJcfg, o, &Options::MAJcfg_Click);
+    relier(p.FRPLtexte, o, &Options::FRPLtexte_Click);
+    relier(p.AllerSite, o, &Options::AllerSite_Click);
+    relier(p.AllerFAQ, o, &Options::AllerFAQ_Click);
+    relier(p.AllerForums, o, &Options::AllerForums_Click);
+    relier(p.MAJexe, o, &Options::MAJexe_Click);
+    QObject::connect(p.AutoSel, &QPushButton::clicked, &o, [&o, &p] { p.definirProgramme(o.AutoSel_Click(p.programme())); });
+    QObject::connect(p.RECpath0, &QPushButton::clicked, &o, [&o, &p] { p.definirDossier(o.RECpath0_Click(p.dossier())); });
+    QObject::connect(&p, &PanneauOptions::textureChoisie, &app.fond,
+                     [&app](int choix) { app.fond.definirTexture(TextureFond(choix, 1, app.session.DossierProgramme)); });
     QObject::connect(&o, &Options::valeursDemandees, &p, &PanneauOptions::lire);
-    QObject::connect(p.Retour, &QPushButton::clicked, &o, [&app, &p] {
-        ContenuParametres valeurs = app.session.parametres;
-        p.lire(valeurs);
-        if (!app.options.Retour_Click(valeurs))
-            p.afficher(app.session.parametres);  // still open: shows what was kept
-    });
+    QObject::connect(&o, &Options::valeursAffichees, &p, &PanneauOptions::afficher);
+    QObject::connect(p.Retour, &QPushButton::clicked, &o, [&o] { o.Retour_Click(); });
     QObject::connect(&o, &Options::ferme, &p, [&p] { p.Onglets_Click(1); });
 
     // The favourites editor edits the session's table.
@@ -182,19 +179,22 @@ void cablerPanneauOptions(Application& app, PanneauOptions& p)
     });
 }
 
-// The options pane's controller and the main panel's button that opens the pane.
+// The options pane's controller, the pane the shell builds when first opened, and what opens it.
 void cablerOptions(Application& app)
 {
     Options& o = app.options;
+    CadreOptions& cadre = app.fond.cadreOptions();
+    QObject::connect(&o, &Options::ouvertureDemandee, &cadre, &CadreOptions::ouvrir);
+    QObject::connect(&cadre, &CadreOptions::construit, &o, [&app](PanneauOptions& p) { cablerPanneauOptions(app, p); });
     // The editor opens on the group the buttons show; "OK" repaints them.
     QObject::connect(app.fond.telecommande().Options, &QPushButton::clicked, &o,
-                     [&app] { ouvrirOptions(app, 0, app.favoris.groupe()); });
-    QObject::connect(&app.fond.diffusion(), &VoletDiffusion::logoClique, &app.options,
-                     [&app] { ouvrirOptions(app, 8, app.favoris.groupe()); });
+                     [&app] { app.options.Ouvrir(0, app.favoris.groupe()); });
+    QObject::connect(&app.fond.diffusion(), &VoletDiffusion::logoClique, &o,
+                     [&app] { app.options.Ouvrir(8, app.favoris.groupe()); });
     QObject::connect(&app.favoris, &Favoris::definitionDemandee, &o,
-                     [&app](int emplacement) { ouvrirOptions(app, 4, app.favoris.groupe(), emplacement); });
-    QObject::connect(&o, &Options::favorisRafraichis, &app.favoris, [&app] { app.favoris.FavorisListe_Click(); });
-    QObject::connect(&o, &Options::groupesRenommes, &app.favoris, [&app] { app.favoris.afficherGroupes(); });
+                     [&app](int emplacement) { app.options.Ouvrir(4, app.favoris.groupe(), emplacement); });
+    QObject::connect(&o, &Options::favorisRafraichis, &app.favoris, &Favoris::FavorisListe_Click);
+    QObject::connect(&o, &Options::groupesRenommes, &app.favoris, &Favoris::afficherGroupes);
     QObject::connect(&o, &Options::connexionAffichee, &app.fond, &Fond::attendreConnexion);
 }
 
@@ -225,12 +225,8 @@ void cablerGuide(Application& app)
     QObject::connect(g, &GuideTV::boutonsAffiches, &v, &VoletGuide::afficherBoutons);
     QObject::connect(g, &GuideTV::frequenceAffichee, &v, &VoletGuide::afficherFrequence);
     QObject::connect(g, &GuideTV::audienceAffichee, &v, &VoletGuide::afficherAudience);
-    QObject::connect(g, &GuideTV::connexionAffichee, &v, [&app, &v](bool visible) {
-        v.AfficherConnexion(visible);
-        app.fond.attendreConnexion(visible);
-        if (!visible)
-            app.fond.chaines().setFocus();
-    });
+    QObject::connect(g, &GuideTV::connexionAffichee, &v, &VoletGuide::AfficherConnexion);
+    QObject::connect(g, &GuideTV::connexionAffichee, &f, &Fond::attendreConnexion);
 }
 
 // The window's forms, its side pane and its services. The side pane's steps count as an
@@ -289,12 +285,7 @@ void cablerMedias(Application& app)
     QObject::connect(v.Snap2, &QPushButton::clicked, &m, [&m] { m.Snap2_Click(); });
     relier(v.ChaineM2, m, &Medias::ChaineM2_Click);
     relier(v.ChaineP2, m, &Medias::ChaineP2_Click);
-    QObject::connect(v.Rec2, &QPushButton::clicked, &app.enregistrement, [&app] {
-        if (enEnregistrement(app.session.Etat))
-            app.enregistrement.EnregistrerX_Click();
-        else
-            app.enregistrement.Rec_Click();
-    });
+    relier(v.Rec2, app.enregistrement, &EnregistrementManuel::Rec2_Click);
     relier(v.TopR2, a, &AppliqueurForme::TopR_Click);
     relier(v.Mini2, a, &AppliqueurForme::Mini2_Click);
     relier(v.Full2, a, &AppliqueurForme::Full2_Click);
@@ -358,24 +349,37 @@ void cablerClavier(Application& app)
         },
         [&app] { return app.plateforme.horloge.maintenant(); }, &f);
     filtre->setObjectName("FiltreClavier");
-    QObject::connect(filtre, &FiltreClavier::boutonDemande, &f, [&app](const ActionClavier& a) {
-        Favoris& fav = app.favoris;
-        switch (a.bouton) {
-        case BoutonClavier::Aucun: return;
-        case BoutonClavier::FavorisM: fav.FavorisM_Click(); return;
-        case BoutonClavier::FavorisP: fav.FavorisP_Click(); return;
-        case BoutonClavier::FavorisListe: fav.selectionnerGroupe(a.valeur); return;
-        case BoutonClavier::Favori: fav.Favori_Click(a.valeur); return;
-        case BoutonClavier::Volume2:
-            if (auto* s = app.fond.findChild<QAbstractSlider*>("Volume2"))
-                s->setValue(a.valeur);
-            return;
-        default:
-            if (auto* b = app.fond.findChild<QPushButton*>(QString::fromUtf8(nomBouton(a.bouton))))
-                emit b->clicked();
-            return;
-        }
-    });
+    // What each of the decoder's buttons presses: a control of the window through its own
+    // wiring, the favourites through their controller, the view's volume through its slider.
+    PanneauTelecommande& t = f.telecommande();
+    PanneauChaines& c = f.chaines();
+    VoletAfficher& v = f.afficher();
+    Favoris& fav = app.favoris;
+    const auto presser = [](QPushButton* b) { return [b](int) { emit b->clicked(); }; };
+    const std::map<BoutonClavier, std::function<void(int)>> table = {
+        {BoutonClavier::Aucun, [](int) {}},
+        {BoutonClavier::ChaineM, presser(c.ChaineM)},
+        {BoutonClavier::ChaineP, presser(c.ChaineP)},
+        {BoutonClavier::TopR, presser(t.TopR)},
+        {BoutonClavier::Full, presser(t.Full)},
+        {BoutonClavier::Full2, presser(v.Full2)},
+        {BoutonClavier::Play, presser(t.Play)},
+        {BoutonClavier::StopAll, presser(t.StopAll)},
+        {BoutonClavier::Pause, presser(t.Pause)},
+        {BoutonClavier::Rec, presser(t.Rec)},
+        {BoutonClavier::Snap, presser(t.Snap)},
+        {BoutonClavier::VolumeM, presser(t.VolumeM)},
+        {BoutonClavier::VolumeP, presser(t.VolumeP)},
+        {BoutonClavier::Volume2, [&v](int valeur) { v.Volume2->setValue(valeur); }},
+        {BoutonClavier::Mute, presser(t.Mute)},
+        {BoutonClavier::Mute2, presser(v.Mute2)},
+        {BoutonClavier::FavorisM, [&fav](int) { fav.FavorisM_Click(); }},
+        {BoutonClavier::FavorisP, [&fav](int) { fav.FavorisP_Click(); }},
+        {BoutonClavier::FavorisListe, [&fav](int g) { fav.selectionnerGroupe(g); }},
+        {BoutonClavier::Favori, [&fav](int i) { fav.Favori_Click(i); }},
+    };
+    QObject::connect(filtre, &FiltreClavier::boutonDemande, &f,
+                     [table](const ActionClavier& a) { table.at(a.bouton)(a.valeur); });
     if (QCoreApplication* a = QCoreApplication::instance())
         a->installEventFilter(filtre);
 }
@@ -404,23 +408,4 @@ void cabler(Application& app)
     cablerOptions(app);
     cablerClavier(app);
     cablerFenetre(app);
-}
-
-void ouvrirOptions(Application& app, int onglet, int groupe, int emplacement)
-{
-    auto* p = qobject_cast<PanneauOptions*>(app.fond.options());
-    if (!p) {
-        p = new PanneauOptions(app.session.DossierProgramme);
-        p->definirAdressesWeb(app.plateforme.adresses.racineSite(), app.plateforme.adresses.racineForum());
-        app.fond.installerOptions(p);
-        p->favoris().definirChaines(app.session.chaines.noms());
-        cablerPanneauOptions(app, *p);
-    }
-    if (onglet > 0)
-        p->Onglets_Click(onglet);
-    p->afficher(app.session.parametres);
-    p->favoris().afficher(app.session.parametres.favoris, groupe);
-    app.options.Options_Click();
-    if (emplacement > 0)
-        p->favoris().focaliser(emplacement);
 }

@@ -87,6 +87,14 @@ void EnregistrementManuel::enregistrer(bool confirme)
     });
 }
 
+void EnregistrementManuel::Rec2_Click()
+{
+    if (enEnregistrement(session_.Etat))
+        EnregistrerX_Click();
+    else
+        Rec_Click();
+}
+
 void EnregistrementManuel::EnregistrerX_Click()
 {
     if (!enEnregistrement(session_.Etat))

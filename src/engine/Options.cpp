@@ -68,6 +68,21 @@ bool Options::estOuvert() const
     return fenetre_.optionsOuvertes();
 }
 
+void Options::Ouvrir(int onglet, int groupe, int emplacement)
+{
+    OuvertureOptions o;
+    o.onglet = onglet;
+    o.groupe = groupe;
+    o.emplacement = emplacement;
+    o.valeurs = session_.parametres;
+    o.chaines = session_.chaines.noms();
+    o.dossierProgramme = session_.DossierProgramme;
+    o.site = plateforme_.adresses.racineSite();
+    o.forum = plateforme_.adresses.racineForum();
+    emit ouvertureDemandee(o);
+    Options_Click();
+}
+
 void Options::Options_Click()
 {
     fenetre_.definirOptionsOuvertes(true);
@@ -106,6 +121,15 @@ bool Options::Retour_Click(const ContenuParametres& valeurs)
     fenetre_.definirOptionsOuvertes(false);
     emit ferme();
     return true;
+}
+
+void Options::Retour_Click()
+{
+    ContenuParametres valeurs = session_.parametres;
+    emit valeursDemandees(valeurs);
+    // Still open: it shows what was kept.
+    if (!Retour_Click(valeurs))
+        emit valeursAffichees(session_.parametres);
 }
 
 void Options::lireAvantFermeture()

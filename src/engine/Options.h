@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 
 struct Plateforme;
@@ -16,6 +17,18 @@ extern const QString kAvertissementTri;
 extern const QString kAideFreePlayer;
 extern const QString kAideClavier;
 
+// What the options pane shows when it opens (the pane is built then the first time).
+struct OuvertureOptions {
+    int onglet = 0;       // 1 to 8; 0 keeps the tab it showed last
+    int groupe = 0;       // the favourites editor's group
+    int emplacement = 0;  // the favourites' slot that takes the focus, 1 to 8; 0 none
+    ContenuParametres valeurs;
+    QStringList chaines;
+    QString dossierProgramme;
+    QString site;   // the web links' addresses
+    QString forum;
+};
+
 // The options pane's controller: what opening and validating the pane do, the buttons that
 // reach the platform, and the favourites editor's changes to the table. The values being
 // edited are the pane's until "OK"; the favourites table is edited in place.
@@ -25,6 +38,9 @@ public:
     // Whether the pane is open is the window's state, which this controller writes.
     Options(Session& session, Plateforme& plateforme, EtatFenetre& fenetre, Sauvegarde& sauvegarde);
 
+    // Opens the pane on tab `onglet` (0: the last one), its favourites editor on `groupe`, the
+    // focus on slot `emplacement` (0: left alone).
+    void Ouvrir(int onglet, int groupe, int emplacement = 0);
     // The pane opens: remembers the recording folder and the sort order to tell, at "OK",
     // which changes wait for the next start.
     void Options_Click();
@@ -35,6 +51,9 @@ public:
     // what waits for the next start. False when the file could not be written: the pane
     // stays open and nothing is said to be taken into account.
     bool Retour_Click(const ContenuParametres& valeurs);
+    // "OK" with what the pane's controls hold; when the file could not be written, the pane
+    // shows again what was kept.
+    void Retour_Click();
     // The window closes: the pane has no cancel, so the values it shows, "OK" or not, are the
     // settings the close saves. Nothing is said.
     void lireAvantFermeture();
@@ -72,8 +91,11 @@ signals:
     // A check of the channel list or of the version waits for its answer: the window takes
     // no input meanwhile.
     void connexionAffichee(bool enCours);
-    // The pane's controls are to be read into `valeurs` (the window closes with it open).
+    // The pane's controls are to be read into `valeurs` ("OK", or the window closes with it open).
     void valeursDemandees(ContenuParametres& valeurs);
+    // The pane is to show these (it is built the first time).
+    void ouvertureDemandee(const OuvertureOptions& ouverture);
+    void valeursAffichees(const ContenuParametres& valeurs);
 
 private:
     void garder(const ContenuParametres& valeurs);

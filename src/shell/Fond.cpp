@@ -9,6 +9,7 @@
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
 #include "shell/BarreTampon.h"
+#include "shell/CadreOptions.h"
 #include "shell/GlisserFenetre.h"
 #include "shell/Icones.h"
 #include "shell/PanneauTelecommande.h"
@@ -139,7 +140,7 @@ void Fond::construire()
         actualiserActivation();
     });
     connect(&etat_, &EtatFenetre::favorisDevantChange, chaines_, &PanneauChaines::montrerFavoris);
-    connect(&etat_, &EtatFenetre::optionsOuvertesChangees, this, &Fond::montrerOptions);
+    cadreOptions_ = new CadreOptions(*this, *fond1_, *volet_, *appliqueur_, *glisser_, etat_);
     fondu_.setInterval(kPasFonduMs);
     connect(&fondu_, &QTimer::timeout, this, [this] {
         static const std::vector<int> etapes = EtapesFondu();
@@ -229,36 +230,9 @@ void Fond::actualiserActivation()
     setEnabled(actifMoteur_ && !enAnimation_ && !connexion_);
 }
 
-void Fond::installerOptions(QWidget* fond2)
+QWidget* Fond::options() const
 {
-    if (fond2_ || !fond2)
-        return;
-    fond2_ = fond2;
-    fond2_->setParent(this);
-    // Its background drags the window too.
-    fond2_->installEventFilter(glisser_);
-    // In the place of the normal window's part of the main panel.
-    fond2_->setGeometry(QRect(QPoint(0, 0), FormeFenetre::enPixels(FormeFenetre().taille())));
-    fond2_->hide();
-}
-
-void Fond::montrerOptions(bool ouvertes)
-{
-    if (!fond2_)
-        return;
-    if (ouvertes) {
-        // `Fond2` in place of the main panel, the side pane folded.
-        appliqueur_->ReplierVolet();
-        fond1_->hide();
-        volet_->hide();
-        fond2_->show();
-        return;
-    }
-    fond2_->hide();
-    fond1_->show();
-    // The form did not change while the pane was open: its size comes back.
-    if (const QSize t = forme().taille(); !t.isEmpty())
-        setFixedSize(FormeFenetre::enPixels(t));
+    return cadreOptions_->panneau();
 }
 
 void Fond::definirTexture(const QPixmap& image)
@@ -327,6 +301,9 @@ void Fond::attendreConnexion(bool enCours)
 {
     connexion_ = enCours;
     actualiserActivation();
+    // The answer came: the keyboard goes back to the channel list.
+    if (!enCours)
+        chaines_->setFocus();
 }
 
 void Fond::reprendreFocus()

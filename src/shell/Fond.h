@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class CadreOptions;
 class EtatFenetre;
 class BarreTampon;
 class PanneauChaines;
@@ -82,10 +83,9 @@ public:
     bool animationEnCours() const { return appliqueur_->animationEnCours(); }
     void Reduire_Click() { minimiser(); }
 
-    // The options pane `Fond2`, handed over once (it is built when first opened). It shows in
-    // place of the main panel while the model says the options are open.
-    void installerOptions(QWidget* fond2);
-    QWidget* options() const { return fond2_; }
+    // The options pane `Fond2` (built when first opened).
+    CadreOptions& cadreOptions() const { return *cadreOptions_; }
+    QWidget* options() const;
     // The background texture of the main panel (none: the style's own).
     void definirTexture(const QPixmap& image);
 
@@ -113,7 +113,6 @@ protected:
 private:
     void construire();
     void actualiserActivation();
-    void montrerOptions(bool ouvertes);
 
     QFrame* fond1_;
     PanneauChaines* chaines_;
@@ -126,7 +125,6 @@ private:
     QWidget* fond1c_;
     VoletProgrammation* programmation_;
     VoletGuide* guide_;
-    QWidget* fond2_ = nullptr;
     std::vector<ImageTexture*> textures_;  // under Fond1, Fond1a, Fond1b, Fond1c, Fond1bis, Favoris
     BarreTampon* tampon_;
     PopupDuree* duree_;
@@ -135,6 +133,7 @@ private:
     std::unique_ptr<EtatFenetre> propre_;  // the model of a window on its own
     EtatFenetre& etat_;
     AppliqueurForme* appliqueur_ = nullptr;
+    CadreOptions* cadreOptions_ = nullptr;
     class GlisserFenetre* glisser_ = nullptr;
 
     bool enAnimation_ = false;

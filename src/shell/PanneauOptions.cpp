@@ -222,6 +222,16 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
     racine->addSpacing(2);
     racine->addWidget(Retour, 0, Qt::AlignRight);
 
+    ClavierListe = bouton(QStringLiteral("ClavierListe"));
+    Reinitialiser = bouton(QStringLiteral("Réinitialiser"));
+    MAJcfg = bouton(QStringLiteral("MAJcfg"));
+    FRPLtexte = bouton(QStringLiteral("FRPLtexte"));
+    AllerSite = bouton(QStringLiteral("AllerSite"));
+    AllerFAQ = bouton(QStringLiteral("AllerFAQ"));
+    AllerForums = bouton(QStringLiteral("AllerForums"));
+    MAJexe = bouton(QStringLiteral("MAJexe"));
+    AutoSel = bouton(QStringLiteral("AutoSél"));
+    RECpath0 = bouton(QStringLiteral("RECpath0"));
     relierGestionnaires();
     // A list or a slider changes only when the user picks a value: the wheel over it scrolls
     // the pane, as it does everywhere else in it.

@@ -1,6 +1,7 @@
 #include "panes/PanneauChaines.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VoletGuide.h"
+#include "shell/CadreOptions.h"
 #include "shell/Fond.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/clsSysTray.h"
@@ -232,7 +233,7 @@ TEST(Fond, TheLeftButtonDragsTheWindowByItsBackgroundAndTheRightOneDoesNot)
 
     // The options pane's background as well.
     auto* fond2 = new QWidget;
-    fond.installerOptions(fond2);
+    fond.cadreOptions().installer(fond2);
     presser(fond2, Qt::LeftButton, depart);
     deplacer(fond2, Qt::LeftButton, depart + QPoint(-20, 10));
     EXPECT_EQ(fond.pos(), QPoint(120, 140));

@@ -442,7 +442,7 @@ TEST(PanneauOptions, ThePaneReopensOnTheLastTabButOkLeavesTheFirst)
     p.Retour->click();
     ouvrir(b);
     EXPECT_EQ(p.onglet(), 1);
-    ouvrirOptions(*b.app, 8);
+    b.app->options.Ouvrir(8, 0);
     EXPECT_EQ(p.onglet(), 8);
 }
 
