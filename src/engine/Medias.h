@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/FichiersMedias.h"
 #include "engine/Mosaique.h"
+#include "engine/TypesAfficher.h"
 
 #include <QObject>
 #include <QSize>
@@ -11,12 +12,6 @@
 class Moteur;
 struct Plateforme;
 struct Session;
-
-// The media pane's tabs, numbered as the tab strip shows them.
-enum class OngletAfficher { Direct = 1, Mosaique = 2, Videos = 3, Photos = 4 };
-
-// The frame the media pane shows: none when the line's single stream is taken.
-enum class CadreAfficher { Aucun, Direct, Mosaique, Fichiers };
 
 // The files being written right now (the manual recording, the scheduled one, the
 // time-shift buffer), whose deletion is refused: on this system deleting an open file
