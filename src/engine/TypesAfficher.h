@@ -17,3 +17,14 @@ struct TuileMosaique {
 
     bool operator==(const TuileMosaique&) const = default;
 };
+
+// Whether the pane is open, its tab and its frame: written by the tabs' controller `Medias`,
+// read by the parts it owns (the live view, the media library).
+struct EtatAfficher {
+    bool ouvert = false;
+    OngletAfficher onglet = OngletAfficher::Direct;
+    CadreAfficher cadre = CadreAfficher::Aucun;
+
+    // The live view is on screen: its frame shows in the open pane.
+    bool direct() const { return ouvert && cadre == CadreAfficher::Direct; }
+};
