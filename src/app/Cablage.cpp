@@ -312,12 +312,7 @@ void cablerMedias(Application& app)
     QObject::connect(v.Snap2, &QPushButton::clicked, &d, [&d] { d.Snap2_Click(); });
     relier(v.ChaineM2, d, &VueDirecte::ChaineM2_Click);
     relier(v.ChaineP2, d, &VueDirecte::ChaineP2_Click);
-    QObject::connect(v.Rec2, &QPushButton::clicked, &app.enregistrement, [&app] {
-        if (enEnregistrement(app.session.Etat))
-            app.enregistrement.EnregistrerX_Click();
-        else
-            app.enregistrement.Rec_Click();
-    });
+    relier(v.Rec2, app.enregistrement, &EnregistrementManuel::Rec2_Click);
     relier(v.TopR2, app.fond, &Fond::TopR_Click);
     relier(v.Mini2, app.fond, &Fond::Mini2_Click);
     relier(v.Full2, app.fond, &Fond::Full2_Click);

@@ -94,6 +94,14 @@ void EnregistrementManuel::EnregistrerX_Click()
     moteur_.StopAll_Click();
 }
 
+void EnregistrementManuel::Rec2_Click()
+{
+    if (enEnregistrement(session_.Etat))
+        EnregistrerX_Click();
+    else
+        Rec_Click();
+}
+
 void EnregistrementManuel::Duree_Click(int index)
 {
     emit dureeAffichee(false, {}, false);

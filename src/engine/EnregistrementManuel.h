@@ -20,6 +20,8 @@ public:
     void Enregistrer_Click() { Rec_Click(); }
     void Rec_Click();
     void EnregistrerX_Click();
+    // The compact row's record button: records, or stops the recording under way.
+    void Rec2_Click();
     // A choice of the duration pop-up: 0 closes, 1 to 8 set now + index × 30 minutes,
     // 9 cancels the duration.
     void Duree_Click(int index);
