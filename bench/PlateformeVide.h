@@ -66,6 +66,7 @@ public:
     std::int64_t espaceLibre(const QString&) override { return 50LL << 30; }
     std::int64_t espaceTotal(const QString&) override { return 500LL << 30; }
     std::int64_t tailleFichier(const QString&) override { return -1; }
+    bool supprimer(const QByteArray&) override { return true; }
 };
 
 class Systeme0 : public Systeme {

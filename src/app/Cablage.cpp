@@ -251,14 +251,18 @@ void cablerFormes(Application& app)
 }
 
 
-// The media pane: the live view, the mosaic, the recordings and the snapshots.
+// The media pane: its tabs and frames, the mosaic, the live view and its compact row, the
+// recordings and the snapshots.
 void cablerMedias(Application& app)
 {
     VoletAfficher& v = app.fond.afficher();
     Medias& m = app.medias;
+    VueDirecte& d = m.vueDirecte();
+    Mediatheque& l = m.mediatheque();
     Mosaique& mo = m.mosaique();
     // The view's native window is made when it first plays, not at start-up.
-    QObject::connect(&m, &Medias::vuePremiereFois, &v, [&app, &v] { app.plateforme.vue.placerDans(v.FondActiveX); });
+    QObject::connect(&d, &VueDirecte::vuePremiereFois, &v,
+                     [&app, &v] { app.plateforme.vue.placerDans(v.FondActiveX); });
 
     // The pane's fold is the window's form, which the controller follows.
     AppliqueurForme& a = app.fond.appliqueur();
@@ -266,25 +270,25 @@ void cablerMedias(Application& app)
     QObject::connect(&a, &AppliqueurForme::mosaiqueDemandee, &m, &Medias::Mosaique_Demandee);
 
     QObject::connect(&v, &VoletAfficher::ongletChoisi, &m, &Medias::AfficherOnglets_Click);
-    QObject::connect(&v, &VoletAfficher::tailleVueChangee, &m, &Medias::definirTailleVue);
+    QObject::connect(&v, &VoletAfficher::tailleVueChangee, &d, &VueDirecte::definirTailleVue);
     QObject::connect(&v, &VoletAfficher::tuileRelachee, &m, &Medias::Mosaic_MouseUp);
-    QObject::connect(&v, &VoletAfficher::fichierChoisi, &m, &Medias::AfficherListe_Click);
-    QObject::connect(&v, &VoletAfficher::fichierDoubleClique, &m, &Medias::AfficherListe_DblClick);
-    relier(v.AfficherRegarder, m, &Medias::AfficherRegarder_Click);
-    relier(v.AfficherEffacer, m, &Medias::AfficherEffacer_Click);
-    relier(v.AfficherTout, m, &Medias::AfficherTout_Click);
-    relier(v.AfficherAutres, m, &Medias::AfficherAutres_Click);
-    relier(v.AfficherRefresh, m, &Medias::AfficherRefresh_Click);
-    relier(v.TV2, m, &Medias::TV2_Click);
+    QObject::connect(&v, &VoletAfficher::fichierChoisi, &l, &Mediatheque::AfficherListe_Click);
+    QObject::connect(&v, &VoletAfficher::fichierDoubleClique, &l, &Mediatheque::AfficherListe_DblClick);
+    relier(v.AfficherRegarder, l, &Mediatheque::AfficherRegarder_Click);
+    relier(v.AfficherEffacer, l, &Mediatheque::AfficherEffacer_Click);
+    relier(v.AfficherTout, l, &Mediatheque::AfficherTout_Click);
+    relier(v.AfficherAutres, l, &Mediatheque::AfficherAutres_Click);
+    relier(v.AfficherRefresh, l, &Mediatheque::AfficherRefresh_Click);
+    relier(v.TV2, l, &Mediatheque::TV2_Click);
 
     // The compact row: sound, snapshot and channel steps on the view; record and on-top
     // through the same paths as the remote's buttons.
-    relier(v.Mute2, m, &Medias::Mute2_Click);
-    QObject::connect(&v, &VoletAfficher::volume2Change, &m, &Medias::Volume2_Scroll);
-    QObject::connect(&m, &Medias::sonAffiche, &v, &VoletAfficher::afficherSon);
-    QObject::connect(v.Snap2, &QPushButton::clicked, &m, [&m] { m.Snap2_Click(); });
-    relier(v.ChaineM2, m, &Medias::ChaineM2_Click);
-    relier(v.ChaineP2, m, &Medias::ChaineP2_Click);
+    relier(v.Mute2, d, &VueDirecte::Mute2_Click);
+    QObject::connect(&v, &VoletAfficher::volume2Change, &d, &VueDirecte::Volume2_Scroll);
+    QObject::connect(&d, &VueDirecte::sonAffiche, &v, &VoletAfficher::afficherSon);
+    QObject::connect(v.Snap2, &QPushButton::clicked, &d, [&d] { d.Snap2_Click(); });
+    relier(v.ChaineM2, d, &VueDirecte::ChaineM2_Click);
+    relier(v.ChaineP2, d, &VueDirecte::ChaineP2_Click);
     relier(v.Rec2, app.enregistrement, &EnregistrementManuel::Rec2_Click);
     relier(v.TopR2, a, &AppliqueurForme::TopR_Click);
     relier(v.Mini2, a, &AppliqueurForme::Mini2_Click);
@@ -292,7 +296,7 @@ void cablerMedias(Application& app)
     relier(v.SizeBar1, a, &AppliqueurForme::SizeBar1_Click);
     relier(v.SizeBarF, a, &AppliqueurForme::SizeBarF_Click);
     QObject::connect(&v, &VoletAfficher::sizeBar2Change, &a, &AppliqueurForme::SizeBar2_Scroll);
-    QObject::connect(&v, &VoletAfficher::origineVueChangee, &m,
+    QObject::connect(&v, &VoletAfficher::origineVueChangee, &d,
                      [&app](const QPoint& twips) { app.plateforme.vue.placerConteneur(twips.x(), twips.y()); });
     QObject::connect(&app.moteur, &Moteur::etatChange, &v, [&v](const VueEtat& e) { v.afficherRec(e.recGras); });
     QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &v, [&app, &v](int index) {
@@ -302,29 +306,26 @@ void cablerMedias(Application& app)
 
     QObject::connect(&m, &Medias::ongletAffiche, &v, &VoletAfficher::afficherOnglet);
     QObject::connect(&m, &Medias::cadreAffiche, &v, &VoletAfficher::afficherCadre);
-    QObject::connect(&m, &Medias::attenteAffichee, &v, &VoletAfficher::afficherAttente);
-    QObject::connect(&m, &Medias::listeAffichee, &v, &VoletAfficher::afficherListe);
-    QObject::connect(&m, &Medias::TV2Affiche, &v, &VoletAfficher::afficherTV2);
+    QObject::connect(&d, &VueDirecte::attenteAffichee, &v, &VoletAfficher::afficherAttente);
+    QObject::connect(&l, &Mediatheque::listeAffichee, &v, &VoletAfficher::afficherListe);
+    QObject::connect(&l, &Mediatheque::TV2Affiche, &v, &VoletAfficher::afficherTV2);
     QObject::connect(&mo, &Mosaique::tuileChangee, &v, [&v, &mo](int t) { v.afficherTuile(t, mo.tuile(t)); });
     QObject::connect(&mo, &Mosaique::cadreRouge, &v, &VoletAfficher::afficherCadreRouge);
 
     // A tile's click is a favourite's: left watches, right shows.
     QObject::connect(&m, &Medias::favoriDemande, &app.favoris, &Favoris::Favori_Click);
-    QObject::connect(&app.favoris, &Favoris::groupeAffiche, &m, [&m, &v](int g, const QStringList& noms) {
-        m.definirGroupe(g);
+    QObject::connect(&app.favoris, &Favoris::groupeAffiche, &m, &Medias::definirGroupe);
+    QObject::connect(&app.favoris, &Favoris::groupeAffiche, &v, [&v](int g, const QStringList& noms) {
         v.afficherNoms(noms);
         v.afficherGroupeMosaique(g);
     });
     QObject::connect(&v, &VoletAfficher::MosaFavo_Click, &app.favoris, &Favoris::selectionnerGroupe);
     // The live view follows the channel selection.
-    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &m, [&m] { m.Chaines_Click(); });
+    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &d, &VueDirecte::Chaines_Click);
     // The single stream goes to the external player; a stop shows the new recordings.
-    QObject::connect(&app.moteur, &Moteur::etatChange, &m, [&m] { m.etatChange(); });
+    QObject::connect(&app.moteur, &Moteur::etatChange, &m, &Medias::etatChange);
     // A snapshot of the external player shows in the list.
-    QObject::connect(&app.transport, &Transport::photoEnCours, &m, [&m](bool enCours) {
-        if (!enCours)
-            m.AfficherRefresh_Click();
-    });
+    QObject::connect(&app.transport, &Transport::photoEnCours, &l, &Mediatheque::photoEnCours);
 }
 
 // The keyboard shortcuts: one filter for the whole application, pressing the remote's buttons.
@@ -344,7 +345,7 @@ void cablerClavier(Application& app)
             e.chaineMActive = v.precedenteActive;
             e.chainePActive = v.suivanteActive;
             e.vueDirecte = app.medias.ouvert() && app.medias.cadre() == CadreAfficher::Direct;
-            e.volume2 = app.medias.volume();
+            e.volume2 = app.medias.vueDirecte().volume();
             return e;
         },
         [&app] { return app.plateforme.horloge.maintenant(); }, &f);

@@ -51,15 +51,13 @@ QStringList nomsCorrespondants(const QStringList& noms, const QString& motif)
     return liste;
 }
 
-namespace {
-std::filesystem::path chemin(const QString& dossier, const QByteArray& octets = {})
+QByteArray cheminFichierMedia(const QString& dossier, const QByteArray& octets)
 {
-    std::filesystem::path p(QFile::encodeName(dossier).toStdString());
-    if (!octets.isEmpty())
-        p /= octets.toStdString();
-    return p;
+    QByteArray chemin = QFile::encodeName(dossier);
+    if (!chemin.isEmpty() && !chemin.endsWith('/'))
+        chemin += '/';
+    return chemin + octets;
 }
-}  // namespace
 
 bool FichierMedia::nomFidele() const
 {
@@ -70,7 +68,7 @@ QList<FichierMedia> listerFichiersMedias(const QString& dossier, const QString& 
 {
     QList<FichierMedia> liste;
     std::error_code erreur;
-    std::filesystem::directory_iterator it(chemin(dossier), erreur);
+    std::filesystem::directory_iterator it(QFile::encodeName(dossier).toStdString(), erreur);
     for (; !erreur && it != std::filesystem::directory_iterator(); it.increment(erreur)) {
         const std::string nom = it->path().filename().native();
         std::error_code e;
@@ -100,16 +98,7 @@ QStringList listerFichiers(const QString& dossier, const QString& motif)
 bool fichierMediaExiste(const QString& dossier, const QByteArray& octets)
 {
     std::error_code erreur;
-    return !octets.isEmpty() && std::filesystem::exists(chemin(dossier, octets), erreur);
-}
-
-bool supprimerFichierMedia(const QString& dossier, const QByteArray& octets)
-{
-    if (octets.isEmpty())
-        return false;
-    std::error_code erreur;
-    std::filesystem::remove(chemin(dossier, octets), erreur);
-    return !fichierMediaExiste(dossier, octets);
+    return !octets.isEmpty() && std::filesystem::exists(cheminFichierMedia(dossier, octets).toStdString(), erreur);
 }
 
 int selectionApresSuppression(int index, int nombre)

@@ -33,10 +33,10 @@ struct FichierMedia {
 QList<FichierMedia> listerFichiersMedias(const QString& dossier, const QString& motif);
 // The names alone.
 QStringList listerFichiers(const QString& dossier, const QString& motif);
+// The path of the folder's file whose name is these bytes, as bytes.
+QByteArray cheminFichierMedia(const QString& dossier, const QByteArray& octets);
 // Whether the file of the folder whose name is these bytes exists.
 bool fichierMediaExiste(const QString& dossier, const QByteArray& octets);
-// Deletes it; true when it is gone afterwards (it may have been gone already).
-bool supprimerFichierMedia(const QString& dossier, const QByteArray& octets);
 
 // The selection after deleting the file at `index` and re-reading the list, which now
 // holds `nombre` files: the file that followed the deleted one, or the new last one when

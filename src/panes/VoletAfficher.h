@@ -1,6 +1,5 @@
 #pragma once
-#include "engine/Medias.h"
-#include "engine/Mosaique.h"
+#include "engine/TypesAfficher.h"
 
 #include <QFrame>
 #include <QIcon>

@@ -19,12 +19,15 @@
 #include <QDateTime>
 #include <QDir>
 #include <QMap>
+#include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <map>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -267,6 +270,19 @@ public:
     {
         auto it = tailles.find(c);
         return it == tailles.end() ? -1 : it->second;
+    }
+    // Every deletion asked, in order. The tests' files live in temporary folders that the
+    // engine lists itself: a file is deleted for real unless its path is among `refuses`.
+    QList<QByteArray> supprimes;
+    QSet<QByteArray> refuses;
+    bool supprimer(const QByteArray& chemin) override
+    {
+        supprimes << chemin;
+        if (refuses.contains(chemin))
+            return false;
+        std::error_code e;
+        std::filesystem::remove(chemin.toStdString(), e);
+        return !std::filesystem::exists(chemin.toStdString(), e);
     }
 };
 

@@ -212,6 +212,17 @@ std::int64_t DisqueReel::tailleFichier(const QString& chemin)
     return static_cast<std::int64_t>(taille);
 }
 
+bool DisqueReel::supprimer(const QByteArray& chemin)
+{
+    if (chemin.isEmpty())
+        return false;
+    const std::filesystem::path fichier(chemin.toStdString());
+    std::error_code ec;
+    std::filesystem::remove(fichier, ec);
+    std::error_code e;
+    return !std::filesystem::exists(fichier, e);
+}
+
 SystemeReel::SystemeReel(const QString& commandeArret, int attenteMs)
     : commandeArret_(commandeArret), attenteMs_(attenteMs), contexte_(std::make_unique<QObject>())
 {

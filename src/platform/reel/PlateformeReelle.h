@@ -59,6 +59,7 @@ public:
     std::int64_t espaceLibre(const QString& dossier) override;
     std::int64_t espaceTotal(const QString& dossier) override;
     std::int64_t tailleFichier(const QString& chemin) override;
+    bool supprimer(const QByteArray& chemin) override;
 };
 
 // The shutdown commands run as processes of the event loop: their exit status is told once
