@@ -1,6 +1,7 @@
 #include "app/Cablage.h"
 
 #include "app/Application.h"
+#include "app/Composition.h"
 #include "engine/GuideTV.h"
 #include "platform/Plateforme.h"
 #include "panes/PanneauChaines.h"
@@ -34,11 +35,11 @@ void relier(QPushButton* bouton, Controleur& controleur, void (Controleur::*acti
 }
 
 // The player state, the title, the toggles and the waits of the engine, shown by the window.
-void cablerMoteur(Application& app)
+void cablerMoteur(const Pieces& app)
 {
     Fond& f = app.fond;
     PanneauTelecommande& t = f.telecommande();
-    Moteur& m = app.moteur;
+    Moteur& m = app.parties.moteur;
     QObject::connect(&m, &Moteur::etatChange, &f, [&f, &t](const VueEtat& v) {
         t.afficherEtat(v);
         f.definirIconeEnregistrement(v.iconeEnregistrement);
@@ -48,25 +49,26 @@ void cablerMoteur(Application& app)
     QObject::connect(&m, &Moteur::activationDemandee, &f, &Fond::activer);
     QObject::connect(&m, &Moteur::focusDemande, &f, &Fond::reprendreFocus);
     QObject::connect(&m, &Moteur::chaineSelectionnee, &f,
-                     [&app](int index) { app.fond.selectionnerChaine(index, CalculerVueChaine(app.session.chaines, index)); });
+                     [&app](int index) { app.fond.selectionnerChaine(index, CalculerVueChaine(app.parties.session.chaines, index)); });
 }
 
 // The channel column.
-void cablerChaines(Application& app)
+void cablerChaines(const Pieces& app)
 {
     PanneauChaines& c = app.fond.chaines();
-    QObject::connect(&c, &PanneauChaines::chaineChoisie, &app.moteur, &Moteur::Chaines_Click);
-    QObject::connect(&c, &PanneauChaines::chaineDoubleCliquee, &app.moteur, [&app] { app.Chaines_DblClick(); });
-    relier(c.ChaineM, app.transport, &Transport::ChaineM_Click);
-    relier(c.ChaineP, app.transport, &Transport::ChaineP_Click);
+    QObject::connect(&c, &PanneauChaines::chaineChoisie, &app.parties.moteur, &Moteur::Chaines_Click);
+    QObject::connect(&app.parties.moteur, &Moteur::chainesChangees, &c, &PanneauChaines::afficherChaines);
+    QObject::connect(&c, &PanneauChaines::chaineDoubleCliquee, &app.parties.moteur, [&app] { app.application.Chaines_DblClick(); });
+    relier(c.ChaineM, app.parties.transport, &Transport::ChaineM_Click);
+    relier(c.ChaineP, app.parties.transport, &Transport::ChaineP_Click);
     relier(c.Fav, app.etatFenetre, &EtatFenetre::Fav_Click);
 }
 
 // The favourites frame: the groups, the clicks on the favourites and the right-button swap.
-void cablerFavoris(Application& app)
+void cablerFavoris(const Pieces& app)
 {
     PanneauFavoris& p = app.fond.chaines().favoris();
-    Favoris& f = app.favoris;
+    Favoris& f = app.parties.favoris;
     QObject::connect(&p, &PanneauFavoris::groupeChoisi, &f, &Favoris::selectionnerGroupe);
     relier(p.FavorisM, f, &Favoris::FavorisM_Click);
     relier(p.FavorisP, f, &Favoris::FavorisP_Click);
@@ -75,18 +77,18 @@ void cablerFavoris(Application& app)
     QObject::connect(&p, &PanneauFavoris::glissementTermine, &f, &Favoris::Favori_DragDrop);
     QObject::connect(&f, &Favoris::groupesNommes, &p, &PanneauFavoris::definirGroupes);
     QObject::connect(&f, &Favoris::groupeAffiche, &p, &PanneauFavoris::afficherGroupe);
-    QObject::connect(&f, &Favoris::regarderDemande, &app.transport, [&app] { app.transport.Play_Click(); });
-    QObject::connect(&f, &Favoris::afficherDemande, &f, [&app] { app.Chaines_DblClick(); });
+    QObject::connect(&f, &Favoris::regarderDemande, &app.parties.transport, [&app] { app.parties.transport.Play_Click(); });
+    QObject::connect(&f, &Favoris::afficherDemande, &f, [&app] { app.application.Chaines_DblClick(); });
     // Favori(0) shows the selected channel.
-    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &p,
-                     [&app, &p] { p.AfficherLogoFavori(app.session.nomChaineSelectionnee(), 0); });
+    QObject::connect(&app.parties.moteur, &Moteur::chaineSelectionnee, &p,
+                     [&app, &p] { p.AfficherLogoFavori(app.parties.session.nomChaineSelectionnee(), 0); });
 }
 
 // Watching, time-shift and the keystrokes.
-void cablerTransport(Application& app)
+void cablerTransport(const Pieces& app)
 {
     PanneauTelecommande& t = app.fond.telecommande();
-    Transport& tr = app.transport;
+    Transport& tr = app.parties.transport;
     relier(t.Play, tr, &Transport::Play_Click);
     relier(t.Regarder, tr, &Transport::Regarder_Click);
     relier(t.RegarderX, tr, &Transport::RegarderX_Click);
@@ -99,7 +101,7 @@ void cablerTransport(Application& app)
     relier(t.Photographier, tr, &Transport::Photographier_Click);
     relier(t.Shift, tr, &Transport::Shift_Click);
     relier(t.Pause, tr, &Transport::Pause_Click);
-    QObject::connect(t.StopAll, &QPushButton::clicked, &app.moteur, [&app] { app.moteur.StopAll_Click(); });
+    QObject::connect(t.StopAll, &QPushButton::clicked, &app.parties.moteur, [&app] { app.parties.moteur.StopAll_Click(); });
     QObject::connect(&tr, &Transport::photoEnCours, &t, &PanneauTelecommande::afficherPhotoEnCours);
     QObject::connect(&tr, &Transport::tampon, &app.fond, &Fond::afficherTampon);
     QObject::connect(app.fond.ProgChaine2, &QPushButton::clicked, &app.fond.chaines(),
@@ -107,10 +109,10 @@ void cablerTransport(Application& app)
 }
 
 // The manual recording and its duration pop-up.
-void cablerEnregistrement(Application& app)
+void cablerEnregistrement(const Pieces& app)
 {
     PanneauTelecommande& t = app.fond.telecommande();
-    EnregistrementManuel& e = app.enregistrement;
+    EnregistrementManuel& e = app.parties.enregistrement;
     relier(t.Enregistrer, e, &EnregistrementManuel::Enregistrer_Click);
     relier(t.Rec, e, &EnregistrementManuel::Rec_Click);
     relier(t.EnregistrerX, e, &EnregistrementManuel::EnregistrerX_Click);
@@ -119,10 +121,10 @@ void cablerEnregistrement(Application& app)
 }
 
 // The schedule: its pane, the clock and the saves it asks for.
-void cablerProgrammation(Application& app)
+void cablerProgrammation(const Pieces& app)
 {
     VoletProgrammation& v = app.fond.programmation();
-    Programmation& p = app.programmation;
+    Programmation& p = app.parties.programmation;
     QObject::connect(&v, &VoletProgrammation::ajouter, &p, [&v, &p] { p.ProgOK_Click(v.valeurs()); });
     QObject::connect(&v, &VoletProgrammation::stopper, &p, &Programmation::Stopper_Click);
     QObject::connect(&v, &VoletProgrammation::modifier, &p, &Programmation::Modifier_Click);
@@ -140,13 +142,13 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::extinctionActivee, &v, &VoletProgrammation::activerExtinction);
     QObject::connect(&p, &Programmation::progressionAffichee, &app.fond.telecommande(),
                      &PanneauTelecommande::afficherProgression);
-    QObject::connect(&p, &Programmation::ticDemande, &p, [&app] { app.Horloge_Timer(); });
+    QObject::connect(&p, &Programmation::ticDemande, &p, [&app] { app.application.Horloge_Timer(); });
 }
 
 // The options pane's controls, wired when the shell has built the pane.
-void cablerPanneauOptions(Application& app, PanneauOptions& p)
+void cablerPanneauOptions(const Pieces& app, PanneauOptions& p)
 {
-    Options& o = app.options;
+    Options& o = app.parties.options;
     relier(p.ClavierListe, o, &Options::ClavierListe_Click);
     relier(p.Reinitialiser, o, &Options::Reinitialiser_Click);
     relier(p.MAJcfg, o, &Options::MAJcfg_Click);
@@ -158,7 +160,7 @@ void cablerPanneauOptions(Application& app, PanneauOptions& p)
     QObject::connect(p.AutoSel, &QPushButton::clicked, &o, [&o, &p] { p.definirProgramme(o.AutoSel_Click(p.programme())); });
     QObject::connect(p.RECpath0, &QPushButton::clicked, &o, [&o, &p] { p.definirDossier(o.RECpath0_Click(p.dossier())); });
     QObject::connect(&p, &PanneauOptions::textureChoisie, &app.fond,
-                     [&app](int choix) { app.fond.definirTexture(TextureFond(choix, 1, app.session.DossierProgramme)); });
+                     [&app](int choix) { app.fond.definirTexture(TextureFond(choix, 1, app.parties.session.DossierProgramme)); });
     QObject::connect(&o, &Options::valeursDemandees, &p, &PanneauOptions::lire);
     QObject::connect(&o, &Options::valeursAffichees, &p, &PanneauOptions::afficher);
     QObject::connect(p.Retour, &QPushButton::clicked, &o, [&o] { o.Retour_Click(); });
@@ -166,7 +168,7 @@ void cablerPanneauOptions(Application& app, PanneauOptions& p)
 
     // The favourites editor edits the session's table.
     EditeurFavoris& e = p.favoris();
-    const auto montrer = [&app, &e](int groupe) { e.afficher(app.session.parametres.favoris, groupe); };
+    const auto montrer = [&app, &e](int groupe) { e.afficher(app.parties.session.parametres.favoris, groupe); };
     QObject::connect(&e, &EditeurFavoris::groupeChoisi, &o, montrer);
     QObject::connect(&e, &EditeurFavoris::emplacementChoisi, &o, &Options::ListeFav_Click);
     QObject::connect(&e, &EditeurFavoris::renommageDemande, &o, [&o, montrer](int groupe, const QString& nom) {
@@ -180,38 +182,38 @@ void cablerPanneauOptions(Application& app, PanneauOptions& p)
 }
 
 // The options pane's controller, the pane the shell builds when first opened, and what opens it.
-void cablerOptions(Application& app)
+void cablerOptions(const Pieces& app)
 {
-    Options& o = app.options;
+    Options& o = app.parties.options;
     CadreOptions& cadre = app.fond.cadreOptions();
     QObject::connect(&o, &Options::ouvertureDemandee, &cadre, &CadreOptions::ouvrir);
     QObject::connect(&cadre, &CadreOptions::construit, &o, [&app](PanneauOptions& p) { cablerPanneauOptions(app, p); });
     // The editor opens on the group the buttons show; "OK" repaints them.
     QObject::connect(app.fond.telecommande().Options, &QPushButton::clicked, &o,
-                     [&app] { app.options.Ouvrir(0, app.favoris.groupe()); });
+                     [&app] { app.parties.options.Ouvrir(0, app.parties.favoris.groupe()); });
     QObject::connect(&app.fond.diffusion(), &VoletDiffusion::logoClique, &o,
-                     [&app] { app.options.Ouvrir(8, app.favoris.groupe()); });
-    QObject::connect(&app.favoris, &Favoris::definitionDemandee, &o,
-                     [&app](int emplacement) { app.options.Ouvrir(4, app.favoris.groupe(), emplacement); });
-    QObject::connect(&o, &Options::favorisRafraichis, &app.favoris, &Favoris::FavorisListe_Click);
-    QObject::connect(&o, &Options::groupesRenommes, &app.favoris, &Favoris::afficherGroupes);
+                     [&app] { app.parties.options.Ouvrir(8, app.parties.favoris.groupe()); });
+    QObject::connect(&app.parties.favoris, &Favoris::definitionDemandee, &o,
+                     [&app](int emplacement) { app.parties.options.Ouvrir(4, app.parties.favoris.groupe(), emplacement); });
+    QObject::connect(&o, &Options::favorisRafraichis, &app.parties.favoris, &Favoris::FavorisListe_Click);
+    QObject::connect(&o, &Options::groupesRenommes, &app.parties.favoris, &Favoris::afficherGroupes);
     QObject::connect(&o, &Options::connexionAffichee, &app.fond, &Fond::attendreConnexion);
 }
 
 // The guide pane: its tabs, the TV guide, programming from it, the audience.
-void cablerGuide(Application& app)
+void cablerGuide(const Pieces& app)
 {
     Fond& f = app.fond;
     VoletGuide& v = f.guide();
-    GuideTV* g = &app.guide;
+    GuideTV* g = &app.parties.guide;
 
     // The tab chosen is the window's state; the schedule's tab starts with a fresh editor.
     EtatFenetre& e = app.etatFenetre;
     QObject::connect(&v, &VoletGuide::ongletChoisi, &e, &EtatFenetre::choisirOngletGuide);
-    QObject::connect(&e, &EtatFenetre::ongletGuideChoisi, &app.programmation, &Programmation::GuiderOnglets_Click);
+    QObject::connect(&e, &EtatFenetre::ongletGuideChoisi, &app.parties.programmation, &Programmation::GuiderOnglets_Click);
     QObject::connect(&e, &EtatFenetre::ongletGuideChoisi, g, &GuideTV::GuiderOnglets_Click);
-    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, g, &GuideTV::Chaines_Click);
-    QObject::connect(g, &GuideTV::programmeDemande, &app.programmation, &Programmation::ProgrammerDepuisGuide);
+    QObject::connect(&app.parties.moteur, &Moteur::chaineSelectionnee, g, &GuideTV::Chaines_Click);
+    QObject::connect(g, &GuideTV::programmeDemande, &app.parties.programmation, &Programmation::ProgrammerDepuisGuide);
     QObject::connect(&v, &VoletGuide::jourChoisi, g, &GuideTV::GuideDate_Click);
     QObject::connect(&v, &VoletGuide::ligneChoisie, g, &GuideTV::GuideListe_Click);
     QObject::connect(&v, &VoletGuide::ligneDoubleCliquee, g, &GuideTV::GuideProg_Click);
@@ -231,7 +233,7 @@ void cablerGuide(Application& app)
 
 // The window's forms, its side pane and its services. The side pane's steps count as an
 // engine operation: the clock's tick and a close wait for their end.
-void cablerFormes(Application& app)
+void cablerFormes(const Pieces& app)
 {
     Fond& f = app.fond;
     AppliqueurForme& a = f.appliqueur();
@@ -241,22 +243,22 @@ void cablerFormes(Application& app)
     relier(f.GoAfficher, a, &AppliqueurForme::GoAfficher_Click);
     relier(f.GoGuider, a, &AppliqueurForme::GoGuider_Click);
     relier(f.GoDiffuser, a, &AppliqueurForme::GoDiffuser_Click);
-    relier(t.Afficher, app.medias, &Medias::Afficher_Click);
+    relier(t.Afficher, app.parties.medias, &Medias::Afficher_Click);
     QObject::connect(t.Guider, &QPushButton::clicked, &a, [&a] { a.Guider_Click(); });
     QObject::connect(t.Diffuser, &QPushButton::clicked, &a, [&a] { a.Diffuser_Click(); });
     relier(t.TopR, a, &AppliqueurForme::TopR_Click);
     relier(t.Reduire, f, &Fond::Reduire_Click);
-    QObject::connect(&a, &AppliqueurForme::animationCommencee, &app.moteur, [&app] { app.debutAnimation(); });
-    QObject::connect(&a, &AppliqueurForme::animationTerminee, &app.moteur, [&app] { app.finAnimation(); });
+    QObject::connect(&a, &AppliqueurForme::animationCommencee, &app.parties.moteur, [&app] { app.application.debutAnimation(); });
+    QObject::connect(&a, &AppliqueurForme::animationTerminee, &app.parties.moteur, [&app] { app.application.finAnimation(); });
 }
 
 
 // The media pane: its tabs and frames, the mosaic, the live view and its compact row, the
 // recordings and the snapshots.
-void cablerMedias(Application& app)
+void cablerMedias(const Pieces& app)
 {
     VoletAfficher& v = app.fond.afficher();
-    Medias& m = app.medias;
+    Medias& m = app.parties.medias;
     VueDirecte& d = m.vueDirecte();
     Mediatheque& l = m.mediatheque();
     Mosaique& mo = m.mosaique();
@@ -289,7 +291,7 @@ void cablerMedias(Application& app)
     QObject::connect(v.Snap2, &QPushButton::clicked, &d, [&d] { d.Snap2_Click(); });
     relier(v.ChaineM2, d, &VueDirecte::ChaineM2_Click);
     relier(v.ChaineP2, d, &VueDirecte::ChaineP2_Click);
-    relier(v.Rec2, app.enregistrement, &EnregistrementManuel::Rec2_Click);
+    relier(v.Rec2, app.parties.enregistrement, &EnregistrementManuel::Rec2_Click);
     relier(v.TopR2, a, &AppliqueurForme::TopR_Click);
     relier(v.Mini2, a, &AppliqueurForme::Mini2_Click);
     relier(v.Full2, a, &AppliqueurForme::Full2_Click);
@@ -298,9 +300,9 @@ void cablerMedias(Application& app)
     QObject::connect(&v, &VoletAfficher::sizeBar2Change, &a, &AppliqueurForme::SizeBar2_Scroll);
     QObject::connect(&v, &VoletAfficher::origineVueChangee, &d,
                      [&app](const QPoint& twips) { app.plateforme.vue.placerConteneur(twips.x(), twips.y()); });
-    QObject::connect(&app.moteur, &Moteur::etatChange, &v, [&v](const VueEtat& e) { v.afficherRec(e.recGras); });
-    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &v, [&app, &v](int index) {
-        const VueChaine c = CalculerVueChaine(app.session.chaines, index);
+    QObject::connect(&app.parties.moteur, &Moteur::etatChange, &v, [&v](const VueEtat& e) { v.afficherRec(e.recGras); });
+    QObject::connect(&app.parties.moteur, &Moteur::chaineSelectionnee, &v, [&app, &v](int index) {
+        const VueChaine c = CalculerVueChaine(app.parties.session.chaines, index);
         v.afficherPasChaine(c.precedenteActive, c.suivanteActive);
     });
 
@@ -313,39 +315,39 @@ void cablerMedias(Application& app)
     QObject::connect(&mo, &Mosaique::cadreRouge, &v, &VoletAfficher::afficherCadreRouge);
 
     // A tile's click is a favourite's: left watches, right shows.
-    QObject::connect(&m, &Medias::favoriDemande, &app.favoris, &Favoris::Favori_Click);
-    QObject::connect(&app.favoris, &Favoris::groupeAffiche, &m, &Medias::definirGroupe);
-    QObject::connect(&app.favoris, &Favoris::groupeAffiche, &v, [&v](int g, const QStringList& noms) {
+    QObject::connect(&m, &Medias::favoriDemande, &app.parties.favoris, &Favoris::Favori_Click);
+    QObject::connect(&app.parties.favoris, &Favoris::groupeAffiche, &m, &Medias::definirGroupe);
+    QObject::connect(&app.parties.favoris, &Favoris::groupeAffiche, &v, [&v](int g, const QStringList& noms) {
         v.afficherNoms(noms);
         v.afficherGroupeMosaique(g);
     });
-    QObject::connect(&v, &VoletAfficher::MosaFavo_Click, &app.favoris, &Favoris::selectionnerGroupe);
+    QObject::connect(&v, &VoletAfficher::MosaFavo_Click, &app.parties.favoris, &Favoris::selectionnerGroupe);
     // The live view follows the channel selection.
-    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &d, &VueDirecte::Chaines_Click);
+    QObject::connect(&app.parties.moteur, &Moteur::chaineSelectionnee, &d, &VueDirecte::Chaines_Click);
     // The single stream goes to the external player; a stop shows the new recordings.
-    QObject::connect(&app.moteur, &Moteur::etatChange, &m, &Medias::etatChange);
+    QObject::connect(&app.parties.moteur, &Moteur::etatChange, &m, &Medias::etatChange);
     // A snapshot of the external player shows in the list.
-    QObject::connect(&app.transport, &Transport::photoEnCours, &l, &Mediatheque::photoEnCours);
+    QObject::connect(&app.parties.transport, &Transport::photoEnCours, &l, &Mediatheque::photoEnCours);
 }
 
 // The keyboard shortcuts: one filter for the whole application, pressing the remote's buttons.
 // A button is pressed through its own wiring, enabled or not; the favourites go to their
 // controller. Buttons the window does not have are not pressed.
-void cablerClavier(Application& app)
+void cablerClavier(const Pieces& app)
 {
     Fond& f = app.fond;
     auto* filtre = new FiltreClavier(
         f,
         [&app] {
             EtatRaccourcis e;
-            e.CLAV = app.session.parametres.p.CLAV;
+            e.CLAV = app.parties.session.parametres.p.CLAV;
             e.optionsOuvertes = app.etatFenetre.optionsOuvertes();
             e.guideOuvert = app.etatFenetre.voletOuvert(Volet::Guider);
-            const VueChaine v = CalculerVueChaine(app.session.chaines, app.session.chaineSelectionnee);
+            const VueChaine v = CalculerVueChaine(app.parties.session.chaines, app.parties.session.chaineSelectionnee);
             e.chaineMActive = v.precedenteActive;
             e.chainePActive = v.suivanteActive;
-            e.vueDirecte = app.medias.ouvert() && app.medias.cadre() == CadreAfficher::Direct;
-            e.volume2 = app.medias.vueDirecte().volume();
+            e.vueDirecte = app.parties.medias.ouvert() && app.parties.medias.cadre() == CadreAfficher::Direct;
+            e.volume2 = app.parties.medias.vueDirecte().volume();
             return e;
         },
         [&app] { return app.plateforme.horloge.maintenant(); }, &f);
@@ -355,7 +357,7 @@ void cablerClavier(Application& app)
     PanneauTelecommande& t = f.telecommande();
     PanneauChaines& c = f.chaines();
     VoletAfficher& v = f.afficher();
-    Favoris& fav = app.favoris;
+    Favoris& fav = app.parties.favoris;
     const auto presser = [](QPushButton* b) { return [b](int) { emit b->clicked(); }; };
     const std::map<BoutonClavier, std::function<void(int)>> table = {
         {BoutonClavier::Aucun, [](int) {}},
@@ -386,16 +388,16 @@ void cablerClavier(Application& app)
 }
 
 // The window's life: the clock, the close and the operations it waits for.
-void cablerFenetre(Application& app)
+void cablerFenetre(const Pieces& app)
 {
-    QObject::connect(&app.horloge, &QTimer::timeout, &app.moteur, [&app] { app.Horloge_Timer(); });
-    QObject::connect(&app.moteur, &Moteur::operationsTerminees, &app.moteur, [&app] { app.apresOperations(); });
-    app.fond.definirGardienFermeture([&app](bool parUtilisateur) { return app.Form_QueryUnload(parUtilisateur); });
+    QObject::connect(&app.parties.horloge, &QTimer::timeout, &app.parties.moteur, [&app] { app.application.Horloge_Timer(); });
+    QObject::connect(&app.parties.moteur, &Moteur::operationsTerminees, &app.parties.moteur, [&app] { app.application.apresOperations(); });
+    app.fond.definirGardienFermeture([&app](bool parUtilisateur) { return app.application.Form_QueryUnload(parUtilisateur); });
     QObject::connect(app.fond.telecommande().Quitter, &QPushButton::clicked, &app.fond, [&app] { app.fond.close(); });
 }
 }  // namespace
 
-void cabler(Application& app)
+void cabler(const Pieces& app)
 {
     cablerMoteur(app);
     cablerChaines(app);

@@ -92,6 +92,11 @@ void Moteur::Chaines_Click(int index)
     emit chaineSelectionnee(index);
 }
 
+void Moteur::afficherChaines()
+{
+    emit chainesChangees(session_.chaines.noms());
+}
+
 void Moteur::afficherBascules()
 {
     emit basculesChangees(session_.TV, session_.Muet);

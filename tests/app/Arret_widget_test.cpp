@@ -28,7 +28,7 @@ std::unique_ptr<BancApplication> demarre(const QByteArray& ini = {})
 TEST(Arret, RefusingTheFirstQuestionStopsNothingAndAsksAgainLater)
 {
     auto b = demarre("MONO=0\nPROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n");
-    b->app->session.Etat = EtatLecteur::Enregistrement;
+    b->app->parties().session.Etat = EtatLecteur::Enregistrement;
     b->dialogues.reponses = {false};
     EXPECT_FALSE(b->app->Form_QueryUnload(true));
     EXPECT_EQ(b->dialogues.textes(), QStringList{kQuestionEnregistrement});
@@ -44,7 +44,7 @@ TEST(Arret, RefusingTheFirstQuestionStopsNothingAndAsksAgainLater)
 TEST(Arret, SessionEndAsksNothingButSavesAndCloses)
 {
     auto b = demarre("PROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n");
-    b->app->session.Etat = EtatLecteur::Programme;
+    b->app->parties().session.Etat = EtatLecteur::Programme;
     b->fond->findChild<QListWidget*>("Chaînes")->setCurrentRow(1);
     EXPECT_TRUE(b->app->Form_QueryUnload(false));
     EXPECT_TRUE(b->dialogues.messages.empty());
@@ -55,7 +55,7 @@ TEST(Arret, SessionEndAsksNothingButSavesAndCloses)
 TEST(Arret, FinishedEntriesGoBeforeTheQuestion)
 {
     auto b = demarre();
-    b->app->session.parametres.programmes = {"[X] 01/12/2026 20:00 - 21:00 > TF1 (1)"};
+    b->app->parties().session.parametres.programmes = {"[X] 01/12/2026 20:00 - 21:00 > TF1 (1)"};
     EXPECT_TRUE(b->app->Form_QueryUnload(true));
     EXPECT_TRUE(b->dialogues.messages.empty());
     EXPECT_FALSE(QString::fromUtf8(b->lire("Kelmor.ini")).contains("PROG="));

@@ -133,7 +133,7 @@ TEST(Demarrage, FirstStartDownloadsTheListAndWritesTheSettings)
     EXPECT_EQ(valeur(ini, "VERS"), "Version 1.4");
     EXPECT_EQ(valeur(ini, "PATH"), b.dossiers.path["vlc"]);
     EXPECT_EQ(b.lecteurs.fermeturesRestes, 1);
-    EXPECT_TRUE(b.app->horloge.isActive());
+    EXPECT_TRUE(b.app->parties().horloge.isActive());
     EXPECT_TRUE(b.fond->windowTitle().startsWith("Kelmor - "));
 }
 
@@ -188,7 +188,7 @@ TEST(Demarrage, LastChannelRules)
         b.ecrire("Kelmor.cfg", liste);
         b.ecrire("Kelmor.ini", "CHA0=0\nCHA1=Arte\n");
         ASSERT_TRUE(b.demarrer());
-        EXPECT_EQ(b.app->session.chaineSelectionnee, 0);
+        EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 0);
     }
     {
         BancApplication b;
@@ -196,7 +196,7 @@ TEST(Demarrage, LastChannelRules)
         b.ecrire("Kelmor.cfg", liste);
         b.ecrire("Kelmor.ini", "CHA0=1\nCHA1=Arte\n");
         ASSERT_TRUE(b.demarrer());
-        EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+        EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 2);
         EXPECT_EQ(b.fond->findChild<QLabel*>("ProgChaîne")->text(), "Arte");
         EXPECT_FALSE(bouton(*b.fond, "ChaîneP")->isEnabled());
         EXPECT_TRUE(bouton(*b.fond, "ChaîneM")->isEnabled());
@@ -207,7 +207,7 @@ TEST(Demarrage, LastChannelRules)
         b.ecrire("Kelmor.cfg", liste);
         b.ecrire("Kelmor.ini", "CHA0=1\nCHA1=Canal disparu\n");
         ASSERT_TRUE(b.demarrer());
-        EXPECT_EQ(b.app->session.chaineSelectionnee, -1);
+        EXPECT_EQ(b.app->parties().session.chaineSelectionnee, -1);
         EXPECT_EQ(listeChaines(b)->currentRow(), -1);
         EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "CHA1"), "");
     }
@@ -244,7 +244,7 @@ TEST(Demarrage, PlayerDialogAcceptsOnlyAPlayerName)
     b.dialogues.fichiers = {vrai};
     ASSERT_TRUE(b.demarrer());
     EXPECT_EQ(b.dialogues.titresFichier, QStringList{"Sélectionnez le fichier VLC (vlc)"});
-    EXPECT_EQ(b.app->session.parametres.cheminVLC, vrai);
+    EXPECT_EQ(b.app->parties().session.parametres.cheminVLC, vrai);
 
     BancApplication refus;
     refus.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1"}));
@@ -276,12 +276,12 @@ TEST(Demarrage, WindowPosition)
     {
         auto b = demarrerA("POS0=1\nCADR=1\nPOS1=999999\nPOS2=999999\n");
         const QSize ecran = b->fond->tailleEcran(), taille = b->fond->tailleFenetre();
-        EXPECT_EQ(b->app->session.parametres.pos1, ecran.width() - taille.width());
-        EXPECT_EQ(b->app->session.parametres.pos2, ecran.height() - taille.height());
+        EXPECT_EQ(b->app->parties().session.parametres.pos1, ecran.width() - taille.width());
+        EXPECT_EQ(b->app->parties().session.parametres.pos2, ecran.height() - taille.height());
     }
     {
         auto b = demarrerA("POS0=1\nCADR=0\nPOS1=45000\nPOS2=30\n");
-        EXPECT_EQ(b->app->session.parametres.pos1, 45000);
+        EXPECT_EQ(b->app->parties().session.parametres.pos1, 45000);
     }
     {
         auto b = demarrerA("POS0=0\nPOS1=30\nPOS2=30\n");
@@ -301,7 +301,7 @@ TEST(Demarrage, MinimisedStartSkipsTheFadeButSaves)
     EXPECT_TRUE(!b.fond->isVisible() || b.fond->isMinimized()) << "minimised, not faded in";
     EXPECT_TRUE(b.lecteurs.lancements.empty());
     EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "VERS"), "Version 1.4");
-    EXPECT_TRUE(b.app->horloge.isActive());
+    EXPECT_TRUE(b.app->parties().horloge.isActive());
 }
 
 TEST(Demarrage, FadeInSteps)
@@ -347,7 +347,7 @@ TEST(Demarrage, APlaylistCutInTransitKeepsTheStoredListItsFavouritesAndLastChann
     EXPECT_TRUE(b.dialogues.messages.empty());
     EXPECT_EQ(b.lire("Kelmor.cfg"), stockee);
     EXPECT_EQ(listeChaines(b)->count(), 3);
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 2);
     // Start-up's own save keeps what names Arte.
     const QByteArray ini = b.lire("Kelmor.ini");
     EXPECT_EQ(valeur(ini, "CHA1"), "Arte");
@@ -369,16 +369,16 @@ TEST(Demarrage, TwoChannelsCutAlikeKeepTheirOwnStreamForTheLastChannelTheFavouri
     ASSERT_TRUE(b.demarrer());
     EXPECT_EQ(listeChaines(b)->item(0)->text(), direct);
     EXPECT_EQ(listeChaines(b)->item(2)->text(), differe);
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 2);
     const QByteArray ini = b.lire("Kelmor.ini");
     EXPECT_EQ(valeur(ini, "CHA1"), differe);
     EXPECT_EQ(valeur(ini, "FA01"), differe);
     EXPECT_EQ(valeur(ini, "FA02"), direct);
 
-    b.app->favoris.Favori_Click(-1);
+    b.app->parties().favoris.Favori_Click(-1);
     ASSERT_FALSE(b.lecteurs.lancements.empty());
     EXPECT_EQ(b.lecteurs.lancements.back().arguments.last(), "rtsp://box/3");
-    b.app->favoris.Favori_Click(-2);
+    b.app->parties().favoris.Favori_Click(-2);
     EXPECT_EQ(b.lecteurs.lancements.back().arguments.last(), "rtsp://box/1");
 
     // Each scheduled entry records the stream of its own channel.
@@ -390,7 +390,7 @@ TEST(Demarrage, TwoChannelsCutAlikeKeepTheirOwnStreamForTheLastChannelTheFavouri
     b.app->Horloge_Timer();
     ASSERT_EQ(b.lecteurs.lancements.back().role, RoleLecteur::Enregistreur);
     EXPECT_TRUE(b.lecteurs.lancements.back().arguments.contains("rtsp://box/1"));
-    EXPECT_EQ(b.app->session.programmes.textes(),
+    EXPECT_EQ(b.app->parties().session.programmes.textes(),
               QStringList({"[X] 09/12/2026 20:01 - 20:30 > " + differe + " (1)",
                            "[E] 09/12/2026 20:31 - 21:00 > " + direct + " (1)"}));
 }

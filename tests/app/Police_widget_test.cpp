@@ -186,9 +186,9 @@ struct BancPolice : BancApplication {
             audience += "<channel><name>" + kChaines[i].toUtf8() + "</name><market_share>" + QByteArray::number(25.5 - i * 1.5)
                         + "</market_share><epg_title>Journal de 20 heures</epg_title></channel>";
         web.pages[adresses.racineAudience() + "audience15.xml"] = audience;
-        QFile f(app->session.DossierEnregistrement + "Kelmor 2026-12-09 20-50-00 " + kLongue + ".mp4");
+        QFile f(app->parties().session.DossierEnregistrement + "Kelmor 2026-12-09 20-50-00 " + kLongue + ".mp4");
         f.open(QIODevice::WriteOnly);
-        QFile(app->session.DossierEnregistrement + "vlcsnap-2026-12-09-20h51m07s123.jpg").open(QIODevice::WriteOnly);
+        QFile(app->parties().session.DossierEnregistrement + "vlcsnap-2026-12-09-20h51m07s123.jpg").open(QIODevice::WriteOnly);
         fond->show();
     }
 
@@ -244,7 +244,7 @@ TEST(Police, EveryCaptionLabelAndListItemOfEveryFormAndPaneIsWhole)
     bouton(f, "Afficher")->click();
     ASSERT_TRUE(b.attendreForme());
     for (const auto& [o, nom] : onglets) {
-        b.app->medias.AfficherOnglets_Click(o);
+        b.app->parties().medias.AfficherOnglets_Click(o);
         b.verifier(nom, coupes);
     }
     bouton(f, "Guider")->click();

@@ -29,7 +29,7 @@ TEST_F(AfficherReel, TheLiveViewPlaysTheSelectedChannelInsideTheWindow)
     demarrer("");
     fond.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
-    app->moteur.Chaines_Click(1);
+    app->parties().moteur.Chaines_Click(1);
     app->Chaines_DblClick();
     VoletAfficher& v = fond.afficher();
     ASSERT_TRUE(fond.forme().estOuvert(Volet::Afficher));
@@ -59,7 +59,7 @@ TEST_F(AfficherReel, AMosaicOfTwoFavouritesFillsBothTilesWithPictures)
     app->Chaines_DblClick();
     VoletAfficher& v = fond.afficher();
     v.AfficherOnglets->setCurrentIndex(1);
-    ASSERT_TRUE(app->medias.mosaique().enCours());
+    ASSERT_TRUE(app->parties().medias.mosaique().enCours());
     EXPECT_TRUE(attendreQue(
         [&] {
             return v.Mosaic[0]->contenu() == TuileMosaique::Contenu::Image
@@ -71,11 +71,11 @@ TEST_F(AfficherReel, AMosaicOfTwoFavouritesFillsBothTilesWithPictures)
         EXPECT_GT(nombreDeCouleurs(v.Mosaic[t]->image().toImage()), 20) << "tile " << t + 1;
     EXPECT_EQ(v.Mosaic[2]->contenu(), TuileMosaique::Contenu::Vide);
     // Snapshots are shown, then deleted from the work folder.
-    EXPECT_TRUE(QDir(app->session.DossierProgramme + "TMP").entryList({"vlcsnap-*.jpg"}, QDir::Files).size() <= 1);
+    EXPECT_TRUE(QDir(app->parties().session.DossierProgramme + "TMP").entryList({"vlcsnap-*.jpg"}, QDir::Files).size() <= 1);
 
     // Leaving the tab ends the loop.
     v.AfficherOnglets->setCurrentIndex(3);
-    EXPECT_FALSE(app->medias.mosaique().enCours());
+    EXPECT_FALSE(app->parties().medias.mosaique().enCours());
     EXPECT_TRUE(dialogues.messages.empty());
 }
 
@@ -86,7 +86,7 @@ TEST_F(AfficherReel, TheMosaicIsSilentAndTheViewKeepsItsSoundAcrossTheMosaicAndC
     demarrer("FA01=France 2\nFA02=Ciné Été\n");
     fond.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
-    app->moteur.Chaines_Click(0);
+    app->parties().moteur.Chaines_Click(0);
     app->Chaines_DblClick();
     VoletAfficher& v = fond.afficher();
     const auto attendreSon = [this](int volume, int muet) {
@@ -101,11 +101,11 @@ TEST_F(AfficherReel, TheMosaicIsSilentAndTheViewKeepsItsSoundAcrossTheMosaicAndC
     ASSERT_TRUE(attendreSon(50, 0));
 
     v.AfficherOnglets->setCurrentIndex(1);
-    ASSERT_TRUE(app->medias.mosaique().enCours());
+    ASSERT_TRUE(app->parties().medias.mosaique().enCours());
     int entendus = 0, vus = 0;
     attendreQue(
         [&] {
-            if (app->medias.mosaique().tuileRouge() != 0) {
+            if (app->parties().medias.mosaique().tuileRouge() != 0) {
                 ++vus;
                 entendus += entendu(vue.sonDuLecteur());
             }
@@ -120,7 +120,7 @@ TEST_F(AfficherReel, TheMosaicIsSilentAndTheViewKeepsItsSoundAcrossTheMosaicAndC
     bouton(fond, "Mute2")->click();
     EXPECT_TRUE(attendreSon(50, 1));
     bouton(fond, "ChaîneP2")->click();
-    EXPECT_EQ(app->session.chaineSelectionnee, 1);
+    EXPECT_EQ(app->parties().session.chaineSelectionnee, 1);
     attendreQue([] { return false; }, 500);
     EXPECT_TRUE(attendreSon(50, 1));
     EXPECT_TRUE(dialogues.messages.empty());

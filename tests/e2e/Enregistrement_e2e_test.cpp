@@ -29,15 +29,15 @@ QString fichierEnregistrement(const QString& dossier)
 // Records by hand for about `secondes` once the file has started, and returns the file.
 QString enregistrerAlaMain(BancReel& b, Application& app, int secondes)
 {
-    app.enregistrement.Rec_Click();
-    EXPECT_EQ(app.session.Etat, EtatLecteur::Enregistrement);
+    app.parties().enregistrement.Rec_Click();
+    EXPECT_EQ(app.parties().session.Etat, EtatLecteur::Enregistrement);
     QString fichier;
-    attendreQue([&] { return !(fichier = fichierEnregistrement(app.session.DossierEnregistrement)).isEmpty(); }, 20000);
+    attendreQue([&] { return !(fichier = fichierEnregistrement(app.parties().session.DossierEnregistrement)).isEmpty(); }, 20000);
     QElapsedTimer t;
     t.start();
     attendreQue([&] { return t.elapsed() >= secondes * 1000; }, secondes * 1000 + 1000);
-    app.enregistrement.EnregistrerX_Click();
-    attendreQue([&app] { return app.session.Etat == EtatLecteur::Arret; }, 10000);
+    app.parties().enregistrement.EnregistrerX_Click();
+    attendreQue([&app] { return app.parties().session.Etat == EtatLecteur::Arret; }, 10000);
     (void)b;
     return fichier;
 }
@@ -48,7 +48,7 @@ TEST_F(EnregistrementReel, ManualRecordingWithoutTranscoding)
     demarrer("DISP=0\nTSPS=2\n");
     const QString fichier = enregistrerAlaMain(*this, *app, 6);
     ASSERT_FALSE(fichier.isEmpty()) << "no recording file";
-    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_TRUE(QFileInfo(fichier).fileName().startsWith("Kelmor "));
     EXPECT_TRUE(fichier.endsWith(" France 2.mpg")) << fichier.toStdString();
@@ -76,9 +76,9 @@ TEST_F(EnregistrementReel, AnAudioOnlyRecordingHoldsNoPictureInAnyContainer)
     EXPECT_EQ(ffprobeFlux(mp4).join(u',').toStdString(), "audio");
 
     QFile::remove(mp4);
-    app->session.parametres.p.DISP = false;
-    app->session.parametres.p.ACOD = 5;
-    app->session.parametres.p.CAPS = 3;
+    app->parties().session.parametres.p.DISP = false;
+    app->parties().session.parametres.p.ACOD = 5;
+    app->parties().session.parametres.p.CAPS = 3;
     const QString ogg = enregistrerAlaMain(*this, *app, 5);
     ASSERT_FALSE(ogg.isEmpty()) << "no recording file";
     EXPECT_TRUE(ffprobeFormat(ogg).contains("ogg")) << ffprobeFormat(ogg).toStdString();
@@ -96,9 +96,9 @@ TEST_F(EnregistrementReel, ScheduledDailyEntryRecordsEndsAndIsPlannedAgain)
     demarrer("PROG=" + ligne.toUtf8() + "\n");
 
     // The first tick of start-up started it with a hidden recorder.
-    ASSERT_EQ(app->session.Etat, EtatLecteur::Programme);
+    ASSERT_EQ(app->parties().session.Etat, EtatLecteur::Programme);
     ASSERT_TRUE(lecteurs->enCours(RoleLecteur::Enregistreur));
-    const QString fichier = app->session.FichierEnregistre;
+    const QString fichier = app->parties().session.FichierEnregistre;
     ASSERT_TRUE(attendreQue([&] { return QFileInfo(fichier).size() > 0; }, 20000));
     const qint64 taille1 = QFileInfo(fichier).size();
     ASSERT_TRUE(attendreQue([&] { return QFileInfo(fichier).size() > taille1; }, 10000)) << "the file does not grow";
@@ -112,7 +112,7 @@ TEST_F(EnregistrementReel, ScheduledDailyEntryRecordsEndsAndIsPlannedAgain)
     const QString suivante = "[A] " + debut.addDays(1).toString("dd/MM/yyyy hh:mm") + " - " + fin.toString("hh:mm") +
                              " > Télé Bleue (Q)";
     const QStringList attendu = {"[X]" + ligne.mid(3), suivante};
-    EXPECT_EQ(app->session.programmes.textes(), attendu);
+    EXPECT_EQ(app->parties().session.programmes.textes(), attendu);
 
     app->EcrireParametres();
     QFile ini(dossiers.programme() + "Kelmor.ini");
@@ -126,8 +126,8 @@ TEST_F(EnregistrementReel, AScheduledRecorderKilledMidwayFailsItsEntryAndIsToldO
     const QString ligne = "[A] " + maintenant.addSecs(-60).toString("dd/MM/yyyy hh:mm") + " - " +
                           maintenant.addSecs(3600).toString("hh:mm") + " > Télé Bleue (1)";
     demarrer("AUTR=1\nAUTP=/bin/true\nPROG=" + ligne.toUtf8() + "\n");
-    ASSERT_EQ(app->session.Etat, EtatLecteur::Programme);
-    const QString fichier = app->session.FichierEnregistre;
+    ASSERT_EQ(app->parties().session.Etat, EtatLecteur::Programme);
+    const QString fichier = app->parties().session.FichierEnregistre;
     ASSERT_TRUE(attendreQue([&] { return QFileInfo(fichier).size() > 0; }, 20000));
     app->Horloge_Timer();
     EXPECT_TRUE(dialogues.messages.empty());
@@ -139,7 +139,7 @@ TEST_F(EnregistrementReel, AScheduledRecorderKilledMidwayFailsItsEntryAndIsToldO
 
     horloge.decalageSecondes = 10;
     app->Horloge_Timer();
-    EXPECT_EQ(app->session.programmes.textes(), QStringList{"[X]" + ligne.mid(3)});
+    EXPECT_EQ(app->parties().session.programmes.textes(), QStringList{"[X]" + ligne.mid(3)});
     EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
     EXPECT_TRUE(attendreQue([this] { return !dialogues.messages.empty(); }, 5000));
     ASSERT_EQ(dialogues.messages.size(), 1u);
@@ -155,11 +155,11 @@ TEST_F(EnregistrementReel, AScheduledRecorderKilledMidwayFailsItsEntryAndIsToldO
 TEST_F(EnregistrementReel, AManualRecordingWhoseStreamStopsIsStoppedAndToldOnce)
 {
     demarrer("DISP=0\nTSPS=2\n");
-    app->enregistrement.Rec_Click();
-    ASSERT_EQ(app->session.Etat, EtatLecteur::Enregistrement);
+    app->parties().enregistrement.Rec_Click();
+    ASSERT_EQ(app->parties().session.Etat, EtatLecteur::Enregistrement);
     QString fichier;
     ASSERT_TRUE(attendreQue(
-        [&] { return !(fichier = fichierEnregistrement(app->session.DossierEnregistrement)).isEmpty(); }, 20000));
+        [&] { return !(fichier = fichierEnregistrement(app->parties().session.DossierEnregistrement)).isEmpty(); }, 20000));
     const qint64 debut = QFileInfo(fichier).size();
     ASSERT_TRUE(attendreQue([&] { return QFileInfo(fichier).size() > debut; }, 10000)) << "the file does not grow";
 
@@ -179,7 +179,7 @@ TEST_F(EnregistrementReel, AManualRecordingWhoseStreamStopsIsStoppedAndToldOnce)
     }
 
     // A minute of ticks, ten seconds apart on the program's clock.
-    for (int i = 1; i <= 7 && app->session.Etat == EtatLecteur::Enregistrement; ++i) {
+    for (int i = 1; i <= 7 && app->parties().session.Etat == EtatLecteur::Enregistrement; ++i) {
         horloge.decalageSecondes = 10 * i;
         app->Horloge_Timer();
     }
@@ -210,13 +210,13 @@ TEST_F(EnregistrementReel, AFolderWithoutTheRightToWriteIsRefusedAtOnceForEveryK
     const QString ligne = "[A] " + maintenant.addSecs(120).toString("dd/MM/yyyy hh:mm") + " - " +
                           maintenant.addSecs(3600).toString("hh:mm") + " > Télé Bleue (1)";
     demarrer("DISP=0\nRECP=" + dossier.toUtf8() + "\nPROG=" + ligne.toUtf8() + "\n");
-    ASSERT_EQ(app->session.DossierEnregistrement, dossier);
+    ASSERT_EQ(app->parties().session.DossierEnregistrement, dossier);
 
     // By hand, and time-shift: refused before any player starts, not a minute later.
-    app->enregistrement.Rec_Click();
-    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
-    app->transport.Shift_Click();
-    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
+    app->parties().enregistrement.Rec_Click();
+    EXPECT_EQ(app->parties().session.Etat, EtatLecteur::Arret);
+    app->parties().transport.Shift_Click();
+    EXPECT_EQ(app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_EQ(dialogues.textes(), QStringList({refus, refus}));
 
@@ -226,8 +226,8 @@ TEST_F(EnregistrementReel, AFolderWithoutTheRightToWriteIsRefusedAtOnceForEveryK
     app->Horloge_Timer();
     EXPECT_TRUE(attendreQue([this] { return !dialogues.messages.empty(); }, 5000));
     EXPECT_TRUE(lecteurs->aucunEnCours());
-    EXPECT_EQ(app->session.Etat, EtatLecteur::Arret);
-    EXPECT_EQ(app->session.programmes.textes(), QStringList{"[X]" + ligne.mid(3)});
+    EXPECT_EQ(app->parties().session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(app->parties().session.programmes.textes(), QStringList{"[X]" + ligne.mid(3)});
     EXPECT_EQ(dialogues.textes(), QStringList{"L'enregistrement programmé de Télé Bleue n'a pas pu commencer.\n" + refus});
     horloge.decalageSecondes = 190;
     app->Horloge_Timer();
@@ -239,13 +239,13 @@ TEST_F(EnregistrementReel, AFolderWithoutTheRightToWriteIsRefusedAtOnceForEveryK
 TEST_F(EnregistrementReel, ATimeShiftWhoseBufferStopsGrowingStopsBothPlayersAndSaysWhy)
 {
     demarrer("");
-    const QString tampon = app->session.DossierEnregistrement + "TimeShift.mpg";
-    app->transport.Shift_Click();
+    const QString tampon = app->parties().session.DossierEnregistrement + "TimeShift.mpg";
+    app->parties().transport.Shift_Click();
     ASSERT_TRUE(attendreQue([this] { return lecteurs->enCours(RoleLecteur::DiffereLecteur); }, 10000));
-    ASSERT_EQ(app->session.Etat, EtatLecteur::Differe);
+    ASSERT_EQ(app->parties().session.Etat, EtatLecteur::Differe);
     ASSERT_TRUE(attendreQue([&] { return QFileInfo(tampon).size() > 0; }, 20000));
     app->Horloge_Timer();
-    EXPECT_EQ(app->session.Etat, EtatLecteur::Differe);
+    EXPECT_EQ(app->parties().session.Etat, EtatLecteur::Differe);
 
     // The stream stops: whatever the recorder still held reaches the buffer, then no more.
     ASSERT_TRUE(boitier.definirFlux("stalled"));
@@ -258,7 +258,7 @@ TEST_F(EnregistrementReel, ATimeShiftWhoseBufferStopsGrowingStopsBothPlayersAndS
             break;
         taille = t;
     }
-    for (int i = 1; i <= 7 && app->session.Etat == EtatLecteur::Differe; ++i) {
+    for (int i = 1; i <= 7 && app->parties().session.Etat == EtatLecteur::Differe; ++i) {
         horloge.decalageSecondes = 10 * i;
         app->Horloge_Timer();
     }
@@ -285,8 +285,8 @@ TEST_F(EnregistrementReel, ARecordingShownUnderAWindowManagerLeavesTheKeyboardTo
 
     QElapsedTimer depuis;
     depuis.start();
-    app->enregistrement.Rec_Click();
-    ASSERT_EQ(app->session.Etat, EtatLecteur::Enregistrement);
+    app->parties().enregistrement.Rec_Click();
+    ASSERT_EQ(app->parties().session.Etat, EtatLecteur::Enregistrement);
     const qint64 pid = lecteurs->pid(RoleLecteur::Enregistreur);
     ASSERT_GT(pid, 0);
     QString fenetres;
@@ -299,7 +299,7 @@ TEST_F(EnregistrementReel, ARecordingShownUnderAWindowManagerLeavesTheKeyboardTo
         << "the focus stays on the player, whose window came after " << apparue << " ms";
     attendreQue([] { return false; }, 1500);
     EXPECT_EQ(fenetreActive(), fond.winId());
-    app->enregistrement.EnregistrerX_Click();
+    app->parties().enregistrement.EnregistrerX_Click();
     EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
     fond.hide();
 }

@@ -196,7 +196,7 @@ TEST_F(MiniEcranReel, TheRibbonStaysAboveTheWaitingPictureAndTakesTheNextClick)
     fond.move(200, 150);
     fond.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
-    app->moteur.Chaines_Click(0);
+    app->parties().moteur.Chaines_Click(0);
     app->Chaines_DblClick();
     ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && !fond.animationEnCours(); }, 5000));
     VoletAfficher& v = fond.afficher();
@@ -208,12 +208,12 @@ TEST_F(MiniEcranReel, TheRibbonStaysAboveTheWaitingPictureAndTakesTheNextClick)
     laisserPasser(500);
 
     ASSERT_TRUE(cliquerX(*v.SizeBarP));
-    ASSERT_TRUE(attendreQue([&] { return app->session.chaineSelectionnee == 1; }, 3000)) << "the first click was lost";
+    ASSERT_TRUE(attendreQue([&] { return app->parties().session.chaineSelectionnee == 1; }, 3000)) << "the first click was lost";
     ASSERT_TRUE(attendreQue([&] { return visibleALEcran(*v.Waiting) || visibleALEcran(*v.SizeBar); }, 1000));
     EXPECT_TRUE(visibleALEcran(*v.SizeBar)) << "the waiting picture lies over the ribbon";
     EXPECT_FALSE(v.Waiting->isHidden());
     ASSERT_TRUE(cliquerX(*v.SizeBarP));
-    EXPECT_TRUE(attendreQue([&] { return app->session.chaineSelectionnee == 2; }, 3000)) << "the second click was lost";
+    EXPECT_TRUE(attendreQue([&] { return app->parties().session.chaineSelectionnee == 2; }, 3000)) << "the second click was lost";
     EXPECT_TRUE(dialogues.messages.empty());
 }
 

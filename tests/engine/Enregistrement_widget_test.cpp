@@ -21,11 +21,11 @@ struct BancEnregistrement : BancApplication {
         EXPECT_TRUE(demarrer());
         dialogues.messages.clear();
     }
-    EnregistrementManuel& e() { return app->enregistrement; }
-    Programmation& prog() { return app->programmation; }
+    EnregistrementManuel& e() { return app->parties().enregistrement; }
+    Programmation& prog() { return app->parties().programmation; }
     QPushButton* duree(int i) { return fond->findChild<QFrame*>("DuréeFond")->findChild<QPushButton*>(QString("Durée(%1)").arg(i)); }
     void avancer(int secondes) { horloge.avancer(secondes * 1000LL); }
-    QStringList programmes() const { return app->session.programmes.textes(); }
+    QStringList programmes() const { return app->parties().session.programmes.textes(); }
 };
 }  // namespace
 
@@ -33,12 +33,12 @@ TEST(EnregistrementManuel, StartsARecorderIntoTheRecordingFolder)
 {
     BancEnregistrement b("DISP=0\n");
     bouton(*b.fond, "Enregistrer")->click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     const auto& l = b.lecteurs.lancements[0];
     EXPECT_EQ(l.role, RoleLecteur::Enregistreur);
     EXPECT_EQ(l.arguments.mid(0, 2), QStringList({"-I", "dummy"}));  // DISP unticked: hidden
-    EXPECT_TRUE(l.arguments.join(' ').contains(b.app->session.DossierEnregistrement + "Kelmor 2026-12-09 20-00-00 TF1."));
+    EXPECT_TRUE(l.arguments.join(' ').contains(b.app->parties().session.DossierEnregistrement + "Kelmor 2026-12-09 20-00-00 TF1."));
     EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:00 - TF1 (enregistrement manuel)");
     EXPECT_TRUE(bouton(*b.fond, "EnregistrerX")->isEnabled());
 }
@@ -47,10 +47,10 @@ TEST(EnregistrementManuel, AShownRecorderGivesTheFocusBackAsWatchingDoes)
 {
     for (const bool affiche : {true, false}) {
         BancEnregistrement b(affiche ? "DISP=1\n" : "DISP=0\n");
-        QSignalSpy focus(&b.app->moteur, &Moteur::focusDemande);
+        QSignalSpy focus(&b.app->parties().moteur, &Moteur::focusDemande);
         b.horloge.immediat = false;
         b.e().Rec_Click();
-        ASSERT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+        ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
         b.horloge.avancer(Moteur::FocusMs - 1);
         EXPECT_EQ(focus.count(), 0);
         b.horloge.avancer(1);
@@ -61,10 +61,10 @@ TEST(EnregistrementManuel, AShownRecorderGivesTheFocusBackAsWatchingDoes)
 TEST(EnregistrementManuel, AFolderThatCannotBeQuotedIsNamedInTheRefusal)
 {
     BancEnregistrement b;
-    b.app->session.DossierEnregistrement = b.programme() + "a}b/";
+    b.app->parties().session.DossierEnregistrement = b.programme() + "a}b/";
     bouton(*b.fond, "Enregistrer")->click();
     EXPECT_TRUE(b.lecteurs.lancements.empty());
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" +
                                                          b.programme() + "a}b/\n"));
@@ -75,15 +75,15 @@ TEST(EnregistrementManuel, AFolderThatTakesNoFileIsRefusedBeforeAnythingStops)
     BancEnregistrement b;
     b.ecrire("pas un dossier", "x");
     const QString dossier = b.programme() + "pas un dossier/";
-    b.app->session.DossierEnregistrement = dossier;
-    b.app->transport.Play_Click();
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
+    b.app->parties().session.DossierEnregistrement = dossier;
+    b.app->parties().transport.Play_Click();
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Lecture);
     b.e().Rec_Click();
     EXPECT_EQ(b.dialogues.textes(),
               QStringList{"Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" + dossier +
                           "\n\nAucun fichier ne peut y être créé : ce dossier n'existe pas.\n"
                           "Choisissez un autre dossier d'enregistrement dans les options."});
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Lecture);
     EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Regarder));
     EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
 }
@@ -91,7 +91,7 @@ TEST(EnregistrementManuel, AFolderThatTakesNoFileIsRefusedBeforeAnythingStops)
 TEST(EnregistrementManuel, ScheduledRecordingRefusesIt)
 {
     BancEnregistrement b;
-    b.app->moteur.ChangerEtat(EtatLecteur::Programme);
+    b.app->parties().moteur.ChangerEtat(EtatLecteur::Programme);
     b.e().Rec_Click();
     EXPECT_EQ(b.dialogues.textes(), QStringList{Moteur::kRefusProgramme});
     EXPECT_TRUE(b.lecteurs.lancements.empty());
@@ -112,13 +112,13 @@ TEST(EnregistrementManuel, SameChannelOpensTheDurationPopUp)
     b.duree(2)->click();  // "1:00", counted from the choice
     EXPECT_FALSE(b.fond->findChild<QFrame*>("DuréeFond")->isVisibleTo(b.fond.get()));
     EXPECT_TRUE(bouton(*b.fond, "Enregistrer")->isEnabled());
-    EXPECT_EQ(b.app->session.FinEnregistrement, b.horloge.ecouleValeur + 3600 * 1000);
+    EXPECT_EQ(b.app->parties().session.FinEnregistrement, b.horloge.ecouleValeur + 3600 * 1000);
 
     b.e().Rec_Click();
     EXPECT_TRUE(b.duree(9)->isEnabled());
     b.duree(9)->click();
-    EXPECT_FALSE(b.app->session.FinEnregistrement);
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_FALSE(b.app->parties().session.FinEnregistrement);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
 }
 
@@ -141,7 +141,7 @@ TEST(EnregistrementManuel, AnotherChannelAsksAndNoKeepsTheRecording)
 {
     BancEnregistrement b;
     b.e().Rec_Click();
-    b.app->moteur.Chaines_Click(2);
+    b.app->parties().moteur.Chaines_Click(2);
     b.e().Rec_Click();
     EXPECT_EQ(b.dialogues.textes(),
               QStringList{"L'enregistrement en cours va être interrompu\npour enregistrer une autre chaîne.\n\n"
@@ -151,19 +151,19 @@ TEST(EnregistrementManuel, AnotherChannelAsksAndNoKeepsTheRecording)
     b.dialogues.reponses = {true};
     b.e().Rec_Click();
     EXPECT_EQ(b.lecteurs.lancements.size(), 2u);
-    EXPECT_EQ(b.app->session.ChaineEnCours, "M6");
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.app->parties().session.ChaineEnCours, "M6");
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
 }
 
 TEST(EnregistrementManuel, FromTimeShiftOnlyOneQuestionIsAsked)
 {
     BancEnregistrement b;
-    b.app->transport.Shift_Click();
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Differe);
+    b.app->parties().transport.Shift_Click();
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Differe);
     b.dialogues.reponses = {true};
     b.e().Rec_Click();
     EXPECT_EQ(b.dialogues.messages.size(), 1u);
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
     EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
 }
@@ -179,12 +179,12 @@ TEST(EnregistrementManuel, StopOnlyWhileRecordingAndTheClockEndsAChosenDuration)
     b.duree(1)->click();  // 30 minutes
     b.avancer(30 * 60);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);  // not passed by a whole second yet
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);  // not passed by a whole second yet
     b.avancer(1);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
-    EXPECT_FALSE(b.app->session.FinEnregistrement);
+    EXPECT_FALSE(b.app->parties().session.FinEnregistrement);
 }
 
 namespace {
@@ -224,7 +224,7 @@ TEST(EnregistrementManuel, AChosenDurationIsElapsedTimeAcrossTheAutumnChangeOfHo
     auto tic = [&b](int secondes) {
         b.avancer(secondes);
         b.app->Horloge_Timer();
-        return b.app->session.Etat;
+        return b.app->parties().session.Etat;
     };
 
     // "0:30" chosen at 02:50 summer time: at 03:00 the clocks go back to 02:00.
@@ -278,10 +278,10 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     // Due: a hidden recorder starts, whatever the display option.
     b.avancer(5 * 60);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);  // a start has passed only one second after it
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);  // a start has passed only one second after it
     b.avancer(1);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     EXPECT_EQ(b.lecteurs.lancements[0].arguments.mid(0, 2), QStringList({"-I", "dummy"}));
     EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:05 - TF1 (enregistrement automatique)");  // 20:05:01
@@ -289,11 +289,11 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     EXPECT_TRUE(b.programmes()[0].startsWith("[E]"));
 
     // Manual operations are refused meanwhile.
-    b.app->transport.Play_Click();
+    b.app->parties().transport.Play_Click();
     EXPECT_EQ(b.dialogues.textes().last(), Moteur::kRefusProgramme);
 
     // The size shows while it runs.
-    const QString fichier = b.app->session.FichierEnregistre;
+    const QString fichier = b.app->parties().session.FichierEnregistre;
     b.disque.tailles[fichier] = 3LL * 1024 * 1024 * 1024;
     b.avancer(60);
     b.app->Horloge_Timer();
@@ -302,7 +302,7 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     // Ended: the recorder goes, the next occurrence is planned and the user's program runs.
     b.avancer(30 * 60);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 20:05 - 20:35 > TF1 (Q)",
                                            "[A] 10/12/2026 20:05 - 20:35 > TF1 (Q)"}));
@@ -319,11 +319,11 @@ TEST(Programmation, ADueEntryIntoAFolderThatTakesNoFileFailsAtOnceAndIsToldOnce)
     BancEnregistrement b("PROG=[A] 09/12/2026 20:05 - 20:35 > M6 (Q)\nAUTR=1\nAUTP=/usr/bin/traiter\n");
     b.ecrire("pas un dossier", "x");
     const QString dossier = b.programme() + "pas un dossier/";
-    b.app->session.DossierEnregistrement = dossier;
+    b.app->parties().session.DossierEnregistrement = dossier;
     b.avancer(5 * 60 + 1);
     b.app->Horloge_Timer();
     EXPECT_TRUE(b.lecteurs.lancements.empty());
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 20:05 - 20:35 > M6 (Q)",
                                            "[A] 10/12/2026 20:05 - 20:35 > M6 (Q)"}));
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
@@ -342,7 +342,7 @@ TEST(Programmation, ADueEntryIntoAFolderThatTakesNoFileFailsAtOnceAndIsToldOnce)
 TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);  // the first tick at start-up started it
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);  // the first tick at start-up started it
     bouton(*b.fond, "Guider")->click();
     ASSERT_TRUE(b.attendreForme());
     b.fond->programmation().findChild<QCheckBox*>("Extinction")->setChecked(true);
@@ -359,7 +359,7 @@ TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
 TEST(Programmation, AShutdownOrACancellationTheSystemRefusesIsSaidAndNotShownAsDone)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     bouton(*b.fond, "Guider")->click();
     ASSERT_TRUE(b.attendreForme());
     b.fond->programmation().findChild<QCheckBox*>("Extinction")->setChecked(true);
@@ -371,7 +371,7 @@ TEST(Programmation, AShutdownOrACancellationTheSystemRefusesIsSaidAndNotShownAsD
     b.avancer(31 * 60);
     b.app->Horloge_Timer();
     ASSERT_EQ(b.systeme.arrets.size(), 1);
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
     EXPECT_TRUE(b.dialogues.messages.empty());
     // Said once no box is open.
@@ -386,12 +386,12 @@ TEST(Programmation, AShutdownOrACancellationTheSystemRefusesIsSaidAndNotShownAsD
     b.dialogues.messages.clear();
     b.systeme.arretAccepte = true;
     b.systeme.differer = false;
-    b.app->programmation.AjouterProgramme(ValeursEditeur::De(*LigneProgramme::depuisTexte(
+    b.app->parties().programmation.AjouterProgramme(ValeursEditeur::De(*LigneProgramme::depuisTexte(
                                               "[A] 09/12/2026 20:31 - 20:45 > M6 (1)")),
                                           false);
     b.avancer(60);
     b.app->Horloge_Timer();
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     b.avancer(15 * 60);
     b.app->Horloge_Timer();
     ASSERT_EQ(b.systeme.arrets.size(), 2);
@@ -424,11 +424,11 @@ TEST(Programmation, TheShutdownBoxIsDisabledWhileAProgramRunsAfterEachRecording)
 TEST(Programmation, DueEntryStopsTimeShiftWithoutAQuestion)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 20:02 - 20:30 > M6 (1)\n");
-    b.app->transport.Shift_Click();
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Differe);
+    b.app->parties().transport.Shift_Click();
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Differe);
     b.avancer(121);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     EXPECT_TRUE(b.dialogues.messages.empty());
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
 }
@@ -438,11 +438,11 @@ TEST(Programmation, TheClockWaitsForARunningSequence)
     BancEnregistrement b("PROG=[A] 09/12/2026 20:02 - 20:30 > M6 (1)\n");
     b.avancer(121);
     {
-        const Moteur::Sequence s = b.app->moteur.sequence();
+        const Moteur::Sequence s = b.app->parties().moteur.sequence();
         b.app->Horloge_Timer();
-        EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+        EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     }
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
 }
 
 TEST(Programmation, StoredEntriesGoThroughTheAddRulesAtStart)
@@ -459,12 +459,12 @@ TEST(Programmation, StoredEntriesGoThroughTheAddRulesAtStart)
 TEST(Programmation, DeletingTheRunningEntryStopsItsRecorder)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     bouton(*b.fond, "Guider")->click();
     ASSERT_TRUE(b.attendreForme());
     b.dialogues.reponses = {true};
     b.fond->programmation().findChild<QPushButton*>("SupprimerSélection")->click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     EXPECT_TRUE(b.programmes().isEmpty());
     EXPECT_FALSE(QString::fromUtf8(b.lire("Kelmor.ini")).contains("PROG="));
@@ -477,10 +477,10 @@ TEST(Reentree, ATickDuringAWaitRunsOnlyOnceTheOperationIsOver)
     // The clock fires while time-shift buffers: it must not start the recording in the middle.
     b.horloge.pendantAttente = [&b] {
         b.app->Horloge_Timer();
-        EXPECT_NE(b.app->session.Etat, EtatLecteur::Programme);
+        EXPECT_NE(b.app->parties().session.Etat, EtatLecteur::Programme);
     };
-    b.app->transport.Pause_Click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    b.app->parties().transport.Pause_Click();
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
     EXPECT_TRUE(b.dialogues.messages.empty());
@@ -489,7 +489,7 @@ TEST(Reentree, ATickDuringAWaitRunsOnlyOnceTheOperationIsOver)
 TEST(Reentree, StopRequestWhileTheEntryEndsPlansOneOccurrenceOnly)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (Q)\n");
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     bouton(*b.fond, "Guider")->click();
     ASSERT_TRUE(b.attendreForme());
     b.dialogues.reponses = {true};
@@ -502,7 +502,7 @@ TEST(Reentree, StopRequestWhileTheEntryEndsPlansOneOccurrenceOnly)
     b.app->Horloge_Timer();
     EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 19:59 - 20:30 > M6 (Q)",
                                            "[A] 10/12/2026 19:59 - 20:30 > M6 (Q)"}));
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
 }
 
 TEST(Reentree, CloseDuringAnOperationWaitsForItsEnd)
@@ -510,13 +510,13 @@ TEST(Reentree, CloseDuringAnOperationWaitsForItsEnd)
     BancEnregistrement b;
     b.fond->show();
     b.horloge.pendantAttente = [&b] { b.fond->fermerSansQuestion(); };
-    b.app->transport.Shift_Click();
+    b.app->parties().transport.Shift_Click();
     // The close came during the buffering: time-shift finished starting, then everything stopped.
     EXPECT_FALSE(b.fond->isVisible());
     EXPECT_TRUE(b.lecteurs.aucunEnCours());
     EXPECT_TRUE(b.dialogues.messages.empty());
     // And the clock starts nothing any more.
-    b.app->programmation.AjouterProgramme({QDate(2026, 12, 9), QTime(19, 0), QTime(23, 0), "TF1", 0}, false);
+    b.app->parties().programmation.AjouterProgramme({QDate(2026, 12, 9), QTime(19, 0), QTime(23, 0), "TF1", 0}, false);
     b.app->Horloge_Timer();
     EXPECT_TRUE(b.lecteurs.aucunEnCours());
 }
@@ -535,8 +535,8 @@ QStringList exclamations(const FauxDialogues& d)
 TEST(Surveillance, AScheduledRecorderThatDiesFailsItsEntryAndIsToldOnce)
 {
     BancEnregistrement b("AUTR=1\nAUTP=/usr/bin/traiter\nPROG=[A] 09/12/2026 19:59 - 21:00 > M6 (1)\n");
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
-    const QString fichier = b.app->session.FichierEnregistre;
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
+    const QString fichier = b.app->parties().session.FichierEnregistre;
     b.disque.tailles[fichier] = 1000;
     b.avancer(10);
     b.app->Horloge_Timer();
@@ -546,7 +546,7 @@ TEST(Surveillance, AScheduledRecorderThatDiesFailsItsEntryAndIsToldOnce)
     b.avancer(10);
     b.app->Horloge_Timer();
     EXPECT_EQ(b.programmes(), QStringList{"[X] 09/12/2026 19:59 - 21:00 > M6 (1)"});
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_EQ(exclamations(b.dialogues),
               QStringList{"L'enregistrement programmé de M6 s'est interrompu avant sa fin : le lecteur vlc s'est fermé."
                           "\n\nLe fichier suivant est incomplet :\n" + fichier});
@@ -562,8 +562,8 @@ TEST(Surveillance, AScheduledRecorderThatDiesFailsItsEntryAndIsToldOnce)
 TEST(Surveillance, AScheduledFileThatStopsGrowingForAMinuteFailsAndItsRecorderIsClosed)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 21:00 > M6 (1)\n");
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
-    const QString fichier = b.app->session.FichierEnregistre;
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
+    const QString fichier = b.app->parties().session.FichierEnregistre;
     for (int i = 1; i <= 3; ++i) {  // it grows for half a minute
         b.disque.tailles[fichier] = i * 1000;
         b.avancer(10);
@@ -573,11 +573,11 @@ TEST(Surveillance, AScheduledFileThatStopsGrowingForAMinuteFailsAndItsRecorderIs
         b.avancer(10);
         b.app->Horloge_Timer();
     }
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     EXPECT_TRUE(b.dialogues.messages.empty());
     b.avancer(10);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     EXPECT_TRUE(b.programmes()[0].startsWith("[X]"));
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
@@ -591,7 +591,7 @@ TEST(Surveillance, AScheduledRecorderThatCannotStartIsToldOnceAndItsEntryEnds)
     b.avancer(61);
     b.app->Horloge_Timer();
     EXPECT_EQ(b.programmes(), QStringList{"[X] 09/12/2026 20:01 - 21:00 > M6 (1)"});
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     b.avancer(10);
     b.app->Horloge_Timer();
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
@@ -602,11 +602,11 @@ TEST(Surveillance, AManualRecorderThatDiesStopsTheRecordingAndIsToldOnce)
 {
     BancEnregistrement b;
     b.e().Rec_Click();
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     b.lecteurs.actifs[RoleLecteur::Enregistreur] = false;
     b.avancer(10);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:00");
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
@@ -626,10 +626,10 @@ TEST(Surveillance, AManualRecordingWhoseFileStopsGrowingIsStopped)
         b.avancer(10);
         b.app->Horloge_Timer();
     }
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     b.avancer(10);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_TRUE(b.dialogues.messages[0].texte.contains("le fichier ne grossit plus"));

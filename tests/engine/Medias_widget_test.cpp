@@ -16,7 +16,7 @@ TEST(Medias, TheLiveViewDrawsInItsFrameAndStopsWhenThePaneOrItsTabIsLeft)
     EXPECT_FALSE(b.vue.joue);
     // A channel change off the "Direct" tab leaves the view alone.
     b.vue.appels.clear();
-    b.app->moteur.Chaines_Click(2);
+    b.app->parties().moteur.Chaines_Click(2);
     EXPECT_TRUE(b.vue.appels.isEmpty());
     // A double-click brings the live view back; closing the window stops it.
     b.app->Chaines_DblClick();
@@ -54,15 +54,15 @@ TEST(Medias, WithASingleStreamWatchingOrRecordingClosesTheLiveViewOrTheMosaicFir
     EXPECT_FALSE(b.vue.joue);
     EXPECT_FALSE(b.fond->forme().estOuvert(Volet::Afficher));
     EXPECT_TRUE(b.attendreForme());
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Lecture);
     EXPECT_TRUE(b.dialogues.messages.empty());
 
-    b.app->moteur.StopAll_Click();
+    b.app->parties().moteur.StopAll_Click();
     b.ouvrir();
     b.onglet(OngletAfficher::Mosaique);
     ASSERT_TRUE(b.m().mosaique().enCours());
     bouton(*b.fond, "Rec")->click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     EXPECT_FALSE(b.m().mosaique().enCours());
     EXPECT_FALSE(b.fond->forme().estOuvert(Volet::Afficher));
 }
@@ -77,7 +77,7 @@ TEST(Medias, WithASingleStreamWatchingFromTheMiniScreenOrFullScreenBringsBackThe
         bouton(*b.fond, bouton2)->click();
         ASSERT_TRUE(b.fond->forme().miniEcran());
         bouton(*b.fond, "Rec2")->click();
-        EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+        EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
         EXPECT_FALSE(b.vue.joue);
         EXPECT_TRUE(b.attendreForme());
         EXPECT_EQ(b.fond->forme().forme(), Forme::Normal);
@@ -85,7 +85,7 @@ TEST(Medias, WithASingleStreamWatchingFromTheMiniScreenOrFullScreenBringsBackThe
         EXPECT_EQ(b.fond->pos(), place);
         EXPECT_FALSE(b.gras("Mini2"));
         EXPECT_TRUE(b.v().SizeBar->isHidden());
-        b.app->moteur.StopAll_Click(true);
+        b.app->parties().moteur.StopAll_Click(true);
     }
 }
 
@@ -129,7 +129,7 @@ TEST(Medias, TheMosaicsGroupButtonsChooseTheGroupAndShowWhichIsOn)
     ASSERT_TRUE(b.m().mosaique().enCours());
     EXPECT_TRUE(b.v().MosaFavo[0]->font().bold());
     b.v().MosaFavo[2]->click();
-    EXPECT_EQ(b.app->favoris.groupe(), 2);
+    EXPECT_EQ(b.app->parties().favoris.groupe(), 2);
     EXPECT_EQ(b.m().mosaique().groupe(), 2) << "the mosaic restarts on the group";
     EXPECT_TRUE(b.v().MosaFavo[2]->font().bold());
     EXPECT_FALSE(b.v().MosaFavo[0]->font().bold());

@@ -14,7 +14,7 @@ TEST(Mediatheque, DeletingTheFileBeingRecordedIsRefusedAndDeleteAllLeavesIt)
 {
     BancMedias b;
     bouton(*b.fond, "Rec")->click();
-    const QString enCours = b.app->session.FichierEnregistrementManuel;
+    const QString enCours = b.app->parties().session.FichierEnregistrementManuel;
     ASSERT_FALSE(enCours.isEmpty());
     QFile(enCours).open(QIODevice::WriteOnly);  // the recorder's file
     b.fichier("Kelmor 2001-01-01 10-00-00 M6.mpg");
@@ -37,7 +37,7 @@ TEST(Mediatheque, DeletingTheFileBeingRecordedIsRefusedAndDeleteAllLeavesIt)
     EXPECT_TRUE(QFileInfo::exists(enCours));
 
     // Once the recording stops, the file may go.
-    b.app->moteur.StopAll_Click();
+    b.app->parties().moteur.StopAll_Click();
     b.v().AfficherEffacer->click();
     EXPECT_FALSE(QFileInfo::exists(enCours));
     EXPECT_TRUE(b.liste().isEmpty());
@@ -114,7 +114,7 @@ TEST(Mediatheque, ARecordingPlaysInTheExternalPlayerOnlyWhenNothingElseRuns)
     EXPECT_EQ(b.lecteurs.lancements[0].role, RoleLecteur::Fichier);
     EXPECT_EQ(b.lecteurs.lancements[0].arguments.mid(b.lecteurs.lancements[0].arguments.size() - 2),
               QStringList({b.dossier() + "Kelmor 2001-01-01 10-00-00 M6.mpg", "vlc://quit"}));
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
 
     bouton(*b.fond, "Play")->click();
     b.v().AfficherRegarder->click();
@@ -122,7 +122,7 @@ TEST(Mediatheque, ARecordingPlaysInTheExternalPlayerOnlyWhenNothingElseRuns)
     EXPECT_EQ(b.lecteurs.lancements.size(), 2u);
 
     // A file from elsewhere, picked in the dialog.
-    b.app->moteur.StopAll_Click();
+    b.app->parties().moteur.StopAll_Click();
     b.dialogues.fichiers = {"/tmp/ailleurs/film.avi"};
     b.v().AfficherAutres->click();
     EXPECT_EQ(b.dialogues.titresFichier.last(), "Sélectionnez le fichier vidéo à regarder");

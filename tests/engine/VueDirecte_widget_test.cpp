@@ -15,7 +15,7 @@ TEST(VueDirecte, TwoChannelChangesWithinThreeSecondsKeepTheWaitingPictureUntilTh
     EXPECT_TRUE(b.attente());
     EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/1");
     QTest::qWait(2000);
-    b.app->moteur.Chaines_Click(1);
+    b.app->parties().moteur.Chaines_Click(1);
     QElapsedTimer depuisSeconde;
     depuisSeconde.start();
     // The view restarts: stopped, emptied, sized to the waiting picture, then the new channel.
@@ -103,17 +103,17 @@ TEST(VueDirecte, TheCompactRowStepsChannelsWithinTheListWithoutTheExternalPlayer
     BancMedias b;
     b.ouvrir();
     b.lecteurs.lancements.clear();
-    ASSERT_EQ(b.app->session.chaineSelectionnee, 0);
+    ASSERT_EQ(b.app->parties().session.chaineSelectionnee, 0);
     EXPECT_FALSE(bouton(*b.fond, "ChaîneM2")->isEnabled());
     bouton(*b.fond, "ChaîneP2")->click();
     bouton(*b.fond, "ChaîneP2")->click();
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 2);
     EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/3");
     EXPECT_FALSE(bouton(*b.fond, "ChaîneP2")->isEnabled());
     b.d().ChaineP2_Click();  // a step past the end does nothing
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 2);
     bouton(*b.fond, "ChaîneM2")->click();
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 1);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 }
 

@@ -15,10 +15,10 @@ TEST(VoletAfficher, Rec2StartsAManualRecordingAndStopsItWhenBold)
     BancMedias b("DISP=0\n");
     b.ouvrir();
     bouton(*b.fond, "Rec2")->click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     EXPECT_TRUE(b.gras("Rec2"));
     bouton(*b.fond, "Rec2")->click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.gras("Rec2"));
 }
 
@@ -118,7 +118,7 @@ TEST(VoletAfficher, TheRibbonShowsFoldedInTheMiniScreenAndItsIconsPressTheirTwin
     EXPECT_TRUE(b.vue.muet);
     EXPECT_TRUE(b.gras("Mute2"));
     bouton(*b.fond, "SizeBarP")->click();
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 1);
     bouton(*b.fond, "SizeBarF")->click();
     EXPECT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
     EXPECT_TRUE(b.v().SizeBar->isHidden());

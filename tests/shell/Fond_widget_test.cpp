@@ -330,8 +330,8 @@ TEST(Fond, NamesFromOutsideShowAsTheirCharactersAndLeaveTheLayoutAlone)
     }
 
     // Watching it: the stop button's tip names it as it is.
-    b.app->transport.Play_Click();
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
+    b.app->parties().transport.Play_Click();
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Lecture);
     EXPECT_EQ(bulleAffichee(bouton(f, "RegarderX")->toolTip()), " Arrêter la lecture de " + balises + " ");
 
     // "&" marks no shortcut on a caption, and "[*]" stays in the window's title.
@@ -344,7 +344,7 @@ TEST(Fond, NamesFromOutsideShowAsTheirCharactersAndLeaveTheLayoutAlone)
     EXPECT_TRUE(QKeySequence::mnemonic(bouton(f, "ProgChaîne2")->text()).isEmpty());
     b.dialogues.reponses = {true};
     bouton(f, "Enregistrer")->click();
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     ASSERT_NE(f.windowHandle(), nullptr);
     EXPECT_EQ(f.windowHandle()->title(), "Kelmor - 20:00 - " + esperluette + " (enregistrement manuel)");
     EXPECT_EQ(bulleAffichee(bouton(f, "EnregistrerX")->toolTip()), " Arrêter l'enregistrement de " + esperluette + " ");

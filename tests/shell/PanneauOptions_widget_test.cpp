@@ -194,7 +194,7 @@ TEST(PanneauOptions, OkTellsTheTwoChangesThatWaitForTheNextStartWithTheirExactTe
               (Message{Message::Information, "La modification de l'ordre de tri des chaînes sera\n"
                                              "prise en compte au prochain lancement d'Kelmor."}));
     // The folder in use stays until the next start.
-    EXPECT_EQ(b.app->session.DossierEnregistrement, b.dossiers.documentsChemin);
+    EXPECT_EQ(b.app->parties().session.DossierEnregistrement, b.dossiers.documentsChemin);
     EXPECT_TRUE(b.fond->findChild<QWidget*>("Fond1")->isVisibleTo(b.fond.get()));
     EXPECT_EQ(p.onglet(), 1);
 }
@@ -237,8 +237,8 @@ TEST(PanneauOptions, TheEditorsSlotChangeLandsInTheEditedGroup)
     EXPECT_EQ(e.TexteFav->text(), TableFavoris::nomParDefaut(3));
     e.ListeFav[4]->setCurrentIndex(2);
     emit e.ListeFav[4]->activated(2);
-    EXPECT_EQ(b.app->session.parametres.favoris.at(35), "Arte");
-    EXPECT_EQ(b.app->session.parametres.favoris.at(5), "");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris.at(35), "Arte");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris.at(5), "");
 
     // Showing the group again selects the slot's channel.
     e.EditerFav->setCurrentIndex(0);
@@ -249,7 +249,7 @@ TEST(PanneauOptions, TheEditorsSlotChangeLandsInTheEditedGroup)
     EXPECT_EQ(e.ListeFav[4]->currentIndex(), 2);
 
     e.ListeFav0[4]->click();
-    EXPECT_EQ(b.app->session.parametres.favoris.at(35), "");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris.at(35), "");
     emit e.ListeFav[4]->activated(1);
     p.Retour->click();
     EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "FA35"), "France 2");
@@ -265,7 +265,7 @@ TEST(PanneauOptions, AGroupNameWithAnEqualsSignIsKeptThroughTheSettingsFileAndAN
     QTest::keyClicks(e.TexteFav, "Foot=Rugby");
     EXPECT_EQ(e.TexteFav->text(), "Foot=Rugby");
     e.ModifierFav->click();
-    EXPECT_EQ(b.app->session.parametres.favoris.at(0), "Foot=Rugby");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris.at(0), "Foot=Rugby");
     EXPECT_EQ(e.EditerFav->itemText(0), "Foot=Rugby");
     p.Retour->click();
     const QByteArray ini = b.lire("Kelmor.ini");
@@ -274,7 +274,7 @@ TEST(PanneauOptions, AGroupNameWithAnEqualsSignIsKeptThroughTheSettingsFileAndAN
     BancApplication b2;
     b2.ecrire("Kelmor.ini", ini);
     preparer(b2);
-    EXPECT_EQ(b2.app->session.parametres.favoris.at(0), "Foot=Rugby");
+    EXPECT_EQ(b2.app->parties().session.parametres.favoris.at(0), "Foot=Rugby");
     EXPECT_EQ(ouvrir(b2).favoris().TexteFav->text(), "Foot=Rugby");
 
     // A line break pasted in cannot reach the file.
@@ -282,7 +282,7 @@ TEST(PanneauOptions, AGroupNameWithAnEqualsSignIsKeptThroughTheSettingsFileAndAN
     e.TexteFav->insert("\nlignes");
     EXPECT_EQ(e.TexteFav->text(), "deux");
     e.EffacerFav->click();
-    EXPECT_EQ(b.app->session.parametres.favoris.at(0), "");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris.at(0), "");
     EXPECT_EQ(e.TexteFav->text(), "");
 }
 
@@ -299,7 +299,7 @@ TEST(PanneauOptions, TheWheelOverAListOrASliderScrollsThePaneAndChangesNoSetting
         QCoreApplication::sendEvent(w, &e);
     };
     const auto reglages = [&b, &p] {
-        ContenuParametres c = b.app->session.parametres;
+        ContenuParametres c = b.app->parties().session.parametres;
         p.lire(c);
         return c;
     };
@@ -442,7 +442,7 @@ TEST(PanneauOptions, ThePaneReopensOnTheLastTabButOkLeavesTheFirst)
     p.Retour->click();
     ouvrir(b);
     EXPECT_EQ(p.onglet(), 1);
-    b.app->options.Ouvrir(8, 0);
+    b.app->parties().options.Ouvrir(8, 0);
     EXPECT_EQ(p.onglet(), 8);
 }
 
@@ -480,9 +480,9 @@ TEST(PanneauOptions, TheEmptyFavouritesYesOpensTheEditorOnTheShownGroupAndThatSl
 {
     BancApplication b;
     preparer(b);
-    b.app->favoris.selectionnerGroupe(2);
+    b.app->parties().favoris.selectionnerGroupe(2);
     b.dialogues.reponses = {true};
-    b.app->favoris.Favori_Click(6);  // an empty slot: the question, then the editor
+    b.app->parties().favoris.Favori_Click(6);  // an empty slot: the question, then the editor
     auto* p = b.fond->findChild<PanneauOptions*>("Fond2");
     ASSERT_NE(p, nullptr);
     EXPECT_TRUE(b.fond->etat().optionsOuvertes());

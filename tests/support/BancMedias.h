@@ -20,8 +20,8 @@ struct BancMedias : BancApplication {
         dialogues.messages.clear();
         fond->show();
     }
-    Medias& m() { return app->medias; }
-    VueDirecte& d() { return app->medias.vueDirecte(); }
+    Medias& m() { return app->parties().medias; }
+    VueDirecte& d() { return app->parties().medias.vueDirecte(); }
     // A double-click on the selected channel opens the pane; its fold takes a few steps.
     void ouvrir()
     {
@@ -29,7 +29,7 @@ struct BancMedias : BancApplication {
         EXPECT_TRUE(attendreForme());
     }
     VoletAfficher& v() { return fond->afficher(); }
-    QString dossier() const { return app->session.DossierEnregistrement; }
+    QString dossier() const { return app->parties().session.DossierEnregistrement; }
     void fichier(const QString& nom) const
     {
         QFile f(dossier() + nom);

@@ -49,7 +49,7 @@ protected:
     // Stops and closes go on from the event loop: waits for the state they end in.
     bool attendreEtat(EtatLecteur etat, int ms = 10000)
     {
-        return attendreQue([this, etat] { return app->session.Etat == etat; }, ms);
+        return attendreQue([this, etat] { return app->parties().session.Etat == etat; }, ms);
     }
 
     QString vlc;
