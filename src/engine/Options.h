@@ -1,5 +1,6 @@
 #pragma once
 #include "core/FichierParametres.h"
+#include "engine/OuvertureOptions.h"
 
 #include <QObject>
 #include <QString>
@@ -16,18 +17,6 @@ extern const QString kAvertissementDossier;
 extern const QString kAvertissementTri;
 extern const QString kAideFreePlayer;
 extern const QString kAideClavier;
-
-// What the options pane shows when it opens (the pane is built then the first time).
-struct OuvertureOptions {
-    int onglet = 0;       // 1 to 8; 0 keeps the tab it showed last
-    int groupe = 0;       // the favourites editor's group
-    int emplacement = 0;  // the favourites' slot that takes the focus, 1 to 8; 0 none
-    ContenuParametres valeurs;
-    QStringList chaines;
-    QString dossierProgramme;
-    QString site;   // the web links' addresses
-    QString forum;
-};
 
 // The options pane's controller: what opening and validating the pane do, the buttons that
 // reach the platform, and the favourites editor's changes to the table. The values being

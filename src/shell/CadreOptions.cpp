@@ -1,7 +1,7 @@
 #include "shell/CadreOptions.h"
 
 #include "engine/EtatFenetre.h"
-#include "engine/Options.h"
+#include "engine/OuvertureOptions.h"
 #include "panes/EditeurFavoris.h"
 #include "shell/AppliqueurForme.h"
 #include "shell/PanneauOptions.h"
