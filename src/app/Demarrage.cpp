@@ -123,13 +123,7 @@ void Demarrage::Form_Load(const QStringList& arguments, std::function<void(std::
     }
 
     if (session.parametres.p.CFGA)
-        VerifierListeChaines(true, session.DossierProgramme, plateforme_.web, d, plateforme_.adresses, true,
-                             Suite<IssueVerification>(&c_.moteur, [this](IssueVerification issue) {
-                                 if (issue == IssueVerification::Arreter)
-                                     terminer(std::nullopt);
-                                 else
-                                     verifierListe();
-                             }));
+        verifierPuis(&Demarrage::verifierListe);
     else
         verifierListe();
 }
@@ -153,12 +147,18 @@ void Demarrage::verifierListe()
         terminer(std::nullopt);
         return;
     }
-    VerifierListeChaines(true, session.DossierProgramme, plateforme_.web, d, plateforme_.adresses, true,
-                         Suite<IssueVerification>(&c_.moteur, [this](IssueVerification issue) {
+    verifierPuis(&Demarrage::chargerSession);
+}
+
+void Demarrage::verifierPuis(void (Demarrage::*ensuite)())
+{
+    VerifierListeChaines(true, c_.session.DossierProgramme, plateforme_.web, plateforme_.dialogues,
+                         plateforme_.adresses, true,
+                         Suite<IssueVerification>(&c_.moteur, [this, ensuite](IssueVerification issue) {
                              if (issue == IssueVerification::Arreter)
                                  terminer(std::nullopt);
                              else
-                                 chargerSession();
+                                 (this->*ensuite)();
                          }));
 }
 

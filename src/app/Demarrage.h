@@ -28,6 +28,8 @@ public:
 private:
     void terminer(std::optional<PresentationDemarrage> p);
     void verifierListe();
+    // The channel list's check at start, then `ensuite` unless it ends the program.
+    void verifierPuis(void (Demarrage::*ensuite)());
     void chargerSession();
     bool chercherLecteur();
 

@@ -1,5 +1,7 @@
 #include "panes/VoletAfficher.h"
 
+#include "panes/Boutons.h"
+
 #include "panes/Pictogrammes.h"
 
 #include <QBuffer>
@@ -117,13 +119,6 @@ protected:
         PeindreAttente(p, rect());
     }
 };
-
-void gras(QPushButton* b, bool g)
-{
-    QFont f = b->font();
-    f.setBold(g);
-    b->setFont(f);
-}
 }  // namespace
 
 void PeindreAttente(QPainter& p, const QRect& zone)

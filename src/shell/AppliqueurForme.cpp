@@ -1,6 +1,7 @@
 #include "shell/AppliqueurForme.h"
 
 #include "engine/EtatFenetre.h"
+#include "panes/Boutons.h"
 #include "panes/PanneauChaines.h"
 #include "panes/VoletAfficher.h"
 #include "panes/VoletGuide.h"
@@ -17,13 +18,6 @@
 namespace {
 // One width of the side pane's animation per step: eleven widths in about a tenth of a second.
 constexpr int kPasMs = 10;
-
-void gras(QWidget* w, bool oui)
-{
-    QFont f = w->font();
-    f.setBold(oui);
-    w->setFont(f);
-}
 }  // namespace
 
 AppliqueurForme::AppliqueurForme(const PiecesForme& pieces, EtatFenetre& etat, QObject* parent)

@@ -17,13 +17,6 @@
 namespace {
 constexpr int kLargeur = 1560;
 constexpr int kHauteur = 4980;
-
-void gras(QWidget* w, bool oui)
-{
-    QFont f = w->font();
-    f.setBold(oui);
-    w->setFont(f);
-}
 }  // namespace
 
 PanneauTelecommande::PanneauTelecommande(QWidget* parent)
