@@ -35,10 +35,13 @@ using Montre = std::chrono::steady_clock;
 class HorlogePas : public Horloge {
 public:
     QDateTime t{QDate::currentDate(), QTime(20, 0)};
+    qint64 ecoule = 0;
     QDateTime maintenant() override { return t; }
+    qint64 ecouleMs() override { return ecoule; }
     void apres(int ms, Suite<> etape) override
     {
         t = t.addMSecs(ms);
+        ecoule += ms;
         etape();
     }
 };
@@ -198,7 +201,7 @@ int main(int argc, char** argv)
     const QByteArray jpeg = imageJpeg();
     v.AfficherOnglets->setCurrentIndex(1);
     QApplication::processEvents();
-    Mosaique& mosaique = app.medias.mosaique();
+    Mosaique& mosaique = app.parties().medias.mosaique();
     if (!mosaique.enCours()) {
         std::fprintf(stderr, "the mosaic did not start\n");
         return 1;
@@ -236,6 +239,6 @@ int main(int argc, char** argv)
                 m.moyenne, m.mediane, m.max);
     std::printf("  tiles' repaint after it     mean %8.1f us  median %8.1f us  max %8.1f us\n", r.moyenne,
                 r.mediane, r.max);
-    app.medias.AfficherOnglets_Click(OngletAfficher::Videos);
+    app.parties().medias.AfficherOnglets_Click(OngletAfficher::Videos);
     return (p.max < 5000 && m.max < 16000 && r.max < 16000) ? 0 : 2;
 }

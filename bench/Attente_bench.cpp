@@ -119,10 +119,10 @@ int main(int argc, char** argv)
         return 1;
     }
     fond.show();
-    Session& s = app.session;
+    Session& s = app.parties().session;
     s.parametres.cheminVLC = poli;
     auto etat = [&s](EtatLecteur e) { return [&s, e] { return s.Etat == e; }; };
-    auto libre = [&fond, &app] { return fond.isEnabled() && !app.moteur.operationEnCours(); };
+    auto libre = [&fond, &app] { return fond.isEnabled() && !app.parties().moteur.operationEnCours(); };
 
     std::printf("Longest block of the window's thread (target: under 50 ms):\n");
     bool echec = false;
@@ -131,16 +131,16 @@ int main(int argc, char** argv)
         echec = echec || ms < 0 || ms >= 50;
     };
 
-    app.transport.Play_Click();
+    app.parties().transport.Play_Click();
     noter("channel change while watching",
-          plusLongBlocage([&] { app.transport.ChaineP_Click(); },
+          plusLongBlocage([&] { app.parties().transport.ChaineP_Click(); },
                           [&] { return s.Etat == EtatLecteur::Lecture && libre() && lecteurs.enCours(RoleLecteur::Regarder); },
                           10000));
     noter("stop of the watching player",
-          plusLongBlocage([&] { app.moteur.StopAll_Click(); }, etat(EtatLecteur::Arret), 10000));
+          plusLongBlocage([&] { app.parties().moteur.StopAll_Click(); }, etat(EtatLecteur::Arret), 10000));
 
     noter("time-shift start (buffering, viewer)",
-          plusLongBlocage([&] { app.transport.Shift_Click(); },
+          plusLongBlocage([&] { app.parties().transport.Shift_Click(); },
                           [&] { return s.Etat == EtatLecteur::Differe && libre(); }, 15000));
     // The recorder of the time-shift now ignores the polite stop: it is killed at the bound.
     s.parametres.cheminVLC = sourd;
@@ -148,16 +148,18 @@ int main(int argc, char** argv)
     if (lecteurs.aucunEnCours())
         std::fprintf(stderr, "the time-shift's players are not running\n");
     noter("close of two players, one killed at the bound",
-          plusLongBlocage([&] { app.moteur.StopAll_Click(); }, etat(EtatLecteur::Arret), 15000));
+          plusLongBlocage([&] { app.parties().moteur.StopAll_Click(); }, etat(EtatLecteur::Arret), 15000));
     s.parametres.cheminVLC = poli;
 
-    fond.Guider_Click();
+    fond.appliqueur().Guider_Click();
     plusLongBlocage([] {}, [&fond] { return !fond.animationEnCours(); }, 5000);
     auto* onglets = fond.findChild<QTabWidget*>("GuiderOnglets");
     noter("guide fetch against a site that never answers",
           plusLongBlocage([&] { onglets->setCurrentIndex(1); }, [&] { return fond.isEnabled(); }, 10000));
 
-    lecteurs.fermerTous({});
-    plusLongBlocage([] {}, [&lecteurs] { return lecteurs.aucunEnCours(); }, 6000);
+    // Nothing of ours outlives the bench: the close is over once its report came.
+    bool fermes = false;
+    lecteurs.fermerTous(Suite<>([&fermes] { fermes = true; }));
+    plusLongBlocage([] {}, [&fermes] { return fermes; }, 8000);
     return echec ? 1 : 0;
 }

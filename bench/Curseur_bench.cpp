@@ -36,18 +36,18 @@ int main(int argc, char** argv)
     VueIntegreeVlc vue;
     VoletAfficher& v = fond.afficher();
     // As the program wires them: the slider sizes the window, the frame sizes the view.
-    QObject::connect(&v, &VoletAfficher::sizeBar2Change, &fond, &Fond::SizeBar2_Scroll);
+    QObject::connect(&v, &VoletAfficher::sizeBar2Change, &fond.appliqueur(), &AppliqueurForme::SizeBar2_Scroll);
     QObject::connect(&v, &VoletAfficher::tailleVueChangee, [&](const QSize& t) { vue.dimensionnerConteneur(t.width(), t.height()); });
     QObject::connect(&v, &VoletAfficher::origineVueChangee, [&](const QPoint& t) { vue.placerConteneur(t.x(), t.y()); });
     fond.show();
-    fond.Afficher_Click();
+    fond.appliqueur().Afficher_Click();
     QElapsedTimer attente;
     attente.start();
     while (fond.animationEnCours() && attente.elapsed() < 5000)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     v.afficherCadre(CadreAfficher::Direct);
     vue.placerDans(v.FondActiveX);
-    fond.Mini2_Click();
+    fond.appliqueur().Mini2_Click();
     QApplication::processEvents();
 
     // Three sweeps 35 -> 500 -> 35 by the slider's small step, as a drag goes.

@@ -51,12 +51,14 @@ public:
 class Horloge0 : public Horloge {
 public:
     QDateTime maintenant() override { return QDateTime(QDate::currentDate(), QTime(20, 0)); }
+    qint64 ecouleMs() override { return 0; }
     void apres(int, Suite<> etape) override { etape(); }
 };
 
 class Instance0 : public InstanceUnique {
 public:
     Resultat verrouiller() override { return Resultat::Seule; }
+    QString cheminVerrou() const override { return {}; }
 };
 
 class Disque0 : public Disque {
@@ -64,12 +66,13 @@ public:
     std::int64_t espaceLibre(const QString&) override { return 50LL << 30; }
     std::int64_t espaceTotal(const QString&) override { return 500LL << 30; }
     std::int64_t tailleFichier(const QString&) override { return -1; }
+    bool supprimer(const QByteArray&) override { return true; }
 };
 
 class Systeme0 : public Systeme {
 public:
-    void programmerArret(const QString&) override {}
-    void annulerArret() override {}
+    void programmerArret(const QString&, Suite<bool> fait) override { fait(true); }
+    void annulerArret(Suite<bool> fait) override { fait(true); }
     bool lancerProgramme(const QString&, const QStringList&) override { return true; }
 };
 

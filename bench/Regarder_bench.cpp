@@ -139,8 +139,8 @@ int main(int argc, char** argv)
     }
     fond.show();
     QApplication::processEvents();
-    if (app.session.chaines.taille() != kChaines || app.session.chaineSelectionnee < 0) {
-        std::fprintf(stderr, "%d channels read, selection %d\n", app.session.chaines.taille(), app.session.chaineSelectionnee);
+    if (app.parties().session.chaines.taille() != kChaines || app.parties().session.chaineSelectionnee < 0) {
+        std::fprintf(stderr, "%d channels read, selection %d\n", app.parties().session.chaines.taille(), app.parties().session.chaineSelectionnee);
         return 1;
     }
 
@@ -150,24 +150,24 @@ int main(int argc, char** argv)
     evenements.reserve(tours);
     for (int i = 0; i < tours + 20; ++i) {
         const auto t0 = Montre::now();
-        app.transport.Play_Click();
+        app.parties().transport.Play_Click();
         const auto t1 = Montre::now();
         // What the click left for the event loop (repaints of the state and title).
         QApplication::processEvents();
         const auto t2 = Montre::now();
-        if (app.session.Etat != EtatLecteur::Lecture || !lecteurs.regarder) {
-            std::fprintf(stderr, "the player was not started (state %d, %d messages)\n", valeur(app.session.Etat),
+        if (app.parties().session.Etat != EtatLecteur::Lecture || !lecteurs.regarder) {
+            std::fprintf(stderr, "the player was not started (state %d, %d messages)\n", valeur(app.parties().session.Etat),
                          dialogues.messages);
             return 1;
         }
-        app.moteur.StopAll_Click();
+        app.parties().moteur.StopAll_Click();
         QApplication::processEvents();
         if (i >= 20) {  // the first rounds warm up
             regarder.push_back(us(t1 - t0));
             evenements.push_back(us(t2 - t1));
         }
     }
-    const QString attendu = app.session.chaines.at(app.session.chaineSelectionnee).adresse;
+    const QString attendu = app.parties().session.chaines.at(app.parties().session.chaineSelectionnee).adresse;
     if (!lecteurs.derniersArguments.contains(attendu)) {
         std::fprintf(stderr, "the player was not given %s\n", qPrintable(attendu));
         return 1;
@@ -185,28 +185,28 @@ int main(int argc, char** argv)
     // The same with the real start of a player process.
     LecteursVlc reels(racine.path());
     lecteurs.reel = &reels;
-    const QString cheminAvant = app.session.parametres.cheminVLC;
-    app.session.parametres.cheminVLC = "/bin/true";
+    const QString cheminAvant = app.parties().session.parametres.cheminVLC;
+    app.parties().session.parametres.cheminVLC = "/bin/true";
     const int toursReels = 300;
     std::vector<double> clics, departs;
     for (int i = 0; i < toursReels + 10; ++i) {
         const auto t0 = Montre::now();
-        app.transport.Play_Click();
+        app.parties().transport.Play_Click();
         const auto t1 = Montre::now();
-        if (app.session.Etat != EtatLecteur::Lecture || reels.pid(RoleLecteur::Regarder) == 0) {
-            std::fprintf(stderr, "the real player was not started (state %d, %d messages)\n", valeur(app.session.Etat),
+        if (app.parties().session.Etat != EtatLecteur::Lecture || reels.pid(RoleLecteur::Regarder) == 0) {
+            std::fprintf(stderr, "the real player was not started (state %d, %d messages)\n", valeur(app.parties().session.Etat),
                          dialogues.messages);
             return 1;
         }
         QApplication::processEvents();
-        app.moteur.StopAll_Click();
+        app.parties().moteur.StopAll_Click();
         QApplication::processEvents();
         if (i >= 10) {
             clics.push_back(us(t1 - t0));
             departs.push_back(us(lecteurs.dureeDemarrer));
         }
     }
-    app.session.parametres.cheminVLC = cheminAvant;
+    app.parties().session.parametres.cheminVLC = cheminAvant;
     lecteurs.reel = nullptr;
     const Stats c = stats(clics), d = stats(departs);
     std::printf("Play_Click with the real start of a player process (%s), %d rounds, this process %.0f MiB:\n",

@@ -63,9 +63,9 @@ int main(int argc, char** argv)
         horloge.start();
         battement.restart();
         mesure = true;
-        fond.Guider_Click();
+        fond.appliqueur().Guider_Click();
     };
-    QObject::connect(&fond, &Fond::animationTerminee, [&] {
+    QObject::connect(&fond.appliqueur(), &AppliqueurForme::animationTerminee, [&] {
         durees.push_back(horloge.nsecsElapsed() / 1e6);
         mesure = false;
         QTimer::singleShot(20, suivant);

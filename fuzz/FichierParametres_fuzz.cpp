@@ -14,6 +14,7 @@ public:
     void information(const QString&) override {}
     bool question(const QString&) override { return oui_; }
     QString choisirFichier(const QString&, const QString&, const QString&) override { return {}; }
+    void quandLibre(std::function<void()> suite) override { suite(); }
 
 private:
     bool oui_;

@@ -21,6 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (l->recurrent()) {
         const QDate suivante = ProchaineDate(l->date, l->frequence);
         exiger(suivante.isValid() && suivante > l->date, "the next occurrence comes later");
+        // The computed last occurrence before a limit is the walk's, up to about four years on.
+        const QDate limite = l->date.addDays(l->fin.hour() * 60 + l->fin.minute() - 2);
+        QDate marche = l->date;
+        for (QDate s = suivante; s <= limite; s = ProchaineDate(s, l->frequence))
+            marche = s;
+        exiger(DerniereOccurrence(l->date, l->frequence, limite) == marche,
+               "the last occurrence before a limit is the one the walk reaches");
     }
     return 0;
 }

@@ -24,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         exiger(!c.adresse.isEmpty(), "every channel has an address");
         exiger(c.adresse == c.adresse.trimmed(), "an address has no blank at its ends");
         exiger(!c.adresse.contains(u'\n') && !c.adresse.contains(u'\r'), "an address is one line");
-        const int j = liste.indexDe(c.nom);
-        exiger(j >= 0 && j <= i && liste.at(j).nom == c.nom, "a name is found at its first place");
+        exiger(liste.indexDe(c.nom) == i, "each channel has a name of its own");
     }
     exiger(liste.noms().size() == liste.taille(), "one name per channel");
 
@@ -36,5 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     std::sort(a.begin(), a.end(), avant);
     std::sort(b.begin(), b.end(), avant);
     exiger(a == b, "sorting keeps the same channels");
+
+    // A whole list ends with a line feed; a channel appended without its address cuts it, one
+    // appended whole leaves it whole.
+    const bool entiere = DerniereChaineEntiere(texte);
+    exiger(!entiere || texte.endsWith('\n'), "a whole list ends with a line feed");
+    if (texte.endsWith('\n')) {
+        exiger(!DerniereChaineEntiere(texte + "#EXTINF:0,1 - Coupée\n"), "a channel without its address is a cut");
+        exiger(DerniereChaineEntiere(texte + "#EXTINF:0,1 - Entière\nrtsp://box/1\n"),
+               "a channel with its address ends a list whole");
+    }
     return 0;
 }

@@ -2,76 +2,32 @@
 
 #include "app/Cablage.h"
 #include "core/DemarrageAutomatique.h"
-#include "core/VerificationListe.h"
-#include "core/VerificationVersion.h"
-#include "engine/CommandesLecteur.h"
-#include "panes/PanneauChaines.h"
-#include "panes/VoletProgrammation.h"
-#include "panes/PanneauFavoris.h"
+#include "platform/FichierAtomique.h"
 #include "platform/Plateforme.h"
 #include "shell/Fond.h"
-#include "shell/Textures.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cmath>
-
-namespace {
-const QString kPageVlc = QStringLiteral("https://www.videolan.org/vlc/");
-
-QByteArray lireFichier(const QString& chemin)
-{
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-bool estExecutable(const QString& chemin)
-{
-    if (chemin.isEmpty())
-        return false;
-    const QFileInfo fi(chemin);
-    return fi.isFile() && fi.isExecutable();
-}
-}  // namespace
-
-bool contientOption(const QStringList& arguments, const QString& option)
-{
-    for (int i = 1; i < arguments.size(); ++i)
-        if (arguments[i].toLower().contains(option))
-            return true;
-    return false;
-}
 
 Application::Application(Plateforme& p, Fond& f)
-    : plateforme(p),
-      fond(f),
-      moteur(session, p),
-      transport(session, moteur, p),
-      enregistrement(session, moteur, p),
-      programmation(session, moteur, p),
-      favoris(session, moteur, p),
-      // Guide rows go into the schedule through its interactive add, which saves and runs the clock.
-      guide(session, moteur, p,
-            [this](const ValeursEditeur& valeurs) {
-                session.editeur = valeurs;
-                fond.programmation().definirValeurs(valeurs);
-                return programmation.AjouterProgramme(valeurs, true);
-            }),
-      options(session, p),
-      medias(session, moteur, p)
+    : plateforme_(p),
+      fond_(f),
+      fenetre_(f.etat()),
+      c_(p, fenetre_, f),
+      demarrage_(p, c_, fenetre_, [this] {
+          Horloge_Timer();
+          c_.horloge.start();
+      }),
+      pieces_{*this, p, f, fenetre_, c_}
 {
-    horloge.setObjectName("Horloge");
-    horloge.setInterval(10000);
-    cabler(*this);
+    cabler(pieces_);
 }
 
 Application::~Application()
 {
-    fond.definirGardienFermeture({});
+    fond_.definirGardienFermeture({});
     // Going away in the middle of the side pane's steps: nothing may run after them.
     ferme_ = true;
     fermetureEnAttente_ = Fermeture::Aucune;
@@ -81,7 +37,7 @@ Application::~Application()
 void Application::debutAnimation()
 {
     if (!animation_)
-        animation_.emplace(moteur);
+        animation_.emplace(c_.moteur);
 }
 
 void Application::finAnimation()
@@ -96,280 +52,67 @@ void Application::apresOperations()
         const bool sansQuestion = fermetureEnAttente_ == Fermeture::SansQuestion;
         fermetureEnAttente_ = Fermeture::Aucune;
         ticEnAttente_ = false;
-        fond.fermer(sansQuestion);
+        fond_.fermer(sansQuestion);
         return;
     }
     if (ticEnAttente_ && !ferme_) {
         ticEnAttente_ = false;
-        programmation.Horloge_Timer();
+        c_.programmation.Horloge_Timer();
     }
 }
 
 std::optional<bool> Application::Form_Load(const QStringList& arguments, std::function<void(bool)> fin)
 {
-    auto& d = plateforme.dialogues;
-    arguments_ = arguments;
     finDemarrage_ = std::move(fin);
-    demarrage_.reset();
-    session.DossierProgramme = plateforme.dossiers.programme();
-
-    switch (plateforme.instance.verrouiller()) {
-    case InstanceUnique::Resultat::Seule:
-        break;
-    case InstanceUnique::Resultat::DejaLancee:
-        d.exclamation("Kelmor est déjà lancé.");
-        terminerDemarrage(false);
-        return demarrage_;
-    case InstanceUnique::Resultat::DossierInaccessible:
-        d.exclamation("Kelmor ne peut pas écrire dans son dossier :\n" + session.DossierProgramme +
-                      "\nVérifiez que ce dossier est accessible en écriture et que le disque n'est pas plein.");
-        terminerDemarrage(false);
-        return demarrage_;
-    }
-
-    if (contientOption(arguments, "/r")) {
-        const bool oui = d.question(
-            "La réinitialisation des paramètres d'Kelmor va entraîner la perte de vos\n"
-            "favoris, de vos spécifications de codecs et de votre ligne de commande\n"
-            "d'exécution automatique.\n\n"
-            "Le répertoire de sauvegarde de vos enregistrements sera rétabli sur le\n"
-            "dossier Mes documents (vos vidéos et photos ne seront pas effacées).\n\n"
-            "Souhaitez-vous effectuer cette réinitialisation ?");
-        if (oui) {
-            if (QFileInfo::exists(session.cheminParametres()) && !QFile::remove(session.cheminParametres()))
-                d.exclamation("Les paramètres d'Kelmor n'ont pas pu être réinitialisés :\n"
-                              "le fichier " + session.cheminParametres() + " n'a pas pu être supprimé.");
-            else
-                d.information("Les paramètres d'Kelmor ont été réinitialisés.");
-        } else {
-            d.information("Les paramètres d'Kelmor n'ont pas été réinitialisés.");
+    issueDemarrage_.reset();
+    demarrage_.Form_Load(arguments, [this](std::optional<PresentationDemarrage> p) {
+        if (!p) {
+            terminerDemarrage(false);
+            return;
         }
-        terminerDemarrage(false);
-        return demarrage_;
-    }
-
-    // Players left over by an earlier run of ours go, in the background; nothing else is
-    // touched here.
-    plateforme.lecteurs.fermerRestes();
-
-    fichierParametres_ = QFileInfo::exists(session.cheminParametres());
-    texteParametres_ = fichierParametres_ ? lireFichier(session.cheminParametres()) : QByteArray();
-    if (fichierParametres_) {
-        ValeursPrecoces v{session.parametres.p.SORT, session.parametres.p.CFGA};
-        v = LirePassePrecoce(texteParametres_, v);
-        session.parametres.p.SORT = v.sort;
-        session.parametres.p.CFGA = v.cfga;
-    }
-
-    if (session.parametres.p.CFGA)
-        VerifierListeChaines(true, session.DossierProgramme, plateforme.web, d, plateforme.adresses, true,
-                             Suite<IssueVerification>(&moteur, [this](IssueVerification issue) {
-                                 if (issue == IssueVerification::Arreter)
-                                     terminerDemarrage(false);
-                                 else
-                                     verifierListe();
-                             }));
-    else
-        verifierListe();
-    return demarrage_;
+        // The window shows what start-up gave it; the settings file is then written with
+        // the window's place, and the channel starts when asked.
+        presenter(fond_, *p);
+        demarreMinimise_ = p->minimise;
+        EcrireParametres();
+        parametresEcrits_ = true;
+        if (!p->minimise && c_.session.parametres.p.TVON)
+            c_.transport.Regarder_Click();
+        terminerDemarrage(true);
+    });
+    return issueDemarrage_;
 }
 
 void Application::terminerDemarrage(bool continuer)
 {
-    demarrage_ = continuer;
+    issueDemarrage_ = continuer;
     if (finDemarrage_)
         finDemarrage_(continuer);
 }
 
-void Application::verifierListe()
-{
-    auto& d = plateforme.dialogues;
-    if (ListeChainesPresente(session.DossierProgramme)) {
-        chargerSession();
-        return;
-    }
-    if (!d.question("La liste des chaînes est introuvable.\n\nSouhaitez-vous la télécharger ?")) {
-        d.exclamation("La liste des chaînes est nécessaire à Kelmor.\n\nKelmor va maintenant s'arrêter.");
-        terminerDemarrage(false);
-        return;
-    }
-    VerifierListeChaines(true, session.DossierProgramme, plateforme.web, d, plateforme.adresses, true,
-                         Suite<IssueVerification>(&moteur, [this](IssueVerification issue) {
-                             if (issue == IssueVerification::Arreter)
-                                 terminerDemarrage(false);
-                             else
-                                 chargerSession();
-                         }));
-}
-
-void Application::chargerSession()
-{
-    auto& d = plateforme.dialogues;
-    session.chaines = LireFichierListeChaines(session.cheminListeChaines(), session.parametres.p.SORT);
-    fond.chaines().afficherChaines(session.chaines.noms());
-
-    // Defaults (they leave SORT and CFGA as the early pass set them), then the settings
-    // file with its schedule.
-    AppliquerDefauts(session.parametres, plateforme.dossiers.documents());
-    session.DossierEnregistrement = session.parametres.dossierEnregistrement;
-    if (fichierParametres_) {
-        LirePassePrincipale(texteParametres_, session.parametres, session.chaines.noms(),
-                            [](const QString& dossier) { return QFileInfo(dossier).isDir(); }, d);
-        session.DossierEnregistrement = session.parametres.dossierEnregistrement;
-    }
-    texteParametres_.clear();
-    // The texture follows the loaded choice. The options pane itself (its first tab, the
-    // window's size from it, its zoom label and the frames of its check boxes) is built from
-    // the settings when it is first opened, so that start-up does not pay for it.
-    fond.definirTexture(TextureFond(session.parametres.p.FOND, 1, session.DossierProgramme));
-    programmation.Recharger(session.parametres.programmes);
-
-    // Last channel: the remembered one (last exact match) or the first.
-    int index = -1;
-    if (session.parametres.p.CHA0) {
-        for (int i = 0; i < session.chaines.taille(); ++i)
-            if (session.chaines.at(i).nom == session.parametres.chaine)
-                index = i;
-    } else if (!session.chaines.estVide()) {
-        index = 0;
-    }
-    moteur.Chaines_Click(index);
-
-    if (!session.DossierEnregistrement.endsWith('/'))
-        session.DossierEnregistrement += '/';
-
-    if (!chercherLecteur()) {
-        terminerDemarrage(false);
-        return;
-    }
-
-    // The clock starts as soon as it has what a recording needs (the schedule, the channels,
-    // the player and its options): no question or message of the rest of start-up holds it.
-    session.OptionsVLC = ::OptionsVLC(session.DossierEnregistrement, session.parametres.p.ZOOM);
-    moteur.ChangerEtat(EtatLecteur::Arret);
-    Horloge_Timer();
-    horloge.start();
-
-    AppliquerMigrations(session.parametres, d);
-
-    // Its answer comes later: a newer version is offered then, once no box is open.
-    if (session.parametres.p.EXEA)
-        VerifierVersion(true, plateforme.web, d, plateforme.shell, plateforme.adresses, kDelaiVerificationMs);
-
-    // The favourites: the group names, then group 0 on the buttons.
-    fond.chaines().favoris().definirDossierLogos(session.DossierProgramme + "Logos/");
-    favoris.afficherGroupes();
-    favoris.selectionnerGroupe(0);
-    const Parametres& p = session.parametres.p;
-    fond.definirOptionsForme({p.MTOP, p.FAVO, p.CADR});
-    if (p.FAVI)
-        fond.Fav_Click();
-    if (p.MINI)
-        fond.Mini_Click();
-    placerFenetre();
-    EcrireParametres();
-    parametresEcrits_ = true;
-
-    demarreMinimise_ = contientOption(arguments_, "/m");
-    if (demarreMinimise_) {
-        fond.minimiser();
-        terminerDemarrage(true);
-        return;
-    }
-    if (session.parametres.p.TRAN)
-        fond.fonduEntree();
-    if (session.parametres.p.TVON)
-        transport.Regarder_Click();
-    terminerDemarrage(true);
-}
-
-bool Application::chercherLecteur()
-{
-    auto& d = plateforme.dialogues;
-    QString& chemin = session.parametres.cheminVLC;
-    if (!estExecutable(chemin))
-        chemin = session.DossierProgramme + "vlc";
-    if (!estExecutable(chemin)) {
-        const QString trouve = plateforme.dossiers.chercherDansPath("vlc");
-        if (!trouve.isEmpty())
-            chemin = trouve;
-    }
-    if (!estExecutable(chemin)
-        && d.question("Le fichier vlc est introuvable.\n\nSouhaitez-vous indiquer son emplacement ?")) {
-        const QString choisi = d.choisirFichier("Sélectionnez le fichier VLC (vlc)", QDir::currentPath(),
-                                                "VLC (vlc)");
-        if (choisi.endsWith("vlc"))
-            chemin = choisi;
-    }
-    if (!estExecutable(chemin)) {
-        if (d.question("Le fichier vlc est introuvable.\n\nSouhaitez-vous télécharger VLC ?"))
-            plateforme.shell.ouvrir(kPageVlc);
-        d.exclamation("VLC est nécessaire pour accéder au flux TV de Free.\n"
-                      "Installez-le avant de relancer Kelmor.\n\n"
-                      "Kelmor va maintenant s'arrêter.");
-        return false;
-    }
-    return true;
-}
-
-void Application::placerFenetre()
-{
-    const QSize ecran = fond.tailleEcran();
-    const QSize taille = fond.forme().taille();
-    if (!session.parametres.p.POS0) {
-        fond.placer({(ecran.width() - taille.width()) / 2, (ecran.height() - taille.height()) / 2});
-        return;
-    }
-    auto borner = [this](qint32& valeur, int ecranDim, int fenetreDim) {
-        if (valeur < 0)
-            valeur = 0;
-        else if (session.parametres.p.CADR && ecranDim - fenetreDim < valeur)
-            valeur = ecranDim - fenetreDim;
-    };
-    borner(session.parametres.pos1, ecran.width(), taille.width());
-    borner(session.parametres.pos2, ecran.height(), taille.height());
-    fond.placer({session.parametres.pos1, session.parametres.pos2});
-}
-
 bool Application::EcrireParametres()
 {
-    // With no channel list at hand the remembered channel stays as it was read.
-    if (session.chaineSelectionnee >= 0)
-        session.parametres.chaine = session.nomChaineSelectionnee();
-    else if (!session.chaines.estVide())
-        session.parametres.chaine.clear();
-    session.parametres.programmes = session.programmes.textes();
-    const QPoint pos = fond.position();
-    session.parametres.pos1 = pos.x();
-    session.parametres.pos2 = pos.y();
-    const bool ok = EcrireFichierParametres(session.cheminParametres(), session.parametres);
-    if (!ok)
-        plateforme.dialogues.exclamation(kMessageEchecParametres);
-    // After a save the re-broadcast toggle follows its option again.
-    session.TV = session.parametres.p.FRPL;
-    moteur.afficherBascules();
-    session.OptionsVLC = ::OptionsVLC(session.DossierEnregistrement, session.parametres.p.ZOOM);
-    return ok;
+    return c_.ecriture.EcrireParametres();
 }
 
 void Application::Chaines_DblClick()
 {
-    if (fond.forme().estTelecommande()) {
-        transport.Play_Click();
+    if (fenetre_.telecommande()) {
+        c_.transport.Play_Click();
         return;
     }
-    medias.Chaines_DblClick();
+    c_.medias.Chaines_DblClick();
 }
 
 void Application::Horloge_Timer()
 {
     if (ferme_)
         return;
-    if (moteur.operationEnCours()) {
+    if (c_.moteur.operationEnCours()) {
         ticEnAttente_ = true;
         return;
     }
-    programmation.Horloge_Timer();
+    c_.programmation.Horloge_Timer();
 }
 
 bool Application::Form_QueryUnload(bool parUtilisateur)
@@ -382,37 +125,39 @@ bool Application::Form_QueryUnload(bool parUtilisateur)
     // players close on the way out.
     if (arretEnCours_)
         return false;
-    if (moteur.operationEnCours() || questionsEnCours_) {
+    if (c_.moteur.operationEnCours() || questionsEnCours_) {
         if (fermetureEnAttente_ != Fermeture::SansQuestion)
             fermetureEnAttente_ = parUtilisateur ? Fermeture::ParUtilisateur : Fermeture::SansQuestion;
         return false;
     }
-    // Finished schedule entries go, and everything is saved, whatever happens next.
-    programmation.Nettoyer_Click();
+    // Finished schedule entries go, and everything is saved, whatever happens next: the
+    // options pane's values too, confirmed or not.
+    c_.options.lireAvantFermeture();
+    c_.programmation.Nettoyer_Click();
 
-    auto& d = plateforme.dialogues;
+    auto& d = plateforme_.dialogues;
     if (parUtilisateur) {
         // The clock goes on while the questions are open: each is asked about the state as it is.
         questionsEnCours_ = true;
         const bool quitter =
-            (!enEnregistrement(session.Etat)
+            (!enEnregistrement(c_.session.Etat)
              || d.question("L'enregistrement en cours va être interrompu.\n\n"
                            "Souhaitez-vous réellement quitter Kelmor ?"))
-            && (session.programmes.nombre() == 0
+            && (c_.session.programmes.nombre() == 0
                 || d.question("Des enregistrements sont programmés ou en cours.\n\n"
                               "Souhaitez-vous réellement quitter Kelmor ?"));
         questionsEnCours_ = false;
         if (!quitter) {
             // A close of the session that came meanwhile still goes through, without questions,
             // once this close has been refused.
-            if (fermetureEnAttente_ == Fermeture::SansQuestion && !moteur.operationEnCours())
-                QMetaObject::invokeMethod(&moteur, [this] { apresOperations(); }, Qt::QueuedConnection);
+            if (fermetureEnAttente_ == Fermeture::SansQuestion && !c_.moteur.operationEnCours())
+                QMetaObject::invokeMethod(&c_.moteur, [this] { apresOperations(); }, Qt::QueuedConnection);
             else if (fermetureEnAttente_ == Fermeture::ParUtilisateur)
                 fermetureEnAttente_ = Fermeture::Aucune;
             return false;
         }
         // A stop the clock started while the questions were open ends first.
-        if (moteur.operationEnCours()) {
+        if (c_.moteur.operationEnCours()) {
             fermetureEnAttente_ = Fermeture::SansQuestion;
             return false;
         }
@@ -421,16 +166,16 @@ bool Application::Form_QueryUnload(bool parUtilisateur)
 
     // From here on the clock starts nothing.
     ferme_ = true;
-    horloge.stop();
-    medias.ArreterVueSiAfficher();
-    if (session.parametres.p.MONO || session.Etat != EtatLecteur::Arret) {
+    c_.horloge.stop();
+    c_.medias.ArreterVueSiAfficher();
+    if (c_.session.parametres.p.MONO || c_.session.Etat != EtatLecteur::Arret) {
         // The window closes once the players are gone: at once when they went within the call.
         arretEnCours_ = true;
         dansFermeture_ = true;
-        moteur.FermerLecteurExterne([this] {
+        c_.moteur.FermerLecteurExterne([this] {
             finirFermeture();
-            if (!dansFermeture_ && !fond.estFermee())
-                fond.fermer(true);
+            if (!dansFermeture_ && !fond_.estFermee())
+                fond_.fermer(true);
         });
         dansFermeture_ = false;
         return arretTermine_;
@@ -449,7 +194,7 @@ void Application::finirFermeture()
 
 void Application::nettoyerInstantanes()
 {
-    QDir tmp(session.DossierProgramme + "TMP");
+    QDir tmp(c_.session.DossierProgramme + "TMP");
     if (!tmp.exists())
         return;
     for (const QString& f : tmp.entryList({"vlcsnap-*.jpg"}, QDir::Files))
@@ -460,16 +205,27 @@ void Application::nettoyerInstantanes()
 
 void Application::ecrireDemarrageAutomatique()
 {
-    const QString dossier = plateforme.dossiers.demarrage();
+    const QString dossier = plateforme_.dossiers.demarrage();
     if (dossier.isEmpty())
         return;
     const QString fichier = dossier + "Kelmor.desktop";
-    if (!session.parametres.p.AUTO) {
-        QFile::remove(fichier);
-        return;
+    QString echec;
+    if (!c_.session.parametres.p.AUTO) {
+        const QFileInfo entree(fichier);
+        if (!QFile::remove(fichier) && (entree.exists() || entree.isSymLink()))
+            echec = "Le lancement automatique de Kelmor n'a pas pu être supprimé :\n" + fichier +
+                    "\n\nSupprimez ce fichier pour que Kelmor ne démarre plus avec votre session.";
+    } else {
+        // Written whole: a session that starts meanwhile never reads half an entry.
+        QDir().mkpath(dossier);
+        if (!ecrireFichierAtomique(fichier,
+                                   EntreeDemarrageAutomatique(QCoreApplication::applicationFilePath()).toUtf8()))
+            echec = "Le lancement automatique de Kelmor n'a pas pu être enregistré :\n" + fichier +
+                    "\n\nVérifiez que son dossier est accessible en écriture et que le disque n'est pas plein.";
     }
-    QDir().mkpath(dossier);
-    QFile f(fichier);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(EntreeDemarrageAutomatique(QCoreApplication::applicationFilePath()).toUtf8());
+    if (echec.isEmpty())
+        return;
+    // The close goes on; the program ends once this is read.
+    Dialogues& d = plateforme_.dialogues;
+    d.quandLibre([&d, echec] { d.exclamation(echec); });
 }

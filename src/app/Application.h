@@ -1,24 +1,19 @@
 #pragma once
-#include "engine/EnregistrementManuel.h"
-#include "engine/Favoris.h"
-#include "engine/GuideTV.h"
-#include "engine/Medias.h"
-#include "engine/Moteur.h"
-#include "engine/Options.h"
-#include "engine/Programmation.h"
-#include "engine/Session.h"
-#include "engine/Transport.h"
+#include "app/Cablage.h"
+#include "app/Composition.h"
+#include "app/Demarrage.h"
 
 #include <QStringList>
-#include <QTimer>
 #include <functional>
 #include <optional>
 
+class EtatFenetre;
 class Fond;
 struct Plateforme;
 
-// The application object: it owns the session, the engine's controllers and the 10-second
-// clock, and runs the start-up, the saves and the shut-down on the main window it is given.
+// The application object: it composes the engine's parts with the main window it is given
+// and runs the start-up, the saves, the shut-down and the 10-second clock's entry. Its parts
+// are its own: the wiring is handed what it connects.
 class Application {
 public:
     Application(Plateforme& plateforme, Fond& fond);
@@ -54,34 +49,24 @@ public:
     void debutAnimation();
     void finAnimation();
 
-    Plateforme& plateforme;
-    Fond& fond;
-    Session session;
-    Moteur moteur;
-    Transport transport;
-    EnregistrementManuel enregistrement;
-    Programmation programmation;
-    Favoris favoris;
-    GuideTV guide;
-    Options options;
-    Medias medias;
-    QTimer horloge;
+    // The engine's parts, for tests that drive a controller directly.
+    Composition& parties() { return c_; }
 
 private:
     void terminerDemarrage(bool continuer);
-    void verifierListe();
-    void chargerSession();
-    bool chercherLecteur();
     void finirFermeture();
-    void placerFenetre();
     void ecrireDemarrageAutomatique();
     void nettoyerInstantanes();
 
-    QStringList arguments_;
+    Plateforme& plateforme_;
+    Fond& fond_;
+    EtatFenetre& fenetre_;
+    Composition c_;
+    Demarrage demarrage_;
+    // What the wiring was handed: its connections refer to it for the whole run.
+    const Pieces pieces_;
     std::function<void(bool)> finDemarrage_;
-    std::optional<bool> demarrage_;
-    bool fichierParametres_ = false;
-    QByteArray texteParametres_;
+    std::optional<bool> issueDemarrage_;
     bool demarreMinimise_ = false;
     bool parametresEcrits_ = false;
     bool ferme_ = false;  // the close went through: no tick may start anything any more
@@ -94,6 +79,3 @@ private:
     bool ticEnAttente_ = false;
     std::optional<Moteur::Operation> animation_;
 };
-
-// Searches the command line's arguments (never the program's own path) for a switch.
-bool contientOption(const QStringList& arguments, const QString& option);

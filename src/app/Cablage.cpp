@@ -1,6 +1,7 @@
 #include "app/Cablage.h"
 
 #include "app/Application.h"
+#include "app/Composition.h"
 #include "engine/GuideTV.h"
 #include "platform/Plateforme.h"
 #include "panes/PanneauChaines.h"
@@ -9,6 +10,7 @@
 #include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
+#include "shell/CadreOptions.h"
 #include "shell/FiltreClavier.h"
 #include "shell/Fond.h"
 #include "shell/PanneauTelecommande.h"
@@ -18,9 +20,12 @@
 #include "shell/Textures.h"
 #include "panes/EditeurFavoris.h"
 
-#include <QAbstractSlider>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QSlider>
+
+#include <functional>
+#include <map>
 
 namespace {
 template <typename Controleur>
@@ -30,11 +35,11 @@ void relier(QPushButton* bouton, Controleur& controleur, void (Controleur::*acti
 }
 
 // The player state, the title, the toggles and the waits of the engine, shown by the window.
-void cablerMoteur(Application& app)
+void cablerMoteur(const Pieces& app)
 {
     Fond& f = app.fond;
     PanneauTelecommande& t = f.telecommande();
-    Moteur& m = app.moteur;
+    Moteur& m = app.parties.moteur;
     QObject::connect(&m, &Moteur::etatChange, &f, [&f, &t](const VueEtat& v) {
         t.afficherEtat(v);
         f.definirIconeEnregistrement(v.iconeEnregistrement);
@@ -44,25 +49,26 @@ void cablerMoteur(Application& app)
     QObject::connect(&m, &Moteur::activationDemandee, &f, &Fond::activer);
     QObject::connect(&m, &Moteur::focusDemande, &f, &Fond::reprendreFocus);
     QObject::connect(&m, &Moteur::chaineSelectionnee, &f,
-                     [&app](int index) { app.fond.selectionnerChaine(index, CalculerVueChaine(app.session.chaines, index)); });
+                     [&app](int index) { app.fond.selectionnerChaine(index, CalculerVueChaine(app.parties.session.chaines, index)); });
 }
 
 // The channel column.
-void cablerChaines(Application& app)
+void cablerChaines(const Pieces& app)
 {
     PanneauChaines& c = app.fond.chaines();
-    QObject::connect(&c, &PanneauChaines::chaineChoisie, &app.moteur, &Moteur::Chaines_Click);
-    QObject::connect(&c, &PanneauChaines::chaineDoubleCliquee, &app.moteur, [&app] { app.Chaines_DblClick(); });
-    relier(c.ChaineM, app.transport, &Transport::ChaineM_Click);
-    relier(c.ChaineP, app.transport, &Transport::ChaineP_Click);
-    relier(c.Fav, app.fond, &Fond::Fav_Click);
+    QObject::connect(&c, &PanneauChaines::chaineChoisie, &app.parties.moteur, &Moteur::Chaines_Click);
+    QObject::connect(&app.parties.moteur, &Moteur::chainesChangees, &c, &PanneauChaines::afficherChaines);
+    QObject::connect(&c, &PanneauChaines::chaineDoubleCliquee, &app.parties.moteur, [&app] { app.application.Chaines_DblClick(); });
+    relier(c.ChaineM, app.parties.transport, &Transport::ChaineM_Click);
+    relier(c.ChaineP, app.parties.transport, &Transport::ChaineP_Click);
+    relier(c.Fav, app.etatFenetre, &EtatFenetre::Fav_Click);
 }
 
 // The favourites frame: the groups, the clicks on the favourites and the right-button swap.
-void cablerFavoris(Application& app)
+void cablerFavoris(const Pieces& app)
 {
     PanneauFavoris& p = app.fond.chaines().favoris();
-    Favoris& f = app.favoris;
+    Favoris& f = app.parties.favoris;
     QObject::connect(&p, &PanneauFavoris::groupeChoisi, &f, &Favoris::selectionnerGroupe);
     relier(p.FavorisM, f, &Favoris::FavorisM_Click);
     relier(p.FavorisP, f, &Favoris::FavorisP_Click);
@@ -71,21 +77,18 @@ void cablerFavoris(Application& app)
     QObject::connect(&p, &PanneauFavoris::glissementTermine, &f, &Favoris::Favori_DragDrop);
     QObject::connect(&f, &Favoris::groupesNommes, &p, &PanneauFavoris::definirGroupes);
     QObject::connect(&f, &Favoris::groupeAffiche, &p, &PanneauFavoris::afficherGroupe);
-    QObject::connect(&f, &Favoris::regarderDemande, &app.transport, [&app] { app.transport.Play_Click(); });
-    QObject::connect(&f, &Favoris::afficherDemande, &f, [&app] { app.Chaines_DblClick(); });
-    QObject::connect(&f, &Favoris::enregistrementDemande, &f, [&app] { app.EcrireParametres(); });
+    QObject::connect(&f, &Favoris::regarderDemande, &app.parties.transport, [&app] { app.parties.transport.Play_Click(); });
+    QObject::connect(&f, &Favoris::afficherDemande, &f, [&app] { app.application.Chaines_DblClick(); });
     // Favori(0) shows the selected channel.
-    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &p,
-                     [&app, &p] { p.AfficherLogoFavori(app.session.nomChaineSelectionnee(), 0); });
-    // The guide pane open on its "Guide TV" tab (the tab stays chosen while the pane is shut).
-    f.definirGuideTV([&app] { return app.fond.forme().estOuvert(Volet::Guider) && app.fond.guide().onglet() == 2; });
+    QObject::connect(&app.parties.moteur, &Moteur::chaineSelectionnee, &p,
+                     [&app, &p] { p.AfficherLogoFavori(app.parties.session.nomChaineSelectionnee(), 0); });
 }
 
 // Watching, time-shift and the keystrokes.
-void cablerTransport(Application& app)
+void cablerTransport(const Pieces& app)
 {
     PanneauTelecommande& t = app.fond.telecommande();
-    Transport& tr = app.transport;
+    Transport& tr = app.parties.transport;
     relier(t.Play, tr, &Transport::Play_Click);
     relier(t.Regarder, tr, &Transport::Regarder_Click);
     relier(t.RegarderX, tr, &Transport::RegarderX_Click);
@@ -98,7 +101,7 @@ void cablerTransport(Application& app)
     relier(t.Photographier, tr, &Transport::Photographier_Click);
     relier(t.Shift, tr, &Transport::Shift_Click);
     relier(t.Pause, tr, &Transport::Pause_Click);
-    QObject::connect(t.StopAll, &QPushButton::clicked, &app.moteur, [&app] { app.moteur.StopAll_Click(); });
+    QObject::connect(t.StopAll, &QPushButton::clicked, &app.parties.moteur, [&app] { app.parties.moteur.StopAll_Click(); });
     QObject::connect(&tr, &Transport::photoEnCours, &t, &PanneauTelecommande::afficherPhotoEnCours);
     QObject::connect(&tr, &Transport::tampon, &app.fond, &Fond::afficherTampon);
     QObject::connect(app.fond.ProgChaine2, &QPushButton::clicked, &app.fond.chaines(),
@@ -106,10 +109,10 @@ void cablerTransport(Application& app)
 }
 
 // The manual recording and its duration pop-up.
-void cablerEnregistrement(Application& app)
+void cablerEnregistrement(const Pieces& app)
 {
     PanneauTelecommande& t = app.fond.telecommande();
-    EnregistrementManuel& e = app.enregistrement;
+    EnregistrementManuel& e = app.parties.enregistrement;
     relier(t.Enregistrer, e, &EnregistrementManuel::Enregistrer_Click);
     relier(t.Rec, e, &EnregistrementManuel::Rec_Click);
     relier(t.EnregistrerX, e, &EnregistrementManuel::EnregistrerX_Click);
@@ -118,10 +121,10 @@ void cablerEnregistrement(Application& app)
 }
 
 // The schedule: its pane, the clock and the saves it asks for.
-void cablerProgrammation(Application& app)
+void cablerProgrammation(const Pieces& app)
 {
     VoletProgrammation& v = app.fond.programmation();
-    Programmation& p = app.programmation;
+    Programmation& p = app.parties.programmation;
     QObject::connect(&v, &VoletProgrammation::ajouter, &p, [&v, &p] { p.ProgOK_Click(v.valeurs()); });
     QObject::connect(&v, &VoletProgrammation::stopper, &p, &Programmation::Stopper_Click);
     QObject::connect(&v, &VoletProgrammation::modifier, &p, &Programmation::Modifier_Click);
@@ -139,43 +142,33 @@ void cablerProgrammation(Application& app)
     QObject::connect(&p, &Programmation::extinctionActivee, &v, &VoletProgrammation::activerExtinction);
     QObject::connect(&p, &Programmation::progressionAffichee, &app.fond.telecommande(),
                      &PanneauTelecommande::afficherProgression);
-    QObject::connect(&p, &Programmation::enregistrementDemande, &p, [&app] { app.EcrireParametres(); });
-    QObject::connect(&p, &Programmation::ticDemande, &p, [&app] { app.Horloge_Timer(); });
+    QObject::connect(&p, &Programmation::ticDemande, &p, [&app] { app.application.Horloge_Timer(); });
 }
 
-// The options pane's controls, wired when the pane is built.
-void cablerPanneauOptions(Application& app, PanneauOptions& p)
+// The options pane's controls, wired when the shell has built the pane.
+void cablerPanneauOptions(const Pieces& app, PanneauOptions& p)
 {
-    Options& o = app.options;
-    relier(p.bouton("ClavierListe"), o, &Options::ClavierListe_Click);
-    relier(p.bouton("Réinitialiser"), o, &Options::Reinitialiser_Click);
-    relier(p.bouton("MAJcfg"), o, &Options::MAJcfg_Click);
-    relier(p.bouton("FRPLtexte"), o, &Options::FRPLtexte_Click);
-    relier(p.bouton("AllerSite"), o, &Options::AllerSite_Click);
-    relier(p.bouton("AllerFAQ"), o, &Options::AllerFAQ_Click);
-    relier(p.bouton("AllerForums"), o, &Options::AllerForums_Click);
-    relier(p.bouton("MAJexe"), o, &Options::MAJexe_Click);
-    QObject::connect(p.bouton("AutoSél"), &QPushButton::clicked, &o,
-                     [&o, &p] { p.definirProgramme(o.AutoSel_Click(p.programme())); });
-    QObject::connect(p.bouton("RECpath0"), &QPushButton::clicked, &o,
-                     [&o, &p] { p.definirDossier(o.RECpath0_Click(p.dossier())); });
-    QObject::connect(&p, &PanneauOptions::textureChoisie, &app.fond, [&app](int choix) {
-        app.fond.definirTexture(TextureFond(choix, 1, app.session.DossierProgramme));
-    });
-    QObject::connect(p.Retour, &QPushButton::clicked, &o, [&app, &p] {
-        ContenuParametres valeurs = app.session.parametres;
-        p.lire(valeurs);
-        if (!app.options.Retour_Click(valeurs))
-            p.afficher(app.session.parametres);  // still open: shows what was kept
-    });
-    QObject::connect(&o, &Options::ferme, &p, [&app, &p] {
-        p.Onglets_Click(1);
-        app.fond.Retour_Click();
-    });
+    Options& o = app.parties.options;
+    relier(p.ClavierListe, o, &Options::ClavierListe_Click);
+    relier(p.Reinitialiser, o, &Options::Reinitialiser_Click);
+    relier(p.MAJcfg, o, &Options::MAJcfg_Click);
+    relier(p.FRPLtexte, o, &Options::FRPLtexte_Click);
+    relier(p.AllerSite, o, &Options::AllerSite_Click);
+    relier(p.AllerFAQ, o, &Options::AllerFAQ_Click);
+    relier(p.AllerForums, o, &Options::AllerForums_Click);
+    relier(p.MAJexe, o, &Options::MAJexe_Click);
+    QObject::connect(p.AutoSel, &QPushButton::clicked, &o, [&o, &p] { p.definirProgramme(o.AutoSel_Click(p.programme())); });
+    QObject::connect(p.RECpath0, &QPushButton::clicked, &o, [&o, &p] { p.definirDossier(o.RECpath0_Click(p.dossier())); });
+    QObject::connect(&p, &PanneauOptions::textureChoisie, &app.fond,
+                     [&app](int choix) { app.fond.definirTexture(TextureFond(choix, 1, app.parties.session.DossierProgramme)); });
+    QObject::connect(&o, &Options::valeursDemandees, &p, &PanneauOptions::lire);
+    QObject::connect(&o, &Options::valeursAffichees, &p, &PanneauOptions::afficher);
+    QObject::connect(p.Retour, &QPushButton::clicked, &o, [&o] { o.Retour_Click(); });
+    QObject::connect(&o, &Options::ferme, &p, [&p] { p.Onglets_Click(1); });
 
     // The favourites editor edits the session's table.
     EditeurFavoris& e = p.favoris();
-    const auto montrer = [&app, &e](int groupe) { e.afficher(app.session.parametres.favoris, groupe); };
+    const auto montrer = [&app, &e](int groupe) { e.afficher(app.parties.session.parametres.favoris, groupe); };
     QObject::connect(&e, &EditeurFavoris::groupeChoisi, &o, montrer);
     QObject::connect(&e, &EditeurFavoris::emplacementChoisi, &o, &Options::ListeFav_Click);
     QObject::connect(&e, &EditeurFavoris::renommageDemande, &o, [&o, montrer](int groupe, const QString& nom) {
@@ -188,39 +181,39 @@ void cablerPanneauOptions(Application& app, PanneauOptions& p)
     });
 }
 
-// The options pane's controller and the main panel's button that opens the pane.
-void cablerOptions(Application& app)
+// The options pane's controller, the pane the shell builds when first opened, and what opens it.
+void cablerOptions(const Pieces& app)
 {
-    Options& o = app.options;
-    o.definirEcriture([&app] { return app.EcrireParametres(); });
+    Options& o = app.parties.options;
+    CadreOptions& cadre = app.fond.cadreOptions();
+    QObject::connect(&o, &Options::ouvertureDemandee, &cadre, &CadreOptions::ouvrir);
+    QObject::connect(&cadre, &CadreOptions::construit, &o, [&app](PanneauOptions& p) { cablerPanneauOptions(app, p); });
     // The editor opens on the group the buttons show; "OK" repaints them.
     QObject::connect(app.fond.telecommande().Options, &QPushButton::clicked, &o,
-                     [&app] { ouvrirOptions(app, 0, app.favoris.groupe()); });
-    QObject::connect(&app.fond.diffusion(), &VoletDiffusion::logoClique, &app.options,
-                     [&app] { ouvrirOptions(app, 8, app.favoris.groupe()); });
-    QObject::connect(&app.favoris, &Favoris::definitionDemandee, &o,
-                     [&app](int emplacement) { ouvrirOptions(app, 4, app.favoris.groupe(), emplacement); });
-    QObject::connect(&o, &Options::favorisRafraichis, &app.favoris, [&app] { app.favoris.FavorisListe_Click(); });
-    QObject::connect(&o, &Options::groupesRenommes, &app.favoris, [&app] { app.favoris.afficherGroupes(); });
+                     [&app] { app.parties.options.Ouvrir(0, app.parties.favoris.groupe()); });
+    QObject::connect(&app.fond.diffusion(), &VoletDiffusion::logoClique, &o,
+                     [&app] { app.parties.options.Ouvrir(8, app.parties.favoris.groupe()); });
+    QObject::connect(&app.parties.favoris, &Favoris::definitionDemandee, &o,
+                     [&app](int emplacement) { app.parties.options.Ouvrir(4, app.parties.favoris.groupe(), emplacement); });
+    QObject::connect(&o, &Options::favorisRafraichis, &app.parties.favoris, &Favoris::FavorisListe_Click);
+    QObject::connect(&o, &Options::groupesRenommes, &app.parties.favoris, &Favoris::afficherGroupes);
     QObject::connect(&o, &Options::connexionAffichee, &app.fond, &Fond::attendreConnexion);
 }
 
 // The guide pane: its tabs, the TV guide, programming from it, the audience.
-void cablerGuide(Application& app)
+void cablerGuide(const Pieces& app)
 {
     Fond& f = app.fond;
     VoletGuide& v = f.guide();
-    GuideTV* g = &app.guide;
+    GuideTV* g = &app.parties.guide;
 
-    QObject::connect(&v, &VoletGuide::ongletChoisi, g, [&app, g](int onglet) {
-        if (onglet == 1)
-            app.programmation.InitialiserEditeur();
-        g->GuiderOnglets_Click(onglet);
-    });
-    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, g, [&app, g] {
-        if (app.fond.forme().estOuvert(Volet::Guider))
-            g->Chaines_Click();
-    });
+    // The tab chosen is the window's state; the schedule's tab starts with a fresh editor.
+    EtatFenetre& e = app.etatFenetre;
+    QObject::connect(&v, &VoletGuide::ongletChoisi, &e, &EtatFenetre::choisirOngletGuide);
+    QObject::connect(&e, &EtatFenetre::ongletGuideChoisi, &app.parties.programmation, &Programmation::GuiderOnglets_Click);
+    QObject::connect(&e, &EtatFenetre::ongletGuideChoisi, g, &GuideTV::GuiderOnglets_Click);
+    QObject::connect(&app.parties.moteur, &Moteur::chaineSelectionnee, g, &GuideTV::Chaines_Click);
+    QObject::connect(g, &GuideTV::programmeDemande, &app.parties.programmation, &Programmation::ProgrammerDepuisGuide);
     QObject::connect(&v, &VoletGuide::jourChoisi, g, &GuideTV::GuideDate_Click);
     QObject::connect(&v, &VoletGuide::ligneChoisie, g, &GuideTV::GuideListe_Click);
     QObject::connect(&v, &VoletGuide::ligneDoubleCliquee, g, &GuideTV::GuideProg_Click);
@@ -231,186 +224,180 @@ void cablerGuide(Application& app)
 
     QObject::connect(g, &GuideTV::joursAffiches, &v, &VoletGuide::afficherJours);
     QObject::connect(g, &GuideTV::lignesAffichees, &v, &VoletGuide::afficherLignes);
+    QObject::connect(g, &GuideTV::boutonsAffiches, &v, &VoletGuide::afficherBoutons);
     QObject::connect(g, &GuideTV::frequenceAffichee, &v, &VoletGuide::afficherFrequence);
     QObject::connect(g, &GuideTV::audienceAffichee, &v, &VoletGuide::afficherAudience);
-    QObject::connect(g, &GuideTV::connexionAffichee, &v, [&app, &v](bool visible) {
-        v.AfficherConnexion(visible);
-        app.fond.attendreConnexion(visible);
-        if (!visible)
-            app.fond.chaines().setFocus();
-    });
+    QObject::connect(g, &GuideTV::connexionAffichee, &v, &VoletGuide::AfficherConnexion);
+    QObject::connect(g, &GuideTV::connexionAffichee, &f, &Fond::attendreConnexion);
 }
 
 // The window's forms, its side pane and its services. The side pane's steps count as an
 // engine operation: the clock's tick and a close wait for their end.
-void cablerFormes(Application& app)
+void cablerFormes(const Pieces& app)
 {
     Fond& f = app.fond;
+    AppliqueurForme& a = f.appliqueur();
     PanneauTelecommande& t = f.telecommande();
-    relier(f.Mini, f, &Fond::Mini_Click);
-    // The media pane opens through its controller, which then starts what its tab shows.
-    QObject::connect(f.GoAfficher, &QPushButton::clicked, &app.medias, [&app] {
-        app.fond.GoAfficher_Click();
-        app.medias.definirOuvert(app.fond.forme().estOuvert(Volet::Afficher));
-    });
-    relier(f.GoGuider, f, &Fond::GoGuider_Click);
-    QObject::connect(f.GoDiffuser, &QPushButton::clicked, &app.medias, [&app] {
-        app.fond.GoDiffuser_Click();
-        app.medias.definirOuvert(app.fond.forme().estOuvert(Volet::Afficher));
-    });
-    relier(t.Afficher, app.medias, &Medias::Afficher_Click);
-    QObject::connect(t.Guider, &QPushButton::clicked, &f, [&f] { f.Guider_Click(); });
-    QObject::connect(t.Diffuser, &QPushButton::clicked, &f, [&f] { f.Diffuser_Click(); });
-    relier(t.TopR, f, &Fond::TopR_Click);
+    relier(f.Mini, a, &AppliqueurForme::Mini_Click);
+    // The media pane follows the window's state: it starts what its tab shows when it opens.
+    relier(f.GoAfficher, a, &AppliqueurForme::GoAfficher_Click);
+    relier(f.GoGuider, a, &AppliqueurForme::GoGuider_Click);
+    relier(f.GoDiffuser, a, &AppliqueurForme::GoDiffuser_Click);
+    relier(t.Afficher, app.parties.medias, &Medias::Afficher_Click);
+    QObject::connect(t.Guider, &QPushButton::clicked, &a, [&a] { a.Guider_Click(); });
+    QObject::connect(t.Diffuser, &QPushButton::clicked, &a, [&a] { a.Diffuser_Click(); });
+    relier(t.TopR, a, &AppliqueurForme::TopR_Click);
     relier(t.Reduire, f, &Fond::Reduire_Click);
-    QObject::connect(&f, &Fond::animationCommencee, &app.moteur, [&app] { app.debutAnimation(); });
-    QObject::connect(&f, &Fond::animationTerminee, &app.moteur, [&app] { app.finAnimation(); });
+    QObject::connect(&a, &AppliqueurForme::animationCommencee, &app.parties.moteur, [&app] { app.application.debutAnimation(); });
+    QObject::connect(&a, &AppliqueurForme::animationTerminee, &app.parties.moteur, [&app] { app.application.finAnimation(); });
 }
 
 
-// The media pane: the live view, the mosaic, the recordings and the snapshots.
-void cablerMedias(Application& app)
+// The media pane: its tabs and frames, the mosaic, the live view and its compact row, the
+// recordings and the snapshots.
+void cablerMedias(const Pieces& app)
 {
     VoletAfficher& v = app.fond.afficher();
-    Medias& m = app.medias;
+    Medias& m = app.parties.medias;
+    VueDirecte& d = m.vueDirecte();
+    Mediatheque& l = m.mediatheque();
     Mosaique& mo = m.mosaique();
     // The view's native window is made when it first plays, not at start-up.
-    QObject::connect(&m, &Medias::vuePremiereFois, &v, [&app, &v] { app.plateforme.vue.placerDans(v.FondActiveX); });
+    QObject::connect(&d, &VueDirecte::vuePremiereFois, &v,
+                     [&app, &v] { app.plateforme.vue.placerDans(v.FondActiveX); });
 
-    // The pane's fold is the window's form: the controller is told whether the pane is open
-    // after its own fold, and when another pane, the remote-control form or the options fold it.
-    QObject::connect(&m, &Medias::basculementDemande, &app.fond,
-                     [&app] { app.medias.definirOuvert(app.fond.Afficher_Click()); });
-    QObject::connect(&app.fond, &Fond::arretVueDemande, &m, [&m] { m.definirOuvert(false); });
-    // `GoDiffuser`: the media pane on its mosaic.
-    QObject::connect(&app.fond, &Fond::mosaiqueDemandee, &m, [&app] {
-        app.medias.definirOuvert(app.fond.forme().estOuvert(Volet::Afficher));
-        if (app.medias.ouvert())
-            app.medias.AfficherOnglets_Click(OngletAfficher::Mosaique);
-    });
+    // The pane's fold is the window's form, which the controller follows.
+    AppliqueurForme& a = app.fond.appliqueur();
+    QObject::connect(&m, &Medias::basculementDemande, &a, [&a] { a.Afficher_Click(); });
+    QObject::connect(&a, &AppliqueurForme::mosaiqueDemandee, &m, &Medias::Mosaique_Demandee);
 
     QObject::connect(&v, &VoletAfficher::ongletChoisi, &m, &Medias::AfficherOnglets_Click);
-    QObject::connect(&v, &VoletAfficher::tailleVueChangee, &m, &Medias::definirTailleVue);
+    QObject::connect(&v, &VoletAfficher::tailleVueChangee, &d, &VueDirecte::definirTailleVue);
     QObject::connect(&v, &VoletAfficher::tuileRelachee, &m, &Medias::Mosaic_MouseUp);
-    QObject::connect(&v, &VoletAfficher::fichierChoisi, &m, &Medias::AfficherListe_Click);
-    QObject::connect(&v, &VoletAfficher::fichierDoubleClique, &m, &Medias::AfficherListe_DblClick);
-    relier(v.AfficherRegarder, m, &Medias::AfficherRegarder_Click);
-    relier(v.AfficherEffacer, m, &Medias::AfficherEffacer_Click);
-    relier(v.AfficherTout, m, &Medias::AfficherTout_Click);
-    relier(v.AfficherAutres, m, &Medias::AfficherAutres_Click);
-    relier(v.AfficherRefresh, m, &Medias::AfficherRefresh_Click);
-    relier(v.TV2, m, &Medias::TV2_Click);
+    QObject::connect(&v, &VoletAfficher::fichierChoisi, &l, &Mediatheque::AfficherListe_Click);
+    QObject::connect(&v, &VoletAfficher::fichierDoubleClique, &l, &Mediatheque::AfficherListe_DblClick);
+    relier(v.AfficherRegarder, l, &Mediatheque::AfficherRegarder_Click);
+    relier(v.AfficherEffacer, l, &Mediatheque::AfficherEffacer_Click);
+    relier(v.AfficherTout, l, &Mediatheque::AfficherTout_Click);
+    relier(v.AfficherAutres, l, &Mediatheque::AfficherAutres_Click);
+    relier(v.AfficherRefresh, l, &Mediatheque::AfficherRefresh_Click);
+    relier(v.TV2, l, &Mediatheque::TV2_Click);
 
     // The compact row: sound, snapshot and channel steps on the view; record and on-top
     // through the same paths as the remote's buttons.
-    relier(v.Mute2, m, &Medias::Mute2_Click);
-    QObject::connect(&v, &VoletAfficher::volume2Change, &m, &Medias::Volume2_Scroll);
-    QObject::connect(&m, &Medias::sonAffiche, &v, &VoletAfficher::afficherSon);
-    QObject::connect(v.Snap2, &QPushButton::clicked, &m, [&m] { m.Snap2_Click(); });
-    relier(v.ChaineM2, m, &Medias::ChaineM2_Click);
-    relier(v.ChaineP2, m, &Medias::ChaineP2_Click);
-    QObject::connect(v.Rec2, &QPushButton::clicked, &app.enregistrement, [&app] {
-        if (enEnregistrement(app.session.Etat))
-            app.enregistrement.EnregistrerX_Click();
-        else
-            app.enregistrement.Rec_Click();
-    });
-    relier(v.TopR2, app.fond, &Fond::TopR_Click);
-    relier(v.Mini2, app.fond, &Fond::Mini2_Click);
-    relier(v.Full2, app.fond, &Fond::Full2_Click);
-    relier(v.SizeBar1, app.fond, &Fond::SizeBar1_Click);
-    relier(v.SizeBarF, app.fond, &Fond::SizeBarF_Click);
-    QObject::connect(&v, &VoletAfficher::sizeBar2Change, &app.fond, &Fond::SizeBar2_Scroll);
-    QObject::connect(&v, &VoletAfficher::origineVueChangee, &m,
+    relier(v.Mute2, d, &VueDirecte::Mute2_Click);
+    QObject::connect(&v, &VoletAfficher::volume2Change, &d, &VueDirecte::Volume2_Scroll);
+    QObject::connect(&d, &VueDirecte::sonAffiche, &v, &VoletAfficher::afficherSon);
+    QObject::connect(v.Snap2, &QPushButton::clicked, &d, [&d] { d.Snap2_Click(); });
+    relier(v.ChaineM2, d, &VueDirecte::ChaineM2_Click);
+    relier(v.ChaineP2, d, &VueDirecte::ChaineP2_Click);
+    relier(v.Rec2, app.parties.enregistrement, &EnregistrementManuel::Rec2_Click);
+    relier(v.TopR2, a, &AppliqueurForme::TopR_Click);
+    relier(v.Mini2, a, &AppliqueurForme::Mini2_Click);
+    relier(v.Full2, a, &AppliqueurForme::Full2_Click);
+    relier(v.SizeBar1, a, &AppliqueurForme::SizeBar1_Click);
+    relier(v.SizeBarF, a, &AppliqueurForme::SizeBarF_Click);
+    QObject::connect(&v, &VoletAfficher::sizeBar2Change, &a, &AppliqueurForme::SizeBar2_Scroll);
+    QObject::connect(&v, &VoletAfficher::origineVueChangee, &d,
                      [&app](const QPoint& twips) { app.plateforme.vue.placerConteneur(twips.x(), twips.y()); });
-    QObject::connect(&app.moteur, &Moteur::etatChange, &v, [&v](const VueEtat& e) { v.afficherRec(e.recGras); });
-    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &v, [&app, &v](int index) {
-        const VueChaine c = CalculerVueChaine(app.session.chaines, index);
+    QObject::connect(&app.parties.moteur, &Moteur::etatChange, &v, [&v](const VueEtat& e) { v.afficherRec(e.recGras); });
+    QObject::connect(&app.parties.moteur, &Moteur::chaineSelectionnee, &v, [&app, &v](int index) {
+        const VueChaine c = CalculerVueChaine(app.parties.session.chaines, index);
         v.afficherPasChaine(c.precedenteActive, c.suivanteActive);
     });
 
     QObject::connect(&m, &Medias::ongletAffiche, &v, &VoletAfficher::afficherOnglet);
     QObject::connect(&m, &Medias::cadreAffiche, &v, &VoletAfficher::afficherCadre);
-    QObject::connect(&m, &Medias::attenteAffichee, &v, &VoletAfficher::afficherAttente);
-    QObject::connect(&m, &Medias::listeAffichee, &v, &VoletAfficher::afficherListe);
-    QObject::connect(&m, &Medias::TV2Affiche, &v, &VoletAfficher::afficherTV2);
+    QObject::connect(&d, &VueDirecte::attenteAffichee, &v, &VoletAfficher::afficherAttente);
+    QObject::connect(&l, &Mediatheque::listeAffichee, &v, &VoletAfficher::afficherListe);
+    QObject::connect(&l, &Mediatheque::TV2Affiche, &v, &VoletAfficher::afficherTV2);
     QObject::connect(&mo, &Mosaique::tuileChangee, &v, [&v, &mo](int t) { v.afficherTuile(t, mo.tuile(t)); });
     QObject::connect(&mo, &Mosaique::cadreRouge, &v, &VoletAfficher::afficherCadreRouge);
 
     // A tile's click is a favourite's: left watches, right shows.
-    QObject::connect(&m, &Medias::favoriDemande, &app.favoris, &Favoris::Favori_Click);
-    QObject::connect(&app.favoris, &Favoris::groupeAffiche, &m, [&m, &v](int g, const QStringList& noms) {
-        m.definirGroupe(g);
+    QObject::connect(&m, &Medias::favoriDemande, &app.parties.favoris, &Favoris::Favori_Click);
+    QObject::connect(&app.parties.favoris, &Favoris::groupeAffiche, &m, &Medias::definirGroupe);
+    QObject::connect(&app.parties.favoris, &Favoris::groupeAffiche, &v, [&v](int g, const QStringList& noms) {
         v.afficherNoms(noms);
         v.afficherGroupeMosaique(g);
     });
-    QObject::connect(&v, &VoletAfficher::MosaFavo_Click, &app.favoris, &Favoris::selectionnerGroupe);
+    QObject::connect(&v, &VoletAfficher::MosaFavo_Click, &app.parties.favoris, &Favoris::selectionnerGroupe);
     // The live view follows the channel selection.
-    QObject::connect(&app.moteur, &Moteur::chaineSelectionnee, &m, [&m] { m.Chaines_Click(); });
+    QObject::connect(&app.parties.moteur, &Moteur::chaineSelectionnee, &d, &VueDirecte::Chaines_Click);
     // The single stream goes to the external player; a stop shows the new recordings.
-    QObject::connect(&app.moteur, &Moteur::etatChange, &m, [&m] { m.etatChange(); });
+    QObject::connect(&app.parties.moteur, &Moteur::etatChange, &m, &Medias::etatChange);
     // A snapshot of the external player shows in the list.
-    QObject::connect(&app.transport, &Transport::photoEnCours, &m, [&m](bool enCours) {
-        if (!enCours)
-            m.AfficherRefresh_Click();
-    });
+    QObject::connect(&app.parties.transport, &Transport::photoEnCours, &l, &Mediatheque::photoEnCours);
 }
 
 // The keyboard shortcuts: one filter for the whole application, pressing the remote's buttons.
 // A button is pressed through its own wiring, enabled or not; the favourites go to their
 // controller. Buttons the window does not have are not pressed.
-void cablerClavier(Application& app)
+void cablerClavier(const Pieces& app)
 {
     Fond& f = app.fond;
     auto* filtre = new FiltreClavier(
         f,
         [&app] {
             EtatRaccourcis e;
-            e.CLAV = app.session.parametres.p.CLAV;
-            e.optionsOuvertes = app.fond.optionsOuvertes();
-            e.guideOuvert = app.fond.forme().estOuvert(Volet::Guider);
-            const VueChaine v = CalculerVueChaine(app.session.chaines, app.session.chaineSelectionnee);
+            e.CLAV = app.parties.session.parametres.p.CLAV;
+            e.optionsOuvertes = app.etatFenetre.optionsOuvertes();
+            e.guideOuvert = app.etatFenetre.voletOuvert(Volet::Guider);
+            const VueChaine v = CalculerVueChaine(app.parties.session.chaines, app.parties.session.chaineSelectionnee);
             e.chaineMActive = v.precedenteActive;
             e.chainePActive = v.suivanteActive;
-            e.vueDirecte = app.medias.ouvert() && app.medias.cadre() == CadreAfficher::Direct;
-            e.volume2 = app.medias.volume();
+            e.vueDirecte = app.parties.medias.ouvert() && app.parties.medias.cadre() == CadreAfficher::Direct;
+            e.volume2 = app.parties.medias.vueDirecte().volume();
             return e;
         },
         [&app] { return app.plateforme.horloge.maintenant(); }, &f);
     filtre->setObjectName("FiltreClavier");
-    QObject::connect(filtre, &FiltreClavier::boutonDemande, &f, [&app](const ActionClavier& a) {
-        Favoris& fav = app.favoris;
-        switch (a.bouton) {
-        case BoutonClavier::Aucun: return;
-        case BoutonClavier::FavorisM: fav.FavorisM_Click(); return;
-        case BoutonClavier::FavorisP: fav.FavorisP_Click(); return;
-        case BoutonClavier::FavorisListe: fav.selectionnerGroupe(a.valeur); return;
-        case BoutonClavier::Favori: fav.Favori_Click(a.valeur); return;
-        case BoutonClavier::Volume2:
-            if (auto* s = app.fond.findChild<QAbstractSlider*>("Volume2"))
-                s->setValue(a.valeur);
-            return;
-        default:
-            if (auto* b = app.fond.findChild<QPushButton*>(QString::fromUtf8(nomBouton(a.bouton))))
-                emit b->clicked();
-            return;
-        }
-    });
+    // What each of the decoder's buttons presses: a control of the window through its own
+    // wiring, the favourites through their controller, the view's volume through its slider.
+    PanneauTelecommande& t = f.telecommande();
+    PanneauChaines& c = f.chaines();
+    VoletAfficher& v = f.afficher();
+    Favoris& fav = app.parties.favoris;
+    const auto presser = [](QPushButton* b) { return [b](int) { emit b->clicked(); }; };
+    const std::map<BoutonClavier, std::function<void(int)>> table = {
+        {BoutonClavier::Aucun, [](int) {}},
+        {BoutonClavier::ChaineM, presser(c.ChaineM)},
+        {BoutonClavier::ChaineP, presser(c.ChaineP)},
+        {BoutonClavier::TopR, presser(t.TopR)},
+        {BoutonClavier::Full, presser(t.Full)},
+        {BoutonClavier::Full2, presser(v.Full2)},
+        {BoutonClavier::Play, presser(t.Play)},
+        {BoutonClavier::StopAll, presser(t.StopAll)},
+        {BoutonClavier::Pause, presser(t.Pause)},
+        {BoutonClavier::Rec, presser(t.Rec)},
+        {BoutonClavier::Snap, presser(t.Snap)},
+        {BoutonClavier::VolumeM, presser(t.VolumeM)},
+        {BoutonClavier::VolumeP, presser(t.VolumeP)},
+        {BoutonClavier::Volume2, [&v](int valeur) { v.Volume2->setValue(valeur); }},
+        {BoutonClavier::Mute, presser(t.Mute)},
+        {BoutonClavier::Mute2, presser(v.Mute2)},
+        {BoutonClavier::FavorisM, [&fav](int) { fav.FavorisM_Click(); }},
+        {BoutonClavier::FavorisP, [&fav](int) { fav.FavorisP_Click(); }},
+        {BoutonClavier::FavorisListe, [&fav](int g) { fav.selectionnerGroupe(g); }},
+        {BoutonClavier::Favori, [&fav](int i) { fav.Favori_Click(i); }},
+    };
+    QObject::connect(filtre, &FiltreClavier::boutonDemande, &f,
+                     [table](const ActionClavier& a) { table.at(a.bouton)(a.valeur); });
     if (QCoreApplication* a = QCoreApplication::instance())
         a->installEventFilter(filtre);
 }
 
 // The window's life: the clock, the close and the operations it waits for.
-void cablerFenetre(Application& app)
+void cablerFenetre(const Pieces& app)
 {
-    QObject::connect(&app.horloge, &QTimer::timeout, &app.moteur, [&app] { app.Horloge_Timer(); });
-    QObject::connect(&app.moteur, &Moteur::operationsTerminees, &app.moteur, [&app] { app.apresOperations(); });
-    app.fond.definirGardienFermeture([&app](bool parUtilisateur) { return app.Form_QueryUnload(parUtilisateur); });
+    QObject::connect(&app.parties.horloge, &QTimer::timeout, &app.parties.moteur, [&app] { app.application.Horloge_Timer(); });
+    QObject::connect(&app.parties.moteur, &Moteur::operationsTerminees, &app.parties.moteur, [&app] { app.application.apresOperations(); });
+    app.fond.definirGardienFermeture([&app](bool parUtilisateur) { return app.application.Form_QueryUnload(parUtilisateur); });
     QObject::connect(app.fond.telecommande().Quitter, &QPushButton::clicked, &app.fond, [&app] { app.fond.close(); });
 }
 }  // namespace
 
-void cabler(Application& app)
+void cabler(const Pieces& app)
 {
     cablerMoteur(app);
     cablerChaines(app);
@@ -424,24 +411,4 @@ void cabler(Application& app)
     cablerOptions(app);
     cablerClavier(app);
     cablerFenetre(app);
-}
-
-void ouvrirOptions(Application& app, int onglet, int groupe, int emplacement)
-{
-    auto* p = qobject_cast<PanneauOptions*>(app.fond.options());
-    if (!p) {
-        p = new PanneauOptions(app.session.DossierProgramme);
-        p->definirAdressesWeb(app.plateforme.adresses.racineSite(), app.plateforme.adresses.racineForum());
-        app.fond.installerOptions(p);
-        p->favoris().definirChaines(app.session.chaines.noms());
-        cablerPanneauOptions(app, *p);
-    }
-    if (onglet > 0)
-        p->Onglets_Click(onglet);
-    p->afficher(app.session.parametres);
-    p->favoris().afficher(app.session.parametres.favoris, groupe);
-    app.options.Options_Click();
-    app.fond.Options_Click();
-    if (emplacement > 0)
-        p->favoris().focaliser(emplacement);
 }

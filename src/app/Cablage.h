@@ -1,12 +1,21 @@
 #pragma once
 
 class Application;
+class EtatFenetre;
+class Fond;
+struct Composition;
+struct Plateforme;
+
+// What the wiring connects: the window and its state, the platform, the engine's parts, and
+// the application's own entry points (the clock, the close, the double-click).
+struct Pieces {
+    Application& application;
+    Plateforme& plateforme;
+    Fond& fond;
+    EtatFenetre& etatFenetre;
+    Composition& parties;
+};
 
 // Every connection between the window's controls and the engine's controllers, one
 // function per area. The application calls it once, when it is built.
-void cabler(Application& app);
-
-// Opens the options pane (building it the first time) on tab `onglet` (1 to 8; 0 keeps the
-// last one), its favourites editor on group `groupe`, the focus on slot `emplacement` (1 to 8;
-// 0 leaves the focus alone).
-void ouvrirOptions(Application& app, int onglet = 0, int groupe = 0, int emplacement = 0);
+void cabler(const Pieces& pieces);

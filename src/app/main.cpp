@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/SignauxArret.h"
 #include "platform/Adresses.h"
 #include "platform/Plateforme.h"
 #include "platform/reel/ClientWebQt.h"
@@ -9,27 +10,15 @@
 #include "platform/reel/ServeurDiffereHttp.h"
 #include "platform/reel/VueIntegreeVlc.h"
 #include "shell/Fond.h"
+#include "shell/Police.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSessionManager>
-#include <QSocketNotifier>
 #include <QTranslator>
 
-#include <csignal>
-#include <sys/socket.h>
 #include <unistd.h>
-
-namespace {
-int gSignalFd[2] = {-1, -1};
-
-void surSignal(int)
-{
-    const char c = 1;
-    [[maybe_unused]] auto n = ::write(gSignalFd[1], &c, 1);
-}
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -37,6 +26,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Kelmor");
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    appliquerPoliceApplication();
 
     // The interface is French whatever the system's locale: Qt's own buttons too.
     QTranslator traductionQt;
@@ -65,24 +55,18 @@ int main(int argc, char** argv)
     Application app(plateforme, fond);
 
     // The session ending or a stop signal closes without questions, and still saves.
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalFd) == 0) {
-        auto* notif = new QSocketNotifier(gSignalFd[0], QSocketNotifier::Read, &fond);
-        QObject::connect(notif, &QSocketNotifier::activated, &fond, [&fond, &app] {
-            char c;
-            [[maybe_unused]] auto n = ::read(gSignalFd[0], &c, 1);
-            // Before start-up is over nothing is saved, as for its own endings.
-            if (!app.parametresEcrits())
-                ::_exit(0);
-            fond.fermerSansQuestion();
-        });
-        std::signal(SIGTERM, surSignal);
-        std::signal(SIGINT, surSignal);
-        std::signal(SIGHUP, surSignal);
-    }
+    installerSignauxArret(&fond, [&fond, &app] {
+        // Before start-up is over nothing is saved, as for its own endings.
+        if (!app.parametresEcrits())
+            ::_exit(0);
+        fond.fermerSansQuestion();
+    });
     QObject::connect(&qapp, &QGuiApplication::commitDataRequest, &fond,
                      [&fond](QSessionManager&) { fond.fermerSansQuestion(); });
 
-    QObject::connect(&fond, &Fond::fermee, &qapp, &QApplication::quit);
+    // What waits for no box to be open (a failure of the close's own work) is shown before
+    // the program ends.
+    QObject::connect(&fond, &Fond::fermee, &qapp, [&dialogues] { dialogues.quandLibre([] { QApplication::quit(); }); });
     // Start-up may go on inside the event loop (a check of the channel list waits for its
     // answer there): its end shows the window or ends the program, wherever it comes.
     bool enBoucle = false;

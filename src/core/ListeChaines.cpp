@@ -4,6 +4,7 @@
 #include <QCollatorSortKey>
 #include <QFile>
 #include <QLocale>
+#include <QSet>
 #include <QStringView>
 #include <algorithm>
 
@@ -24,13 +25,58 @@ int ListeChaines::indexDe(const QString& nom) const
     return -1;
 }
 
+namespace {
+
+// The first n code points of a text, so that a letter outside the BMP is never split in two.
+QString debut(const QList<uint>& points, qsizetype n)
+{
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), std::min(n, points.size()));
+}
+
+// The raw name with " (n)" after it, within 29 characters.
+QString nomNumerote(const QString& nom, int n)
+{
+    const QString numero = QStringLiteral(" (%1)").arg(n);
+    const QList<uint> points = nom.toUcs4();
+    if (points.size() + numero.size() <= kLongueurMaxNom)
+        return nom + numero;
+    return debut(points, 25 - numero.size()) + QStringLiteral(" ...") + numero;
+}
+
+}  // namespace
+
 QString NomAffiche(const QString& nom)
 {
-    // Counted in code points so that a letter outside the BMP is never split in two.
+    // Counted in code points.
     const QList<uint> points = nom.toUcs4();
     if (points.size() <= kLongueurMaxNom)
         return nom;
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), 25) + QStringLiteral(" ...");
+    return debut(points, 25) + QStringLiteral(" ...");
+}
+
+QStringList NomsDistincts(const QStringList& bruts)
+{
+    QStringList noms;
+    noms.reserve(bruts.size());
+    for (const QString& brut : bruts)
+        noms << NomAffiche(brut);
+    // Every name taken, those of the channels not reached yet included: a number never gives
+    // the name of another channel.
+    QSet<QString> pris(noms.begin(), noms.end());
+    QSet<QString> vus;
+    for (qsizetype i = 0; i < noms.size(); ++i) {
+        if (!vus.contains(noms[i])) {
+            vus.insert(noms[i]);
+            continue;
+        }
+        int n = 2;
+        QString nom = nomNumerote(bruts[i], n);
+        while (pris.contains(nom))
+            nom = nomNumerote(bruts[i], ++n);
+        pris.insert(nom);
+        noms[i] = nom;
+    }
+    return noms;
 }
 
 namespace {
@@ -71,7 +117,7 @@ bool lireEntete(QStringView ligne, QString& nom, int& numero)
     qsizetype debutNom = tiret + 1;
     if (debutNom < ligne.size() && ligne[debutNom] == u' ')
         ++debutNom;
-    nom = NomAffiche(ligne.mid(debutNom).toString());
+    nom = ligne.mid(debutNom).toString();  // the raw name: display names are made by the caller
     return true;
 }
 
@@ -120,10 +166,15 @@ ListeChaines LireListeChaines(const QByteArray& texte, bool trier)
 {
     const QString decode = QString::fromUtf8(texte);
     std::vector<Chaine> chaines;
+    QStringList bruts;
     parcourirChaines(decode, [&](Chaine&& c) {
+        bruts << c.nom;
         chaines.push_back(std::move(c));
         return true;
     });
+    const QStringList noms = NomsDistincts(bruts);
+    for (std::size_t k = 0; k < chaines.size(); ++k)
+        chaines[k].nom = noms[static_cast<qsizetype>(k)];
 
     if (trier && chaines.size() > 1) {
         QCollator collation{QLocale(QLocale::French, QLocale::France)};
@@ -152,6 +203,23 @@ bool ContientUneChaine(const QByteArray& texte)
         return false;
     });
     return trouvee;
+}
+
+bool DerniereChaineEntiere(const QByteArray& texte)
+{
+    if (!texte.endsWith('\n'))
+        return false;
+    const QString decode = QString::fromUtf8(texte);
+    qsizetype pos = 0;
+    QStringView ligne;
+    bool sansAdresse = false;  // an "#EXTINF:" line still waits for its address
+    while (ligneSuivante(decode, pos, ligne)) {
+        if (estEntete(ligne))
+            sansAdresse = true;
+        else if (!ligne.trimmed().isEmpty() && !ligne.startsWith(u'#'))
+            sansAdresse = false;
+    }
+    return !sansAdresse;
 }
 
 ListeChaines LireFichierListeChaines(const QString& chemin, bool trier)

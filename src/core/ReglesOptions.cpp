@@ -15,7 +15,7 @@ void ExclusionAuDessus(bool& MTOP, bool& OTOP, bool mtopClique)
 bool NomGroupeValide(const QString& nom)
 {
     for (const QChar c : nom)
-        if (c == u'=' || c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             return false;
     return true;
 }

@@ -12,8 +12,8 @@
 // unticks the other; unticking changes nothing else. `mtopClique`: MTOP is the box that changed.
 void ExclusionAuDessus(bool& MTOP, bool& OTOP, bool mtopClique);
 
-// A favourites group name is stored on one line after "=": it may hold neither a line break
-// nor "=". The empty name is allowed.
+// A favourites group name is stored on one line after "FAg0=": it may hold no line break. An
+// "=" is kept (the key ends at the first one). The empty name is allowed.
 bool NomGroupeValide(const QString& nom);
 
 // The zoom label: "123%".

@@ -26,6 +26,14 @@ bool listeUtilisable(const QByteArray& texte)
     return texte.startsWith("#EXTM3U") && ContientUneChaine(texte);
 }
 
+// A download must also be whole: one cut in transit (a connection closed early, with no length
+// announced) would lose the channels after the cut and leave the last address truncated. A
+// stored file is not held to this: a list already in use is better than none.
+bool telechargementUtilisable(const QByteArray& texte)
+{
+    return listeUtilisable(texte) && DerniereChaineEntiere(texte);
+}
+
 // The whole stored file; false when it is absent or cannot be read through.
 bool lireStocke(const QString& chemin, QByteArray& texte)
 {
@@ -60,7 +68,7 @@ IssueVerification comparer(bool silencieux, const QString& dossierProgramme, Dia
         });
     };
 
-    if (!listeUtilisable(telecharge)) {
+    if (!telechargementUtilisable(telecharge)) {
         if (!fichierPresent && depuisDemarrage) {
             dialogues.exclamation(
                 QStringLiteral("La liste des chaînes Free est absente et ne peut être récupérée\n"

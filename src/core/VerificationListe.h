@@ -18,11 +18,12 @@ bool ListeChainesPresente(const QString& dossierProgramme);
 
 // Fetches the box's playlist and replaces the channel-list file of dossierProgramme
 // (ending with "/") when it is absent, names no channel, or differs. A playlist without any
-// channel counts as one that could not be read: the stored file stays. silencieux hides the
-// messages that only report (up to date, access problem); depuisDemarrage says the caller is
-// start-up, the only caller that may be told to stop (no usable file and no usable playlist,
-// or the first file could not be written); its check of a usable stored file waits
-// kDelaiVerificationMs at most, a download the client's full wait.
+// channel, or whose last channel is cut (see DerniereChaineEntiere), counts as one that could
+// not be read: the stored file stays. silencieux hides the messages that only report (up to
+// date, access problem); depuisDemarrage says the caller is start-up, the only caller that may
+// be told to stop (no usable file and no usable playlist, or the first file could not be
+// written); its check of a usable stored file waits kDelaiVerificationMs at most, a download
+// the client's full wait.
 // Nothing waits here: `repondu` runs when the playlist's answer has come, before anything is
 // said or asked, and `fin` once the check is over. What only reports is said once no box is
 // open; what ends the program is said before `fin`.

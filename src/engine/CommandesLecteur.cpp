@@ -3,6 +3,8 @@
 #include "engine/CodesLecteur.h"
 #include "engine/ValidationLecteur.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -245,6 +247,10 @@ QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametr
         sortie += QStringLiteral("dst=display,");
     sortie += QStringLiteral("dst=std{access=file,mux=") + conteneur + QStringLiteral(",dst=") + destination
               + u'}';
+    // Transcoding passes on, untouched, a stream whose codec it is not given: only the file
+    // drops the picture, which the display and the television still get.
+    if (p.VENC && p.AUDO)
+        sortie += QStringLiteral(",select=novideo");
     if (diffuser)
         sortie += u',' + brancheUdp(cible);
     sortie += u'}';
@@ -262,6 +268,31 @@ QString RefusDossierEnregistrement(const QString& dossierEnregistrement)
            + QStringLiteral("\n\nSon nom ne peut contenir ni accolade « { » ou « } » sans sa paire, "
                             "ni caractère de contrôle.\n"
                             "Choisissez un autre dossier d'enregistrement dans les options.");
+}
+
+QString RefusFichierEnregistrement(const QString& dossierEnregistrement, const QString& fichier)
+{
+    if (QString refus = RefusDossierEnregistrement(dossierEnregistrement); !refus.isEmpty())
+        return refus;
+    QFile f(fichier);
+    const bool existait = f.exists();
+    if (f.open(existait ? QIODevice::WriteOnly | QIODevice::Append : QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        f.close();
+        if (!existait)
+            f.remove();
+        return {};
+    }
+    const QFileInfo dossier(dossierEnregistrement);
+    QString raison;
+    if (!dossier.isDir())
+        raison = QStringLiteral("ce dossier n'existe pas.");
+    else if (!dossier.isWritable())
+        raison = QStringLiteral("vous n'avez pas le droit d'y écrire.");
+    else
+        raison = QStringLiteral("le système le refuse (") + f.errorString() + QStringLiteral(").");
+    return QStringLiteral("Le lecteur vlc ne peut pas enregistrer dans le dossier :\n") + dossierEnregistrement
+           + QStringLiteral("\n\nAucun fichier ne peut y être créé : ") + raison
+           + QStringLiteral("\nChoisissez un autre dossier d'enregistrement dans les options.");
 }
 
 QStringList CommandeEnregistrementManuel(const QStringList& optionsVLC, const Parametres& p,

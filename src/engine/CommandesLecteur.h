@@ -63,7 +63,8 @@ QStringList CommandeDiffereLecteurServi(const QStringList& optionsVLC, const Par
 // A recording into `fichier` (a NomFichierEnregistrement path): one stream-output chain
 // with optional transcoding, then the local display when `visible`, the file, and the
 // box's player feature when `diffuser`. A bit-rate or scale text that is not a positive
-// number is left out of the transcoding block (the player then uses its default).
+// number is left out of the transcoding block (the player then uses its default). With
+// only the sound kept (VENC and AUDO), the file branch selects no video.
 QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametres& p,
                                    const QString& adresse, const QString& fichier,
                                    bool visible, bool diffuser, const QString& hote);
@@ -71,6 +72,12 @@ QStringList CommandeEnregistrement(const QStringList& optionsVLC, const Parametr
 // "" when recordings can be written into that folder (with its final "/"); else the
 // message that names it, for the caller to show when a recording command comes out empty.
 QString RefusDossierEnregistrement(const QString& dossierEnregistrement);
+
+// "" when the recording (or time-shift buffer) `fichier` can be written in that folder;
+// else the message that names the folder. Unlike the builders this one tries the disk: the
+// file is created and removed again, or, when it exists already, opened for writing and left
+// as it was. A player would otherwise run on a file that it can never write.
+QString RefusFichierEnregistrement(const QString& dossierEnregistrement, const QString& fichier);
 
 // Manual recording: shown when DISP is ticked, re-broadcast when TV is on.
 QStringList CommandeEnregistrementManuel(const QStringList& optionsVLC, const Parametres& p,

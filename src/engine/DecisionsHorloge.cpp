@@ -29,14 +29,15 @@ double fraction(qint64 depuisDebut, qint64 duree)
 // Plans the next occurrence of the recurrent entry i (already marked "[X]"): the first one
 // whose end is still to come and that overlaps no other entry. An occurrence that would
 // overlap another entry is skipped rather than deleting that entry, and the user is told.
-void replanifier(ProgListe& liste, int i, qint64 minuteMaintenant, std::vector<ActionHorloge>& informations)
+void replanifier(ProgListe& liste, int i, const QDate& aujourdhui, qint64 minuteMaintenant,
+                 std::vector<ActionHorloge>& informations)
 {
     const LigneProgramme e = liste.ligne(i);
     LigneProgramme n = e;
     n.marqueur = u'A';
     std::optional<LigneProgramme> ecartee;
     for (;;) {
-        n.date = ProchaineDate(n.date, e.frequence);
+        n.date = ProchaineDateApresFin(n.date, e.frequence, aujourdhui);
         if (!n.date.isValid())
             return;
         if (minuteMaintenant >= n.minuteFin())
@@ -88,6 +89,17 @@ QStringList decouperArguments(const QString& texte)
 }
 
 }  // namespace
+
+QString MessageChaineAbsente(const LigneProgramme& e)
+{
+    QString texte = QStringLiteral("L'enregistrement programmé ") + dateHeure(e) + QStringLiteral(" sur « ")
+                    + e.chaine + QStringLiteral(" » n'a pas eu lieu :\n")
+                    + QStringLiteral("cette chaîne ne figure plus dans la liste des chaînes.");
+    if (e.recurrent())
+        texte += QStringLiteral("\n\nLes enregistrements suivants de cette programmation récurrente\n"
+                                "n'auront pas lieu non plus : programmez-la de nouveau sur une chaîne de la liste.");
+    return texte;
+}
 
 QString TexteTaille(std::int64_t octets)
 {
@@ -162,8 +174,8 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
     const qint64 seconde = SecondeCivile(jour, heure);
     const qint64 minute = MinuteCivile(jour, heure);
 
-    if (entree.finEnregistrement
-        && seconde > SecondeCivile(entree.finEnregistrement->date(), entree.finEnregistrement->time()))
+    // Passed by a whole second, counted in elapsed time: a change of hour moves no duration.
+    if (entree.resteEnregistrementMs && *entree.resteEnregistrementMs <= -1000)
         actions.push_back({ActionHorloge::ArreterEnregistrementManuel});
 
     for (int i = 0; i < liste.nombre(); ++i) {
@@ -177,7 +189,7 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
                 e.marqueur = u'X';
                 liste.remplacer(i, e);
                 if (e.recurrent())
-                    replanifier(liste, i, minute, actions);
+                    replanifier(liste, i, jour, minute, actions);
                 continue;
             }
             e.marqueur = u'E';
@@ -186,8 +198,13 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
                 if (entree.chaines.at(j) == e.chaine)
                     k = j;
             if (k < 0) {
+                // Nothing is recorded, and the user learns it after the tick.
                 e.marqueur = u'X';
                 liste.remplacer(i, e);
+                ActionHorloge a{ActionHorloge::Avertir};
+                a.ligne = i;
+                a.texte = MessageChaineAbsente(e);
+                actions.push_back(a);
                 continue;
             }
             liste.remplacer(i, e);
@@ -218,7 +235,7 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
         liste.remplacer(i, e);
         std::vector<ActionHorloge> informations;
         if (e.recurrent())
-            replanifier(liste, i, minute, informations);
+            replanifier(liste, i, jour, minute, informations);
         ActionHorloge fin{ActionHorloge::TerminerProgramme};
         fin.ligne = i;
         actions.push_back(fin);

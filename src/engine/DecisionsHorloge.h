@@ -8,11 +8,13 @@
 #include <vector>
 
 class ProgListe;
+struct LigneProgramme;
 
 // What one tick of the clock sees besides the schedule.
 struct EntreeHorloge {
     QDateTime maintenant;                        // wall-clock now; its date and time are used as they are
-    std::optional<QDateTime> finEnregistrement;  // end chosen for the manual recording, none when unset
+    // Time left (ms, elapsed time) of the manual recording's chosen duration; none when unset.
+    std::optional<qint64> resteEnregistrementMs;
     QStringList chaines;                         // display names of the channel list, in order
     QString fichierEnregistre;                   // file of the running scheduled recording
     std::int64_t tailleFichier = -1;             // its size in bytes, -1 when it does not exist (yet)
@@ -42,13 +44,14 @@ struct ActionHorloge {
         // Running entry `ligne` has ended (now "[X]"): ActualiserBoutonsProgramme,
         // ChangerEtat(32), StopAll_Click. It also ends so when its recording failed.
         TerminerProgramme,
-        // Exclamation message `texte`, after the tick: the recording of entry `ligne` failed.
-        // Neither the user's program nor the shutdown follows a failed recording.
+        // Exclamation message `texte`, after the tick: the recording of entry `ligne` failed,
+        // or could not start because its channel is no longer in the list. Neither the user's
+        // program nor the shutdown follows a failed recording.
         Avertir,
         // Start `programme` with `arguments`, minimised without focus; a failure is reported,
         // the tick goes on.
         LancerProgrammeApres,
-        // Systeme::programmerArret(`texte`) and show ExtinctionOFF.
+        // Systeme::programmerArret(`texte`); ExtinctionOFF shows once the system took it.
         ProgrammerExtinction,
         // Information message `texte` (an occurrence moved away from another entry).
         Informer,
@@ -70,6 +73,10 @@ struct ActionHorloge {
 // One tick of the clock: updates the schedule's markers and occurrences in `liste` and
 // returns what the window must do, in order. The list's view must be refreshed afterwards.
 std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorloge& entree);
+
+// What the user is told when entry `e` is due and no channel of the list bears its name: it
+// is not recorded, and neither is the rest of its series.
+QString MessageChaineAbsente(const LigneProgramme& e);
 
 // "<MiB> Mo" for a size in bytes.
 QString TexteTaille(std::int64_t octets);

@@ -7,11 +7,11 @@
 #include "engine/Session.h"
 #include "platform/Plateforme.h"
 
-QString TexteDureeRestante(const QDateTime& fin, const QDateTime& maintenant)
+QString TexteDureeRestante(std::optional<qint64> resteMs)
 {
-    if (!fin.isValid())
+    if (!resteMs)
         return "Aucune durée n'a été définie actuellement.";
-    const qint64 s = std::max<qint64>(0, maintenant.secsTo(fin));
+    const qint64 s = std::max<qint64>(0, *resteMs / 1000);
     auto deux = [](qint64 n) { return QString::number(n).rightJustified(2, '0'); };
     return "Durée d'enregistrement restante : " + deux(s / 3600) + ":" + deux((s / 60) % 60) + ":" + deux(s % 60);
 }
@@ -39,8 +39,11 @@ void EnregistrementManuel::enregistrer(bool confirme)
     }
     if (enEnregistrement(session_.Etat)) {
         if (session_.nomChaineSelectionnee() == session_.ChaineEnCours) {
-            emit dureeAffichee(true, TexteDureeRestante(session_.FinEnregistrement, plateforme_.horloge.maintenant()),
-                                       session_.FinEnregistrement.isValid());
+            const auto& fin = session_.FinEnregistrement;
+            emit dureeAffichee(true,
+                               TexteDureeRestante(fin ? std::optional(*fin - plateforme_.horloge.ecouleMs())
+                                                      : std::nullopt),
+                               fin.has_value());
             return;
         }
         if (!confirme) {
@@ -49,6 +52,14 @@ void EnregistrementManuel::enregistrer(bool confirme)
                 enregistrer(true);
             return;
         }
+    }
+
+    // A folder that takes no file is refused before anything stops: what plays goes on.
+    const QString prevu = NomFichierEnregistrement(session_.DossierEnregistrement, plateforme_.horloge.maintenant(),
+                                                   session_.chaines.at(index).nom, session_.parametres.p);
+    if (const QString refus = RefusFichierEnregistrement(session_.DossierEnregistrement, prevu); !refus.isEmpty()) {
+        moteur_.signaler(refus);
+        return;
     }
 
     // Time-shift asked its own question above: the recording starts whatever the answer here.
@@ -69,7 +80,19 @@ void EnregistrementManuel::enregistrer(bool confirme)
         }
         // The clock watches the recorder and its file from now on.
         session_.surveillance.commencer(fichier, plateforme_.horloge.maintenant());
+        // A recorder shown takes the keyboard when its window comes up: it is given back, as
+        // after watching, so that the shortcuts still reach the main window.
+        if (session_.parametres.p.DISP)
+            moteur_.reprendreFocusApres(Moteur::FocusMs);
     });
+}
+
+void EnregistrementManuel::Rec2_Click()
+{
+    if (enEnregistrement(session_.Etat))
+        EnregistrerX_Click();
+    else
+        Rec_Click();
 }
 
 void EnregistrementManuel::EnregistrerX_Click()
@@ -83,7 +106,7 @@ void EnregistrementManuel::Duree_Click(int index)
 {
     emit dureeAffichee(false, {}, false);
     if (index >= 1 && index <= 8)
-        session_.FinEnregistrement = plateforme_.horloge.maintenant().addSecs(index * 30 * 60);
+        session_.FinEnregistrement = plateforme_.horloge.ecouleMs() + qint64(index) * 30 * 60 * 1000;
     else if (index == 9)
-        session_.FinEnregistrement = QDateTime();
+        session_.FinEnregistrement.reset();
 }

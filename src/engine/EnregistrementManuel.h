@@ -1,7 +1,8 @@
 #pragma once
-#include <QDateTime>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class Moteur;
 struct Plateforme;
@@ -19,6 +20,8 @@ public:
     void Enregistrer_Click() { Rec_Click(); }
     void Rec_Click();
     void EnregistrerX_Click();
+    // The compact row's record button: records, or stops the manual recording that runs.
+    void Rec2_Click();
     // A choice of the duration pop-up: 0 closes, 1 to 8 set now + index × 30 minutes,
     // 9 cancels the duration.
     void Duree_Click(int index);
@@ -37,5 +40,5 @@ private:
     Plateforme& plateforme_;
 };
 
-// The pop-up's text: the time left until `fin` (none when invalid), seen at `maintenant`.
-QString TexteDureeRestante(const QDateTime& fin, const QDateTime& maintenant);
+// The pop-up's text: the time left (ms, negative once passed); none when no duration is set.
+QString TexteDureeRestante(std::optional<qint64> resteMs);

@@ -1,12 +1,15 @@
 #include "engine/Favoris.h"
 
 #include "core/ReglesFavoris.h"
+#include "engine/EtatFenetre.h"
 #include "engine/Moteur.h"
+#include "engine/Sauvegarde.h"
 #include "engine/Session.h"
 #include "platform/Plateforme.h"
 
-Favoris::Favoris(Session& session, Moteur& moteur, Plateforme& plateforme)
-    : session_(session), moteur_(moteur), plateforme_(plateforme)
+Favoris::Favoris(Session& session, Moteur& moteur, Plateforme& plateforme, const EtatFenetre& fenetre,
+                 Sauvegarde& sauvegarde)
+    : session_(session), moteur_(moteur), plateforme_(plateforme), fenetre_(fenetre), sauvegarde_(sauvegarde)
 {
 }
 
@@ -49,7 +52,7 @@ void Favoris::Favori_Click(int Index)
 {
     using A = DecisionFavori::Action;
     const DecisionFavori d =
-        DeciderFavori(session_.parametres.favoris, groupe_, Index, session_.chaines.noms(), guideTV_ && guideTV_());
+        DeciderFavori(session_.parametres.favoris, groupe_, Index, session_.chaines.noms(), fenetre_.guideTV());
     switch (d.action) {
     case A::Rien:
         return;
@@ -84,5 +87,5 @@ void Favoris::Favori_DragDrop(int Index)
     if (!EchangerFavoris(session_.parametres.favoris, groupe_, source, Index))
         return;
     FavorisListe_Click();
-    emit enregistrementDemande();
+    sauvegarde_.EcrireParametres();
 }

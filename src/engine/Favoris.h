@@ -6,7 +6,9 @@
 
 struct Plateforme;
 struct Session;
+class EtatFenetre;
 class Moteur;
+class Sauvegarde;
 
 // The favourite buttons' controller: the group shown, the clicks on the favourites and the
 // right-button swap. The table itself is the session's (settings file); the window shows
@@ -14,12 +16,12 @@ class Moteur;
 class Favoris : public QObject {
     Q_OBJECT
 public:
-    Favoris(Session& session, Moteur& moteur, Plateforme& plateforme);
+    // The window's state tells at each click whether the guide pane shows its "Guide TV" tab:
+    // a favourite then only selects its channel, the guide follows the selection.
+    Favoris(Session& session, Moteur& moteur, Plateforme& plateforme, const EtatFenetre& fenetre,
+            Sauvegarde& sauvegarde);
 
     int groupe() const { return groupe_; }
-    // Asked at each click: does the guide pane show its "Guide TV" tab? A favourite then only
-    // selects its channel, the guide follows the selection.
-    void definirGuideTV(std::function<bool()> guideTV) { guideTV_ = std::move(guideTV); }
 
     // Tells the window the ten group names (start-up, or after they were renamed).
     void afficherGroupes();
@@ -47,8 +49,6 @@ signals:
     // Yes to the empty-slot question: open the favourites editor on slot `emplacement`
     // of the current group.
     void definitionDemandee(int emplacement);
-    // The table changed: save the settings now.
-    void enregistrementDemande();
 
 private:
     Session& session_;
@@ -56,5 +56,6 @@ private:
     Plateforme& plateforme_;
     int groupe_ = 0;
     int source_ = -1;  // button where the running right-button drag started; -1 = none
-    std::function<bool()> guideTV_;
+    const EtatFenetre& fenetre_;
+    Sauvegarde& sauvegarde_;
 };

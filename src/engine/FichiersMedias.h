@@ -1,4 +1,6 @@
 #pragma once
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,9 +17,26 @@ bool correspondMotif(const QString& nom, const QString& motif);
 // follow their date and time; names that differ only by case keep a fixed order).
 QStringList nomsCorrespondants(const QStringList& noms, const QString& motif);
 
-// The files (not folders, not hidden files) of the folder that match, in name order.
-// Empty when the folder cannot be read.
+// A listed file: its name as shown and its name as the disk holds it. Names need not be
+// UTF-8 text (a file copied from elsewhere): Qt's own listing leaves such files out, and the
+// text shown ("�" for each byte that is not UTF-8) leads back to no file.
+struct FichierMedia {
+    QString nom;
+    QByteArray octets;
+    bool operator==(const FichierMedia&) const = default;
+    // The name shown is the file's own name: the file can be handed on by its text.
+    bool nomFidele() const;
+};
+
+// The files (not folders, not hidden files) of the folder that match, in name order, whatever
+// bytes their names hold. Empty when the folder cannot be read.
+QList<FichierMedia> listerFichiersMedias(const QString& dossier, const QString& motif);
+// The names alone.
 QStringList listerFichiers(const QString& dossier, const QString& motif);
+// The path of the folder's file whose name is these bytes, as bytes.
+QByteArray cheminFichierMedia(const QString& dossier, const QByteArray& octets);
+// Whether the file of the folder whose name is these bytes exists.
+bool fichierMediaExiste(const QString& dossier, const QByteArray& octets);
 
 // The selection after deleting the file at `index` and re-reading the list, which now
 // holds `nombre` files: the file that followed the deleted one, or the new last one when

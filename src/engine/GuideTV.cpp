@@ -2,6 +2,7 @@
 
 #include "core/Parametres.h"
 #include "core/TexteHtml.h"
+#include "engine/EtatFenetre.h"
 #include "engine/Moteur.h"
 #include "engine/Session.h"
 #include "platform/Plateforme.h"
@@ -49,10 +50,9 @@ ProgrammeGuide ValeursProgrammeGuide(const std::vector<LigneGuide>& lignes, int 
     return {v, {}};
 }
 
-GuideTV::GuideTV(Session& session, Moteur& moteur, Plateforme& plateforme,
-                 std::function<bool(const ValeursEditeur&)> ajouterProgramme, QObject* parent)
-    : QObject(parent), session_(session), moteur_(moteur), plateforme_(plateforme),
-      ajouterProgramme_(std::move(ajouterProgramme))
+GuideTV::GuideTV(Session& session, Moteur& moteur, Plateforme& plateforme, const EtatFenetre& fenetre,
+                 QObject* parent)
+    : QObject(parent), session_(session), moteur_(moteur), plateforme_(plateforme), fenetre_(fenetre)
 {
 }
 
@@ -82,13 +82,21 @@ void GuideTV::afficherLignes()
     QStringList textes;
     for (const LigneGuide& l : e.lignes)
         textes << l.texte();
-    const bool choisie = e.ligne >= 0;
-    emit lignesAffichees(textes, e.ligne, choisie, choisie && e.lignes.at(static_cast<size_t>(e.ligne)).id != 0);
+    emit lignesAffichees(textes, e.ligne, ligneProgrammable(), ligneAvecResume());
+}
+
+bool GuideTV::ligneProgrammable() const
+{
+    return etat_.ligne >= 0 && etat_.ligne < static_cast<int>(etat_.lignes.size());
+}
+
+bool GuideTV::ligneAvecResume() const
+{
+    return ligneProgrammable() && etat_.lignes.at(static_cast<size_t>(etat_.ligne)).id != 0;
 }
 
 void GuideTV::GuiderOnglets_Click(int onglet)
 {
-    etat_.onglet = onglet;
     if (onglet == 2)
         ChargerJoursGuide();
     else if (onglet == 3)
@@ -97,7 +105,7 @@ void GuideTV::GuiderOnglets_Click(int onglet)
 
 void GuideTV::Chaines_Click()
 {
-    if (etat_.onglet == 2)
+    if (fenetre_.guideTV())
         ChargerJoursGuide();
 }
 
@@ -161,7 +169,7 @@ void GuideTV::GuideDate_Click(int index)
 void GuideTV::GuideListe_Click(int index)
 {
     etat_.ligne = index >= 0 && index < static_cast<int>(etat_.lignes.size()) ? index : -1;
-    afficherLignes();
+    emit boutonsAffiches(ligneProgrammable(), ligneAvecResume());
 }
 
 void GuideTV::GuideFreq_Click(int index)
@@ -179,8 +187,7 @@ void GuideTV::GuideProg_Click()
             plateforme_.dialogues.exclamation(r.refus);
         return;
     }
-    if (ajouterProgramme_ && ajouterProgramme_(*r.valeurs))
-        plateforme_.dialogues.information(QStringLiteral("L'enregistrement de cette émission a été programmé."));
+    emit programmeDemande(*r.valeurs);
 }
 
 void GuideTV::GuideResume_Click()

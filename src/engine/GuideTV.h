@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+class EtatFenetre;
 class Moteur;
 struct Plateforme;
 struct Session;
@@ -31,7 +32,6 @@ int MinutesMarge(int index);
 
 // What the guide pane shows, apart from the schedule tab.
 struct EtatGuide {
-    int onglet = 1;  // 1 "Programmation", 2 "Guide TV", 3 "Audience"
     std::vector<QDate> jours;
     int jour = -1;
     // The rows of one channel and one day, as fetched together.
@@ -48,15 +48,15 @@ struct EtatGuide {
 class GuideTV : public QObject {
     Q_OBJECT
 public:
-    // `ajouterProgramme` adds an entry interactively (questions, save, clock); true when added.
-    GuideTV(Session& session, Moteur& moteur, Plateforme& plateforme,
-            std::function<bool(const ValeursEditeur&)> ajouterProgramme, QObject* parent = nullptr);
+    // The window's state says which of the guide pane's tabs is chosen and whether it shows.
+    GuideTV(Session& session, Moteur& moteur, Plateforme& plateforme, const EtatFenetre& fenetre,
+            QObject* parent = nullptr);
 
     const EtatGuide& etat() const { return etat_; }
 
     // A tab became selected (1 to 3); the schedule tab's reset is the schedule's own.
     void GuiderOnglets_Click(int onglet);
-    // The channel selection changed while the guide pane is open.
+    // The channel selection changed: the guide follows it while it shows its "Guide TV" tab.
     void Chaines_Click();
     void ChargerJoursGuide();
     void GuideDate_Click(int index);
@@ -70,11 +70,17 @@ public:
     static const QString kSansProgramme;
 
 signals:
+    // A guide row is to be programmed: the schedule adds it interactively (questions, save,
+    // clock) and says so.
+    void programmeDemande(const ValeursEditeur& valeurs);
     // The connecting overlay, with the window taking no input, from a request to its reply.
     void connexionAffichee(bool visible);
     void joursAffiches(const QStringList& jours, int index);
     // The rows (or the single no-programme row), the selected one, and the two buttons.
     void lignesAffichees(const QStringList& lignes, int selection, bool programmer, bool resume);
+    // The user chose a row of the rows shown: only the two buttons follow (the list is not
+    // rebuilt, so that a double-click on that row still reaches it).
+    void boutonsAffiches(bool programmer, bool resume);
     void frequenceAffichee(int index);
     void audienceAffichee(const QString& rangs, const QString& parts, const QString& libelles,
                           const QString& heure);
@@ -83,11 +89,13 @@ private:
     // Fetches the page and gives it, decoded, to `suite` once it has come.
     void telecharger(const QString& adresse, std::function<void(const QString&)> suite);
     void afficherLignes();
+    bool ligneProgrammable() const;
+    bool ligneAvecResume() const;
 
     Session& session_;
     Moteur& moteur_;
     Plateforme& plateforme_;
-    std::function<bool(const ValeursEditeur&)> ajouterProgramme_;
+    const EtatFenetre& fenetre_;
     EtatGuide etat_;
     quint64 demandes_ = 0;
     int enCours_ = 0;

@@ -1,5 +1,7 @@
 #include "engine/LigneProgramme.h"
 
+#include <algorithm>
+
 namespace {
 
 // Two digits at s[pos], s[pos+1]; -1 when they are not digits.
@@ -68,6 +70,47 @@ QDate ProchaineDate(const QDate& date, QChar frequence)
     case u'M': return date.addMonths(1);
     default: return {};
     }
+}
+
+QDate DerniereOccurrence(const QDate& date, QChar frequence, const QDate& limite)
+{
+    if (!date.isValid() || !limite.isValid() || limite <= date)
+        return date;
+    const qint64 jours = date.daysTo(limite);
+    switch (frequence.unicode()) {
+    case u'Q': return limite;
+    case u'H': return date.addDays(jours - jours % 7);
+    case u'L': {
+        // From its first weekday on, the series holds every weekday.
+        if (date.dayOfWeek() >= Qt::Saturday && ProchaineDate(date, u'L') > limite)
+            return date;
+        QDate d = limite;
+        while (d.dayOfWeek() >= Qt::Saturday)
+            d = d.addDays(-1);
+        return d;
+    }
+    case u'M': {
+        // A day past the 28th shrinks at each shorter month; from the 28th down it stays.
+        QDate d = date;
+        while (d.day() > 28) {
+            const QDate s = d.addMonths(1);
+            if (s > limite)
+                return d;
+            d = s;
+        }
+        const int mois = (limite.year() - d.year()) * 12 + limite.month() - d.month();
+        QDate r = d.addMonths(std::max(mois - 1, 0));
+        for (QDate s = r.addMonths(1); s <= limite; s = s.addMonths(1))
+            r = s;
+        return r;
+    }
+    default: return date;
+    }
+}
+
+QDate ProchaineDateApresFin(const QDate& date, QChar frequence, const QDate& aujourdhui)
+{
+    return ProchaineDate(DerniereOccurrence(date, frequence, aujourdhui.addDays(-2)), frequence);
 }
 
 qint64 MinuteCivile(const QDate& date, const QTime& heure)

@@ -24,6 +24,19 @@ QDate ProchaineDate(const QDate& date, QChar frequence);
 // Monday-to-Friday rule for a start date: a Sunday moves on 1 day, a Saturday 2 days.
 QDate JourOuvrable(const QDate& date);
 
+// The last date not after `limite` of the series `date`, ProchaineDate(date),
+// ProchaineDate(ProchaineDate(date)), …; `date` itself when `limite` is not later. Computed,
+// not walked: a series from year 1 costs what one from last week does, with the walk's
+// results (a weekday series never lands on a weekend, a monthly one keeps the shorter
+// month's last day once it took it).
+QDate DerniereOccurrence(const QDate& date, QChar frequence, const QDate& limite);
+
+// ProchaineDate(date), where the occurrences that have surely ended by `aujourdhui` (those
+// up to two days before it: an entry lasts at most a day) are passed over at once. A walk
+// that calls it until it finds an occurrence still to come ends where one that calls
+// ProchaineDate does, without going through the centuries in between.
+QDate ProchaineDateApresFin(const QDate& date, QChar frequence, const QDate& aujourdhui);
+
 // Civil (wall-clock) time counted in minutes and seconds from a fixed day, time zone free:
 // the schedule compares wall-clock values only.
 qint64 MinuteCivile(const QDate& date, const QTime& heure);

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/ListeChaines.h"
 #include "core/TableFavoris.h"
+#include "engine/TypesAfficher.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -11,15 +12,6 @@
 
 class Horloge;
 class VueIntegree;
-
-// One tile of the mosaic as the pane shows it.
-struct TuileMosaique {
-    enum class Contenu { Vide, Attente, Image };
-    Contenu contenu = Contenu::Vide;
-    QByteArray image;  // the snapshot file's bytes (JPEG) when Image
-
-    bool operator==(const TuileMosaique&) const = default;
-};
 
 // The mosaic of a favourites group: each assigned tile in turn plays its channel silently
 // in the one-pixel view, is photographed a few seconds later, and shows that picture; the

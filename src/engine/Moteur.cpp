@@ -69,7 +69,7 @@ void Moteur::ChangerEtat(EtatLecteur nouvelEtat)
     s.ChaineEnCours = ChaineEnCoursPour(s.Etat, s.ChaineEnCours, s.nomChaineSelectionnee());
     ActualiserTitre();
     if (s.Etat == EtatLecteur::Arret) {
-        s.FinEnregistrement = QDateTime();
+        s.FinEnregistrement.reset();
         if (s.Muet) {
             s.Muet = false;
             afficherBascules();
@@ -90,6 +90,11 @@ void Moteur::Chaines_Click(int index)
     session_.chaineSelectionnee = index;
     session_.editeur.chaine = session_.nomChaineSelectionnee();
     emit chaineSelectionnee(index);
+}
+
+void Moteur::afficherChaines()
+{
+    emit chainesChangees(session_.chaines.noms());
 }
 
 void Moteur::afficherBascules()
@@ -197,6 +202,11 @@ void Moteur::EnvoyerTouchesLecteur(const QString& action, std::function<void(boo
             apres(kApresTouchesMs, s, [this] { reprendreFocus(); });
         }));
     });
+}
+
+void Moteur::reprendreFocusApres(int ms)
+{
+    plateforme_.horloge.apres(ms, Suite<>(this, [this] { reprendreFocus(); }));
 }
 
 void Moteur::supprimerFichier(const QString& chemin)

@@ -59,6 +59,8 @@ public:
     void ActualiserTitre();
     // The selection of the channel list changed (by the user or by code); -1 = none.
     void Chaines_Click(int index);
+    // The channel list was read: the window shows its names.
+    void afficherChaines();
 
     // While a scheduled recording runs, manual operations are refused: tells the user.
     bool refuseSiProgramme();
@@ -84,6 +86,9 @@ public:
     // The window shows the two toggles (re-broadcast and mute) as the session holds them.
     void afficherBascules();
     void reprendreFocus() { emit focusDemande(); }
+    // After a player shown has started: its window takes the focus when it comes up.
+    static constexpr int FocusMs = 2000;
+    void reprendreFocusApres(int ms);
 
     static const QString kRefusProgramme;
 
@@ -92,6 +97,7 @@ signals:
     void titreChange(const QString& titre);
     void basculesChangees(bool tv, bool muet);
     void chaineSelectionnee(int index);
+    void chainesChangees(const QStringList& noms);
     // The window takes no input while a sequence runs.
     void activationDemandee(bool actif);
     // Gives the focus back to the main window after a player started.

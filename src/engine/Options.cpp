@@ -4,6 +4,8 @@
 #include "core/VerificationListe.h"
 #include "core/VerificationVersion.h"
 #include "engine/CommandesLecteur.h"
+#include "engine/EtatFenetre.h"
+#include "engine/Sauvegarde.h"
 #include "engine/Session.h"
 #include "platform/Plateforme.h"
 
@@ -56,16 +58,39 @@ QString sansSeparateur(QString dossier)
 }
 }  // namespace
 
-Options::Options(Session& session, Plateforme& plateforme) : session_(session), plateforme_(plateforme) {}
+Options::Options(Session& session, Plateforme& plateforme, EtatFenetre& fenetre, Sauvegarde& sauvegarde)
+    : session_(session), plateforme_(plateforme), fenetre_(fenetre), sauvegarde_(sauvegarde)
+{
+}
+
+bool Options::estOuvert() const
+{
+    return fenetre_.optionsOuvertes();
+}
+
+void Options::Ouvrir(int onglet, int groupe, int emplacement)
+{
+    OuvertureOptions o;
+    o.onglet = onglet;
+    o.groupe = groupe;
+    o.emplacement = emplacement;
+    o.valeurs = session_.parametres;
+    o.chaines = session_.chaines.noms();
+    o.dossierProgramme = session_.DossierProgramme;
+    o.site = plateforme_.adresses.racineSite();
+    o.forum = plateforme_.adresses.racineForum();
+    emit ouvertureDemandee(o);
+    Options_Click();
+}
 
 void Options::Options_Click()
 {
-    ouvert_ = true;
+    fenetre_.definirOptionsOuvertes(true);
     dossierAvantOptions_ = session_.parametres.dossierEnregistrement;
     triAvantOptions_ = session_.parametres.p.SORT;
 }
 
-bool Options::Retour_Click(const ContenuParametres& valeurs)
+void Options::garder(const ContenuParametres& valeurs)
 {
     Parametres p = valeurs.p;
     // No program chosen: nothing to run.
@@ -73,16 +98,19 @@ bool Options::Retour_Click(const ContenuParametres& valeurs)
         p.AUTR = false;
     // MONO has no control: it keeps what the file said.
     p.MONO = session_.parametres.p.MONO;
-
-    const bool dossierChange = sansSeparateur(valeurs.dossierEnregistrement) != sansSeparateur(dossierAvantOptions_);
-    const bool triChange = p.SORT != triAvantOptions_;
-
     // The folder in use stays until the next start; only the stored one changes.
     session_.parametres.p = p;
     session_.parametres.dossierEnregistrement = valeurs.dossierEnregistrement;
+}
+
+bool Options::Retour_Click(const ContenuParametres& valeurs)
+{
+    const bool dossierChange = sansSeparateur(valeurs.dossierEnregistrement) != sansSeparateur(dossierAvantOptions_);
+    const bool triChange = valeurs.p.SORT != triAvantOptions_;
+    garder(valeurs);
 
     emit favorisRafraichis();
-    if (ecrire_ && !ecrire_())
+    if (!sauvegarde_.EcrireParametres())
         return false;
 
     auto& d = plateforme_.dialogues;
@@ -90,9 +118,27 @@ bool Options::Retour_Click(const ContenuParametres& valeurs)
         d.information(kAvertissementDossier);
     if (triChange)
         d.information(kAvertissementTri);
-    ouvert_ = false;
+    fenetre_.definirOptionsOuvertes(false);
     emit ferme();
     return true;
+}
+
+void Options::Retour_Click()
+{
+    ContenuParametres valeurs = session_.parametres;
+    emit valeursDemandees(valeurs);
+    // Still open: it shows what was kept.
+    if (!Retour_Click(valeurs))
+        emit valeursAffichees(session_.parametres);
+}
+
+void Options::lireAvantFermeture()
+{
+    if (!estOuvert())
+        return;
+    ContenuParametres valeurs = session_.parametres;
+    emit valeursDemandees(valeurs);
+    garder(valeurs);
 }
 
 QString Options::AutoSel_Click(const QString& actuel)

@@ -1,13 +1,16 @@
 #pragma once
 #include "core/FichierParametres.h"
+#include "engine/OuvertureOptions.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
-#include <functional>
 
 struct Plateforme;
 struct Session;
+class EtatFenetre;
+class Sauvegarde;
 
 // Texts of the options pane's boxes.
 extern const QString kAvertissementDossier;
@@ -21,21 +24,28 @@ extern const QString kAideClavier;
 class Options : public QObject {
     Q_OBJECT
 public:
-    Options(Session& session, Plateforme& plateforme);
+    // Whether the pane is open is the window's state, which this controller writes.
+    Options(Session& session, Plateforme& plateforme, EtatFenetre& fenetre, Sauvegarde& sauvegarde);
 
-    // Saves the settings file; false when it could not be written (the user was told).
-    void definirEcriture(std::function<bool()> ecrire) { ecrire_ = std::move(ecrire); }
-
+    // Opens the pane on tab `onglet` (0: the last one), its favourites editor on `groupe`, the
+    // focus on slot `emplacement` (0: left alone).
+    void Ouvrir(int onglet, int groupe, int emplacement = 0);
     // The pane opens: remembers the recording folder and the sort order to tell, at "OK",
     // which changes wait for the next start.
     void Options_Click();
-    bool estOuvert() const { return ouvert_; }
+    bool estOuvert() const;
 
     // "OK" with the values the pane holds (the session's settings with the pane's controls
     // read into them). Stores them, refreshes the favourites, saves the file and then tells
     // what waits for the next start. False when the file could not be written: the pane
     // stays open and nothing is said to be taken into account.
     bool Retour_Click(const ContenuParametres& valeurs);
+    // "OK" with what the pane's controls hold; when the file could not be written, the pane
+    // shows again what was kept.
+    void Retour_Click();
+    // The window closes: the pane has no cancel, so the values it shows, "OK" or not, are the
+    // settings the close saves. Nothing is said.
+    void lireAvantFermeture();
 
     // The program run after each scheduled recording: the chosen path, or `actuel` when the
     // dialog was cancelled.
@@ -70,12 +80,19 @@ signals:
     // A check of the channel list or of the version waits for its answer: the window takes
     // no input meanwhile.
     void connexionAffichee(bool enCours);
+    // The pane's controls are to be read into `valeurs` ("OK", or the window closes with it open).
+    void valeursDemandees(ContenuParametres& valeurs);
+    // The pane is to show these (it is built the first time).
+    void ouvertureDemandee(const OuvertureOptions& ouverture);
+    void valeursAffichees(const ContenuParametres& valeurs);
 
 private:
+    void garder(const ContenuParametres& valeurs);
+
     Session& session_;
     Plateforme& plateforme_;
-    std::function<bool()> ecrire_;
-    bool ouvert_ = false;
+    EtatFenetre& fenetre_;
+    Sauvegarde& sauvegarde_;
     QString dossierAvantOptions_;
     bool triAvantOptions_ = false;
 };

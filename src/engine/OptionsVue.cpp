@@ -32,5 +32,5 @@ QString DossierSnapshots(const QString& dossierProgramme)
 
 QStringList OptionsMosaique(const QString& dossierSnapshots)
 {
-    return optionsInstantanes(dossierSnapshots) << QString();
+    return optionsInstantanes(dossierSnapshots) << QStringLiteral(":no-audio") << QString();
 }

@@ -158,7 +158,7 @@ ResultatAjout ProgListe::ajouter(const ValeursEditeur& v, bool demander, const Q
                 dialogues.information(TexteFinPassee);
             return {};
         }
-        n.date = ProchaineDate(n.date, lettre);
+        n.date = ProchaineDateApresFin(n.date, lettre, maintenant.date());
     }
 
     // Every entry the new one touches, directly or through another merged entry, is merged

@@ -5,6 +5,7 @@
 #include "engine/EtatLecteur.h"
 #include "engine/NomEnregistrement.h"
 #include "engine/Moteur.h"
+#include "engine/Sauvegarde.h"
 #include "engine/Session.h"
 #include "platform/Plateforme.h"
 
@@ -30,10 +31,24 @@ bool Programmation::AjouterProgramme(const ValeursEditeur& valeurs, bool demande
         session_.programmes.AjouterProgramme(valeurs, demander, plateforme_.horloge.maintenant(), plateforme_.dialogues);
     rafraichir();
     if (r.enregistrerPuisHorloge) {
-        emit enregistrementDemande();
+        sauvegarde_.EcrireParametres();
         emit ticDemande();
     }
     return r.ajoute;
+}
+
+void Programmation::ProgrammerDepuisGuide(const ValeursEditeur& valeurs)
+{
+    session_.editeur = valeurs;
+    emit editeurEcrit(valeurs);
+    if (AjouterProgramme(valeurs, true))
+        plateforme_.dialogues.information(QStringLiteral("L'enregistrement de cette émission a été programmé."));
+}
+
+void Programmation::GuiderOnglets_Click(int onglet)
+{
+    if (onglet == 1)
+        InitialiserEditeur();
 }
 
 void Programmation::ProgOK_Click(const ValeursEditeur& valeurs)
@@ -71,7 +86,7 @@ void Programmation::apresSuppression(const ResultatSuppression& r)
         arreterProgramme({});
     rafraichir();
     if (r.supprime)
-        emit enregistrementDemande();
+        sauvegarde_.EcrireParametres();
 }
 
 void Programmation::SupprimerSelection_Click()
@@ -88,7 +103,7 @@ void Programmation::Nettoyer_Click()
 {
     session_.programmes.Nettoyer_Click();
     rafraichir();
-    emit enregistrementDemande();
+    sauvegarde_.EcrireParametres();
 }
 
 void Programmation::ProgListe_Click(int index)
@@ -99,8 +114,13 @@ void Programmation::ProgListe_Click(int index)
 
 void Programmation::ExtinctionOFF_Click()
 {
-    plateforme_.systeme.annulerArret();
-    emit extinctionOFFAffichee(false);
+    // The button stays while the shutdown still stands: the user may try again.
+    plateforme_.systeme.annulerArret(Suite<bool>(this, [this](bool annule) {
+        if (annule)
+            emit extinctionOFFAffichee(false);
+        else
+            moteur_.signaler(kEchecAnnulationExtinction);
+    }));
 }
 
 void Programmation::AfficherEspaceLibre()
@@ -164,18 +184,21 @@ std::optional<QString> Programmation::surveillerEnregistreur(const QDateTime& ma
 {
     auto& p = plateforme_;
     SurveillanceEnregistreur& s = session_.surveillance;
-    if (!s.active() || !avecEnregistrement(session_.Etat))
+    // Time-shift's recorder is watched too: without its buffer the viewer shows nothing.
+    const bool differe = enDiffere(session_.Etat);
+    if (!s.active() || !(avecEnregistrement(session_.Etat) || differe))
         return std::nullopt;
     const QString fichier = s.fichier();
-    const auto verdict =
-        s.verifier(p.lecteurs.enCours(RoleLecteur::Enregistreur), p.disque.tailleFichier(fichier), maintenant);
+    const RoleLecteur role = differe ? RoleLecteur::DiffereEnregistreur : RoleLecteur::Enregistreur;
+    const auto verdict = s.verifier(p.lecteurs.enCours(role), p.disque.tailleFichier(fichier), maintenant);
     if (verdict == SurveillanceEnregistreur::Verdict::Normal)
         return std::nullopt;
     const QString chaine = session_.ChaineEnCours;
     if (enProgramme(session_.Etat))
         return MessageEchecEnregistrement(true, chaine, fichier, verdict);
     arreterManuel = true;
-    exclamations << MessageEchecEnregistrement(false, chaine, fichier, verdict);
+    exclamations << (differe ? MessageEchecDiffere(chaine, fichier, verdict)
+                             : MessageEchecEnregistrement(false, chaine, fichier, verdict));
     return std::nullopt;
 }
 
@@ -185,8 +208,8 @@ EntreeHorloge Programmation::entreeHorloge(const QDateTime& maintenant) const
     const Parametres& reglages = session_.parametres.p;
     EntreeHorloge e;
     e.maintenant = maintenant;
-    if (session_.FinEnregistrement.isValid())
-        e.finEnregistrement = session_.FinEnregistrement;
+    if (session_.FinEnregistrement)
+        e.resteEnregistrementMs = *session_.FinEnregistrement - p.horloge.ecouleMs();
     e.chaines = session_.chaines.noms();
     e.fichierEnregistre = session_.FichierEnregistre;
     e.tailleFichier = session_.FichierEnregistre.isEmpty() ? -1 : p.disque.tailleFichier(session_.FichierEnregistre);
@@ -237,8 +260,13 @@ void Programmation::executer(const std::shared_ptr<Tic>& t)
                                        a.programme;
             break;
         case ActionHorloge::ProgrammerExtinction:
-            p.systeme.programmerArret(a.texte);
-            emit extinctionOFFAffichee(true);
+            // The tick goes on; the system's answer is shown when it comes.
+            p.systeme.programmerArret(a.texte, Suite<bool>(this, [this](bool programme) {
+                if (programme)
+                    emit extinctionOFFAffichee(true);
+                else
+                    moteur_.signaler(kEchecExtinction);
+            }));
             break;
         case ActionHorloge::Informer:
             t->informations << a.texte;
@@ -277,8 +305,10 @@ void Programmation::demarrerProgramme(Tic& t, const ActionHorloge& a)
     session_.FichierEnregistre = NomFichierEnregistrement(session_.DossierEnregistrement, t.maintenant, a.chaine, reglages);
     const QStringList commande = CommandeEnregistrementProgramme(
         session_.OptionsVLC, reglages, session_.chaines.at(a.indexChaine).adresse, session_.FichierEnregistre);
-    QString erreur;
-    if (moteur_.lancer(RoleLecteur::Enregistreur, commande, &erreur)) {
+    QString erreur = commande.isEmpty()
+                         ? QString()
+                         : RefusFichierEnregistrement(session_.DossierEnregistrement, session_.FichierEnregistre);
+    if (erreur.isEmpty() && moteur_.lancer(RoleLecteur::Enregistreur, commande, &erreur)) {
         session_.surveillance.commencer(session_.FichierEnregistre, t.maintenant);
     } else {
         t.exclamations << "L'enregistrement programmé de " + a.chaine + " n'a pas pu commencer.\n" + erreur;

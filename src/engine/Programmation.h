@@ -11,6 +11,7 @@
 #include <vector>
 
 class Moteur;
+class Sauvegarde;
 struct Plateforme;
 struct Session;
 
@@ -19,8 +20,16 @@ struct Session;
 class Programmation : public QObject {
     Q_OBJECT
 public:
-    Programmation(Session& session, Moteur& moteur, Plateforme& plateforme)
-        : session_(session), moteur_(moteur), plateforme_(plateforme)
+    // What the user is told when the system refuses the shutdown, or its cancellation.
+    static inline const QString kEchecExtinction = QStringLiteral(
+        "L'extinction automatique n'a pas pu être programmée :\n"
+        "l'ordinateur ne sera pas éteint à la fin de l'enregistrement.");
+    static inline const QString kEchecAnnulationExtinction = QStringLiteral(
+        "L'extinction automatique n'a pas pu être annulée :\n"
+        "l'ordinateur s'éteindra comme prévu.");
+
+    Programmation(Session& session, Moteur& moteur, Plateforme& plateforme, Sauvegarde& sauvegarde)
+        : session_(session), moteur_(moteur), plateforme_(plateforme), sauvegarde_(sauvegarde)
     {
     }
 
@@ -30,6 +39,11 @@ public:
     bool AjouterProgramme(const ValeursEditeur& valeurs, bool demander);
     // The editor's "+" with the values the editor shows.
     void ProgOK_Click(const ValeursEditeur& valeurs);
+    // A guide row to programme: the editor shows it, it is added interactively and, once
+    // added, the user is told.
+    void ProgrammerDepuisGuide(const ValeursEditeur& valeurs);
+    // A tab of the guide pane was chosen: the schedule's tab starts with a fresh editor.
+    void GuiderOnglets_Click(int onglet);
     void Stopper_Click();
     void Modifier_Click();
     void SupprimerSelection_Click();
@@ -55,8 +69,6 @@ signals:
     void extinctionOFFAffichee(bool visible);
     // Whether the shutdown box can be ticked: not while a program runs after each recording.
     void extinctionActivee(bool active);
-    // The schedule changed: the settings file is to be rewritten now.
-    void enregistrementDemande();
     // A tick is to run now (after an interactive add or a stop request), through the clock's
     // own entry, which puts it off while an operation goes on.
     void ticDemande();
@@ -67,7 +79,7 @@ private:
     // ChangerEtat(32) and the stop; `ensuite` once stopped.
     void arreterProgramme(std::function<void()> ensuite);
     void apresSuppression(const ResultatSuppression& r);
-    // Looks at the running recorder. A failed manual recording is to be stopped
+    // Looks at the running recorder. A failed manual recording or time-shift is to be stopped
     // (arreterManuel) and told; a failed scheduled one gives the message for the schedule's
     // decision.
     std::optional<QString> surveillerEnregistreur(const QDateTime& maintenant, QStringList& exclamations,
@@ -81,4 +93,5 @@ private:
     Session& session_;
     Moteur& moteur_;
     Plateforme& plateforme_;
+    Sauvegarde& sauvegarde_;
 };

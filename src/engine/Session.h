@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What the program knows while it runs: the settings, the channel list and its selection,
 // the folders, the player state and the schedule. The application owns it; the engine's
 // controllers receive it by reference and the window shows it.
@@ -18,7 +20,9 @@ struct Session {
     int chaineSelectionnee = -1;
     EtatLecteur Etat = EtatLecteur::Arret;
     QString ChaineEnCours;
-    QDateTime FinEnregistrement;  // end of the manual recording's chosen duration; invalid = none
+    // End of the manual recording's chosen duration on the clock's elapsed reading (ms):
+    // a duration is elapsed time, whatever the wall clock does meanwhile. None = no duration.
+    std::optional<qint64> FinEnregistrement;
     QString FichierEnregistrementManuel;  // file of the last manual recording started
     QString DossierProgramme;
     QString DossierEnregistrement;

@@ -48,6 +48,13 @@ QString RaisonEchecEnregistrement(SurveillanceEnregistreur::Verdict verdict)
     return {};
 }
 
+QString MessageEchecDiffere(const QString& chaine, const QString& fichier, SurveillanceEnregistreur::Verdict verdict)
+{
+    return QStringLiteral("Le time shifting de ") + chaine + QStringLiteral(" a été arrêté : ")
+           + RaisonEchecEnregistrement(verdict) + QStringLiteral("\n\nLe tampon du différé n'est plus écrit :\n")
+           + fichier;
+}
+
 QString MessageEchecEnregistrement(bool programme, const QString& chaine, const QString& fichier,
                                    SurveillanceEnregistreur::Verdict verdict)
 {

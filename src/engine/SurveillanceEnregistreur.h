@@ -39,3 +39,6 @@ QString RaisonEchecEnregistrement(SurveillanceEnregistreur::Verdict verdict);
 // What the user is told when a recording of `chaine` into `fichier` failed.
 QString MessageEchecEnregistrement(bool programme, const QString& chaine, const QString& fichier,
                                    SurveillanceEnregistreur::Verdict verdict);
+// What the user is told when time-shift on `chaine` stopped because its buffer `fichier` is
+// no longer written.
+QString MessageEchecDiffere(const QString& chaine, const QString& fichier, SurveillanceEnregistreur::Verdict verdict);

@@ -62,7 +62,7 @@ void Transport::regarder(bool confirme)
             moteur_.ChangerEtat(EtatLecteur::Arret);
             return;
         }
-        plateforme_.horloge.apres(FocusMs, Suite<>(&moteur_, [this] { moteur_.reprendreFocus(); }));
+        moteur_.reprendreFocusApres(FocusMs);
     };
     if (enregistrement && mono)
         moteur_.fermerPuis({RoleLecteur::Enregistreur, RoleLecteur::Fichier}, regarderMaintenant);
@@ -176,16 +176,25 @@ void Transport::differe(bool confirme, std::function<void()> ensuite)
         moteur_.lancer(RoleLecteur::DiffereEnregistreur, {});
         return;
     }
+    // Nor does anything stop for a buffer that cannot be written.
+    const QString fichierTampon = fichierDiffere(session_.DossierEnregistrement);
+    if (const QString refus = RefusFichierEnregistrement(session_.DossierEnregistrement, fichierTampon);
+        !refus.isEmpty()) {
+        moteur_.signaler(refus);
+        return;
+    }
 
     emit tampon(0);
     const Moteur::Sequence s = moteur_.sequence();
-    moteur_.StopAll_Click(true, [this, s, enregistreur, ensuite = std::move(ensuite)] {
+    moteur_.StopAll_Click(true, [this, s, enregistreur, fichierTampon, ensuite = std::move(ensuite)] {
         moteur_.ChangerEtat(EtatLecteur::Differe);
         if (!moteur_.lancer(RoleLecteur::DiffereEnregistreur, enregistreur)) {
             emit tampon(-1);
             moteur_.ChangerEtat(EtatLecteur::Arret);
             return;
         }
+        // The clock watches the buffer as it watches a recording.
+        session_.surveillance.commencer(fichierTampon, plateforme_.horloge.maintenant());
         remplirTampon(s, 1, ensuite);
     });
 }

@@ -13,7 +13,7 @@ struct Session;
 class Transport : public QObject {
     Q_OBJECT
 public:
-    static constexpr int FocusMs = 2000;  // after the watching player starts, the focus comes back
+    static constexpr int FocusMs = Moteur::FocusMs;  // after the watching player starts, the focus comes back
 
     Transport(Session& session, Moteur& moteur, Plateforme& plateforme)
         : session_(session), moteur_(moteur), plateforme_(plateforme)

@@ -20,22 +20,25 @@ PanneauChaines::PanneauChaines(QWidget* parent)
     setObjectName("PanneauChaînes");
     auto* colonne = new QVBoxLayout(this);
     colonne->setContentsMargins(0, 0, 0, 0);
-    auto* pile = new QStackedLayout;
+    // The list, and the favourites on the same spot: 2655 x 4350 twips, whatever the type's
+    // size makes of the layouts' hints.
+    auto* cadrePile = new QWidget(this);
+    cadrePile->setFixedSize(177, 290);
+    auto* pile = new QStackedLayout(cadrePile);
     pile->setStackingMode(QStackedLayout::StackAll);
-    chaines_ = new QListWidget(this);
+    chaines_ = new QListWidget(cadrePile);
     chaines_->setObjectName("Chaînes");
     chaines_->setToolTip("Cliquer pour sélectionner, double cliquer pour afficher dans le volet");
     // Every row has the same height: a long list is not measured item by item.
     chaines_->setUniformItemSizes(true);
     setFocusProxy(chaines_);
-    favoris_ = new PanneauFavoris(this);
+    favoris_ = new PanneauFavoris(cadrePile);
     favoris_->setAutoFillBackground(true);
     pile->addWidget(favoris_);
     pile->addWidget(chaines_);
-    // The list, and the favourites on the same spot: 2655 x 4350 twips.
-    chaines_->setFixedSize(177, 290);
-    favoris_->setFixedSize(177, 290);
-    colonne->addLayout(pile);
+    chaines_->setFixedSize(cadrePile->size());
+    favoris_->setFixedSize(cadrePile->size());
+    colonne->addWidget(cadrePile);
     chaines_->raise();  // the list starts in front, as `Fav` says
 
     rangee_ = new QHBoxLayout;
@@ -46,6 +49,7 @@ PanneauChaines::PanneauChaines(QWidget* parent)
     colonne->addLayout(rangee_);
     progChaine3_ = new QLabel(this);
     progChaine3_->setObjectName("ProgChaîne3");
+    progChaine3_->setTextFormat(Qt::PlainText);
     colonne->addWidget(progChaine3_);
     colonne->addStretch(1);
 

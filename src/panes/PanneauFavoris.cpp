@@ -1,6 +1,7 @@
 #include "panes/PanneauFavoris.h"
 
 #include "core/ReglesFavoris.h"
+#include "panes/TexteBrut.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -131,7 +132,7 @@ void PanneauFavoris::poserLegende(int Index)
     const QString& texte = legendes_[Index];
     const int place = b->width() - 8;
     if (b->fontMetrics().horizontalAdvance(texte) <= place || !texte.contains(QLatin1Char(' '))) {
-        b->setText(texte);
+        b->setText(legendeBrute(texte));
         return;
     }
     // Break at the blank nearest the middle.
@@ -139,7 +140,7 @@ void PanneauFavoris::poserLegende(int Index)
     for (int i = 0; i < texte.size(); ++i)
         if (texte[i] == QLatin1Char(' ') && (coupure < 0 || qAbs(i - texte.size() / 2) < qAbs(coupure - texte.size() / 2)))
             coupure = i;
-    b->setText(texte.left(coupure) + QLatin1Char('\n') + texte.mid(coupure + 1));
+    b->setText(legendeBrute(texte.left(coupure) + QLatin1Char('\n') + texte.mid(coupure + 1)));
 }
 
 void PanneauFavoris::resizeEvent(QResizeEvent* e)

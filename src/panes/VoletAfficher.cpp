@@ -1,5 +1,9 @@
 #include "panes/VoletAfficher.h"
 
+#include "panes/Boutons.h"
+
+#include "panes/Pictogrammes.h"
+
 #include <QBuffer>
 #include <QEvent>
 #include <QGridLayout>
@@ -42,18 +46,24 @@ std::array<QPushButton*, 10> creerGroupes(QWidget* parent)
     return groupes;
 }
 
-QPushButton* creerBoutonRangee(QWidget* parent, const char* nom, const char* texte, const char* infoBulle)
+// Pictures, not characters: they show with whatever fonts the desktop has.
+QPushButton* creerBoutonRangee(QWidget* parent, const char* nom, Pictogramme image, const char* infoBulle, int face = 0)
 {
-    auto* b = creerBouton(parent, nom, QString::fromUtf8(texte), QString::fromUtf8(infoBulle));
+    auto* b = creerBouton(parent, nom, QString(), QString::fromUtf8(infoBulle));
     b->setFixedSize(VoletAfficher::HauteurRangee, VoletAfficher::HauteurRangee);
+    b->setIcon(FacesPictogramme(image)[std::size_t(face)]);
+    b->setIconSize(QSize(20, 20));
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
 
-QPushButton* creerIcone(QWidget* parent, const char* nom, const char* texte, const char* infoBulle, int x, int y)
+QPushButton* creerIcone(QWidget* parent, const char* nom, Pictogramme image, const char* infoBulle, int x, int y,
+                        int face = 0)
 {
-    auto* b = creerBouton(parent, nom, QString::fromUtf8(texte), QString::fromUtf8(infoBulle));
+    auto* b = creerBouton(parent, nom, QString(), QString::fromUtf8(infoBulle));
     b->setGeometry(x * 16, y * 16, 16, 16);
+    b->setIcon(FacesPictogramme(image)[std::size_t(face)]);
+    b->setIconSize(QSize(12, 12));
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
@@ -109,13 +119,6 @@ protected:
         PeindreAttente(p, rect());
     }
 };
-
-void gras(QPushButton* b, bool g)
-{
-    QFont f = b->font();
-    f.setBold(g);
-    b->setFont(f);
-}
 }  // namespace
 
 void PeindreAttente(QPainter& p, const QRect& zone)
@@ -137,12 +140,16 @@ void PeindreAttente(QPainter& p, const QRect& zone)
     for (int i = -1; i <= 1; ++i)
         p.drawEllipse(QPoint(ecran.center().x() + i * 3 * r, ecran.center().y()), r, r);
     if (zone.height() >= 80) {
+        // Whole or not at all: a mosaic tile is too narrow for it.
+        const QString texte = QStringLiteral("Connexion à la chaîne…");
         QFont f = p.font();
         f.setPointSizeF(std::max(7.0, zone.height() / 28.0));
-        p.setFont(f);
-        p.setPen(QColor(200, 210, 235));
-        p.drawText(QRect(zone.left(), ecran.bottom() + l / 6, zone.width(), zone.height() / 5),
-                   Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Connexion à la chaîne…"));
+        if (QFontMetrics(f).horizontalAdvance(texte) <= zone.width() - 8) {
+            p.setFont(f);
+            p.setPen(QColor(200, 210, 235));
+            p.drawText(QRect(zone.left(), ecran.bottom() + l / 6, zone.width(), zone.height() / 5),
+                       Qt::AlignHCenter | Qt::AlignTop, texte);
+        }
     }
 }
 
@@ -252,26 +259,41 @@ VoletAfficher::VoletAfficher(QWidget* parent)
       TV2(creerBouton(FondFichiers, "TV2", QStringLiteral("TV"),
                       QStringLiteral("Afficher l'enregistrement sur la télévision avec FreePlayer"))),
       FondActiveX2(new QFrame(FondActiveX)),
-      Mini2(creerBoutonRangee(FondActiveX2, "Mini2", "◱", " Entrer/sortir du mode mini-écran ")),
-      Full2(creerBoutonRangee(FondActiveX2, "Full2", "⛶", " Regarder la chaîne en plein écran / mode fenêtre ")),
-      TopR2(creerBoutonRangee(FondActiveX2, "TopR2", "⇑", " Placer Kelmor toujours au-dessus ")),
-      ChaineM2(creerBoutonRangee(FondActiveX2, "ChaîneM2", "◀", " Passer à la chaîne précédente ")),
-      ChaineP2(creerBoutonRangee(FondActiveX2, "ChaîneP2", "▶", " Passer à la chaîne suivante ")),
-      Rec2(creerBoutonRangee(FondActiveX2, "Rec2", "●", " Enregistrer cette chaîne / Stopper l'enregistrement ")),
-      Snap2(creerBoutonRangee(FondActiveX2, "Snap2", "◉", " Photographier l'image affichée ")),
-      Mute2(creerBoutonRangee(FondActiveX2, "Mute2", "♪", " Couper le son ")),
+      Mini2(creerBoutonRangee(FondActiveX2, "Mini2", Pictogramme::MiniEcran, " Entrer/sortir du mode mini-écran ")),
+      Full2(creerBoutonRangee(FondActiveX2, "Full2", Pictogramme::PleinEcran,
+                              " Regarder la chaîne en plein écran / mode fenêtre ")),
+      TopR2(creerBoutonRangee(FondActiveX2, "TopR2", Pictogramme::AuDessus, " Placer Kelmor toujours au-dessus ")),
+      ChaineM2(creerBoutonRangee(FondActiveX2, "ChaîneM2", Pictogramme::Precedente, " Passer à la chaîne précédente ")),
+      ChaineP2(creerBoutonRangee(FondActiveX2, "ChaîneP2", Pictogramme::Suivante, " Passer à la chaîne suivante ")),
+      Rec2(creerBoutonRangee(FondActiveX2, "Rec2", Pictogramme::Enregistrer,
+                             " Enregistrer cette chaîne / Stopper l'enregistrement ")),
+      Snap2(creerBoutonRangee(FondActiveX2, "Snap2", Pictogramme::Photo, " Photographier l'image affichée ")),
+      Mute2(creerBoutonRangee(FondActiveX2, "Mute2", Pictogramme::Son, " Couper le son ")),
       Volume2(creerVolume(FondActiveX2)),
       SizeBar(new QFrame(FondActiveX)),
-      SizeBar0(creerIcone(SizeBar, "SizeBar0", "▸", " Ouvrir le ruban de commande ", 0, 0)),
-      SizeBarF(creerIcone(SizeBar, "SizeBarF", "⛶", " Regarder la chaîne en plein écran / mode fenêtre ", 1, 0)),
+      SizeBar0(creerIcone(SizeBar, "SizeBar0", Pictogramme::Ruban, " Ouvrir le ruban de commande ", 0, 0)),
+      SizeBarF(creerIcone(SizeBar, "SizeBarF", Pictogramme::PleinEcran,
+                          " Regarder la chaîne en plein écran / mode fenêtre ", 1, 0)),
       SizeBar2(creerTaille(SizeBar)),
-      SizeBar1(creerIcone(SizeBar, "SizeBar1", "◱", " Quitter le mode mini-écran ", 0, 1)),
-      SizeBarTop(creerIcone(SizeBar, "SizeBarTop", "⇑", " Placer Kelmor toujours au-dessus ", 1, 1)),
-      SizeBarM(creerIcone(SizeBar, "SizeBarM", "◀", " Passer à la chaîne précédente ", 2, 1)),
-      SizeBarP(creerIcone(SizeBar, "SizeBarP", "▶", " Passer à la chaîne suivante ", 3, 1)),
-      SizeBarRec(creerIcone(SizeBar, "SizeBarRec", "●", " Enregistrer cette chaîne / Stopper l'enregistrement ", 4, 1)),
-      SizeBarSnap(creerIcone(SizeBar, "SizeBarSnap", "◉", " Photographier l'image affichée ", 5, 1)),
-      SizeBarMute(creerIcone(SizeBar, "SizeBarMute", "♪", " Couper le son ", 6, 1))
+      // In the mini-screen: the mini-screen's "on" face, to leave it.
+      SizeBar1(creerIcone(SizeBar, "SizeBar1", Pictogramme::MiniEcran, " Quitter le mode mini-écran ", 0, 1, 1)),
+      SizeBarTop(creerIcone(SizeBar, "SizeBarTop", Pictogramme::AuDessus, " Placer Kelmor toujours au-dessus ", 1, 1)),
+      SizeBarM(creerIcone(SizeBar, "SizeBarM", Pictogramme::Precedente, " Passer à la chaîne précédente ", 2, 1)),
+      SizeBarP(creerIcone(SizeBar, "SizeBarP", Pictogramme::Suivante, " Passer à la chaîne suivante ", 3, 1)),
+      SizeBarRec(creerIcone(SizeBar, "SizeBarRec", Pictogramme::Enregistrer,
+                            " Enregistrer cette chaîne / Stopper l'enregistrement ", 4, 1)),
+      SizeBarSnap(creerIcone(SizeBar, "SizeBarSnap", Pictogramme::Photo, " Photographier l'image affichée ", 5, 1)),
+      SizeBarMute(creerIcone(SizeBar, "SizeBarMute", Pictogramme::Son, " Couper le son ", 6, 1)),
+      Mini2B(FacesPictogramme(Pictogramme::MiniEcran)),
+      Full2B(FacesPictogramme(Pictogramme::PleinEcran)),
+      TopR2B(FacesPictogramme(Pictogramme::AuDessus)),
+      Rec2B(FacesPictogramme(Pictogramme::Enregistrer)),
+      Mute2B(FacesPictogramme(Pictogramme::Son)),
+      SizeBar0B(FacesPictogramme(Pictogramme::Ruban)),
+      SizeBarFB(Full2B),
+      SizeBarTopB(TopR2B),
+      SizeBarRecB(Rec2B),
+      SizeBarMuteB(Mute2B)
 {
     setObjectName(QStringLiteral("Fond1b"));
     AfficherOnglets->setObjectName(QStringLiteral("AfficherOnglets"));
@@ -366,9 +388,13 @@ VoletAfficher::VoletAfficher(QWidget* parent)
         if (!parCode_ && i >= 0)
             emit ongletChoisi(OngletAfficher(i + 1));
     });
-    connect(AfficherListe, &QListWidget::currentRowChanged, this, [this](int i) {
-        if (!parCode_)
-            emit fichierChoisi(i);
+    // The selection, not the current row: a Ctrl+click takes the selection off a row that
+    // stays current, and a row no longer shown as selected is not the one to act on.
+    connect(AfficherListe, &QListWidget::itemSelectionChanged, this, [this] {
+        if (parCode_)
+            return;
+        const QList<QListWidgetItem*> choisis = AfficherListe->selectedItems();
+        emit fichierChoisi(choisis.isEmpty() ? -1 : AfficherListe->row(choisis.first()));
     });
     connect(AfficherListe, &QListWidget::itemDoubleClicked, this, [this] { emit fichierDoubleClique(); });
 }
@@ -407,9 +433,15 @@ void VoletAfficher::afficherAttente(bool visible)
     if (visible)
         Waiting->setAttribute(Qt::WA_NativeWindow);
     Waiting->setVisible(visible);
-    // Above the video window, which the view may have made after this one.
-    if (visible)
-        Waiting->raise();
+    if (!visible)
+        return;
+    // Above the video window, which the view may have made after this one; the ribbon and
+    // the full-screen row above it, since they are clicked while it shows.
+    Waiting->raise();
+    if (SizeBar->isVisible())
+        SizeBar->raise();
+    if (pleinEcran_)
+        FondActiveX2->raise();
 }
 
 void VoletAfficher::afficherListe(const QStringList& noms, int selection, bool boutonsActifs)
@@ -453,18 +485,22 @@ void VoletAfficher::afficherSon(int volume, bool muet)
     Volume2->setValue(volume);
     parCode_ = false;
     gras(Mute2, muet);
-    Mute2->setText(QString::fromUtf8(muet ? "✕" : "♪"));
-    SizeBarMute->setText(Mute2->text());
+    Mute2->setIcon(Mute2B[muet]);
+    SizeBarMute->setIcon(SizeBarMuteB[muet]);
 }
 
 void VoletAfficher::afficherRec(bool enregistrement)
 {
     gras(Rec2, enregistrement);
+    Rec2->setIcon(Rec2B[enregistrement]);
+    SizeBarRec->setIcon(SizeBarRecB[enregistrement]);
 }
 
 void VoletAfficher::afficherAuDessus(bool auDessus)
 {
     gras(TopR2, auDessus);
+    TopR2->setIcon(TopR2B[auDessus]);
+    SizeBarTop->setIcon(SizeBarTopB[auDessus]);
 }
 
 void VoletAfficher::afficherPasChaine(bool precedente, bool suivante)
@@ -478,12 +514,13 @@ void VoletAfficher::afficherPasChaine(bool precedente, bool suivante)
 void VoletAfficher::afficherMini(bool mini)
 {
     gras(Mini2, mini);
+    Mini2->setIcon(Mini2B[mini]);
 }
 
 void VoletAfficher::afficherPleinEcran(bool pleinEcran)
 {
-    Full2->setText(QString::fromUtf8(pleinEcran ? "⧉" : "⛶"));
-    SizeBarF->setText(Full2->text());
+    Full2->setIcon(Full2B[pleinEcran]);
+    SizeBarF->setIcon(SizeBarFB[pleinEcran]);
 }
 
 void VoletAfficher::definirVueSeule(bool actif, bool pleinEcran, const QRect& video, std::optional<QPoint> rangee)
@@ -505,10 +542,8 @@ void VoletAfficher::definirVueSeule(bool actif, bool pleinEcran, const QRect& vi
     FondActiveX2->setPalette(fond);
     if (pleinEcran_)
         FondActiveX2->raise();
-    // The ribbon shows in the mini-screen only, folded when it is entered.
+    // The ribbon shows in the mini-screen only (folded on entry: replierRuban).
     const bool ruban = actif && !pleinEcran_;
-    if (ruban && !SizeBar->isVisible())
-        plierRuban(false);
     if (ruban) {
         // Native and raised, to lie over the video's own window.
         SizeBar->setAttribute(Qt::WA_NativeWindow);
@@ -522,7 +557,7 @@ void VoletAfficher::plierRuban(bool ouvert)
 {
     rubanOuvert_ = ouvert;
     SizeBar->resize(ouvert ? QSize(7 * 16, 2 * 16) : QSize(16, 16));
-    SizeBar0->setText(QString::fromUtf8(ouvert ? "◂" : "▸"));
+    SizeBar0->setIcon(SizeBar0B[ouvert]);
 }
 
 void VoletAfficher::afficherCurseur(int valeur)

@@ -1,8 +1,8 @@
 #pragma once
-#include "engine/Medias.h"
-#include "engine/Mosaique.h"
+#include "engine/TypesAfficher.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QStringList>
 #include <array>
 #include <optional>
@@ -67,7 +67,8 @@ public:
     void afficherNoms(const QStringList& noms);
     // The group shown on the mosaic: its button `MosaFavo`(g) takes its "shown" face (bold).
     void afficherGroupeMosaique(int g);
-    // The compact row's looks: a bold caption means "on".
+    // The compact row's and the ribbon's looks: each toggle shows its "on" face (and a bold
+    // caption, as on the remote).
     void afficherSon(int volume, bool muet);
     void afficherRec(bool enregistrement);
     void afficherAuDessus(bool auDessus);
@@ -81,6 +82,8 @@ public:
     // The size slider's value, without reporting it back.
     void afficherCurseur(int valeur);
     bool rubanOuvert() const { return rubanOuvert_; }
+    // The ribbon folded, as the mini-screen shows it on entry; otherwise it keeps its state.
+    void replierRuban() { plierRuban(false); }
     // Height of the compact row, pixels.
     static constexpr int HauteurRangee = 33;
     // The picture's width over its height, in every form of the view.
@@ -126,6 +129,9 @@ public:
     QPushButton* const SizeBarRec;
     QPushButton* const SizeBarSnap;
     QPushButton* const SizeBarMute;
+    // The two faces of the toggles (0 off, 1 on); a ribbon icon shows its twin's.
+    const std::array<QIcon, 2> Mini2B, Full2B, TopR2B, Rec2B, Mute2B;
+    const std::array<QIcon, 2> SizeBar0B, SizeBarFB, SizeBarTopB, SizeBarRecB, SizeBarMuteB;
 
 signals:
     void ongletChoisi(OngletAfficher onglet);

@@ -131,6 +131,11 @@ void VoletGuide::afficherLignes(const QStringList& lignes, int selection, bool p
     }
     liste_->setCurrentRow(selection);
     parCode_ = false;
+    afficherBoutons(programmer, resume);
+}
+
+void VoletGuide::afficherBoutons(bool programmer, bool resume)
+{
     prog_->setEnabled(programmer);
     resume_->setEnabled(resume);
 }

@@ -26,6 +26,8 @@ public:
 
     void afficherJours(const QStringList& jours, int index);
     void afficherLignes(const QStringList& lignes, int selection, bool programmer, bool resume);
+    // The two buttons for the row the user chose.
+    void afficherBoutons(bool programmer, bool resume);
     void afficherFrequence(int index);
     void afficherAudience(const QString& rangs, const QString& parts, const QString& libelles, const QString& heure);
     // The connecting overlay, in the middle of the window and in front of everything.

@@ -34,19 +34,21 @@ VoletProgrammation::VoletProgrammation(QWidget* parent) : QWidget(parent)
     fin_->setDisplayFormat("HH:mm");
     fin_->setToolTip("Heure de fin de l'enregistrement");
     chaine_ = new QLabel(this);
+    chaine_->setTextFormat(Qt::PlainText);
     chaine_->setObjectName("ProgChaîne");
     g->addWidget(date_, 0, 0);
     g->addWidget(debut_, 0, 1);
     g->addWidget(new QLabel("-", this), 0, 2);
     g->addWidget(fin_, 0, 3);
     g->addWidget(chaine_, 1, 0, 1, 4);
-    g->addWidget(new QLabel("Fréquence de programmation de l'enregistrement :", this), 2, 0, 1, 2);
+    // The caption on a line of its own, the list and "+" under it: each whole.
+    g->addWidget(new QLabel("Fréquence de programmation de l'enregistrement :", this), 2, 0, 1, 4);
     frequence_ = new QComboBox(this);
     frequence_->setObjectName("ProgFréq");
     frequence_->addItems({"Unique", "Quotidien", "Lundi-vendredi", "Hebdomadaire", "Mensuel"});
     frequence_->setToolTip("Fréquence de l'enregistrement");
-    g->addWidget(frequence_, 2, 2);
-    g->addWidget(nouveauBouton(this, "ProgOK", "+", "Ajouter ce programme dans la liste"), 2, 3);
+    g->addWidget(frequence_, 3, 0, 1, 2);
+    g->addWidget(nouveauBouton(this, "ProgOK", "+", "Ajouter ce programme dans la liste"), 3, 3);
     v->addLayout(g);
 
     liste_ = new QListWidget(this);

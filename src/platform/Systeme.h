@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/Suite.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -6,9 +8,11 @@
 class Systeme {
 public:
     virtual ~Systeme() = default;
-    // Shuts the computer down in one minute, with a notice to logged-in users.
-    virtual void programmerArret(const QString& avis) = 0;
-    virtual void annulerArret() = 0;
+    // Shuts the computer down in one minute, with a notice to logged-in users. `fait` is told
+    // later whether the system took the order: the command ended with success within a bound.
+    virtual void programmerArret(const QString& avis, Suite<bool> fait) = 0;
+    // Cancels that shutdown; `fait` as above.
+    virtual void annulerArret(Suite<bool> fait) = 0;
     // Starts a program detached, without a shell.
     virtual bool lancerProgramme(const QString& programme, const QStringList& arguments) = 0;
 };

@@ -28,6 +28,9 @@ public:
     // ":deinterlace-mode=<mode>" deinterlaces the picture.
     virtual void ajouterEtJouer(const QString& adresse, const QStringList& options) = 0;
 
+    // The volume and the mute are states of the view: whenever set (between two items too),
+    // they hold for the item playing and every item after it. An item given ":no-audio" has
+    // no sound at all.
     // 0 (silence) to 200; values outside are brought inside.
     virtual void definirVolume(int volume) = 0;
     // Sets the sound cut or restored: a state, never a toggle.

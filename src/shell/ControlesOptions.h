@@ -27,6 +27,8 @@ struct ControleOption {
     const char* legende;   // caption; for a list, a slider or a text box, the label before it
     const char* infobulle;
     const QStringList* items = nullptr;  // the items of a list
+    // Rows naming the same line stand side by side, each after its caption; others stack.
+    const char* ligne = nullptr;
 };
 
 // The eight tab captions, in order.

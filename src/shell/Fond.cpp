@@ -1,12 +1,16 @@
 #include "shell/Fond.h"
 
+#include "engine/EtatFenetre.h"
 #include "panes/Boutons.h"
+#include "panes/TexteBrut.h"
 #include "panes/PanneauChaines.h"
 #include "panes/VoletAfficher.h"
 #include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
 #include "shell/BarreTampon.h"
+#include "shell/CadreOptions.h"
+#include "shell/GlisserFenetre.h"
 #include "shell/Icones.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/PopupDuree.h"
@@ -19,15 +23,12 @@
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStackedWidget>
-#include <QWindow>
 
 namespace {
-// One width of the side pane's animation per step: eleven widths in about a tenth of a second.
-constexpr int kPasMs = 10;
 // The fade-in: 32 steps, about a quarter of a second.
 constexpr int kPasFonduMs = 8;
 
@@ -37,22 +38,33 @@ QFrame* cadre(QWidget* parent, const char* nom)
     f->setObjectName(QString::fromUtf8(nom));
     return f;
 }
-
-void gras(QWidget* w, bool oui)
-{
-    QFont f = w->font();
-    f.setBold(oui);
-    w->setFont(f);
-}
 }  // namespace
 
-Fond::Fond(QWidget* parent)
+Fond::Fond(EtatFenetre& etat, QWidget* parent)
     : QWidget(parent),
       Mini(nouveauBouton(nullptr, "Mini", "Mini")),
       GoAfficher(nouveauBouton(nullptr, "GoAfficher", "Afficher")),
       GoGuider(nouveauBouton(nullptr, "GoGuider", "Guider")),
       GoDiffuser(nouveauBouton(nullptr, "GoDiffuser", "Mosaïque")),
-      ProgChaine2(nouveauBouton(nullptr, "ProgChaîne2", ""))
+      ProgChaine2(nouveauBouton(nullptr, "ProgChaîne2", "")),
+      etat_(etat)
+{
+    construire();
+}
+
+Fond::Fond()
+    : Mini(nouveauBouton(nullptr, "Mini", "Mini")),
+      GoAfficher(nouveauBouton(nullptr, "GoAfficher", "Afficher")),
+      GoGuider(nouveauBouton(nullptr, "GoGuider", "Guider")),
+      GoDiffuser(nouveauBouton(nullptr, "GoDiffuser", "Mosaïque")),
+      ProgChaine2(nouveauBouton(nullptr, "ProgChaîne2", "")),
+      propre_(std::make_unique<EtatFenetre>()),
+      etat_(*propre_)
+{
+    construire();
+}
+
+void Fond::construire()
 {
     setObjectName("Fond");
     setWindowTitle("Kelmor");
@@ -101,24 +113,34 @@ Fond::Fond(QWidget* parent)
     volet_->hide();
 
     // The background frames move the window when dragged.
+    glisser_ = new GlisserFenetre(*this);
     for (QWidget* w : {static_cast<QWidget*>(fond1_), static_cast<QWidget*>(fond1bis_),
                        static_cast<QWidget*>(fond1a_), static_cast<QWidget*>(fond1b_), static_cast<QWidget*>(fond1c_)})
-        w->installEventFilter(this);
+        w->installEventFilter(glisser_);
     if (auto* favoris = chaines_->findChild<QWidget*>("Favoris"))
-        favoris->installEventFilter(this);
-    // A pane button folds what it unfolded: the second click of a double-click is no click.
+        favoris->installEventFilter(glisser_);
+    auto* sansDoubleClic = new SansDoubleClic(this);
     for (QWidget* b : {static_cast<QWidget*>(telecommande_->Afficher), static_cast<QWidget*>(telecommande_->Guider),
                        static_cast<QWidget*>(telecommande_->Diffuser), static_cast<QWidget*>(GoAfficher),
                        static_cast<QWidget*>(GoGuider), static_cast<QWidget*>(GoDiffuser)})
-        b->installEventFilter(this);
+        b->installEventFilter(sansDoubleClic);
 
     tampon_ = new BarreTampon(this);
     duree_ = new PopupDuree(this);
 
-    setFixedSize(FormeFenetre::enPixels(forme_.taille()));
-    pas_.setSingleShot(true);
-    pas_.setInterval(kPasMs);
-    connect(&pas_, &QTimer::timeout, this, &Fond::avancer);
+    PiecesForme pieces{this, fond1_, fond1bis_, volet_, {nullptr, fond1b_, fond1c_, fond1a_}, chaines_,
+                       telecommande_, afficher_, guide_, Mini};
+    appliqueur_ = new AppliqueurForme(pieces, etat_, this);
+    connect(appliqueur_, &AppliqueurForme::animationCommencee, this, [this] {
+        enAnimation_ = true;
+        actualiserActivation();
+    });
+    connect(appliqueur_, &AppliqueurForme::animationTerminee, this, [this] {
+        enAnimation_ = false;
+        actualiserActivation();
+    });
+    connect(&etat_, &EtatFenetre::favorisDevantChange, chaines_, &PanneauChaines::montrerFavoris);
+    cadreOptions_ = new CadreOptions(*this, *fond1_, *volet_, *appliqueur_, *glisser_, etat_);
     fondu_.setInterval(kPasFonduMs);
     connect(&fondu_, &QTimer::timeout, this, [this] {
         static const std::vector<int> etapes = EtapesFondu();
@@ -147,13 +169,13 @@ void Fond::selectionnerChaine(int index, const VueChaine& vue)
 {
     chaines_->selectionner(index, vue);
     telecommande_->afficherChaine(vue);
-    ProgChaine2->setText(vue.progChaine2);
+    ProgChaine2->setText(legendeBrute(vue.progChaine2));
     programmation_->definirChaine(vue.progChaine);
 }
 
 void Fond::definirTitre(const QString& titre)
 {
-    setWindowTitle(titre);
+    setWindowTitle(titreBrut(titre));
 }
 
 void Fond::definirIconeEnregistrement(bool enregistrement)
@@ -203,288 +225,14 @@ void Fond::minimiser()
     sysTray_->MinToSysTray();
 }
 
-void Fond::Fav_Click()
-{
-    favorisDevant_ = !favorisDevant_;
-    chaines_->montrerFavoris(favorisDevant_);
-}
-
-void Fond::Mini_Click()
-{
-    appliquerForme(forme_.Mini_Click(placement()));
-}
-
-void Fond::Mini2_Click()
-{
-    appliquerForme(forme_.Mini2_Click(placement()));
-}
-
-void Fond::Full2_Click()
-{
-    appliquerForme(forme_.Full2_Click(placement()));
-}
-
-void Fond::SizeBar1_Click()
-{
-    appliquerForme(forme_.SizeBar1_Click(placement()));
-}
-
-void Fond::SizeBarF_Click()
-{
-    appliquerForme(forme_.SizeBarF_Click(placement()));
-}
-
-void Fond::SizeBar2_Scroll(int curseur)
-{
-    appliquerForme(forme_.SizeBar2_Scroll(curseur));
-}
-
-void Fond::appliquerVueSeule(const VueSeule& vue, const QSize& client)
-{
-    if (vue.actif) {
-        // The main panel slides left so that the media pane stands at the window's edge, and
-        // grows so that it never clips the video.
-        const QSize px = FormeFenetre::enPixels(client);
-        fond1_->setGeometry(-volet_->x(), 0, volet_->x() + std::max(px.width(), 1), std::max(px.height(), 1));
-        volet_->resize(px);
-        const QRect video(vue.video.x() / 15, vue.video.y() / 15, FormeFenetre::enPixels(vue.video.width()),
-                          FormeFenetre::enPixels(vue.video.height()));
-        afficher_->definirVueSeule(true, vue.pleinEcran, video,
-                                   vue.rangee ? std::optional<QPoint>(*vue.rangee / 15) : std::nullopt);
-    } else {
-        fond1_->setGeometry(rectPixels(0, 0, 9975, 7935));
-        volet_->setGeometry(rectPixels(4440, 0, 5535, 5175));
-        afficher_->definirVueSeule(false, false, {}, std::nullopt);
-    }
-    afficher_->afficherCurseur(forme_.PleinEcran() ? forme_.PleinEcran() : forme_.curseur());
-    afficher_->afficherMini(forme_.miniEcran());
-    afficher_->afficherPleinEcran(forme_.PleinEcran() != 0);
-}
-
-void Fond::GoAfficher_Click()
-{
-    appliquerForme(forme_.GoAfficher_Click(placement()));
-}
-
-void Fond::GoGuider_Click()
-{
-    const bool ouvert = forme_.estOuvert(Volet::Guider);
-    appliquerForme(forme_.GoGuider_Click(placement()));
-    if (!ouvert && forme_.estOuvert(Volet::Guider))
-        afficherProgrammation();
-}
-
-void Fond::GoDiffuser_Click()
-{
-    appliquerForme(forme_.GoDiffuser_Click(placement()));
-}
-
-bool Fond::basculerVolet(Volet v)
-{
-    appliquerForme(forme_.basculerVolet(v, placement()));
-    return forme_.estOuvert(v);
-}
-
-bool Fond::Afficher_Click()
-{
-    return basculerVolet(Volet::Afficher);
-}
-
-bool Fond::Guider_Click()
-{
-    // Opening, the guide pane shows its schedule tab with a fresh editor.
-    const bool ouvert = basculerVolet(Volet::Guider);
-    if (ouvert)
-        afficherProgrammation();
-    return ouvert;
-}
-
-void Fond::afficherProgrammation()
-{
-    // Its tab runs the editor's reset through the pane's own tab handler.
-    guide_->choisirOnglet(1);
-}
-
-bool Fond::Diffuser_Click()
-{
-    return basculerVolet(Volet::Diffuser);
-}
-
-void Fond::TopR_Click()
-{
-    appliquerAuDessus(forme_.TopR_Click());
-}
-
-void Fond::appliquerAuDessus(bool auDessus)
-{
-    // Once per change: the window manager is told only when the state really changes.
-    if (auDessus == auDessus_)
-        return;
-    auDessus_ = auDessus;
-    telecommande_->afficherAuDessus(auDessus);
-    afficher_->afficherAuDessus(auDessus);
-    Qt::WindowFlags drapeaux = windowFlags();
-    drapeaux.setFlag(Qt::WindowStaysOnTopHint, auDessus);
-    if (QWindow* w = windowHandle(); w && isVisible()) {
-        // A shown window keeps its place: only the stacking hint changes.
-        overrideWindowFlags(drapeaux);
-        w->setFlags(drapeaux);
-    } else {
-        setWindowFlags(drapeaux);
-    }
-}
-
-QMargins Fond::margesCadre() const
-{
-    const QRect cadre = frameGeometry(), client = geometry();
-    return {client.left() - cadre.left(), client.top() - cadre.top(), cadre.right() - client.right(),
-            cadre.bottom() - client.bottom()};
-}
-
-void Fond::deplacerCadre(const QPoint& position)
-{
-    // Just out of full screen the desktop has not framed the window again yet and the frame
-    // is still taken as none: the client goes where the frame of before would put it.
-    const QMargins m = margesAvantPleinEcran_;
-    if (!(windowState() & Qt::WindowFullScreen) && margesCadre().isNull() && !m.isNull()) {
-        setGeometry(QRect(position + QPoint(m.left(), m.top()), size()));
-        return;
-    }
-    move(position);
-}
-
-PlacementFenetre Fond::placement() const
-{
-    PlacementFenetre p;
-    if (const QScreen* s = screen()) {
-        p.ecran = s->availableGeometry();
-        p.ecranEntier = s->geometry();
-    }
-    p.position = pos();
-    p.cadre = margesCadre();
-    // In full screen, or just out of it, the frame to reckon with is the one it had before.
-    if (p.cadre.isNull() || (windowState() & Qt::WindowFullScreen))
-        p.cadre = margesAvantPleinEcran_.isNull() ? p.cadre : margesAvantPleinEcran_;
-    return p;
-}
-
-void Fond::appliquerForme(const TransitionForme& t)
-{
-    if (t.vide())
-        return;
-    if (t.animee() && !enAnimation_) {
-        enAnimation_ = true;
-        actualiserActivation();
-        emit animationCommencee();
-    }
-    mosaique_ = mosaique_ || t.mosaique;
-    enAttente_.insert(enAttente_.end(), t.phases.begin(), t.phases.end());
-    if (!pas_.isActive())
-        avancer();
-}
-
-void Fond::avancer()
-{
-    // One size per step; a phase's frames go with its first size and its move after its last.
-    while (!enAttente_.empty()) {
-        const PhaseForme& phase = enAttente_.front();
-        if (indice_ == 0)
-            appliquerCadres(phase);
-        if (indice_ < phase.tailles.size()) {
-            setFixedSize(FormeFenetre::enPixels(phase.tailles[indice_++]));
-            if (indice_ < phase.tailles.size()) {
-                pas_.start();
-                return;
-            }
-        }
-        if (phase.position)
-            deplacerCadre(*phase.position);
-        if (phase.pleinEcranBureau.value_or(false)) {
-            margesAvantPleinEcran_ = margesCadre();
-            setWindowState(windowState() | Qt::WindowFullScreen);
-        }
-        enAttente_.pop_front();
-        indice_ = 0;
-    }
-    // The mini-screen and full screen show the media pane's video alone.
-    if (!forme_.voletEstOuvert() && !forme_.miniEcran())
-        volet_->hide();
-    telecommande_->afficherVolets(forme_.estOuvert(Volet::Afficher), forme_.estOuvert(Volet::Guider),
-                                  forme_.estOuvert(Volet::Diffuser));
-    gras(Mini, forme_.estTelecommande());
-    if (mosaique_) {
-        mosaique_ = false;
-        emit mosaiqueDemandee();
-    }
-    if (enAnimation_) {
-        enAnimation_ = false;
-        actualiserActivation();
-        emit animationTerminee();
-    }
-}
-
-void Fond::appliquerCadres(const PhaseForme& phase)
-{
-    if (phase.arreterVue)
-        emit arretVueDemande();
-    if (phase.pleinEcranBureau == false && (windowState() & Qt::WindowFullScreen))
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
-    if (phase.voletAffiche) {
-        QWidget* cadres[] = {nullptr, fond1b_, fond1c_, fond1a_};
-        if (QWidget* c = cadres[static_cast<int>(*phase.voletAffiche)]) {
-            volet_->setCurrentWidget(c);
-            volet_->show();
-        }
-    }
-    if (phase.fond1bis)
-        fond1bis_->setVisible(*phase.fond1bis);
-    if (phase.vueSeule)
-        appliquerVueSeule(*phase.vueSeule, phase.tailles.empty() ? forme_.taille() : phase.tailles.back());
-    if (phase.auDessus)
-        appliquerAuDessus(*phase.auDessus);
-    if (phase.favorisDevant && *phase.favorisDevant != favorisDevant_)
-        Fav_Click();
-}
-
 void Fond::actualiserActivation()
 {
     setEnabled(actifMoteur_ && !enAnimation_ && !connexion_);
 }
 
-void Fond::installerOptions(QWidget* fond2)
+QWidget* Fond::options() const
 {
-    if (fond2_ || !fond2)
-        return;
-    fond2_ = fond2;
-    fond2_->setParent(this);
-    // Its background drags the window too.
-    fond2_->installEventFilter(this);
-    // In the place of the normal window's part of the main panel.
-    fond2_->setGeometry(QRect(QPoint(0, 0), FormeFenetre::enPixels(FormeFenetre().taille())));
-    fond2_->hide();
-}
-
-void Fond::Options_Click()
-{
-    if (!fond2_ || optionsOuvertes_)
-        return;
-    appliquerForme(forme_.ReplierVolet(placement()));
-    optionsOuvertes_ = true;
-    fond1_->hide();
-    volet_->hide();
-    fond2_->show();
-}
-
-void Fond::Retour_Click()
-{
-    if (!fond2_ || !optionsOuvertes_)
-        return;
-    optionsOuvertes_ = false;
-    fond2_->hide();
-    fond1_->show();
-    // The form did not change while the pane was open: its size comes back.
-    if (const QSize t = forme_.taille(); !t.isEmpty())
-        setFixedSize(FormeFenetre::enPixels(t));
+    return cadreOptions_->panneau();
 }
 
 void Fond::definirTexture(const QPixmap& image)
@@ -506,6 +254,14 @@ void Fond::fermer(bool sansQuestion)
     close();
 }
 
+void Fond::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // Shown again (from the notification area): the stacking state is told anew.
+    if (!e->spontaneous())
+        appliqueur_->fenetreAffichee();
+}
+
 void Fond::changeEvent(QEvent* e)
 {
     QWidget::changeEvent(e);
@@ -516,42 +272,6 @@ void Fond::changeEvent(QEvent* e)
             if (isMinimized() && !fermetureAcceptee_)
                 sysTray_->MinToSysTray();
         }, Qt::QueuedConnection);
-}
-
-bool Fond::eventFilter(QObject* objet, QEvent* e)
-{
-    // The pane buttons only lose the second click of a double-click.
-    if (qobject_cast<QPushButton*>(objet))
-        return e->type() == QEvent::MouseButtonDblClick;
-    // A left press on a background frame moves the window; by hand where the window system
-    // cannot do it itself.
-    switch (e->type()) {
-    case QEvent::MouseButtonPress: {
-        auto* m = static_cast<QMouseEvent*>(e);
-        if (m->button() != Qt::LeftButton)
-            break;
-        if (windowHandle() && windowHandle()->startSystemMove())
-            return true;
-        glisse_ = true;
-        prise_ = m->globalPosition().toPoint() - pos();
-        return true;
-    }
-    case QEvent::MouseMove:
-        if (glisse_) {
-            move(static_cast<QMouseEvent*>(e)->globalPosition().toPoint() - prise_);
-            return true;
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        if (glisse_ && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            glisse_ = false;
-            return true;
-        }
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(objet, e);
 }
 
 void Fond::closeEvent(QCloseEvent* e)
@@ -581,6 +301,9 @@ void Fond::attendreConnexion(bool enCours)
 {
     connexion_ = enCours;
     actualiserActivation();
+    // The answer came: the keyboard goes back to the channel list.
+    if (!enCours)
+        chaines_->setFocus();
 }
 
 void Fond::reprendreFocus()

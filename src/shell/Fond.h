@@ -1,13 +1,15 @@
 #pragma once
-#include "shell/FormeFenetre.h"
+#include "shell/AppliqueurForme.h"
 
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
-#include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
+class CadreOptions;
+class EtatFenetre;
 class BarreTampon;
 class PanneauChaines;
 class PanneauTelecommande;
@@ -25,15 +27,18 @@ struct VueChaine;
 
 // The main window. The main panel `Fond1` holds the channel column, the remote control, the
 // remote-control form's extension `Fond1bis` below the column and the side pane to the right;
-// the window shows the part of it that its form asks for. Sizes come from the form's state
-// machine and are applied here, the side pane's in timed steps. Controls carry their names
-// as object names.
+// the window shows the part of it that its form asks for (AppliqueurForme applies the forms).
+// What it shows follows the window-state model. Controls carry their names as object names.
 class Fond : public QWidget {
     Q_OBJECT
 public:
-    explicit Fond(QWidget* parent = nullptr);
+    explicit Fond(EtatFenetre& etat, QWidget* parent = nullptr);
+    // A window with a model of its own (tests of the window alone).
+    Fond();
     ~Fond() override;
 
+    EtatFenetre& etat() const { return etat_; }
+    AppliqueurForme& appliqueur() const { return *appliqueur_; }
     PanneauChaines& chaines() const { return *chaines_; }
     PanneauTelecommande& telecommande() const { return *telecommande_; }
     VoletProgrammation& programmation() const { return *programmation_; }
@@ -52,7 +57,7 @@ public:
     void definirIconeEnregistrement(bool enregistrement);
     // Sizes and positions in twips (15 twips = 1 pixel). The window's size is its form's.
     QSize tailleEcran() const;
-    QSize tailleFenetre() const { return forme_.taille(); }
+    QSize tailleFenetre() const { return forme().taille(); }
     QPoint position() const;
     void placer(const QPoint& position);
     // Shows the window, fading it in from fully transparent.
@@ -71,41 +76,16 @@ public:
     // The manual recording's duration pop-up, placed at the mouse pointer.
     void afficherDuree(bool visible, const QString& texte, bool annulerActif);
 
-    // Brings the favourites frame in front of the channel list, or back behind it.
-    void Fav_Click();
-
     // The window's forms. A side pane opens and folds in timed steps; meanwhile the window
     // takes no input.
-    void definirOptionsForme(const OptionsForme& options) { forme_.definirOptions(options); }
-    const FormeFenetre& forme() const { return forme_; }
-    bool animationEnCours() const { return enAnimation_; }
-    void Mini_Click();
-    void GoAfficher_Click();
-    void GoGuider_Click();
-    void GoDiffuser_Click();
-    // The pane buttons: open their pane (folding another one first), or fold their own.
-    // True when their pane is open afterwards.
-    bool Afficher_Click();
-    bool Guider_Click();
-    bool Diffuser_Click();
-    // The live view out of the normal window: the mini-screen, full screen and the size slider.
-    void Mini2_Click();
-    void Full2_Click();
-    void SizeBar1_Click();
-    void SizeBarF_Click();
-    void SizeBar2_Scroll(int curseur);
-    // Always on top, toggled.
-    void TopR_Click();
+    void definirOptionsForme(const OptionsForme& options) { appliqueur_->definirOptions(options); }
+    const FormeFenetre& forme() const { return appliqueur_->forme(); }
+    bool animationEnCours() const { return appliqueur_->animationEnCours(); }
     void Reduire_Click() { minimiser(); }
 
-    // The options pane `Fond2`, handed over once (it is built when first opened).
-    void installerOptions(QWidget* fond2);
-    QWidget* options() const { return fond2_; }
-    bool optionsOuvertes() const { return optionsOuvertes_; }
-    // `Fond2` in place of the main panel, the side pane folded; and back, in the size of
-    // the form the window is in.
-    void Options_Click();
-    void Retour_Click();
+    // The options pane `Fond2` (built when first opened).
+    CadreOptions& cadreOptions() const { return *cadreOptions_; }
+    QWidget* options() const;
     // The background texture of the main panel (none: the style's own).
     void definirTexture(const QPixmap& image);
 
@@ -124,33 +104,15 @@ public:
 signals:
     // The window closed for good: the program can end.
     void fermee();
-    // A side pane's steps begin and end: what waits for engine operations waits for them too.
-    void animationCommencee();
-    void animationTerminee();
-    // The guide pane opened on its schedule tab: the editor starts afresh.
-    // The media pane folds: its live view stops. The remote-control form's `GoDiffuser`
-    // asks for the media pane's mosaic.
-    void arretVueDemande();
-    void mosaiqueDemandee();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
-    bool eventFilter(QObject* objet, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
-    PlacementFenetre placement() const;
-    QMargins margesCadre() const;
-    void deplacerCadre(const QPoint& position);
-    // Queues what the form asks for and applies it: frames at once, one size per step.
-    void appliquerForme(const TransitionForme& t);
-    void avancer();
-    void appliquerCadres(const PhaseForme& phase);
-    void appliquerAuDessus(bool auDessus);
-    void appliquerVueSeule(const VueSeule& vue, const QSize& client);
+    void construire();
     void actualiserActivation();
-    bool basculerVolet(Volet v);
-    void afficherProgrammation();
 
     QFrame* fond1_;
     PanneauChaines* chaines_;
@@ -163,29 +125,22 @@ private:
     QWidget* fond1c_;
     VoletProgrammation* programmation_;
     VoletGuide* guide_;
-    QWidget* fond2_ = nullptr;
     std::vector<ImageTexture*> textures_;  // under Fond1, Fond1a, Fond1b, Fond1c, Fond1bis, Favoris
-    bool optionsOuvertes_ = false;
     BarreTampon* tampon_;
     PopupDuree* duree_;
     clsSysTray* sysTray_;
     std::function<bool(bool)> gardienFermeture_;
-    bool favorisDevant_ = false;
-    FormeFenetre forme_;
+    std::unique_ptr<EtatFenetre> propre_;  // the model of a window on its own
+    EtatFenetre& etat_;
+    AppliqueurForme* appliqueur_ = nullptr;
+    CadreOptions* cadreOptions_ = nullptr;
+    class GlisserFenetre* glisser_ = nullptr;
 
-    QTimer pas_;
-    std::deque<PhaseForme> enAttente_;
-    std::size_t indice_ = 0;  // next size of the first queued phase
     bool enAnimation_ = false;
-    bool mosaique_ = false;
     bool actifMoteur_ = true;
     bool connexion_ = false;
     QTimer fondu_;
     std::size_t etapeFondu_ = 0;
-    bool auDessus_ = false;  // as applied to the window
-    bool glisse_ = false;    // dragged by hand where the window system cannot move it
-    QMargins margesAvantPleinEcran_;  // the desktop's frame, as it was before full screen
-    QPoint prise_;
 
     bool sansQuestion_ = false;
     bool fermetureAcceptee_ = false;

@@ -266,6 +266,7 @@ void FormeFenetre::entrerMini(Cours& c)
     retourFenetre_ = false;
     pleinEcran_ = 0;
     phase = phaseMini();
+    phase.vueSeule->replierRuban = true;
     if (options_.MTOP && !auDessus_)
         phase.auDessus = auDessus_ = true;
     // The video keeps its place on the screen.
@@ -298,6 +299,7 @@ void FormeFenetre::basculerPleinEcran(Cours& c)
     if (forme_ == Forme::MiniEcran) {
         pleinEcran_ = curseur_;
         pleinEcranPosition_ = c.p.position;
+        pleinEcranEcran_ = c.p.ecran;
         PhaseForme phase;
         // The client area covers the whole screen, as the desktop's full-screen state does; the
         // frame lies outside it for a desktop that keeps it.
@@ -320,8 +322,10 @@ void FormeFenetre::basculerPleinEcran(Cours& c)
     forme_ = Forme::MiniEcran;
     PhaseForme phase = phaseMini();
     phase.pleinEcranBureau = false;
-    // Back where it was, inside the screen as it is now.
-    c.p.position = positionSortiePleinEcran(pleinEcranPosition_, tailleCadre(taille(), c.p.cadre), c.p.ecran);
+    // Back where it was, partly off the screen too; inside the screen when it changed meanwhile.
+    c.p.position = c.p.ecran == pleinEcranEcran_
+                       ? pleinEcranPosition_
+                       : positionSortiePleinEcran(pleinEcranPosition_, tailleCadre(taille(), c.p.cadre), c.p.ecran);
     if (!c.p.ecran.isEmpty())
         phase.position = c.p.position;
     c.t.phases.push_back(std::move(phase));

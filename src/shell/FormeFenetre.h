@@ -1,4 +1,6 @@
 #pragma once
+#include "engine/EtatFenetre.h"
+
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
@@ -6,32 +8,6 @@
 
 #include <optional>
 #include <vector>
-
-// The side panes that fold out to the right of the remote-control panel.
-enum class Volet {
-    Aucun,
-    Afficher,  // media pane
-    Guider,    // guide pane
-    Diffuser,  // re-broadcast pane
-};
-
-// The main window's forms. MiniEcran and PleinEcran belong to the embedded view: they are
-// entered from the media pane and give it back when left; of the side-pane transitions, only
-// the media pane's fold leaves them (back to the normal window).
-enum class Forme {
-    Normal,        // remote-control panel, side pane closed
-    VoletOuvert,   // remote-control panel with one side pane open
-    Telecommande,  // tall narrow remote-control form
-    MiniEcran,
-    PleinEcran,
-};
-
-// The options that change the form's decisions.
-struct OptionsForme {
-    bool MTOP = true;  // remote-control form always on top
-    bool FAVO = false; // favourites in front in the remote-control form
-    bool CADR = true;  // keep the window inside the screen
-};
 
 // Where the window stands when a transition is asked, in pixels. A default value (empty screen)
 // means "not known yet": the transition then moves nothing.
@@ -48,6 +24,7 @@ struct VueSeule {
     bool pleinEcran = false;       // black around the video, the compact row over it
     QRect video;                   // twips, inside the client area
     std::optional<QPoint> rangee;  // full screen: the compact row's top-left, twips
+    bool replierRuban = false;     // the mini-screen is entered: its ribbon shows folded
 };
 
 // One stretch of a transition. The window applies, in this order: the live view's stop and the
@@ -165,5 +142,6 @@ private:
     int pleinEcran_ = 0;
     bool retourFenetre_ = false;
     QPoint pleinEcranPosition_;
+    QRect pleinEcranEcran_;  // the screen (available area) when full screen was entered
     QSize pleinEcranTaille_;  // client, twips
 };

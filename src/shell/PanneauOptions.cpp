@@ -12,17 +12,25 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSlider>
+#include <QStyleOptionTab>
+#include <QStylePainter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QValidator>
 #include <QVBoxLayout>
+
+#include <array>
 
 namespace {
 // Digits only (a decimal point too for the scale); a number too large is refused.
@@ -43,6 +51,46 @@ private:
     Saisie (*regle_)(const QString&);
 };
 
+// One row of the options' tab strip, in two rows as the pane is narrow: the row that does not
+// hold the selected tab shows none as selected.
+class RangeeOnglets : public QTabBar {
+public:
+    explicit RangeeOnglets(QWidget* parent) : QTabBar(parent)
+    {
+        setExpanding(true);
+        setDrawBase(false);
+        setUsesScrollButtons(false);
+    }
+    void definirActive(bool active)
+    {
+        active_ = active;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter p(this);
+        for (int i = 0; i < count(); ++i) {
+            QStyleOptionTab o;
+            initStyleOption(&o, i);
+            if (!active_)
+                o.state &= ~QStyle::State_Selected;
+            if (active_ && i == currentIndex())
+                continue;  // drawn last, over its neighbours
+            p.drawControl(QStyle::CE_TabBarTab, o);
+        }
+        if (active_ && currentIndex() >= 0) {
+            QStyleOptionTab o;
+            initStyleOption(&o, currentIndex());
+            p.drawControl(QStyle::CE_TabBarTab, o);
+        }
+    }
+
+private:
+    bool active_ = false;
+};
+
 template <typename T>
 T* comme(QWidget* w)
 {
@@ -59,13 +107,36 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
     setObjectName(QStringLiteral("Fond2"));
     texture_ = new ImageTexture(this);
     Onglets->setObjectName(QStringLiteral("Onglets"));
-    Onglets->setUsesScrollButtons(true);
     Onglets->setDocumentMode(true);
+    // The eight captions in two rows of four, each whole: the tab widget's own bar stays hidden.
+    Onglets->tabBar()->hide();
+    std::array<RangeeOnglets*, 2> rangees{new RangeeOnglets(this), new RangeeOnglets(this)};
+    for (int r = 0; r < 2; ++r) {
+        rangees[std::size_t(r)]->setObjectName(QStringLiteral("Onglets%1").arg(r + 1));
+        for (int i = 0; i < 4; ++i)
+            rangees[std::size_t(r)]->addTab(kOngletsOptions.value(4 * r + i));
+        connect(rangees[std::size_t(r)], &QTabBar::tabBarClicked, this, [this, r](int i) {
+            if (i >= 0)
+                Onglets_Click(4 * r + i + 1);
+        });
+    }
+    connect(Onglets, &QTabWidget::currentChanged, this, [rangees](int i) {
+        for (int r = 0; r < 2; ++r) {
+            RangeeOnglets* rangee = rangees[std::size_t(r)];
+            const bool ici = i / 4 == r;
+            if (ici) {
+                const QSignalBlocker bloque(rangee);
+                rangee->setCurrentIndex(i % 4);
+            }
+            rangee->definirActive(ici);
+        }
+    });
     Retour->setObjectName(QStringLiteral("Retour"));
     Retour->setToolTip(QStringLiteral("Valider les options et revenir à Kelmor"));
 
     // One frame per tab, `Onglet(1)` to `Onglet(8)`, each scrolling when the window is small.
     QHash<QString, QVBoxLayout*> dispositions;
+    QHash<QString, QHBoxLayout*> lignes;
     for (int i = 0; i < kOngletsOptions.size(); ++i) {
         auto* defilement = new QScrollArea(Onglets);
         defilement->setWidgetResizable(true);
@@ -74,7 +145,7 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
         cadre->setObjectName(QStringLiteral("Onglet(%1)").arg(i + 1));
         cadre->setAutoFillBackground(false);
         auto* v = new QVBoxLayout(cadre);
-        v->setContentsMargins(6, 6, 6, 6);
+        v->setContentsMargins(4, 4, 4, 4);
         v->setSpacing(3);
         defilement->setWidget(cadre);
         defilement->viewport()->setAutoFillBackground(false);
@@ -93,7 +164,7 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
                 auto* cadre = new QFrame;
                 cadre->setObjectName(QString::fromLatin1(c.cadre));
                 auto* v = new QVBoxLayout(cadre);
-                v->setContentsMargins(12, 0, 0, 0);
+                v->setContentsMargins(8, 0, 0, 0);
                 v->setSpacing(3);
                 dispositions.value(onglet)->addWidget(cadre);
                 controles_.insert(cadre->objectName(), cadre);
@@ -102,21 +173,40 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
         }
         QVBoxLayout* v = dispositions.value(cle);
         QWidget* parent = v->parentWidget();
+        QBoxLayout* cible = v;
+        if (c.ligne) {
+            const QString cleLigne = cle + u'#' + QString::fromLatin1(c.ligne);
+            if (!lignes.contains(cleLigne)) {
+                auto* h = new QHBoxLayout;
+                h->setSpacing(4);
+                v->addLayout(h);
+                lignes.insert(cleLigne, h);
+            }
+            cible = lignes.value(cleLigne);
+        }
         const bool legendeAvant = c.legende && (c.genre == GenreControle::Liste || c.genre == GenreControle::Curseur
                                                 || c.genre == GenreControle::Saisie);
         if (legendeAvant) {
             auto* l = new QLabel(QString::fromUtf8(c.legende), parent);
-            l->setWordWrap(true);
-            v->addWidget(l);
+            l->setWordWrap(!c.ligne);
+            cible->addWidget(l);
         }
         QWidget* w = creer(c, parent);
-        v->addWidget(w);
+        if (auto* l = comme<QLabel>(w); l && c.ligne)
+            l->setWordWrap(false);
+        cible->addWidget(w);
         if (const QString nom = NomControle(c); !nom.isEmpty())
             controles_.insert(nom, w);
     }
+    for (auto* h : std::as_const(lignes))
+        h->addStretch(1);
     for (auto* v : std::as_const(dispositions))
         if (!v->parentWidget()->objectName().startsWith(QStringLiteral("Fond")))
             v->addStretch(1);
+    // The rates and the scale take the width of their longest value.
+    for (const auto& [nom, exemple] : {std::pair{"VDEBtag", "000000"}, {"ADEBtag", "000000"}, {"VECHtag", "0000"}})
+        if (auto* e = comme<QLineEdit>(controle(QString::fromLatin1(nom))))
+            e->setFixedWidth(e->fontMetrics().horizontalAdvance(QString::fromLatin1(exemple)) + 12);
 
     if (auto* version = comme<QLabel>(controle(QStringLiteral("Version0"))))
         version->setText(kVersion);
@@ -125,10 +215,30 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
 
     auto* racine = new QVBoxLayout(this);
     racine->setContentsMargins(2, 2, 2, 2);
+    racine->setSpacing(0);
+    racine->addWidget(rangees[0]);
+    racine->addWidget(rangees[1]);
     racine->addWidget(Onglets, 1);
+    racine->addSpacing(2);
     racine->addWidget(Retour, 0, Qt::AlignRight);
 
+    ClavierListe = bouton(QStringLiteral("ClavierListe"));
+    Reinitialiser = bouton(QStringLiteral("Réinitialiser"));
+    MAJcfg = bouton(QStringLiteral("MAJcfg"));
+    FRPLtexte = bouton(QStringLiteral("FRPLtexte"));
+    AllerSite = bouton(QStringLiteral("AllerSite"));
+    AllerFAQ = bouton(QStringLiteral("AllerFAQ"));
+    AllerForums = bouton(QStringLiteral("AllerForums"));
+    MAJexe = bouton(QStringLiteral("MAJexe"));
+    AutoSel = bouton(QStringLiteral("AutoSél"));
+    RECpath0 = bouton(QStringLiteral("RECpath0"));
     relierGestionnaires();
+    // A list or a slider changes only when the user picks a value: the wheel over it scrolls
+    // the pane, as it does everywhere else in it.
+    for (QComboBox* l : findChildren<QComboBox*>())
+        l->installEventFilter(this);
+    for (QSlider* c : findChildren<QSlider*>())
+        c->installEventFilter(this);
     Onglets_Click(1);
 }
 
@@ -169,6 +279,7 @@ QWidget* PanneauOptions::creer(const ControleOption& c, QWidget* parent)
         auto* cadre = new QWidget(parent);
         auto* v = new QVBoxLayout(cadre);
         v->setContentsMargins(0, 0, 0, 0);
+        v->setSpacing(0);
         const QStringList legendes = legende.split(u'|');
         auto* groupe = new QButtonGroup(cadre);
         for (int i = 0; i < 2; ++i) {
@@ -243,6 +354,14 @@ void PanneauOptions::relierGestionnaires()
 
 bool PanneauOptions::eventFilter(QObject* objet, QEvent* e)
 {
+    if (e->type() == QEvent::Wheel && (qobject_cast<QComboBox*>(objet) || qobject_cast<QSlider*>(objet))) {
+        for (QWidget* w = static_cast<QWidget*>(objet)->parentWidget(); w; w = w->parentWidget())
+            if (auto* defilement = qobject_cast<QScrollArea*>(w)) {
+                QCoreApplication::sendEvent(defilement->viewport(), e);
+                break;
+            }
+        return true;
+    }
     // A click in the scale box resets the profile list, even when its text does not change.
     if (objet == controle("VECHtag") && e->type() == QEvent::MouseButtonPress)
         invitationProfil();

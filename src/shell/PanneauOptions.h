@@ -48,6 +48,17 @@ public:
 
     QTabWidget* const Onglets;
     QPushButton* const Retour;
+    // The buttons whose work is the controller's.
+    QPushButton* ClavierListe = nullptr;
+    QPushButton* Reinitialiser = nullptr;  // `Réinitialiser`
+    QPushButton* MAJcfg = nullptr;
+    QPushButton* FRPLtexte = nullptr;
+    QPushButton* AllerSite = nullptr;
+    QPushButton* AllerFAQ = nullptr;
+    QPushButton* AllerForums = nullptr;
+    QPushButton* MAJexe = nullptr;
+    QPushButton* AutoSel = nullptr;  // `AutoSél`
+    QPushButton* RECpath0 = nullptr;
 
 signals:
     // The texture choice changed (the main panel follows it).

@@ -2,6 +2,7 @@
 
 #include "engine/EtatLecteur.h"
 #include "panes/Boutons.h"
+#include "panes/TexteBrut.h"
 #include "panes/VueChaine.h"
 #include "shell/Twips.h"
 
@@ -11,17 +12,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <algorithm>
+#include <vector>
 
 namespace {
 constexpr int kLargeur = 1560;
 constexpr int kHauteur = 4980;
-
-void gras(QWidget* w, bool oui)
-{
-    QFont f = w->font();
-    f.setBold(oui);
-    w->setFont(f);
-}
 }  // namespace
 
 PanneauTelecommande::PanneauTelecommande(QWidget* parent)
@@ -52,37 +47,53 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
 {
     setObjectName("Télécommande");
     setFixedSize(versPixels(kLargeur), versPixels(kHauteur));
-    // The buttons keep their design sizes: a smaller type lets the captions show whole.
-    QFont petite = font();
-    petite.setPointSizeF(petite.pointSizeF() * 0.72);
-    setFont(petite);
 
     progChaine_ = new QLabel(this);
     progChaine_->setObjectName("ProgChaîne");
-    progChaine_->setGeometry(rectPixels(0, 0, kLargeur, 240));
+    progChaine_->setTextFormat(Qt::PlainText);
+    // Two lines: a channel name of 29 characters is whole.
+    progChaine_->setGeometry(rectPixels(0, 0, kLargeur, 330));
+    progChaine_->setWordWrap(true);
+    progChaine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    // Rows 390 twips high, 30 apart; a row of three buttons takes 510 each.
-    auto rangee = [](int y, std::initializer_list<QWidget*> boutons) {
-        const int n = int(boutons.size());
-        const int l = (kLargeur - 15 * (n - 1)) / n;
-        int x = 0;
-        for (QWidget* b : boutons) {
-            b->setGeometry(rectPixels(x, y, l, 390));
-            x += l + 15;
+    // Twelve rows 315 twips high, 30 apart, between the channel's name and the progress bar.
+    // A button takes the width of its caption in bold (the "on" look) and the rest of the
+    // row is shared: with the application's type the captions are whole, and no row holds
+    // more than its bold captions allow.
+    auto rangee = [this](int y, std::initializer_list<QPushButton*> boutons) {
+        QFont grasse = font();
+        grasse.setBold(true);
+        const QFontMetrics fm(grasse);
+        const int ecart = 1, largeur = width();
+        std::vector<int> besoins;
+        int total = ecart * (int(boutons.size()) - 1);
+        for (QPushButton* b : boutons) {
+            besoins.push_back(fm.horizontalAdvance(b->text()) + 8);
+            total += besoins.back();
+        }
+        const int reste = std::max(0, largeur - total);
+        int x = 0, i = 0;
+        for (QPushButton* b : boutons) {
+            const bool dernier = i == int(boutons.size()) - 1;
+            const int l = dernier ? largeur - x : besoins[std::size_t(i)] + reste / int(boutons.size());
+            b->setGeometry(x, versPixels(y), l, versPixels(315));
+            x += l + ecart;
+            ++i;
         }
     };
-    Regarder->setGeometry(rectPixels(0, 270, 1080, 390));
-    RegarderX->setGeometry(rectPixels(1110, 270, 450, 390));
-    Enregistrer->setGeometry(rectPixels(0, 690, 1080, 390));
-    EnregistrerX->setGeometry(rectPixels(1110, 690, 450, 390));
-    rangee(1110, {Photographier});
-    rangee(1530, {VolumeM, Mute, VolumeP});
-    rangee(1950, {Full, TV});
-    rangee(2370, {StopAll, Play, Rec});
-    rangee(2790, {Shift, Pause, Snap});
-    TopR->setGeometry(rectPixels(120, 3210, 615, 495));
-    Reduire->setGeometry(rectPixels(825, 3210, 615, 495));
-    rangee(3735, {Afficher, Guider, Diffuser});
+    Regarder->setGeometry(rectPixels(0, 360, 1080, 315));
+    RegarderX->setGeometry(rectPixels(1110, 360, 450, 315));
+    Enregistrer->setGeometry(rectPixels(0, 705, 1080, 315));
+    EnregistrerX->setGeometry(rectPixels(1110, 705, 450, 315));
+    rangee(1050, {Photographier});
+    rangee(1395, {VolumeM, Mute, VolumeP});
+    rangee(1740, {Full, TV});
+    rangee(2085, {Play, StopAll});
+    rangee(2430, {Pause, Shift});
+    rangee(2775, {Rec, Snap});
+    rangee(3120, {TopR, Reduire});
+    rangee(3465, {Afficher, Guider});
+    rangee(3810, {Diffuser});
     rangee(4155, {Options, Quitter});
 
     // Progress of a scheduled recording, shown only while one runs.
@@ -118,8 +129,8 @@ void PanneauTelecommande::afficherEtat(const VueEtat& v)
         gras(Mute, false);
     RegarderX->setEnabled(v.regarderXActif);
     EnregistrerX->setEnabled(v.enregistrerXActif);
-    RegarderX->setToolTip(v.infoBulleRegarderX);
-    EnregistrerX->setToolTip(v.infoBulleEnregistrerX);
+    RegarderX->setToolTip(infoBulleBrute(v.infoBulleRegarderX));
+    EnregistrerX->setToolTip(infoBulleBrute(v.infoBulleEnregistrerX));
     Photographier->setEnabled(v.photographierActif);
     progBar_->setVisible(v.progBarVisible);
     if (v.remettreProgression) {

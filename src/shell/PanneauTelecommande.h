@@ -10,8 +10,9 @@ struct VueEtat;
 
 // The remote control of the normal window, right of the channel column: the selected
 // channel, the watching and recording buttons, the sound row, the transport row, the window's
-// services, the side pane buttons and the scheduled recording's progress. Controls stand at
-// fixed places (twips) inside a 1560 x 4980 panel.
+// services, the side pane buttons and the scheduled recording's progress. Controls stand in
+// fixed rows (twips) inside a 1560 x 4980 panel; inside a row each button is as wide as its
+// bold caption needs.
 class PanneauTelecommande : public QWidget {
     Q_OBJECT
 public:

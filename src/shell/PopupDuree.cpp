@@ -29,6 +29,10 @@ PopupDuree::PopupDuree(QWidget* parent) : QFrame(parent)
         b->setObjectName(QString("Durée(%1)").arg(i));
         b->setToolTip(bulles[i]);
         b->setFlat(true);
+        // As wide as its caption: the pop-up fits in the window, whatever the style's
+        // least button width.
+        if (i < 9)
+            b->setFixedWidth(b->fontMetrics().horizontalAdvance(legendes[i]) + 16);
         if (i == 0)
             ld->addWidget(b, 0, 4);
         else if (i == 9)

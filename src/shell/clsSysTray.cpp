@@ -1,5 +1,7 @@
 #include "shell/clsSysTray.h"
 
+#include "panes/TexteBrut.h"
+
 #include <QSystemTrayIcon>
 #include <QWidget>
 
@@ -12,7 +14,7 @@ QSystemTrayIcon* clsSysTray::icone()
     if (!tray_) {
         tray_ = new QSystemTrayIcon(this);
         tray_->setIcon(icone_);
-        tray_->setToolTip(toolTip_);
+        tray_->setToolTip(infoBulleBrute(toolTip_));
         connect(tray_, &QSystemTrayIcon::activated, this, &clsSysTray::recevoir);
     }
     return tray_;
@@ -29,9 +31,9 @@ void clsSysTray::ChangeToolTip(const QString& texte)
 {
     toolTip_ = texte.left(63);
     if (tray_)
-        tray_->setToolTip(toolTip_);
+        tray_->setToolTip(infoBulleBrute(toolTip_));
     if (source_ && source_->isMinimized())
-        source_->setWindowTitle(texte);
+        source_->setWindowTitle(titreBrut(texte));
 }
 
 void clsSysTray::IconInSysTray()

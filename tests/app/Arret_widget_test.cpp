@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 const QString kQuestionEnregistrement =
     "L'enregistrement en cours va être interrompu.\n\nSouhaitez-vous réellement quitter Kelmor ?";
@@ -26,7 +28,7 @@ std::unique_ptr<BancApplication> demarre(const QByteArray& ini = {})
 TEST(Arret, RefusingTheFirstQuestionStopsNothingAndAsksAgainLater)
 {
     auto b = demarre("MONO=0\nPROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n");
-    b->app->session.Etat = EtatLecteur::Enregistrement;
+    b->app->parties().session.Etat = EtatLecteur::Enregistrement;
     b->dialogues.reponses = {false};
     EXPECT_FALSE(b->app->Form_QueryUnload(true));
     EXPECT_EQ(b->dialogues.textes(), QStringList{kQuestionEnregistrement});
@@ -42,7 +44,7 @@ TEST(Arret, RefusingTheFirstQuestionStopsNothingAndAsksAgainLater)
 TEST(Arret, SessionEndAsksNothingButSavesAndCloses)
 {
     auto b = demarre("PROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n");
-    b->app->session.Etat = EtatLecteur::Programme;
+    b->app->parties().session.Etat = EtatLecteur::Programme;
     b->fond->findChild<QListWidget*>("Chaînes")->setCurrentRow(1);
     EXPECT_TRUE(b->app->Form_QueryUnload(false));
     EXPECT_TRUE(b->dialogues.messages.empty());
@@ -53,7 +55,7 @@ TEST(Arret, SessionEndAsksNothingButSavesAndCloses)
 TEST(Arret, FinishedEntriesGoBeforeTheQuestion)
 {
     auto b = demarre();
-    b->app->session.parametres.programmes = {"[X] 01/12/2026 20:00 - 21:00 > TF1 (1)"};
+    b->app->parties().session.parametres.programmes = {"[X] 01/12/2026 20:00 - 21:00 > TF1 (1)"};
     EXPECT_TRUE(b->app->Form_QueryUnload(true));
     EXPECT_TRUE(b->dialogues.messages.empty());
     EXPECT_FALSE(QString::fromUtf8(b->lire("Kelmor.ini")).contains("PROG="));
@@ -84,6 +86,50 @@ TEST(Arret, SnapshotsAndAutostart)
     EXPECT_FALSE(QFileInfo::exists(c->dossiers.demarrageChemin + "Kelmor.desktop"));
     EXPECT_FALSE(QFileInfo::exists(c->programme() + "TMP/vlcsnap-002.jpg"));
     EXPECT_TRUE(QFileInfo::exists(c->programme() + "TMP/autre.txt"));
+}
+
+TEST(Arret, TheAutostartEntryIsReplacedWholeAndAFailureIsToldOnceNoBoxIsOpen)
+{
+    // Replaced, not written over: a link to the old entry keeps what it held.
+    auto b = demarre("AUTO=1\n");
+    QDir().mkpath(b->dossiers.demarrageChemin);
+    const QString entree = b->dossiers.demarrageChemin + "Kelmor.desktop";
+    b->ecrire("ancienne.desktop", "[Desktop Entry]\nExec=ancienne\n");
+    ASSERT_EQ(::link(QFile::encodeName(b->programme() + "ancienne.desktop").constData(),
+                     QFile::encodeName(entree).constData()),
+              0);
+    EXPECT_TRUE(b->app->Form_QueryUnload(true));
+    EXPECT_TRUE(b->dialogues.messages.empty());
+    QFile f(entree);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("\" /m\n"));
+    EXPECT_EQ(b->lire("ancienne.desktop"), "[Desktop Entry]\nExec=ancienne\n");
+    EXPECT_EQ(QDir(b->dossiers.demarrageChemin).entryList(QDir::Files | QDir::Hidden), QStringList{"Kelmor.desktop"});
+
+    // A folder that cannot be made (even root cannot make one inside a plain file): said
+    // once no box is open, and the close goes on.
+    auto c = demarre("AUTO=1\n");
+    c->ecrire("fichier", "x");
+    c->dossiers.demarrageChemin = c->programme() + "fichier/autostart/";
+    c->dialogues.differer = true;
+    EXPECT_TRUE(c->app->Form_QueryUnload(true));
+    EXPECT_TRUE(c->dialogues.messages.empty());
+    c->dialogues.liberer();
+    EXPECT_EQ(c->dialogues.messages,
+              (std::vector<Message>{{Message::Exclamation,
+                                     "Le lancement automatique de Kelmor n'a pas pu être enregistré :\n" +
+                                         c->programme() + "fichier/autostart/Kelmor.desktop\n\n"
+                                         "Vérifiez que son dossier est accessible en écriture et que le disque "
+                                         "n'est pas plein."}}));
+
+    // Unticked, and the entry cannot go.
+    auto d = demarre("AUTO=0\n");
+    QDir().mkpath(d->dossiers.demarrageChemin + "Kelmor.desktop/dedans");
+    EXPECT_TRUE(d->app->Form_QueryUnload(true));
+    EXPECT_EQ(d->dialogues.textes(), QStringList{"Le lancement automatique de Kelmor n'a pas pu être supprimé :\n" +
+                                                 d->dossiers.demarrageChemin +
+                                                 "Kelmor.desktop\n\nSupprimez ce fichier pour que Kelmor ne "
+                                                 "démarre plus avec votre session."});
 }
 
 TEST(Arret, QuitButtonClosesTheWindowThroughTheSameQuestions)

@@ -40,26 +40,26 @@ TEST(Clavier, F5DoesNothingWhenTheShortcutsAreOff)
 TEST(Clavier, KeypadStarStepsTheFavouritesGroup)
 {
     BancClavier b("CLAV=1\n");
-    ASSERT_EQ(b.app->favoris.groupe(), 0);
+    ASSERT_EQ(b.app->parties().favoris.groupe(), 0);
     QTest::keyRelease(b.cible(), Qt::Key_Asterisk, Qt::KeypadModifier);
-    EXPECT_EQ(b.app->favoris.groupe(), 1);
+    EXPECT_EQ(b.app->parties().favoris.groupe(), 1);
     QTest::keyRelease(b.cible(), Qt::Key_Slash, Qt::KeypadModifier);
-    EXPECT_EQ(b.app->favoris.groupe(), 0);
+    EXPECT_EQ(b.app->parties().favoris.groupe(), 0);
 }
 
 TEST(Clavier, TwoDigitsPickAGroupThenItsFavourite)
 {
     BancClavier b("CLAV=1\n");
     QTest::keyRelease(b.cible(), Qt::Key_3);
-    EXPECT_EQ(b.app->favoris.groupe(), 3);
+    EXPECT_EQ(b.app->parties().favoris.groupe(), 3);
     EXPECT_TRUE(b.dialogues.messages.empty());
     b.horloge.maintenantValeur = b.horloge.maintenantValeur.addSecs(1);
     QTest::keyRelease(b.cible(), Qt::Key_4);
-    EXPECT_EQ(b.app->favoris.groupe(), 3) << "the second digit is a favourite, not a group";
+    EXPECT_EQ(b.app->parties().favoris.groupe(), 3) << "the second digit is a favourite, not a group";
     ASSERT_EQ(b.dialogues.messages.size(), 1u) << "the empty favourite asks to be defined";
     EXPECT_EQ(b.dialogues.messages[0].genre, Message::Question);
     QTest::keyRelease(b.cible(), Qt::Key_5);
-    EXPECT_EQ(b.app->favoris.groupe(), 5) << "a new sequence";
+    EXPECT_EQ(b.app->parties().favoris.groupe(), 5) << "a new sequence";
 }
 
 TEST(Clavier, KeysOfADialogAreLeftAlone)
@@ -75,7 +75,7 @@ TEST(Clavier, NoShortcutWhileTheOptionsPaneIsOpen)
 {
     BancClavier b("CLAV=1\n");
     bouton(*b.fond, "Options")->click();
-    ASSERT_TRUE(b.fond->optionsOuvertes());
+    ASSERT_TRUE(b.fond->etat().optionsOuvertes());
     QTest::keyRelease(b.cible(), Qt::Key_F5);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 }

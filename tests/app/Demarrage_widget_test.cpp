@@ -50,6 +50,36 @@ TEST(Demarrage, ALockThatCannotBeWrittenSaysSoAndNotThatKelmorRuns)
                   "\nVérifiez que ce dossier est accessible en écriture et que le disque n'est pas plein.");
 }
 
+TEST(Demarrage, ALockInTheWayIsToldWithWhatToRemoveAndNotAsAnotherCopy)
+{
+    const QString chemin = "/home/u/.local/share/Kelmor/Kelmor.lock";
+    const auto message = [&](InstanceUnique::Resultat r, const QString& machine = {}) {
+        BancApplication b;
+        b.instance.seule = false;
+        b.instance.echec = r;
+        b.instance.chemin = chemin;
+        b.instance.machine = machine;
+        EXPECT_FALSE(b.demarrer({"/r"}));
+        EXPECT_FALSE(b.fond->isVisible());
+        EXPECT_EQ(b.dialogues.messages.size(), 1u);
+        EXPECT_EQ(b.dialogues.messages.at(0).genre, Message::Exclamation);
+        return b.dialogues.messages.at(0).texte;
+    };
+    EXPECT_EQ(message(InstanceUnique::Resultat::VerrouPasUnFichier),
+              "Kelmor ne peut pas vérifier s'il est déjà lancé :\n"
+              "le nom de son fichier de verrou est pris par un dossier\n"
+              "ou un autre élément qui n'est pas un fichier :\n" + chemin +
+              "\n\nSupprimez ou renommez cet élément, puis relancez Kelmor.");
+    EXPECT_EQ(message(InstanceUnique::Resultat::VerrouIllisible),
+              "Le fichier de verrou de Kelmor est endommagé, sans doute par un arrêt brutal :\n" + chemin +
+              "\n\nSi Kelmor n'est pas déjà lancé, supprimez ce fichier, puis relancez Kelmor.");
+    EXPECT_EQ(message(InstanceUnique::Resultat::VerrouAutreMachine, "salon"),
+              "Kelmor semble déjà lancé sur l'ordinateur « salon »\navec le même dossier.\n\n"
+              "S'il ne l'est pas (par exemple si cet ordinateur a été renommé\n"
+              "depuis), supprimez le fichier suivant, puis relancez Kelmor :\n" + chemin);
+    EXPECT_EQ(message(InstanceUnique::Resultat::DejaLancee), "Kelmor est déjà lancé.");
+}
+
 TEST(Demarrage, ResetDeletesOnlyTheSettingsAndEnds)
 {
     BancApplication b;
@@ -103,7 +133,7 @@ TEST(Demarrage, FirstStartDownloadsTheListAndWritesTheSettings)
     EXPECT_EQ(valeur(ini, "VERS"), "Version 1.4");
     EXPECT_EQ(valeur(ini, "PATH"), b.dossiers.path["vlc"]);
     EXPECT_EQ(b.lecteurs.fermeturesRestes, 1);
-    EXPECT_TRUE(b.app->horloge.isActive());
+    EXPECT_TRUE(b.app->parties().horloge.isActive());
     EXPECT_TRUE(b.fond->windowTitle().startsWith("Kelmor - "));
 }
 
@@ -158,7 +188,7 @@ TEST(Demarrage, LastChannelRules)
         b.ecrire("Kelmor.cfg", liste);
         b.ecrire("Kelmor.ini", "CHA0=0\nCHA1=Arte\n");
         ASSERT_TRUE(b.demarrer());
-        EXPECT_EQ(b.app->session.chaineSelectionnee, 0);
+        EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 0);
     }
     {
         BancApplication b;
@@ -166,7 +196,7 @@ TEST(Demarrage, LastChannelRules)
         b.ecrire("Kelmor.cfg", liste);
         b.ecrire("Kelmor.ini", "CHA0=1\nCHA1=Arte\n");
         ASSERT_TRUE(b.demarrer());
-        EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+        EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 2);
         EXPECT_EQ(b.fond->findChild<QLabel*>("ProgChaîne")->text(), "Arte");
         EXPECT_FALSE(bouton(*b.fond, "ChaîneP")->isEnabled());
         EXPECT_TRUE(bouton(*b.fond, "ChaîneM")->isEnabled());
@@ -177,7 +207,7 @@ TEST(Demarrage, LastChannelRules)
         b.ecrire("Kelmor.cfg", liste);
         b.ecrire("Kelmor.ini", "CHA0=1\nCHA1=Canal disparu\n");
         ASSERT_TRUE(b.demarrer());
-        EXPECT_EQ(b.app->session.chaineSelectionnee, -1);
+        EXPECT_EQ(b.app->parties().session.chaineSelectionnee, -1);
         EXPECT_EQ(listeChaines(b)->currentRow(), -1);
         EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "CHA1"), "");
     }
@@ -214,7 +244,7 @@ TEST(Demarrage, PlayerDialogAcceptsOnlyAPlayerName)
     b.dialogues.fichiers = {vrai};
     ASSERT_TRUE(b.demarrer());
     EXPECT_EQ(b.dialogues.titresFichier, QStringList{"Sélectionnez le fichier VLC (vlc)"});
-    EXPECT_EQ(b.app->session.parametres.cheminVLC, vrai);
+    EXPECT_EQ(b.app->parties().session.parametres.cheminVLC, vrai);
 
     BancApplication refus;
     refus.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1"}));
@@ -246,12 +276,12 @@ TEST(Demarrage, WindowPosition)
     {
         auto b = demarrerA("POS0=1\nCADR=1\nPOS1=999999\nPOS2=999999\n");
         const QSize ecran = b->fond->tailleEcran(), taille = b->fond->tailleFenetre();
-        EXPECT_EQ(b->app->session.parametres.pos1, ecran.width() - taille.width());
-        EXPECT_EQ(b->app->session.parametres.pos2, ecran.height() - taille.height());
+        EXPECT_EQ(b->app->parties().session.parametres.pos1, ecran.width() - taille.width());
+        EXPECT_EQ(b->app->parties().session.parametres.pos2, ecran.height() - taille.height());
     }
     {
         auto b = demarrerA("POS0=1\nCADR=0\nPOS1=45000\nPOS2=30\n");
-        EXPECT_EQ(b->app->session.parametres.pos1, 45000);
+        EXPECT_EQ(b->app->parties().session.parametres.pos1, 45000);
     }
     {
         auto b = demarrerA("POS0=0\nPOS1=30\nPOS2=30\n");
@@ -271,7 +301,7 @@ TEST(Demarrage, MinimisedStartSkipsTheFadeButSaves)
     EXPECT_TRUE(!b.fond->isVisible() || b.fond->isMinimized()) << "minimised, not faded in";
     EXPECT_TRUE(b.lecteurs.lancements.empty());
     EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "VERS"), "Version 1.4");
-    EXPECT_TRUE(b.app->horloge.isActive());
+    EXPECT_TRUE(b.app->parties().horloge.isActive());
 }
 
 TEST(Demarrage, FadeInSteps)
@@ -302,4 +332,65 @@ TEST(Demarrage, FavouritesInFrontWhenAsked)
         bouton(*b.fond, "Fav")->click();
         EXPECT_EQ(bouton(*b.fond, "Fav")->font().bold(), !favi);
     }
+}
+
+TEST(Demarrage, APlaylistCutInTransitKeepsTheStoredListItsFavouritesAndLastChannel)
+{
+    BancApplication b;
+    b.installerVlc();
+    const QByteArray stockee = BancApplication::playlist({"TF1", "France 2", "Arte"});
+    b.ecrire("Kelmor.cfg", stockee);
+    b.ecrire("Kelmor.ini", "CFGA=1\nCHA0=1\nCHA1=Arte\nFA01=Arte\n");
+    // The connection closed in the middle of the last channel's line.
+    b.servirPlaylist(stockee.left(stockee.indexOf("Arte") + 2));
+    ASSERT_TRUE(b.demarrer());
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    EXPECT_EQ(b.lire("Kelmor.cfg"), stockee);
+    EXPECT_EQ(listeChaines(b)->count(), 3);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 2);
+    // Start-up's own save keeps what names Arte.
+    const QByteArray ini = b.lire("Kelmor.ini");
+    EXPECT_EQ(valeur(ini, "CHA1"), "Arte");
+    EXPECT_EQ(valeur(ini, "FA01"), "Arte");
+}
+
+TEST(Demarrage, TwoChannelsCutAlikeKeepTheirOwnStreamForTheLastChannelTheFavouritesAndTheSchedule)
+{
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"LCP Assemblée nationale et Public Sénat direct", "France 2",
+                                                      "LCP Assemblée nationale et Public Sénat différé"}));
+    const QString direct = "LCP Assemblée nationale e ...";   // as earlier versions stored it
+    const QString differe = "LCP Assemblée nationa ... (2)";
+    b.ecrire("Kelmor.ini", ("CHA0=1\nCHA1=" + differe + "\nFA01=" + differe + "\nFA02=" + direct
+                            + "\nPROG=[A] 09/12/2026 20:01 - 20:30 > " + differe + " (1)"
+                            + "\nPROG=[A] 09/12/2026 20:31 - 21:00 > " + direct + " (1)\n")
+                               .toUtf8());
+    ASSERT_TRUE(b.demarrer());
+    EXPECT_EQ(listeChaines(b)->item(0)->text(), direct);
+    EXPECT_EQ(listeChaines(b)->item(2)->text(), differe);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 2);
+    const QByteArray ini = b.lire("Kelmor.ini");
+    EXPECT_EQ(valeur(ini, "CHA1"), differe);
+    EXPECT_EQ(valeur(ini, "FA01"), differe);
+    EXPECT_EQ(valeur(ini, "FA02"), direct);
+
+    b.app->parties().favoris.Favori_Click(-1);
+    ASSERT_FALSE(b.lecteurs.lancements.empty());
+    EXPECT_EQ(b.lecteurs.lancements.back().arguments.last(), "rtsp://box/3");
+    b.app->parties().favoris.Favori_Click(-2);
+    EXPECT_EQ(b.lecteurs.lancements.back().arguments.last(), "rtsp://box/1");
+
+    // Each scheduled entry records the stream of its own channel.
+    b.horloge.maintenantValeur = QDateTime(QDate(2026, 12, 9), QTime(20, 1, 10));
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.lecteurs.lancements.back().role, RoleLecteur::Enregistreur);
+    EXPECT_TRUE(b.lecteurs.lancements.back().arguments.contains("rtsp://box/3"));
+    b.horloge.maintenantValeur = QDateTime(QDate(2026, 12, 9), QTime(20, 31, 10));
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.lecteurs.lancements.back().role, RoleLecteur::Enregistreur);
+    EXPECT_TRUE(b.lecteurs.lancements.back().arguments.contains("rtsp://box/1"));
+    EXPECT_EQ(b.app->parties().session.programmes.textes(),
+              QStringList({"[X] 09/12/2026 20:01 - 20:30 > " + differe + " (1)",
+                           "[E] 09/12/2026 20:31 - 21:00 > " + direct + " (1)"}));
 }

@@ -26,8 +26,8 @@ TEST(Application, StartsInTheRemoteControlFormOnTopWithMini)
     EXPECT_TRUE(b.fond->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     // The position keeps the remote-control form, 2865 x 7935 twips, inside the screen.
     const QSize ecran = b.fond->tailleEcran();
-    EXPECT_EQ(b.app->session.parametres.pos1, ecran.width() - 2865);
-    EXPECT_EQ(b.app->session.parametres.pos2, ecran.height() - 7935);
+    EXPECT_EQ(b.app->parties().session.parametres.pos1, ecran.width() - 2865);
+    EXPECT_EQ(b.app->parties().session.parametres.pos2, ecran.height() - 7935);
 }
 
 TEST(Application, MiniWithoutTheOnTopOption)
@@ -46,11 +46,11 @@ TEST(Application, AClockTickDuringThePanesStepsWaitsForTheirEnd)
     bouton(*b.fond, "Guider")->click();
     ASSERT_TRUE(b.fond->animationEnCours());
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret) << "the due entry waits for the steps' end";
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret) << "the due entry waits for the steps' end";
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 
     ASSERT_TRUE(b.attendreForme());
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
 }
 

@@ -24,8 +24,8 @@ struct BancHorloge : BancApplication {
         horloge.maintenantValeur = horloge.maintenantValeur.addSecs(secondes);
         app->Horloge_Timer();
     }
-    EtatLecteur etat() const { return app->session.Etat; }
-    QStringList programmes() const { return app->session.programmes.textes(); }
+    EtatLecteur etat() const { return app->parties().session.Etat; }
+    QStringList programmes() const { return app->parties().session.programmes.textes(); }
 };
 }  // namespace
 
@@ -89,15 +89,15 @@ TEST(Horloge, RunsFromBeforeTheQuestionsOfAStartInTheNotificationArea)
     c.ecrire("Kelmor.ini", "VERS=Version 1.2.5\nTSPS=1\nPROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
     std::vector<EtatLecteur> pendant;
     c.dialogues.pendantQuestion = [&] {
-        pendant.push_back(c.app->session.Etat);
+        pendant.push_back(c.app->parties().session.Etat);
         c.horloge.maintenantValeur = c.horloge.maintenantValeur.addSecs(31 * 60);
         c.app->Horloge_Timer();
-        pendant.push_back(c.app->session.Etat);
+        pendant.push_back(c.app->parties().session.Etat);
     };
     ASSERT_TRUE(c.demarrer({"/m"}));
     EXPECT_EQ(c.dialogues.messages.front().genre, Message::Question);
     EXPECT_EQ(pendant, (std::vector<EtatLecteur>{EtatLecteur::Programme, EtatLecteur::Arret}));
-    EXPECT_EQ(c.app->session.programmes.textes(), QStringList({"[X] 09/12/2026 19:59 - 20:30 > M6 (1)"}));
+    EXPECT_EQ(c.app->parties().session.programmes.textes(), QStringList({"[X] 09/12/2026 19:59 - 20:30 > M6 (1)"}));
 }
 
 TEST(Horloge, WhatStartUpOnlyReportsIsSaidOnceItIsOver)
@@ -111,8 +111,8 @@ TEST(Horloge, WhatStartUpOnlyReportsIsSaidOnceItIsOver)
     ASSERT_TRUE(b.demarrer({"/m"}));
     // Start-up went through to the clock without waiting for anybody.
     EXPECT_TRUE(b.dialogues.messages.empty());
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
-    EXPECT_TRUE(b.app->horloge.isActive());
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
+    EXPECT_TRUE(b.app->parties().horloge.isActive());
     b.dialogues.liberer();
     EXPECT_EQ(b.dialogues.textes(), QStringList({"La liste des chaînes Free a été mise à jour."}));
 }
@@ -149,4 +149,24 @@ TEST(Horloge, DeletingAnEntryThatStartedWhileAskedAsksAgainAboutTheRunningRecord
     // No to the second: the recording that started goes on with its entry.
     EXPECT_EQ(b.programmes(), QStringList({"[E] 09/12/2026 20:01 - 21:00 > M6 (1)"}));
     EXPECT_EQ(b.etat(), EtatLecteur::Programme);
+}
+
+TEST(Horloge, AnEntryWhoseChannelIsGoneIsToldOnceAfterItsTickAndRecordsNothing)
+{
+    BancHorloge b("PROG=[A] 09/12/2026 20:01 - 21:00 > Canal disparu (H)\n");
+    b.dialogues.differer = true;  // a box is open when the entry is due
+    b.tic(70);
+    EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 20:01 - 21:00 > Canal disparu (H)"}));
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_EQ(b.etat(), EtatLecteur::Arret);
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    b.tic(10);
+    b.dialogues.liberer();
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith(
+        "L'enregistrement programmé le 09/12/2026 à 20:01 sur « Canal disparu » n'a pas eu lieu :\n"))
+        << b.dialogues.messages[0].texte.toStdString();
+    b.tic(10);
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
 }

@@ -1,5 +1,6 @@
 #include "core/ListeChaines.h"
 
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -28,11 +29,57 @@ TEST(LireListeChaines, BoxFormatGivesNameNumberAndAddressInFileOrder)
     EXPECT_FALSE(l.estVide());
 }
 
-TEST(LireListeChaines, IndexDeGivesTheFirstOfTwoEqualNames)
+TEST(LireListeChaines, EqualNamesAreToldApartTheFirstKeepingItsName)
 {
     const ListeChaines l = LireListeChaines(
         "#EXTM3U\n" + entree("1", "TF1", "rtsp://a") + entree("9", "TF1", "rtsp://b"), false);
+    EXPECT_EQ(l.noms(), (QStringList{"TF1", "TF1 (2)"}));
     EXPECT_EQ(l.indexDe("TF1"), 0);
+    EXPECT_EQ(l.indexDe("TF1 (2)"), 1);
+}
+
+TEST(NomsDistincts, NamesCutAlikeAreToldApartAndUniqueNamesStayAsBefore)
+{
+    const QString direct = "LCP Assemblée nationale et Public Sénat direct";
+    const QString differe = "LCP Assemblée nationale et Public Sénat différé";
+    const QString coupe = "LCP Assemblée nationale e ...";
+    ASSERT_EQ(NomAffiche(direct), coupe);
+    ASSERT_EQ(NomAffiche(differe), coupe);
+    // The first keeps the name earlier versions stored; the others are numbered within 29
+    // characters; every other name is left alone.
+    EXPECT_EQ(NomsDistincts({"TF1", direct, "France 2", differe, direct + " HD"}),
+              (QStringList{"TF1", coupe, "France 2", "LCP Assemblée nationa ... (2)", "LCP Assemblée nationa ... (3)"}));
+    // A short name takes its number whole; a number never gives another channel's name.
+    EXPECT_EQ(NomsDistincts({"Arte", "Arte", "Arte (2)", "Arte"}),
+              (QStringList{"Arte", "Arte (3)", "Arte (2)", "Arte (4)"}));
+    // A 27-character name has no room for " (2)": it is cut first.
+    const QString vingtSept = "ABCDEFGHIJKLMNOPQRSTUVWXYZa";
+    EXPECT_EQ(NomsDistincts({vingtSept, vingtSept}), (QStringList{vingtSept, "ABCDEFGHIJKLMNOPQRSTU ... (2)"}));
+    // Ten of them: the number grows, the name still holds 29 characters.
+    const QStringList dix = NomsDistincts(QStringList(10, direct));
+    EXPECT_EQ(dix.first(), coupe);
+    EXPECT_EQ(dix.last(), "LCP Assemblée nation ... (10)");
+    EXPECT_EQ(QSet<QString>(dix.begin(), dix.end()).size(), 10);
+    EXPECT_TRUE(NomsDistincts({}).isEmpty());
+}
+
+TEST(LireListeChaines, NamesCutAlikeKeepTheirOwnStreamSortedOrNot)
+{
+    const QByteArray texte = "#EXTM3U\n"
+        + entree("13", "LCP Assemblée nationale et Public Sénat direct", "rtsp://box/direct")
+        + entree("2", "France 2", "rtsp://box/2")
+        + entree("14", "LCP Assemblée nationale et Public Sénat différé", "rtsp://box/differe");
+    for (const bool trier : {false, true}) {
+        const ListeChaines l = LireListeChaines(texte, trier);
+        ASSERT_EQ(l.taille(), 3);
+        const int direct = l.indexDe("LCP Assemblée nationale e ...");
+        const int differe = l.indexDe("LCP Assemblée nationa ... (2)");
+        ASSERT_GE(direct, 0);
+        ASSERT_GE(differe, 0);
+        EXPECT_EQ(l.at(direct).adresse, "rtsp://box/direct");
+        EXPECT_EQ(l.at(differe).adresse, "rtsp://box/differe");
+        EXPECT_EQ(l.at(differe).numero, 14);
+    }
 }
 
 TEST(LireListeChaines, LongNamesAreCutByCharactersNotBytes)
@@ -53,7 +100,9 @@ TEST(LireListeChaines, LongNamesAreCutByCharactersNotBytes)
     EXPECT_EQ(l.at(0).nom, "ABCDEFGHIJKLMNOPQRSTUVWXY ...");
     EXPECT_EQ(l.at(0).nom.size(), 29);
     EXPECT_EQ(l.at(1).nom, QString::fromUtf8(vingtNeuf));
-    EXPECT_EQ(l.at(2).nom, "ABCDEFGHIJKLMNOPQRSTUVWXY ...");
+    // cut like the first one: told apart from it
+    EXPECT_EQ(l.at(2).nom, "ABCDEFGHIJKLMNOPQRSTU ... (2)");
+    EXPECT_EQ(l.at(2).nom.size(), 29);
     EXPECT_EQ(l.at(3).nom, QString(29, QChar(u'é')));
     EXPECT_EQ(l.at(4).nom, QString(25, QChar(u'é')) + " ...");
 }
@@ -133,6 +182,26 @@ TEST(ContientUneChaine, AnswersWhetherTheReaderFindsAChannel)
     EXPECT_FALSE(ContientUneChaine(malformees));
     EXPECT_TRUE(ContientUneChaine(malformees + entree("7", "Bonne", "rtsp://7")));
     EXPECT_TRUE(ContientUneChaine("#EXTM3U\r#EXTINF:0,1 - Une\r\rrtsp://1"));
+}
+
+TEST(DerniereChaineEntiere, AWholeListEndsWithALineFeedAfterItsLastAddress)
+{
+    const QByteArray entiere = "#EXTM3U\n" + entree("1", "Un", "rtsp://1") + entree("2", "Deux", "rtsp://box/2");
+    EXPECT_TRUE(DerniereChaineEntiere(entiere));
+    EXPECT_TRUE(DerniereChaineEntiere("#EXTM3U\r\n" + entree("1", "Un", "rtsp://1", "\r\n")));
+    // Malformed entries in the middle, blank lines and comments at the end are no cut.
+    EXPECT_TRUE(DerniereChaineEntiere("#EXTM3U\n#EXTINF:0,5 - Sans adresse\n" + entree("1", "Un", "rtsp://1")
+                                      + "\n#EXTVLCOPT:x\n"));
+    // Cut anywhere inside the last channel.
+    const qsizetype debutDerniere = entiere.indexOf("#EXTINF:0,2");
+    for (qsizetype n = debutDerniere + 1; n < entiere.size(); ++n)
+        EXPECT_FALSE(DerniereChaineEntiere(entiere.left(n))) << entiere.left(n).toStdString();
+    // A last "#EXTINF:" without its address, with or without a comment after it.
+    EXPECT_FALSE(DerniereChaineEntiere("#EXTM3U\n" + entree("1", "Un", "rtsp://1") + "#EXTINF:0,2 - Deux\n"));
+    EXPECT_FALSE(DerniereChaineEntiere("#EXTM3U\n#EXTINF:0,2 - Deux\n#EXTVLCOPT:x\n\n"));
+    // Lines ended by carriage returns alone have no line feed at all.
+    EXPECT_FALSE(DerniereChaineEntiere("#EXTM3U\r" + entree("1", "Un", "rtsp://1", "\r")));
+    EXPECT_FALSE(DerniereChaineEntiere(""));
 }
 
 TEST(LireListeChaines, SortedOrderKeepsNumberAndAddressWithTheName)

@@ -30,12 +30,12 @@ TEST(ReglesOptions, UntickingAnOnTopOptionLeavesTheOtherAlone)
     EXPECT_FALSE(otop);
 }
 
-TEST(ReglesOptions, AGroupNameHoldsNeitherLineBreakNorEqualsSign)
+TEST(ReglesOptions, AGroupNameHoldsNoLineBreakButMayHoldAnEqualsSign)
 {
     EXPECT_TRUE(NomGroupeValide(""));
     EXPECT_TRUE(NomGroupeValide("Chaînes favorites 3"));
     EXPECT_TRUE(NomGroupeValide("Sport & films"));
-    EXPECT_FALSE(NomGroupeValide("a=b"));
+    EXPECT_TRUE(NomGroupeValide("Foot=Rugby"));
     EXPECT_FALSE(NomGroupeValide("deux\nlignes"));
     EXPECT_FALSE(NomGroupeValide("retour\r"));
     EXPECT_FALSE(NomGroupeValide(QString("a") + QChar::LineSeparator));

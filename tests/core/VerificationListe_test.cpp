@@ -64,16 +64,76 @@ protected:
 
 TEST_F(VerifierListeChainesTest, FetchesTheBoxPlaylistAndWritesItUnchangedWhenNoFileExists)
 {
-    const QByteArray sansFin = "#EXTM3U\n#EXTINF:0,2 - Télé\nrtsp://box/201";
-    enLigne(sansFin);
+    // Byte for byte: no line end is added or converted (this one ends its lines with CR LF).
+    const QByteArray crlf = "#EXTM3U\r\n#EXTINF:0,2 - Télé\r\nrtsp://box/201\r\n";
+    enLigne(crlf);
     for (bool silencieux : {true, false}) {
         QFile::remove(fichier());
         dialogues.messages.clear();
         EXPECT_EQ(verifier(silencieux, silencieux), IssueVerification::Continuer);
-        EXPECT_EQ(stocke(), sansFin);
+        EXPECT_EQ(stocke(), crlf);
         EXPECT_TRUE(dialogues.messages.empty());
     }
     EXPECT_EQ(web.demandes.first(), "http://mafreebox.freebox.fr/freeboxtv/playlist.m3u");
+}
+
+// The list check against a body cut in transit (no length announced, the connection closed
+// early), a body shorter than its announced length (the client fails it: no text) and a whole
+// body: only the whole one replaces the stored file; start-up goes on with the stored list,
+// or stops with its message when there is none.
+TEST_F(VerifierListeChainesTest, ACutOrShortBodyNeverReplacesTheListAWholeOneDoes)
+{
+    const QByteArray entiere = kListe + "#EXTINF:0,3 - Nouvelle\nrtsp://box/fbxtv_pub/stream?service=3\n";
+    const QByteArray coupees[] = {
+        entiere.left(entiere.size() - 1),                     // last line without its line feed
+        entiere.left(entiere.size() - 12),                    // in the middle of the last address
+        entiere.left(entiere.indexOf("rtsp://box/fbxtv")),     // "#EXTINF:" without its address
+        entiere.left(entiere.indexOf("#EXTINF:0,3") + 5),      // in the middle of the last "#EXTINF:"
+    };
+    const QByteArray courte;  // what the client gives for a body short of its Content-Length
+    for (const QByteArray& recue : {coupees[0], coupees[1], coupees[2], coupees[3], courte}) {
+        SCOPED_TRACE(recue.toStdString());
+        enLigne(recue);
+        // A stored list stays, from start-up (silently) and from the button (which says so).
+        stocker(kListe);
+        dialogues.messages.clear();
+        dialogues.reponses = {true};
+        EXPECT_EQ(verifier(true, true), IssueVerification::Continuer);
+        EXPECT_TRUE(dialogues.messages.empty());
+        EXPECT_EQ(verifier(false, false), IssueVerification::Continuer);
+        EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Information, kAcces}}));
+        EXPECT_EQ(stocke(), kListe);
+        // Without one, start-up stops with its message and writes nothing.
+        QFile::remove(fichier());
+        dialogues.messages.clear();
+        EXPECT_EQ(verifier(true, true), IssueVerification::Arreter);
+        EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Exclamation, kAbsente}}));
+        EXPECT_FALSE(QFile::exists(fichier()));
+    }
+
+    enLigne(entiere);
+    stocker(kListe);
+    dialogues.messages.clear();
+    EXPECT_EQ(verifier(true, true), IssueVerification::Continuer);
+    EXPECT_EQ(dialogues.messages, (std::vector<Message>{{Message::Information, kMiseAJour}}));
+    EXPECT_EQ(stocke(), entiere);
+    QFile::remove(fichier());
+    EXPECT_EQ(verifier(true, true), IssueVerification::Continuer);
+    EXPECT_EQ(stocke(), entiere);
+}
+
+TEST_F(VerifierListeChainesTest, AStoredListCutByAnEarlierVersionIsStillUsedAndAWholeOneReplacesIt)
+{
+    const QByteArray coupee = kListe.left(kListe.size() - 3);
+    stocker(coupee);
+    EXPECT_TRUE(ListeChainesPresente(dossiers.programme()));
+    enLigne(coupee);
+    EXPECT_EQ(verifier(true, true), IssueVerification::Continuer);
+    EXPECT_TRUE(dialogues.messages.empty());
+    EXPECT_EQ(stocke(), coupee);
+    enLigne(kListe);
+    EXPECT_EQ(verifier(true, true), IssueVerification::Continuer);
+    EXPECT_EQ(stocke(), kListe);
 }
 
 TEST_F(VerifierListeChainesTest, SamePlaylistIsUpToDateAndSilentAtStartUp)
@@ -95,8 +155,9 @@ TEST_F(VerifierListeChainesTest, OneCharacterDifferenceIsNewAndYesReplacesTheFil
     casse.replace("France 2", "FRANCE 2");
     QByteArray adresse = kListe;
     adresse.replace("201", "202");
+    // (A last line without its line feed is no longer one of them: it is a cut list.)
     QByteArray finDeLigne = kListe;
-    finDeLigne.chop(1);
+    finDeLigne.insert(finDeLigne.size() - 1, '\r');
     for (const QByteArray& nouvelle : {casse, adresse, finDeLigne}) {
         stocker(kListe);
         enLigne(nouvelle);

@@ -3,9 +3,11 @@
 #include "support/FauxBoitier.h"
 #include "support/Xdotool.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -44,6 +46,23 @@ QByteArray lire(const QString& chemin)
 {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Descriptors from 3 up that the process hands down to the programs it starts: those
+// without close-on-exec, with what they are.
+QMap<int, QString> descripteursTransmis(qint64 pid)
+{
+    QMap<int, QString> transmis;
+    const QString dossier = QString("/proc/%1/fdinfo").arg(pid);
+    for (const QString& nom : QDir(dossier).entryList(QDir::Files)) {
+        const int fd = nom.toInt();
+        if (fd < 3)
+            continue;
+        for (const QByteArray& ligne : lire(dossier + "/" + nom).split('\n'))
+            if (ligne.startsWith("flags:") && !(ligne.mid(6).trimmed().toUInt(nullptr, 8) & 02000000))
+                transmis[fd] = QFile::symLinkTarget(QString("/proc/%1/fd/%2").arg(pid).arg(fd));
+    }
+    return transmis;
 }
 
 class ProgrammeReel : public testing::Test {
@@ -195,4 +214,54 @@ TEST_F(ProgrammeReel, ABoxThatNeverAnswersHoldsTheStartOnlyBriefly)
     EXPECT_GE(chrono.elapsed(), 2500);
     terminer();
     EXPECT_TRUE(lire(home.path() + "/Kelmor.cfg").contains("France 2"));
+}
+
+TEST_F(ProgrammeReel, TheProgramHandsNoDescriptorOfItsOwnDownToTheProgramsItStarts)
+{
+    QFile cfg(home.path() + "/Kelmor.cfg");
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+    cfg.write("#EXTM3U\n#EXTINF:0,2 - France 2\nhttp://127.0.0.1:1/stream/2.ts\n");
+    cfg.close();
+    // What the program got from this test it passes on as it got it.
+    const QMap<int, QString> herites = descripteursTransmis(QCoreApplication::applicationPid());
+    lancer();
+    ASSERT_FALSE(attendreFenetre(programme, "^Kelmor - ", 20000).isEmpty());
+    QMap<int, QString> siens = descripteursTransmis(programme.processId());
+    for (auto it = herites.begin(); it != herites.end(); ++it)
+        siens.remove(it.key());
+    QStringList liste;
+    for (auto it = siens.begin(); it != siens.end(); ++it)
+        liste << QString("%1 %2").arg(it.key()).arg(it.value());
+    EXPECT_TRUE(siens.isEmpty()) << liste.join(", ").toStdString();
+    terminer();
+}
+
+TEST_F(ProgrammeReel, AnAutostartEntryThatCannotBeWrittenIsToldBeforeTheProgramEnds)
+{
+    QFile cfg(home.path() + "/Kelmor.cfg");
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+    cfg.write("#EXTM3U\n#EXTINF:0,2 - France 2\nhttp://127.0.0.1:1/stream/2.ts\n");
+    cfg.close();
+    QFile ini(home.path() + "/Kelmor.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("AUTO=1\nTRAN=0\n");
+    ini.close();
+    // The configuration folder lies under a plain file: no folder can be made there.
+    QFile fichier(home.path() + "/fichier");
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.close();
+    env.insert("XDG_CONFIG_HOME", home.path() + "/fichier/config");
+    lancer();
+    ASSERT_FALSE(attendreFenetre(programme, "^Kelmor - ", 20000).isEmpty());
+
+    programme.terminate();
+    const QString message = attendreFenetre(programme, "^Kelmor$", 20000);
+    ASSERT_FALSE(message.isEmpty()) << "the failure was not shown";
+    EXPECT_EQ(programme.state(), QProcess::Running) << "ended before the message was read";
+    xdotool({"windowfocus", "--sync", message});
+    xdotool({"key", "Return"});
+    ASSERT_TRUE(programme.waitForFinished(10000));
+    EXPECT_EQ(programme.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(programme.exitCode(), 0);
+    EXPECT_TRUE(lire(home.path() + "/Kelmor.ini").contains("\nAUTO=1\n"));
 }

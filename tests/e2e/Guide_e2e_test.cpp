@@ -31,7 +31,7 @@ TEST_F(GuideReel, TheGuideTabListsTheSitesRowsAndProgrammingOneWritesItsLine)
     plateforme->adresses.guide = boitier.hote() + "/guide";
     plateforme->adresses.audience = boitier.hote() + "/audience";
     demarrer("");
-    app->moteur.Chaines_Click(0);  // "France 2", number 2
+    app->parties().moteur.Chaines_Click(0);  // "France 2", number 2
     bouton(fond, "Guider")->click();
     ASSERT_TRUE(attendreQue([this] { return !fond.animationEnCours(); }, 5000));
     auto* onglets = fond.findChild<QTabWidget*>("GuiderOnglets");
@@ -62,7 +62,7 @@ TEST_F(GuideReel, TheGuideTabListsTheSitesRowsAndProgrammingOneWritesItsLine)
     QFile ini(dossiers.programme() + "Kelmor.ini");
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     // From 06:00 minus the "before" margin to the next start, 09:30, plus the "after" margin.
-    const Parametres& p = app->session.parametres.p;
+    const Parametres& p = app->parties().session.parametres.p;
     const QString debut = QTime(6, 0).addSecs(-60 * MinutesMarge(p.AVAN)).toString("HH:mm");
     const QString fin = QTime(9, 30).addSecs(60 * MinutesMarge(p.APRE)).toString("HH:mm");
     const QString ligne = "PROG=[A] " + demain.toString("dd/MM/yyyy") + " " + debut + " - " + fin + " > France 2 (1)";
@@ -70,7 +70,7 @@ TEST_F(GuideReel, TheGuideTabListsTheSitesRowsAndProgrammingOneWritesItsLine)
     EXPECT_TRUE(contenu.contains("\n" + ligne + "\n")) << ligne.toStdString();
 
     // A channel the guide does not have.
-    app->moteur.Chaines_Click(3);
+    app->parties().moteur.Chaines_Click(3);
     ASSERT_TRUE(attendreQue([&] { return fond.isEnabled(); }, 10000));
     EXPECT_EQ(rangees(liste), QStringList({"Le Guide TV ne propose pas cette chaîne."}));
 

@@ -23,8 +23,8 @@ using LectureReelle = BancReel;
 TEST_F(LectureReelle, WatchingPlaysTheStreamTakesKeysAndStopLeavesNoPlayer)
 {
     demarrer("");
-    app->transport.Play_Click();
-    ASSERT_EQ(app->session.Etat, EtatLecteur::Lecture);
+    app->parties().transport.Play_Click();
+    ASSERT_EQ(app->parties().session.Etat, EtatLecteur::Lecture);
     ASSERT_TRUE(lecteurs->enCours(RoleLecteur::Regarder));
     EXPECT_TRUE(attendreQue([&] { return commandeAttendue(*lecteurs, RoleLecteur::Regarder, "is_playing").contains('1'); }, 20000))
         << "the player does not play the stream";
@@ -37,10 +37,10 @@ TEST_F(LectureReelle, WatchingPlaysTheStreamTakesKeysAndStopLeavesNoPlayer)
     };
     ASSERT_TRUE(attendreQue([&] { return volume() > 0; }, 15000));
     const int avant = volume();
-    app->transport.VolumeP_Click();
+    app->parties().transport.VolumeP_Click();
     EXPECT_TRUE(attendreQue([&] { return volume() > avant; }, 10000)) << "the volume key did not reach the player";
 
-    app->moteur.StopAll_Click();
+    app->parties().moteur.StopAll_Click();
     EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_TRUE(attendreQue([&] { return processusContenant(prefixeSocket()) == 0; }, 5000));
@@ -51,7 +51,7 @@ TEST_F(LectureReelle, AHungPlayerNeitherHoldsTheWindowNorShowsMuteAsApplied)
 {
     demarrer("");
     fond.show();
-    app->transport.Play_Click();
+    app->parties().transport.Play_Click();
     ASSERT_TRUE(attendreQue([&] { return commandeAttendue(*lecteurs, RoleLecteur::Regarder, "is_playing").contains('1'); }, 20000));
     const qint64 pid = lecteurs->pid(RoleLecteur::Regarder);
     ASSERT_GT(pid, 0);
@@ -77,19 +77,19 @@ TEST_F(LectureReelle, AHungPlayerNeitherHoldsTheWindowNorShowsMuteAsApplied)
     ASSERT_TRUE(attendreQue([&] { return fond.isEnabled(); }, 5000));
     sonde.stop();
     EXPECT_LT(plusLongBlocage, 100) << "the window's thread was held " << plusLongBlocage << " ms";
-    EXPECT_FALSE(app->session.Muet);
+    EXPECT_FALSE(app->parties().session.Muet);
     EXPECT_FALSE(muet->font().bold());
 
     ::kill(static_cast<pid_t>(pid), SIGCONT);
-    app->moteur.StopAll_Click();
+    app->parties().moteur.StopAll_Click();
     EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
 }
 
 TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
 {
     demarrer("");
-    const QString tampon = app->session.DossierEnregistrement + "TimeShift.mpg";
-    app->transport.Pause_Click();  // from stopped: time-shift starts, then pauses
+    const QString tampon = app->parties().session.DossierEnregistrement + "TimeShift.mpg";
+    app->parties().transport.Pause_Click();  // from stopped: time-shift starts, then pauses
     ASSERT_TRUE(attendreEtat(EtatLecteur::Pause));
     ASSERT_TRUE(QFileInfo::exists(tampon));
     const qint64 t1 = QFileInfo(tampon).size();
@@ -100,7 +100,7 @@ TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
 
     // Resumed by the play button, the viewer plays on. (A long pause that must not bring the
     // viewer to the end of the buffer is DiffereE2E's, with the least lead a viewer can have.)
-    app->transport.Play_Click();  // resumes
+    app->parties().transport.Play_Click();  // resumes
     EXPECT_TRUE(attendreEtat(EtatLecteur::Differe));
     const auto temps = [&] { return commandeAttendue(*lecteurs, RoleLecteur::DiffereLecteur, "get_time").trimmed().toInt(); };
     ASSERT_TRUE(attendreQue([&] { return commandeAttendue(*lecteurs, RoleLecteur::DiffereLecteur, "is_playing").contains('1'); }, 5000));
@@ -109,7 +109,7 @@ TEST_F(LectureReelle, TimeShiftBuffersPausesAndCleansUp)
     EXPECT_TRUE(lecteurs->enCours(RoleLecteur::DiffereLecteur));
 
     dialogues.reponses = {true};
-    app->moteur.StopAll_Click();
+    app->parties().moteur.StopAll_Click();
     EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_FALSE(QFileInfo::exists(tampon));
@@ -120,9 +120,9 @@ TEST_F(LectureReelle, ReBroadcastSendsTransportStreamAndServesTheSettingsPage)
     QUdpSocket recepteur;
     ASSERT_TRUE(recepteur.bind(QHostAddress::LocalHost, static_cast<quint16>(portUdp)));
     demarrer("FRPL=1\nORDI=1\n");
-    ASSERT_TRUE(app->session.TV);
-    app->transport.Play_Click();
-    ASSERT_EQ(app->session.Etat, EtatLecteur::Lecture);
+    ASSERT_TRUE(app->parties().session.TV);
+    app->parties().transport.Play_Click();
+    ASSERT_EQ(app->parties().session.Etat, EtatLecteur::Lecture);
 
     std::set<int> pids;
     attendreQue(
@@ -148,7 +148,7 @@ TEST_F(LectureReelle, ReBroadcastSendsTransportStreamAndServesTheSettingsPage)
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     EXPECT_EQ(curl.readAllStandardOutput(), page.readAll());
 
-    app->moteur.StopAll_Click();
+    app->parties().moteur.StopAll_Click();
     EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
     EXPECT_FALSE(QFileInfo::exists(dossiers.programme() + "settings.html"));
 }

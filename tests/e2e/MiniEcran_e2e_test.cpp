@@ -21,18 +21,6 @@ using MiniEcranReel = BancReel;
 
 
 
-// The share of pixels of the same colour in two pictures of one size.
-double ressemblance(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size() || a.isNull())
-        return 0;
-    int pareils = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            pareils += (a.pixel(x, y) & 0xffffff) == (b.pixel(x, y) & 0xffffff);
-    return double(pareils) / (a.width() * a.height());
-}
-
 QRect surGlobal(const QWidget& w)
 {
     return {w.mapToGlobal(QPoint(0, 0)), w.size()};
@@ -49,27 +37,47 @@ bool placeeParX(const QWidget& fenetre, const QRect& attendu)
     return ok;
 }
 
-// A window manager on the test's display for as long as it lives.
-class GestionnaireFenetres {
-public:
-    GestionnaireFenetres() { processus_.start("openbox", {"--sm-disable"}); }
-    ~GestionnaireFenetres()
-    {
-        processus_.terminate();
-        if (!processus_.waitForFinished(3000))
-            processus_.kill();
-        processus_.waitForFinished(1000);
-    }
-    bool demarre() { return processus_.waitForStarted(5000); }
-
-private:
-    QProcess processus_;
-};
-
 // Let the window take in what the X server sent it.
 void laisserPasser(int ms = 200)
 {
     attendreQue([] { return false; }, ms);
+}
+
+QString texte(int n)
+{
+    return QString::number(n);
+}
+
+// The X server's pointer to a global point (no "--sync": it would wait for ever on a pointer
+// already there).
+bool pointerX(const QPoint& p)
+{
+    const bool ok = xdotool({"mousemove", texte(p.x()), texte(p.y())});
+    laisserPasser(50);
+    return ok;
+}
+
+// A drag of the X server's pointer with the left button, in small steps, from a global point.
+bool glisserX(const QPoint& depuis, const QPoint& decalage)
+{
+    if (!pointerX(depuis) || !xdotool({"mousedown", "1"}))
+        return false;
+    laisserPasser(100);
+    constexpr int pas = 8;
+    for (int i = 1; i <= pas; ++i) {
+        if (!pointerX(depuis + decalage * i / pas))
+            return false;
+        laisserPasser(40);
+    }
+    laisserPasser(100);
+    return xdotool({"mouseup", "1"});
+}
+
+// A left click of the X server's pointer on the middle of a widget.
+bool cliquerX(const QWidget& w)
+{
+    const QPoint p = w.mapToGlobal(w.rect().center());
+    return xdotool({"mousemove", QString::number(p.x()), QString::number(p.y())}) && xdotool({"click", "1"});
 }
 }  // namespace
 
@@ -177,5 +185,90 @@ TEST_F(MiniEcranReel, UnderAWindowManagerTheFormsKeepTheVideosPlaceAndFullScreen
     EXPECT_TRUE(attendreQue([&] { return fond.frameGeometry() == normale; }, 3000))
         << "back at " << fond.frameGeometry().x() << "," << fond.frameGeometry().y();
     EXPECT_EQ(v.FondActiveX->mapToGlobal(QPoint(0, 0)), video);
+    fond.hide();
+}
+
+// A channel step from the ribbon shows the waiting picture over the video for three seconds:
+// the ribbon stays above it, so that the next click, through the X server, reaches it.
+TEST_F(MiniEcranReel, TheRibbonStaysAboveTheWaitingPictureAndTakesTheNextClick)
+{
+    demarrer("MTOP=0\n");
+    fond.move(200, 150);
+    fond.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
+    app->parties().moteur.Chaines_Click(0);
+    app->Chaines_DblClick();
+    ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && !fond.animationEnCours(); }, 5000));
+    VoletAfficher& v = fond.afficher();
+    ASSERT_TRUE(attendreQue([&] { return v.Waiting->isHidden(); }, 5000));
+    bouton(fond, "Mini2")->click();
+    ASSERT_TRUE(attendreQue([&] { return v.SizeBar->isVisible(); }, 3000));
+    bouton(fond, "SizeBar0")->click();
+    ASSERT_TRUE(v.rubanOuvert());
+    laisserPasser(500);
+
+    ASSERT_TRUE(cliquerX(*v.SizeBarP));
+    ASSERT_TRUE(attendreQue([&] { return app->parties().session.chaineSelectionnee == 1; }, 3000)) << "the first click was lost";
+    ASSERT_TRUE(attendreQue([&] { return visibleALEcran(*v.Waiting) || visibleALEcran(*v.SizeBar); }, 1000));
+    EXPECT_TRUE(visibleALEcran(*v.SizeBar)) << "the waiting picture lies over the ribbon";
+    EXPECT_FALSE(v.Waiting->isHidden());
+    ASSERT_TRUE(cliquerX(*v.SizeBarP));
+    EXPECT_TRUE(attendreQue([&] { return app->parties().session.chaineSelectionnee == 2; }, 3000)) << "the second click was lost";
+    EXPECT_TRUE(dialogues.messages.empty());
+}
+
+// Under openbox, with the live view open (its windows native): a click on the background or on
+// the video moves nothing, and a drag moves the window by exactly the pointer's way, in the
+// normal window and in the mini-screen.
+TEST_F(MiniEcranReel, UnderOpenboxAClickMovesNothingAndADragMovesTheWindowByThePointersWay)
+{
+    GestionnaireFenetres gestionnaire;
+    ASSERT_TRUE(gestionnaire.demarre()) << "openbox is installed by scripts/install-deps";
+    demarrer("MTOP=0\n");
+    fond.move(200, 150);
+    fond.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
+    ASSERT_TRUE(attendreQue([&] { return fond.frameGeometry() != fond.geometry(); }, 5000)) << "never framed";
+    app->Chaines_DblClick();
+    VoletAfficher& v = fond.afficher();
+    ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && v.Waiting->isHidden(); }, 8000));
+    ASSERT_TRUE(vue.surface());
+    laisserPasser(300);
+    const auto milieu = [](const QWidget& w) { return w.mapToGlobal(w.rect().center()); };
+    const auto place = [this] { return fond.frameGeometry().topLeft(); };
+    const auto resteA = [&](const QPoint& p, const char* quoi) {
+        laisserPasser(500);
+        EXPECT_EQ(place(), p) << quoi << ": moved to " << place().x() << "," << place().y();
+    };
+
+    // Plain clicks, then the pointer moved with no button held.
+    QPoint avant = place();
+    for (const QPoint& clic : {milieu(*vue.surface()), v.mapToGlobal(QPoint(4, 4))}) {
+        ASSERT_TRUE(pointerX(clic));
+        ASSERT_TRUE(xdotool({"click", "1"}));
+        laisserPasser(200);
+        ASSERT_TRUE(pointerX(clic + QPoint(90, 60)));
+        resteA(avant, "after a click");
+    }
+
+    // Drags by the video and by the pane's background.
+    ASSERT_TRUE(glisserX(milieu(*vue.surface()), QPoint(-120, 70)));
+    resteA(avant + QPoint(-120, 70), "dragged by the video");
+    avant = place();
+    ASSERT_TRUE(glisserX(v.mapToGlobal(QPoint(4, 4)), QPoint(60, -40)));
+    resteA(avant + QPoint(60, -40), "dragged by the background");
+
+    // The mini-screen, by its video.
+    bouton(fond, "Mini2")->click();
+    ASSERT_TRUE(attendreQue([&] { return v.SizeBar->isVisible(); }, 3000));
+    laisserPasser(500);
+    avant = place();
+    ASSERT_TRUE(glisserX(milieu(*vue.surface()), QPoint(150, 90)));
+    resteA(avant + QPoint(150, 90), "the mini-screen dragged");
+    ASSERT_TRUE(pointerX(milieu(*vue.surface())));
+    ASSERT_TRUE(xdotool({"click", "1"}));
+    laisserPasser(200);
+    ASSERT_TRUE(pointerX(milieu(*vue.surface()) + QPoint(-200, -100)));
+    resteA(avant + QPoint(150, 90), "the mini-screen after a click");
     fond.hide();
 }

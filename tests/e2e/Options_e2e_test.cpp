@@ -45,8 +45,8 @@ TEST_F(OptionsReelles, TheFolderAndTheFavouriteChosenInTheOptionsAreSavedWhenThe
     emplacement3->setFocus();
     QTest::keyClick(emplacement3, Qt::Key_Down);  // the first channel
     QTest::keyClick(emplacement3, Qt::Key_Down);  // the second
-    const QString chaine = app->session.chaines.at(1).nom;
-    EXPECT_EQ(app->session.parametres.favoris.at(3), chaine);
+    const QString chaine = app->parties().session.chaines.at(1).nom;
+    EXPECT_EQ(app->parties().session.parametres.favoris.at(3), chaine);
 
     QTest::mouseClick(p->Retour, Qt::LeftButton);
     EXPECT_FALSE(p->isVisible());
@@ -69,7 +69,7 @@ TEST_F(OptionsReelles, ThePlayerResetRunsHiddenSavesThePlayersDefaultsAndEndsByI
     demarrer("");
     const QString config = qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + "/.config") + "/vlc/vlcrc";
     QFile::remove(config);
-    app->options.Reinitialiser_Click();
+    app->parties().options.Reinitialiser_Click();
     EXPECT_TRUE(lecteurs->enCours(RoleLecteur::Reinitialisation));
     EXPECT_TRUE(attendreQue([&] { return !lecteurs->enCours(RoleLecteur::Reinitialisation); }, 30000))
         << "the reset player did not quit";

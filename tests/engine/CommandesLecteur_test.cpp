@@ -1,5 +1,8 @@
 #include "engine/CommandesLecteur.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -283,7 +286,7 @@ TEST(Enregistrement, PocketPcProfileMonoAndScale)
                                 "--no-one-instance", "--no-dbus", "--", CHAINE}));
 }
 
-TEST(Enregistrement, AudioOnlyHasNoVideoPart)
+TEST(Enregistrement, AudioOnlyHasNoVideoPartAndItsFileTakesNoPicture)
 {
     Parametres p = defauts();
     p.VENC = true;
@@ -292,11 +295,24 @@ TEST(Enregistrement, AudioOnlyHasNoVideoPart)
     p.ADEB = " 192 ";
     p.CAPS = 7;
     const QString fichier = "/home/anne/Vidéos/Kelmor 2024-03-05 20-45-00 France Inter.mp3";
+    // The display and the television keep the picture; the file alone selects no video.
     EXPECT_EQ(CommandeEnregistrementManuel(BASE, p, CHAINE, fichier, false, HOTE),
               (BASE + ECRAN
                   + QStringList{"--sout=#transcode{acodec=mp3,ab=192,channels=2}:duplicate{dst=display,"
-                                "dst=std{access=file,mux=wav,dst=\"" + fichier + "\"}}",
+                                "dst=std{access=file,mux=wav,dst=\"" + fichier + "\"},select=novideo}",
                                 "--no-one-instance", "--no-dbus", "--", CHAINE}));
+    const QStringList diffusee = CommandeEnregistrementManuel(BASE, p, CHAINE, fichier, true, HOTE);
+    ASSERT_GE(diffusee.size(), 5);
+    EXPECT_EQ(diffusee.at(diffusee.size() - 5),
+              "--sout=#transcode{acodec=mp3,ab=192,channels=2}:duplicate{dst=display,"
+              "dst=std{access=file,mux=wav,dst=\"" + fichier + "\"},select=novideo,"
+              "dst=std{access=udp,mux=ts,dst=freeplayer.freebox.fr:1234}}");
+    EXPECT_EQ(CommandeEnregistrementProgramme(BASE, p, CHAINE, fichier).at(2 + BASE.size() + ECRAN.size()),
+              "--sout=#transcode{acodec=mp3,ab=192,channels=2}:duplicate{"
+              "dst=std{access=file,mux=wav,dst=\"" + fichier + "\"},select=novideo}");
+    // Without transcoding the stream is kept whole, sound-only box or not.
+    p.VENC = false;
+    EXPECT_FALSE(CommandeEnregistrementProgramme(BASE, p, CHAINE, fichier).join(' ').contains("select"));
 }
 
 TEST(Enregistrement, NumbersThatAreNotNumbersAreLeftOutOfTheChain)
@@ -379,6 +395,37 @@ TEST(RefusDossierEnregistrement, NamesTheFolderOnlyWhenItCannotBeQuoted)
               "Son nom ne peut contenir ni accolade « { » ou « } » sans sa paire, ni caractère de contrôle.\n"
               "Choisissez un autre dossier d'enregistrement dans les options.");
     EXPECT_NE(RefusDossierEnregistrement("/home/anne/a\tb/"), "");
+}
+
+TEST(RefusFichierEnregistrement, TriesTheDiskAndLeavesItAsItWas)
+{
+    QTemporaryDir d;
+    const QString dossier = d.path() + "/";
+    const QString nouveau = dossier + "Kelmor 2026-12-09 20-00-00 TF1.mpg";
+    EXPECT_EQ(RefusFichierEnregistrement(dossier, nouveau), "");
+    EXPECT_FALSE(QFileInfo::exists(nouveau)) << "the trial file is left behind";
+
+    // A buffer kept from an earlier run is opened, not emptied.
+    QFile garde(dossier + "TimeShift.mpg");
+    ASSERT_TRUE(garde.open(QIODevice::WriteOnly));
+    garde.write("tampon");
+    garde.close();
+    EXPECT_EQ(RefusFichierEnregistrement(dossier, garde.fileName()), "");
+    ASSERT_TRUE(garde.open(QIODevice::ReadOnly));
+    EXPECT_EQ(garde.readAll(), "tampon");
+    garde.close();
+
+    // A folder that is a file, or none at all: nothing can be made there, whoever runs.
+    const QString pasDossier = garde.fileName() + "/";
+    EXPECT_EQ(RefusFichierEnregistrement(pasDossier, pasDossier + "Kelmor 2026-12-09 20-00-00 TF1.mpg"),
+              "Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" + pasDossier
+                  + "\n\nAucun fichier ne peut y être créé : ce dossier n'existe pas.\n"
+                    "Choisissez un autre dossier d'enregistrement dans les options.");
+    EXPECT_NE(RefusFichierEnregistrement(dossier + "absent/", dossier + "absent/TimeShift.mpg"), "");
+    EXPECT_FALSE(QFileInfo::exists(dossier + "absent"));
+    // A name the chain cannot hold is refused first, as it always was.
+    EXPECT_EQ(RefusFichierEnregistrement(dossier + "a}b/", dossier + "a}b/TimeShift.mpg"),
+              RefusDossierEnregistrement(dossier + "a}b/"));
 }
 
 TEST(CommandeFichier, PlaysTheFileThenQuits)

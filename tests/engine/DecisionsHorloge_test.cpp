@@ -35,12 +35,14 @@ protected:
 
 }  // namespace
 
-TEST_F(Tic, ManualRecordingStopsAfterItsEndSecond)
+TEST_F(Tic, ManualRecordingStopsOnceItsTimeLeftIsAWholeSecondPast)
 {
-    e.finEnregistrement = QDateTime(QDate(2026, 12, 9), QTime(20, 30));
-    EXPECT_EQ(genres(tic(9, 12, QTime(20, 30, 0))), std::vector<G>{G::ActualiserTitre});
-    EXPECT_EQ(genres(tic(9, 12, QTime(20, 30, 1))), (std::vector<G>{G::ArreterEnregistrementManuel, G::ActualiserTitre}));
-    e.finEnregistrement.reset();
+    // Elapsed time alone decides, whatever the wall clock says.
+    e.resteEnregistrementMs = -999;
+    EXPECT_EQ(genres(tic(9, 12, QTime(23, 0))), std::vector<G>{G::ActualiserTitre});
+    e.resteEnregistrementMs = -1000;
+    EXPECT_EQ(genres(tic(9, 12, QTime(1, 0))), (std::vector<G>{G::ArreterEnregistrementManuel, G::ActualiserTitre}));
+    e.resteEnregistrementMs.reset();
     EXPECT_EQ(genres(tic(9, 12, QTime(23, 0))), std::vector<G>{G::ActualiserTitre});
 }
 
@@ -61,11 +63,34 @@ TEST_F(Tic, DueEntryStartsWithTheLastChannelOfThatName)
                                        "[A] 09/12/2026 22:30 - 23:00 > TF1 (1)"}));
 }
 
-TEST_F(Tic, UnknownChannelEndsTheEntryAndItsSeriesSilently)
+TEST_F(Tic, UnknownChannelEndsTheEntryAndItsSeriesAndIsToldOnce)
 {
-    l = liste({"[A] 09/12/2026 20:00 - 22:00 > Canal Disparu (Q)"});
-    EXPECT_EQ(genres(tic(9, 12, QTime(20, 0, 10))), std::vector<G>{G::ActualiserTitre});
-    EXPECT_EQ(l.textes(), QStringList{"[X] 09/12/2026 20:00 - 22:00 > Canal Disparu (Q)"});
+    l = liste({"[A] 09/12/2026 20:00 - 22:00 > Canal Disparu (Q)", "[A] 09/12/2026 22:30 - 23:00 > Ancienne (1)"});
+    auto actions = tic(9, 12, QTime(20, 0, 10));
+    ASSERT_EQ(genres(actions), (std::vector<G>{G::Avertir, G::ActualiserTitre}));
+    EXPECT_EQ(actions[0].ligne, 0);
+    EXPECT_EQ(actions[0].texte,
+              "L'enregistrement programmé le 09/12/2026 à 20:00 sur « Canal Disparu » n'a pas eu lieu :\n"
+              "cette chaîne ne figure plus dans la liste des chaînes.\n\n"
+              "Les enregistrements suivants de cette programmation récurrente\n"
+              "n'auront pas lieu non plus : programmez-la de nouveau sur une chaîne de la liste.");
+    EXPECT_EQ(l.textes(), (QStringList{"[X] 09/12/2026 20:00 - 22:00 > Canal Disparu (Q)",
+                                       "[A] 09/12/2026 22:30 - 23:00 > Ancienne (1)"}));
+    // Once: the entry is over, the next ticks say nothing of it.
+    EXPECT_EQ(genres(tic(9, 12, QTime(20, 0, 20))), std::vector<G>{G::ActualiserTitre});
+
+    actions = tic(9, 12, QTime(22, 30, 5));
+    ASSERT_EQ(genres(actions), (std::vector<G>{G::Avertir, G::ActualiserTitre}));
+    EXPECT_EQ(actions[0].ligne, 1);
+    EXPECT_EQ(actions[0].texte,
+              "L'enregistrement programmé le 09/12/2026 à 22:30 sur « Ancienne » n'a pas eu lieu :\n"
+              "cette chaîne ne figure plus dans la liste des chaînes.");
+    // Neither the user's program nor the shutdown follows: nothing was recorded.
+    l = liste({"[A] 09/12/2026 20:00 - 22:00 > Canal Disparu (1)"});
+    e.programmeApres = true;
+    e.programme = "/usr/bin/traiter";
+    e.extinction = true;
+    EXPECT_EQ(genres(tic(9, 12, QTime(20, 1))), (std::vector<G>{G::Avertir, G::ActualiserTitre}));
 }
 
 TEST_F(Tic, RunningEntryShowsSizeAndTimeLeft)
@@ -127,6 +152,35 @@ TEST_F(Tic, MonthlyEntryOfThe31stKeepsTheShorterMonthsLastDay)
     e.maintenant = QDateTime(QDate(2027, 2, 28), QTime(23, 1));
     DeciderTicHorloge(l, e);
     EXPECT_EQ(l.ligne(1).texte(), "[A] 28/03/2027 22:00 - 23:00 > TF1 (M)");
+}
+
+TEST_F(Tic, YearOneEntriesSeenAfterTheirEndArePlannedWhereTheWalkTakesThem)
+{
+    const QString entrees[] = {"[A] 01/01/0001 20:00 - 21:00 > TF1 (Q)", "[A] 01/01/0001 20:00 - 21:00 > TF1 (L)",
+                               "[A] 01/01/0001 23:30 - 00:30 > TF1 (L)", "[A] 01/01/0001 20:00 - 21:00 > TF1 (H)",
+                               "[A] 31/01/0001 20:00 - 21:00 > TF1 (M)", "[A] 01/01/0001 20:00 - 21:00 > TF1 (M)"};
+    const QDateTime dates[] = {QDateTime(QDate(2026, 12, 9), QTime(18, 0)),
+                               QDateTime(QDate(2026, 12, 12), QTime(23, 0)),   // Saturday
+                               QDateTime(QDate(2026, 12, 14), QTime(0, 15)),   // Monday, just after midnight
+                               QDateTime(QDate(2028, 2, 29), QTime(21, 0))};  // the very minute of an end
+    for (const QDateTime& maintenant : dates)
+        for (const QString& texte : entrees) {
+            // The walk, one occurrence at a time, as the clock used to plan.
+            LigneProgramme attendue = *LigneProgramme::depuisTexte(texte);
+            const qint64 minute = MinuteCivile(maintenant.date(), maintenant.time());
+            do
+                attendue.date = ProchaineDate(attendue.date, attendue.frequence);
+            while (minute >= attendue.minuteFin());
+
+            l = liste({texte});
+            e.maintenant = maintenant;
+            EXPECT_EQ(genres(DeciderTicHorloge(l, e)), std::vector<G>{G::ActualiserTitre});
+            ASSERT_EQ(l.nombre(), 2);
+            EXPECT_EQ(l.ligne(1).texte(), attendue.texte()) << maintenant.toString(Qt::ISODate).toStdString();
+        }
+    l = liste({"[A] 31/01/0001 20:00 - 21:00 > TF1 (M)"});
+    tic(9, 12, QTime(18, 0));
+    EXPECT_EQ(l.ligne(1).texte(), "[A] 28/12/2026 20:00 - 21:00 > TF1 (M)");
 }
 
 TEST_F(Tic, OvernightEntryEndsOnTheNextDay)

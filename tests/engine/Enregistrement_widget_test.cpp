@@ -5,7 +5,10 @@
 #include "shell/PopupDuree.h"
 #include "support/BancApplication.h"
 
+#include <QSignalSpy>
 #include <gtest/gtest.h>
+
+#include <ctime>
 
 namespace {
 struct BancEnregistrement : BancApplication {
@@ -18,11 +21,11 @@ struct BancEnregistrement : BancApplication {
         EXPECT_TRUE(demarrer());
         dialogues.messages.clear();
     }
-    EnregistrementManuel& e() { return app->enregistrement; }
-    Programmation& prog() { return app->programmation; }
+    EnregistrementManuel& e() { return app->parties().enregistrement; }
+    Programmation& prog() { return app->parties().programmation; }
     QPushButton* duree(int i) { return fond->findChild<QFrame*>("DuréeFond")->findChild<QPushButton*>(QString("Durée(%1)").arg(i)); }
-    void avancer(int secondes) { horloge.maintenantValeur = horloge.maintenantValeur.addSecs(secondes); }
-    QStringList programmes() const { return app->session.programmes.textes(); }
+    void avancer(int secondes) { horloge.avancer(secondes * 1000LL); }
+    QStringList programmes() const { return app->parties().session.programmes.textes(); }
 };
 }  // namespace
 
@@ -30,32 +33,65 @@ TEST(EnregistrementManuel, StartsARecorderIntoTheRecordingFolder)
 {
     BancEnregistrement b("DISP=0\n");
     bouton(*b.fond, "Enregistrer")->click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     const auto& l = b.lecteurs.lancements[0];
     EXPECT_EQ(l.role, RoleLecteur::Enregistreur);
     EXPECT_EQ(l.arguments.mid(0, 2), QStringList({"-I", "dummy"}));  // DISP unticked: hidden
-    EXPECT_TRUE(l.arguments.join(' ').contains(b.app->session.DossierEnregistrement + "Kelmor 2026-12-09 20-00-00 TF1."));
+    EXPECT_TRUE(l.arguments.join(' ').contains(b.app->parties().session.DossierEnregistrement + "Kelmor 2026-12-09 20-00-00 TF1."));
     EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:00 - TF1 (enregistrement manuel)");
     EXPECT_TRUE(bouton(*b.fond, "EnregistrerX")->isEnabled());
+}
+
+TEST(EnregistrementManuel, AShownRecorderGivesTheFocusBackAsWatchingDoes)
+{
+    for (const bool affiche : {true, false}) {
+        BancEnregistrement b(affiche ? "DISP=1\n" : "DISP=0\n");
+        QSignalSpy focus(&b.app->parties().moteur, &Moteur::focusDemande);
+        b.horloge.immediat = false;
+        b.e().Rec_Click();
+        ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
+        b.horloge.avancer(Moteur::FocusMs - 1);
+        EXPECT_EQ(focus.count(), 0);
+        b.horloge.avancer(1);
+        EXPECT_EQ(focus.count(), affiche ? 1 : 0) << affiche;
+    }
 }
 
 TEST(EnregistrementManuel, AFolderThatCannotBeQuotedIsNamedInTheRefusal)
 {
     BancEnregistrement b;
-    b.app->session.DossierEnregistrement = b.programme() + "a}b/";
+    b.app->parties().session.DossierEnregistrement = b.programme() + "a}b/";
     bouton(*b.fond, "Enregistrer")->click();
     EXPECT_TRUE(b.lecteurs.lancements.empty());
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" +
                                                          b.programme() + "a}b/\n"));
 }
 
+TEST(EnregistrementManuel, AFolderThatTakesNoFileIsRefusedBeforeAnythingStops)
+{
+    BancEnregistrement b;
+    b.ecrire("pas un dossier", "x");
+    const QString dossier = b.programme() + "pas un dossier/";
+    b.app->parties().session.DossierEnregistrement = dossier;
+    b.app->parties().transport.Play_Click();
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Lecture);
+    b.e().Rec_Click();
+    EXPECT_EQ(b.dialogues.textes(),
+              QStringList{"Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" + dossier +
+                          "\n\nAucun fichier ne peut y être créé : ce dossier n'existe pas.\n"
+                          "Choisissez un autre dossier d'enregistrement dans les options."});
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Lecture);
+    EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Regarder));
+    EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
+}
+
 TEST(EnregistrementManuel, ScheduledRecordingRefusesIt)
 {
     BancEnregistrement b;
-    b.app->moteur.ChangerEtat(EtatLecteur::Programme);
+    b.app->parties().moteur.ChangerEtat(EtatLecteur::Programme);
     b.e().Rec_Click();
     EXPECT_EQ(b.dialogues.textes(), QStringList{Moteur::kRefusProgramme});
     EXPECT_TRUE(b.lecteurs.lancements.empty());
@@ -76,22 +112,21 @@ TEST(EnregistrementManuel, SameChannelOpensTheDurationPopUp)
     b.duree(2)->click();  // "1:00", counted from the choice
     EXPECT_FALSE(b.fond->findChild<QFrame*>("DuréeFond")->isVisibleTo(b.fond.get()));
     EXPECT_TRUE(bouton(*b.fond, "Enregistrer")->isEnabled());
-    EXPECT_EQ(b.app->session.FinEnregistrement, b.horloge.maintenantValeur.addSecs(3600));
+    EXPECT_EQ(b.app->parties().session.FinEnregistrement, b.horloge.ecouleValeur + 3600 * 1000);
 
     b.e().Rec_Click();
     EXPECT_TRUE(b.duree(9)->isEnabled());
     b.duree(9)->click();
-    EXPECT_FALSE(b.app->session.FinEnregistrement.isValid());
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_FALSE(b.app->parties().session.FinEnregistrement);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
 }
 
 TEST(EnregistrementManuel, TimeLeftText)
 {
-    const QDateTime maintenant(QDate(2026, 12, 9), QTime(20, 0));
-    EXPECT_EQ(TexteDureeRestante(maintenant.addSecs(3600 + 5 * 60 + 9), maintenant),
-              "Durée d'enregistrement restante : 01:05:09");
-    EXPECT_EQ(TexteDureeRestante(maintenant.addSecs(-30), maintenant), "Durée d'enregistrement restante : 00:00:00");
+    EXPECT_EQ(TexteDureeRestante((3600 + 5 * 60 + 9) * 1000 + 999), "Durée d'enregistrement restante : 01:05:09");
+    EXPECT_EQ(TexteDureeRestante(-30 * 1000), "Durée d'enregistrement restante : 00:00:00");
+    EXPECT_EQ(TexteDureeRestante(std::nullopt), "Aucune durée n'a été définie actuellement.");
 }
 
 TEST(EnregistrementManuel, PopUpStaysInsideTheWindow)
@@ -106,7 +141,7 @@ TEST(EnregistrementManuel, AnotherChannelAsksAndNoKeepsTheRecording)
 {
     BancEnregistrement b;
     b.e().Rec_Click();
-    b.app->moteur.Chaines_Click(2);
+    b.app->parties().moteur.Chaines_Click(2);
     b.e().Rec_Click();
     EXPECT_EQ(b.dialogues.textes(),
               QStringList{"L'enregistrement en cours va être interrompu\npour enregistrer une autre chaîne.\n\n"
@@ -116,19 +151,19 @@ TEST(EnregistrementManuel, AnotherChannelAsksAndNoKeepsTheRecording)
     b.dialogues.reponses = {true};
     b.e().Rec_Click();
     EXPECT_EQ(b.lecteurs.lancements.size(), 2u);
-    EXPECT_EQ(b.app->session.ChaineEnCours, "M6");
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.app->parties().session.ChaineEnCours, "M6");
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
 }
 
 TEST(EnregistrementManuel, FromTimeShiftOnlyOneQuestionIsAsked)
 {
     BancEnregistrement b;
-    b.app->transport.Shift_Click();
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Differe);
+    b.app->parties().transport.Shift_Click();
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Differe);
     b.dialogues.reponses = {true};
     b.e().Rec_Click();
     EXPECT_EQ(b.dialogues.messages.size(), 1u);
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
     EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
 }
@@ -144,12 +179,80 @@ TEST(EnregistrementManuel, StopOnlyWhileRecordingAndTheClockEndsAChosenDuration)
     b.duree(1)->click();  // 30 minutes
     b.avancer(30 * 60);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);  // not passed by a whole second yet
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);  // not passed by a whole second yet
     b.avancer(1);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
-    EXPECT_FALSE(b.app->session.FinEnregistrement.isValid());
+    EXPECT_FALSE(b.app->parties().session.FinEnregistrement);
+}
+
+namespace {
+// The local time zone of the process, for as long as it lives.
+class FuseauHoraire {
+public:
+    explicit FuseauHoraire(const QByteArray& tz) : avant_(qgetenv("TZ")), avait_(qEnvironmentVariableIsSet("TZ"))
+    {
+        qputenv("TZ", tz);
+        ::tzset();
+    }
+    ~FuseauHoraire()
+    {
+        if (avait_)
+            qputenv("TZ", avant_);
+        else
+            qunsetenv("TZ");
+        ::tzset();
+    }
+
+private:
+    QByteArray avant_;
+    bool avait_;
+};
+
+QDateTime heureLocale(const char* iso)
+{
+    return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toLocalTime();
+}
+}  // namespace
+
+TEST(EnregistrementManuel, AChosenDurationIsElapsedTimeAcrossTheAutumnChangeOfHour)
+{
+    const FuseauHoraire paris("Europe/Paris");
+    BancEnregistrement b("DISP=0\n");
+    QLabel* texte = b.fond->findChild<QFrame*>("DuréeFond")->findChild<QLabel*>("TexteEnreg");
+    auto tic = [&b](int secondes) {
+        b.avancer(secondes);
+        b.app->Horloge_Timer();
+        return b.app->parties().session.Etat;
+    };
+
+    // "0:30" chosen at 02:50 summer time: at 03:00 the clocks go back to 02:00.
+    b.horloge.maintenantValeur = heureLocale("2026-10-25T02:50:00+02:00");
+    b.e().Rec_Click();
+    b.e().Rec_Click();
+    b.duree(1)->click();
+    EXPECT_EQ(tic(5), EtatLecteur::Enregistrement);
+    EXPECT_EQ(tic(10 * 60), EtatLecteur::Enregistrement);
+    ASSERT_EQ(b.horloge.maintenantValeur.time(), QTime(2, 0, 5));  // winter time now
+    b.e().Rec_Click();
+    EXPECT_EQ(texte->text(), "Durée d'enregistrement restante : 00:19:55");
+    b.duree(0)->click();
+    // The date or the hour set by hand moves no duration either.
+    b.horloge.maintenantValeur = b.horloge.maintenantValeur.addSecs(3 * 3600);
+    EXPECT_EQ(tic(20 * 60 - 5), EtatLecteur::Enregistrement);
+    EXPECT_EQ(tic(1), EtatLecteur::Arret);
+
+    // "1:30" chosen at 01:45 summer time ends at 02:15 winter time, not at 02:15 summer time.
+    b.horloge.maintenantValeur = heureLocale("2026-10-25T01:45:00+02:00");
+    b.e().Rec_Click();
+    b.e().Rec_Click();
+    b.duree(3)->click();
+    EXPECT_EQ(tic(30 * 60 + 1), EtatLecteur::Enregistrement);
+    EXPECT_EQ(tic(50 * 60), EtatLecteur::Enregistrement);
+    EXPECT_EQ(tic(10 * 60 - 1), EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.horloge.maintenantValeur, heureLocale("2026-10-25T02:15:00+01:00"));
+    EXPECT_EQ(tic(1), EtatLecteur::Arret);
 }
 
 TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
@@ -175,10 +278,10 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     // Due: a hidden recorder starts, whatever the display option.
     b.avancer(5 * 60);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);  // a start has passed only one second after it
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);  // a start has passed only one second after it
     b.avancer(1);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     EXPECT_EQ(b.lecteurs.lancements[0].arguments.mid(0, 2), QStringList({"-I", "dummy"}));
     EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:05 - TF1 (enregistrement automatique)");  // 20:05:01
@@ -186,11 +289,11 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     EXPECT_TRUE(b.programmes()[0].startsWith("[E]"));
 
     // Manual operations are refused meanwhile.
-    b.app->transport.Play_Click();
+    b.app->parties().transport.Play_Click();
     EXPECT_EQ(b.dialogues.textes().last(), Moteur::kRefusProgramme);
 
     // The size shows while it runs.
-    const QString fichier = b.app->session.FichierEnregistre;
+    const QString fichier = b.app->parties().session.FichierEnregistre;
     b.disque.tailles[fichier] = 3LL * 1024 * 1024 * 1024;
     b.avancer(60);
     b.app->Horloge_Timer();
@@ -199,7 +302,7 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     // Ended: the recorder goes, the next occurrence is planned and the user's program runs.
     b.avancer(30 * 60);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 20:05 - 20:35 > TF1 (Q)",
                                            "[A] 10/12/2026 20:05 - 20:35 > TF1 (Q)"}));
@@ -211,10 +314,35 @@ TEST(Programmation, AddFromTheEditorSavesAndTheClockStartsItWhenDue)
     EXPECT_TRUE(b.systeme.arrets.isEmpty());
 }
 
+TEST(Programmation, ADueEntryIntoAFolderThatTakesNoFileFailsAtOnceAndIsToldOnce)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 20:05 - 20:35 > M6 (Q)\nAUTR=1\nAUTP=/usr/bin/traiter\n");
+    b.ecrire("pas un dossier", "x");
+    const QString dossier = b.programme() + "pas un dossier/";
+    b.app->parties().session.DossierEnregistrement = dossier;
+    b.avancer(5 * 60 + 1);
+    b.app->Horloge_Timer();
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 20:05 - 20:35 > M6 (Q)",
+                                           "[A] 10/12/2026 20:05 - 20:35 > M6 (Q)"}));
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_EQ(b.dialogues.messages[0].texte,
+              "L'enregistrement programmé de M6 n'a pas pu commencer.\n"
+              "Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" + dossier +
+                  "\n\nAucun fichier ne peut y être créé : ce dossier n'existe pas.\n"
+                  "Choisissez un autre dossier d'enregistrement dans les options.");
+    EXPECT_TRUE(b.systeme.programmes.empty());  // nothing was recorded
+    b.avancer(10);
+    b.app->Horloge_Timer();
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
+}
+
 TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);  // the first tick at start-up started it
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);  // the first tick at start-up started it
     bouton(*b.fond, "Guider")->click();
     ASSERT_TRUE(b.attendreForme());
     b.fond->programmation().findChild<QCheckBox*>("Extinction")->setChecked(true);
@@ -226,6 +354,58 @@ TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
     annuler->click();
     EXPECT_EQ(b.systeme.annulations, 1);
     EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
+}
+
+TEST(Programmation, AShutdownOrACancellationTheSystemRefusesIsSaidAndNotShownAsDone)
+{
+    BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
+    bouton(*b.fond, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
+    b.fond->programmation().findChild<QCheckBox*>("Extinction")->setChecked(true);
+    QPushButton* annuler = b.fond->programmation().findChild<QPushButton*>("ExtinctionOFF");
+
+    // The system answers after the tick: nothing shows as scheduled before it has.
+    b.systeme.differer = true;
+    b.systeme.arretAccepte = false;
+    b.avancer(31 * 60);
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.systeme.arrets.size(), 1);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
+    EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    // Said once no box is open.
+    b.dialogues.differer = true;
+    ASSERT_TRUE(b.systeme.repondre());
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    b.dialogues.liberer();
+    EXPECT_EQ(b.dialogues.messages, (std::vector<Message>{{Message::Exclamation, Programmation::kEchecExtinction}}));
+    EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
+
+    // Taken: the button shows; a cancellation refused keeps it, and says so.
+    b.dialogues.messages.clear();
+    b.systeme.arretAccepte = true;
+    b.systeme.differer = false;
+    b.app->parties().programmation.AjouterProgramme(ValeursEditeur::De(*LigneProgramme::depuisTexte(
+                                              "[A] 09/12/2026 20:31 - 20:45 > M6 (1)")),
+                                          false);
+    b.avancer(60);
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
+    b.avancer(15 * 60);
+    b.app->Horloge_Timer();
+    ASSERT_EQ(b.systeme.arrets.size(), 2);
+    EXPECT_TRUE(annuler->isVisibleTo(b.fond.get()));
+    b.systeme.annulationAcceptee = false;
+    annuler->click();
+    EXPECT_EQ(b.systeme.annulations, 1);
+    EXPECT_EQ(b.dialogues.textes(), QStringList{Programmation::kEchecAnnulationExtinction});
+    EXPECT_TRUE(annuler->isVisibleTo(b.fond.get()));
+    b.systeme.annulationAcceptee = true;
+    annuler->click();
+    EXPECT_EQ(b.systeme.annulations, 2);
+    EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
 }
 
 TEST(Programmation, TheShutdownBoxIsDisabledWhileAProgramRunsAfterEachRecording)
@@ -244,11 +424,11 @@ TEST(Programmation, TheShutdownBoxIsDisabledWhileAProgramRunsAfterEachRecording)
 TEST(Programmation, DueEntryStopsTimeShiftWithoutAQuestion)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 20:02 - 20:30 > M6 (1)\n");
-    b.app->transport.Shift_Click();
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Differe);
+    b.app->parties().transport.Shift_Click();
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Differe);
     b.avancer(121);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     EXPECT_TRUE(b.dialogues.messages.empty());
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
 }
@@ -258,11 +438,11 @@ TEST(Programmation, TheClockWaitsForARunningSequence)
     BancEnregistrement b("PROG=[A] 09/12/2026 20:02 - 20:30 > M6 (1)\n");
     b.avancer(121);
     {
-        const Moteur::Sequence s = b.app->moteur.sequence();
+        const Moteur::Sequence s = b.app->parties().moteur.sequence();
         b.app->Horloge_Timer();
-        EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+        EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     }
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
 }
 
 TEST(Programmation, StoredEntriesGoThroughTheAddRulesAtStart)
@@ -279,12 +459,12 @@ TEST(Programmation, StoredEntriesGoThroughTheAddRulesAtStart)
 TEST(Programmation, DeletingTheRunningEntryStopsItsRecorder)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     bouton(*b.fond, "Guider")->click();
     ASSERT_TRUE(b.attendreForme());
     b.dialogues.reponses = {true};
     b.fond->programmation().findChild<QPushButton*>("SupprimerSélection")->click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     EXPECT_TRUE(b.programmes().isEmpty());
     EXPECT_FALSE(QString::fromUtf8(b.lire("Kelmor.ini")).contains("PROG="));
@@ -297,10 +477,10 @@ TEST(Reentree, ATickDuringAWaitRunsOnlyOnceTheOperationIsOver)
     // The clock fires while time-shift buffers: it must not start the recording in the middle.
     b.horloge.pendantAttente = [&b] {
         b.app->Horloge_Timer();
-        EXPECT_NE(b.app->session.Etat, EtatLecteur::Programme);
+        EXPECT_NE(b.app->parties().session.Etat, EtatLecteur::Programme);
     };
-    b.app->transport.Pause_Click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    b.app->parties().transport.Pause_Click();
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::DiffereLecteur));
     EXPECT_TRUE(b.dialogues.messages.empty());
@@ -309,7 +489,7 @@ TEST(Reentree, ATickDuringAWaitRunsOnlyOnceTheOperationIsOver)
 TEST(Reentree, StopRequestWhileTheEntryEndsPlansOneOccurrenceOnly)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (Q)\n");
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     bouton(*b.fond, "Guider")->click();
     ASSERT_TRUE(b.attendreForme());
     b.dialogues.reponses = {true};
@@ -322,7 +502,7 @@ TEST(Reentree, StopRequestWhileTheEntryEndsPlansOneOccurrenceOnly)
     b.app->Horloge_Timer();
     EXPECT_EQ(b.programmes(), QStringList({"[X] 09/12/2026 19:59 - 20:30 > M6 (Q)",
                                            "[A] 10/12/2026 19:59 - 20:30 > M6 (Q)"}));
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
 }
 
 TEST(Reentree, CloseDuringAnOperationWaitsForItsEnd)
@@ -330,13 +510,13 @@ TEST(Reentree, CloseDuringAnOperationWaitsForItsEnd)
     BancEnregistrement b;
     b.fond->show();
     b.horloge.pendantAttente = [&b] { b.fond->fermerSansQuestion(); };
-    b.app->transport.Shift_Click();
+    b.app->parties().transport.Shift_Click();
     // The close came during the buffering: time-shift finished starting, then everything stopped.
     EXPECT_FALSE(b.fond->isVisible());
     EXPECT_TRUE(b.lecteurs.aucunEnCours());
     EXPECT_TRUE(b.dialogues.messages.empty());
     // And the clock starts nothing any more.
-    b.app->programmation.AjouterProgramme({QDate(2026, 12, 9), QTime(19, 0), QTime(23, 0), "TF1", 0}, false);
+    b.app->parties().programmation.AjouterProgramme({QDate(2026, 12, 9), QTime(19, 0), QTime(23, 0), "TF1", 0}, false);
     b.app->Horloge_Timer();
     EXPECT_TRUE(b.lecteurs.aucunEnCours());
 }
@@ -355,8 +535,8 @@ QStringList exclamations(const FauxDialogues& d)
 TEST(Surveillance, AScheduledRecorderThatDiesFailsItsEntryAndIsToldOnce)
 {
     BancEnregistrement b("AUTR=1\nAUTP=/usr/bin/traiter\nPROG=[A] 09/12/2026 19:59 - 21:00 > M6 (1)\n");
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
-    const QString fichier = b.app->session.FichierEnregistre;
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
+    const QString fichier = b.app->parties().session.FichierEnregistre;
     b.disque.tailles[fichier] = 1000;
     b.avancer(10);
     b.app->Horloge_Timer();
@@ -366,7 +546,7 @@ TEST(Surveillance, AScheduledRecorderThatDiesFailsItsEntryAndIsToldOnce)
     b.avancer(10);
     b.app->Horloge_Timer();
     EXPECT_EQ(b.programmes(), QStringList{"[X] 09/12/2026 19:59 - 21:00 > M6 (1)"});
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_EQ(exclamations(b.dialogues),
               QStringList{"L'enregistrement programmé de M6 s'est interrompu avant sa fin : le lecteur vlc s'est fermé."
                           "\n\nLe fichier suivant est incomplet :\n" + fichier});
@@ -382,8 +562,8 @@ TEST(Surveillance, AScheduledRecorderThatDiesFailsItsEntryAndIsToldOnce)
 TEST(Surveillance, AScheduledFileThatStopsGrowingForAMinuteFailsAndItsRecorderIsClosed)
 {
     BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 21:00 > M6 (1)\n");
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Programme);
-    const QString fichier = b.app->session.FichierEnregistre;
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
+    const QString fichier = b.app->parties().session.FichierEnregistre;
     for (int i = 1; i <= 3; ++i) {  // it grows for half a minute
         b.disque.tailles[fichier] = i * 1000;
         b.avancer(10);
@@ -393,11 +573,11 @@ TEST(Surveillance, AScheduledFileThatStopsGrowingForAMinuteFailsAndItsRecorderIs
         b.avancer(10);
         b.app->Horloge_Timer();
     }
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Programme);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Programme);
     EXPECT_TRUE(b.dialogues.messages.empty());
     b.avancer(10);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     EXPECT_TRUE(b.programmes()[0].startsWith("[X]"));
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
@@ -411,7 +591,7 @@ TEST(Surveillance, AScheduledRecorderThatCannotStartIsToldOnceAndItsEntryEnds)
     b.avancer(61);
     b.app->Horloge_Timer();
     EXPECT_EQ(b.programmes(), QStringList{"[X] 09/12/2026 20:01 - 21:00 > M6 (1)"});
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     b.avancer(10);
     b.app->Horloge_Timer();
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
@@ -422,11 +602,11 @@ TEST(Surveillance, AManualRecorderThatDiesStopsTheRecordingAndIsToldOnce)
 {
     BancEnregistrement b;
     b.e().Rec_Click();
-    ASSERT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     b.lecteurs.actifs[RoleLecteur::Enregistreur] = false;
     b.avancer(10);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_EQ(b.fond->windowTitle(), "Kelmor - 20:00");
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
@@ -446,10 +626,10 @@ TEST(Surveillance, AManualRecordingWhoseFileStopsGrowingIsStopped)
         b.avancer(10);
         b.app->Horloge_Timer();
     }
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     b.avancer(10);
     b.app->Horloge_Timer();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_TRUE(b.dialogues.messages[0].texte.contains("le fichier ne grossit plus"));

@@ -26,7 +26,7 @@ struct BancFavoris : BancApplication {
     }
     PanneauFavoris& panneau() { return fond->chaines().favoris(); }
     QPushButton* favori(int i) { return bouton(*fond, QString("Favori(%1)").arg(i).toUtf8()); }
-    Favoris& f() { return app->favoris; }
+    Favoris& f() { return app->parties().favoris; }
     // The right-button drag of a user from one control to another: the control pressed keeps
     // the mouse, so the release goes to it, at the point where the other control lies.
     void glisser(QWidget* depuis, QWidget* vers)
@@ -90,7 +90,7 @@ TEST(Favoris, ClickingAFavouriteSelectsItsChannelAndShowsIt)
 {
     BancFavoris b;
     QTest::mouseClick(b.favori(2), Qt::LeftButton);
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 1);
     EXPECT_EQ(b.panneau().legende(0), "France 2");
     EXPECT_EQ(b.fond->findChild<QListWidget*>("Chaînes")->currentRow(), 1);
     // Shown live in the media pane, not in the external player.
@@ -104,7 +104,7 @@ TEST(Favoris, ANegativeIndexWatchesTheFavourite)
 {
     BancFavoris b;
     b.f().Favori_Click(-1);
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 2);
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     EXPECT_EQ(b.lecteurs.lancements[0].arguments.last(), "rtsp://box/3");
 }
@@ -112,7 +112,7 @@ TEST(Favoris, ANegativeIndexWatchesTheFavourite)
 TEST(Favoris, TheWatchButtonWatchesTheSelectedChannel)
 {
     BancFavoris b;
-    b.app->moteur.Chaines_Click(3);
+    b.app->parties().moteur.Chaines_Click(3);
     QTest::mouseClick(b.favori(0), Qt::LeftButton);
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     EXPECT_EQ(b.lecteurs.lancements[0].arguments.last(), "rtsp://box/4");
@@ -126,7 +126,7 @@ TEST(Favoris, WithTheGuideOnItsTvTabAFavouriteOnlySelects)
     b.fond->guide().choisirOnglet(2);
     QTest::mouseClick(b.favori(2), Qt::LeftButton);
     b.f().Favori_Click(-1);
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 2);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
     EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Guider)) << "the guide stays, following the selection";
     // On its schedule tab the guide pane gives way to the live view.
@@ -143,7 +143,7 @@ TEST(Favoris, AnEmptySlotAsksAndNoLeavesEverythingAsItWas)
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Question, "Cet emplacement n'est pas encore attribué.\n"
                                                                    "Souhaitez-vous définir une chaîne favorite ?"}));
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 0);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 0);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 }
 
@@ -162,14 +162,14 @@ TEST(Favoris, YesToTheEmptySlotQuestionAsksForThatSlotsEditor)
 TEST(Favoris, ASlotWhoseChannelVanishedIsShownAndTreatedAsEmpty)
 {
     BancFavoris b;
-    b.app->session.parametres.favoris[3] = "Partie";
+    b.app->parties().session.parametres.favoris[3] = "Partie";
     b.f().FavorisListe_Click();
     EXPECT_EQ(b.panneau().legende(3), "");
     EXPECT_TRUE(b.panneau().montreImage(3));
     QTest::mouseClick(b.favori(3), Qt::LeftButton);
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_EQ(b.dialogues.messages[0].genre, Message::Question);
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 0);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 0);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 }
 
@@ -180,8 +180,8 @@ TEST(Favoris, ARightButtonDragSwapsTwoFavouritesAndSavesAtOnce)
     b.oublierSauvegarde();
     b.glisser(b.favori(2), b.favori(5));
     ASSERT_TRUE(b.sauve());
-    EXPECT_EQ(b.app->session.parametres.favoris[32], "");
-    EXPECT_EQ(b.app->session.parametres.favoris[35], "TF1");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris[32], "");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris[35], "TF1");
     const QStringList l = b.lignesIni();
     EXPECT_TRUE(l.contains("FA32="));
     EXPECT_TRUE(l.contains("FA35=TF1"));
@@ -199,8 +199,8 @@ TEST(Favoris, ADragFromOrOntoTheWatchButtonExchangesNothing)
     b.glisser(b.favori(0), b.favori(2));
     b.glisser(b.favori(2), b.favori(0));
     EXPECT_FALSE(b.sauve());
-    EXPECT_EQ(b.app->session.parametres.favoris[0], "Mes chaînes");
-    EXPECT_EQ(b.app->session.parametres.favoris[2], "France 2");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris[0], "Mes chaînes");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris[2], "France 2");
     EXPECT_EQ(b.panneau().legende(2), "France 2");
 }
 
@@ -216,8 +216,8 @@ TEST(Favoris, ADragEndingOutsideTheFavouritesOrNotStartedOnOneExchangesNothing)
     QTest::mousePress(b.favori(1), Qt::LeftButton);
     QTest::mouseRelease(b.favori(2), Qt::LeftButton);
     EXPECT_FALSE(b.sauve());
-    EXPECT_EQ(b.app->session.parametres.favoris[1], "M6");
-    EXPECT_EQ(b.app->session.parametres.favoris[2], "France 2");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris[1], "M6");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris[2], "France 2");
 }
 
 TEST(Favoris, ADropOnTheButtonItStartedFromStillSaves)

@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 TEST(FichiersMedias, VideosAreTheRecordingsWhateverTheirCase)
 {
     EXPECT_TRUE(correspondMotif("Kelmor 2006-03-12 20-45-00 TF1.mpg", MotifVideos));
@@ -52,6 +55,33 @@ TEST(FichiersMedias, TheFolderListHoldsMatchingFilesOnly)
     EXPECT_EQ(listerFichiers(d.path(), MotifVideos), QStringList({"Kelmor a.mpg", "Kelmor b.mpg"}));
     EXPECT_EQ(listerFichiers(d.path(), MotifPhotos), QStringList({"vlcsnap-1.jpg"}));
     EXPECT_TRUE(listerFichiers(d.filePath("absent"), MotifVideos).isEmpty());
+}
+
+TEST(FichiersMedias, NamesThatAreNotUtf8AreListedByTheirBytesAndFoundByThem)
+{
+    QTemporaryDir d;
+    const QByteArray latin1 = "Kelmor 2026-12-09 20-00-00 T\xe9l\xe9.mpg";
+    const QByteArray dossier = QFile::encodeName(d.path()) + "/";
+    for (const QByteArray& nom : {latin1, QByteArray("Kelmor 2026-12-09 21-00-00 Nova\nTV.mpg"),
+                                  QByteArray("vlcsnap-\xff.jpg")}) {
+        std::ofstream f((dossier + nom).toStdString());
+        ASSERT_TRUE(f.good());
+    }
+    const QList<FichierMedia> videos = listerFichiersMedias(d.path() + "/", MotifVideos);
+    ASSERT_EQ(videos.size(), 2);
+    EXPECT_EQ(videos[0].nom, QString::fromUtf8("Kelmor 2026-12-09 20-00-00 T\uFFFDl\uFFFD.mpg"));
+    EXPECT_EQ(videos[0].octets, latin1);
+    EXPECT_FALSE(videos[0].nomFidele());
+    EXPECT_EQ(videos[1].nom, "Kelmor 2026-12-09 21-00-00 Nova\nTV.mpg");
+    EXPECT_TRUE(videos[1].nomFidele());
+    EXPECT_EQ(listerFichiers(d.path(), MotifPhotos), QStringList{QString::fromUtf8("vlcsnap-\uFFFD.jpg")});
+
+    EXPECT_EQ(cheminFichierMedia(d.path() + "/", latin1), dossier + latin1);
+    EXPECT_EQ(cheminFichierMedia(d.path(), latin1), dossier + latin1);
+    EXPECT_TRUE(fichierMediaExiste(d.path() + "/", latin1));
+    ASSERT_TRUE(std::filesystem::remove((dossier + latin1).toStdString()));
+    EXPECT_FALSE(fichierMediaExiste(d.path() + "/", latin1));
+    EXPECT_EQ(listerFichiers(d.path(), MotifVideos), QStringList{"Kelmor 2026-12-09 21-00-00 Nova\nTV.mpg"});
 }
 
 TEST(FichiersMedias, DeletingTheLastOfThreeSelectsTheNewLast)

@@ -1,3 +1,4 @@
+#include "engine/EtatFenetre.h"
 #include "engine/GuideTV.h"
 
 #include "engine/Moteur.h"
@@ -36,16 +37,14 @@ QByteArray premierePage()
 struct BancGuide : PlateformeDoubles {
     Session session;
     Moteur moteur{session, plateforme};
+    EtatFenetre fenetre;
     std::vector<ValeursEditeur> ajouts;
-    bool accepter = true;
-    GuideTV guide{session, moteur, plateforme, [this](const ValeursEditeur& v) {
-                      ajouts.push_back(v);
-                      return accepter;
-                  }};
+    GuideTV guide{session, moteur, plateforme, fenetre};
     std::vector<bool> connexions;
 
     BancGuide()
     {
+        QObject::connect(&guide, &GuideTV::programmeDemande, [this](const ValeursEditeur& v) { ajouts.push_back(v); });
         session.chaines = ListeChaines({{"Télé Bleue", 3, "rtsp://box/3"}, {"Euronews", 9, "rtsp://box/9"}});
         session.chaineSelectionnee = 0;
         QObject::connect(&guide, &GuideTV::connexionAffichee, [this](bool v) {
@@ -203,7 +202,7 @@ TEST(GuideTV, EuronewsShowsNoProgrammeWhateverItsPageHolds)
     EXPECT_TRUE(b.guide.etat().lignes.empty());
 }
 
-TEST(GuideTV, ProgrammingARowAddsTheGuidesChannelWithTheMarginsAndSaysSo)
+TEST(GuideTV, ProgrammingARowAsksForTheGuidesChannelWithTheMargins)
 {
     BancGuide b;
     b.session.parametres.p.AVAN = 2;  // 5 minutes
@@ -219,16 +218,12 @@ TEST(GuideTV, ProgrammingARowAddsTheGuidesChannelWithTheMarginsAndSaysSo)
     b.guide.GuideProg_Click();
     ASSERT_EQ(b.ajouts.size(), 1u);
     EXPECT_EQ(b.ajouts[0], (ValeursEditeur{QDate(2026, 12, 10), QTime(20, 45), QTime(22, 45), "Télé Bleue", 4}));
-    EXPECT_EQ(b.dialogues.textes(), QStringList({"L'enregistrement de cette émission a été programmé."}));
-
-    b.dialogues.messages.clear();
-    b.accepter = false;
-    b.guide.GuideProg_Click();
+    // Adding it and saying so is the schedule's.
     EXPECT_TRUE(b.dialogues.messages.empty());
 
     b.guide.GuideListe_Click(1);
     b.guide.GuideProg_Click();
-    EXPECT_EQ(b.ajouts.size(), 2u);
+    EXPECT_EQ(b.ajouts.size(), 1u);
     EXPECT_EQ(b.dialogues.messages, std::vector<Message>({{Message::Exclamation, kFinInconnue}}));
 }
 
@@ -275,19 +270,30 @@ TEST(GuideTV, TheAudienceShowsItsTimeAndKeepsItWhenTheFeedFails)
     EXPECT_EQ(b.dialogues.textes(), QStringList({"Le Guide TV est inaccessible."}));
 }
 
-TEST(GuideTV, AChannelChangeReloadsTheGuideOnlyOnItsTab)
+TEST(GuideTV, AChannelChangeReloadsTheGuideOnlyWhileItShowsItsTab)
 {
     BancGuide b;
-    b.guide.GuiderOnglets_Click(1);
+    // The window's state: the guide pane open on the tab chosen.
+    const auto choisir = [&b](int onglet) {
+        b.fenetre.choisirOngletGuide(onglet);
+        b.guide.GuiderOnglets_Click(onglet);
+    };
+    b.fenetre.definirForme(Forme::VoletOuvert, Volet::Guider);
+    choisir(1);
     b.guide.Chaines_Click();
     EXPECT_TRUE(b.web.demandes.isEmpty());
-    b.guide.GuiderOnglets_Click(3);
+    choisir(3);
     b.web.demandes.clear();
     b.guide.Chaines_Click();
     EXPECT_TRUE(b.web.demandes.isEmpty());
-    b.guide.GuiderOnglets_Click(2);
+    choisir(2);
     b.web.demandes.clear();
     b.web.pages[b.racine() + "index.php?canal=1&nb_jour=0"] = premierePage();
     b.guide.Chaines_Click();
     EXPECT_EQ(b.web.demandes.size(), 2);
+    // The pane folded keeps its tab, and the guide stops following the selection.
+    b.fenetre.definirForme(Forme::Normal, Volet::Aucun);
+    b.web.demandes.clear();
+    b.guide.Chaines_Click();
+    EXPECT_TRUE(b.web.demandes.isEmpty());
 }

@@ -119,6 +119,34 @@ TEST(ProchaineDate, MonthlyTakesTheMonthsLastDayAndKeepsIt)
     EXPECT_EQ(ProchaineDate(QDate(2026, 12, 31), u'M'), QDate(2027, 1, 31));
 }
 
+TEST(DerniereOccurrence, GivesWhatTheWalkOfProchaineDateGives)
+{
+    // Starts on every day of the week, on the 28th to the 31st, on 29 February, in year 1;
+    // limits from before the start to more than three years after it.
+    const QDate debuts[] = {QDate(2026, 12, 7),  QDate(2026, 12, 11), QDate(2026, 12, 12), QDate(2026, 12, 13),
+                            QDate(2027, 1, 31),  QDate(2027, 1, 30),  QDate(2026, 1, 29),  QDate(2027, 3, 28),
+                            QDate(2028, 2, 29),  QDate(2027, 12, 31), QDate(1, 1, 1),      QDate(1, 1, 31),
+                            QDate(1, 1, 6)};
+    for (const char f : {'Q', 'L', 'H', 'M'}) {
+        for (const QDate& debut : debuts) {
+            // The walk: the last date of the series not after each limit, one limit a day.
+            QDate derniere = debut;
+            QDate suivante = ProchaineDate(debut, QLatin1Char(f));
+            for (QDate limite = debut.addDays(-3); limite < debut.addDays(1200); limite = limite.addDays(1)) {
+                while (suivante <= limite) {
+                    derniere = suivante;
+                    suivante = ProchaineDate(suivante, QLatin1Char(f));
+                }
+                ASSERT_EQ(DerniereOccurrence(debut, QLatin1Char(f), limite), derniere)
+                    << f << " from " << debut.toString(Qt::ISODate).toStdString() << " to "
+                    << limite.toString(Qt::ISODate).toStdString();
+            }
+        }
+    }
+    // A one-off entry has no series.
+    EXPECT_EQ(DerniereOccurrence(QDate(1, 1, 1), u'1', QDate(2026, 12, 9)), QDate(1, 1, 1));
+}
+
 TEST(TempsCivil, MinutesIgnoreSecondsAndCrossDays)
 {
     EXPECT_EQ(MinuteCivile(QDate(2026, 12, 10), QTime(0, 0)) - MinuteCivile(QDate(2026, 12, 9), QTime(23, 59, 59)), 1);

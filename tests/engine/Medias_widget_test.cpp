@@ -1,75 +1,8 @@
 #include "engine/Medias.h"
-#include "panes/VoletAfficher.h"
-#include "support/Attente.h"
-#include "support/BancApplication.h"
+#include "support/BancMedias.h"
 
-#include <QElapsedTimer>
-#include <QListWidget>
-#include <QSlider>
-#include <QTabBar>
 #include <QTest>
 #include <gtest/gtest.h>
-
-namespace {
-struct BancMedias : BancApplication {
-    explicit BancMedias(const QByteArray& ini = {})
-    {
-        installerVlc();
-        ecrire("Kelmor.cfg", playlist({"TF1", "France 2", "M6"}));
-        ecrire("Kelmor.ini", "FA01=M6\nFA03=TF1\n" + ini);
-        EXPECT_TRUE(demarrer());
-        dialogues.messages.clear();
-        fond->show();
-    }
-    Medias& m() { return app->medias; }
-    // A double-click on the selected channel opens the pane; its fold takes a few steps.
-    void ouvrir()
-    {
-        m().Chaines_DblClick();
-        EXPECT_TRUE(attendreForme());
-    }
-    VoletAfficher& v() { return fond->afficher(); }
-    QString dossier() const { return app->session.DossierEnregistrement; }
-    void fichier(const QString& nom) const
-    {
-        QFile f(dossier() + nom);
-        f.open(QIODevice::WriteOnly);
-        f.write("x");
-    }
-    void onglet(OngletAfficher o) { v().AfficherOnglets->setCurrentIndex(int(o) - 1); }
-    QStringList liste() const
-    {
-        QStringList noms;
-        for (int i = 0; i < fond->afficher().AfficherListe->count(); ++i)
-            noms << fond->afficher().AfficherListe->item(i)->text();
-        return noms;
-    }
-    bool attente() const { return !fond->afficher().Waiting->isHidden(); }
-    bool gras(const char* nom) const { return bouton(*fond, nom)->font().bold(); }
-};
-}  // namespace
-
-TEST(Medias, TwoChannelChangesWithinThreeSecondsKeepTheWaitingPictureUntilThreeSecondsAfterTheSecond)
-{
-    BancMedias b;
-    b.m().Chaines_DblClick();
-    ASSERT_TRUE(b.fond->forme().estOuvert(Volet::Afficher));
-    EXPECT_TRUE(b.attente());
-    EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/1");
-    QTest::qWait(2000);
-    b.app->moteur.Chaines_Click(1);
-    QElapsedTimer depuisSeconde;
-    depuisSeconde.start();
-    // The view restarts: stopped, emptied, sized to the waiting picture, then the new channel.
-    const QStringList fin = b.vue.appels.mid(b.vue.appels.size() - 4);
-    EXPECT_EQ(fin.mid(0, 2), QStringList({"arreter", "vider"}));
-    EXPECT_EQ(fin[2], QString("taille %1x%2").arg(b.v().Waiting->width() * 15).arg(b.v().Waiting->height() * 15));
-    EXPECT_EQ(fin[3], "jouer rtsp://box/2");
-    QTest::qWait(2000);  // four seconds after the first start
-    EXPECT_TRUE(b.attente());
-    ASSERT_TRUE(attendreQue([&] { return !b.attente(); }, 3000));
-    EXPECT_GE(depuisSeconde.elapsed(), Medias::AttenteMs);
-}
 
 TEST(Medias, TheLiveViewDrawsInItsFrameAndStopsWhenThePaneOrItsTabIsLeft)
 {
@@ -83,7 +16,7 @@ TEST(Medias, TheLiveViewDrawsInItsFrameAndStopsWhenThePaneOrItsTabIsLeft)
     EXPECT_FALSE(b.vue.joue);
     // A channel change off the "Direct" tab leaves the view alone.
     b.vue.appels.clear();
-    b.app->moteur.Chaines_Click(2);
+    b.app->parties().moteur.Chaines_Click(2);
     EXPECT_TRUE(b.vue.appels.isEmpty());
     // A double-click brings the live view back; closing the window stops it.
     b.app->Chaines_DblClick();
@@ -121,15 +54,15 @@ TEST(Medias, WithASingleStreamWatchingOrRecordingClosesTheLiveViewOrTheMosaicFir
     EXPECT_FALSE(b.vue.joue);
     EXPECT_FALSE(b.fond->forme().estOuvert(Volet::Afficher));
     EXPECT_TRUE(b.attendreForme());
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Lecture);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Lecture);
     EXPECT_TRUE(b.dialogues.messages.empty());
 
-    b.app->moteur.StopAll_Click();
+    b.app->parties().moteur.StopAll_Click();
     b.ouvrir();
     b.onglet(OngletAfficher::Mosaique);
     ASSERT_TRUE(b.m().mosaique().enCours());
     bouton(*b.fond, "Rec")->click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
     EXPECT_FALSE(b.m().mosaique().enCours());
     EXPECT_FALSE(b.fond->forme().estOuvert(Volet::Afficher));
 }
@@ -144,7 +77,7 @@ TEST(Medias, WithASingleStreamWatchingFromTheMiniScreenOrFullScreenBringsBackThe
         bouton(*b.fond, bouton2)->click();
         ASSERT_TRUE(b.fond->forme().miniEcran());
         bouton(*b.fond, "Rec2")->click();
-        EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
+        EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
         EXPECT_FALSE(b.vue.joue);
         EXPECT_TRUE(b.attendreForme());
         EXPECT_EQ(b.fond->forme().forme(), Forme::Normal);
@@ -152,7 +85,7 @@ TEST(Medias, WithASingleStreamWatchingFromTheMiniScreenOrFullScreenBringsBackThe
         EXPECT_EQ(b.fond->pos(), place);
         EXPECT_FALSE(b.gras("Mini2"));
         EXPECT_TRUE(b.v().SizeBar->isHidden());
-        b.app->moteur.StopAll_Click(true);
+        b.app->parties().moteur.StopAll_Click(true);
     }
 }
 
@@ -163,97 +96,6 @@ TEST(Medias, WithoutTheSingleStreamOptionTheLiveViewKeepsPlayingWhileWatching)
     bouton(*b.fond, "Play")->click();
     EXPECT_TRUE(b.vue.joue);
     EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Afficher));
-}
-
-TEST(Medias, DeletingTheFileBeingRecordedIsRefusedAndDeleteAllLeavesIt)
-{
-    BancMedias b;
-    bouton(*b.fond, "Rec")->click();
-    const QString enCours = b.app->session.FichierEnregistrementManuel;
-    ASSERT_FALSE(enCours.isEmpty());
-    QFile(enCours).open(QIODevice::WriteOnly);  // the recorder's file
-    b.fichier("Kelmor 2001-01-01 10-00-00 M6.mpg");
-    b.ouvrir();
-    b.onglet(OngletAfficher::Videos);
-    const QString nom = QFileInfo(enCours).fileName();
-    ASSERT_EQ(b.liste(), QStringList({"Kelmor 2001-01-01 10-00-00 M6.mpg", nom}));
-    b.v().AfficherListe->setCurrentRow(1);
-    b.v().AfficherEffacer->click();
-    ASSERT_EQ(b.dialogues.messages.size(), 1u);
-    EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, Medias::kMessageUtilise}));
-    EXPECT_TRUE(QFileInfo::exists(enCours));
-    EXPECT_EQ(b.v().AfficherListe->currentRow(), 1);
-
-    b.dialogues.reponses = {true};
-    b.v().AfficherTout->click();
-    EXPECT_EQ(b.dialogues.messages.back(),
-              (Message{Message::Question, "Souhaitez-vous effacer tous les fichiers vidéos ?"}));
-    EXPECT_EQ(b.liste(), QStringList({nom}));
-    EXPECT_TRUE(QFileInfo::exists(enCours));
-
-    // Once the recording stops, the file may go.
-    b.app->moteur.StopAll_Click();
-    b.v().AfficherEffacer->click();
-    EXPECT_FALSE(QFileInfo::exists(enCours));
-    EXPECT_TRUE(b.liste().isEmpty());
-    EXPECT_FALSE(b.v().AfficherRegarder->isEnabled());
-    EXPECT_FALSE(b.v().AfficherEffacer->isEnabled());
-    EXPECT_FALSE(b.v().AfficherTout->isEnabled());
-    EXPECT_TRUE(b.v().AfficherAutres->isEnabled());
-}
-
-TEST(Medias, AListWhoseFilesVanishedIsRefreshedInsteadOfUsed)
-{
-    BancMedias b("UVLC=1\n");
-    for (const char* nom : {"vlcsnap-1.png", "vlcsnap-2.png", "vlcsnap-3.png", "notes.txt"})
-        b.fichier(nom);
-    b.ouvrir();
-    b.onglet(OngletAfficher::Photos);
-    EXPECT_FALSE(b.v().TV2->isEnabled());
-    ASSERT_EQ(b.liste(), QStringList({"vlcsnap-1.png", "vlcsnap-2.png", "vlcsnap-3.png"}));
-    b.v().AfficherListe->setCurrentRow(2);
-    QFile::remove(b.dossier() + "vlcsnap-3.png");
-    b.v().AfficherRegarder->click();
-    EXPECT_TRUE(b.shell.ouverts.isEmpty());
-    EXPECT_EQ(b.liste(), QStringList({"vlcsnap-1.png", "vlcsnap-2.png"}));
-    EXPECT_EQ(b.v().AfficherListe->currentRow(), 1);
-
-    QFile::remove(b.dossier() + "vlcsnap-2.png");
-    b.v().AfficherEffacer->click();
-    EXPECT_TRUE(b.dialogues.messages.empty());
-    EXPECT_EQ(b.liste(), QStringList({"vlcsnap-1.png"}));
-    EXPECT_EQ(b.v().AfficherListe->currentRow(), 0);
-    // A photo opens with the desktop's program, whatever UVLC says.
-    b.v().AfficherRegarder->click();
-    EXPECT_EQ(b.shell.ouverts, QStringList({b.dossier() + "vlcsnap-1.png"}));
-    EXPECT_TRUE(b.lecteurs.lancements.empty());
-}
-
-TEST(Medias, ARecordingPlaysInTheExternalPlayerOnlyWhenNothingElseRuns)
-{
-    BancMedias b("UVLC=1\nMONO=1\n");
-    b.fichier("Kelmor 2001-01-01 10-00-00 M6.mpg");
-    b.ouvrir();
-    b.onglet(OngletAfficher::Videos);
-    b.v().AfficherRegarder->click();
-    ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
-    EXPECT_EQ(b.lecteurs.lancements[0].role, RoleLecteur::Fichier);
-    EXPECT_EQ(b.lecteurs.lancements[0].arguments.mid(b.lecteurs.lancements[0].arguments.size() - 2),
-              QStringList({b.dossier() + "Kelmor 2001-01-01 10-00-00 M6.mpg", "vlc://quit"}));
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
-
-    bouton(*b.fond, "Play")->click();
-    b.v().AfficherRegarder->click();
-    EXPECT_EQ(b.dialogues.messages.back(), (Message{Message::Information, Medias::kMessageLecteurActif}));
-    EXPECT_EQ(b.lecteurs.lancements.size(), 2u);
-
-    // A file from elsewhere, picked in the dialog.
-    b.app->moteur.StopAll_Click();
-    b.dialogues.fichiers = {"/tmp/ailleurs/film.avi"};
-    b.v().AfficherAutres->click();
-    EXPECT_EQ(b.dialogues.titresFichier.last(), "Sélectionnez le fichier vidéo à regarder");
-    ASSERT_EQ(b.lecteurs.lancements.size(), 3u);
-    EXPECT_TRUE(b.lecteurs.lancements[2].arguments.contains("/tmp/ailleurs/film.avi"));
 }
 
 TEST(Medias, MosaicTilesWatchOnTheLeftButtonShowOnTheRightAndIgnoreTheMiddle)
@@ -287,7 +129,7 @@ TEST(Medias, TheMosaicsGroupButtonsChooseTheGroupAndShowWhichIsOn)
     ASSERT_TRUE(b.m().mosaique().enCours());
     EXPECT_TRUE(b.v().MosaFavo[0]->font().bold());
     b.v().MosaFavo[2]->click();
-    EXPECT_EQ(b.app->favoris.groupe(), 2);
+    EXPECT_EQ(b.app->parties().favoris.groupe(), 2);
     EXPECT_EQ(b.m().mosaique().groupe(), 2) << "the mosaic restarts on the group";
     EXPECT_TRUE(b.v().MosaFavo[2]->font().bold());
     EXPECT_FALSE(b.v().MosaFavo[0]->font().bold());
@@ -295,31 +137,6 @@ TEST(Medias, TheMosaicsGroupButtonsChooseTheGroupAndShowWhichIsOn)
     bouton(*b.fond, "FavorisP")->click();
     EXPECT_TRUE(b.v().MosaFavo[3]->font().bold());
     EXPECT_FALSE(b.v().MosaFavo[2]->font().bold());
-}
-
-TEST(Medias, MuteAndVolumeZeroStayTwoStatesOfTheView)
-{
-    BancMedias b;
-    b.ouvrir();
-    QSlider* volume = b.v().Volume2;
-    EXPECT_EQ(volume->minimum(), 0);
-    EXPECT_EQ(volume->maximum(), 200);
-    EXPECT_EQ(bouton(*b.fond, "Mute2")->toolTip(), " Couper le son ");
-    bouton(*b.fond, "Mute2")->click();
-    EXPECT_TRUE(b.vue.muet);
-    EXPECT_TRUE(b.gras("Mute2"));
-    volume->setValue(0);
-    EXPECT_EQ(b.vue.volume, 0);
-    EXPECT_TRUE(b.vue.muet);
-    volume->setValue(50);
-    EXPECT_EQ(b.vue.volume, 50);
-    EXPECT_TRUE(b.vue.muet) << "moving the slider never restores the sound";
-    EXPECT_TRUE(b.gras("Mute2")) << "the button shows the view's real state";
-    bouton(*b.fond, "Mute2")->click();
-    EXPECT_FALSE(b.vue.muet);
-    EXPECT_FALSE(b.gras("Mute2"));
-    volume->setValue(0);
-    EXPECT_FALSE(b.gras("Mute2")) << "silence by volume is not the mute";
 }
 
 TEST(Medias, LeavingTheMosaicGivesTheViewBackTheCompactRowsSound)
@@ -336,149 +153,4 @@ TEST(Medias, LeavingTheMosaicGivesTheViewBackTheCompactRowsSound)
     EXPECT_EQ(b.vue.volume, 40);
     EXPECT_TRUE(b.vue.muet);
     EXPECT_EQ(b.v().Volume2->value(), 40);
-}
-
-TEST(Medias, Snap2AsksTheViewForAJpegInTheRecordingFolder)
-{
-    BancMedias b;
-    b.ouvrir();
-    bouton(*b.fond, "Snap2")->click();
-    ASSERT_EQ(b.vue.instantanes.size(), 1);
-    const QFileInfo photo(b.vue.instantanes[0]);
-    EXPECT_EQ(photo.absolutePath(), QDir(b.dossier()).absolutePath());
-    EXPECT_TRUE(photo.fileName().startsWith("vlcsnap-"));
-    EXPECT_TRUE(photo.fileName().endsWith(".jpg"));
-}
-
-TEST(Medias, TheCompactRowStepsChannelsWithinTheListWithoutTheExternalPlayer)
-{
-    BancMedias b;
-    b.ouvrir();
-    b.lecteurs.lancements.clear();
-    ASSERT_EQ(b.app->session.chaineSelectionnee, 0);
-    EXPECT_FALSE(bouton(*b.fond, "ChaîneM2")->isEnabled());
-    bouton(*b.fond, "ChaîneP2")->click();
-    bouton(*b.fond, "ChaîneP2")->click();
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
-    EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/3");
-    EXPECT_FALSE(bouton(*b.fond, "ChaîneP2")->isEnabled());
-    b.m().ChaineP2_Click();  // a step past the end does nothing
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 2);
-    bouton(*b.fond, "ChaîneM2")->click();
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
-    EXPECT_TRUE(b.lecteurs.lancements.empty());
-}
-
-TEST(Medias, Rec2StartsAManualRecordingAndStopsItWhenBold)
-{
-    BancMedias b("DISP=0\n");
-    b.ouvrir();
-    bouton(*b.fond, "Rec2")->click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Enregistrement);
-    EXPECT_TRUE(b.gras("Rec2"));
-    bouton(*b.fond, "Rec2")->click();
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
-    EXPECT_FALSE(b.gras("Rec2"));
-}
-
-TEST(Medias, TopR2TogglesTheWindowsOnTopStateAndShowsIt)
-{
-    BancMedias b;
-    b.ouvrir();
-    bouton(*b.fond, "TopR2")->click();
-    EXPECT_TRUE(b.fond->forme().AuDessus());
-    EXPECT_TRUE(b.fond->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(b.gras("TopR2"));
-    bouton(*b.fond, "TopR2")->click();
-    EXPECT_FALSE(b.gras("TopR2"));
-}
-
-TEST(Medias, TheFunctionKeysStepTheViewsVolumeFromItsCurrentValueAndMuteIt)
-{
-    BancMedias b("CLAV=1\n");
-    b.ouvrir();
-    b.v().Volume2->setValue(150);
-    QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F11);
-    EXPECT_EQ(b.vue.volume, 160);
-    QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F10);
-    QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F10);
-    EXPECT_EQ(b.vue.volume, 140);
-    EXPECT_EQ(b.v().Volume2->value(), 140);
-    QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F12);
-    EXPECT_TRUE(b.vue.muet);
-}
-
-TEST(Medias, Mini2TwiceReturnsToTheNormalWindowAtTheSameSizeAndPlace)
-{
-    BancMedias b;
-    b.ouvrir();
-    const QSize avant = b.fond->size();
-    const QPoint place = b.fond->pos();
-    bouton(*b.fond, "Mini2")->click();
-    EXPECT_EQ(b.fond->forme().forme(), Forme::MiniEcran);
-    EXPECT_TRUE(b.gras("Mini2"));
-    EXPECT_EQ(b.fond->size(), QSize(337, 249)) << "the video alone";
-    EXPECT_TRUE(b.v().AfficherOnglets->isHidden());
-    EXPECT_EQ(b.v().FondActiveX->mapTo(b.fond.get(), QPoint()), QPoint(0, 0));
-    EXPECT_TRUE(b.v().FondActiveX->isVisible());
-    b.fond->SizeBar2_Scroll(200);
-    EXPECT_EQ(b.fond->size().width(), 680);
-    EXPECT_EQ(b.v().FondActiveX->size(), b.fond->size()) << "the video follows the slider";
-    bouton(*b.fond, "Mini2")->click();
-    EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
-    EXPECT_FALSE(b.gras("Mini2"));
-    EXPECT_EQ(b.fond->size(), avant);
-    EXPECT_EQ(b.fond->pos(), place);
-    EXPECT_FALSE(b.v().AfficherOnglets->isHidden());
-    EXPECT_EQ(b.v().FondActiveX->mapTo(b.fond.get(), QPoint()), QPoint(312, 40)) << "the frame's design place";
-}
-
-TEST(Medias, Full2CentresTheVideoOnBlackAndComesBackToThePane)
-{
-    BancMedias b;
-    b.ouvrir();
-    const QSize avant = b.fond->size();
-    bouton(*b.fond, "Full2")->click();
-    EXPECT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
-    EXPECT_TRUE(b.v().FondActiveX2->isVisible()) << "the compact row lies over the black";
-    EXPECT_EQ(b.v().FondActiveX->size(), b.fond->size());
-    EXPECT_EQ(b.v().FondActiveX->palette().color(QPalette::Window), QColor(Qt::black));
-    EXPECT_EQ(b.v().FondActiveX2->palette().color(QPalette::Window), QColor(Qt::black));
-    bouton(*b.fond, "Full2")->click();
-    EXPECT_NE(b.v().FondActiveX->palette().color(QPalette::Window), QColor(Qt::black)) << "the panel's colour again";
-    EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
-    EXPECT_EQ(b.fond->size(), avant);
-}
-
-TEST(Medias, TheRibbonShowsFoldedInTheMiniScreenAndItsIconsPressTheirTwins)
-{
-    BancMedias b;
-    b.ouvrir();
-    EXPECT_TRUE(b.v().SizeBar->isHidden());
-    bouton(*b.fond, "Mini2")->click();
-    ASSERT_FALSE(b.v().SizeBar->isHidden());
-    EXPECT_FALSE(b.v().rubanOuvert());
-    bouton(*b.fond, "SizeBar0")->click();
-    EXPECT_TRUE(b.v().rubanOuvert());
-    EXPECT_TRUE(b.v().SizeBarM->isHidden()) << "no previous channel from the first one";
-    b.v().SizeBar2->setValue(200);
-    EXPECT_EQ(b.fond->size().width(), 680);
-    bouton(*b.fond, "SizeBarMute")->click();
-    EXPECT_TRUE(b.vue.muet);
-    EXPECT_TRUE(b.gras("Mute2"));
-    bouton(*b.fond, "SizeBarP")->click();
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
-    bouton(*b.fond, "SizeBarF")->click();
-    EXPECT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
-    EXPECT_TRUE(b.v().SizeBar->isHidden());
-    bouton(*b.fond, "Full2")->click();
-    EXPECT_EQ(b.fond->forme().forme(), Forme::MiniEcran) << "entered from the mini-screen";
-    EXPECT_EQ(b.v().SizeBar2->value(), 200);
-    EXPECT_EQ(b.fond->size().width(), 680);
-    bouton(*b.fond, "SizeBar1")->click();
-    EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
-    EXPECT_TRUE(b.v().SizeBar->isHidden());
-    bouton(*b.fond, "Mini2")->click();
-    EXPECT_FALSE(b.v().rubanOuvert()) << "the mini-screen starts with the ribbon folded";
-    EXPECT_EQ(b.v().SizeBar2->value(), 100);
 }

@@ -111,6 +111,20 @@ TEST_F(MosaiqueTest, EachAssignedTilePlaysMutedAndShowsItsSnapshotInTurn)
     EXPECT_EQ(vue.volume, 0);
 }
 
+TEST_F(MosaiqueTest, NoTileIsHeardOnAViewThatDropsTheSoundWhileNothingPlays)
+{
+    // The live view played at full volume before; as libVLC does, the view takes no volume
+    // between a stop and the next item.
+    vue.refuserSonHorsLecture = true;
+    vue.ajouterEtJouer("http://box/3", {});
+    vue.entendus.clear();
+    mosaique.PreparerMosaique(programme, 0);
+    avancer(30000);
+    ASSERT_GE(vue.entendus.size(), 4u);
+    for (std::size_t i = 0; i < vue.entendus.size(); ++i)
+        EXPECT_EQ(vue.entendus[i], 0) << "tile " << i + 1 << " heard";
+}
+
 TEST_F(MosaiqueTest, TheCycleComesBackToTheFirstTileAfterTheEighth)
 {
     mosaique.PreparerMosaique(programme, 0);

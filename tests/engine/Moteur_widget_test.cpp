@@ -18,7 +18,7 @@ struct BancMoteur : BancApplication {
         fond->show();
         dialogues.messages.clear();
     }
-    EtatLecteur etat() const { return app->session.Etat; }
+    EtatLecteur etat() const { return app->parties().session.Etat; }
     // A key the user releases on the window, as the keyboard shortcuts see it.
     void touche(Qt::Key t) { QTest::keyRelease(bouton(*fond, "Play"), t); }
 };
@@ -92,12 +92,12 @@ TEST(Moteur, MuteShowsOnlyWhatThePlayerTook)
     b.lecteurs.sourds = true;  // the player hangs
     for (int i = 0; i < 3; ++i)
         bouton(*b.fond, "Mute")->click();
-    EXPECT_FALSE(b.app->session.Muet);
+    EXPECT_FALSE(b.app->parties().session.Muet);
     EXPECT_FALSE(bouton(*b.fond, "Mute")->font().bold());
     EXPECT_TRUE(b.fond->isEnabled());
     b.lecteurs.sourds = false;
     bouton(*b.fond, "Mute")->click();
-    EXPECT_TRUE(b.app->session.Muet);
+    EXPECT_TRUE(b.app->parties().session.Muet);
     EXPECT_TRUE(bouton(*b.fond, "Mute")->font().bold());
 }
 

@@ -34,6 +34,7 @@ TEST(NomFichierEnregistrement, AwkwardChannelNames)
         {"Chaîne sport", "Chaîne sport"},
         {"A\\B", "AB"},
         {"Nova\tTV\n", "NovaTV"},
+        {"Nova\r\nTV\u2028bis\u0085", "NovaTVbis"},
         {"X}},dst=std{access=file,mux=ts,dst=/etc/passwd", "Xdst=stdaccess=filemux=tsdst= etc passwd"},
     };
     for (const auto& [nom, propre] : cas)

@@ -48,10 +48,11 @@ TEST(OptionsElementVue, TheRootFolderKeepsItsSlash)
     EXPECT_EQ(OptionsElementVue("/", avecDesentrelacement(false, 0))[1], ":snapshot-path=/");
 }
 
-TEST(OptionsMosaique, SnapshotsGoToTheWorkFolderOfTheDataFolder)
+TEST(OptionsMosaique, SnapshotsGoToTheWorkFolderOfTheDataFolderAndTheTilesHaveNoSound)
 {
     const QString dossier = DossierSnapshots("/home/anne/.local/share/Kelmor/");
     EXPECT_EQ(dossier, "/home/anne/.local/share/Kelmor/TMP");
-    EXPECT_EQ(OptionsMosaique(dossier),
-              QStringList({":snapshot-format=jpg", ":snapshot-path=/home/anne/.local/share/Kelmor/TMP", ""}));
+    EXPECT_EQ(OptionsMosaique(dossier), QStringList({":snapshot-format=jpg",
+                                                     ":snapshot-path=/home/anne/.local/share/Kelmor/TMP", ":no-audio",
+                                                     ""}));
 }

@@ -1,6 +1,8 @@
 #include "engine/Options.h"
 
 #include "engine/CommandesLecteur.h"
+#include "engine/EtatFenetre.h"
+#include "engine/Sauvegarde.h"
 #include "engine/Session.h"
 #include "platform/Plateforme.h"
 #include "support/Doubles.h"
@@ -8,9 +10,17 @@
 #include <gtest/gtest.h>
 
 namespace {
+// The save port: runs what the test says.
+struct FausseSauvegarde : Sauvegarde {
+    std::function<bool()> ecrire;
+    bool EcrireParametres() override { return ecrire(); }
+};
+
 struct BancOptions : PlateformeDoubles {
     Session session;
-    Options options{session, plateforme};
+    EtatFenetre fenetre;
+    FausseSauvegarde sauvegarde;
+    Options options{session, plateforme, fenetre, sauvegarde};
     int ecritures = 0;
     bool ecritureReussie = true;
     ContenuParametres ecrit;  // what the session held when the file was written
@@ -18,11 +28,11 @@ struct BancOptions : PlateformeDoubles {
     BancOptions()
     {
         session.parametres.dossierEnregistrement = "/films/";
-        options.definirEcriture([this] {
+        sauvegarde.ecrire = [this] {
             ++ecritures;
             ecrit = session.parametres;
             return ecritureReussie;
-        });
+        };
     }
 };
 }  // namespace
@@ -84,10 +94,10 @@ TEST(Options, OkRefreshesTheFavouritesBeforeWriting)
     BancOptions b;
     std::vector<QString> ordre;
     QObject::connect(&b.options, &Options::favorisRafraichis, [&] { ordre.push_back("favoris"); });
-    b.options.definirEcriture([&] {
+    b.sauvegarde.ecrire = [&] {
         ordre.push_back("ecriture");
         return true;
-    });
+    };
     b.options.Options_Click();
     b.options.Retour_Click(b.session.parametres);
     EXPECT_EQ(ordre, (std::vector<QString>{"favoris", "ecriture"}));
@@ -187,15 +197,15 @@ TEST(Options, TheEditorChangesTheGroupItEdits)
     EXPECT_EQ(b.session.parametres.favoris, TableFavoris::defaut());
 }
 
-TEST(Options, ARenameWithAnEqualsSignChangesNothing)
+TEST(Options, ARenameKeepsAnEqualsSignAndALineBreakChangesNothing)
 {
     BancOptions b;
     int renommages = 0;
     QObject::connect(&b.options, &Options::groupesRenommes, [&] { ++renommages; });
-    EXPECT_FALSE(b.options.ModifierFav_Click(2, "a=b"));
+    EXPECT_FALSE(b.options.ModifierFav_Click(2, "a\nb"));
     EXPECT_EQ(b.session.parametres.favoris.at(20), TableFavoris::nomParDefaut(2));
-    EXPECT_TRUE(b.options.ModifierFav_Click(2, "Sport"));
-    EXPECT_EQ(b.session.parametres.favoris.at(20), "Sport");
+    EXPECT_TRUE(b.options.ModifierFav_Click(2, "Foot=Rugby"));
+    EXPECT_EQ(b.session.parametres.favoris.at(20), "Foot=Rugby");
     EXPECT_EQ(renommages, 1);
 }
 

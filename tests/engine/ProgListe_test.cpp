@@ -168,6 +168,88 @@ TEST_F(Ajout, PassedRecurrentEntriesMoveToTheirFirstOccurrenceToCome)
     EXPECT_TRUE(d.messages.empty());
 }
 
+namespace {
+
+// The first occurrence still to come, found as the add used to: one occurrence at a time.
+QString parLaMarche(ValeursEditeur v, const QDateTime& maintenant)
+{
+    LigneProgramme n{u'A', v.date, v.debut, v.fin, v.chaine, LettreFrequence(v.frequence)};
+    if (n.frequence == u'L')
+        n.date = JourOuvrable(n.date);
+    while (MinuteCivile(maintenant.date(), maintenant.time()) >= n.minuteFin())
+        n.date = ProchaineDate(n.date, n.frequence);
+    return n.texte();
+}
+
+}  // namespace
+
+TEST_F(Ajout, YearOneEntriesOfEachFrequencyMoveWhereTheWalkTakesThem)
+{
+    const ValeursEditeur entrees[] = {
+        valeurs(QDate(1, 1, 1), "20:00", "21:00", "France 2", 1),  // a Monday
+        valeurs(QDate(1, 1, 1), "20:00", "21:00", "France 2", 2),
+        valeurs(QDate(1, 1, 6), "23:30", "00:30", "France 2", 2),  // a Saturday, overnight
+        valeurs(QDate(1, 1, 1), "20:00", "21:00", "France 2", 3),
+        valeurs(QDate(1, 1, 1), "20:00", "21:00", "France 2", 4),
+        valeurs(QDate(1, 1, 31), "20:00", "21:00", "France 2", 4),
+        valeurs(QDate(1, 3, 30), "23:00", "01:00", "France 2", 4),
+    };
+    const QDateTime dates[] = {
+        Maintenant,                                   // Wednesday, before the entries' start
+        QDateTime(QDate(2026, 12, 12), QTime(23, 0)),  // a Saturday night
+        QDateTime(QDate(2026, 12, 31), QTime(21, 0)),  // at the very minute of an end
+        QDateTime(QDate(2028, 2, 29), QTime(20, 30)),  // during an occurrence, in a leap February
+        QDateTime(QDate(2027, 3, 1), QTime(0, 15)),    // during an overnight occurrence
+    };
+    for (const QDateTime& maintenant : dates)
+        for (const ValeursEditeur& v : entrees) {
+            l = ProgListe();
+            ASSERT_TRUE(ajouter(v, false, maintenant).ajoute);
+            EXPECT_EQ(l.textes(), QStringList{parLaMarche(v, maintenant)})
+                << maintenant.toString(Qt::ISODate).toStdString() << " " << v.frequence;
+        }
+    // A few of them, spelt out.
+    l = ProgListe();
+    ajouter(entrees[0], false);
+    ajouter(valeurs(QDate(1, 1, 1), "08:00", "09:00", "TF1", 3), false);
+    ajouter(valeurs(QDate(1, 1, 31), "12:00", "13:00", "Arte", 4), false);
+    EXPECT_EQ(l.textes(), (QStringList{"[A] 09/12/2026 20:00 - 21:00 > France 2 (Q)",
+                                       "[A] 14/12/2026 08:00 - 09:00 > TF1 (H)",
+                                       "[A] 28/12/2026 12:00 - 13:00 > Arte (M)"}));
+    EXPECT_TRUE(d.messages.empty());
+}
+
+TEST_F(Ajout, TwoThousandYearOneLinesReloadToTheirOccurrencesToCome)
+{
+    // The crafted line, 2,000 times, as start-up re-adds stored lines.
+    const auto ligne = LigneProgramme::depuisTexte("[A] 01/01/0001 20:00 - 21:00 > France 2 (Q)");
+    ASSERT_TRUE(ligne.has_value());
+    for (int i = 0; i < 2000; ++i)
+        ajouter(ValeursEditeur::De(*ligne), false);
+    EXPECT_EQ(l.textes(), QStringList{"[A] 09/12/2026 20:00 - 21:00 > France 2 (Q)"});
+
+    // 2,000 lines of the four frequencies on 500 channels, on the 1st to the 28th of January of
+    // year 1, each hour of a day: they end as the same lines started in November 2026 on the
+    // same series (same weekday for a weekly one, same day for a monthly one) would.
+    l = ProgListe();
+    ProgListe recente;
+    const QDate lundi(2026, 11, 2);
+    ASSERT_EQ(lundi.dayOfWeek(), Qt::Monday);
+    for (int i = 0; i < 2000; ++i) {
+        const int jour = i % 28 + 1, frequence = 1 + i % 4;
+        const QDate memeSerie = frequence == 3 ? lundi.addDays((jour - 1) % 7)
+                                : frequence == 4 ? QDate(2026, 11, jour)
+                                                 : lundi;
+        const QTime debut(i % 24, 0);
+        const QString chaine = QString("Chaîne %1").arg(i % 500);
+        ajouter({QDate(1, 1, jour), debut, debut.addSecs(1800), chaine, frequence}, false);
+        recente.AjouterProgramme({memeSerie, debut, debut.addSecs(1800), chaine, frequence}, false, Maintenant, d);
+    }
+    EXPECT_GT(l.nombre(), 20);
+    EXPECT_EQ(l.textes(), recente.textes());
+    EXPECT_TRUE(d.messages.empty());
+}
+
 TEST_F(Ajout, TouchingPreviousEntryOfSameChannelMergesOtherChannelRefuses)
 {
     ajouter(ce_soir("20:00", "21:00"));

@@ -19,22 +19,22 @@ struct BancTransport : BancApplication {
         EXPECT_TRUE(demarrer());
         dialogues.messages.clear();
     }
-    Transport& t() { return app->transport; }
-    EtatLecteur etat() const { return app->session.Etat; }
-    void forcerEtat(EtatLecteur e) { app->moteur.ChangerEtat(e); }
+    Transport& t() { return app->parties().transport; }
+    EtatLecteur etat() const { return app->parties().session.Etat; }
+    void forcerEtat(EtatLecteur e) { app->parties().moteur.ChangerEtat(e); }
 };
 }  // namespace
 
 TEST(Regarder, StartsTheWatchingPlayerOnTheSelectedChannel)
 {
     BancTransport b;
-    b.app->moteur.Chaines_Click(1);
+    b.app->parties().moteur.Chaines_Click(1);
     bouton(*b.fond, "Regarder")->click();
     EXPECT_EQ(b.etat(), EtatLecteur::Lecture);
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     const auto& l = b.lecteurs.lancements[0];
     EXPECT_EQ(l.role, RoleLecteur::Regarder);
-    EXPECT_EQ(l.programme, b.app->session.parametres.cheminVLC);
+    EXPECT_EQ(l.programme, b.app->parties().session.parametres.cheminVLC);
     EXPECT_EQ(l.arguments.mid(l.arguments.size() - 2), QStringList({"--", "rtsp://box/2"}));
     EXPECT_EQ(b.horloge.attenteTotaleMs, 2000);
     EXPECT_TRUE(bouton(*b.fond, "Regarder")->font().bold());
@@ -47,7 +47,7 @@ TEST(Regarder, ScheduledRecordingRefusesWatchingAndStopping)
     BancTransport b;
     b.forcerEtat(EtatLecteur::Programme);
     b.t().Play_Click();
-    b.app->moteur.StopAll_Click();
+    b.app->parties().moteur.StopAll_Click();
     b.t().Shift_Click();
     b.t().Pause_Click();
     EXPECT_EQ(b.etat(), EtatLecteur::Programme);
@@ -89,13 +89,13 @@ TEST(Regarder, WithASinglePlayerTheFilePlayerClosesFirst)
 TEST(Regarder, AnAddressThatIsNotAStreamStartsNothing)
 {
     BancTransport b({}, "#EXTM3U\n#EXTINF:0,1 - Piège\n--extraintf=http\n#EXTINF:0,2 - Fichier\nfile:///etc/passwd\n");
-    for (int i = 0; i < b.app->session.chaines.taille(); ++i) {
-        b.app->moteur.Chaines_Click(i);
+    for (int i = 0; i < b.app->parties().session.chaines.taille(); ++i) {
+        b.app->parties().moteur.Chaines_Click(i);
         b.t().Play_Click();
         EXPECT_EQ(b.etat(), EtatLecteur::Arret);
     }
     EXPECT_TRUE(b.lecteurs.lancements.empty());
-    EXPECT_EQ(b.dialogues.messages.size(), static_cast<size_t>(b.app->session.chaines.taille()));
+    EXPECT_EQ(b.dialogues.messages.size(), static_cast<size_t>(b.app->parties().session.chaines.taille()));
 }
 
 TEST(Regarder, APlayerThatCannotStartIsReportedAndTheStateStaysStopped)
@@ -111,30 +111,30 @@ TEST(Regarder, APlayerThatCannotStartIsReportedAndTheStateStaysStopped)
 TEST(Arreter, StopInEachState)
 {
     BancTransport b;
-    b.app->moteur.StopAll_Click();  // nothing runs: nothing at all happens
+    b.app->parties().moteur.StopAll_Click();  // nothing runs: nothing at all happens
     EXPECT_EQ(b.lecteurs.fermeturesTotales, 0);
     EXPECT_EQ(b.horloge.attenteTotaleMs, 0);
 
     b.forcerEtat(EtatLecteur::Differe);
-    b.app->moteur.StopAll_Click();
+    b.app->parties().moteur.StopAll_Click();
     EXPECT_EQ(b.dialogues.textes(), QStringList{kQuestionDiffere});
     EXPECT_EQ(b.etat(), EtatLecteur::Differe);
 
     b.dialogues.reponses = {true};
-    b.app->moteur.StopAll_Click();
+    b.app->parties().moteur.StopAll_Click();
     EXPECT_EQ(b.etat(), EtatLecteur::Arret);
     EXPECT_EQ(b.lecteurs.fermeturesTotales, 1);
 
     b.dialogues.messages.clear();
     b.forcerEtat(EtatLecteur::FinProgramme);
-    b.app->moteur.StopAll_Click();
+    b.app->parties().moteur.StopAll_Click();
     EXPECT_TRUE(b.dialogues.messages.empty());
     EXPECT_EQ(b.etat(), EtatLecteur::Arret);
 
     // The clock's stop asks nothing and refuses nothing, not even a running scheduled recording.
     for (EtatLecteur e : {EtatLecteur::Programme, EtatLecteur::Differe}) {
         b.forcerEtat(e);
-        b.app->moteur.StopAll_Click(true);
+        b.app->parties().moteur.StopAll_Click(true);
         EXPECT_TRUE(b.dialogues.messages.empty());
         EXPECT_EQ(b.etat(), EtatLecteur::Arret);
     }
@@ -144,12 +144,12 @@ TEST(Arreter, TemporaryFilesGoOnlyAfterThePlayers)
 {
     for (const bool garder : {false, true}) {
         BancTransport b(garder ? "TIME=1\n" : "TIME=0\n");
-        const QString differe = b.app->session.DossierEnregistrement + "TimeShift.mpg";
+        const QString differe = b.app->parties().session.DossierEnregistrement + "TimeShift.mpg";
         QFile(differe).open(QIODevice::WriteOnly);
         b.ecrire("settings.html", "x");
         b.ecrire("settings.gif", "x");
         b.forcerEtat(EtatLecteur::Lecture);
-        b.app->moteur.StopAll_Click();
+        b.app->parties().moteur.StopAll_Click();
         EXPECT_EQ(QFileInfo::exists(differe), garder);
         EXPECT_FALSE(QFileInfo::exists(b.programme() + "settings.html"));
         EXPECT_FALSE(QFileInfo::exists(b.programme() + "settings.gif"));
@@ -179,7 +179,7 @@ TEST(Touches, GoOnlyToOurOwnPlayer)
     EXPECT_TRUE(bouton(*b.fond, "Mute")->font().bold());
 
     // Back to stopped: the mute look goes back to sound on.
-    b.app->moteur.StopAll_Click();
+    b.app->parties().moteur.StopAll_Click();
     EXPECT_FALSE(bouton(*b.fond, "Mute")->font().bold());
 }
 
@@ -198,12 +198,12 @@ TEST(Touches, SnapshotIsRefusedSilentlyWithoutAPicture)
 TEST(Diffusion, ToggleAndSaveFollowTheOption)
 {
     BancTransport b("FRPL=1\n");
-    EXPECT_TRUE(b.app->session.TV);
+    EXPECT_TRUE(b.app->parties().session.TV);
     EXPECT_TRUE(bouton(*b.fond, "TV")->font().bold());
     bouton(*b.fond, "TV")->click();
-    EXPECT_FALSE(b.app->session.TV);
+    EXPECT_FALSE(b.app->parties().session.TV);
     b.app->EcrireParametres();
-    EXPECT_TRUE(b.app->session.TV);
+    EXPECT_TRUE(b.app->parties().session.TV);
 
     b.t().Play_Click();
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
@@ -212,7 +212,7 @@ TEST(Diffusion, ToggleAndSaveFollowTheOption)
     EXPECT_EQ(b.pageReglages.dossier, b.programme());
     EXPECT_TRUE(b.lire("settings.html").endsWith("\r\n"));
 
-    b.app->moteur.StopAll_Click();
+    b.app->parties().moteur.StopAll_Click();
     EXPECT_FALSE(b.pageReglages.enService());
 }
 
@@ -224,7 +224,7 @@ TEST(Differe, PauseFromStoppedStartsTimeShiftPaused)
     EXPECT_EQ(b.lecteurs.lancements[0].role, RoleLecteur::DiffereEnregistreur);
     EXPECT_EQ(b.lecteurs.lancements[1].role, RoleLecteur::DiffereLecteur);
     // The viewer reads the buffer through the loopback server, asked once the recorder runs.
-    EXPECT_EQ(b.serveurDiffere.servis, QStringList{b.app->session.DossierEnregistrement + "TimeShift.mpg"});
+    EXPECT_EQ(b.serveurDiffere.servis, QStringList{b.app->parties().session.DossierEnregistrement + "TimeShift.mpg"});
     EXPECT_EQ(b.lecteurs.lancements[1].arguments.last(), b.serveurDiffere.adresse);
     EXPECT_EQ(b.etat(), EtatLecteur::Pause);
     EXPECT_EQ(b.lecteurs.touches.back(), std::make_pair(RoleLecteur::DiffereLecteur, QString("key-play-pause")));
@@ -250,6 +250,67 @@ TEST(Differe, ABufferThatCannotBeServedStopsEverythingAndSaysSo)
     EXPECT_TRUE(b.fond->isEnabled());
 }
 
+TEST(Differe, TheClockStopsBothPlayersAndSaysWhyWhenTheBufferIsNoLongerWritten)
+{
+    BancTransport b;
+    const QString tampon = b.app->parties().session.DossierEnregistrement + "TimeShift.mpg";
+    auto tic = [&b] {
+        b.horloge.avancer(10 * 1000);
+        b.app->Horloge_Timer();
+        return b.etat();
+    };
+    auto arretes = [&b] {
+        return !b.lecteurs.enCours(RoleLecteur::DiffereEnregistreur) && !b.lecteurs.enCours(RoleLecteur::DiffereLecteur);
+    };
+
+    // The recorder dies: the viewer would wait for a buffer that no longer comes.
+    b.t().Shift_Click();
+    ASSERT_EQ(b.etat(), EtatLecteur::Differe);
+    b.disque.tailles[tampon] = 1000;
+    EXPECT_EQ(tic(), EtatLecteur::Differe);
+    b.lecteurs.actifs[RoleLecteur::DiffereEnregistreur] = false;
+    EXPECT_EQ(tic(), EtatLecteur::Arret);
+    EXPECT_TRUE(arretes());
+    EXPECT_EQ(b.dialogues.textes(), QStringList{"Le time shifting de TF1 a été arrêté : le lecteur vlc s'est fermé.\n\n"
+                                                "Le tampon du différé n'est plus écrit :\n" + tampon});
+
+    // Paused, on a full disk: the buffer stays the same size for a minute.
+    b.dialogues.messages.clear();
+    b.disque.tailles.erase(tampon);
+    b.t().Pause_Click();
+    ASSERT_EQ(b.etat(), EtatLecteur::Pause);
+    b.disque.tailles[tampon] = 4096;
+    for (int i = 0; i < 6; ++i)
+        ASSERT_EQ(tic(), EtatLecteur::Pause) << i;
+    EXPECT_EQ(tic(), EtatLecteur::Arret);
+    EXPECT_TRUE(arretes());
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("Le time shifting de TF1 a été arrêté : le fichier ne grossit "
+                                                         "plus depuis une minute\n(la chaîne n'est plus reçue ou le "
+                                                         "disque est plein)."));
+    EXPECT_TRUE(b.dialogues.messages[0].texte.endsWith("\n" + tampon));
+    EXPECT_EQ(tic(), EtatLecteur::Arret);
+    EXPECT_EQ(b.dialogues.messages.size(), 1u);
+}
+
+TEST(Differe, ABufferFolderThatTakesNoFileIsRefusedBeforeAnythingStops)
+{
+    BancTransport b;
+    b.ecrire("pas un dossier", "x");
+    const QString dossier = b.programme() + "pas un dossier/";
+    b.app->parties().session.DossierEnregistrement = dossier;
+    b.t().Play_Click();
+    b.t().Shift_Click();
+    EXPECT_EQ(b.etat(), EtatLecteur::Lecture);
+    EXPECT_TRUE(b.lecteurs.enCours(RoleLecteur::Regarder));
+    EXPECT_EQ(b.lecteurs.lancements.size(), 1u);
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("Le lecteur vlc ne peut pas enregistrer dans le dossier :\n" +
+                                                         dossier + "\n\nAucun fichier ne peut y être créé"));
+    EXPECT_TRUE(b.fond->isEnabled());
+}
+
 TEST(Differe, PauseDuringARecordingAsksFirst)
 {
     BancTransport b;
@@ -267,7 +328,7 @@ TEST(Differe, LeavingGoesBackToLiveOnTheChannelSelectedNow)
 {
     BancTransport b;
     b.t().Pause_Click();
-    b.app->moteur.Chaines_Click(2);
+    b.app->parties().moteur.Chaines_Click(2);
     b.dialogues.reponses = {true};
     b.t().Shift_Click();
     EXPECT_EQ(b.etat(), EtatLecteur::Lecture);
@@ -279,7 +340,7 @@ TEST(PasChaine, StepsRetuneOnlyARunningPlayer)
 {
     BancTransport b;
     bouton(*b.fond, "ChaîneP")->click();
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 1);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
     b.t().Play_Click();
     bouton(*b.fond, "ChaîneP")->click();
@@ -294,7 +355,7 @@ TEST(PasChaine, AStepWhileTheTimeShiftIsPausedPressesPlayWhichResumesIt)
     b.t().Pause_Click();
     ASSERT_EQ(b.etat(), EtatLecteur::Pause);
     bouton(*b.fond, "ChaîneP")->click();
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 1);
     EXPECT_EQ(b.etat(), EtatLecteur::Differe);
 }
 
@@ -309,7 +370,7 @@ TEST(PasChaine, AStepWhileRecordingAsksBeforeLeavingTheRecording)
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_EQ(b.dialogues.messages[0].genre, Message::Question);
     EXPECT_EQ(b.etat(), EtatLecteur::Enregistrement) << "No keeps the recording";
-    EXPECT_EQ(b.app->session.chaineSelectionnee, 1);
+    EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 1);
 }
 
 TEST(Demarrage, WatchesTheSelectedChannelWhenAsked)
@@ -325,7 +386,7 @@ TEST(Regarder, DoubleClickOnAChannelInTheNormalWindowShowsItLiveInTheMediaPane)
     QListWidget* liste = b.fond->findChild<QListWidget*>("Chaînes");
     liste->setCurrentRow(2);
     emit liste->itemDoubleClicked(liste->item(2));
-    EXPECT_EQ(b.app->session.Etat, EtatLecteur::Arret);
+    EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
     EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Afficher));
     EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/3");

@@ -108,7 +108,7 @@ TEST(VoletGuide, ProgrammingARowAddsTheEntryOnTheGuidesChannelAndSavesIt)
     bouton(*b.fond, "GuideProg")->click();
     // Default margins: 5 minutes before, 15 after.
     const QString entree = "[A] 09/12/2026 20:45 - 22:50 > Ciné Été (1)";
-    EXPECT_EQ(b.app->session.programmes.textes(), QStringList({entree}));
+    EXPECT_EQ(b.app->parties().session.programmes.textes(), QStringList({entree}));
     EXPECT_TRUE(QString::fromUtf8(b.lire("Kelmor.ini")).contains("\nPROG=" + entree + "\n"));
     EXPECT_EQ(b.dialogues.textes(), QStringList({"L'enregistrement de cette émission a été programmé."}));
 
@@ -118,7 +118,30 @@ TEST(VoletGuide, ProgrammingARowAddsTheEntryOnTheGuidesChannelAndSavesIt)
     bouton(*b.fond, "GuideProg")->click();
     EXPECT_EQ(b.dialogues.textes(), QStringList({"L'heure de fin de cette émission est inconnue.\n"
                                                  "L'enregistrement de cette émission n'a pas été\nprogrammé."}));
-    EXPECT_EQ(b.app->session.programmes.nombre(), 1);
+    EXPECT_EQ(b.app->parties().session.programmes.nombre(), 1);
+}
+
+TEST(VoletGuide, ADoubleClickOnARowNotYetSelectedProgrammesThatRow)
+{
+    BancVoletGuide b;
+    b.fond->show();
+    b.chaines()->setCurrentRow(1);
+    bouton(*b.fond, "Guider")->click();
+    b.attendreForme();
+    b.onglets()->setCurrentIndex(1);
+    QListWidget* l = b.guideListe();
+    ASSERT_EQ(l->count(), 3);
+    ASSERT_EQ(l->currentRow(), 0);
+
+    // What the mouse sends for a double-click: press, release, double-click, release.
+    QWidget* vue = l->viewport();
+    const QPoint ici = l->visualItemRect(l->item(1)).center();
+    QTest::mousePress(vue, Qt::LeftButton, {}, ici);
+    QTest::mouseRelease(vue, Qt::LeftButton, {}, ici);
+    QTest::mouseDClick(vue, Qt::LeftButton, {}, ici);
+    EXPECT_EQ(l->currentRow(), 1);
+    EXPECT_EQ(b.app->parties().session.programmes.textes(), QStringList({"[A] 09/12/2026 22:30 - 23:55 > Ciné Été (1)"}));
+    EXPECT_EQ(b.dialogues.textes(), QStringList({"L'enregistrement de cette émission a été programmé."}));
 }
 
 TEST(VoletGuide, AClickOnProgrammerWhileAPageIsOnItsWayIsDroppedNotReplayed)
@@ -143,6 +166,6 @@ TEST(VoletGuide, AClickOnProgrammerWhileAPageIsOnItsWayIsDroppedNotReplayed)
     ASSERT_TRUE(b.web.repondre());
     QCoreApplication::processEvents();
     EXPECT_TRUE(b.fond->isEnabled());
-    EXPECT_EQ(b.app->session.programmes.nombre(), 0);
+    EXPECT_EQ(b.app->parties().session.programmes.nombre(), 0);
     EXPECT_TRUE(b.dialogues.messages.empty());
 }

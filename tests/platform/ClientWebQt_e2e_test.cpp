@@ -1,15 +1,21 @@
+#include "core/VerificationListe.h"
+#include "platform/Adresses.h"
 #include "platform/reel/ClientWebQt.h"
 #include "support/Attente.h"
+#include "support/Doubles.h"
 #include "support/FauxBoitier.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -60,6 +66,7 @@ public:
         });
     }
     QString url() const { return QString("http://127.0.0.1:%1/f").arg(serveur_.serverPort()); }
+    QString hote() const { return QString("127.0.0.1:%1").arg(serveur_.serverPort()); }
     // Connections the client still holds open.
     int ouvertes() const
     {
@@ -243,6 +250,70 @@ TEST(ClientWebQtCorps, ABodyCutShortOfItsAnnouncedLengthIsAFailure)
     // Without an announced length, HTTP/1.0 ends the body by closing: a normal end.
     ServeurBrut ferme("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + corpsDe(120));
     EXPECT_EQ(telecharger(client, ferme.url()), corpsDe(120));
+}
+
+// The list check through the real client: a body cut in transit (HTTP/1.0, no length, the
+// connection closed in the middle of an address), a body shorter than its announced length and
+// a whole body. Only the whole one replaces "Kelmor.cfg"; without a stored list, start-up stops
+// on the first two.
+TEST(ClientWebQtCorps, OnlyAWholePlaylistReplacesTheChannelList)
+{
+    const QByteArray stockee = "#EXTM3U\n#EXTINF:0,2 - France 2\nrtsp://box/201\n";
+    QByteArray nouvelle = stockee;
+    for (int i = 3; i < 12; ++i)
+        nouvelle += "#EXTINF:0," + QByteArray::number(i) + " - Chaîne " + QByteArray::number(i)
+                    + "\nrtsp://mafreebox.freebox.fr/fbxtv_pub/stream?namespace=1&service=" + QByteArray::number(i)
+                    + "\n";
+    const QByteArray coupee = nouvelle.left(nouvelle.size() - 20);
+    struct Cas {
+        const char* nom;
+        QByteArray reponse;
+        bool entier;
+    };
+    const Cas cas[] = {
+        {"cut", "HTTP/1.0 200 OK\r\nContent-Type: audio/x-mpegurl\r\n\r\n" + coupee, false},
+        {"short", "HTTP/1.0 200 OK\r\nConnection: close\r\nContent-Length: " + QByteArray::number(nouvelle.size())
+                      + "\r\n\r\n" + coupee,
+         false},
+        {"whole", "HTTP/1.0 200 OK\r\nContent-Type: audio/x-mpegurl\r\n\r\n" + nouvelle, true},
+    };
+    for (const Cas& c : cas) {
+        for (const bool avecListe : {true, false}) {
+            SCOPED_TRACE(std::string(c.nom) + (avecListe ? ", stored list" : ", no stored list"));
+            QTemporaryDir dossier;
+            const QString fichier = dossier.filePath("Kelmor.cfg");
+            if (avecListe) {
+                QFile f(fichier);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                f.write(stockee);
+            }
+            ServeurBrut serveur(c.reponse);
+            Adresses adresses;
+            adresses.boitier = serveur.hote();
+            ClientWebQt client(5000);
+            FauxDialogues dialogues;
+            std::optional<IssueVerification> issue;
+            VerifierListeChaines(true, dossier.path() + "/", client, dialogues, adresses, true,
+                                 Suite<IssueVerification>([&issue](IssueVerification i) { issue = i; }));
+            ASSERT_TRUE(attendreQue([&] { return issue.has_value(); }, 10000));
+
+            QFile f(fichier);
+            const QByteArray apres = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+            if (c.entier) {
+                EXPECT_EQ(*issue, IssueVerification::Continuer);
+                EXPECT_EQ(apres, nouvelle);
+            } else if (avecListe) {
+                EXPECT_EQ(*issue, IssueVerification::Continuer);
+                EXPECT_EQ(apres, stockee);
+                EXPECT_TRUE(dialogues.messages.empty());
+            } else {
+                EXPECT_EQ(*issue, IssueVerification::Arreter);
+                EXPECT_EQ(apres, "<absent>");
+                ASSERT_EQ(dialogues.messages.size(), 1u);
+                EXPECT_TRUE(dialogues.messages[0].texte.startsWith("La liste des chaînes Free est absente"));
+            }
+        }
+    }
 }
 
 TEST(ClientWebQtCorps, RepliesStillOnTheirWayWhenTheClientGoesAreDropped)

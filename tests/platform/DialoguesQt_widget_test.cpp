@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -115,4 +116,24 @@ TEST(DialoguesQt, ABoxStaysAnswerableWhileTheMainWindowTakesNoInput)
     });
     EXPECT_TRUE(d.question("Souhaitez-vous réellement quitter Kelmor ?"));
     EXPECT_EQ(actives, (QList<bool>{true, true}));
+}
+
+TEST(DialoguesQt, AMessageQuotingANameThatOpensACommentShowsAllThatFollows)
+{
+    DialoguesQt d;
+    const QString message = "L'enregistrement programmé de <b>Chaîne</b> <!-- n'a pas pu commencer.\n"
+                            "Le dossier d'enregistrement est plein.";
+    QString vu;
+    int hauteur = 0, ligne = 0;
+    repondreApres(50, QMessageBox::Ok, [&](QMessageBox& b) {
+        const auto* l = b.findChild<QLabel*>("qt_msgbox_label");
+        ASSERT_NE(l, nullptr);
+        EXPECT_EQ(l->textFormat(), Qt::PlainText);
+        vu = l->text();
+        hauteur = l->sizeHint().height();
+        ligne = l->fontMetrics().height();
+    });
+    d.exclamation(message);
+    EXPECT_EQ(vu, message);
+    EXPECT_GE(hauteur, 2 * ligne) << "the line after the name is not shown";
 }

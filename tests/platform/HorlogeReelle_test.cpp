@@ -45,3 +45,23 @@ TEST(HorlogeReelle, StepsOfAGoneClockOrOfAGoneReceiverAreDropped)
     ASSERT_TRUE(attendreQue([&] { return temoin; }, 3000));
     EXPECT_EQ(faites, 0);
 }
+
+TEST(HorlogeReelle, TheElapsedReadingFollowsRealTimeAndNeverGoesBack)
+{
+    HorlogeReelle horloge;
+    QElapsedTimer chrono;
+    chrono.start();
+    const qint64 debut = horloge.ecouleMs();
+    qint64 precedente = debut;
+    bool recule = false;
+    attendreQue([&] {
+        const qint64 e = horloge.ecouleMs();
+        recule = recule || e < precedente;
+        precedente = e;
+        return chrono.elapsed() >= 300;
+    }, 3000);
+    const qint64 ecoule = horloge.ecouleMs() - debut;
+    EXPECT_FALSE(recule);
+    EXPECT_GE(ecoule, chrono.elapsed() - 20);
+    EXPECT_LT(ecoule, chrono.elapsed() + 20);
+}

@@ -273,6 +273,28 @@ TEST_F(LecteursVlcE2E, HiddenPlayersAreDrivenReplacedAndForgottenWhenTheyQuit)
     EXPECT_FALSE(QFile::exists(lecteurs.fichierPids()));
 }
 
+TEST_F(LecteursVlcE2E, ThePlayersSocketIsInAFolderOfTheUserAloneAndGoesWhenThePlayerDies)
+{
+    const RoleLecteur F = RoleLecteur::Fichier;
+    LecteursVlc lecteurs(dossier_.path());
+    ASSERT_TRUE(lecteurs.demarrer(F, "vlc", cache(ts())));
+    const QString socket = lecteurs.cheminSocket(F);
+    ASSERT_TRUE(attendreQue([&] { return joue(lecteurs, F); }, 15000));
+    struct stat dossier {}, fichier {};
+    ASSERT_EQ(::lstat(QFile::encodeName(QFileInfo(socket).absolutePath()).constData(), &dossier), 0);
+    EXPECT_TRUE(S_ISDIR(dossier.st_mode));
+    EXPECT_EQ(dossier.st_uid, ::getuid());
+    EXPECT_EQ(dossier.st_mode & 0777, 0700u);
+    ASSERT_EQ(::lstat(QFile::encodeName(socket).constData(), &fichier), 0);
+    EXPECT_TRUE(S_ISSOCK(fichier.st_mode));
+
+    // Killed from outside (as a crash would end it): the player cannot remove its socket.
+    ::kill(pid_t(lecteurs.pid(F)), SIGKILL);
+    ASSERT_TRUE(attendreQue([&] { return !lecteurs.enCours(F); }, 5000));
+    EXPECT_FALSE(QFileInfo(socket).exists() || QFileInfo(socket).isSymLink()) << socket.toStdString();
+    EXPECT_TRUE(lecteurs.aucunEnCours());
+}
+
 TEST_F(LecteursVlcE2E, AKeyIsTakenOnlyWhenThePlayerAnswers)
 {
     const RoleLecteur F = RoleLecteur::Fichier;

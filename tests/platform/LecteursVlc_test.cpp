@@ -1,12 +1,19 @@
 #include "platform/reel/LecteursVlc.h"
+#include "platform/reel/PilotageVlc.h"
 #include "support/Attente.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
 #include <memory>
 #include <optional>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 TEST(LecteursVlc, MissingProgramDoesNotStartOrRegister)
@@ -70,4 +77,72 @@ TEST(LecteursVlc, LeftoverCloseNeverSignalsAProcessThatIsNotOurs)
     EXPECT_FALSE(QFile::exists(fichier));
     EXPECT_TRUE(lecteurs.aucunEnCours());
     EXPECT_EQ(lecteurs.departsEnCours(), 0);
+}
+
+namespace {
+// A unix socket file at that path, left as a killed player leaves its own.
+bool socketA(const QString& chemin)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un adresse{};
+    adresse.sun_family = AF_UNIX;
+    const QByteArray natif = QFile::encodeName(chemin);
+    if (fd < 0 || size_t(natif.size()) >= sizeof adresse.sun_path)
+        return false;
+    std::memcpy(adresse.sun_path, natif.constData(), size_t(natif.size()));
+    const bool lie = ::bind(fd, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0;
+    ::close(fd);
+    return lie;
+}
+
+// Sets an environment variable for as long as it lives.
+class Environnement {
+public:
+    Environnement(const char* nom, const QByteArray& valeur) : nom_(nom), avant_(qgetenv(nom)), etait_(qEnvironmentVariableIsSet(nom))
+    {
+        qputenv(nom, valeur);
+    }
+    ~Environnement() { etait_ ? qputenv(nom_, avant_) : qunsetenv(nom_); }
+
+private:
+    const char* nom_;
+    QByteArray avant_;
+    bool etait_;
+};
+}  // namespace
+
+TEST(LecteursVlc, SocketsLiveInAPrivateFolderAndGoWithAPlayerThatDies)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString script = dossier.filePath("lecteur");
+    {
+        QFile f(script);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\nexec sleep 30\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // The user's runtime folder when it is theirs alone.
+    QTemporaryDir runtime("/tmp/kt-XXXXXX");
+    ASSERT_TRUE(runtime.isValid());
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime.path()).constData(), 0700), 0);
+    Environnement xdg("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    EXPECT_EQ(LecteursVlc(dossier.path()).dossierSockets(), runtime.path());
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime.path()).constData(), 0755), 0);
+
+    const RoleLecteur R = RoleLecteur::Regarder;
+    LecteursVlc lecteurs(dossier.path());
+    EXPECT_NE(lecteurs.dossierSockets(), runtime.path()) << "a runtime folder open to others";
+    EXPECT_TRUE(dossierPrive(lecteurs.dossierSockets(), ::getuid()));
+    ASSERT_TRUE(lecteurs.demarrer(R, script, {"--", "x.ts"}));
+    const QString socket = lecteurs.cheminSocket(R);
+    EXPECT_EQ(QFileInfo(socket).absolutePath(), lecteurs.dossierSockets());
+    ASSERT_TRUE(socketA(socket));  // the stand-in does not listen: made here, as vlc makes it
+
+    // It crashes: its socket goes once the player is found gone.
+    ::kill(pid_t(lecteurs.pid(R)), SIGKILL);
+    ASSERT_TRUE(attendreQue([&] { return !lecteurs.enCours(R); }, 5000));
+    EXPECT_FALSE(QFileInfo(socket).exists() || QFileInfo(socket).isSymLink());
+    EXPECT_FALSE(QFile::exists(lecteurs.fichierPids()));
 }

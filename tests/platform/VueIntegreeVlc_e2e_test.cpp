@@ -285,3 +285,53 @@ TEST_F(VueIntegreeVlcE2E, LosingItsWidgetNeitherWaitsForThePlayerNorLeavesItAWin
     vue.ajouterEtJouer(boitier.url("/stream/3.ts"), options());
     EXPECT_TRUE(attendreQue([&] { return nombreDeCouleurs(ecranSous(*vue.surface())) > 20; }, 20000));
 }
+
+// libVLC 3 has no audio output from a stop until the next item's sound is up and refuses a
+// volume or a mute meanwhile: the view keeps them and gives them to the next item.
+TEST_F(VueIntegreeVlcE2E, TheSoundSetBetweenTwoItemsHoldsForTheNextOneAndASilentItemHasNone)
+{
+    using Son = std::pair<int, int>;
+    const auto son = [this] {
+        const VueIntegreeVlc::SonLecteur s = vue.sonDuLecteur();
+        return Son{s.volume, s.muet};
+    };
+    const auto attendreSon = [&](Son voulu) {
+        Son vu;
+        const bool ok = attendreQue([&] { return (vu = son()) == voulu; }, 15000);
+        if (!ok)
+            ADD_FAILURE() << "libVLC has volume " << vu.first << ", mute " << vu.second << "; expected "
+                          << voulu.first << ", " << voulu.second;
+        return ok;
+    };
+    vue.placerDans(&fenetre);
+    vue.dimensionnerConteneur(320 * 15, 240 * 15);
+    vue.definirVolume(60);
+    vue.ajouterEtJouer(boitier.url("/stream/1.ts"), options());
+    ASSERT_TRUE(attendreSon({60, 0}));
+    vue.definirMuet(true);
+    ASSERT_TRUE(attendreSon({60, 1}));
+
+    // Between two items: no audio output, so libVLC itself would refuse these.
+    vue.arreter();
+    vue.viderListe();
+    vue.attendreTravaux();
+    EXPECT_EQ(son(), Son(-1, -1)) << "an audio output outlived the stop";
+    vue.definirVolume(40);
+    vue.definirMuet(false);
+    vue.ajouterEtJouer(boitier.url("/stream/2.ts"), options());
+    EXPECT_TRUE(attendreSon({40, 0}));
+
+    vue.arreter();
+    vue.definirMuet(true);
+    vue.ajouterEtJouer(boitier.url("/stream/3.ts"), options());
+    EXPECT_TRUE(attendreSon({40, 1}));
+
+    // ":no-audio": the picture plays, and there is no sound to hear at all.
+    vue.arreter();
+    vue.definirMuet(false);
+    vue.ajouterEtJouer(boitier.url("/stream/1.ts"), QStringList(options()) << ":no-audio");
+    EXPECT_TRUE(attendreQue([&] { return nombreDeCouleurs(ecranSous(*vue.surface())) > 20; }, 20000));
+    attendreQue([] { return false; }, 1000);
+    EXPECT_EQ(son(), Son(-1, -1));
+    vue.arreter();
+}

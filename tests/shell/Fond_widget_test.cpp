@@ -1,17 +1,27 @@
 #include "panes/PanneauChaines.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VoletGuide.h"
+#include "shell/CadreOptions.h"
 #include "shell/Fond.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/clsSysTray.h"
 #include "support/Attente.h"
+#include "support/BancApplication.h"
 
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <gtest/gtest.h>
 
 namespace {
@@ -84,7 +94,7 @@ TEST(Fond, MiniTwiceGoesToTheRemoteControlFormAndBack)
 {
     Fond fond;
     fond.show();
-    fond.Mini_Click();
+    fond.appliqueur().Mini_Click();
     EXPECT_FALSE(fond.animationEnCours()) << "the form changes at once";
     EXPECT_EQ(fond.size(), QSize(191, 529));
     EXPECT_TRUE(visibleDans(fond, "Fond1bis"));
@@ -92,7 +102,7 @@ TEST(Fond, MiniTwiceGoesToTheRemoteControlFormAndBack)
     EXPECT_TRUE(gras(fond.Mini));
     EXPECT_TRUE(fond.isVisible());
 
-    fond.Mini_Click();
+    fond.appliqueur().Mini_Click();
     EXPECT_EQ(fond.size(), QSize(297, 345));
     EXPECT_FALSE(visibleDans(fond, "Fond1bis"));
     EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -105,10 +115,10 @@ TEST(Fond, WithoutTheOnTopOptionTheRemoteControlFormStaysInTheNormalOrder)
 {
     Fond fond;
     fond.definirOptionsForme({false, true, true});
-    fond.Mini_Click();
+    fond.appliqueur().Mini_Click();
     EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(gras(fond.chaines().Fav)) << "the favourites come in front";
-    fond.Mini_Click();
+    fond.appliqueur().Mini_Click();
     EXPECT_FALSE(gras(fond.chaines().Fav));
 }
 
@@ -118,7 +128,7 @@ TEST(Fond, APaneOpensInElevenTimedWidthsWithTheWindowDisabled)
     fond.show();
     Largeurs l;
     fond.installEventFilter(&l);
-    EXPECT_TRUE(fond.Guider_Click());
+    EXPECT_TRUE(fond.appliqueur().Guider_Click());
     EXPECT_TRUE(fond.animationEnCours());
     EXPECT_FALSE(fond.isEnabled());
     EXPECT_LT(fond.width(), 665) << "the widths come one per step, not at once";
@@ -138,7 +148,7 @@ TEST(Fond, OpeningAPaneNearTheRightEdgeMovesTheWindowLeft)
     fond.move(ecran.right() - fond.frameGeometry().width() - 10, ecran.top() + 10);
     const int y = fond.pos().y();
 
-    fond.Afficher_Click();
+    fond.appliqueur().Afficher_Click();
     ASSERT_TRUE(attendreFin(fond));
     EXPECT_EQ(fond.width(), 665);
     EXPECT_TRUE(fond.forme().estOuvert(Volet::Afficher));
@@ -150,9 +160,9 @@ TEST(Fond, OpeningAPaneNearTheRightEdgeMovesTheWindowLeft)
 TEST(Fond, DiffuserSwitchesFromTheGuidePaneThenClosesItsOwn)
 {
     Fond fond;
-    fond.Guider_Click();
+    fond.appliqueur().Guider_Click();
     ASSERT_TRUE(attendreFin(fond));
-    EXPECT_TRUE(fond.Diffuser_Click());
+    EXPECT_TRUE(fond.appliqueur().Diffuser_Click());
     ASSERT_TRUE(attendreFin(fond));
     const PanneauTelecommande& t = fond.telecommande();
     EXPECT_TRUE(gras(t.Diffuser));
@@ -160,7 +170,7 @@ TEST(Fond, DiffuserSwitchesFromTheGuidePaneThenClosesItsOwn)
     EXPECT_EQ(fond.findChild<QStackedWidget*>("Volet")->currentWidget()->objectName(), "Fond1a");
     EXPECT_TRUE(visibleDans(fond, "Logo1"));
 
-    EXPECT_FALSE(fond.Diffuser_Click());
+    EXPECT_FALSE(fond.appliqueur().Diffuser_Click());
     ASSERT_TRUE(attendreFin(fond));
     EXPECT_EQ(fond.size(), QSize(297, 345));
     EXPECT_FALSE(gras(t.Diffuser));
@@ -172,8 +182,8 @@ TEST(Fond, GoGuiderLeavesTheRemoteControlFormForTheScheduleTab)
     Fond fond;
     int editeurs = 0;
     QObject::connect(&fond.guide(), &VoletGuide::ongletChoisi, [&editeurs](int onglet) { editeurs += onglet == 1; });
-    fond.Mini_Click();
-    fond.GoGuider_Click();
+    fond.appliqueur().Mini_Click();
+    fond.appliqueur().GoGuider_Click();
     ASSERT_TRUE(attendreFin(fond));
     EXPECT_EQ(fond.size(), QSize(665, 345));
     EXPECT_FALSE(visibleDans(fond, "Fond1bis"));
@@ -186,10 +196,10 @@ TEST(Fond, TopRTwiceEndsInTheNormalOrder)
 {
     Fond fond;
     fond.show();
-    fond.TopR_Click();
+    fond.appliqueur().TopR_Click();
     EXPECT_TRUE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(gras(fond.telecommande().TopR));
-    fond.TopR_Click();
+    fond.appliqueur().TopR_Click();
     EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_FALSE(gras(fond.telecommande().TopR));
     EXPECT_TRUE(fond.isVisible());
@@ -223,10 +233,35 @@ TEST(Fond, TheLeftButtonDragsTheWindowByItsBackgroundAndTheRightOneDoesNot)
 
     // The options pane's background as well.
     auto* fond2 = new QWidget;
-    fond.installerOptions(fond2);
+    fond.cadreOptions().installer(fond2);
     presser(fond2, Qt::LeftButton, depart);
     deplacer(fond2, Qt::LeftButton, depart + QPoint(-20, 10));
     EXPECT_EQ(fond.pos(), QPoint(120, 140));
+}
+
+TEST(Fond, APlainClickOrAPointerMovedLessThanTheDragDistanceMovesNothing)
+{
+    Fond fond;
+    fond.show();
+    fond.move(100, 100);
+    QWidget* fond1 = fond.findChild<QWidget*>("Fond1");
+    const QPoint depart = fond.mapToGlobal(QPoint(150, 330));
+    const int distance = QGuiApplication::styleHints()->startDragDistance();
+
+    presser(fond1, Qt::LeftButton, depart);
+    relacher(fond1, depart);
+    deplacer(fond1, Qt::NoButton, depart + QPoint(40, 30));
+    EXPECT_EQ(fond.pos(), QPoint(100, 100)) << "the window follows the pointer after a click";
+
+    presser(fond1, Qt::LeftButton, depart);
+    deplacer(fond1, Qt::LeftButton, depart + QPoint(distance - 1, 0));
+    EXPECT_EQ(fond.pos(), QPoint(100, 100));
+    // Past it, the window follows from where the button went down.
+    deplacer(fond1, Qt::LeftButton, depart + QPoint(distance + 5, 2));
+    EXPECT_EQ(fond.pos(), QPoint(100 + distance + 5, 102));
+    relacher(fond1, depart + QPoint(distance + 5, 2));
+    deplacer(fond1, Qt::NoButton, depart + QPoint(80, 80));
+    EXPECT_EQ(fond.pos(), QPoint(100 + distance + 5, 102));
 }
 
 TEST(Fond, TheChannelListStartsInFrontOfTheFavourites)
@@ -235,4 +270,82 @@ TEST(Fond, TheChannelListStartsInFrontOfTheFavourites)
     fond.show();
     const QWidget* liste = fond.findChild<QWidget*>("Chaînes");
     EXPECT_EQ(fond.childAt(liste->mapTo(&fond, QPoint(50, 50))), liste->findChild<QWidget*>("qt_scrollarea_viewport"));
+}
+
+namespace {
+// What a tool tip shows: Qt reads it as markup whenever it looks like markup.
+QString bulleAffichee(const QString& bulle)
+{
+    return Qt::mightBeRichText(bulle) ? QTextDocumentFragment::fromHtml(bulle).toPlainText() : bulle;
+}
+
+// A button's caption as shown: "&&" is one "&", a lone "&" marks a shortcut and is not shown.
+QString legendeAffichee(const QAbstractButton& b)
+{
+    QString t = b.text();
+    return t.replace("&&", QString(QChar(1))).remove('&').replace(QChar(1), '&');
+}
+
+QRect dansFenetre(const QWidget& w, const Fond& f)
+{
+    return QRect(w.mapTo(&f, QPoint(0, 0)), w.size());
+}
+}  // namespace
+
+TEST(Fond, NamesFromOutsideShowAsTheirCharactersAndLeaveTheLayoutAlone)
+{
+    const QString balises = "<h1><u>GROS</u></h1>";
+    const QString esperluette = "Paris & Co [*]";
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1", balises, esperluette}));
+    b.ecrire("Kelmor.ini", "TRAN=0\n");
+    ASSERT_TRUE(b.demarrer());
+    Fond& f = *b.fond;
+    f.show();
+    const std::vector<const QWidget*> rangee = {bouton(f, "ChaîneM"), bouton(f, "Fav"), bouton(f, "ChaîneP")};
+    std::vector<QRect> avant;
+    for (const QWidget* w : rangee)
+        avant.push_back(dansFenetre(*w, f));
+
+    auto* liste = f.findChild<QListWidget*>("Chaînes");
+    liste->setCurrentRow(1);
+    QCoreApplication::processEvents();
+    // Every label that names the channel shows its tags as characters.
+    int etiquettes = 0;
+    for (const QLabel* l : f.findChildren<QLabel*>()) {
+        if (!l->text().contains(balises))
+            continue;
+        ++etiquettes;
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
+    }
+    EXPECT_GE(etiquettes, 3);  // ProgChaîne, ProgChaîne3, the schedule editor's channel
+    EXPECT_EQ(legendeAffichee(*bouton(f, "ProgChaîne2")), "2 : " + balises);
+    // "◀ Favoris ▶" stays where it was, in view, and nothing lies over it.
+    const QWidget* etiquette = f.findChild<QLabel*>("ProgChaîne3");
+    for (std::size_t i = 0; i < rangee.size(); ++i) {
+        EXPECT_TRUE(rangee[i]->isVisibleTo(&f));
+        EXPECT_EQ(dansFenetre(*rangee[i], f), avant[i]) << rangee[i]->objectName().toStdString();
+        EXPECT_FALSE(dansFenetre(*etiquette, f).intersects(dansFenetre(*rangee[i], f)));
+    }
+
+    // Watching it: the stop button's tip names it as it is.
+    b.app->parties().transport.Play_Click();
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Lecture);
+    EXPECT_EQ(bulleAffichee(bouton(f, "RegarderX")->toolTip()), " Arrêter la lecture de " + balises + " ");
+
+    // "&" marks no shortcut on a caption, and "[*]" stays in the window's title.
+    liste->setCurrentRow(2);
+    QCoreApplication::processEvents();
+    const QPushButton* favori0 = bouton(f, "Favori(0)");
+    EXPECT_EQ(legendeAffichee(*favori0), esperluette);
+    EXPECT_TRUE(QKeySequence::mnemonic(favori0->text()).isEmpty());
+    EXPECT_EQ(legendeAffichee(*bouton(f, "ProgChaîne2")), "3 : " + esperluette);
+    EXPECT_TRUE(QKeySequence::mnemonic(bouton(f, "ProgChaîne2")->text()).isEmpty());
+    b.dialogues.reponses = {true};
+    bouton(f, "Enregistrer")->click();
+    ASSERT_EQ(b.app->parties().session.Etat, EtatLecteur::Enregistrement);
+    ASSERT_NE(f.windowHandle(), nullptr);
+    EXPECT_EQ(f.windowHandle()->title(), "Kelmor - 20:00 - " + esperluette + " (enregistrement manuel)");
+    EXPECT_EQ(bulleAffichee(bouton(f, "EnregistrerX")->toolTip()), " Arrêter l'enregistrement de " + esperluette + " ");
 }

@@ -249,6 +249,36 @@ TEST(FormeFenetre, FullScreenFromTheMiniScreenGoesBackToItAtItsSliderValueInside
     EXPECT_LE(retour.position()->y() + cadre.height(), 768);
 }
 
+TEST(FormeFenetre, LeavingFullScreenOnTheSameScreenPutsTheMiniScreenBackWhereItWasEvenPartlyOffIt)
+{
+    FormeFenetre f = forme(0, 0, 1, 0, Volet::Afficher);
+    f.Mini2_Click(ecran(700, 400));
+    // Dragged partly off the screen's right and bottom edges, then full screen and back.
+    const QPoint dehors(1100, 700);
+    f.SizeBarF_Click(ecran(dehors.x(), dehors.y()));
+    EXPECT_EQ(f.SizeBarF_Click(ecran(-1, 6)).position(), dehors);
+    // Through full screen from the mini-screen twice: the same.
+    f.SizeBarF_Click(ecran(dehors.x(), dehors.y()));
+    EXPECT_EQ(f.Full2_Click(ecran(-1, 6)).position(), dehors);
+}
+
+TEST(FormeFenetre, OnlyEnteringTheMiniScreenFoldsItsRibbon)
+{
+    const auto replie = [](const TransitionForme& t) {
+        for (const PhaseForme& p : t.phases)
+            if (p.vueSeule && p.vueSeule->replierRuban)
+                return true;
+        return false;
+    };
+    FormeFenetre f = forme(0, 0, 1, 0, Volet::Afficher);
+    EXPECT_TRUE(replie(f.Mini2_Click(ecran(100, 100))));
+    EXPECT_FALSE(replie(f.SizeBar2_Scroll(150)));
+    EXPECT_FALSE(replie(f.SizeBarF_Click(ecran(412, 140)))) << "into full screen";
+    EXPECT_FALSE(replie(f.SizeBarF_Click(ecran(-1, 6)))) << "back to the mini-screen";
+    EXPECT_FALSE(replie(f.SizeBar1_Click(ecran(412, 140))));
+    EXPECT_TRUE(replie(f.Full2_Click(ecran(100, 100)))) << "full screen from the pane, through the mini-screen";
+}
+
 TEST(FormeFenetre, FoldingTheMediaPaneFromTheMiniScreenOrFullScreenEndsInTheNormalWindow)
 {
     for (const bool plein : {false, true}) {

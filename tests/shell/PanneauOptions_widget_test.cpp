@@ -13,6 +13,9 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
@@ -142,6 +145,35 @@ TEST(PanneauOptions, EveryControlKeepsItsValueThroughOkTheSettingsFileAndANewWin
     }
 }
 
+TEST(PanneauOptions, EveryControlChangedWithoutOkIsSavedByTheClose)
+{
+    BancApplication b;
+    preparer(b, "MONO=0\n");
+    PanneauOptions& p = ouvrir(b);
+    const QString dossier = b.dossiers.racine.path() + "/enregistrements";
+    QDir().mkpath(dossier);
+    std::map<QString, QString> attendu;
+    for (const ControleOption& r : ControlesOptions())
+        if (r.cle)
+            attendu[r.cle] = changer(b, p, r, dossier);
+    b.fond->close();
+    EXPECT_TRUE(b.fond->estFermee());
+    const QByteArray ini = b.lire("Kelmor.ini");
+    for (const auto& [cle, v] : attendu)
+        EXPECT_EQ(valeur(ini, cle), v) << cle.toStdString();
+    EXPECT_EQ(valeur(ini, "MONO"), "0");
+    EXPECT_TRUE(b.dialogues.messages.empty()) << "the close tells nothing of what waits for the next start";
+
+    // The session's end saves them too.
+    BancApplication b2;
+    preparer(b2);
+    PanneauOptions& p2 = ouvrir(b2);
+    qobject_cast<QCheckBox*>(p2.controle("TRANtag"))->click();
+    const bool tran = qobject_cast<QCheckBox*>(p2.controle("TRANtag"))->isChecked();
+    b2.fond->fermerSansQuestion();
+    EXPECT_EQ(valeur(b2.lire("Kelmor.ini"), "TRAN"), tran ? "1" : "0");
+}
+
 TEST(PanneauOptions, OkTellsTheTwoChangesThatWaitForTheNextStartWithTheirExactTexts)
 {
     BancApplication b;
@@ -162,7 +194,7 @@ TEST(PanneauOptions, OkTellsTheTwoChangesThatWaitForTheNextStartWithTheirExactTe
               (Message{Message::Information, "La modification de l'ordre de tri des chaînes sera\n"
                                              "prise en compte au prochain lancement d'Kelmor."}));
     // The folder in use stays until the next start.
-    EXPECT_EQ(b.app->session.DossierEnregistrement, b.dossiers.documentsChemin);
+    EXPECT_EQ(b.app->parties().session.DossierEnregistrement, b.dossiers.documentsChemin);
     EXPECT_TRUE(b.fond->findChild<QWidget*>("Fond1")->isVisibleTo(b.fond.get()));
     EXPECT_EQ(p.onglet(), 1);
 }
@@ -190,7 +222,7 @@ TEST(PanneauOptions, ASettingsFileThatCannotBeWrittenKeepsThePaneOpen)
 
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, kMessageEchecParametres}));
-    EXPECT_TRUE(b.fond->optionsOuvertes());
+    EXPECT_TRUE(b.fond->etat().optionsOuvertes());
     EXPECT_TRUE(p.isVisibleTo(b.fond.get()));
 }
 
@@ -205,8 +237,8 @@ TEST(PanneauOptions, TheEditorsSlotChangeLandsInTheEditedGroup)
     EXPECT_EQ(e.TexteFav->text(), TableFavoris::nomParDefaut(3));
     e.ListeFav[4]->setCurrentIndex(2);
     emit e.ListeFav[4]->activated(2);
-    EXPECT_EQ(b.app->session.parametres.favoris.at(35), "Arte");
-    EXPECT_EQ(b.app->session.parametres.favoris.at(5), "");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris.at(35), "Arte");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris.at(5), "");
 
     // Showing the group again selects the slot's channel.
     e.EditerFav->setCurrentIndex(0);
@@ -217,28 +249,97 @@ TEST(PanneauOptions, TheEditorsSlotChangeLandsInTheEditedGroup)
     EXPECT_EQ(e.ListeFav[4]->currentIndex(), 2);
 
     e.ListeFav0[4]->click();
-    EXPECT_EQ(b.app->session.parametres.favoris.at(35), "");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris.at(35), "");
     emit e.ListeFav[4]->activated(1);
     p.Retour->click();
     EXPECT_EQ(valeur(b.lire("Kelmor.ini"), "FA35"), "France 2");
 }
 
-TEST(PanneauOptions, AGroupNameCannotTakeAnEqualsSign)
+TEST(PanneauOptions, AGroupNameWithAnEqualsSignIsKeptThroughTheSettingsFileAndANewWindow)
 {
     BancApplication b;
     preparer(b);
     PanneauOptions& p = ouvrir(b);
     EditeurFavoris& e = p.favoris();
     e.TexteFav->clear();
-    QTest::keyClicks(e.TexteFav, "a=b");
-    EXPECT_EQ(e.TexteFav->text(), "ab");
+    QTest::keyClicks(e.TexteFav, "Foot=Rugby");
+    EXPECT_EQ(e.TexteFav->text(), "Foot=Rugby");
     e.ModifierFav->click();
-    EXPECT_EQ(b.app->session.parametres.favoris.at(0), "ab");
-    EXPECT_EQ(e.EditerFav->itemText(0), "ab");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris.at(0), "Foot=Rugby");
+    EXPECT_EQ(e.EditerFav->itemText(0), "Foot=Rugby");
+    p.Retour->click();
+    const QByteArray ini = b.lire("Kelmor.ini");
+    EXPECT_EQ(valeur(ini, "FA00"), "Foot=Rugby");
 
+    BancApplication b2;
+    b2.ecrire("Kelmor.ini", ini);
+    preparer(b2);
+    EXPECT_EQ(b2.app->parties().session.parametres.favoris.at(0), "Foot=Rugby");
+    EXPECT_EQ(ouvrir(b2).favoris().TexteFav->text(), "Foot=Rugby");
+
+    // A line break pasted in cannot reach the file.
+    e.TexteFav->setText("deux");
+    e.TexteFav->insert("\nlignes");
+    EXPECT_EQ(e.TexteFav->text(), "deux");
     e.EffacerFav->click();
-    EXPECT_EQ(b.app->session.parametres.favoris.at(0), "");
+    EXPECT_EQ(b.app->parties().session.parametres.favoris.at(0), "");
     EXPECT_EQ(e.TexteFav->text(), "");
+}
+
+TEST(PanneauOptions, TheWheelOverAListOrASliderScrollsThePaneAndChangesNoSetting)
+{
+    BancApplication b;
+    preparer(b, "VENC=1\nAUTR=1\nAUTP=/usr/bin/convertir\nFA01=TF1\n");
+    b.fond->show();
+    PanneauOptions& p = ouvrir(b);
+    const auto tourner = [](QWidget* w, int crans) {
+        const QPointF ici = QRectF(w->rect()).center();
+        QWheelEvent e(ici, w->mapToGlobal(ici), {}, QPoint(0, -120 * crans), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(w, &e);
+    };
+    const auto reglages = [&b, &p] {
+        ContenuParametres c = b.app->parties().session.parametres;
+        p.lire(c);
+        return c;
+    };
+    int vus = 0;
+    for (int onglet = 1; onglet <= 8; ++onglet) {
+        p.Onglets_Click(onglet);
+        QList<QWidget*> valeurs;
+        for (QComboBox* l : p.findChildren<QComboBox*>())
+            valeurs << l;
+        for (QSlider* c : p.findChildren<QSlider*>())
+            valeurs << c;
+        for (QWidget* w : valeurs) {
+            if (!w->isVisible())
+                continue;
+            ++vus;
+            const ContenuParametres avant = reglages();
+            auto* l = qobject_cast<QComboBox*>(w);
+            const int index = l ? l->currentIndex() : qobject_cast<QSlider*>(w)->value();
+            for (int crans : {1, 1, -1, -3})
+                tourner(w, crans);
+            EXPECT_EQ(l ? l->currentIndex() : qobject_cast<QSlider*>(w)->value(), index) << w->objectName().toStdString();
+            EXPECT_EQ(reglages(), avant) << w->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(vus, 5 + 9 + 5) << "FOND, AVAN, APRE, LACE, ZOOM; the editor's group and slots; the codecs' lists";
+    EXPECT_TRUE(b.dialogues.messages.empty());
+
+    // Over a list, the wheel scrolls the tab it lies in.
+    p.Onglets_Click(5);
+    auto* profils = qobject_cast<QComboBox*>(p.controle("Profils"));
+    QScrollBar* barre = nullptr;
+    for (QWidget* w = profils; w && !barre; w = w->parentWidget())
+        if (auto* zone = qobject_cast<QScrollArea*>(w))
+            barre = zone->verticalScrollBar();
+    ASSERT_NE(barre, nullptr);
+    ASSERT_GT(barre->maximum(), 0);
+    barre->setValue(0);
+    tourner(profils, 1);
+    EXPECT_GT(barre->value(), 0);
+    EXPECT_EQ(profils->currentIndex(), 0);
 }
 
 TEST(PanneauOptions, AProfileFillsTheInputsAndTheListGoesBackToItsPrompt)
@@ -341,7 +442,7 @@ TEST(PanneauOptions, ThePaneReopensOnTheLastTabButOkLeavesTheFirst)
     p.Retour->click();
     ouvrir(b);
     EXPECT_EQ(p.onglet(), 1);
-    ouvrirOptions(*b.app, 8);
+    b.app->parties().options.Ouvrir(8, 0);
     EXPECT_EQ(p.onglet(), 8);
 }
 
@@ -379,12 +480,12 @@ TEST(PanneauOptions, TheEmptyFavouritesYesOpensTheEditorOnTheShownGroupAndThatSl
 {
     BancApplication b;
     preparer(b);
-    b.app->favoris.selectionnerGroupe(2);
+    b.app->parties().favoris.selectionnerGroupe(2);
     b.dialogues.reponses = {true};
-    b.app->favoris.Favori_Click(6);  // an empty slot: the question, then the editor
+    b.app->parties().favoris.Favori_Click(6);  // an empty slot: the question, then the editor
     auto* p = b.fond->findChild<PanneauOptions*>("Fond2");
     ASSERT_NE(p, nullptr);
-    EXPECT_TRUE(b.fond->optionsOuvertes());
+    EXPECT_TRUE(b.fond->etat().optionsOuvertes());
     EXPECT_EQ(p->onglet(), 4);
     EXPECT_EQ(p->favoris().groupe(), 2);
     EXPECT_EQ(p->favoris().EditerFav->currentIndex(), 2);
@@ -456,7 +557,7 @@ TEST(PanneauOptions, AClickOnTheLogoOpensTheOptionsOnTheirLastTab)
     auto* logo = b.fond->findChild<QLabel*>("Logo1");
     ASSERT_NE(logo, nullptr);
     QTest::mouseClick(logo, Qt::LeftButton);
-    ASSERT_TRUE(b.fond->optionsOuvertes());
+    ASSERT_TRUE(b.fond->etat().optionsOuvertes());
     auto* onglets = b.fond->findChild<PanneauOptions*>("Fond2")->findChild<QTabWidget*>("Onglets");
     ASSERT_NE(onglets, nullptr);
     EXPECT_EQ(onglets->currentIndex(), onglets->count() - 1);

@@ -3,6 +3,9 @@
 
 #include <QStringList>
 #include <QSystemTrayIcon>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QWindow>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -69,4 +72,23 @@ TEST(clsSysTray, ActivationRestoresTheWindowAsTheTraysWithoutDoubleClickSendIt)
     t.setDefaultDblClk(false);
     t.recevoir(QSystemTrayIcon::Trigger);
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST(clsSysTray, TheTipAndTheMinimisedWindowsTitleShowTheirTextAsItIs)
+{
+    QWidget w;
+    clsSysTray t;
+    t.setSourceWindow(&w);
+    t.ChangeIcon(IconeRepos());
+    w.showMinimized();
+    const QString texte = "<b>Kelmor</b> [*] & co";
+    t.ChangeToolTip(texte);
+    t.IconInSysTray();
+    const auto* icone = t.findChild<QSystemTrayIcon*>();
+    ASSERT_NE(icone, nullptr);
+    // Read as markup whenever it looks like markup, as a tool tip is.
+    const QString bulle = icone->toolTip();
+    EXPECT_EQ(Qt::mightBeRichText(bulle) ? QTextDocumentFragment::fromHtml(bulle).toPlainText() : bulle, texte);
+    ASSERT_NE(w.windowHandle(), nullptr);
+    EXPECT_EQ(w.windowHandle()->title(), texte);
 }

@@ -41,6 +41,11 @@ double ffprobeDuree(const QString& fichier)
     return ok ? d : -1;
 }
 
+QStringList ffprobeFlux(const QString& fichier)
+{
+    return ffprobe("stream=codec_type", fichier).split(u'\n', Qt::SkipEmptyParts);
+}
+
 int processusContenant(const QString& texte)
 {
     int n = 0;
@@ -91,7 +96,7 @@ void BancReel::demarrer(const QByteArray& ini)
     std::optional<bool> issue = app->Form_Load({"kelmor"}, [&issue](bool continuer) { issue = continuer; });
     ASSERT_TRUE(attendreQue([&issue] { return issue.has_value(); }, 10000));
     ASSERT_TRUE(*issue);
-    ASSERT_EQ(app->session.chaines.taille(), 4);
+    ASSERT_EQ(app->parties().session.chaines.taille(), 4);
     dialogues.messages.clear();
 }
 

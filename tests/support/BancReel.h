@@ -26,6 +26,8 @@ int portLibre();
 // Container name and duration (seconds) as ffprobe reads them; "" and -1 when it cannot.
 QString ffprobeFormat(const QString& fichier);
 double ffprobeDuree(const QString& fichier);
+// The kind of each stream of the file ("video", "audio"), in order, as ffprobe reads them.
+QStringList ffprobeFlux(const QString& fichier);
 
 // Processes whose command line holds the text (our players carry their socket's name).
 int processusContenant(const QString& texte);
@@ -47,7 +49,7 @@ protected:
     // Stops and closes go on from the event loop: waits for the state they end in.
     bool attendreEtat(EtatLecteur etat, int ms = 10000)
     {
-        return attendreQue([this, etat] { return app->session.Etat == etat; }, ms);
+        return attendreQue([this, etat] { return app->parties().session.Etat == etat; }, ms);
     }
 
     QString vlc;

@@ -19,12 +19,15 @@
 #include <QDateTime>
 #include <QDir>
 #include <QMap>
+#include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <map>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -181,22 +184,26 @@ public:
 
 // By default a step runs at once, inside the call that asks for it, the clock moved on by
 // its wait; with `immediat` off, steps wait until the test moves the clock with avancer().
+// The wall time and the elapsed reading move together with the steps and avancer(); each
+// can also be set on its own (a change of hour moves the wall time alone).
 class FausseHorloge : public Horloge {
 public:
     QDateTime maintenantValeur{QDate(2026, 12, 9), QTime(20, 0)};
+    qint64 ecouleValeur = 1000000;
     int attenteTotaleMs = 0;
     bool immediat = true;
     // Runs during the first wait, as pending events would.
     std::function<void()> pendantAttente;
     QDateTime maintenant() override { return maintenantValeur; }
+    qint64 ecouleMs() override { return ecouleValeur; }
     void apres(int ms, Suite<> etape) override
     {
         if (!immediat) {
-            etapes_.push_back({maintenantValeur.addMSecs(ms), numero_++, std::move(etape)});
+            etapes_.push_back({ecouleValeur + std::max(ms, 0), numero_++, std::move(etape)});
             return;
         }
         attenteTotaleMs += ms;
-        maintenantValeur = maintenantValeur.addMSecs(ms);
+        passer(ms);
         if (pendantAttente) {
             auto f = pendantAttente;
             pendantAttente = nullptr;  // once: a tick inside it may wait too
@@ -205,9 +212,9 @@ public:
         etape();
     }
     // Moves the clock on by ms, running the steps that fall due on the way, in order.
-    void avancer(int ms)
+    void avancer(qint64 ms)
     {
-        const QDateTime fin = maintenantValeur.addMSecs(ms);
+        const qint64 fin = ecouleValeur + ms;
         for (;;) {
             auto prochaine = std::min_element(etapes_.begin(), etapes_.end(), [](const Etape& a, const Etape& b) {
                 return a.echeance < b.echeance || (a.echeance == b.echeance && a.numero < b.numero);
@@ -216,17 +223,23 @@ public:
                 break;
             Etape e = std::move(*prochaine);
             etapes_.erase(prochaine);
-            if (e.echeance > maintenantValeur)
-                maintenantValeur = e.echeance;
+            if (e.echeance > ecouleValeur)
+                passer(e.echeance - ecouleValeur);
             e.etape();
         }
-        maintenantValeur = fin;
+        passer(fin - ecouleValeur);
     }
     std::size_t etapesEnAttente() const { return etapes_.size(); }
 
 private:
+    // Both readings move on by ms.
+    void passer(qint64 ms)
+    {
+        maintenantValeur = maintenantValeur.addMSecs(ms);
+        ecouleValeur += ms;
+    }
     struct Etape {
-        QDateTime echeance;
+        qint64 echeance;  // on the elapsed reading: a wait does not follow the wall time
         quint64 numero;
         Suite<> etape;
     };
@@ -239,7 +252,11 @@ public:
     bool seule = true;
     // What the lock gives when `seule` is false.
     Resultat echec = Resultat::DejaLancee;
+    QString chemin = QStringLiteral("/home/u/.local/share/Kelmor/Kelmor.lock");
+    QString machine;  // the lock's computer, with VerrouAutreMachine
     Resultat verrouiller() override { return seule ? Resultat::Seule : echec; }
+    QString cheminVerrou() const override { return chemin; }
+    QString machineDuVerrou() const override { return machine; }
 };
 
 class FauxDisque : public Disque {
@@ -254,6 +271,19 @@ public:
         auto it = tailles.find(c);
         return it == tailles.end() ? -1 : it->second;
     }
+    // Every deletion asked, in order. The tests' files live in temporary folders that the
+    // engine lists itself: a file is deleted for real unless its path is among `refuses`.
+    QList<QByteArray> supprimes;
+    QSet<QByteArray> refuses;
+    bool supprimer(const QByteArray& chemin) override
+    {
+        supprimes << chemin;
+        if (refuses.contains(chemin))
+            return false;
+        std::error_code e;
+        std::filesystem::remove(chemin.toStdString(), e);
+        return !std::filesystem::exists(chemin.toStdString(), e);
+    }
 };
 
 class FauxSysteme : public Systeme {
@@ -261,12 +291,46 @@ public:
     QStringList arrets;
     int annulations = 0;
     std::vector<std::pair<QString, QStringList>> programmes;
-    void programmerArret(const QString& avis) override { arrets << avis; }
-    void annulerArret() override { ++annulations; }
+    // What the system answers to the shutdown and to its cancellation.
+    bool arretAccepte = true;
+    bool annulationAcceptee = true;
+    // Answers held until the test gives them (repondre), as the real command's end would.
+    bool differer = false;
+    std::deque<std::pair<Suite<bool>, bool>> enAttente;
+
+    void programmerArret(const QString& avis, Suite<bool> fait) override
+    {
+        arrets << avis;
+        dire(std::move(fait), arretAccepte);
+    }
+    void annulerArret(Suite<bool> fait) override
+    {
+        ++annulations;
+        dire(std::move(fait), annulationAcceptee);
+    }
+    // Gives the oldest answer held. False when none waits.
+    bool repondre()
+    {
+        if (enAttente.empty())
+            return false;
+        auto [fait, reussi] = std::move(enAttente.front());
+        enAttente.pop_front();
+        fait(reussi);
+        return true;
+    }
     bool lancerProgramme(const QString& p, const QStringList& a) override
     {
         programmes.emplace_back(p, a);
         return true;
+    }
+
+private:
+    void dire(Suite<bool> fait, bool reussi)
+    {
+        if (differer)
+            enAttente.emplace_back(std::move(fait), reussi);
+        else
+            fait(reussi);
     }
 };
 
@@ -402,6 +466,17 @@ public:
     bool muet = false;
     bool joue = false;
     std::function<void(const QString&)> pendantInstantane;
+    // As libVLC 3 itself does: while nothing plays there is no audio output, and a volume or
+    // a mute set then is lost (the next item plays at the sound last taken).
+    bool refuserSonHorsLecture = false;
+    // The level the item playing is heard at, each time an item starts: 0 for silence.
+    std::vector<int> entendus;
+    int entendu() const
+    {
+        if (!joue || muet || options.contains(QStringLiteral(":no-audio")))
+            return 0;
+        return volume;
+    }
 
     void placerDans(QObject* h) override { hote = h; }
     void arreter() override
@@ -415,16 +490,19 @@ public:
         appels << QStringLiteral("jouer ") + adresse;
         options = o;
         joue = true;
+        entendus.push_back(entendu());
     }
     void definirVolume(int v) override
     {
-        volume = v;
         appels << QStringLiteral("volume %1").arg(v);
+        if (!refuserSonHorsLecture || joue)
+            volume = v;
     }
     void definirMuet(bool m) override
     {
-        muet = m;
         appels << QStringLiteral("muet %1").arg(m ? 1 : 0);
+        if (!refuserSonHorsLecture || joue)
+            muet = m;
     }
     void placerConteneur(int x, int y) override { appels << QStringLiteral("place %1,%2").arg(x).arg(y); }
     void dimensionnerConteneur(int l, int h) override

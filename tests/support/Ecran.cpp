@@ -24,3 +24,19 @@ int nombreDeCouleurs(const QImage& image)
             couleurs.insert(image.pixel(x, y));
     return int(couleurs.size());
 }
+
+double ressemblance(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return 0;
+    int pareils = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            pareils += (a.pixel(x, y) & 0xffffff) == (b.pixel(x, y) & 0xffffff);
+    return double(pareils) / (a.width() * a.height());
+}
+
+bool visibleALEcran(QWidget& w)
+{
+    return w.isVisible() && ressemblance(ecranSous(w), w.grab().toImage()) > 0.9;
+}

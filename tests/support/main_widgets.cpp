@@ -1,3 +1,5 @@
+#include "shell/Police.h"
+
 #include <QApplication>
 #include <gmock/gmock.h>
 
@@ -8,6 +10,8 @@ int main(int argc, char** argv)
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The windows under test have the type the program gives itself.
+    appliquerPoliceApplication();
     testing::InitGoogleMock(&argc, argv);
     return RUN_ALL_TESTS();
 }

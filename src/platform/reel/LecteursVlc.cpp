@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QStandardPaths>
@@ -244,8 +245,15 @@ private:
     bool fini_ = false;
 };
 
+namespace {
+QString trouverDossierSockets()
+{
+    return dossierSockets(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath(), ::getuid());
+}
+}  // namespace
+
 LecteursVlc::LecteursVlc(const QString& dossierDonnees)
-    : dossier_(dossierDonnees), contexte_(std::make_unique<QObject>())
+    : dossier_(dossierDonnees), dossierSockets_(trouverDossierSockets()), contexte_(std::make_unique<QObject>())
 {
     QFile f(fichierPids());
     if (f.open(QIODevice::ReadOnly))
@@ -269,7 +277,9 @@ QString LecteursVlc::fichierPids() const
 
 QString LecteursVlc::cheminSocket(const LecteurEnregistre& lecteur) const
 {
-    return dossierSockets(QDir::tempPath()) + '/' + nomSocketLecteur(::getuid(), dossier_, lecteur.role, lecteur.jeton);
+    if (!lecteur.socket.isEmpty())
+        return lecteur.socket;
+    return dossierSockets_ + '/' + nomSocketLecteur(::getuid(), dossier_, lecteur.role, lecteur.jeton);
 }
 
 QString LecteursVlc::cheminSocket(RoleLecteur role) const
@@ -337,20 +347,33 @@ void LecteursVlc::oublierTermines()
 {
     Recolteur::instance().recolter();
     const auto avant = lecteurs_.size();
-    std::erase_if(lecteurs_, [this](const LecteurEnregistre& l) { return termine(l); });
+    std::erase_if(lecteurs_, [this](const LecteurEnregistre& l) {
+        if (!termine(l))
+            return false;
+        // Ended on its own (closed by the user, crashed, killed): VLC leaves its socket
+        // behind unless it quit cleanly.
+        supprimerSocket(cheminSocket(l), ::getuid());
+        return true;
+    });
     if (lecteurs_.size() != avant)
         enregistrer();
 }
 
 void LecteursVlc::envoyerAuDepart(const LecteurEnregistre& lecteur)
 {
-    if (termine(lecteur))
+    if (termine(lecteur)) {
+        supprimerSocket(cheminSocket(lecteur), ::getuid());
         return;
+    }
+    Depart d{lecteur, {}, false, 0};
+    // A leftover of an earlier run: its socket is where its cmdline says.
+    if (d.lecteur.socket.isEmpty())
+        d.lecteur.socket = socketDuLecteur(lireProc(lecteur.pid, "cmdline"),
+                                           nomSocketLecteur(::getuid(), dossier_, lecteur.role, lecteur.jeton));
     // SIGTERM is VLC's own polite stop: it closes its outputs and quits. A pid whose
     // cmdline no longer names our socket is left alone.
     if (notre(lecteur))
         ::kill(pid_t(lecteur.pid), SIGTERM);
-    Depart d{lecteur, {}, false, 0};
     d.depuis.start();
     departs_.push_back(d);
     if (!faucheuse_->isActive())
@@ -374,17 +397,16 @@ void LecteursVlc::faucher()
         bool parti = termine(d.lecteur);
         const qint64 ecoule = d.depuis.elapsed();
         if (!parti && !d.tue && ecoule >= kAttentePolieMs) {
-            if (notre(d.lecteur)) {
+            if (notre(d.lecteur))
                 ::kill(pid_t(d.lecteur.pid), SIGKILL);
-                // A killed player cannot remove its socket.
-                QFile::remove(cheminSocket(d.lecteur));
-            }
             d.tue = true;
             d.tueA = ecoule;
         } else if (!parti && d.tue && ecoule - d.tueA >= kAttenteForceeMs) {
             parti = true;  // past the bound: no longer waited for
         }
         if (parti) {
+            // A killed player cannot remove its socket.
+            supprimerSocket(cheminSocket(d.lecteur), ::getuid());
             it = departs_.erase(it);
             change = true;
         } else {
@@ -422,12 +444,20 @@ bool LecteursVlc::demarrer(RoleLecteur role, const QString& programme, const QSt
         it = lecteurs_.erase(it);
     }
 
+    // Checked again at each start: a cleaner of the temporary folder may have taken it.
+    if (!dossierPrive(dossierSockets_, ::getuid()))
+        dossierSockets_ = trouverDossierSockets();
+    if (dossierSockets_.isEmpty()) {
+        enregistrer();
+        return false;
+    }
     // The player it replaces may still be on its way out, its socket still there: the new
     // one listens on a socket of its own.
-    LecteurEnregistre lecteur{0, role, {}};
+    LecteurEnregistre lecteur{0, role, {}, {}};
     const auto pris = [&](const QString& jeton) {
         lecteur.jeton = jeton;
-        return QFile::exists(cheminSocket(lecteur))
+        const QFileInfo la(cheminSocket(lecteur));
+        return la.exists() || la.isSymLink()
             || std::any_of(departs_.begin(), departs_.end(), [&](const Depart& d) {
                    return d.lecteur.role == role && d.lecteur.jeton == jeton;
                });
@@ -436,6 +466,7 @@ bool LecteursVlc::demarrer(RoleLecteur role, const QString& programme, const QSt
     while (pris(jeton))
         jeton = nouveauJetonLecteur();
     lecteur.jeton = jeton;
+    lecteur.socket = cheminSocket(lecteur);
 
     const pid_t pid = lancer(programme, argumentsPilotes(cheminSocket(lecteur), arguments));
     if (pid <= 1) {

@@ -12,8 +12,9 @@
 
 // The vlc players of the program. Each one is started with posix_spawn in a session of
 // its own and reaped by us when it ends (by its own pid, from the event loop), with VLC's
-// "oldrc" control interface on a unix socket of its own: keystrokes and commands go
-// through that socket. Players are known by pid, and a pid counts as ours only while its
+// "oldrc" control interface on a unix socket of its own, in a folder only the user can
+// enter (see dossierSockets): keystrokes and commands go through that socket, which goes
+// with its player however that one ends. Players are known by pid, and a pid counts as ours only while its
 // /proc cmdline still names that socket, so a recycled pid is never signalled. The pids are
 // kept in "Kelmor.pids" of the data folder; the next run closes what a crash left behind.
 //
@@ -60,6 +61,9 @@ public:
     // What the file names of every control socket of this data folder begin with.
     QString prefixeSockets() const;
     QString fichierPids() const;
+    // Where the control sockets of the players started from now on go; "" when no private
+    // folder could be had (players then do not start).
+    QString dossierSockets() const { return dossierSockets_; }
     // Players sent away and not yet gone (tests).
     int departsEnCours() const { return int(departs_.size()); }
 
@@ -88,6 +92,7 @@ private:
                   std::function<void(bool, QString)> fin);
 
     QString dossier_;
+    QString dossierSockets_;
     std::vector<LecteurEnregistre> lecteurs_;
     std::vector<LecteurEnregistre> restes_;   // from an earlier run, until fermerRestes()
     std::vector<Depart> departs_;

@@ -16,9 +16,22 @@ QString prefixeSocketsLecteurs(uint uid, const QString& dossierDonnees);
 // A new jeton: six random hexadecimal digits.
 QString nouveauJetonLecteur();
 
-// Unix socket paths are limited to about 107 bytes: the folder is the temporary folder,
-// or "/tmp" when that one is too long.
-QString dossierSockets(const QString& dossierTemporaire);
+// The control sockets live in a folder that only the user can enter: whoever can reach a
+// player's socket drives that player.
+//
+// True when `chemin` is a folder of that user that nobody else may enter or write: looked at
+// with lstat (a link is refused, never followed), owned by `uid`, no rights for group or others.
+bool dossierPrive(const QString& chemin, uint uid);
+// The sockets' folder: `runtime` ($XDG_RUNTIME_DIR) when it is set and private, else
+// "kelmor-<uid>" in `temporaire`, made 0700. When that name is taken by anything else (a file,
+// a link, a folder of another user or open to others), it is left alone and a new folder of
+// ours is made beside it. Unix socket paths are limited to about 107 bytes: a folder whose path
+// is longer than kLongueurDossierSockets is not used, and "/tmp" stands for a temporary folder
+// too long. "" when no folder can be had.
+constexpr int kLongueurDossierSockets = 40;
+QString dossierSockets(const QString& runtime, const QString& temporaire, uint uid);
+// Removes the socket at `chemin` when it is a socket of that user; anything else stays.
+bool supprimerSocket(const QString& chemin, uint uid);
 
 // The caller's arguments with the control interface put in front. An "--extraintf=" of
 // the caller (before "--") is merged into ours: a later one would replace it and the

@@ -1,5 +1,6 @@
 #include "platform/reel/RegistreLecteurs.h"
 
+#include <QFile>
 #include <QList>
 
 namespace {
@@ -78,10 +79,10 @@ std::vector<LecteurEnregistre> lirePids(const QByteArray& contenu)
     return lecteurs;
 }
 
-bool estNotreLecteur(const QByteArray& cmdline, const QString& nomSocket)
+QString socketDuLecteur(const QByteArray& cmdline, const QString& nomSocket)
 {
     if (nomSocket.isEmpty())
-        return false;
+        return {};
     const QByteArray prefixe = "--rc-unix=";
     const QByteArray nom = nomSocket.toUtf8();
     for (const QByteArray& argument : cmdline.split('\0')) {
@@ -90,9 +91,14 @@ bool estNotreLecteur(const QByteArray& cmdline, const QString& nomSocket)
         const QByteArray chemin = argument.mid(prefixe.size());
         const qsizetype barre = chemin.lastIndexOf('/');
         if (barre >= 0 && chemin.mid(barre + 1) == nom)
-            return true;
+            return QFile::decodeName(chemin);
     }
-    return false;
+    return {};
+}
+
+bool estNotreLecteur(const QByteArray& cmdline, const QString& nomSocket)
+{
+    return !socketDuLecteur(cmdline, nomSocket).isEmpty();
 }
 
 bool lecteurTermine(const QByteArray& stat, const QByteArray& cmdline, const QString& nomSocket)

@@ -15,6 +15,8 @@ struct LecteurEnregistre {
     // What sets its control socket apart from any other player's of that role (see
     // nomSocketLecteur); empty for the players of runs that gave every role one socket.
     QString jeton;
+    // Where its control socket is, when known (not kept in the pid file).
+    QString socket;
     bool operator==(const LecteurEnregistre&) const = default;
 };
 
@@ -33,6 +35,8 @@ std::vector<LecteurEnregistre> lirePids(const QByteArray& contenu);
 // socket option whose file name is nomSocket: only then is the process one of ours.
 // Zombies have an empty cmdline and are therefore never ours.
 bool estNotreLecteur(const QByteArray& cmdline, const QString& nomSocket);
+// The path of that control socket as the cmdline gives it; "" when it names no such socket.
+QString socketDuLecteur(const QByteArray& cmdline, const QString& nomSocket);
 
 // From /proc/<pid>/stat and /proc/<pid>/cmdline (empty when missing): true when that
 // player has ended, that is no such process, a zombie, or the pid now runs another

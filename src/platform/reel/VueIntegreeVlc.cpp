@@ -18,11 +18,13 @@
 #include <algorithm>
 #include <iterator>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <map>
 #include <future>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -139,11 +141,19 @@ QString valeurOption(const QStringList& options, const QString& nom)
 
 }  // namespace
 
-// The thread that makes every libVLC call, in the order asked. It never polls: it sleeps
-// until work comes, and libVLC's snapshot event comes to it as work.
+// libVLC's events that may mean the sound of the item has come up, or been changed under us.
+constexpr libvlc_event_e kEvenementsSon[] = {libvlc_MediaPlayerPlaying,     libvlc_MediaPlayerESAdded,
+                                             libvlc_MediaPlayerAudioDevice, libvlc_MediaPlayerAudioVolume,
+                                             libvlc_MediaPlayerMuted,       libvlc_MediaPlayerUnmuted};
+
+// The thread that makes every libVLC call, in the order asked. It sleeps until work comes;
+// libVLC's events come to it as work. The only wait with a term is the sound's next try.
 class TravauxVue {
 public:
     using Rapport = std::function<void(bool)>;
+    // The sound is tried again this often, this many times at most, until libVLC has it.
+    static constexpr auto kEssaiSon = std::chrono::milliseconds(100);
+    static constexpr int kEssaisSon = 100;
 
     TravauxVue() : fil_([this] { tourner(); }) {}
     ~TravauxVue()
@@ -151,10 +161,13 @@ public:
         ajouter([this] {
             if (lecteur) {
                 libvlc_media_player_stop(lecteur);
-                libvlc_event_detach(libvlc_media_player_event_manager(lecteur), libvlc_MediaPlayerSnapshotTaken,
-                                    &TravauxVue::surInstantane, this);
+                libvlc_event_manager_t* evenements = libvlc_media_player_event_manager(lecteur);
+                libvlc_event_detach(evenements, libvlc_MediaPlayerSnapshotTaken, &TravauxVue::surInstantane, this);
+                for (libvlc_event_e e : kEvenementsSon)
+                    libvlc_event_detach(evenements, e, &TravauxVue::surSon, this);
                 libvlc_media_player_release(lecteur);
                 lecteur = nullptr;
+                sonAttendu_ = false;
             }
             for (auto& [png, i] : instantanes_)
                 QFile::remove(png);
@@ -197,8 +210,10 @@ public:
             if (lecteur) {
                 libvlc_video_set_mouse_input(lecteur, 0);
                 libvlc_video_set_key_input(lecteur, 0);
-                libvlc_event_attach(libvlc_media_player_event_manager(lecteur), libvlc_MediaPlayerSnapshotTaken,
-                                    &TravauxVue::surInstantane, this);
+                libvlc_event_manager_t* evenements = libvlc_media_player_event_manager(lecteur);
+                libvlc_event_attach(evenements, libvlc_MediaPlayerSnapshotTaken, &TravauxVue::surInstantane, this);
+                for (libvlc_event_e e : kEvenementsSon)
+                    libvlc_event_attach(evenements, e, &TravauxVue::surSon, this);
             }
         }
         return lecteur;
@@ -237,9 +252,79 @@ public:
         }
     }
 
+    // The view's sound. libVLC 3 has no audio output from a stop until the next item's sound
+    // is up, and refuses a volume or a mute meanwhile (the output that comes keeps the last
+    // one it took, or none, by output module). So the sound asked is kept here and given to
+    // each item that plays with sound, once libVLC takes it: at its events, and tried again
+    // until it does.
+    void demanderSon(int volume, bool muet)
+    {
+        volumeVoulu_ = volume;
+        muetVoulu_ = muet;
+        essaisSon_ = 0;
+        accorderSon();
+    }
+    void lectureCommencee(bool avecSon, int volume, bool muet)
+    {
+        volumeVoulu_ = volume;
+        muetVoulu_ = muet;
+        sonAttendu_ = avecSon;
+        essaisSon_ = 0;
+        reveil_.reset();
+        accorderSon();
+    }
+    void lectureArretee()
+    {
+        sonAttendu_ = false;
+        reveil_.reset();
+    }
+    // What libVLC says of the sound now: volume and mute, -1 each without an audio output.
+    std::pair<int, int> sonActuel() const
+    {
+        if (!lecteur)
+            return {-1, -1};
+        return {libvlc_audio_get_volume(lecteur), libvlc_audio_get_mute(lecteur)};
+    }
+
     libvlc_media_player_t* lecteur = nullptr;
 
 private:
+    void accorderSon()
+    {
+        if (!lecteur || !sonAttendu_)
+            return;
+        const std::pair<int, int> voulu{volumeVoulu_, muetVoulu_ ? 1 : 0};
+        if (sonActuel() == voulu)
+            return;
+        // Bounded, each change counted: an output that rounds the level its own way is not
+        // chased for ever.
+        if (essaisSon_ >= kEssaisSon)
+            return;
+        ++essaisSon_;
+        libvlc_audio_set_volume(lecteur, volumeVoulu_);
+        libvlc_audio_set_mute(lecteur, muetVoulu_ ? 1 : 0);
+        if (sonActuel() != voulu)
+            reveil_ = std::chrono::steady_clock::now() + kEssaiSon;
+    }
+
+    // On a thread of libVLC: only hands the news over to our thread. A sound that comes up
+    // (a slow stream's, long after the play) gets its tries afresh.
+    static void surSon(const libvlc_event_t* evenement, void* donnees)
+    {
+        if (evenement->type == libvlc_MediaPlayerESAdded
+            && evenement->u.media_player_es_changed.i_type != libvlc_track_audio)
+            return;
+        const bool nouveau = evenement->type == libvlc_MediaPlayerPlaying
+                             || evenement->type == libvlc_MediaPlayerESAdded
+                             || evenement->type == libvlc_MediaPlayerAudioDevice;
+        auto* t = static_cast<TravauxVue*>(donnees);
+        t->ajouter([t, nouveau] {
+            if (nouveau)
+                t->essaisSon_ = 0;
+            t->accorderSon();
+        });
+    }
+
     struct Instantane {
         quint64 numero = 0;
         QString chemin;
@@ -288,11 +373,20 @@ private:
             std::function<void()> travail;
             {
                 std::unique_lock verrou(mutex_);
-                condition_.wait(verrou, [this] { return fin_ || !file_.empty(); });
-                if (file_.empty())
+                const auto pret = [this] { return fin_ || !file_.empty(); };
+                if (reveil_)
+                    condition_.wait_until(verrou, *reveil_, pret);
+                else
+                    condition_.wait(verrou, pret);
+                if (!file_.empty()) {
+                    travail = std::move(file_.front());
+                    file_.pop_front();
+                } else if (fin_) {
                     return;
-                travail = std::move(file_.front());
-                file_.pop_front();
+                } else {
+                    reveil_.reset();  // the sound's next try
+                    travail = [this] { accorderSon(); };
+                }
             }
             travail();
         }
@@ -304,6 +398,11 @@ private:
     bool fin_ = false;
     std::map<QString, Instantane> instantanes_;  // by PNG file, until written or given up
     std::unique_ptr<QTemporaryDir> temporaire_;
+    int volumeVoulu_ = 100;
+    bool muetVoulu_ = false;
+    bool sonAttendu_ = false;  // an item with sound plays: its sound is kept as asked
+    int essaisSon_ = 0;
+    std::optional<std::chrono::steady_clock::time_point> reveil_;  // the sound's next try
     std::thread fil_;
 };
 
@@ -371,6 +470,18 @@ void VueIntegreeVlc::attendreTravaux()
         travaux_->attendre();
 }
 
+VueIntegreeVlc::SonLecteur VueIntegreeVlc::sonDuLecteur()
+{
+    if (!travaux_)
+        return {};
+    std::promise<std::pair<int, int>> son;
+    auto futur = son.get_future();
+    TravauxVue* t = travaux_.get();
+    t->ajouter([t, &son] { son.set_value(t->sonActuel()); });
+    const auto [volume, muet] = futur.get();
+    return {volume, muet};
+}
+
 void VueIntegreeVlc::placerDans(QObject* hote)
 {
     auto* widget = qobject_cast<QWidget*>(hote);
@@ -421,6 +532,7 @@ void VueIntegreeVlc::surfacePerdue()
         if (t->lecteur) {
             libvlc_media_player_stop(t->lecteur);
             libvlc_media_player_set_xwindow(t->lecteur, 0);
+            t->lectureArretee();
         }
         if (fenetre)
             QMetaObject::invokeMethod(&contexte_, [this, fenetre] {
@@ -458,6 +570,7 @@ void VueIntegreeVlc::arreter()
     t->ajouter([t] {
         if (t->lecteur)
             libvlc_media_player_stop(t->lecteur);
+        t->lectureArretee();
     });
 }
 
@@ -469,6 +582,7 @@ void VueIntegreeVlc::viderListe()
     t->ajouter([t] {
         if (t->lecteur)
             libvlc_media_player_set_media(t->lecteur, nullptr);
+        t->lectureArretee();
     });
 }
 
@@ -485,6 +599,8 @@ void VueIntegreeVlc::ajouterEtJouer(const QString& adresse, const QStringList& o
     for (const QString& o : options)
         if (!o.isEmpty() && !o.startsWith(u":video-filter=") && !o.startsWith(u":deinterlace-mode="))
             optionsElement << o.toUtf8();
+    // ":no-audio": the item has no sound at all, so none is waited for.
+    const bool avecSon = !options.contains(QStringLiteral(":no-audio"));
     const uint32_t fenetre = assurerFenetreVideo();
     const QByteArray cible = adresse.toUtf8();
     const QByteArray mode = desentrelacement.toUtf8();
@@ -506,9 +622,8 @@ void VueIntegreeVlc::ajouterEtJouer(const QString& adresse, const QStringList& o
         libvlc_media_release(media);
         libvlc_media_player_set_xwindow(lecteur, fenetre);
         libvlc_video_set_deinterlace(lecteur, mode.isEmpty() ? nullptr : mode.constData());
-        libvlc_audio_set_volume(lecteur, volume);
-        libvlc_audio_set_mute(lecteur, muet ? 1 : 0);
         libvlc_media_player_play(lecteur);
+        t->lectureCommencee(avecSon, volume, muet);
     });
 }
 
@@ -518,10 +633,7 @@ void VueIntegreeVlc::definirVolume(int volume)
     if (!lecteurDemande_)
         return;
     TravauxVue* t = travaux_.get();
-    t->ajouter([t, v = volume_] {
-        if (t->lecteur)
-            libvlc_audio_set_volume(t->lecteur, v);
-    });
+    t->ajouter([t, v = volume_, m = muet_] { t->demanderSon(v, m); });
 }
 
 void VueIntegreeVlc::definirMuet(bool muet)
@@ -530,10 +642,7 @@ void VueIntegreeVlc::definirMuet(bool muet)
     if (!lecteurDemande_)
         return;
     TravauxVue* t = travaux_.get();
-    t->ajouter([t, muet] {
-        if (t->lecteur)
-            libvlc_audio_set_mute(t->lecteur, muet ? 1 : 0);
-    });
+    t->ajouter([t, v = volume_, m = muet_] { t->demanderSon(v, m); });
 }
 
 QString VueIntegreeVlc::prendreInstantane(Suite<bool> ecrit)

@@ -28,6 +28,9 @@ class TravauxVue;
 // renames it into place, so that a reader never sees a half-written file. A snapshot that
 // does not come within kAttenteInstantaneMs (no picture yet) is given up.
 // Deinterlacing is set on the player (libVLC ignores video filters given as item options).
+// The volume and the mute are states of the view: libVLC 3 refuses them while no audio
+// output exists (from a stop until the next item's sound is up), so the view's thread gives
+// them to each item once its sound is up; an item with ":no-audio" has none.
 class VueIntegreeVlc : public VueIntegree {
 public:
     static constexpr int kAttenteInstantaneMs = 3000;
@@ -60,6 +63,13 @@ public:
     int instantanesPromis() const { return int(instantanesPromis_.size()); }
     // Blocks until every call made so far has been carried out: tests only.
     void attendreTravaux();
+    // The sound as libVLC has it now, -1 each when no audio output exists. Blocks until the
+    // view's thread answers: tests only.
+    struct SonLecteur {
+        int volume = -1;
+        int muet = -1;
+    };
+    SonLecteur sonDuLecteur();
 
 private:
     class Surface;

@@ -1,0 +1,24 @@
+#pragma once
+#include "engine/Sauvegarde.h"
+
+class Fond;
+class Moteur;
+struct Plateforme;
+struct Session;
+
+// The settings file rewritten whole, with what the session and the window hold now (the last
+// channel, the schedule, the window's place), as every save of the program does it.
+class EcritureParametres : public Sauvegarde {
+public:
+    EcritureParametres(Session& session, Plateforme& plateforme, Moteur& moteur, const Fond& fond)
+        : session_(session), plateforme_(plateforme), moteur_(moteur), fond_(fond)
+    {
+    }
+    bool EcrireParametres() override;
+
+private:
+    Session& session_;
+    Plateforme& plateforme_;
+    Moteur& moteur_;
+    const Fond& fond_;
+};
