@@ -7,6 +7,7 @@
 #include "platform/Dialogues.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QTime>
 
 #include <array>
@@ -189,9 +190,27 @@ QByteArray TexteParametres(const ContenuParametres& c)
     return t.toUtf8();
 }
 
-bool EcrireFichierParametres(const QString& chemin, const ContenuParametres& c)
+FichierParametresConnu ConnaitreFichierParametres(const QString& chemin, const QByteArray& texte)
 {
-    return ecrireFichierAtomique(chemin, TexteParametres(c));
+    const QFileInfo fichier(chemin);
+    if (!fichier.isFile())
+        return {};
+    return {texte, fichier.size(), fichier.lastModified()};
+}
+
+bool EcrireFichierParametres(const QString& chemin, const ContenuParametres& c, FichierParametresConnu* connu)
+{
+    const QByteArray texte = TexteParametres(c);
+    if (connu && connu->modification.isValid() && connu->texte == texte) {
+        const QFileInfo fichier(chemin);
+        if (fichier.isFile() && fichier.size() == connu->taille && fichier.lastModified() == connu->modification)
+            return true;
+    }
+    if (!ecrireFichierAtomique(chemin, texte))
+        return false;
+    if (connu)
+        *connu = ConnaitreFichierParametres(chemin, texte);
+    return true;
 }
 
 ValeursPrecoces LirePassePrecoce(const QByteArray& texte, ValeursPrecoces depart)
