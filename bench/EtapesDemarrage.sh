@@ -1,6 +1,6 @@
 #!/bin/bash
-# Start-up, step by step: the real program is started on Demarrage_bench's data folder
-# (1,000 channels, every settings key, full favourites, 200 schedule entries) with uprobes on
+# Start-up, step by step: the real program is started on Demarrage_bench's data (1,000
+# channels, every settings key, full favourites, 200 schedule entries) with uprobes on
 # the functions of each step, and each step's time is read from the probes' timestamps; the
 # bare Qt window (FenetreNue_bench) is timed on the same Qt steps. Nothing in the program is
 # changed for it. Medians of the rounds, in ms; "at" is from the program's exec.
@@ -133,11 +133,7 @@ trap 'arreterTrace; nettoyer' EXIT
 tour() {  # program [folder]
     local programme=$1 dossier=${2:-}
     local env=()
-    if [ -n "$dossier" ]; then
-        rm -rf "$dossier"
-        "$BUILD/Demarrage_bench" --preparer "$dossier"
-        env=(KELMOR_HOME="$dossier/" XDG_CONFIG_HOME="$dossier/config")
-    fi
+    [ -n "$dossier" ] && env=(KELMOR_HOME="$dossier/" XDG_CONFIG_HOME="$dossier/config")
     env "${env[@]}" "$programme" >/dev/null 2>&1 &
     local pid=$!
     for _ in $(seq 1 500); do
@@ -149,6 +145,11 @@ tour() {  # program [folder]
     wait "$pid" || true
 }
 
+# The data folder is filled once; a first run writes the settings as the program writes them,
+# and the rounds start on them as a user's next start does.
+"$BUILD/Demarrage_bench" --preparer "$TEMP/dossier"
+tour "$KELMOR" "$TEMP/dossier"
+tour "$NUE"
 echo 1 >$T/tracing_on
 for i in $(seq 1 "$TOURS"); do
     tour "$KELMOR" "$TEMP/dossier"
