@@ -44,8 +44,7 @@ sonde() {  # label binary signature
              awk -F'\t' -v s="$signature" '{sub(/@.*/, "", $2)} $2 == s && !vu {print $1; vu = 1}')
     mangle=${mangle%%@*}
     if [ -z "$mangle" ]; then
-        echo "no symbol for $signature in $binaire" >&2
-        return
+        return  # a step of another build
     fi
     local nom="e${#ETAPES[@]}"
     perf probe -q -x "$binaire" --no-demangle -a "$GROUPE:$nom=$mangle" \
@@ -81,8 +80,9 @@ sonde "start-up (Form_Load)" "$KELMOR" "Application::Form_Load(QList<QString> co
 sonde "  single copy (lock)" "$KELMOR" "InstanceUniqueReelle::verrouiller()"
 sonde "  leftover players" "$KELMOR" "LecteursVlc::fermerRestes()"
 sonde "  settings, early pass" "$KELMOR" "LirePassePrecoce(QByteArray const&, ValeursPrecoces)"
-sonde "  channel list present?" "$KELMOR" "ListeChainesPresente(QString const&)"
+sonde "  channel list present? (before: a read of its own)" "$KELMOR" "ListeChainesPresente(QString const&)"
 sonde "  channel list read" "$KELMOR" "LireFichierListeChaines(QString const&, bool)"
+sonde "  channel list read and checked (once)" "$KELMOR" "LireListeChainesPresente(QString const&, bool)"
 sonde "  channel list shown" "$KELMOR" "Moteur::afficherChaines()"
 sonde "  defaults" "$KELMOR" "AppliquerDefauts(ContenuParametres&, QString const&)"
 sonde "  settings, main pass" "$KELMOR" "LirePassePrincipale(QByteArray const&, ContenuParametres&, QList<QString> const&, std::function<bool (QString const&)> const&, Dialogues&)"
@@ -99,6 +99,8 @@ sonde "    texture" "$KELMOR" "TextureFond(int, int, QString const&)"
 sonde "    texture laid" "$KELMOR" "Fond::definirTexture(QPixmap const&)"
 sonde "  first save" "$KELMOR" "EcritureParametres::EcrireParametres()"
 sonde "    settings file written" "$KELMOR" "EcrireFichierParametres(QString const&, ContenuParametres const&)"
+sonde "    settings file written if changed" "$KELMOR" "EcrireFichierParametres(QString const&, ContenuParametres const&, FichierParametresConnu*)"
+sonde "      file replaced" "$KELMOR" "ecrireFichierAtomique(QString const&, QByteArray const&)"
 sonde "stop signals" "$KELMOR" "installerSignauxArret(QObject*, std::function<void ()>)"
 sonde "native window made (first QXcbWindow::create)" "$QTXCB" "QXcbWindow::create()"
 sonde "window mapped (first QXcbWindow::show)" "$QTXCB" "QXcbWindow::show()"
