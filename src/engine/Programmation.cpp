@@ -15,6 +15,11 @@ void Programmation::rafraichir()
     emit programmesAffiches(l.textes(), l.selection(), l.boutons());
 }
 
+void Programmation::afficherVolet()
+{
+    rafraichir();
+}
+
 void Programmation::Recharger(const QStringList& lignes)
 {
     const QDateTime maintenant = plateforme_.horloge.maintenant();

@@ -500,10 +500,19 @@ TEST(PanneauOptions, TheMainPanelFollowsTheTextureChoice)
     auto* texture = b.fond->findChild<QWidget*>("Fond1")->findChild<ImageTexture*>("Texture");
     ASSERT_NE(texture, nullptr);
     EXPECT_EQ(texture->image().toImage(), TextureFond(3, 1, b.programme()).toImage());
+    // Two side panes are built before the choice, the media pane after it.
+    for (const char* volet : {"Diffuser", "Guider"}) {
+        bouton(*b.fond, volet)->click();
+        ASSERT_TRUE(b.attendreForme());
+    }
     PanneauOptions& p = ouvrir(b);
     qobject_cast<QComboBox*>(p.controle("FONDtag"))->setCurrentIndex(4);
     const QImage quatre = TextureFond(4, 1, b.programme()).toImage();  // a diagonal gradient
     EXPECT_EQ(texture->image().toImage(), quatre);
+    b.app->parties().options.Retour_Click();
+    ASSERT_TRUE(b.attendreForme());
+    bouton(*b.fond, "Afficher")->click();
+    ASSERT_TRUE(b.attendreForme());
     // The side panes, the remote-control extension and the favourites frame too, each one
     // continuing the main panel's picture from where it lies in it.
     QWidget* fond1 = b.fond->findChild<QWidget*>("Fond1");
@@ -596,6 +605,8 @@ TEST(PanneauOptions, AClickOnTheLogoOpensTheOptionsOnTheirLastTab)
 {
     BancApplication b;
     preparer(b);
+    bouton(*b.fond, "Diffuser")->click();
+    ASSERT_TRUE(b.attendreForme());
     auto* logo = b.fond->findChild<QLabel*>("Logo1");
     ASSERT_NE(logo, nullptr);
     QTest::mouseClick(logo, Qt::LeftButton);
