@@ -47,7 +47,10 @@ QString nomNumerote(const QString& nom, int n)
 
 QString NomAffiche(const QString& nom)
 {
-    // Counted in code points.
+    // Counted in code points, which are never more than the UTF-16 units: a short name is
+    // taken as it is without being decoded.
+    if (nom.size() <= kLongueurMaxNom)
+        return nom;
     const QList<uint> points = nom.toUcs4();
     if (points.size() <= kLongueurMaxNom)
         return nom;

@@ -1,9 +1,12 @@
 #include "support/Attente.h"
+#include "shell/clsSysTray.h"
 #include "support/BancApplication.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 #include <gtest/gtest.h>
 
 #include <sys/inotify.h>
@@ -481,4 +484,17 @@ TEST(Demarrage, AStartReadsEachFileOnceAndRewritesTheSettingsOnlyWhenTheyChanged
     EXPECT_TRUE(second.app->EcrireParametres());
     EXPECT_EQ(valeur(second.lire("Kelmor.ini"), "SORT"), "1");
     EXPECT_EQ(valeur(second.lire("Kelmor.ini"), "CHA1"), "Arte");
+}
+
+TEST(Demarrage, AStartInTheWindowPutsNoIconInTheNotificationArea)
+{
+    // The icon, and the session bus that carries it, come when the window goes there.
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1", "France 2"}));
+    ASSERT_TRUE(b.demarrer());
+    b.fond->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(b.fond->findChildren<QSystemTrayIcon*>().isEmpty());
+    EXPECT_FALSE(b.fond->SysTray().visible());
 }
