@@ -66,6 +66,9 @@ QStringList NomsDistincts(const QStringList& bruts)
     // Every name taken, those of the channels not reached yet included: a number never gives
     // the name of another channel.
     QSet<QString> pris(noms.begin(), noms.end());
+    // No two alike, as in most lists: nothing to number.
+    if (pris.size() == noms.size())
+        return noms;
     QSet<QString> vus;
     for (qsizetype i = 0; i < noms.size(); ++i) {
         if (!vus.contains(noms[i])) {
