@@ -372,29 +372,21 @@ void montrerVoletGuide(const Pieces& app, VoletProgrammation& p)
 // The side panes, as each is built.
 void cablerVolets(const Pieces& app)
 {
-    Fond& f = app.fond;
-    QObject::connect(&f.volets(), &VoletsLateraux::construit, &f, [&app](Volet v) {
-        Fond& f = app.fond;
-        switch (v) {
-        case Volet::Afficher:
-            cablerVoletAfficher(app, f.afficher());
-            montrerVoletAfficher(app, f.afficher());
-            break;
-        case Volet::Guider:
-            cablerVoletProgrammation(app, f.programmation());
-            cablerVoletGuide(app, f.guide());
-            montrerVoletGuide(app, f.programmation());
-            break;
-        case Volet::Diffuser: {
-            const Session& s = app.parties.session;
-            QObject::connect(&f.diffusion(), &VoletDiffusion::logoClique, &app.parties.options,
-                             [&app] { app.parties.options.Ouvrir(8, app.parties.favoris.groupe()); });
-            f.diffusion().definirIconeEnregistrement(CalculerVueEtat(s.Etat, s.ChaineEnCours).iconeEnregistrement);
-            break;
-        }
-        case Volet::Aucun:
-            break;
-        }
+    VoletsLateraux& l = app.fond.volets();
+    QObject::connect(&l, &VoletsLateraux::afficherConstruit, &l, [&app](VoletAfficher& v) {
+        cablerVoletAfficher(app, v);
+        montrerVoletAfficher(app, v);
+    });
+    QObject::connect(&l, &VoletsLateraux::guideConstruit, &l, [&app](VoletGuide& g, VoletProgrammation& p) {
+        cablerVoletProgrammation(app, p);
+        cablerVoletGuide(app, g);
+        montrerVoletGuide(app, p);
+    });
+    QObject::connect(&l, &VoletsLateraux::diffusionConstruit, &l, [&app](VoletDiffusion& d) {
+        QObject::connect(&d, &VoletDiffusion::logoClique, &app.parties.options,
+                         [&app] { app.parties.options.Ouvrir(8, app.parties.favoris.groupe()); });
+        const Session& s = app.parties.session;
+        d.definirIconeEnregistrement(CalculerVueEtat(s.Etat, s.ChaineEnCours).iconeEnregistrement);
     });
 }
 

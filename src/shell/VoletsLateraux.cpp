@@ -26,6 +26,7 @@ VoletAfficher& VoletsLateraux::afficher()
     if (!afficher_) {
         afficher_ = new VoletAfficher(pile_);
         ajouter(Volet::Afficher, afficher_);
+        emit afficherConstruit(*afficher_);
     }
     return *afficher_;
 }
@@ -37,6 +38,7 @@ VoletGuide& VoletsLateraux::guide()
         programmation_ = new VoletProgrammation;
         guide_ = new VoletGuide(programmation_, pile_);
         ajouter(Volet::Guider, guide_);
+        emit guideConstruit(*guide_, *programmation_);
     }
     return *guide_;
 }
@@ -52,6 +54,7 @@ VoletDiffusion& VoletsLateraux::diffusion()
     if (!diffusion_) {
         diffusion_ = new VoletDiffusion(pile_);
         ajouter(Volet::Diffuser, diffusion_);
+        emit diffusionConstruit(*diffusion_);
     }
     return *diffusion_;
 }

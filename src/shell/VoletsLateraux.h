@@ -31,6 +31,10 @@ public:
 signals:
     // A pane was just built: what it shows can be wired and shown in it.
     void construit(Volet v);
+    // The same, with the pane built, for whoever wires it.
+    void afficherConstruit(VoletAfficher& v);
+    void guideConstruit(VoletGuide& g, VoletProgrammation& p);
+    void diffusionConstruit(VoletDiffusion& d);
 
 private:
     void ajouter(Volet v, QWidget* cadre);
