@@ -17,6 +17,7 @@
 #include "shell/PanneauOptions.h"
 #include "shell/PopupDuree.h"
 #include "shell/VoletDiffusion.h"
+#include "shell/VoletsLateraux.h"
 #include "shell/Textures.h"
 #include "panes/EditeurFavoris.h"
 
@@ -120,10 +121,9 @@ void cablerEnregistrement(const Pieces& app)
     QObject::connect(&e, &EnregistrementManuel::dureeAffichee, &app.fond, &Fond::afficherDuree);
 }
 
-// The schedule: its pane, the clock and the saves it asks for.
-void cablerProgrammation(const Pieces& app)
+// The schedule's pane, wired when the guide pane is built.
+void cablerVoletProgrammation(const Pieces& app, VoletProgrammation& v)
 {
-    VoletProgrammation& v = app.fond.programmation();
     Programmation& p = app.parties.programmation;
     QObject::connect(&v, &VoletProgrammation::ajouter, &p, [&v, &p] { p.ProgOK_Click(v.valeurs()); });
     QObject::connect(&v, &VoletProgrammation::stopper, &p, &Programmation::Stopper_Click);
@@ -140,6 +140,12 @@ void cablerProgrammation(const Pieces& app)
     QObject::connect(&p, &Programmation::espaceLibreAffiche, &v, &VoletProgrammation::afficherEspaceLibre);
     QObject::connect(&p, &Programmation::extinctionOFFAffichee, &v, &VoletProgrammation::afficherExtinctionOFF);
     QObject::connect(&p, &Programmation::extinctionActivee, &v, &VoletProgrammation::activerExtinction);
+}
+
+// The schedule: the clock, its progress on the remote and the saves it asks for.
+void cablerProgrammation(const Pieces& app)
+{
+    Programmation& p = app.parties.programmation;
     QObject::connect(&p, &Programmation::progressionAffichee, &app.fond.telecommande(),
                      &PanneauTelecommande::afficherProgression);
     QObject::connect(&p, &Programmation::ticDemande, &p, [&app] { app.application.Horloge_Timer(); });
@@ -191,8 +197,6 @@ void cablerOptions(const Pieces& app)
     // The editor opens on the group the buttons show; "OK" repaints them.
     QObject::connect(app.fond.telecommande().Options, &QPushButton::clicked, &o,
                      [&app] { app.parties.options.Ouvrir(0, app.parties.favoris.groupe()); });
-    QObject::connect(&app.fond.diffusion(), &VoletDiffusion::logoClique, &o,
-                     [&app] { app.parties.options.Ouvrir(8, app.parties.favoris.groupe()); });
     QObject::connect(&app.parties.favoris, &Favoris::definitionDemandee, &o,
                      [&app](int emplacement) { app.parties.options.Ouvrir(4, app.parties.favoris.groupe(), emplacement); });
     QObject::connect(&o, &Options::favorisRafraichis, &app.parties.favoris, &Favoris::FavorisListe_Click);
@@ -200,20 +204,25 @@ void cablerOptions(const Pieces& app)
     QObject::connect(&o, &Options::connexionAffichee, &app.fond, &Fond::attendreConnexion);
 }
 
-// The guide pane: its tabs, the TV guide, programming from it, the audience.
+// The guide pane: the TV guide, programming from it, the audience.
 void cablerGuide(const Pieces& app)
 {
-    Fond& f = app.fond;
-    VoletGuide& v = f.guide();
     GuideTV* g = &app.parties.guide;
 
     // The tab chosen is the window's state; the schedule's tab starts with a fresh editor.
     EtatFenetre& e = app.etatFenetre;
-    QObject::connect(&v, &VoletGuide::ongletChoisi, &e, &EtatFenetre::choisirOngletGuide);
     QObject::connect(&e, &EtatFenetre::ongletGuideChoisi, &app.parties.programmation, &Programmation::GuiderOnglets_Click);
     QObject::connect(&e, &EtatFenetre::ongletGuideChoisi, g, &GuideTV::GuiderOnglets_Click);
     QObject::connect(&app.parties.moteur, &Moteur::chaineSelectionnee, g, &GuideTV::Chaines_Click);
     QObject::connect(g, &GuideTV::programmeDemande, &app.parties.programmation, &Programmation::ProgrammerDepuisGuide);
+    QObject::connect(g, &GuideTV::connexionAffichee, &app.fond, &Fond::attendreConnexion);
+}
+
+// The guide pane's controls, wired when it is built: its tabs, the guide's pages, the audience.
+void cablerVoletGuide(const Pieces& app, VoletGuide& v)
+{
+    GuideTV* g = &app.parties.guide;
+    QObject::connect(&v, &VoletGuide::ongletChoisi, &app.etatFenetre, &EtatFenetre::choisirOngletGuide);
     QObject::connect(&v, &VoletGuide::jourChoisi, g, &GuideTV::GuideDate_Click);
     QObject::connect(&v, &VoletGuide::ligneChoisie, g, &GuideTV::GuideListe_Click);
     QObject::connect(&v, &VoletGuide::ligneDoubleCliquee, g, &GuideTV::GuideProg_Click);
@@ -228,7 +237,6 @@ void cablerGuide(const Pieces& app)
     QObject::connect(g, &GuideTV::frequenceAffichee, &v, &VoletGuide::afficherFrequence);
     QObject::connect(g, &GuideTV::audienceAffichee, &v, &VoletGuide::afficherAudience);
     QObject::connect(g, &GuideTV::connexionAffichee, &v, &VoletGuide::AfficherConnexion);
-    QObject::connect(g, &GuideTV::connexionAffichee, &f, &Fond::attendreConnexion);
 }
 
 // The window's forms, its side pane and its services. The side pane's steps count as an
@@ -257,19 +265,34 @@ void cablerFormes(const Pieces& app)
 // recordings and the snapshots.
 void cablerMedias(const Pieces& app)
 {
-    VoletAfficher& v = app.fond.afficher();
     Medias& m = app.parties.medias;
     VueDirecte& d = m.vueDirecte();
-    Mediatheque& l = m.mediatheque();
-    Mosaique& mo = m.mosaique();
-    // The view's native window is made when it first plays, not at start-up.
-    QObject::connect(&d, &VueDirecte::vuePremiereFois, &v,
-                     [&app, &v] { app.plateforme.vue.placerDans(v.FondActiveX); });
-
     // The pane's fold is the window's form, which the controller follows.
     AppliqueurForme& a = app.fond.appliqueur();
     QObject::connect(&m, &Medias::basculementDemande, &a, [&a] { a.Afficher_Click(); });
     QObject::connect(&a, &AppliqueurForme::mosaiqueDemandee, &m, &Medias::Mosaique_Demandee);
+    // A tile's click is a favourite's: left watches, right shows.
+    QObject::connect(&m, &Medias::favoriDemande, &app.parties.favoris, &Favoris::Favori_Click);
+    QObject::connect(&app.parties.favoris, &Favoris::groupeAffiche, &m, &Medias::definirGroupe);
+    // The live view follows the channel selection.
+    QObject::connect(&app.parties.moteur, &Moteur::chaineSelectionnee, &d, &VueDirecte::Chaines_Click);
+    // The single stream goes to the external player; a stop shows the new recordings.
+    QObject::connect(&app.parties.moteur, &Moteur::etatChange, &m, &Medias::etatChange);
+    // A snapshot of the external player shows in the list.
+    QObject::connect(&app.parties.transport, &Transport::photoEnCours, &m.mediatheque(), &Mediatheque::photoEnCours);
+}
+
+// The media pane's controls, wired when it is built.
+void cablerVoletAfficher(const Pieces& app, VoletAfficher& v)
+{
+    Medias& m = app.parties.medias;
+    VueDirecte& d = m.vueDirecte();
+    Mediatheque& l = m.mediatheque();
+    Mosaique& mo = m.mosaique();
+    AppliqueurForme& a = app.fond.appliqueur();
+    // The view's native window is made when it first plays, not at start-up.
+    QObject::connect(&d, &VueDirecte::vuePremiereFois, &v,
+                     [&app, &v] { app.plateforme.vue.placerDans(v.FondActiveX); });
 
     QObject::connect(&v, &VoletAfficher::ongletChoisi, &m, &Medias::AfficherOnglets_Click);
     QObject::connect(&v, &VoletAfficher::tailleVueChangee, &d, &VueDirecte::definirTailleVue);
@@ -313,21 +336,58 @@ void cablerMedias(const Pieces& app)
     QObject::connect(&l, &Mediatheque::TV2Affiche, &v, &VoletAfficher::afficherTV2);
     QObject::connect(&mo, &Mosaique::tuileChangee, &v, [&v, &mo](int t) { v.afficherTuile(t, mo.tuile(t)); });
     QObject::connect(&mo, &Mosaique::cadreRouge, &v, &VoletAfficher::afficherCadreRouge);
-
-    // A tile's click is a favourite's: left watches, right shows.
-    QObject::connect(&m, &Medias::favoriDemande, &app.parties.favoris, &Favoris::Favori_Click);
-    QObject::connect(&app.parties.favoris, &Favoris::groupeAffiche, &m, &Medias::definirGroupe);
     QObject::connect(&app.parties.favoris, &Favoris::groupeAffiche, &v, [&v](int g, const QStringList& noms) {
         v.afficherNoms(noms);
         v.afficherGroupeMosaique(g);
     });
     QObject::connect(&v, &VoletAfficher::MosaFavo_Click, &app.parties.favoris, &Favoris::selectionnerGroupe);
-    // The live view follows the channel selection.
-    QObject::connect(&app.parties.moteur, &Moteur::chaineSelectionnee, &d, &VueDirecte::Chaines_Click);
-    // The single stream goes to the external player; a stop shows the new recordings.
-    QObject::connect(&app.parties.moteur, &Moteur::etatChange, &m, &Medias::etatChange);
-    // A snapshot of the external player shows in the list.
-    QObject::connect(&app.parties.transport, &Transport::photoEnCours, &l, &Mediatheque::photoEnCours);
+}
+
+// A pane built after start-up shows what its controllers showed before it existed. The mosaic,
+// the library and the guide's pages show nothing until their pane is open: they have nothing
+// to give back.
+void montrerVoletAfficher(const Pieces& app, VoletAfficher& v)
+{
+    const Session& s = app.parties.session;
+    Medias& m = app.parties.medias;
+    const VueDirecte& d = m.vueDirecte();
+    v.afficherRec(CalculerVueEtat(s.Etat, s.ChaineEnCours).recGras);
+    const VueChaine c = CalculerVueChaine(s.chaines, s.chaineSelectionnee);
+    v.afficherPasChaine(c.precedenteActive, c.suivanteActive);
+    v.afficherNoms(app.parties.favoris.nomsGroupe());
+    v.afficherGroupeMosaique(app.parties.favoris.groupe());
+    v.afficherSon(d.volume(), d.muet());
+    v.afficherOnglet(m.onglet());
+    v.afficherCadre(m.cadre());
+    v.afficherAttente(d.attenteVisible());
+}
+
+void montrerVoletGuide(const Pieces& app, VoletProgrammation& p)
+{
+    const Session& s = app.parties.session;
+    p.definirChaine(CalculerVueChaine(s.chaines, s.chaineSelectionnee).progChaine);
+    app.parties.programmation.afficherVolet();
+}
+
+// The side panes, as each is built.
+void cablerVolets(const Pieces& app)
+{
+    VoletsLateraux& l = app.fond.volets();
+    QObject::connect(&l, &VoletsLateraux::afficherConstruit, &l, [&app](VoletAfficher& v) {
+        cablerVoletAfficher(app, v);
+        montrerVoletAfficher(app, v);
+    });
+    QObject::connect(&l, &VoletsLateraux::guideConstruit, &l, [&app](VoletGuide& g, VoletProgrammation& p) {
+        cablerVoletProgrammation(app, p);
+        cablerVoletGuide(app, g);
+        montrerVoletGuide(app, p);
+    });
+    QObject::connect(&l, &VoletsLateraux::diffusionConstruit, &l, [&app](VoletDiffusion& d) {
+        QObject::connect(&d, &VoletDiffusion::logoClique, &app.parties.options,
+                         [&app] { app.parties.options.Ouvrir(8, app.parties.favoris.groupe()); });
+        const Session& s = app.parties.session;
+        d.definirIconeEnregistrement(CalculerVueEtat(s.Etat, s.ChaineEnCours).iconeEnregistrement);
+    });
 }
 
 // The keyboard shortcuts: one filter for the whole application, pressing the remote's buttons.
@@ -356,16 +416,19 @@ void cablerClavier(const Pieces& app)
     // wiring, the favourites through their controller, the view's volume through its slider.
     PanneauTelecommande& t = f.telecommande();
     PanneauChaines& c = f.chaines();
-    VoletAfficher& v = f.afficher();
     Favoris& fav = app.parties.favoris;
     const auto presser = [](QPushButton* b) { return [b](int) { emit b->clicked(); }; };
+    // The media pane's compact row, looked up when pressed: the pane is built when first shown.
+    const auto rangee = [&f](QPushButton* const VoletAfficher::*bouton) {
+        return [&f, bouton](int) { emit (f.afficher().*bouton)->clicked(); };
+    };
     const std::map<BoutonClavier, std::function<void(int)>> table = {
         {BoutonClavier::Aucun, [](int) {}},
         {BoutonClavier::ChaineM, presser(c.ChaineM)},
         {BoutonClavier::ChaineP, presser(c.ChaineP)},
         {BoutonClavier::TopR, presser(t.TopR)},
         {BoutonClavier::Full, presser(t.Full)},
-        {BoutonClavier::Full2, presser(v.Full2)},
+        {BoutonClavier::Full2, rangee(&VoletAfficher::Full2)},
         {BoutonClavier::Play, presser(t.Play)},
         {BoutonClavier::StopAll, presser(t.StopAll)},
         {BoutonClavier::Pause, presser(t.Pause)},
@@ -373,9 +436,9 @@ void cablerClavier(const Pieces& app)
         {BoutonClavier::Snap, presser(t.Snap)},
         {BoutonClavier::VolumeM, presser(t.VolumeM)},
         {BoutonClavier::VolumeP, presser(t.VolumeP)},
-        {BoutonClavier::Volume2, [&v](int valeur) { v.Volume2->setValue(valeur); }},
+        {BoutonClavier::Volume2, [&f](int valeur) { f.afficher().Volume2->setValue(valeur); }},
         {BoutonClavier::Mute, presser(t.Mute)},
-        {BoutonClavier::Mute2, presser(v.Mute2)},
+        {BoutonClavier::Mute2, rangee(&VoletAfficher::Mute2)},
         {BoutonClavier::FavorisM, [&fav](int) { fav.FavorisM_Click(); }},
         {BoutonClavier::FavorisP, [&fav](int) { fav.FavorisP_Click(); }},
         {BoutonClavier::FavorisListe, [&fav](int g) { fav.selectionnerGroupe(g); }},
@@ -408,6 +471,7 @@ void cabler(const Pieces& app)
     cablerGuide(app);
     cablerFormes(app);
     cablerMedias(app);
+    cablerVolets(app);
     cablerOptions(app);
     cablerClavier(app);
     cablerFenetre(app);

@@ -115,6 +115,8 @@ void Demarrage::Form_Load(const QStringList& arguments, std::function<void(std::
 
     fichierParametres_ = QFileInfo::exists(session.cheminParametres());
     texteParametres_ = fichierParametres_ ? lireFichier(session.cheminParametres()) : QByteArray();
+    if (fichierParametres_)
+        c_.ecriture.fichierLu(texteParametres_);
     if (fichierParametres_) {
         ValeursPrecoces v{session.parametres.p.SORT, session.parametres.p.CFGA};
         v = LirePassePrecoce(texteParametres_, v);
@@ -138,7 +140,9 @@ void Demarrage::verifierListe()
 {
     auto& d = plateforme_.dialogues;
     const Session& session = c_.session;
-    if (ListeChainesPresente(session.DossierProgramme)) {
+    // Read once: the channels found here are the ones loaded.
+    liste_ = LireListeChainesPresente(session.DossierProgramme, session.parametres.p.SORT);
+    if (liste_) {
         chargerSession();
         return;
     }
@@ -166,7 +170,9 @@ void Demarrage::chargerSession()
 {
     auto& d = plateforme_.dialogues;
     Session& session = c_.session;
-    session.chaines = LireFichierListeChaines(session.cheminListeChaines(), session.parametres.p.SORT);
+    session.chaines = liste_ ? std::move(*liste_)
+                             : LireFichierListeChaines(session.cheminListeChaines(), session.parametres.p.SORT);
+    liste_.reset();
     c_.moteur.afficherChaines();
 
     // Defaults (they leave SORT and CFGA as the early pass set them), then the settings

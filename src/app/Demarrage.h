@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Presentation.h"
+#include "core/ListeChaines.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -41,6 +42,8 @@ private:
     std::function<void(std::optional<PresentationDemarrage>)> fin_;
     bool fichierParametres_ = false;
     QByteArray texteParametres_;
+    // The channel list as the check at start read it; none when it was downloaded since.
+    std::optional<ListeChaines> liste_;
 };
 
 // Searches the command line's arguments (never the program's own path) for a switch.

@@ -19,7 +19,7 @@ bool EcritureParametres::EcrireParametres()
     const QPoint pos = fond_.position();
     s.parametres.pos1 = pos.x();
     s.parametres.pos2 = pos.y();
-    const bool ok = EcrireFichierParametres(s.cheminParametres(), s.parametres);
+    const bool ok = EcrireFichierParametres(s.cheminParametres(), s.parametres, &connu_);
     if (!ok)
         plateforme_.dialogues.exclamation(kMessageEchecParametres);
     // After a save the re-broadcast toggle follows its option again.
@@ -27,4 +27,9 @@ bool EcritureParametres::EcrireParametres()
     moteur_.afficherBascules();
     s.OptionsVLC = ::OptionsVLC(s.DossierEnregistrement, s.parametres.p.ZOOM);
     return ok;
+}
+
+void EcritureParametres::fichierLu(const QByteArray& texte)
+{
+    connu_ = ConnaitreFichierParametres(session_.cheminParametres(), texte);
 }

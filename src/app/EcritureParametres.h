@@ -1,4 +1,5 @@
 #pragma once
+#include "core/FichierParametres.h"
 #include "engine/Sauvegarde.h"
 
 class Fond;
@@ -15,10 +16,13 @@ public:
     {
     }
     bool EcrireParametres() override;
+    // Start-up read the settings file: a save that would write the same text leaves it alone.
+    void fichierLu(const QByteArray& texte);
 
 private:
     Session& session_;
     Plateforme& plateforme_;
     Moteur& moteur_;
     const Fond& fond_;
+    FichierParametresConnu connu_;
 };

@@ -7,6 +7,7 @@
 #include "platform/Dialogues.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QTime>
 
 #include <array>
@@ -125,14 +126,33 @@ bool estChiffre(QChar ch)
     return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
 }
 
-bool estDate(const QString& s)
+// The number written with `n` digits at `debut`; -1 when one of them is not a digit. Read by
+// hand: a format parse of the date and times of 200 stored entries is a good part of start-up.
+int nombre(QStringView s, qsizetype debut, qsizetype n)
 {
-    return s.size() == 10 && QDate::fromString(s, QStringLiteral("dd/MM/yyyy")).isValid();
+    int v = 0;
+    for (qsizetype i = debut; i < debut + n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        v = v * 10 + (c - u'0');
+    }
+    return v;
 }
 
-bool estHeure(const QString& s)
+// "dd/mm/yyyy", a real date.
+bool estDate(QStringView s)
 {
-    return s.size() == 5 && QTime::fromString(s, QStringLiteral("HH:mm")).isValid();
+    if (s.size() != 10 || s[2] != u'/' || s[5] != u'/')
+        return false;
+    const int jour = nombre(s, 0, 2), mois = nombre(s, 3, 2), annee = nombre(s, 6, 4);
+    return jour >= 0 && mois >= 0 && annee >= 0 && QDate::isValid(annee, mois, jour);
+}
+
+// "hh:nn", 00:00 to 23:59.
+bool estHeure(QStringView s)
+{
+    return s.size() == 5 && s[2] == u':' && QTime::isValid(nombre(s, 0, 2), nombre(s, 3, 2), 0);
 }
 
 // An entry as stored after "PROG=": marker, "dd/mm/yyyy hh:nn - hh:nn > " at fixed
@@ -142,7 +162,8 @@ bool estEntreeProgramme(const QString& e)
     const qsizetype L = e.size();
     if (L < 35)
         return false;
-    return estDate(e.mid(4, 10)) && estHeure(e.mid(15, 5)) && estHeure(e.mid(23, 5))
+    const QStringView v(e);
+    return estDate(v.mid(4, 10)) && estHeure(v.mid(15, 5)) && estHeure(v.mid(23, 5))
            && QStringLiteral("1QLHM").contains(e.at(L - 2));
 }
 
@@ -189,9 +210,27 @@ QByteArray TexteParametres(const ContenuParametres& c)
     return t.toUtf8();
 }
 
-bool EcrireFichierParametres(const QString& chemin, const ContenuParametres& c)
+FichierParametresConnu ConnaitreFichierParametres(const QString& chemin, const QByteArray& texte)
 {
-    return ecrireFichierAtomique(chemin, TexteParametres(c));
+    const QFileInfo fichier(chemin);
+    if (!fichier.isFile())
+        return {};
+    return {texte, fichier.size(), fichier.lastModified()};
+}
+
+bool EcrireFichierParametres(const QString& chemin, const ContenuParametres& c, FichierParametresConnu* connu)
+{
+    const QByteArray texte = TexteParametres(c);
+    if (connu && connu->modification.isValid() && connu->texte == texte) {
+        const QFileInfo fichier(chemin);
+        if (fichier.isFile() && fichier.size() == connu->taille && fichier.lastModified() == connu->modification)
+            return true;
+    }
+    if (!ecrireFichierAtomique(chemin, texte))
+        return false;
+    if (connu)
+        *connu = ConnaitreFichierParametres(chemin, texte);
+    return true;
 }
 
 ValeursPrecoces LirePassePrecoce(const QByteArray& texte, ValeursPrecoces depart)

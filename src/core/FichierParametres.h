@@ -3,6 +3,7 @@
 #include "core/TableFavoris.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -37,8 +38,21 @@ extern const QString kQuestionDesentrelacement;
 // UTF-8, every line ended by "\n".
 QByteArray TexteParametres(const ContenuParametres& c);
 
+// What the settings file holds as far as the program knows: the text it last read or wrote
+// there, with the file's size and modification time then. Nothing known: an empty date.
+struct FichierParametresConnu {
+    QByteArray texte;
+    qint64 taille = -1;
+    QDateTime modification;
+};
+// The file at `chemin` as it stands now, known to hold `texte` (just read from it).
+FichierParametresConnu ConnaitreFichierParametres(const QString& chemin, const QByteArray& texte);
+
 // Replaces the file whole. False when it could not be written; the old file then stays as it was.
-bool EcrireFichierParametres(const QString& chemin, const ContenuParametres& c);
+// With `connu`: a file untouched since it held exactly this text is left as it is (start-up's
+// save, a close with nothing changed), and `connu` follows what is written.
+bool EcrireFichierParametres(const QString& chemin, const ContenuParametres& c,
+                             FichierParametresConnu* connu = nullptr);
 
 // Early pass: SORT and CFGA only, needed before the channel list is loaded.
 struct ValeursPrecoces {

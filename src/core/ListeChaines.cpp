@@ -47,7 +47,10 @@ QString nomNumerote(const QString& nom, int n)
 
 QString NomAffiche(const QString& nom)
 {
-    // Counted in code points.
+    // Counted in code points, which are never more than the UTF-16 units: a short name is
+    // taken as it is without being decoded.
+    if (nom.size() <= kLongueurMaxNom)
+        return nom;
     const QList<uint> points = nom.toUcs4();
     if (points.size() <= kLongueurMaxNom)
         return nom;
@@ -63,6 +66,9 @@ QStringList NomsDistincts(const QStringList& bruts)
     // Every name taken, those of the channels not reached yet included: a number never gives
     // the name of another channel.
     QSet<QString> pris(noms.begin(), noms.end());
+    // No two alike, as in most lists: nothing to number.
+    if (pris.size() == noms.size())
+        return noms;
     QSet<QString> vus;
     for (qsizetype i = 0; i < noms.size(); ++i) {
         if (!vus.contains(noms[i])) {

@@ -52,6 +52,18 @@ bool ListeChainesPresente(const QString& dossierProgramme)
     return lireStocke(dossierProgramme + kFichierListeChaines, texte) && listeUtilisable(texte);
 }
 
+std::optional<ListeChaines> LireListeChainesPresente(const QString& dossierProgramme, bool trier)
+{
+    QByteArray texte;
+    if (!lireStocke(dossierProgramme + kFichierListeChaines, texte) || !texte.startsWith("#EXTM3U"))
+        return std::nullopt;
+    // The list's own parse finds a channel where ContientUneChaine would.
+    ListeChaines liste = LireListeChaines(texte, trier);
+    if (liste.estVide())
+        return std::nullopt;
+    return liste;
+}
+
 namespace {
 
 IssueVerification comparer(bool silencieux, const QString& dossierProgramme, Dialogues& dialogues,

@@ -1,7 +1,9 @@
 #pragma once
+#include "core/ListeChaines.h"
 #include "platform/Suite.h"
 
 #include <QString>
+#include <optional>
 
 class ClientWeb;
 class Dialogues;
@@ -15,6 +17,9 @@ inline const QString kFichierListeChaines = QStringLiteral("Kelmor.cfg");
 
 // Whether the channel-list file of dossierProgramme exists and names at least one channel.
 bool ListeChainesPresente(const QString& dossierProgramme);
+// The same check with the file read once: its channels (sorted when `trier`) when it exists
+// and names at least one, nothing otherwise.
+std::optional<ListeChaines> LireListeChainesPresente(const QString& dossierProgramme, bool trier);
 
 // Fetches the box's playlist and replaces the channel-list file of dossierProgramme
 // (ending with "/") when it is absent, names no channel, or differs. A playlist without any

@@ -29,13 +29,18 @@ void Favoris::selectionnerGroupe(int g)
     FavorisListe_Click();
 }
 
-void Favoris::FavorisListe_Click()
+QStringList Favoris::nomsGroupe() const
 {
     const QStringList chaines = session_.chaines.noms();
     QStringList noms;
     for (int s = 1; s <= 8; ++s)
         noms << FavoriEffectif(session_.parametres.favoris, groupe_, s, chaines);
-    emit groupeAffiche(groupe_, noms);
+    return noms;
+}
+
+void Favoris::FavorisListe_Click()
+{
+    emit groupeAffiche(groupe_, nomsGroupe());
 }
 
 void Favoris::FavorisM_Click()

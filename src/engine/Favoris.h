@@ -22,6 +22,8 @@ public:
             Sauvegarde& sauvegarde);
 
     int groupe() const { return groupe_; }
+    // The channels of the group's eight slots as the buttons show them ("" = empty).
+    QStringList nomsGroupe() const;
 
     // Tells the window the ten group names (start-up, or after they were renamed).
     void afficherGroupes();

@@ -9,10 +9,21 @@
 #include "engine/Session.h"
 #include "platform/Plateforme.h"
 
+#include <QMetaMethod>
+
 void Programmation::rafraichir()
 {
+    // Until the schedule's pane is built nobody shows the list: its lines are not written out
+    // for nothing at start-up and at every tick (the pane is shown them once built).
+    if (!isSignalConnected(QMetaMethod::fromSignal(&Programmation::programmesAffiches)))
+        return;
     const ProgListe& l = session_.programmes;
     emit programmesAffiches(l.textes(), l.selection(), l.boutons());
+}
+
+void Programmation::afficherVolet()
+{
+    rafraichir();
 }
 
 void Programmation::Recharger(const QStringList& lignes)

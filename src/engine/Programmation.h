@@ -55,6 +55,9 @@ public:
     void AfficherEspaceLibre();
     // The editor as the programming tab shows it when it opens.
     void InitialiserEditeur();
+    // The schedule's pane, built after start-up, is shown the list. (Its shutdown box can be
+    // ticked only there: no shutdown is programmed before it is built.)
+    void afficherVolet();
 
     void Horloge_Timer();
 

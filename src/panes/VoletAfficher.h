@@ -27,6 +27,7 @@ public:
     bool rouge() const { return rouge_; }
     TuileMosaique::Contenu contenu() const { return contenu_; }
     const QPixmap& image() const { return image_; }
+    const QString& nom() const { return nom_; }
 
 signals:
     void relachee(int index, Qt::MouseButton bouton);

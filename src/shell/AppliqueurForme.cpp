@@ -8,6 +8,7 @@
 #include "shell/AuDessusX11.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/Twips.h"
+#include "shell/VoletsLateraux.h"
 
 #include <QPushButton>
 #include <QScreen>
@@ -24,6 +25,7 @@ AppliqueurForme::AppliqueurForme(const PiecesForme& pieces, EtatFenetre& etat, Q
     : QObject(parent), p_(pieces), etat_(etat)
 {
     p_.fenetre->setFixedSize(FormeFenetre::enPixels(forme_.taille()));
+    connect(p_.volets, &VoletsLateraux::construit, this, &AppliqueurForme::voletConstruit);
     pas_.setSingleShot(true);
     pas_.setInterval(kPasMs);
     connect(&pas_, &QTimer::timeout, this, &AppliqueurForme::avancer);
@@ -45,7 +47,7 @@ void AppliqueurForme::GoGuider_Click()
     appliquer(forme_.GoGuider_Click(placement()));
     // Opening, the guide pane shows its schedule tab, through the pane's own tab handler.
     if (!ouvert && forme_.estOuvert(Volet::Guider))
-        p_.guide->choisirOnglet(1);
+        p_.volets->guide().choisirOnglet(1);
 }
 
 void AppliqueurForme::GoDiffuser_Click()
@@ -68,7 +70,7 @@ bool AppliqueurForme::Guider_Click()
 {
     const bool ouvert = basculerVolet(Volet::Guider);
     if (ouvert)
-        p_.guide->choisirOnglet(1);
+        p_.volets->guide().choisirOnglet(1);
     return ouvert;
 }
 
@@ -112,6 +114,17 @@ void AppliqueurForme::TopR_Click()
     appliquerAuDessus(forme_.TopR_Click());
 }
 
+void AppliqueurForme::voletConstruit(Volet v)
+{
+    if (v != Volet::Afficher)
+        return;
+    VoletAfficher& a = p_.volets->afficher();
+    a.afficherAuDessus(auDessus_);
+    a.afficherCurseur(forme_.PleinEcran() ? forme_.PleinEcran() : forme_.curseur());
+    a.afficherMini(forme_.miniEcran());
+    a.afficherPleinEcran(forme_.PleinEcran() != 0);
+}
+
 void AppliqueurForme::fenetreAffichee()
 {
     // The window manager may have dropped the state when the window was hidden; it reads it
@@ -127,7 +140,8 @@ void AppliqueurForme::appliquerAuDessus(bool auDessus)
         return;
     auDessus_ = auDessus;
     p_.telecommande->afficherAuDessus(auDessus);
-    p_.afficher->afficherAuDessus(auDessus);
+    if (p_.volets->estConstruit(Volet::Afficher))
+        p_.volets->afficher().afficherAuDessus(auDessus);
     QWidget& f = *p_.fenetre;
     Qt::WindowFlags drapeaux = f.windowFlags();
     drapeaux.setFlag(Qt::WindowStaysOnTopHint, auDessus);
@@ -189,6 +203,14 @@ void AppliqueurForme::appliquer(const TransitionForme& t)
 {
     if (t.vide())
         return;
+    // The panes the form will show are built now, before the model says the form: what
+    // follows it (the media pane's tab, the guide's reload) finds them wired.
+    for (const PhaseForme& phase : t.phases) {
+        if (phase.voletAffiche)
+            p_.volets->cadre(*phase.voletAffiche);
+        if (phase.vueSeule && phase.vueSeule->actif)
+            p_.volets->afficher();
+    }
     if (t.animee() && !enAnimation_) {
         enAnimation_ = true;
         emit animationCommencee();
@@ -229,7 +251,7 @@ void AppliqueurForme::avancer()
     etat_.definirForme(forme_.forme(), forme_.volet());
     // The mini-screen and full screen show the media pane's video alone.
     if (!forme_.voletEstOuvert() && !forme_.miniEcran())
-        p_.volet->hide();
+        p_.volets->pile().hide();
     p_.telecommande->afficherVolets(forme_.estOuvert(Volet::Afficher), forme_.estOuvert(Volet::Guider),
                                     forme_.estOuvert(Volet::Diffuser));
     gras(p_.mini, forme_.estTelecommande());
@@ -270,9 +292,9 @@ void AppliqueurForme::appliquerCadres(const PhaseForme& phase)
     if (phase.pleinEcranBureau == false && (f.windowState() & Qt::WindowFullScreen))
         f.setWindowState(f.windowState() & ~Qt::WindowFullScreen);
     if (phase.voletAffiche) {
-        if (QWidget* c = p_.cadres[static_cast<int>(*phase.voletAffiche)]) {
-            p_.volet->setCurrentWidget(c);
-            p_.volet->show();
+        if (QWidget* c = p_.volets->cadre(*phase.voletAffiche)) {
+            p_.volets->pile().setCurrentWidget(c);
+            p_.volets->pile().show();
         }
     }
     if (phase.fond1bis)
@@ -292,14 +314,21 @@ void AppliqueurForme::appliquerVueSeule(const VueSeule& vue, const QSize& client
     p_.chaines->setVisible(!vue.actif);
     p_.telecommande->setVisible(!vue.actif);
     focusAPlacer_ = true;
-    VoletAfficher& a = *p_.afficher;
+    QStackedWidget& volet = p_.volets->pile();
+    if (!vue.actif && !p_.volets->estConstruit(Volet::Afficher)) {
+        // Never shown alone: only the panel's place comes back.
+        p_.fond1->setGeometry(rectPixels(0, 0, 9975, 7935));
+        volet.setGeometry(rectPixels(4440, 0, 5535, 5175));
+        return;
+    }
+    VoletAfficher& a = p_.volets->afficher();
     if (vue.actif) {
         // The main panel slides left so that the media pane stands at the window's edge, and
         // grows so that it never clips the video.
         const QSize px = FormeFenetre::enPixels(client);
-        const int x = p_.volet->x();
+        const int x = volet.x();
         p_.fond1->setGeometry(-x, 0, x + std::max(px.width(), 1), std::max(px.height(), 1));
-        p_.volet->resize(px);
+        volet.resize(px);
         const QRect video(vue.video.x() / 15, vue.video.y() / 15, FormeFenetre::enPixels(vue.video.width()),
                           FormeFenetre::enPixels(vue.video.height()));
         if (vue.replierRuban)
@@ -307,7 +336,7 @@ void AppliqueurForme::appliquerVueSeule(const VueSeule& vue, const QSize& client
         a.definirVueSeule(true, vue.pleinEcran, video, vue.rangee ? std::optional<QPoint>(*vue.rangee / 15) : std::nullopt);
     } else {
         p_.fond1->setGeometry(rectPixels(0, 0, 9975, 7935));
-        p_.volet->setGeometry(rectPixels(4440, 0, 5535, 5175));
+        volet.setGeometry(rectPixels(4440, 0, 5535, 5175));
         a.definirVueSeule(false, false, {}, std::nullopt);
     }
     a.afficherCurseur(forme_.PleinEcran() ? forme_.PleinEcran() : forme_.curseur());

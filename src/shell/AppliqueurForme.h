@@ -9,22 +9,17 @@ class EtatFenetre;
 class PanneauChaines;
 class PanneauTelecommande;
 class QPushButton;
-class QStackedWidget;
 class QWidget;
-class VoletAfficher;
-class VoletGuide;
+class VoletsLateraux;
 
 // The parts of the main window that its forms change.
 struct PiecesForme {
     QWidget* fenetre;          // the main window itself: its size, place and full-screen state
     QWidget* fond1;            // the main panel
     QWidget* fond1bis;         // the remote-control form's extension
-    QStackedWidget* volet;     // the side pane
-    QWidget* cadres[4];        // the side pane's frame of each Volet (none for Aucun)
+    VoletsLateraux* volets;    // the side pane and its panes, built when first shown
     PanneauChaines* chaines;
     PanneauTelecommande* telecommande;
-    VoletAfficher* afficher;
-    VoletGuide* guide;
     QPushButton* mini;         // bold in the remote-control form
 };
 
@@ -71,6 +66,8 @@ signals:
     void mosaiqueDemandee();
 
 private:
+    // A side pane was just built: the media pane shows the toggles' faces of the form.
+    void voletConstruit(Volet v);
     PlacementFenetre placement() const;
     QMargins margesCadre() const;
     void deplacerCadre(const QPoint& position);

@@ -17,6 +17,7 @@
 #include "shell/Textures.h"
 #include "shell/Twips.h"
 #include "shell/VoletDiffusion.h"
+#include "shell/VoletsLateraux.h"
 #include "shell/clsSysTray.h"
 
 #include <QCloseEvent>
@@ -96,26 +97,14 @@ void Fond::construire()
     ProgChaine2->setGeometry(rectPixels(120, 2040, 2415, 495));
     fond1bis_->hide();
 
-    // The side pane, right of the remote control: the re-broadcast, media and guide panes.
-    volet_ = new QStackedWidget(fond1_);
-    volet_->setObjectName("Volet");
-    volet_->setGeometry(rectPixels(4440, 0, 5535, 5175));
-    fond1a_ = new VoletDiffusion(volet_);
-    afficher_ = new VoletAfficher(volet_);
-    fond1b_ = afficher_;
-    // The guide pane: the schedule, the TV guide and the audience, on its own tab strip.
-    programmation_ = new VoletProgrammation;
-    guide_ = new VoletGuide(programmation_, volet_);
-    fond1c_ = guide_;
-    volet_->addWidget(fond1a_);
-    volet_->addWidget(fond1b_);
-    volet_->addWidget(fond1c_);
-    volet_->hide();
+    // The side pane, right of the remote control: the re-broadcast, media and guide panes,
+    // each built when first needed.
+    volets_ = new VoletsLateraux(*fond1_);
+    connect(volets_, &VoletsLateraux::construit, this, &Fond::voletConstruit);
 
     // The background frames move the window when dragged.
     glisser_ = new GlisserFenetre(*this);
-    for (QWidget* w : {static_cast<QWidget*>(fond1_), static_cast<QWidget*>(fond1bis_),
-                       static_cast<QWidget*>(fond1a_), static_cast<QWidget*>(fond1b_), static_cast<QWidget*>(fond1c_)})
+    for (QWidget* w : {static_cast<QWidget*>(fond1_), static_cast<QWidget*>(fond1bis_)})
         w->installEventFilter(glisser_);
     if (auto* favoris = chaines_->findChild<QWidget*>("Favoris"))
         favoris->installEventFilter(glisser_);
@@ -128,8 +117,7 @@ void Fond::construire()
     tampon_ = new BarreTampon(this);
     duree_ = new PopupDuree(this);
 
-    PiecesForme pieces{this, fond1_, fond1bis_, volet_, {nullptr, fond1b_, fond1c_, fond1a_}, chaines_,
-                       telecommande_, afficher_, guide_, Mini};
+    PiecesForme pieces{this, fond1_, fond1bis_, volets_, chaines_, telecommande_, Mini};
     appliqueur_ = new AppliqueurForme(pieces, etat_, this);
     connect(appliqueur_, &AppliqueurForme::animationCommencee, this, [this] {
         enAnimation_ = true;
@@ -140,7 +128,7 @@ void Fond::construire()
         actualiserActivation();
     });
     connect(&etat_, &EtatFenetre::favorisDevantChange, chaines_, &PanneauChaines::montrerFavoris);
-    cadreOptions_ = new CadreOptions(*this, *fond1_, *volet_, *appliqueur_, *glisser_, etat_);
+    cadreOptions_ = new CadreOptions(*this, *fond1_, volets_->pile(), *appliqueur_, *glisser_, etat_);
     fondu_.setInterval(kPasFonduMs);
     connect(&fondu_, &QTimer::timeout, this, [this] {
         static const std::vector<int> etapes = EtapesFondu();
@@ -160,6 +148,37 @@ void Fond::construire()
 
 Fond::~Fond() = default;
 
+VoletProgrammation& Fond::programmation() const
+{
+    return volets_->programmation();
+}
+
+VoletGuide& Fond::guide() const
+{
+    return volets_->guide();
+}
+
+VoletAfficher& Fond::afficher() const
+{
+    return volets_->afficher();
+}
+
+VoletDiffusion& Fond::diffusion() const
+{
+    return volets_->diffusion();
+}
+
+void Fond::voletConstruit(Volet v)
+{
+    QWidget* cadre = volets_->cadre(v);
+    cadre->installEventFilter(glisser_);
+    // The texture laid already goes under the new pane too.
+    if (!textures_.empty()) {
+        textures_.push_back(new ImageTexture(cadre, fond1_));
+        textures_.back()->definir(texture_);
+    }
+}
+
 void Fond::definirGardienFermeture(std::function<bool(bool)> gardien)
 {
     gardienFermeture_ = std::move(gardien);
@@ -170,7 +189,9 @@ void Fond::selectionnerChaine(int index, const VueChaine& vue)
     chaines_->selectionner(index, vue);
     telecommande_->afficherChaine(vue);
     ProgChaine2->setText(legendeBrute(vue.progChaine2));
-    programmation_->definirChaine(vue.progChaine);
+    // A pane built later shows the selection then (the wiring shows it what it missed).
+    if (volets_->estConstruit(Volet::Guider))
+        volets_->programmation().definirChaine(vue.progChaine);
 }
 
 void Fond::definirTitre(const QString& titre)
@@ -183,7 +204,8 @@ void Fond::definirIconeEnregistrement(bool enregistrement)
     const QIcon i = enregistrement ? IconeEnregistrement() : IconeRepos();
     setWindowIcon(i);
     sysTray_->ChangeIcon(i);
-    fond1a_->definirIconeEnregistrement(enregistrement);
+    if (volets_->estConstruit(Volet::Diffuser))
+        volets_->diffusion().definirIconeEnregistrement(enregistrement);
 }
 
 QSize Fond::tailleEcran() const
@@ -237,10 +259,14 @@ QWidget* Fond::options() const
 
 void Fond::definirTexture(const QPixmap& image)
 {
+    texture_ = image;
     if (textures_.empty()) {
-        std::vector<QWidget*> cadres{fond1_, fond1a_, fond1b_, fond1c_, fond1bis_};
+        std::vector<QWidget*> cadres{fond1_, fond1bis_};
         if (auto* favoris = chaines_->findChild<QWidget*>("Favoris"))
             cadres.push_back(favoris);
+        for (Volet v : {Volet::Diffuser, Volet::Afficher, Volet::Guider})
+            if (volets_->estConstruit(v))
+                cadres.push_back(volets_->cadre(v));
         for (QWidget* c : cadres)
             textures_.push_back(new ImageTexture(c, fond1_));
     }

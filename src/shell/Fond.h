@@ -1,6 +1,7 @@
 #pragma once
 #include "shell/AppliqueurForme.h"
 
+#include <QPixmap>
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
@@ -21,6 +22,7 @@ class VoletAfficher;
 class VoletDiffusion;
 class VoletGuide;
 class VoletProgrammation;
+class VoletsLateraux;
 class clsSysTray;
 class ImageTexture;
 struct VueChaine;
@@ -41,10 +43,12 @@ public:
     AppliqueurForme& appliqueur() const { return *appliqueur_; }
     PanneauChaines& chaines() const { return *chaines_; }
     PanneauTelecommande& telecommande() const { return *telecommande_; }
-    VoletProgrammation& programmation() const { return *programmation_; }
-    VoletGuide& guide() const { return *guide_; }
-    VoletAfficher& afficher() const { return *afficher_; }
-    VoletDiffusion& diffusion() const { return *fond1a_; }
+    // The side panes, each built when first needed (see VoletsLateraux): asking for one builds it.
+    VoletsLateraux& volets() const { return *volets_; }
+    VoletProgrammation& programmation() const;
+    VoletGuide& guide() const;
+    VoletAfficher& afficher() const;
+    VoletDiffusion& diffusion() const;
     PopupDuree& duree() const { return *duree_; }
     clsSysTray& SysTray() const { return *sysTray_; }
 
@@ -112,20 +116,17 @@ protected:
 
 private:
     void construire();
+    // A side pane was just built: it takes the texture and drags the window.
+    void voletConstruit(Volet v);
     void actualiserActivation();
 
     QFrame* fond1_;
     PanneauChaines* chaines_;
     PanneauTelecommande* telecommande_;
     QFrame* fond1bis_;
-    QStackedWidget* volet_;
-    VoletDiffusion* fond1a_;
-    QFrame* fond1b_;
-    VoletAfficher* afficher_;
-    QWidget* fond1c_;
-    VoletProgrammation* programmation_;
-    VoletGuide* guide_;
-    std::vector<ImageTexture*> textures_;  // under Fond1, Fond1a, Fond1b, Fond1c, Fond1bis, Favoris
+    VoletsLateraux* volets_;
+    std::vector<ImageTexture*> textures_;  // under Fond1, Fond1bis, Favoris and each side pane built
+    QPixmap texture_;
     BarreTampon* tampon_;
     PopupDuree* duree_;
     clsSysTray* sysTray_;

@@ -1,10 +1,16 @@
 #include "support/Attente.h"
+#include "shell/clsSysTray.h"
 #include "support/BancApplication.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 #include <gtest/gtest.h>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 const QString kQuestionListe = "La liste des chaînes est introuvable.\n\nSouhaitez-vous la télécharger ?";
@@ -393,4 +399,102 @@ TEST(Demarrage, TwoChannelsCutAlikeKeepTheirOwnStreamForTheLastChannelTheFavouri
     EXPECT_EQ(b.app->parties().session.programmes.textes(),
               QStringList({"[X] 09/12/2026 20:01 - 20:30 > " + differe + " (1)",
                            "[E] 09/12/2026 20:31 - 21:00 > " + direct + " (1)"}));
+}
+
+namespace {
+// What happens to the files of a folder, as the kernel sees it: opens and closes, and files
+// made or renamed into it (a save writes a new file and renames it over the old one). The
+// closes keep two reads in a row from being told as one (the kernel merges an event with the
+// one just before it when they are alike).
+class ObservateurDossier {
+public:
+    explicit ObservateurDossier(const QString& dossier) : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        inotify_add_watch(fd_, QFile::encodeName(dossier).constData(), IN_OPEN | IN_CLOSE | IN_CREATE | IN_MOVED_TO);
+    }
+    ~ObservateurDossier() { ::close(fd_); }
+    // "open Kelmor.cfg", "create Kelmor.ini.XXXX", "moved Kelmor.ini", …, in order.
+    QStringList evenements()
+    {
+        QStringList vus;
+        alignas(inotify_event) char tampon[8192];
+        ssize_t n;
+        while ((n = ::read(fd_, tampon, sizeof tampon)) > 0) {
+            for (char* p = tampon; p < tampon + n;) {
+                const auto* e = reinterpret_cast<const inotify_event*>(p);
+                const QString nom = e->len ? QString::fromUtf8(e->name) : QString();
+                if (e->mask & IN_OPEN)
+                    vus << "open " + nom;
+                if (e->mask & IN_CLOSE)
+                    vus << "close " + nom;
+                if (e->mask & IN_CREATE)
+                    vus << "create " + nom;
+                if (e->mask & IN_MOVED_TO)
+                    vus << "moved " + nom;
+                p += sizeof(inotify_event) + e->len;
+            }
+        }
+        return vus;
+    }
+
+private:
+    int fd_;
+};
+}  // namespace
+
+TEST(Demarrage, AStartReadsEachFileOnceAndRewritesTheSettingsOnlyWhenTheyChanged)
+{
+    BancApplication premier;
+    premier.installerVlc();
+    premier.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1", "France 2", "Arte"}));
+    // A file the program did not write: start-up writes it whole.
+    premier.ecrire("Kelmor.ini", "CHA0=1\nCHA1=Arte\n");
+    ObservateurDossier observateur(premier.programme());
+    ASSERT_TRUE(premier.demarrer());
+    QStringList vus = observateur.evenements();
+    EXPECT_EQ(vus.count("open Kelmor.cfg"), 1) << vus.join(", ").toStdString();
+    EXPECT_EQ(vus.count("open Kelmor.ini"), 1) << vus.join(", ").toStdString();
+    EXPECT_EQ(vus.count("moved Kelmor.ini"), 1) << vus.join(", ").toStdString();
+    const QByteArray ecrit = premier.lire("Kelmor.ini");
+    EXPECT_EQ(valeur(ecrit, "CHA1"), "Arte");
+    EXPECT_EQ(valeur(ecrit, "VERS"), "Version 1.4");
+
+    // The next start finds the file as the program wrote it: it reads each file once and
+    // writes nothing; the close has nothing new to write either.
+    BancApplication second;
+    second.dossiers.programmeChemin = premier.programme();
+    second.dossiers.documentsChemin = premier.dossiers.documentsChemin;
+    ObservateurDossier observateur2(premier.programme());
+    ASSERT_TRUE(second.demarrer());
+    vus = observateur2.evenements();
+    EXPECT_EQ(vus.count("open Kelmor.cfg"), 1) << vus.join(", ").toStdString();
+    EXPECT_EQ(vus.count("open Kelmor.ini"), 1) << vus.join(", ").toStdString();
+    EXPECT_FALSE(vus.join(",").contains("create")) << vus.join(", ").toStdString();
+    EXPECT_EQ(vus.count("moved Kelmor.ini"), 0) << vus.join(", ").toStdString();
+    EXPECT_EQ(second.lire("Kelmor.ini"), ecrit);
+    EXPECT_TRUE(second.app->Form_QueryUnload(true));
+    EXPECT_EQ(observateur2.evenements().count("moved Kelmor.ini"), 0);
+
+    // A change is written, and so is a file changed by someone else meanwhile.
+    second.app->parties().session.parametres.p.SORT = 1;
+    EXPECT_TRUE(second.app->EcrireParametres());
+    EXPECT_EQ(observateur2.evenements().count("moved Kelmor.ini"), 1);
+    EXPECT_EQ(valeur(second.lire("Kelmor.ini"), "SORT"), "1");
+    second.ecrire("Kelmor.ini", "SORT=0\n");
+    EXPECT_TRUE(second.app->EcrireParametres());
+    EXPECT_EQ(valeur(second.lire("Kelmor.ini"), "SORT"), "1");
+    EXPECT_EQ(valeur(second.lire("Kelmor.ini"), "CHA1"), "Arte");
+}
+
+TEST(Demarrage, AStartInTheWindowPutsNoIconInTheNotificationArea)
+{
+    // The icon, and the session bus that carries it, come when the window goes there.
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1", "France 2"}));
+    ASSERT_TRUE(b.demarrer());
+    b.fond->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(b.fond->findChildren<QSystemTrayIcon*>().isEmpty());
+    EXPECT_FALSE(b.fond->SysTray().visible());
 }

@@ -357,6 +357,14 @@ TEST_F(LectureParametres, OnlyWellFormedScheduleLinesAreKept)
         "PROG=[X] 31/02/2030 20:30 - 22:00 > TF1 (1)\n"   // no such date
         "PROG=[A] 01/02/2030 24:30 - 22:00 > TF1 (1)\n"   // no such time
         "PROG=[A] 01/02/2030 20:30 - 2200 > TF1 (1)\n"    // shifted columns
+        "PROG=[A] 0a/02/2030 20:30 - 22:00 > TF1 (1)\n"   // not a number
+        "PROG=[A] 01/02/-030 20:30 - 22:00 > TF1 (1)\n"
+        "PROG=[A] 01/02/0000 20:30 - 22:00 > TF1 (1)\n"   // no year 0
+        "PROG=[A] 01-02-2030 20:30 - 22:00 > TF1 (1)\n"
+        "PROG=[A] 01/02/2030 20:3x - 22:00 > TF1 (1)\n"
+        "PROG=[A] 01/02/2030 20:30 - 22h00 > TF1 (1)\n"
+        "PROG=[A] 01/02/2030 20:30 - 22:60 > TF1 (1)\n"
+        "PROG=[A] 29/02/2032 20:30 - 22:00 > TF1 (1)\n"   // a leap day
         "PROG=[A] 01/02/2030 20:30 - 22:00 > TF1 (W)\n"   // unknown frequency
         "PROG=[A] 01/02/2030 20:30 - 22:00 > TF1 (q)\n"
         "PROG=[A] 01/02/2030\n"
@@ -364,6 +372,7 @@ TEST_F(LectureParametres, OnlyWellFormedScheduleLinesAreKept)
         "PROG=[S] 05/05/2031 23:00 - 01:00 > Télé Bretagne (M)\n"
         "PROG=[A] 01/02/2030 20:30 - 22:00 > TF1 (1)\n");
     EXPECT_EQ(c.programmes, (QStringList{"[A] 01/02/2030 20:30 - 22:00 > TF1 (1)",
+                                         "[A] 29/02/2032 20:30 - 22:00 > TF1 (1)",
                                          "[S] 05/05/2031 23:00 - 01:00 > Télé Bretagne (M)",
                                          "[A] 01/02/2030 20:30 - 22:00 > TF1 (1)"}));
 }

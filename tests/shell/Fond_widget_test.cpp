@@ -311,6 +311,9 @@ TEST(Fond, NamesFromOutsideShowAsTheirCharactersAndLeaveTheLayoutAlone)
     auto* liste = f.findChild<QListWidget*>("Chaînes");
     liste->setCurrentRow(1);
     QCoreApplication::processEvents();
+    // The guide pane, built as the user opens it, shows the channel too.
+    bouton(f, "Guider")->click();
+    ASSERT_TRUE(b.attendreForme());
     // Every label that names the channel shows its tags as characters.
     int etiquettes = 0;
     for (const QLabel* l : f.findChildren<QLabel*>()) {

@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -498,10 +500,19 @@ TEST(PanneauOptions, TheMainPanelFollowsTheTextureChoice)
     auto* texture = b.fond->findChild<QWidget*>("Fond1")->findChild<ImageTexture*>("Texture");
     ASSERT_NE(texture, nullptr);
     EXPECT_EQ(texture->image().toImage(), TextureFond(3, 1, b.programme()).toImage());
+    // Two side panes are built before the choice, the media pane after it.
+    for (const char* volet : {"Diffuser", "Guider"}) {
+        bouton(*b.fond, volet)->click();
+        ASSERT_TRUE(b.attendreForme());
+    }
     PanneauOptions& p = ouvrir(b);
     qobject_cast<QComboBox*>(p.controle("FONDtag"))->setCurrentIndex(4);
     const QImage quatre = TextureFond(4, 1, b.programme()).toImage();  // a diagonal gradient
     EXPECT_EQ(texture->image().toImage(), quatre);
+    b.app->parties().options.Retour_Click();
+    ASSERT_TRUE(b.attendreForme());
+    bouton(*b.fond, "Afficher")->click();
+    ASSERT_TRUE(b.attendreForme());
     // The side panes, the remote-control extension and the favourites frame too, each one
     // continuing the main panel's picture from where it lies in it.
     QWidget* fond1 = b.fond->findChild<QWidget*>("Fond1");
@@ -531,6 +542,46 @@ TEST(Textures, AChoiceOutOfRangeGivesTheDefaultTexture)
     EXPECT_NE(TextureFond(3, 1, "").toImage(), TextureFond(3, 2, "").toImage());
 }
 
+// The metal's and the wood's lines, drawn by a one-pixel pen over their gradient.
+QImage lignesAuStylo(int choix, int jeu)
+{
+    // The picture's own size and format; every pixel is painted again.
+    QImage image = TextureFond(choix, jeu, "").toImage();
+    QLinearGradient degrade(0, 0, 128, 128);
+    const QColor teintes[2][2] = {{QColor(0xd8, 0xdc, 0xe0), QColor(0x9a, 0xa0, 0xa8)},
+                                  {QColor(0xc8, 0x9a, 0x64), QColor(0x8a, 0x5a, 0x2c)}};
+    QColor c0 = teintes[choix - 1][0], c1 = teintes[choix - 1][1];
+    if (jeu == 2) {
+        c0 = c0.lighter(108);
+        c1 = c1.lighter(125);
+    }
+    degrade.setColorAt(0, c0);
+    degrade.setColorAt(1, c1);
+    QPainter p(&image);
+    p.fillRect(image.rect(), degrade);
+    if (choix == 1) {
+        for (int y = 0; y < 128; y += 3) {
+            p.setPen(QColor(255, 255, 255, (y * 37) % 60));
+            p.drawLine(0, y, 128, y);
+        }
+    } else {
+        for (int y = 0; y < 128; y += 5) {
+            p.setPen(QColor(c1.red(), c1.green(), c1.blue(), 70 + (y * 13) % 80));
+            p.drawLine(0, y, 128, y + (y % 3) - 1);
+        }
+    }
+    return image;
+}
+
+TEST(Textures, TheMetalsAndTheWoodsLinesAreThePixelsAOnePixelPenDraws)
+{
+    for (int choix : {1, 2})
+        for (int jeu : {1, 2}) {
+            SCOPED_TRACE(QString("choice %1, set %2").arg(choix).arg(jeu).toStdString());
+            EXPECT_EQ(TextureFond(choix, jeu, "").toImage(), lignesAuStylo(choix, jeu));
+        }
+}
+
 TEST(Textures, TheUsersPicturesTakeChoiceNoneOnlyWhenBothCanBeRead)
 {
     QTemporaryDir d;
@@ -554,6 +605,8 @@ TEST(PanneauOptions, AClickOnTheLogoOpensTheOptionsOnTheirLastTab)
 {
     BancApplication b;
     preparer(b);
+    bouton(*b.fond, "Diffuser")->click();
+    ASSERT_TRUE(b.attendreForme());
     auto* logo = b.fond->findChild<QLabel*>("Logo1");
     ASSERT_NE(logo, nullptr);
     QTest::mouseClick(logo, Qt::LeftButton);
