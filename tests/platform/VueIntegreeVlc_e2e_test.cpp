@@ -378,6 +378,14 @@ TEST_F(VueIntegreeVlcE2E, TheSoundSetBetweenTwoItemsHoldsForTheNextOneAndASilent
     EXPECT_TRUE(attendreQue([&] { return nombreDeCouleurs(ecranSous(*vue.surface())) > 20; }, 20000));
     attendreQue([] { return false; }, 1000);
     EXPECT_EQ(son(), Son(-1, -1));
+
+    // So has one that asks for another deinterlace setting, for which a new player is made.
+    vue.ajouterEtJouer(boitier.url("/stream/2.ts"), QStringList(options()).mid(0, 2)
+                                                        << ":video-filter=deinterlace" << ":deinterlace-mode=bob"
+                                                        << ":no-audio" << "");
+    EXPECT_TRUE(attendreQue([&] { return nombreDeCouleurs(ecranSous(*vue.surface())) > 20; }, 20000));
+    attendreQue([] { return false; }, 1000);
+    EXPECT_EQ(son(), Son(-1, -1)) << "the new player's own audio output was left open";
     vue.arreter();
 }
 

@@ -229,6 +229,9 @@ public:
             desentrelacementLecteur_ = desentrelacement;
             lecteur = libvlc_media_player_new(instance);
             if (lecteur) {
+                // libVLC 3 opens an audio output with a new player, before any item; a stop
+                // closes it, as between two items: an item without sound then has none.
+                libvlc_media_player_stop(lecteur);
                 libvlc_video_set_mouse_input(lecteur, 0);
                 libvlc_video_set_key_input(lecteur, 0);
                 libvlc_event_manager_t* evenements = libvlc_media_player_event_manager(lecteur);
