@@ -25,7 +25,7 @@ public:
     // Replaces what plays and starts the item at once. Each option begins with ":";
     // empty elements are skipped. ":snapshot-path=<folder>" names the folder that
     // prendreInstantane() writes into; ":video-filter=deinterlace" with
-    // ":deinterlace-mode=<mode>" deinterlaces the picture.
+    // ":deinterlace-mode=<mode>" deinterlaces the pictures the stream codes as interlaced.
     virtual void ajouterEtJouer(const QString& adresse, const QStringList& options) = 0;
 
     // The volume and the mute are states of the view: whenever set (between two items too),

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QProcess>
 #include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@
 
 #include <xcb/xcb.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -95,6 +97,49 @@ std::shared_ptr<Ecriture> instantane(VueIntegreeVlc& vue, QString& chemin)
     }));
     *nom = chemin;
     return e;
+}
+
+// A still picture of alternate white and black lines, 720 x 576 with square pixels, MPEG-2:
+// coded as interlaced (a white field, a black field) or as progressive frames.
+bool fabriquerLignes(const QString& chemin, bool entrelace)
+{
+    QStringList arguments{"-nostdin", "-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                          QString("color=c=black:size=720x576:rate=25,format=yuv420p,"
+                                  "geq=lum='if(mod(Y\\,2)\\,16\\,235)':cb=128:cr=128,setfield=%1")
+                              .arg(entrelace ? "tff" : "prog"),
+                          "-t", "30", "-c:v", "mpeg2video", "-q:v", "2", "-g", "12", "-aspect", "5:4", "-an"};
+    if (entrelace)
+        arguments << "-flags" << "+ilme+ildct" << "-top" << "1";
+    arguments << "-f" << "mpegts" << chemin;
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", arguments);
+    return ffmpeg.waitForFinished(60000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
+}
+
+// Over the middle of a picture: the mean brightness, and the mean difference of brightness
+// between neighbouring rows (high for alternate lines, nil for a flat picture).
+struct Lignes {
+    double luminosite = 0;
+    double ecart = 0;
+};
+Lignes lignes(const QImage& image)
+{
+    Lignes l;
+    const QRect milieu = image.rect().adjusted(image.width() / 4, image.height() / 4, -image.width() / 4,
+                                               -image.height() / 4);
+    int n = 0;
+    for (int y = milieu.top(); y < milieu.bottom(); ++y)
+        for (int x = milieu.left(); x <= milieu.right(); x += 4) {
+            const int ici = qGray(image.pixel(x, y));
+            l.luminosite += ici;
+            l.ecart += std::abs(ici - qGray(image.pixel(x, y + 1)));
+            ++n;
+        }
+    if (n > 0) {
+        l.luminosite /= n;
+        l.ecart /= n;
+    }
+    return l;
 }
 
 }  // namespace
@@ -333,5 +378,54 @@ TEST_F(VueIntegreeVlcE2E, TheSoundSetBetweenTwoItemsHoldsForTheNextOneAndASilent
     EXPECT_TRUE(attendreQue([&] { return nombreDeCouleurs(ecranSous(*vue.surface())) > 20; }, 20000));
     attendreQue([] { return false; }, 1000);
     EXPECT_EQ(son(), Son(-1, -1));
+
+    // So has one that asks for another deinterlace setting, for which a new player is made.
+    vue.ajouterEtJouer(boitier.url("/stream/2.ts"), QStringList(options()).mid(0, 2)
+                                                        << ":video-filter=deinterlace" << ":deinterlace-mode=bob"
+                                                        << ":no-audio" << "");
+    EXPECT_TRUE(attendreQue([&] { return nombreDeCouleurs(ecranSous(*vue.surface())) > 20; }, 20000));
+    attendreQue([] { return false; }, 1000);
+    EXPECT_EQ(son(), Son(-1, -1)) << "the new player's own audio output was left open";
+    vue.arreter();
+}
+
+// Deinterlacing as VLC does it by default, with the mode asked: the pictures the stream codes
+// as interlaced are deinterlaced, progressive ones are shown as they are; without the filter
+// nothing is. Alternate lines show it: blended, they become a flat grey.
+TEST_F(VueIntegreeVlcE2E, DeinterlacesThePicturesCodedAsInterlacedAndLeavesProgressiveOnesAsTheyAre)
+{
+    const QString entrelace = instantanes.filePath("entrelace.ts");
+    const QString progressif = instantanes.filePath("progressif.ts");
+    ASSERT_TRUE(fabriquerLignes(entrelace, true));
+    ASSERT_TRUE(fabriquerLignes(progressif, false));
+    // The picture's own size: no scaling mixes the lines.
+    fenetre.resize(720, 576);
+    vue.placerDans(&fenetre);
+    vue.dimensionnerConteneur(720 * 15, 576 * 15);
+    const QStringList fondu = QStringList(options()).mid(0, 2)
+                              << ":video-filter=deinterlace" << ":deinterlace-mode=blend" << ":no-audio" << "";
+    const QStringList sans = QStringList(options()) << ":no-audio";
+    const auto montre = [&](const char* quoi, bool rayee) {
+        Lignes vu;
+        const bool ok = attendreQue(
+            [&] {
+                vu = lignes(ecranSous(*vue.surface()));
+                return vu.luminosite > 60 && vu.luminosite < 200 && (rayee ? vu.ecart > 150 : vu.ecart < 30);
+            },
+            15000);
+        if (!ok)
+            ADD_FAILURE() << quoi << ": brightness " << vu.luminosite << ", row to row " << vu.ecart << "; "
+                          << (rayee ? "alternate lines" : "a flat picture") << " expected";
+        return ok;
+    };
+
+    vue.ajouterEtJouer(entrelace, fondu);
+    EXPECT_TRUE(montre("interlaced, blend", false));
+    vue.ajouterEtJouer(progressif, fondu);
+    EXPECT_TRUE(montre("progressive, blend", true));
+    vue.ajouterEtJouer(entrelace, sans);
+    EXPECT_TRUE(montre("interlaced, no filter", true));
+    vue.ajouterEtJouer(entrelace, fondu);
+    EXPECT_TRUE(montre("interlaced, blend again", false));
     vue.arreter();
 }

@@ -16,7 +16,6 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <iterator>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -26,6 +25,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -109,20 +109,45 @@ void detruireFenetreVideo(quint32 fenetre)
     xcb_flush(c);
 }
 
-// One instance for the whole run, made on first use (from the view's thread).
-libvlc_instance_t* instanceVlc()
+// How the player deinterlaces: "" not at all, otherwise the mode, on the pictures the stream
+// codes as interlaced (VLC's own default); progressive pictures are left as they are.
+// libVLC 3 can only force the filter on every picture from a player
+// (libvlc_video_set_deinterlace): the automatic choice is an instance's setting, which a
+// player takes when it is made. So each setting has its instance, made on first use (from
+// a view's thread) and kept for the rest of the run.
+libvlc_instance_t* instanceVlc(const QByteArray& desentrelacement)
 {
-    static std::once_flag fait;
-    static libvlc_instance_t* instance = nullptr;
-    std::call_once(fait, [] {
+    static std::mutex mutex;
+    static std::map<QByteArray, libvlc_instance_t*> instances;
+    std::lock_guard verrou(mutex);
+    libvlc_instance_t*& instance = instances[desentrelacement];
+    if (!instance) {
         // No title over the picture, no snapshot thumbnail drawn over the next tiles, no
         // Xlib modules in a process whose toolkit talks XCB.
-        const char* const arguments[] = {"--quiet", "--no-xlib", "--no-video-title-show",
-                                         "--no-snapshot-preview", "--no-stats"};
-        instance = libvlc_new(int(std::size(arguments)), arguments);
-        g_instanceCreee = instance != nullptr;
-    });
+        std::vector<QByteArray> arguments{"--quiet", "--no-xlib", "--no-video-title-show", "--no-snapshot-preview",
+                                          "--no-stats"};
+        if (desentrelacement.isEmpty()) {
+            arguments.push_back("--deinterlace=0");
+        } else {
+            arguments.push_back("--deinterlace=-1");
+            arguments.push_back("--deinterlace-mode=" + desentrelacement);
+        }
+        std::vector<const char*> pointeurs;
+        for (const QByteArray& a : arguments)
+            pointeurs.push_back(a.constData());
+        instance = libvlc_new(int(pointeurs.size()), pointeurs.data());
+        if (instance)
+            g_instanceCreee = true;
+    }
     return instance;
+}
+
+// The modes libVLC 3 knows; any other text asks for VLC's own choice of mode.
+QByteArray modeConnu(const QString& mode)
+{
+    static const QStringList modes{"blend", "bob", "discard", "linear", "mean",
+                                   "x",     "yadif", "yadif2x", "phosphor", "ivtc"};
+    return modes.contains(mode) ? mode.toLatin1() : QByteArrayLiteral("auto");
 }
 
 int enPixels(int twips)
@@ -159,16 +184,7 @@ public:
     ~TravauxVue()
     {
         ajouter([this] {
-            if (lecteur) {
-                libvlc_media_player_stop(lecteur);
-                libvlc_event_manager_t* evenements = libvlc_media_player_event_manager(lecteur);
-                libvlc_event_detach(evenements, libvlc_MediaPlayerSnapshotTaken, &TravauxVue::surInstantane, this);
-                for (libvlc_event_e e : kEvenementsSon)
-                    libvlc_event_detach(evenements, e, &TravauxVue::surSon, this);
-                libvlc_media_player_release(lecteur);
-                lecteur = nullptr;
-                sonAttendu_ = false;
-            }
+            libererLecteur();
             for (auto& [png, i] : instantanes_)
                 QFile::remove(png);
             instantanes_.clear();
@@ -200,14 +216,22 @@ public:
     }
 
     // Thread side only, from here on.
-    libvlc_media_player_t* assurerLecteur()
+    // The player for this deinterlace setting (see instanceVlc): made again, from the
+    // setting's instance, when the setting changes.
+    libvlc_media_player_t* assurerLecteur(const QByteArray& desentrelacement)
     {
+        if (lecteur && desentrelacement != desentrelacementLecteur_)
+            libererLecteur();
         if (!lecteur) {
-            libvlc_instance_t* instance = instanceVlc();
+            instance = instanceVlc(desentrelacement);
             if (!instance)
                 return nullptr;
+            desentrelacementLecteur_ = desentrelacement;
             lecteur = libvlc_media_player_new(instance);
             if (lecteur) {
+                // libVLC 3 opens an audio output with a new player, before any item; a stop
+                // closes it, as between two items: an item without sound then has none.
+                libvlc_media_player_stop(lecteur);
                 libvlc_video_set_mouse_input(lecteur, 0);
                 libvlc_video_set_key_input(lecteur, 0);
                 libvlc_event_manager_t* evenements = libvlc_media_player_event_manager(lecteur);
@@ -287,8 +311,24 @@ public:
     }
 
     libvlc_media_player_t* lecteur = nullptr;
+    libvlc_instance_t* instance = nullptr;  // the player's
 
 private:
+    // Snapshots asked of the player and not written yet are given up at their bound.
+    void libererLecteur()
+    {
+        if (!lecteur)
+            return;
+        libvlc_media_player_stop(lecteur);
+        libvlc_event_manager_t* evenements = libvlc_media_player_event_manager(lecteur);
+        libvlc_event_detach(evenements, libvlc_MediaPlayerSnapshotTaken, &TravauxVue::surInstantane, this);
+        for (libvlc_event_e e : kEvenementsSon)
+            libvlc_event_detach(evenements, e, &TravauxVue::surSon, this);
+        libvlc_media_player_release(lecteur);
+        lecteur = nullptr;
+        sonAttendu_ = false;
+    }
+
     void accorderSon()
     {
         if (!lecteur || !sonAttendu_)
@@ -403,6 +443,7 @@ private:
     bool sonAttendu_ = false;  // an item with sound plays: its sound is kept as asked
     int essaisSon_ = 0;
     std::optional<std::chrono::steady_clock::time_point> reveil_;  // the sound's next try
+    QByteArray desentrelacementLecteur_;  // the setting the player was made for
     std::thread fil_;
 };
 
@@ -592,9 +633,9 @@ void VueIntegreeVlc::ajouterEtJouer(const QString& adresse, const QStringList& o
         travaux_ = std::make_unique<TravauxVue>();
     lecteurDemande_ = true;
     dossierInstantanes_ = valeurOption(options, QStringLiteral(":snapshot-path="));
-    QString desentrelacement;
+    QByteArray desentrelacement;
     if (valeurOption(options, QStringLiteral(":video-filter=")) == u"deinterlace")
-        desentrelacement = valeurOption(options, QStringLiteral(":deinterlace-mode="));
+        desentrelacement = modeConnu(valeurOption(options, QStringLiteral(":deinterlace-mode=")));
     QList<QByteArray> optionsElement;
     for (const QString& o : options)
         if (!o.isEmpty() && !o.startsWith(u":video-filter=") && !o.startsWith(u":deinterlace-mode="))
@@ -603,17 +644,16 @@ void VueIntegreeVlc::ajouterEtJouer(const QString& adresse, const QStringList& o
     const bool avecSon = !options.contains(QStringLiteral(":no-audio"));
     const uint32_t fenetre = assurerFenetreVideo();
     const QByteArray cible = adresse.toUtf8();
-    const QByteArray mode = desentrelacement.toUtf8();
     const int volume = volume_;
     const bool muet = muet_;
     TravauxVue* t = travaux_.get();
     t->ajouter([=] {
-        libvlc_media_player_t* lecteur = t->assurerLecteur();
+        libvlc_media_player_t* lecteur = t->assurerLecteur(desentrelacement);
         if (!lecteur)
             return;
         const bool url = cible.contains("://");
-        libvlc_media_t* media = url ? libvlc_media_new_location(instanceVlc(), cible.constData())
-                                    : libvlc_media_new_path(instanceVlc(), cible.constData());
+        libvlc_media_t* media = url ? libvlc_media_new_location(t->instance, cible.constData())
+                                    : libvlc_media_new_path(t->instance, cible.constData());
         if (!media)
             return;
         for (const QByteArray& o : optionsElement)
@@ -621,7 +661,6 @@ void VueIntegreeVlc::ajouterEtJouer(const QString& adresse, const QStringList& o
         libvlc_media_player_set_media(lecteur, media);
         libvlc_media_release(media);
         libvlc_media_player_set_xwindow(lecteur, fenetre);
-        libvlc_video_set_deinterlace(lecteur, mode.isEmpty() ? nullptr : mode.constData());
         libvlc_media_player_play(lecteur);
         t->lectureCommencee(avecSon, volume, muet);
     });

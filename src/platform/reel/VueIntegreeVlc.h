@@ -18,7 +18,7 @@ class TravauxVue;
 // key handling off so that the window receives them.
 //
 // libVLC is heavy to start: the instance is created when the first item is played, never
-// before, and kept for the rest of the run. Every libVLC call runs on a thread of the view,
+// before, and kept for the rest of the run (one for each deinterlace setting used). Every libVLC call runs on a thread of the view,
 // in the order asked, and the window's thread never waits for that thread: stopping a
 // stream, starting the instance, taking a snapshot or losing the widget never hold it.
 //
@@ -27,7 +27,11 @@ class TravauxVue;
 // then writes the picture as JPEG under a name of its own beside the other snapshots and
 // renames it into place, so that a reader never sees a half-written file. A snapshot that
 // does not come within kAttenteInstantaneMs (no picture yet) is given up.
-// Deinterlacing is set on the player (libVLC ignores video filters given as item options).
+// Deinterlacing is the player's (libVLC ignores video filters given as item options), as
+// VLC does it by default: the pictures the stream codes as interlaced are deinterlaced with
+// the mode asked, progressive ones are shown as they are. libVLC 3 offers that only as an
+// instance's setting: each setting has its instance, and the player is made again from the
+// right one when an item asks for another setting.
 // The volume and the mute are states of the view: libVLC 3 refuses them while no audio
 // output exists (from a stop until the next item's sound is up), so the view's thread gives
 // them to each item once its sound is up; an item with ":no-audio" has none.
