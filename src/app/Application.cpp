@@ -20,9 +20,9 @@ Application::Application(Plateforme& p, Fond& f)
           Horloge_Timer();
           c_.horloge.start();
       }),
-      pieces_{*this, p, f, fenetre_, c_}
+      assemblage_{*this, p, f, fenetre_, c_}
 {
-    cabler(pieces_);
+    cabler(assemblage_);
 }
 
 Application::~Application()

@@ -64,7 +64,7 @@ private:
     Composition c_;
     Demarrage demarrage_;
     // What the wiring was handed: its connections refer to it for the whole run.
-    const Pieces pieces_;
+    const Assemblage assemblage_;
     std::function<void(bool)> finDemarrage_;
     std::optional<bool> issueDemarrage_;
     bool demarreMinimise_ = false;

@@ -36,7 +36,7 @@ void relier(QPushButton* bouton, Controleur& controleur, void (Controleur::*acti
 }
 
 // The player state, the title, the toggles and the waits of the engine, shown by the window.
-void cablerMoteur(const Pieces& app)
+void cablerMoteur(const Assemblage& app)
 {
     Fond& f = app.fond;
     PanneauTelecommande& t = f.telecommande();
@@ -54,7 +54,7 @@ void cablerMoteur(const Pieces& app)
 }
 
 // The channel column.
-void cablerChaines(const Pieces& app)
+void cablerChaines(const Assemblage& app)
 {
     PanneauChaines& c = app.fond.chaines();
     QObject::connect(&c, &PanneauChaines::chaineChoisie, &app.parties.moteur, &Moteur::Chaines_Click);
@@ -66,7 +66,7 @@ void cablerChaines(const Pieces& app)
 }
 
 // The favourites frame: the groups, the clicks on the favourites and the right-button swap.
-void cablerFavoris(const Pieces& app)
+void cablerFavoris(const Assemblage& app)
 {
     PanneauFavoris& p = app.fond.chaines().favoris();
     Favoris& f = app.parties.favoris;
@@ -86,7 +86,7 @@ void cablerFavoris(const Pieces& app)
 }
 
 // Watching, time-shift and the keystrokes.
-void cablerTransport(const Pieces& app)
+void cablerTransport(const Assemblage& app)
 {
     PanneauTelecommande& t = app.fond.telecommande();
     Transport& tr = app.parties.transport;
@@ -110,7 +110,7 @@ void cablerTransport(const Pieces& app)
 }
 
 // The manual recording and its duration pop-up.
-void cablerEnregistrement(const Pieces& app)
+void cablerEnregistrement(const Assemblage& app)
 {
     PanneauTelecommande& t = app.fond.telecommande();
     EnregistrementManuel& e = app.parties.enregistrement;
@@ -122,7 +122,7 @@ void cablerEnregistrement(const Pieces& app)
 }
 
 // The schedule's pane, wired when the guide pane is built.
-void cablerVoletProgrammation(const Pieces& app, VoletProgrammation& v)
+void cablerVoletProgrammation(const Assemblage& app, VoletProgrammation& v)
 {
     Programmation& p = app.parties.programmation;
     QObject::connect(&v, &VoletProgrammation::ajouter, &p, [&v, &p] { p.ProgOK_Click(v.valeurs()); });
@@ -143,7 +143,7 @@ void cablerVoletProgrammation(const Pieces& app, VoletProgrammation& v)
 }
 
 // The schedule: the clock, its progress on the remote and the saves it asks for.
-void cablerProgrammation(const Pieces& app)
+void cablerProgrammation(const Assemblage& app)
 {
     Programmation& p = app.parties.programmation;
     QObject::connect(&p, &Programmation::progressionAffichee, &app.fond.telecommande(),
@@ -152,7 +152,7 @@ void cablerProgrammation(const Pieces& app)
 }
 
 // The options pane's controls, wired when the shell has built the pane.
-void cablerPanneauOptions(const Pieces& app, PanneauOptions& p)
+void cablerPanneauOptions(const Assemblage& app, PanneauOptions& p)
 {
     Options& o = app.parties.options;
     relier(p.ClavierListe, o, &Options::ClavierListe_Click);
@@ -188,7 +188,7 @@ void cablerPanneauOptions(const Pieces& app, PanneauOptions& p)
 }
 
 // The options pane's controller, the pane the shell builds when first opened, and what opens it.
-void cablerOptions(const Pieces& app)
+void cablerOptions(const Assemblage& app)
 {
     Options& o = app.parties.options;
     CadreOptions& cadre = app.fond.cadreOptions();
@@ -205,7 +205,7 @@ void cablerOptions(const Pieces& app)
 }
 
 // The guide pane: the TV guide, programming from it, the audience.
-void cablerGuide(const Pieces& app)
+void cablerGuide(const Assemblage& app)
 {
     GuideTV* g = &app.parties.guide;
 
@@ -219,7 +219,7 @@ void cablerGuide(const Pieces& app)
 }
 
 // The guide pane's controls, wired when it is built: its tabs, the guide's pages, the audience.
-void cablerVoletGuide(const Pieces& app, VoletGuide& v)
+void cablerVoletGuide(const Assemblage& app, VoletGuide& v)
 {
     GuideTV* g = &app.parties.guide;
     QObject::connect(&v, &VoletGuide::ongletChoisi, &app.etatFenetre, &EtatFenetre::choisirOngletGuide);
@@ -241,7 +241,7 @@ void cablerVoletGuide(const Pieces& app, VoletGuide& v)
 
 // The window's forms, its side pane and its services. The side pane's steps count as an
 // engine operation: the clock's tick and a close wait for their end.
-void cablerFormes(const Pieces& app)
+void cablerFormes(const Assemblage& app)
 {
     Fond& f = app.fond;
     AppliqueurForme& a = f.appliqueur();
@@ -263,7 +263,7 @@ void cablerFormes(const Pieces& app)
 
 // The media pane: its tabs and frames, the mosaic, the live view and its compact row, the
 // recordings and the snapshots.
-void cablerMedias(const Pieces& app)
+void cablerMedias(const Assemblage& app)
 {
     Medias& m = app.parties.medias;
     VueDirecte& d = m.vueDirecte();
@@ -283,7 +283,7 @@ void cablerMedias(const Pieces& app)
 }
 
 // The media pane's controls, wired when it is built.
-void cablerVoletAfficher(const Pieces& app, VoletAfficher& v)
+void cablerVoletAfficher(const Assemblage& app, VoletAfficher& v)
 {
     Medias& m = app.parties.medias;
     VueDirecte& d = m.vueDirecte();
@@ -346,7 +346,7 @@ void cablerVoletAfficher(const Pieces& app, VoletAfficher& v)
 // A pane built after start-up shows what its controllers showed before it existed. The mosaic,
 // the library and the guide's pages show nothing until their pane is open: they have nothing
 // to give back.
-void montrerVoletAfficher(const Pieces& app, VoletAfficher& v)
+void montrerVoletAfficher(const Assemblage& app, VoletAfficher& v)
 {
     const Session& s = app.parties.session;
     Medias& m = app.parties.medias;
@@ -362,7 +362,7 @@ void montrerVoletAfficher(const Pieces& app, VoletAfficher& v)
     v.afficherAttente(d.attenteVisible());
 }
 
-void montrerVoletGuide(const Pieces& app, VoletProgrammation& p)
+void montrerVoletGuide(const Assemblage& app, VoletProgrammation& p)
 {
     const Session& s = app.parties.session;
     p.definirChaine(CalculerVueChaine(s.chaines, s.chaineSelectionnee).progChaine);
@@ -370,7 +370,7 @@ void montrerVoletGuide(const Pieces& app, VoletProgrammation& p)
 }
 
 // The side panes, as each is built.
-void cablerVolets(const Pieces& app)
+void cablerVolets(const Assemblage& app)
 {
     VoletsLateraux& l = app.fond.volets();
     QObject::connect(&l, &VoletsLateraux::afficherConstruit, &l, [&app](VoletAfficher& v) {
@@ -393,7 +393,7 @@ void cablerVolets(const Pieces& app)
 // The keyboard shortcuts: one filter for the whole application, pressing the remote's buttons.
 // A button is pressed through its own wiring, enabled or not; the favourites go to their
 // controller. Buttons the window does not have are not pressed.
-void cablerClavier(const Pieces& app)
+void cablerClavier(const Assemblage& app)
 {
     Fond& f = app.fond;
     auto* filtre = new FiltreClavier(
@@ -451,7 +451,7 @@ void cablerClavier(const Pieces& app)
 }
 
 // The window's life: the clock, the close and the operations it waits for.
-void cablerFenetre(const Pieces& app)
+void cablerFenetre(const Assemblage& app)
 {
     QObject::connect(&app.parties.horloge, &QTimer::timeout, &app.parties.moteur, [&app] { app.application.Horloge_Timer(); });
     QObject::connect(&app.parties.moteur, &Moteur::operationsTerminees, &app.parties.moteur, [&app] { app.application.apresOperations(); });
@@ -460,7 +460,7 @@ void cablerFenetre(const Pieces& app)
 }
 }  // namespace
 
-void cabler(const Pieces& app)
+void cabler(const Assemblage& app)
 {
     cablerMoteur(app);
     cablerChaines(app);

@@ -8,7 +8,7 @@ struct Plateforme;
 
 // What the wiring connects: the window and its state, the platform, the engine's parts, and
 // the application's own entry points (the clock, the close, the double-click).
-struct Pieces {
+struct Assemblage {
     Application& application;
     Plateforme& plateforme;
     Fond& fond;
@@ -18,4 +18,4 @@ struct Pieces {
 
 // Every connection between the window's controls and the engine's controllers, one
 // function per area. The application calls it once, when it is built.
-void cabler(const Pieces& pieces);
+void cabler(const Assemblage& assemblage);

@@ -21,8 +21,8 @@ namespace {
 constexpr int kPasMs = 10;
 }  // namespace
 
-AppliqueurForme::AppliqueurForme(const PiecesForme& pieces, EtatFenetre& etat, QObject* parent)
-    : QObject(parent), p_(pieces), etat_(etat)
+AppliqueurForme::AppliqueurForme(const ControlesForme& controles, EtatFenetre& etat, QObject* parent)
+    : QObject(parent), p_(controles), etat_(etat)
 {
     p_.fenetre->setFixedSize(FormeFenetre::enPixels(forme_.taille()));
     connect(p_.volets, &VoletsLateraux::construit, this, &AppliqueurForme::voletConstruit);

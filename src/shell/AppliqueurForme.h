@@ -13,7 +13,7 @@ class QWidget;
 class VoletsLateraux;
 
 // The parts of the main window that its forms change.
-struct PiecesForme {
+struct ControlesForme {
     QWidget* fenetre;          // the main window itself: its size, place and full-screen state
     QWidget* fond1;            // the main panel
     QWidget* fond1bis;         // the remote-control form's extension
@@ -29,7 +29,7 @@ struct PiecesForme {
 class AppliqueurForme : public QObject {
     Q_OBJECT
 public:
-    AppliqueurForme(const PiecesForme& pieces, EtatFenetre& etat, QObject* parent = nullptr);
+    AppliqueurForme(const ControlesForme& controles, EtatFenetre& etat, QObject* parent = nullptr);
 
     const FormeFenetre& forme() const { return forme_; }
     void definirOptions(const OptionsForme& options) { forme_.definirOptions(options); }
@@ -80,7 +80,7 @@ private:
     void appliquerVueSeule(const VueSeule& vue, const QSize& client);
     void placerFocus();
 
-    PiecesForme p_;
+    ControlesForme p_;
     EtatFenetre& etat_;
     FormeFenetre forme_;
     QTimer pas_;

@@ -117,8 +117,8 @@ void Fond::construire()
     tampon_ = new BarreTampon(this);
     duree_ = new PopupDuree(this);
 
-    PiecesForme pieces{this, fond1_, fond1bis_, volets_, chaines_, telecommande_, Mini};
-    appliqueur_ = new AppliqueurForme(pieces, etat_, this);
+    ControlesForme controles{this, fond1_, fond1bis_, volets_, chaines_, telecommande_, Mini};
+    appliqueur_ = new AppliqueurForme(controles, etat_, this);
     connect(appliqueur_, &AppliqueurForme::animationCommencee, this, [this] {
         enAnimation_ = true;
         actualiserActivation();
