@@ -121,7 +121,7 @@ TEST_F(AfficherReel, TheMosaicIsSilentAndTheViewKeepsItsSoundAcrossTheMosaicAndC
     EXPECT_TRUE(attendreSon(50, 1));
     bouton(fond, "ChaîneP2")->click();
     EXPECT_EQ(app->parties().session.chaineSelectionnee, 1);
-    attendreQue([] { return false; }, 500);
+    laisserTourner(500);
     EXPECT_TRUE(attendreSon(50, 1));
     EXPECT_TRUE(dialogues.messages.empty());
 }

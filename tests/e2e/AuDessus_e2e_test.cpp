@@ -47,7 +47,7 @@ QRect surGlobal(const QWidget& w)
 void allerRetourZoneNotification(Fond& fond)
 {
     fond.hide();
-    attendreQue([] { return false; }, 300);
+    laisserTourner(300);
     fond.SysTray().DoLButtonDblClk();
 }
 }  // namespace
@@ -81,7 +81,7 @@ TEST_F(AuDessusReel, AfterAlwaysOnTopTheWindowComesBackFromTheNotificationAreaWi
     allerRetourZoneNotification(fond);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
     EXPECT_TRUE(videoVivante(vue));
-    attendreQue([] { return false; }, 300);
+    laisserTourner(300);
     EXPECT_FALSE(etatsNetWm(fenetre()).contains("_NET_WM_STATE_ABOVE"));
     EXPECT_TRUE(dialogues.messages.empty());
     fond.hide();

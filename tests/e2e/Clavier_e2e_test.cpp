@@ -10,7 +10,7 @@ using ClavierReel = BancReel;
 // Let the window take in what the X server sent it.
 void laisserPasser(int ms = 200)
 {
-    attendreQue([] { return false; }, ms);
+    laisserTourner(ms);
 }
 }  // namespace
 

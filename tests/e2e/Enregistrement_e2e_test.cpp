@@ -297,7 +297,7 @@ TEST_F(EnregistrementReel, ARecordingShownUnderAWindowManagerLeavesTheKeyboardTo
     // Once its window is up, the keyboard comes back to the main window and stays there.
     EXPECT_TRUE(attendreQue([&] { return fenetreActive() == fond.winId(); }, 5000))
         << "the focus stays on the player, whose window came after " << apparue << " ms";
-    attendreQue([] { return false; }, 1500);
+    laisserTourner(1500);
     EXPECT_EQ(fenetreActive(), fond.winId());
     app->parties().enregistrement.EnregistrerX_Click();
     EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));

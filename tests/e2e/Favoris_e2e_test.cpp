@@ -19,7 +19,7 @@ QStringList centre(const QWidget* w)
 // Between the steps, the window takes in what the X server sent it.
 void laisserPasser()
 {
-    attendreQue([] { return false; }, 100);
+    laisserTourner(100);
 }
 
 // A right-button drag with the real mouse, from the centre of one control to another's.
@@ -66,7 +66,7 @@ TEST(FavorisReel, ARightButtonDragBetweenTwoFavouritesRewritesTheSettingsFile)
     ASSERT_TRUE(QFile::remove(ini));
     glisser(p.Favori[2], p.Favori[0]);
     glisser(p.Favori[2], b.fond->chaines().Fav);
-    attendreQue([] { return false; }, 500);
+    laisserTourner(500);
     EXPECT_FALSE(QFileInfo::exists(ini));
     EXPECT_EQ(p.legende(2), "France 2");
 }

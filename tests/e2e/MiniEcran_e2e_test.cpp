@@ -40,7 +40,7 @@ bool placeeParX(const QWidget& fenetre, const QRect& attendu)
 // Let the window take in what the X server sent it.
 void laisserPasser(int ms = 200)
 {
-    attendreQue([] { return false; }, ms);
+    laisserTourner(ms);
 }
 
 QString texte(int n)

@@ -14,7 +14,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
@@ -136,7 +135,9 @@ TEST_F(CommandesLecteurE2E, OurWatchingPlayerKeepsItsChannelWhenAnotherVlcRunsOn
     const qint64 pid = lecteurs().pid(RoleLecteur::Regarder);
     EXPECT_TRUE(attendreQue([&] { return joue(lecteurs(), RoleLecteur::Regarder); }, 20000))
         << "our player handed its channel over and quit";
-    QThread::msleep(3000);
+    // A hand-over would end our player within seconds: wait for that end, which must not come.
+    EXPECT_FALSE(attendreQue([&] { return !processusActif(pid) || !lecteurs().enCours(RoleLecteur::Regarder); }, 3000))
+        << "our player ended: it handed its channel over";
     EXPECT_TRUE(processusActif(pid));
     EXPECT_TRUE(lecteurs().enCours(RoleLecteur::Regarder));
     EXPECT_EQ(autreVlc_.state(), QProcess::Running);

@@ -24,11 +24,6 @@ namespace {
 constexpr auto R = RoleLecteur::DiffereEnregistreur;
 constexpr auto V = RoleLecteur::DiffereLecteur;
 
-void patienter(int ms)
-{
-    attendreQue([] { return false; }, ms);
-}
-
 int temps(LecteursVlc& l)
 {
     int valeur = -1;
@@ -107,7 +102,7 @@ TEST_F(DiffereE2E, ViewerStillPlaysThirtySecondsAfterATwentySecondPause)
     ASSERT_TRUE(attendreQue([&] { return enPause(*lecteurs); }, 5000)) << "the key did not pause the viewer";
     const int arret = temps(*lecteurs);
     const qint64 tailleArret = taille(tampon);
-    patienter(20000);
+    laisserTourner(20000);
     EXPECT_TRUE(enPause(*lecteurs));
     EXPECT_EQ(temps(*lecteurs), arret) << "the paused viewer's clock moved";
     EXPECT_GT(taille(tampon), tailleArret + 500 * 1000) << "the buffer did not keep growing during the pause";
@@ -117,7 +112,7 @@ TEST_F(DiffereE2E, ViewerStillPlaysThirtySecondsAfterATwentySecondPause)
     reprise.start();
     int precedent = arret;
     while (reprise.elapsed() < 30000) {
-        patienter(5000);
+        laisserTourner(5000);
         ASSERT_TRUE(lecteurs->enCours(V));
         ASSERT_TRUE(joue(*lecteurs)) << "the viewer stopped " << reprise.elapsed() / 1000 << " s after the pause";
         const int maintenant = temps(*lecteurs);

@@ -63,11 +63,6 @@ bool enPause(LecteursVlc& l, RoleLecteur r)
     return commandeAttendue(l, r, "status").contains("Type 'pause' to continue.");
 }
 
-void patienter(int ms)
-{
-    attendreQue([] { return false; }, ms);
-}
-
 // Whether that process is stopped (SIGSTOP).
 bool arrete(qint64 pid)
 {
@@ -192,13 +187,13 @@ TEST_F(LecteursVlcE2E, VisiblePlayerTakesKeysAndClosesForGood)
     // A second command smuggled after a line break never reaches the player.
     EXPECT_FALSE(toucheAttendue(lecteurs, R, "key-vol-up\nquit"));
     EXPECT_EQ(commandeAttendue(lecteurs, R, "status\nquit"), "");
-    patienter(500);
+    laisserTourner(500);
     EXPECT_TRUE(lecteurs.enCours(R));
 
     EXPECT_TRUE(toucheAttendue(lecteurs, R, "key-play-pause"));
     EXPECT_TRUE(attendreQue([&] { return enPause(lecteurs, R); }, 5000));
     const int arret = temps(lecteurs, R);
-    patienter(2000);
+    laisserTourner(2000);
     EXPECT_EQ(temps(lecteurs, R), arret) << "the paused player's clock moved";
     EXPECT_TRUE(toucheAttendue(lecteurs, R, "key-play-pause"));
     EXPECT_TRUE(attendreQue([&] { return temps(lecteurs, R) > arret; }, 5000));
@@ -207,7 +202,7 @@ TEST_F(LecteursVlcE2E, VisiblePlayerTakesKeysAndClosesForGood)
     QElapsedTimer chrono;
     chrono.start();
     const auto fin = suivre([&](Suite<> f) { lecteurs.fermer(R, std::move(f)); });
-    EXPECT_LT(chrono.elapsed(), 200);
+    EXPECT_LT(chrono.elapsed(), kAppelImmediatMs) << "the close waited for the player";
     EXPECT_EQ(fin->fois, 0) << "told inside the call";
     EXPECT_FALSE(lecteurs.enCours(R));
     EXPECT_TRUE(lecteurs.aucunEnCours());
@@ -218,7 +213,7 @@ TEST_F(LecteursVlcE2E, VisiblePlayerTakesKeysAndClosesForGood)
     EXPECT_FALSE(QFile::exists(socket));
     EXPECT_FALSE(QFile::exists(lecteurs.fichierPids()));
     EXPECT_FALSE(toucheAttendue(lecteurs, R, "key-vol-up"));
-    patienter(200);
+    laisserTourner(200);
     EXPECT_EQ(fin->fois, 1);
 }
 
@@ -235,7 +230,7 @@ TEST_F(LecteursVlcE2E, HiddenPlayersAreDrivenReplacedAndForgottenWhenTheyQuit)
     EXPECT_TRUE(toucheAttendue(lecteurs, F, "key-play-pause"));
     EXPECT_TRUE(attendreQue([&] { return enPause(lecteurs, F); }, 5000));
     const int arret = temps(lecteurs, F);
-    patienter(2000);
+    laisserTourner(2000);
     EXPECT_EQ(temps(lecteurs, F), arret);
     EXPECT_FALSE(toucheAttendue(lecteurs, E, "key-play-pause")) << "no player has that role";
 
@@ -244,7 +239,7 @@ TEST_F(LecteursVlcE2E, HiddenPlayersAreDrivenReplacedAndForgottenWhenTheyQuit)
     QElapsedTimer chrono;
     chrono.start();
     ASSERT_TRUE(lecteurs.demarrer(F, "vlc", cache(ts())));
-    EXPECT_LT(chrono.elapsed(), 500) << "the start waited for the player it replaces";
+    EXPECT_LT(chrono.elapsed(), kAppelImmediatMs) << "the start waited for the player it replaces";
     const qint64 second = lecteurs.pid(F);
     EXPECT_NE(second, premier);
     EXPECT_NE(lecteurs.cheminSocket(F), premierSocket);
@@ -329,9 +324,9 @@ TEST_F(LecteursVlcE2E, AKeyIsTakenOnlyWhenThePlayerAnswers)
 
     // Woken up, it answers again.
     ASSERT_EQ(::kill(pid_t(pid), SIGCONT), 0);
-    patienter(300);
+    laisserTourner(300);
     EXPECT_TRUE(toucheAttendue(lecteurs, F, "key-vol-up"));
-    patienter(200);
+    laisserTourner(200);
     EXPECT_EQ(premiere->fois + sourde->fois, 2) << "a report came twice";
     EXPECT_TRUE(fermetureAttendue(lecteurs));
 }
@@ -375,7 +370,7 @@ TEST_F(LecteursVlcE2E, AHungPlayerIsKilledAtTheBoundAndEveryCloseIsToldOnce)
     EXPECT_FALSE(QFile::exists(lecteurs.fichierPids()));
     EXPECT_EQ(lecteurs.departsEnCours(), 0);
 
-    patienter(300);
+    laisserTourner(300);
     EXPECT_EQ(finFichier->fois, 1);
     EXPECT_EQ(finFige->fois, 1);
     EXPECT_EQ(finTous->fois, 1);
@@ -405,7 +400,7 @@ TEST_F(LecteursVlcE2E, LeftoversOfAnEarlierRunCloseButNothingElse)
     QElapsedTimer chrono;
     chrono.start();
     lecteurs.fermerRestes();
-    EXPECT_LT(chrono.elapsed(), 200) << "the leftovers' close held its caller";
+    EXPECT_LT(chrono.elapsed(), kAppelImmediatMs) << "the leftovers' close held its caller";
     EXPECT_TRUE(lecteurs.aucunEnCours());
     EXPECT_TRUE(attendreQue([&] { return !processusActif(reste); }, 5000));
     EXPECT_TRUE(attendreQue([&] { return !QFile::exists(lecteurs.fichierPids()); }, 2000));
@@ -484,11 +479,11 @@ TEST(LecteursVlcProcessus, AReplacedPlayerGoesInTheBackgroundAndStaysListedUntil
     ASSERT_TRUE(lecteurs.demarrer(R, tetu, {"--", "x.ts"}));
     const qint64 ancien = lecteurs.pid(R);
     const QString ancienSocket = lecteurs.cheminSocket(R);
-    patienter(300);
+    laisserTourner(300);
     QElapsedTimer chrono;
     chrono.start();
     ASSERT_TRUE(lecteurs.demarrer(R, tetu, {"--", "x.ts"}));
-    EXPECT_LT(chrono.elapsed(), 300) << "the start waited for the player it replaces";
+    EXPECT_LT(chrono.elapsed(), kAppelImmediatMs) << "the start waited for the player it replaces";
     const qint64 nouveau = lecteurs.pid(R);
     EXPECT_NE(nouveau, ancien);
     EXPECT_NE(lecteurs.cheminSocket(R), ancienSocket);

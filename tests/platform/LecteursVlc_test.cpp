@@ -55,7 +55,7 @@ TEST(LecteursVlc, ACloseWithNothingToCloseIsStillToldOnceFromTheEventLoop)
         LecteursVlc ephemere(dossier.path());
         ephemere.fermerTous(Suite<>([&] { ++sansSuite; }));
     }
-    attendreQue([] { return false; }, 200);
+    laisserTourner(200);
     EXPECT_EQ(fin, 1);
     EXPECT_EQ(finTous, 1);
     EXPECT_EQ(sansSuite, 0);

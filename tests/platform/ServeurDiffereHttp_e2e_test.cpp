@@ -79,7 +79,7 @@ TEST_F(ServeurDiffereE2E, GrowingFileIsServedFromItsStartAndTheAnswerWaitsForMor
     EXPECT_FALSE(client.recu().contains("Content-Length"));
 
     // At the end the answer neither ends nor repeats: it waits for the recorder.
-    attendreQue([] { return false; }, 1000);
+    laisserTourner(1000);
     EXPECT_EQ(client.socket.state(), QAbstractSocket::ConnectedState);
     EXPECT_EQ(client.corps(), QByteArray(1000, 'a'));
 
@@ -121,7 +121,7 @@ TEST_F(ServeurDiffereE2E, APausedViewerLeavesTheRestInTheFile)
     Client client(serveur.servir(tampon));
     client.socket.setReadBufferSize(4096);
     client.demander();
-    attendreQue([] { return false; }, 1500);
+    laisserTourner(1500);
     EXPECT_LE(serveur.enAttente(), ServeurDiffereHttp::kEnAttenteMax);
 
     client.socket.setReadBufferSize(0);

@@ -72,7 +72,7 @@ TEST(SystemeReel, TheShutdownAndItsCancellationTellTheCommandsExitStatusLater)
     // The notice goes as one argument, quotes and all, never through a shell.
     EXPECT_EQ(QString::fromUtf8(lire(d.filePath("refuse.args"))), "-h\n+1\nAvis à \"tous\" ; exit 0\n");
 
-    attendreQue([] { return false; }, 200);
+    laisserTourner(200);
     EXPECT_EQ(arret->fois, 1);
     EXPECT_EQ(annulation->fois, 1);
     EXPECT_EQ(refusee->fois, 1);
@@ -92,6 +92,6 @@ TEST(SystemeReel, ACommandThatDoesNotEndIsAFailureAtTheBound)
     EXPECT_EQ(r->reussi, std::optional<bool>(false));
     EXPECT_GE(chrono.elapsed(), 250);
     EXPECT_LT(chrono.elapsed(), 3000);
-    attendreQue([] { return false; }, 200);
+    laisserTourner(200);
     EXPECT_EQ(r->fois, 1);
 }

@@ -24,7 +24,7 @@ QString ffprobe(const QString& entree, const QString& fichier)
 {
     QProcess p;
     p.start("ffprobe", {"-v", "error", "-show_entries", entree, "-of", "default=nw=1:nk=1", fichier});
-    p.waitForFinished(20000);
+    attendreFin(p, 20000);
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 }  // namespace

@@ -1,8 +1,9 @@
 #include "support/FauxBoitier.h"
 
+#include "support/Attente.h"
+
 #include <QDeadlineTimer>
 #include <QTcpSocket>
-#include <QThread>
 #include <QUrl>
 
 FauxBoitier::FauxBoitier(int chaines)
@@ -64,13 +65,14 @@ bool FauxBoitier::reinitialiser()
 
 bool FauxBoitier::attendreMedia(int ms)
 {
-    QDeadlineTimer limite(ms);
-    do {
-        if (requete("/_ready") == 200)
-            return true;
-        QThread::msleep(100);
-    } while (!limite.hasExpired());
-    return false;
+    // Asked every 100 ms at most, with the event loop running in between.
+    QDeadlineTimer prochaine(0);
+    return attendreQue([&] {
+        if (!prochaine.hasExpired())
+            return false;
+        prochaine.setRemainingTime(100);
+        return requete("/_ready") == 200;
+    }, ms);
 }
 
 // A blocking HTTP/1.0 exchange, kept apart from the product's web client.

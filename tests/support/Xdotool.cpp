@@ -15,7 +15,7 @@ bool xdotool(const QStringList& args, QString* sortie)
 {
     QProcess p;
     p.start("xdotool", args);
-    const bool ok = p.waitForFinished(5000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    const bool ok = p.waitForStarted(5000) && attendreFin(p, 5000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     if (sortie)
         *sortie = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
     return ok;
