@@ -220,7 +220,7 @@ TEST_F(ProgrammeReel, TheRemoteControlFormComesBackWhereItWasLeftUnderAWindowMan
         // Framed by the window manager, then ended as the session's end does.
         attendreQue([] { return false; }, 500);
         terminer();
-        EXPECT_EQ(position(), "3000,2250") << "start " << depart;
+        EXPECT_EQ(position().toStdString(), "3000,2250") << "start " << depart;
     }
 }
 
