@@ -44,7 +44,7 @@ private:
 
 class Shell0 : public Shell {
 public:
-    void ouvrir(const QString&) override {}
+    bool ouvrir(const QString&) override { return true; }
 };
 
 // A fixed time; the steps of a wait run at once.

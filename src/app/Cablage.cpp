@@ -148,6 +148,13 @@ void cablerProgrammation(const Assemblage& app)
     Programmation& p = app.parties.programmation;
     QObject::connect(&p, &Programmation::progressionAffichee, &app.fond.telecommande(),
                      &PanneauTelecommande::afficherProgression);
+    // The shutdown is set: the schedule and its cancel button come in sight. The options pane
+    // would hide them: it closes as "OK" does, keeping what it shows.
+    QObject::connect(&p, &Programmation::extinctionProgrammee, &app.fond, [&app](const QString& avis) {
+        if (app.etatFenetre.optionsOuvertes())
+            app.parties.options.Retour_Click();
+        app.fond.avertirExtinction(avis);
+    });
     QObject::connect(&p, &Programmation::ticDemande, &p, [&app] { app.application.Horloge_Timer(); });
 }
 

@@ -272,8 +272,12 @@ void AppliquerDefauts(ContenuParametres& c, const QString& documents)
     for (int g = 0; g < TableFavoris::NombreGroupes; ++g)
         c.favoris[g * TableFavoris::TailleGroupe] = TableFavoris::nomParDefaut(g);
 
-    if (!documents.isEmpty())
-        c.dossierEnregistrement = documents;
+    // As the folder list gives a path: no final "/" (the root keeps its own).
+    QString dossier = documents;
+    while (dossier.size() > 1 && dossier.endsWith(QLatin1Char('/')))
+        dossier.chop(1);
+    if (!dossier.isEmpty())
+        c.dossierEnregistrement = dossier;
 }
 
 void LirePassePrincipale(const QByteArray& texte, ContenuParametres& c, const QStringList& nomsChaines,

@@ -72,11 +72,11 @@ void GuideTV::telecharger(const QString& adresse, std::function<void(const QStri
     }));
 }
 
-void GuideTV::afficherLignes()
+void GuideTV::afficherLignes(const QString& sansLigne)
 {
     const auto& e = etat_;
     if (e.lignes.empty()) {
-        emit lignesAffichees({kSansProgramme}, -1, false, false);
+        emit lignesAffichees({sansLigne}, -1, false, false);
         return;
     }
     QStringList textes;
@@ -117,10 +117,11 @@ void GuideTV::ChargerJoursGuide()
         const auto dernier = LireDateDernierJour(page);
         if (!dernier) {
             emit joursAffiches({}, -1);
-            // Rows of another channel or day must not stay on show as if they were current.
+            // Rows of another channel or day must not stay on show as if they were current, and
+            // the list says what happened, not that the channel has no guide.
             etat_.lignes.clear();
             etat_.ligne = -1;
-            afficherLignes();
+            afficherLignes(kInaccessible);
             moteur_.signaler(kInaccessible);
             return;
         }

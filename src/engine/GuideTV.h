@@ -88,7 +88,8 @@ signals:
 private:
     // Fetches the page and gives it, decoded, to `suite` once it has come.
     void telecharger(const QString& adresse, std::function<void(const QString&)> suite);
-    void afficherLignes();
+    // The rows; without any, the one row `sansLigne` that says why.
+    void afficherLignes(const QString& sansLigne = kSansProgramme);
     bool ligneProgrammable() const;
     bool ligneAvecResume() const;
 

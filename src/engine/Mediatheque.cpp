@@ -18,6 +18,15 @@ const QString Mediatheque::kMessageNomIllisible = QStringLiteral(
     "Le nom de ce fichier n'est pas écrit en UTF-8 : il ne peut être ni lu ni ouvert.\n"
     "Renommez-le pour le regarder ; vous pouvez aussi l'effacer.");
 
+QString Mediatheque::MessageSansProgramme(const QString& chemin, bool video)
+{
+    QString m = QStringLiteral("Aucun programme de ce bureau ne sait ouvrir ce fichier :\n") + chemin;
+    if (video)
+        m += QStringLiteral("\n\nPour le regarder avec VLC, cochez « Utiliser VLC pour regarder les vidéos "
+                            "enregistrées » dans les options.");
+    return m;
+}
+
 namespace {
 QString normal(const QString& chemin)
 {
@@ -135,7 +144,8 @@ void Mediatheque::RegarderFichier(const QString& dossier, const QString& fichier
             moteur_.lancer(RoleLecteur::Fichier, commande);
         return;
     }
-    plateforme_.shell.ouvrir(chemin);
+    if (!plateforme_.shell.ouvrir(chemin))
+        plateforme_.dialogues.exclamation(MessageSansProgramme(chemin, etat_.onglet == OngletAfficher::Videos));
 }
 
 void Mediatheque::AfficherAutres_Click()

@@ -25,6 +25,8 @@ public:
     static const QString kMessageUtilise;
     static const QString kMessageLecteurActif;
     static const QString kMessageNomIllisible;
+    // The desktop has no program for the file; a video could still be played with VLC.
+    static QString MessageSansProgramme(const QString& chemin, bool video);
 
     Mediatheque(Session& session, Moteur& moteur, Plateforme& plateforme, const EtatAfficher& etat);
 

@@ -272,10 +272,11 @@ void Programmation::executer(const std::shared_ptr<Tic>& t)
             break;
         case ActionHorloge::ProgrammerExtinction:
             // The tick goes on; the system's answer is shown when it comes.
-            p.systeme.programmerArret(a.texte, Suite<bool>(this, [this](bool programme) {
-                if (programme)
+            p.systeme.programmerArret(a.texte, Suite<bool>(this, [this, avis = a.texte](bool programme) {
+                if (programme) {
                     emit extinctionOFFAffichee(true);
-                else
+                    emit extinctionProgrammee(avis);
+                } else
                     moteur_.signaler(kEchecExtinction);
             }));
             break;

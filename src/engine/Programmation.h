@@ -70,6 +70,9 @@ signals:
     // Free space of the recording drive; fraction < 0 when the total is unknown.
     void espaceLibreAffiche(const QString& texte, double fraction);
     void extinctionOFFAffichee(bool visible);
+    // The system took the shutdown: the user must see it and its cancel button at once, with
+    // the notice `avis`.
+    void extinctionProgrammee(const QString& avis);
     // Whether the shutdown box can be ticked: not while a program runs after each recording.
     void extinctionActivee(bool active);
     // A tick is to run now (after an interactive add or a stop request), through the clock's

@@ -39,7 +39,7 @@ std::array<QPushButton*, 10> creerGroupes(QWidget* parent)
     std::array<QPushButton*, 10> groupes{};
     for (int i = 0; i < 10; ++i) {
         const QByteArray nom = "MosaFavo" + QByteArray::number(i);
-        groupes[std::size_t(i)] = creerBouton(parent, nom.constData(), QString::number(i + 1));
+        groupes[std::size_t(i)] = creerBouton(parent, nom.constData(), QString::number(i));
         groupes[std::size_t(i)]->setFocusPolicy(Qt::NoFocus);
         groupes[std::size_t(i)]->setMinimumWidth(0);
     }

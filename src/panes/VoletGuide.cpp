@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -78,6 +79,13 @@ VoletGuide::VoletGuide(VoletProgrammation* programmation, QWidget* parent)
     connexion_->setFrameShape(QFrame::Box);
     connexion_->setAutoFillBackground(true);
     connexion_->setMinimumSize(200, 60);
+    // It stands over the window while the window takes no input: drawn as an enabled label,
+    // not in the greyed colours of the disabled window it belongs to.
+    QPalette lisible = connexion_->palette();
+    for (const QPalette::ColorRole r : {QPalette::WindowText, QPalette::Window, QPalette::Light, QPalette::Dark,
+                                        QPalette::Mid, QPalette::Shadow})
+        lisible.setColor(QPalette::Disabled, r, lisible.color(QPalette::Active, r));
+    connexion_->setPalette(lisible);
     connexion_->hide();
 
     connect(onglets_, &QTabWidget::currentChanged, this, [this](int i) {

@@ -83,6 +83,13 @@ VoletProgrammation::VoletProgrammation(QWidget* parent) : QWidget(parent)
     v->addWidget(extinction_);
     extinctionOff_ = nouveauBouton(this, "ExtinctionOFF", "Annuler l'extinction automatique",
                             "Cliquer sur ce bouton pour annuler l'extinction automatique");
+    // "le gros bouton vert" the shutdown's notice sends the user to.
+    extinctionOff_->setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: #2b8a3e; color: white; border: 1px solid #1b5e20; border-radius: 3px; }"
+        "QPushButton:hover { background-color: #37a34c; }"
+        "QPushButton:pressed { background-color: #1f6b2e; }"));
+    gras(extinctionOff_, true);
+    extinctionOff_->setMinimumHeight(36);
     extinctionOff_->hide();
     v->addWidget(extinctionOff_);
 

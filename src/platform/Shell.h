@@ -5,5 +5,6 @@
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual void ouvrir(const QString& adresse) = 0;
+    // False when the desktop has nothing to open it with.
+    virtual bool ouvrir(const QString& adresse) = 0;
 };

@@ -125,10 +125,26 @@ void AppliqueurForme::voletConstruit(Volet v)
     a.afficherPleinEcran(forme_.PleinEcran() != 0);
 }
 
+void AppliqueurForme::montrerProgrammation()
+{
+    // The video alone goes back to the pane the media pane's own way, the pane folded.
+    if (forme_.miniEcran())
+        appliquer(forme_.basculerVolet(Volet::Afficher, placement()));
+    if (forme_.estTelecommande())
+        GoGuider_Click();
+    else if (!forme_.estOuvert(Volet::Guider))
+        Guider_Click();
+    else if (etat_.ongletGuide() != 1)
+        p_.volets->guide().choisirOnglet(1);
+}
+
 void AppliqueurForme::fenetreAffichee()
 {
-    // The window manager may have dropped the state when the window was hidden; it reads it
-    // again as the window is mapped, right after this.
+    // The window manager may have dropped the states when the window was hidden; it reads them
+    // again as the window is mapped, right after this. Full screen is the form's.
+    QWidget& f = *p_.fenetre;
+    if (forme_.PleinEcran() && !(f.windowState() & Qt::WindowFullScreen))
+        f.setWindowState((f.windowState() & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
     if (surX11())
         definirAuDessusX11(*p_.fenetre, auDessus_, false);
 }
@@ -149,8 +165,12 @@ void AppliqueurForme::appliquerAuDessus(bool auDessus)
         // Told to the window manager directly: the toolkit's window keeps the flags it was
         // made with, so that it is never made anew (see AuDessusX11.h). The widget's flags
         // still say the state.
-        f.winId();
         f.overrideWindowFlags(drapeaux);
+        // Never shown yet (start-up in the remote-control form): no X window is made now, or
+        // the place given before the first show would be taken as the client's rather than
+        // the frame's. The state is written as the window is shown (fenetreAffichee).
+        if (!f.testAttribute(Qt::WA_WState_Created))
+            return;
         definirAuDessusX11(f, auDessus, f.isVisible());
         return;
     }

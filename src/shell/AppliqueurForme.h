@@ -56,6 +56,8 @@ public:
     void ReplierVolet();
     // The window was shown again: the window manager is told the stacking state anew.
     void fenetreAffichee();
+    // From any form, the normal window with the guide pane open on its schedule tab.
+    void montrerProgrammation();
 
 signals:
     // A side pane's steps begin and end: the window takes no input meanwhile, and what waits

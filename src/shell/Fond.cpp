@@ -340,6 +340,16 @@ void Fond::reprendreFocus()
     }
 }
 
+void Fond::avertirExtinction(const QString& avis)
+{
+    if (isHidden() || isMinimized())
+        sysTray_->restaurer();
+    appliqueur_->montrerProgrammation();
+    raise();
+    activateWindow();
+    sysTray_->avertir(avis);
+}
+
 void Fond::afficherTampon(int etape)
 {
     tampon_->afficherEtape(etape);

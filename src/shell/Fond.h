@@ -75,6 +75,9 @@ public:
     void attendreConnexion(bool enCours);
     // Gives the focus back to the main window after a player started.
     void reprendreFocus();
+    // The computer shuts down soon: the window comes back from the notification area and to
+    // the front on the schedule, its cancel button in sight, and the desktop shows `avis`.
+    void avertirExtinction(const QString& avis);
     // Time-shift buffering bar: step 0 to 30 shows it, -1 hides it.
     void afficherTampon(int etape);
     // The manual recording's duration pop-up, placed at the mouse pointer.

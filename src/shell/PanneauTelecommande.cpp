@@ -96,7 +96,8 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
     rangee(3810, {Diffuser});
     rangee(4155, {Options, Quitter});
 
-    // Progress of a scheduled recording, shown only while one runs.
+    // Progress of a scheduled recording, shown only while one runs: a thin bar over the size
+    // and time left, which take the panel's whole width ("10240 Mo (-- 23:59)" is whole).
     progBar_ = new QFrame(this);
     progBar_->setObjectName("ProgBar");
     progBar_->setGeometry(rectPixels(0, 4575, kLargeur, 405));
@@ -104,10 +105,11 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
     progBar1_->setObjectName("ProgBar1");
     progBar1_->setRange(0, 1000);
     progBar1_->setTextVisible(false);
-    progBar1_->setGeometry(rectPixels(0, 0, 900, 405));
+    progBar1_->setGeometry(rectPixels(0, 0, kLargeur, 135));
     progTaille_ = new QLabel("0 Mo", progBar_);
     progTaille_->setObjectName("ProgTaille");
-    progTaille_->setGeometry(rectPixels(945, 0, 615, 405));
+    progTaille_->setAlignment(Qt::AlignCenter);
+    progTaille_->setGeometry(rectPixels(0, 150, kLargeur, 255));
     progBar_->hide();
 }
 

@@ -1,7 +1,5 @@
 #include "shell/PopupDuree.h"
 
-#include "shell/Twips.h"
-
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -60,14 +58,15 @@ void PopupDuree::afficher(const QString& texte, bool annulerActif, const QPoint&
 
 QPoint placerPopup(const QPoint& curseur, const QSize& popup, const QSize& fenetre)
 {
-    // Centred on the pointer, kept 6 pixels from the right edge and 28 from the bottom.
+    // Centred on the pointer and pulled back to the client area's right and bottom edges: the
+    // window manager's frame lies outside the client area, nothing is taken off for it.
     int x = curseur.x() - popup.width() / 2;
     int y = curseur.y() - popup.height() / 2;
     x = std::max(0, x);
     y = std::max(0, y);
-    if (x + popup.width() > fenetre.width() - versPixels(90))
-        x = fenetre.width() - versPixels(90) - popup.width();
-    if (y + popup.height() > fenetre.height() - versPixels(420))
-        y = fenetre.height() - versPixels(420) - popup.height();
+    if (x + popup.width() > fenetre.width())
+        x = fenetre.width() - popup.width();
+    if (y + popup.height() > fenetre.height())
+        y = fenetre.height() - popup.height();
     return {x, y};
 }

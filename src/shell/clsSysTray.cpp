@@ -3,7 +3,13 @@
 #include "panes/TexteBrut.h"
 
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
+
+namespace {
+// A notice stays as long as the shutdown it tells of takes to come.
+constexpr int kDureeAvisMs = 60000;
+}  // namespace
 
 clsSysTray::clsSysTray(QObject* parent) : QObject(parent) {}
 
@@ -79,7 +85,8 @@ void clsSysTray::recevoir(QSystemTrayIcon::ActivationReason raison)
         // bring a window back: without this the window would stay hidden for good.
         emit LButtonDown();
         emit LButtonUp();
-        restaurer();
+        if (defaultDblClk_)
+            restaurer();
         break;
     case QSystemTrayIcon::Context:
         emit RButtonDown();
@@ -93,9 +100,12 @@ void clsSysTray::recevoir(QSystemTrayIcon::ActivationReason raison)
 
 void clsSysTray::restaurer()
 {
-    if (!defaultDblClk_ || !source_)
+    if (!source_)
         return;
-    source_->showNormal();
+    // Back in the state it left: a full-screen window comes back full screen (showNormal would
+    // give a plain window of the screen's size).
+    source_->setWindowState(source_->windowState() & ~Qt::WindowMinimized);
+    source_->show();
     source_->raise();
     source_->activateWindow();
     RemoveFromSysTray();
@@ -103,6 +113,21 @@ void clsSysTray::restaurer()
 
 void clsSysTray::DoLButtonDblClk()
 {
-    restaurer();
+    if (defaultDblClk_)
+        restaurer();
     emit LButtonDblClk();
+}
+
+void clsSysTray::avertir(const QString& texte)
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable() || !QSystemTrayIcon::supportsMessages())
+        return;
+    const bool dejaLa = visible();
+    IconInSysTray();
+    tray_->showMessage(QStringLiteral("Kelmor"), texte, QSystemTrayIcon::Warning, kDureeAvisMs);
+    if (!dejaLa)
+        QTimer::singleShot(kDureeAvisMs, this, [this] {
+            if (source_ && source_->isVisible() && !source_->isMinimized())
+                RemoveFromSysTray();
+        });
 }

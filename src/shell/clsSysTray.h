@@ -34,6 +34,13 @@ public:
     void DoLButtonDblClk();
     void recevoir(QSystemTrayIcon::ActivationReason raison);
 
+    // Brings the window back in the state it left (full screen stays full screen), whatever
+    // DefaultDblClk says; the icon leaves the notification area.
+    void restaurer();
+    // A desktop notice beside the icon, where a notification area can show one; the icon stays
+    // for as long as the notice when the window is not in the notification area.
+    void avertir(const QString& texte);
+
 signals:
     void LButtonDblClk();
     void LButtonDown();
@@ -44,7 +51,6 @@ signals:
 
 private:
     QSystemTrayIcon* icone();
-    void restaurer();
 
     QWidget* source_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;

@@ -1,6 +1,9 @@
 // Every caption, label and list item of every form and pane, whole in the application's type.
+#include "app/Composition.h"
+#include "engine/EtatLecteur.h"
 #include "panes/VoletAfficher.h"
 #include "panes/VoletGuide.h"
+#include "panes/VoletProgrammation.h"
 #include "shell/PanneauOptions.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/Police.h"
@@ -11,6 +14,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -163,7 +168,9 @@ struct BancPolice : BancApplication {
     {
         installerVlc();
         ecrire("Kelmor.cfg", playlist(kChaines));
+        // A scheduled recording of almost a day, from the next minute on.
         QByteArray ini = "CHA0=1\nCHA1=" + kLongue + "\nVENC=1\nAUTR=1\nAUTP=/usr/local/bin/convertir-video\n"
+                         "PROG=[A] 09/12/2026 20:01 - 19:58 > " + kLongue2 + " (1)\n"
                          "PROG=[A] 10/12/2026 20:00 - 21:00 > " + kLongue + " (1)\n"
                          "PROG=[A] 11/12/2026 22:40 - 23:55 > " + kLongue2 + " (H)\n";
         const QByteArray favoris[] = {kLongue, kLongue2, "Télé Bretagne Océan", "Canal+ Décalé", "France 2",
@@ -253,6 +260,11 @@ TEST(Police, EveryCaptionLabelAndListItemOfEveryFormAndPaneIsWhole)
         f.guide().choisirOnglet(o);
         b.verifier("guider-" + QString::number(o), coupes);
     }
+    // The shutdown set: its big cancel button under the schedule.
+    f.guide().choisirOnglet(1);
+    f.programmation().afficherExtinctionOFF(true);
+    b.verifier("guider-extinction", coupes);
+    f.programmation().afficherExtinctionOFF(false);
     f.guide().AfficherConnexion(true);
     b.verifier("connexion", coupes);
     f.guide().AfficherConnexion(false);
@@ -290,5 +302,74 @@ TEST(Police, EveryCaptionLabelAndListItemOfEveryFormAndPaneIsWhole)
     f.appliqueur().SizeBarF_Click();
     b.verifier("plein-ecran", coupes);
 
+    EXPECT_TRUE(coupes.isEmpty()) << coupes.join(u'\n').toStdString();
+}
+
+// The player's states on the channel of the longest name: watching, time-shift playing and
+// paused, a manual recording and its duration, a scheduled recording with the sizes and the
+// times left of a real one.
+TEST(Police, EveryCaptionAndLabelIsWholeInEachStateOfThePlayer)
+{
+    BancPolice b;
+    QStringList coupes;
+    Fond& f = *b.fond;
+    Composition& c = b.app->parties();
+    const auto etat = [&c] { return c.session.Etat; };
+    c.moteur.Chaines_Click(int(kChaines.indexOf("Public Sénat - LCP Assemblée nationale")));
+    bouton(f, "Afficher")->click();
+    ASSERT_TRUE(b.attendreForme());
+    c.medias.AfficherOnglets_Click(OngletAfficher::Videos);
+
+    bouton(f, "Regarder")->click();
+    ASSERT_EQ(etat(), EtatLecteur::Lecture);
+    b.verifier("lecture", coupes);
+    b.dialogues.reponses = {true, true, true};
+    c.transport.Shift_Click();
+    ASSERT_EQ(etat(), EtatLecteur::Differe);
+    b.verifier("differe", coupes);
+    f.afficherTampon(15);
+    b.verifier("differe-tampon", coupes);
+    f.afficherTampon(-1);
+    c.transport.Pause_Click();
+    ASSERT_EQ(etat(), EtatLecteur::Pause);
+    b.verifier("differe-pause", coupes);
+
+    b.dialogues.reponses = {true, true, true};
+    bouton(f, "Enregistrer")->click();
+    ASSERT_EQ(etat(), EtatLecteur::Enregistrement);
+    b.verifier("enregistrement", coupes);
+    c.enregistrement.Duree_Click(8);
+    bouton(f, "Enregistrer")->click();  // the same channel: its duration
+    ASSERT_TRUE(f.findChild<QWidget*>("DuréeFond")->isVisible());
+    b.verifier("enregistrement-duree", coupes);
+    c.enregistrement.Duree_Click(0);
+    c.moteur.StopAll_Click();
+    ASSERT_EQ(etat(), EtatLecteur::Arret);
+
+    // The scheduled recording: just started, a few hours in, minutes from its end.
+    const auto tic = [&b](const QDateTime& quand) {
+        b.horloge.maintenantValeur = quand;
+        b.app->Horloge_Timer();
+    };
+    const QDate jour(2026, 12, 9);
+    tic(QDateTime(jour, QTime(20, 1, 30)));
+    ASSERT_EQ(etat(), EtatLecteur::Programme);
+    const QString fichier = c.session.FichierEnregistre;
+    auto* taille = f.findChild<QLabel*>("ProgTaille");
+    ASSERT_NE(taille, nullptr);
+    const struct {
+        QDateTime quand;
+        std::int64_t octets;
+        const char* texte;
+    } suivi[] = {{QDateTime(jour, QTime(20, 2, 10)), 2LL << 20, "2 Mo (-- 23:56)"},
+                 {QDateTime(jour.addDays(1), QTime(1, 0, 10)), 3LL << 30, "3072 Mo (-- 18:58)"},
+                 {QDateTime(jour.addDays(1), QTime(19, 51, 10)), 14LL << 30, "14336 Mo (-- 00:07)"}};
+    for (const auto& s : suivi) {
+        b.disque.tailles[fichier] = s.octets;
+        tic(s.quand);
+        ASSERT_EQ(etat(), EtatLecteur::Programme);
+        EXPECT_EQ(taille->text(), s.texte);
+        b.verifier(QString("programme-") + s.texte, coupes);
+    }
     EXPECT_TRUE(coupes.isEmpty()) << coupes.join(u'\n').toStdString();
 }

@@ -37,7 +37,7 @@ ContenuParametres defauts()
 class LectureParametres : public ::testing::Test {
 protected:
     FauxDialogues dialogues;
-    QSet<QString> dossiers{kDocuments, QStringLiteral("/media/videos")};
+    QSet<QString> dossiers{QStringLiteral("/home/u/Documents"), QStringLiteral("/media/videos")};
     QStringList chaines{QStringLiteral("TF1"), QStringLiteral("France 2"), QStringLiteral("Arte"),
                         QStringLiteral("Télé Bretagne")};
 
@@ -104,7 +104,7 @@ TEST(EcritureParametres, DefaultsGiveTheFixedFileOf138Lines)
     ASSERT_EQ(l.size(), 138);
 
     const QStringList cles = {
-        "VERS=Version 1.4", "PATH=", "RECP=/home/u/Documents/", "AUTR=0", "AUTP=", "AUTL=",
+        "VERS=Version 1.4", "PATH=", "RECP=/home/u/Documents", "AUTR=0", "AUTP=", "AUTL=",
         "EXEA=0", "CFGA=0", "SORT=0", "MINI=0", "MTOP=1", "UVLC=0", "FLX1=0", "FAVI=0", "AUTO=0",
         "CLAV=0", "CADR=1", "MONO=1", "FOND=1", "TRAN=1", "TIME=0", "FULL=0", "OTOP=0", "DISP=1",
         "TVON=0", "CHA0=0", "CHA1=", "FRPL=0", "ORDI=0", "AVAN=2", "APRE=4", "ZOOM=100", "INTR=1",
@@ -334,10 +334,24 @@ TEST_F(LectureParametres, WithNoChannelFavouritesAndGroupNamesSurviveASave)
                                "FA15=Chaîne disparue\n"));
 }
 
+TEST(EcritureParametres, TheDefaultRecordingFolderIsWrittenAsTheFolderListGivesIt)
+{
+    // The documents folder comes with a final "/"; without one the home folder stands in.
+    const std::pair<QString, QString> cas[] = {{"/home/u/Documents/", "RECP=/home/u/Documents\n"},
+                                               {"/home/u/", "RECP=/home/u\n"},
+                                               {"/home/u//", "RECP=/home/u\n"},
+                                               {"/", "RECP=/\n"}};
+    for (const auto& [documents, ligne] : cas) {
+        ContenuParametres c;
+        AppliquerDefauts(c, documents);
+        EXPECT_TRUE(QString::fromUtf8(TexteParametres(c)).contains("\n" + ligne)) << documents.toStdString();
+    }
+}
+
 TEST_F(LectureParametres, MissingRecordingFolderIsReportedAndTheFolderKept)
 {
     ContenuParametres c = lire("RECP=/nulle/part\n");
-    EXPECT_EQ(c.dossierEnregistrement, kDocuments);
+    EXPECT_EQ(c.dossierEnregistrement, "/home/u/Documents");
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_EQ(dialogues.messages[0],
               (Message{Message::Exclamation,

@@ -86,3 +86,36 @@ TEST_F(AuDessusReel, AfterAlwaysOnTopTheWindowComesBackFromTheNotificationAreaWi
     EXPECT_TRUE(dialogues.messages.empty());
     fond.hide();
 }
+
+TEST_F(AuDessusReel, FullScreenComesBackFromTheNotificationAreaFullScreenAndOnTop)
+{
+    GestionnaireFenetres gestionnaire;
+    ASSERT_TRUE(gestionnaire.demarre()) << "openbox is installed by scripts/install-deps";
+    demarrer("MTOP=1\n");
+    fond.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
+    app->Chaines_DblClick();
+    VoletAfficher& v = fond.afficher();
+    ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && v.Waiting->isHidden(); }, 8000));
+    v.Full2->click();
+    ASSERT_EQ(fond.forme().forme(), Forme::PleinEcran);
+    ASSERT_TRUE(fond.forme().AuDessus());
+    const auto fenetre = [this] { return quint32(fond.windowHandle()->winId()); };
+    const auto plein = [&] {
+        const QStringList e = etatsNetWm(fenetre());
+        return e.contains("_NET_WM_STATE_FULLSCREEN") && e.contains("_NET_WM_STATE_ABOVE");
+    };
+    ASSERT_TRUE(attendreQue(plein, 3000)) << etatsNetWm(fenetre()).join(' ').toStdString();
+
+    allerRetourZoneNotification(fond);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
+    EXPECT_TRUE(attendreQue(plein, 3000)) << "back as " << etatsNetWm(fenetre()).join(' ').toStdString();
+    EXPECT_TRUE(attendreQue([&] { return geometrieX(fenetre()).size() == QSize(1280, 1024); }, 3000));
+    EXPECT_TRUE(videoVivante(vue));
+
+    // And out of full screen as before.
+    v.Full2->click();
+    EXPECT_TRUE(attendreQue([&] { return !etatsNetWm(fenetre()).contains("_NET_WM_STATE_FULLSCREEN"); }, 3000));
+    EXPECT_TRUE(dialogues.messages.empty());
+    fond.hide();
+}

@@ -193,6 +193,37 @@ TEST_F(ProgrammeReel, MiniStartsInTheRemoteControlFormAndMtopKeepsItOnTop)
     }
 }
 
+TEST_F(ProgrammeReel, TheRemoteControlFormComesBackWhereItWasLeftUnderAWindowManager)
+{
+    GestionnaireFenetres gestionnaire;
+    ASSERT_TRUE(gestionnaire.demarre()) << "openbox is installed by scripts/install-deps";
+    auto ecrire = [this](const QString& nom, const QByteArray& texte) {
+        QFile f(home.path() + "/" + nom);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(texte);
+    };
+    const auto position = [this] {
+        const QByteArray ini = lire(home.path() + "/Kelmor.ini");
+        const auto valeur = [&ini](const QByteArray& cle) {
+            const qsizetype i = ini.indexOf("\n" + cle + "=");
+            return i < 0 ? QByteArray() : ini.mid(i + cle.size() + 2, ini.indexOf('\n', i + 1) - i - cle.size() - 2);
+        };
+        return valeur("POS1") + "," + valeur("POS2");
+    };
+    ecrire("Kelmor.cfg", "#EXTM3U\n#EXTINF:0,2 - France 2\nhttp://127.0.0.1:1/stream/2.ts\n");
+    ecrire("Kelmor.ini", "MINI=1\nMTOP=1\nPOS0=1\nPOS1=3000\nPOS2=2250\n");
+    // Three starts: the frame stands where it was left each time.
+    for (int depart = 1; depart <= 3; ++depart) {
+        lancer();
+        const QString fenetre = attendreFenetre(programme, "^Kelmor - ", 20000);
+        ASSERT_FALSE(fenetre.isEmpty());
+        // Framed by the window manager, then ended as the session's end does.
+        attendreQue([] { return false; }, 500);
+        terminer();
+        EXPECT_EQ(position().toStdString(), "3000,2250") << "start " << depart;
+    }
+}
+
 TEST_F(ProgrammeReel, ABoxThatNeverAnswersHoldsTheStartOnlyBriefly)
 {
     QFile cfg(home.path() + "/Kelmor.cfg");

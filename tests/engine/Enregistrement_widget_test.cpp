@@ -1,14 +1,21 @@
 #include "engine/EnregistrementManuel.h"
 #include "engine/Programmation.h"
 #include "engine/Transport.h"
+#include "panes/VoletAfficher.h"
+#include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "shell/PopupDuree.h"
 #include "support/BancApplication.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QImage>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <functional>
+#include <utility>
 
 namespace {
 struct BancEnregistrement : BancApplication {
@@ -131,10 +138,14 @@ TEST(EnregistrementManuel, TimeLeftText)
 
 TEST(EnregistrementManuel, PopUpStaysInsideTheWindow)
 {
+    // Pointer, where the pop-up goes: centred, held at the left and top edges, pulled back to
+    // the right and bottom edges of the client area (the desktop's frame is outside it).
     const QSize popup(100, 60), fenetre(800, 600);
-    EXPECT_EQ(placerPopup({400, 300}, popup, fenetre), QPoint(350, 270));
-    EXPECT_EQ(placerPopup({10, 10}, popup, fenetre), QPoint(0, 0));
-    EXPECT_EQ(placerPopup({799, 599}, popup, fenetre), QPoint(800 - 6 - 100, 600 - 28 - 60));
+    const std::pair<QPoint, QPoint> cas[] = {{{400, 300}, {350, 270}}, {{10, 10}, {0, 0}},
+                                             {{799, 599}, {700, 540}}, {{760, 20}, {700, 0}},
+                                             {{20, 590}, {0, 540}},    {{749, 569}, {699, 539}}};
+    for (const auto& [curseur, coin] : cas)
+        EXPECT_EQ(placerPopup(curseur, popup, fenetre), coin) << curseur.x() << "," << curseur.y();
 }
 
 TEST(EnregistrementManuel, AnotherChannelAsksAndNoKeepsTheRecording)
@@ -354,6 +365,59 @@ TEST(Programmation, ShutdownAfterTheRecordingCanBeCancelled)
     annuler->click();
     EXPECT_EQ(b.systeme.annulations, 1);
     EXPECT_FALSE(annuler->isVisibleTo(b.fond.get()));
+}
+
+TEST(Programmation, TheShutdownSetBringsTheWindowBackOnTheScheduleWithItsGreenCancelButtonInSight)
+{
+    // Wherever the window stood when the recording ended.
+    const std::pair<const char*, std::function<void(BancEnregistrement&)>> departs[] = {
+        {"notification area", [](BancEnregistrement& b) { b.fond->hide(); }},
+        {"minimised", [](BancEnregistrement& b) { b.fond->showMinimized(); }},
+        {"full screen",
+         [](BancEnregistrement& b) {
+             bouton(*b.fond, "Afficher")->click();
+             ASSERT_TRUE(b.attendreForme());
+             b.fond->afficher().Full2->click();
+             ASSERT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
+         }},
+        {"remote-control form",
+         [](BancEnregistrement& b) {
+             b.fond->appliqueur().Mini_Click();
+             ASSERT_TRUE(b.attendreForme());
+             ASSERT_TRUE(b.fond->forme().estTelecommande());
+         }},
+        {"guide tab", [](BancEnregistrement& b) { b.fond->guide().choisirOnglet(3); }},
+        {"options", [](BancEnregistrement& b) { bouton(*b.fond, "Options")->click(); }}};
+    for (const auto& [nom, partir] : departs) {
+        BancEnregistrement b("PROG=[A] 09/12/2026 19:59 - 20:30 > M6 (1)\n");
+        b.fond->show();
+        bouton(*b.fond, "Guider")->click();
+        ASSERT_TRUE(b.attendreForme());
+        b.fond->programmation().findChild<QCheckBox*>("Extinction")->setChecked(true);
+        partir(b);
+        QCoreApplication::processEvents();
+        b.dialogues.messages.clear();  // the audience tab has no feed to show
+        b.avancer(31 * 60);
+        b.app->Horloge_Timer();
+        ASSERT_TRUE(b.attendreForme());
+        QCoreApplication::processEvents();
+        ASSERT_EQ(b.systeme.arrets.size(), 1) << nom;
+        EXPECT_TRUE(b.fond->isVisible()) << nom;
+        EXPECT_FALSE(b.fond->isMinimized()) << nom;
+        EXPECT_FALSE(b.fond->etat().optionsOuvertes()) << nom;
+        EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Guider)) << nom;
+        EXPECT_EQ(b.fond->guide().onglet(), 1) << nom;
+        QPushButton* annuler = b.fond->programmation().findChild<QPushButton*>("ExtinctionOFF");
+        ASSERT_TRUE(annuler->isVisible()) << nom;
+        const QRect dansFenetre(annuler->mapTo(b.fond.get(), QPoint(0, 0)), annuler->size());
+        EXPECT_TRUE(b.fond->rect().contains(dansFenetre)) << nom;
+        // Green, as the notice says.
+        const QColor centre = annuler->grab().toImage().pixelColor(annuler->width() / 4, annuler->height() / 2);
+        EXPECT_GT(centre.green(), centre.red() + 40) << nom;
+        EXPECT_GT(centre.green(), centre.blue() + 40) << nom;
+        EXPECT_TRUE(annuler->font().bold()) << nom;
+        EXPECT_TRUE(b.dialogues.messages.empty()) << nom;
+    }
 }
 
 TEST(Programmation, AShutdownOrACancellationTheSystemRefusesIsSaidAndNotShownAsDone)

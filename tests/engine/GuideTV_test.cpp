@@ -169,7 +169,13 @@ TEST(GuideTV, AnUnreachableGuideSaysSoAndClearsTheRowsOfAnEarlierChannel)
     EXPECT_EQ(b.dialogues.textes(), QStringList({"Le Guide TV est inaccessible."}));
     EXPECT_TRUE(b.guide.etat().jours.empty());
     EXPECT_TRUE(b.guide.etat().lignes.empty());
-    EXPECT_EQ(montrees, QStringList({"Le Guide TV ne propose pas cette chaîne."}));
+    EXPECT_EQ(montrees, QStringList({"Le Guide TV est inaccessible."}));
+    // Reachable again: the channel's rows come back.
+    b.web.pages[b.racine() + "index.php?canal=1&nb_jour=0"] = premierePage();
+    b.servirPage(3, 0, ligneGuide("18:00", "1", "A"));
+    b.guide.ChargerJoursGuide();
+    EXPECT_EQ(montrees.size(), 1);
+    EXPECT_TRUE(montrees[0].startsWith("18:00")) << montrees[0].toStdString();
 }
 
 TEST(GuideTV, AFailedDayPageLeavesOnlyTheNoProgrammeRow)

@@ -172,3 +172,33 @@ TEST(Mediatheque, NamesThatAreNotUtf8OrHoldALineBreakAreListedDeletedAndNeverTak
     EXPECT_FALSE(std::filesystem::exists(latin1.toStdString()));
     EXPECT_TRUE(QDir(b.dossier()).entryList(QDir::Files).isEmpty());
 }
+
+TEST(Mediatheque, AFileTheDesktopHasNoProgramForIsToldToTheUser)
+{
+    BancMedias b;
+    b.fichier("Kelmor 2001-01-01 10-00-00 M6.mpg");
+    b.fichier("vlcsnap-1.png");
+    b.shell.associe = false;
+    b.ouvrir();
+    // A recording without VLC: the user is pointed to the option; a photo: only told.
+    const std::pair<OngletAfficher, const char*> cas[] = {{OngletAfficher::Videos, "Kelmor 2001-01-01 10-00-00 M6.mpg"},
+                                                          {OngletAfficher::Photos, "vlcsnap-1.png"}};
+    for (const auto& [onglet, nom] : cas) {
+        b.dialogues.messages.clear();
+        b.onglet(onglet);
+        b.v().AfficherRegarder->click();
+        EXPECT_EQ(b.shell.ouverts.last(), b.dossier() + nom);
+        ASSERT_EQ(b.dialogues.messages.size(), 1u) << nom;
+        EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+        EXPECT_TRUE(b.dialogues.messages[0].texte.startsWith("Aucun programme de ce bureau ne sait ouvrir ce fichier :\n"
+                                                              + b.dossier() + nom));
+        EXPECT_EQ(b.dialogues.messages[0].texte.contains("Utiliser VLC pour regarder les vidéos enregistrées"),
+                  onglet == OngletAfficher::Videos);
+    }
+    // With a program for it, nothing is said.
+    b.shell.associe = true;
+    b.dialogues.messages.clear();
+    b.v().AfficherRegarder->click();
+    EXPECT_TRUE(b.dialogues.messages.empty());
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+}

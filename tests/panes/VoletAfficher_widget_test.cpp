@@ -1,5 +1,6 @@
 #include "panes/PanneauChaines.h"
 #include "panes/VoletAfficher.h"
+#include "shell/clsSysTray.h"
 #include "support/BancMedias.h"
 
 #include <QApplication>
@@ -8,7 +9,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <utility>
 
 TEST(VoletAfficher, Rec2StartsAManualRecordingAndStopsItWhenBold)
 {
@@ -73,6 +76,52 @@ TEST(VoletAfficher, Full2CentresTheVideoOnBlackAndComesBackToThePane)
     bouton(*b.fond, "Full2")->click();
     EXPECT_NE(b.v().FondActiveX->palette().color(QPalette::Window), QColor(Qt::black)) << "the panel's colour again";
     EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
+    EXPECT_EQ(b.fond->size(), avant);
+}
+
+TEST(VoletAfficher, FullScreenSentToTheNotificationAreaComesBackFullScreenAndOnTop)
+{
+    // Minimised by the window manager (no notification area under the test's display) or
+    // hidden to the notification area, then brought back from the icon.
+    const std::pair<const char*, std::function<void(Fond&)>> departs[] = {
+        {"minimised", [](Fond& f) { f.setWindowState(f.windowState() | Qt::WindowMinimized); }},
+        {"hidden", [](Fond& f) { f.hide(); }}};
+    for (const auto& [nom, partir] : departs) {
+        BancMedias b;
+        b.ouvrir();
+        bouton(*b.fond, "Full2")->click();
+        ASSERT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
+        ASSERT_TRUE(b.fond->isFullScreen());
+        if (!b.fond->forme().AuDessus())
+            bouton(*b.fond, "TopR2")->click();
+        const QSize plein = b.fond->size();
+        partir(*b.fond);
+        QCoreApplication::processEvents();
+        b.fond->SysTray().DoLButtonDblClk();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(b.fond->isVisible()) << nom;
+        EXPECT_FALSE(b.fond->isMinimized()) << nom;
+        EXPECT_TRUE(b.fond->isFullScreen()) << nom;
+        EXPECT_EQ(b.fond->size(), plein) << nom;
+        EXPECT_EQ(b.fond->forme().forme(), Forme::PleinEcran) << nom;
+        EXPECT_TRUE(b.fond->forme().AuDessus()) << nom;
+        EXPECT_TRUE(b.fond->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << nom;
+        // And out of full screen as before.
+        bouton(*b.fond, "Full2")->click();
+        EXPECT_FALSE(b.fond->isFullScreen()) << nom;
+        EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert) << nom;
+    }
+}
+
+TEST(VoletAfficher, TheNormalWindowComesBackFromTheNotificationAreaAsAPlainWindow)
+{
+    BancMedias b;
+    b.ouvrir();
+    const QSize avant = b.fond->size();
+    b.fond->hide();
+    b.fond->SysTray().DoLButtonDblClk();
+    EXPECT_TRUE(b.fond->isVisible());
+    EXPECT_FALSE(b.fond->isFullScreen());
     EXPECT_EQ(b.fond->size(), avant);
 }
 

@@ -2,7 +2,10 @@
 #include "panes/VoletProgrammation.h"
 #include "support/BancApplication.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -168,4 +171,33 @@ TEST(VoletGuide, AClickOnProgrammerWhileAPageIsOnItsWayIsDroppedNotReplayed)
     EXPECT_TRUE(b.fond->isEnabled());
     EXPECT_EQ(b.app->parties().session.programmes.nombre(), 0);
     EXPECT_TRUE(b.dialogues.messages.empty());
+}
+
+TEST(VoletGuide, TheConnectingNoticeIsDrawnReadableAndAnUnreachableGuideSaysSoInTheList)
+{
+    BancVoletGuide b;
+    b.web.pages.clear();
+    b.fond->show();
+    bouton(*b.fond, "Guider")->click();
+    b.attendreForme();
+    b.web.differer = true;
+    b.onglets()->setCurrentIndex(1);
+    auto* connexion = b.fond->findChild<QLabel*>("Connecting");
+    ASSERT_NE(connexion, nullptr);
+    ASSERT_TRUE(connexion->isVisible());
+    ASSERT_FALSE(connexion->isEnabled()) << "the window takes no input meanwhile";
+    // Its text and background in the colours of an enabled label, not the disabled grey.
+    const QPalette actif = QApplication::palette(connexion);
+    for (const QPalette::ColorRole r : {QPalette::WindowText, QPalette::Window})
+        EXPECT_EQ(connexion->palette().color(QPalette::Disabled, r), actif.color(QPalette::Active, r)) << int(r);
+    const QImage image = connexion->grab().toImage();
+    bool texteSombre = false;
+    for (int y = 0; y < image.height() && !texteSombre; ++y)
+        for (int x = 0; x < image.width() && !texteSombre; ++x)
+            texteSombre = qGray(image.pixel(x, y)) < 64;
+    EXPECT_TRUE(texteSombre) << "the text is drawn dark on its background";
+
+    ASSERT_TRUE(b.web.repondre());
+    EXPECT_EQ(b.dialogues.textes(), QStringList({"Le Guide TV est inaccessible."}));
+    EXPECT_EQ(b.rangees(), QStringList({"Le Guide TV est inaccessible."}));
 }

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QVariantMap>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -54,6 +55,25 @@ signals:
     void StatusNotifierHostRegistered();
 };
 
+// The desktop's notification server: it records the notices it is asked to show.
+class ServeurAvis : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList avis;  // title, a line break, text
+
+public slots:
+    uint Notify(const QString&, uint, const QString&, const QString& titre, const QString& texte, const QStringList&,
+                const QVariantMap&, int)
+    {
+        avis << titre + '\n' + texte;
+        return uint(avis.size());
+    }
+    QStringList GetCapabilities() const { return {QStringLiteral("body")}; }
+};
+
+const char* const AVIS = "L'extinction de l'ordinateur a été programmée.";
+
 // The second run: Qt's tray here uses the private bus, set before the application started.
 void coteFenetre()
 {
@@ -74,11 +94,16 @@ void coteFenetre()
         EXPECT_FALSE(fenetre.isMinimized());
         EXPECT_FALSE(icone.visible());
     }
+    // A notice while the window is shown: the icon comes for it, the desktop shows it.
+    ASSERT_TRUE(QSystemTrayIcon::supportsMessages());
+    icone.avertir(QString::fromUtf8(AVIS));
+    EXPECT_TRUE(icone.visible());
+    attendreQue([] { return false; }, 1500);  // the notice leaves over the bus
 }
 
 }  // namespace
 
-TEST(clsSysTray, ActivationFromAStatusNotifierTrayBringsTheHiddenWindowBack)
+TEST(clsSysTray, ActivationFromAStatusNotifierTrayBringsTheHiddenWindowBackAndANoticeReachesTheDesktop)
 {
     if (qEnvironmentVariableIsSet(COTE_FENETRE)) {
         coteFenetre();
@@ -106,6 +131,10 @@ TEST(clsSysTray, ActivationFromAStatusNotifierTrayBringsTheHiddenWindowBack)
                                              QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals
                                                  | QDBusConnection::ExportAllProperties));
         ASSERT_TRUE(connexion.registerService("org.kde.StatusNotifierWatcher"));
+        ServeurAvis serveur;
+        ASSERT_TRUE(connexion.registerObject("/org/freedesktop/Notifications", &serveur,
+                                             QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(connexion.registerService("org.freedesktop.Notifications"));
 
         const testing::TestInfo* ce = testing::UnitTest::GetInstance()->current_test_info();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -137,6 +166,9 @@ TEST(clsSysTray, ActivationFromAStatusNotifierTrayBringsTheHiddenWindowBack)
         }
         sortie = QString::fromLocal8Bit(fenetre.readAll());
         code = fenetre.exitStatus() == QProcess::NormalExit ? fenetre.exitCode() : -1;
+        EXPECT_EQ(serveur.avis, QStringList{"Kelmor\n" + QString::fromUtf8(AVIS)});
+        connexion.unregisterService("org.freedesktop.Notifications");
+        connexion.unregisterObject("/org/freedesktop/Notifications");
         connexion.unregisterService("org.kde.StatusNotifierWatcher");
         connexion.unregisterObject("/StatusNotifierWatcher");
     }

@@ -179,7 +179,12 @@ public:
 class FauxShell : public Shell {
 public:
     QStringList ouverts;
-    void ouvrir(const QString& a) override { ouverts << a; }
+    bool associe = true;  // the desktop has a program for what is opened
+    bool ouvrir(const QString& a) override
+    {
+        ouverts << a;
+        return associe;
+    }
 };
 
 // By default a step runs at once, inside the call that asks for it, the clock moved on by

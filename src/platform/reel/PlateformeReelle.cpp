@@ -68,10 +68,10 @@ QString DossiersReels::chercherDansPath(const QString& nom)
     return QStandardPaths::findExecutable(nom);
 }
 
-void ShellReel::ouvrir(const QString& adresse)
+bool ShellReel::ouvrir(const QString& adresse)
 {
     const QUrl url = adresse.contains("://") ? QUrl(adresse) : QUrl::fromLocalFile(adresse);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 QDateTime HorlogeReelle::maintenant()

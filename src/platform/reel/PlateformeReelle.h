@@ -20,7 +20,7 @@ public:
 
 class ShellReel : public Shell {
 public:
-    void ouvrir(const QString& adresse) override;
+    bool ouvrir(const QString& adresse) override;
 };
 
 // The steps are single-shot timers of the event loop; those still pending when the clock
