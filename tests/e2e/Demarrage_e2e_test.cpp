@@ -260,7 +260,7 @@ TEST_F(ProgrammeReel, AnAutostartEntryThatCannotBeWrittenIsToldBeforeTheProgramE
     EXPECT_EQ(programme.state(), QProcess::Running) << "ended before the message was read";
     xdotool({"windowfocus", "--sync", message});
     xdotool({"key", "Return"});
-    ASSERT_TRUE(programme.waitForFinished(10000));
+    ASSERT_TRUE(attendreFin(programme, 10000));
     EXPECT_EQ(programme.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(programme.exitCode(), 0);
     EXPECT_TRUE(lire(home.path() + "/Kelmor.ini").contains("\nAUTO=1\n"));
