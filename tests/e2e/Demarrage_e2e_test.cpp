@@ -92,7 +92,7 @@ protected:
     void terminer()
     {
         programme.terminate();
-        ASSERT_TRUE(programme.waitForFinished(15000));
+        ASSERT_TRUE(attendreFin(programme, 15000));
         EXPECT_EQ(programme.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(programme.exitCode(), 0);
     }
@@ -164,7 +164,7 @@ TEST_F(ProgrammeReel, ASecondCopySaysSoAndEnds)
     ASSERT_FALSE(message.isEmpty());
     xdotool({"windowfocus", "--sync", message});
     xdotool({"key", "Return"});
-    ASSERT_TRUE(second.waitForFinished(10000));
+    ASSERT_TRUE(attendreFin(second, 10000));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(programme.state(), QProcess::Running);
     terminer();
@@ -291,7 +291,7 @@ TEST_F(ProgrammeReel, AnAutostartEntryThatCannotBeWrittenIsToldBeforeTheProgramE
     EXPECT_EQ(programme.state(), QProcess::Running) << "ended before the message was read";
     xdotool({"windowfocus", "--sync", message});
     xdotool({"key", "Return"});
-    ASSERT_TRUE(programme.waitForFinished(10000));
+    ASSERT_TRUE(attendreFin(programme, 10000));
     EXPECT_EQ(programme.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(programme.exitCode(), 0);
     EXPECT_TRUE(lire(home.path() + "/Kelmor.ini").contains("\nAUTO=1\n"));
