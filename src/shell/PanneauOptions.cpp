@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,8 +24,6 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QStyleOptionTab>
-#include <QStylePainter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QValidator>
@@ -51,44 +50,37 @@ private:
     Saisie (*regle_)(const QString&);
 };
 
-// One row of the options' tab strip, in two rows as the pane is narrow: the row that does not
-// hold the selected tab shows none as selected.
+// One row of the options' tab strip, in two rows as the pane is narrow. Each row ends with a
+// hidden tab that stands selected while the chosen tab lies in the other row: then no tab of
+// this row shows as selected, and a click, an arrow key or a screen reader's "Press" on any of
+// its tabs changes its current tab, which the page follows.
 class RangeeOnglets : public QTabBar {
 public:
+    static constexpr int kAucun = 4;
+
     explicit RangeeOnglets(QWidget* parent) : QTabBar(parent)
     {
         setExpanding(true);
         setDrawBase(false);
         setUsesScrollButtons(false);
     }
-    void definirActive(bool active)
+    void terminer()
     {
-        active_ = active;
-        update();
+        addTab(QString());
+        setTabVisible(kAucun, false);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void keyPressEvent(QKeyEvent* e) override
     {
-        QStylePainter p(this);
-        for (int i = 0; i < count(); ++i) {
-            QStyleOptionTab o;
-            initStyleOption(&o, i);
-            if (!active_)
-                o.state &= ~QStyle::State_Selected;
-            if (active_ && i == currentIndex())
-                continue;  // drawn last, over its neighbours
-            p.drawControl(QStyle::CE_TabBarTab, o);
+        // From the hidden tab, the arrow that would go nowhere enters the row at its first tab.
+        const int vers = layoutDirection() == Qt::RightToLeft ? Qt::Key_Left : Qt::Key_Right;
+        if (currentIndex() == kAucun && e->key() == vers) {
+            setCurrentIndex(0);
+            return;
         }
-        if (active_ && currentIndex() >= 0) {
-            QStyleOptionTab o;
-            initStyleOption(&o, currentIndex());
-            p.drawControl(QStyle::CE_TabBarTab, o);
-        }
+        QTabBar::keyPressEvent(e);
     }
-
-private:
-    bool active_ = false;
 };
 
 template <typename T>
@@ -110,25 +102,26 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
     Onglets->setDocumentMode(true);
     // The eight captions in two rows of four, each whole: the tab widget's own bar stays hidden.
     Onglets->tabBar()->hide();
+    // Its hidden bar is the tab widget's focus proxy: Tab would stop at it and go no further.
+    Onglets->tabBar()->setFocusPolicy(Qt::NoFocus);
+    Onglets->setFocusPolicy(Qt::NoFocus);
     std::array<RangeeOnglets*, 2> rangees{new RangeeOnglets(this), new RangeeOnglets(this)};
     for (int r = 0; r < 2; ++r) {
-        rangees[std::size_t(r)]->setObjectName(QStringLiteral("Onglets%1").arg(r + 1));
+        RangeeOnglets* rangee = rangees[std::size_t(r)];
+        rangee->setObjectName(QStringLiteral("Onglets%1").arg(r + 1));
         for (int i = 0; i < 4; ++i)
-            rangees[std::size_t(r)]->addTab(kOngletsOptions.value(4 * r + i));
-        connect(rangees[std::size_t(r)], &QTabBar::tabBarClicked, this, [this, r](int i) {
-            if (i >= 0)
+            rangee->addTab(kOngletsOptions.value(4 * r + i));
+        rangee->terminer();
+        connect(rangee, &QTabBar::currentChanged, this, [this, r](int i) {
+            if (i >= 0 && i < RangeeOnglets::kAucun)
                 Onglets_Click(4 * r + i + 1);
         });
     }
+    rangees_ = {rangees[0], rangees[1]};
     connect(Onglets, &QTabWidget::currentChanged, this, [rangees](int i) {
         for (int r = 0; r < 2; ++r) {
-            RangeeOnglets* rangee = rangees[std::size_t(r)];
-            const bool ici = i / 4 == r;
-            if (ici) {
-                const QSignalBlocker bloque(rangee);
-                rangee->setCurrentIndex(i % 4);
-            }
-            rangee->definirActive(ici);
+            const QSignalBlocker bloque(rangees[std::size_t(r)]);
+            rangees[std::size_t(r)]->setCurrentIndex(i / 4 == r ? i % 4 : RangeeOnglets::kAucun);
         }
     });
     Retour->setObjectName(QStringLiteral("Retour"));
@@ -470,6 +463,18 @@ void PanneauOptions::Onglets_Click(int onglet)
 int PanneauOptions::onglet() const
 {
     return Onglets->currentIndex() + 1;
+}
+
+QTabBar* PanneauOptions::rangeeOnglets(int rangee) const
+{
+    return rangee == 1 || rangee == 2 ? rangees_[std::size_t(rangee - 1)] : nullptr;
+}
+
+void PanneauOptions::focaliser()
+{
+    // The row that holds the selected tab: the arrows change the tab, Tab goes on into its page.
+    if (QTabBar* r = rangeeOnglets(onglet() <= 4 ? 1 : 2))
+        r->setFocus(Qt::OtherFocusReason);
 }
 
 QString PanneauOptions::programme() const
