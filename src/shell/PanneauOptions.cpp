@@ -7,6 +7,7 @@
 #include "panes/EditeurFavoris.h"
 #include "shell/ControlesOptions.h"
 #include "shell/Icones.h"
+#include "shell/RangeeOnglets.h"
 #include "shell/Textures.h"
 
 #include <QButtonGroup>
@@ -16,7 +17,6 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,39 +50,6 @@ private:
     Saisie (*regle_)(const QString&);
 };
 
-// One row of the options' tab strip, in two rows as the pane is narrow. Each row ends with a
-// hidden tab that stands selected while the chosen tab lies in the other row: then no tab of
-// this row shows as selected, and a click, an arrow key or a screen reader's "Press" on any of
-// its tabs changes its current tab, which the page follows.
-class RangeeOnglets : public QTabBar {
-public:
-    static constexpr int kAucun = 4;
-
-    explicit RangeeOnglets(QWidget* parent) : QTabBar(parent)
-    {
-        setExpanding(true);
-        setDrawBase(false);
-        setUsesScrollButtons(false);
-    }
-    void terminer()
-    {
-        addTab(QString());
-        setTabVisible(kAucun, false);
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override
-    {
-        // From the hidden tab, the arrow that would go nowhere enters the row at its first tab.
-        const int vers = layoutDirection() == Qt::RightToLeft ? Qt::Key_Left : Qt::Key_Right;
-        if (currentIndex() == kAucun && e->key() == vers) {
-            setCurrentIndex(0);
-            return;
-        }
-        QTabBar::keyPressEvent(e);
-    }
-};
-
 template <typename T>
 T* comme(QWidget* w)
 {
@@ -111,17 +78,18 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
         rangee->setObjectName(QStringLiteral("Onglets%1").arg(r + 1));
         for (int i = 0; i < 4; ++i)
             rangee->addTab(kOngletsOptions.value(4 * r + i));
-        rangee->terminer();
-        connect(rangee, &QTabBar::currentChanged, this, [this, r](int i) {
-            if (i >= 0 && i < RangeeOnglets::kAucun)
-                Onglets_Click(4 * r + i + 1);
-        });
+        connect(rangee, &RangeeOnglets::choisi, this, [this, r](int i) { Onglets_Click(4 * r + i + 1); });
     }
     rangees_ = {rangees[0], rangees[1]};
     connect(Onglets, &QTabWidget::currentChanged, this, [rangees](int i) {
         for (int r = 0; r < 2; ++r) {
-            const QSignalBlocker bloque(rangees[std::size_t(r)]);
-            rangees[std::size_t(r)]->setCurrentIndex(i / 4 == r ? i % 4 : RangeeOnglets::kAucun);
+            RangeeOnglets* rangee = rangees[std::size_t(r)];
+            const bool ici = i / 4 == r;
+            if (ici) {
+                const QSignalBlocker bloque(rangee);
+                rangee->setCurrentIndex(i % 4);
+            }
+            rangee->definirActive(ici);
         }
     });
     Retour->setObjectName(QStringLiteral("Retour"));

@@ -121,8 +121,6 @@ QStringList textesCoupes(const QWidget& fenetre)
                     l->font(), l->wordWrap());
         } else if (auto* t = qobject_cast<const QTabBar*>(w)) {
             for (int i = 0; i < t->count(); ++i) {
-                if (!t->isTabVisible(i))
-                    continue;  // never drawn
                 QStyleOptionTab o;
                 o.initFrom(t);
                 o.rect = t->tabRect(i);

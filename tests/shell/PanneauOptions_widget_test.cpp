@@ -686,10 +686,20 @@ TEST(PanneauOptions, TheArrowKeysAndAScreenReadersPressOnATabChangeThePageBelow)
         QTest::keyClick(p.rangeeOnglets(rangee), touche);
         EXPECT_TRUE(pageMontree(p, attendu)) << "row " << rangee << ", expected tab " << attendu;
     }
-    // "Press" on a tab, the one of the other row that was selected before included.
-    for (int onglet : {7, 1, 5, 5, 8, 2}) {
+    // "Press" on a tab; first on the one of the other row that was selected before.
+    for (int onglet : {4, 7, 1, 5, 5, 8, 2}) {
         presserAccessible(p.rangeeOnglets(onglet <= 4 ? 1 : 2), (onglet - 1) % 4);
         EXPECT_TRUE(pageMontree(p, onglet)) << "tab " << onglet;
+    }
+    // A screen reader reads each row as its four named tabs, the selected one said so.
+    for (int rangee : {1, 2}) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(p.rangeeOnglets(rangee));
+        ASSERT_EQ(a->childCount(), 4);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(a->child(i)->text(QAccessible::Name), kOngletsOptions[4 * (rangee - 1) + i]);
+            EXPECT_EQ(a->child(i)->state().selected, rangee == 1 && i == 1);
+            EXPECT_EQ(a->child(i)->role(), QAccessible::PageTab);
+        }
     }
     EXPECT_EQ(b.fond->findChild<QTabWidget*>("Onglets")->currentIndex(), 1);
 }
