@@ -49,13 +49,16 @@ public:
     void debutAnimation();
     void finAnimation();
 
+    // Creates or removes the session's autostart entry as the option `AUTO` says (every close
+    // does it; the options' "OK" too, when the option changed).
+    void ecrireDemarrageAutomatique();
+
     // The engine's parts, for tests that drive a controller directly.
     Composition& parties() { return c_; }
 
 private:
     void terminerDemarrage(bool continuer);
     void finirFermeture();
-    void ecrireDemarrageAutomatique();
     void nettoyerInstantanes();
 
     Plateforme& plateforme_;

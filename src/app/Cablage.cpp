@@ -209,6 +209,11 @@ void cablerOptions(const Assemblage& app)
     QObject::connect(&o, &Options::favorisRafraichis, &app.parties.favoris, &Favoris::FavorisListe_Click);
     QObject::connect(&o, &Options::groupesRenommes, &app.parties.favoris, &Favoris::afficherGroupes);
     QObject::connect(&o, &Options::connexionAffichee, &app.fond, &Fond::attendreConnexion);
+    // What "OK" confirmed acts now: the forms' options, the autostart entry.
+    QObject::connect(&o, &Options::ferme, &app.fond,
+                     [&app] { app.fond.definirOptionsForme(optionsForme(app.parties.session.parametres.p)); });
+    QObject::connect(&o, &Options::demarrageAutomatiqueChange, &app.fond,
+                     [&app] { app.application.ecrireDemarrageAutomatique(); });
 }
 
 // The guide pane: the TV guide, programming from it, the audience.

@@ -230,7 +230,7 @@ void Demarrage::chargerSession()
     PresentationDemarrage presentation;
     presentation.dossierProgramme = session.DossierProgramme;
     presentation.texture = p.FOND;
-    presentation.forme = {p.MTOP, p.FAVO, p.CADR};
+    presentation.forme = optionsForme(p);
     presentation.telecommande = p.MINI;
     presentation.positionSauvee = p.POS0;
     presentation.position = {session.parametres.pos1, session.parametres.pos2};

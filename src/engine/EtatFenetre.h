@@ -1,4 +1,6 @@
 #pragma once
+#include "core/Parametres.h"
+
 #include <QObject>
 
 // The side panes that fold out to the right of the remote-control panel.
@@ -26,6 +28,11 @@ struct OptionsForme {
     bool FAVO = false;  // favourites in front in the remote-control form
     bool CADR = true;   // keep the window inside the screen
 };
+
+inline OptionsForme optionsForme(const Parametres& p)
+{
+    return {p.MTOP, p.FAVO, p.CADR};
+}
 
 // What the window shows, as one model that the controllers read and subscribe to: the form
 // and its side pane, the guide pane's tab, the options pane, the favourites in front of the

@@ -88,6 +88,7 @@ void Options::Options_Click()
     fenetre_.definirOptionsOuvertes(true);
     dossierAvantOptions_ = session_.parametres.dossierEnregistrement;
     triAvantOptions_ = session_.parametres.p.SORT;
+    autoAvantOptions_ = session_.parametres.p.AUTO;
 }
 
 void Options::garder(const ContenuParametres& valeurs)
@@ -120,6 +121,10 @@ bool Options::Retour_Click(const ContenuParametres& valeurs)
         d.information(kAvertissementTri);
     fenetre_.definirOptionsOuvertes(false);
     emit ferme();
+    if (session_.parametres.p.AUTO != autoAvantOptions_) {
+        autoAvantOptions_ = session_.parametres.p.AUTO;
+        emit demarrageAutomatiqueChange();
+    }
     return true;
 }
 

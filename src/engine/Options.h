@@ -77,6 +77,8 @@ signals:
     void groupesRenommes();
     // The pane closed after a successful "OK".
     void ferme();
+    // "OK" changed the start-with-the-session option: its entry is written now.
+    void demarrageAutomatiqueChange();
     // A check of the channel list or of the version waits for its answer: the window takes
     // no input meanwhile.
     void connexionAffichee(bool enCours);
@@ -95,4 +97,5 @@ private:
     Sauvegarde& sauvegarde_;
     QString dossierAvantOptions_;
     bool triAvantOptions_ = false;
+    bool autoAvantOptions_ = false;
 };

@@ -4,6 +4,7 @@
 #include "panes/PanneauFavoris.h"
 #include "panes/VueChaine.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -40,6 +41,7 @@ PanneauChaines::PanneauChaines(QWidget* parent)
     favoris_->setFixedSize(cadrePile->size());
     colonne->addWidget(cadrePile);
     chaines_->raise();  // the list starts in front, as `Fav` says
+    favoris_->hide();
 
     rangee_ = new QHBoxLayout;
     rangee_->setSpacing(1);
@@ -88,8 +90,14 @@ void PanneauChaines::montrerFavoris(bool devant)
     QFont f = Fav->font();
     f.setBold(devant);
     Fav->setFont(f);
-    if (devant)
-        favoris_->raise();
-    else
-        chaines_->raise();
+    // The one behind is hidden, not only covered: the Tab key never reaches what is out of sight.
+    QWidget* devantAvant = devant ? static_cast<QWidget*>(chaines_) : favoris_;
+    const bool avaitFocus = devantAvant->isAncestorOf(focusWidget()) || devantAvant->hasFocus();
+    QWidget* visible = devant ? static_cast<QWidget*>(favoris_) : chaines_;
+    setFocusProxy(devant ? static_cast<QWidget*>(favoris_->FavorisListe) : chaines_);
+    visible->show();
+    visible->raise();
+    devantAvant->hide();
+    if (avaitFocus)
+        setFocus(Qt::OtherFocusReason);
 }

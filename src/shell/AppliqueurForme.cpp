@@ -317,8 +317,13 @@ void AppliqueurForme::appliquerCadres(const PhaseForme& phase)
             p_.volets->pile().show();
         }
     }
-    if (phase.fond1bis)
+    if (phase.fond1bis) {
         p_.fond1bis->setVisible(*phase.fond1bis);
+        // The remote-control form is the channel column alone: the remote lies out of the
+        // window, hidden so that the Tab key never walks it.
+        p_.telecommande->setVisible(!*phase.fond1bis);
+        focusAPlacer_ = true;
+    }
     if (phase.vueSeule)
         appliquerVueSeule(*phase.vueSeule, phase.tailles.empty() ? forme_.taille() : phase.tailles.back());
     if (phase.auDessus)

@@ -32,7 +32,7 @@ public:
     AppliqueurForme(const ControlesForme& controles, EtatFenetre& etat, QObject* parent = nullptr);
 
     const FormeFenetre& forme() const { return forme_; }
-    void definirOptions(const OptionsForme& options) { forme_.definirOptions(options); }
+    void definirOptions(const OptionsForme& options) { appliquer(forme_.definirOptions(options)); }
     bool animationEnCours() const { return enAnimation_; }
 
     void Mini_Click();

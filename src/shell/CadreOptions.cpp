@@ -6,7 +6,20 @@
 #include "shell/AppliqueurForme.h"
 #include "shell/PanneauOptions.h"
 
+#include <QApplication>
 #include <QWidget>
+
+namespace {
+// The first control of `cadre` that the Tab key reaches and that is in sight.
+void focaliserPremier(QWidget& cadre)
+{
+    for (QWidget* w = cadre.nextInFocusChain(); w && w != &cadre; w = w->nextInFocusChain())
+        if (cadre.isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+}
+}  // namespace
 
 CadreOptions::CadreOptions(QWidget& fenetre, QWidget& fond1, QWidget& volet, AppliqueurForme& formes,
                            QObject& glisser, EtatFenetre& etat)
@@ -52,8 +65,11 @@ void CadreOptions::montrer(bool ouvertes)
     if (!fond2_)
         return;
     if (!ouvertes) {
-        fond2_->hide();
+        const bool focusDedans = fond2_->isAncestorOf(QApplication::focusWidget());
         fond1_.show();
+        fond2_->hide();
+        if (focusDedans)
+            focaliserPremier(fond1_);
         // The form did not change while the pane was open: its size comes back.
         if (const QSize t = formes_.forme().taille(); !t.isEmpty())
             fenetre_.setFixedSize(FormeFenetre::enPixels(t));
@@ -63,7 +79,14 @@ void CadreOptions::montrer(bool ouvertes)
     fond1_.hide();
     volet_.hide();
     fond2_->show();
-    if (auto* p = qobject_cast<PanneauOptions*>(fond2_); p && emplacement_ > 0)
-        p->favoris().focaliser(emplacement_);
+    // The focus follows into the pane: the button that opened it is hidden now.
+    if (auto* p = qobject_cast<PanneauOptions*>(fond2_)) {
+        if (emplacement_ > 0)
+            p->favoris().focaliser(emplacement_);
+        else
+            p->focaliser();
+    } else {
+        fond2_->setFocus(Qt::OtherFocusReason);
+    }
     emplacement_ = 0;
 }

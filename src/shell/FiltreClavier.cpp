@@ -1,5 +1,6 @@
 #include "shell/FiltreClavier.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -27,7 +28,13 @@ bool FiltreClavier::eventFilter(QObject* objet, QEvent* e)
     t.repetition = k->isAutoRepeat();
     t.heure = maintenant_();
     const ActionClavier a = raccourcis_.Form_KeyUp(t, etat_());
-    if (a.bouton != BoutonClavier::Aucun)
+    if (a.bouton != BoutonClavier::Aucun) {
         emit boutonDemande(a);
+        return a.consommee;
+    }
+    // A button the key pressed down (Space) gets its release: it clicks and comes back up,
+    // never left drawn pressed.
+    if (const auto* b = qobject_cast<QAbstractButton*>(objet); b && b->isDown())
+        return false;
     return a.consommee;
 }

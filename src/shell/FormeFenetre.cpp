@@ -130,6 +130,23 @@ struct FormeFenetre::Cours {
 
 FormeFenetre::FormeFenetre(const OptionsForme& options) : options_(options) {}
 
+TransitionForme FormeFenetre::definirOptions(const OptionsForme& options)
+{
+    const OptionsForme avant = options_;
+    options_ = options;
+    TransitionForme t;
+    if (forme_ != Forme::Telecommande)
+        return t;
+    PhaseForme phase;
+    if (options.MTOP != avant.MTOP && options.MTOP != auDessus_)
+        phase.auDessus = auDessus_ = options.MTOP;
+    if (options.FAVO != avant.FAVO)
+        phase.favorisDevant = options.FAVO;
+    if (phase.auDessus || phase.favorisDevant)
+        t.phases.push_back(std::move(phase));
+    return t;
+}
+
 QSize FormeFenetre::taille() const
 {
     switch (forme_) {

@@ -66,7 +66,10 @@ class FormeFenetre {
 public:
     explicit FormeFenetre(const OptionsForme& options = {});
 
-    void definirOptions(const OptionsForme& options) { options_ = options; }
+    // New options act at once: in the remote-control form a changed MTOP puts the window on
+    // top or takes it off, a changed FAVO brings the favourites in front or the list back.
+    // Elsewhere they wait for the transitions that read them.
+    TransitionForme definirOptions(const OptionsForme& options);
     const OptionsForme& options() const { return options_; }
 
     Forme forme() const { return forme_; }

@@ -7,6 +7,7 @@
 #include "panes/EditeurFavoris.h"
 #include "shell/ControlesOptions.h"
 #include "shell/Icones.h"
+#include "shell/RangeeOnglets.h"
 #include "shell/Textures.h"
 
 #include <QButtonGroup>
@@ -23,8 +24,6 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QStyleOptionTab>
-#include <QStylePainter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QValidator>
@@ -51,46 +50,6 @@ private:
     Saisie (*regle_)(const QString&);
 };
 
-// One row of the options' tab strip, in two rows as the pane is narrow: the row that does not
-// hold the selected tab shows none as selected.
-class RangeeOnglets : public QTabBar {
-public:
-    explicit RangeeOnglets(QWidget* parent) : QTabBar(parent)
-    {
-        setExpanding(true);
-        setDrawBase(false);
-        setUsesScrollButtons(false);
-    }
-    void definirActive(bool active)
-    {
-        active_ = active;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter p(this);
-        for (int i = 0; i < count(); ++i) {
-            QStyleOptionTab o;
-            initStyleOption(&o, i);
-            if (!active_)
-                o.state &= ~QStyle::State_Selected;
-            if (active_ && i == currentIndex())
-                continue;  // drawn last, over its neighbours
-            p.drawControl(QStyle::CE_TabBarTab, o);
-        }
-        if (active_ && currentIndex() >= 0) {
-            QStyleOptionTab o;
-            initStyleOption(&o, currentIndex());
-            p.drawControl(QStyle::CE_TabBarTab, o);
-        }
-    }
-
-private:
-    bool active_ = false;
-};
-
 template <typename T>
 T* comme(QWidget* w)
 {
@@ -110,16 +69,18 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
     Onglets->setDocumentMode(true);
     // The eight captions in two rows of four, each whole: the tab widget's own bar stays hidden.
     Onglets->tabBar()->hide();
+    // Its hidden bar is the tab widget's focus proxy: Tab would stop at it and go no further.
+    Onglets->tabBar()->setFocusPolicy(Qt::NoFocus);
+    Onglets->setFocusPolicy(Qt::NoFocus);
     std::array<RangeeOnglets*, 2> rangees{new RangeeOnglets(this), new RangeeOnglets(this)};
     for (int r = 0; r < 2; ++r) {
-        rangees[std::size_t(r)]->setObjectName(QStringLiteral("Onglets%1").arg(r + 1));
+        RangeeOnglets* rangee = rangees[std::size_t(r)];
+        rangee->setObjectName(QStringLiteral("Onglets%1").arg(r + 1));
         for (int i = 0; i < 4; ++i)
-            rangees[std::size_t(r)]->addTab(kOngletsOptions.value(4 * r + i));
-        connect(rangees[std::size_t(r)], &QTabBar::tabBarClicked, this, [this, r](int i) {
-            if (i >= 0)
-                Onglets_Click(4 * r + i + 1);
-        });
+            rangee->addTab(kOngletsOptions.value(4 * r + i));
+        connect(rangee, &RangeeOnglets::choisi, this, [this, r](int i) { Onglets_Click(4 * r + i + 1); });
     }
+    rangees_ = {rangees[0], rangees[1]};
     connect(Onglets, &QTabWidget::currentChanged, this, [rangees](int i) {
         for (int r = 0; r < 2; ++r) {
             RangeeOnglets* rangee = rangees[std::size_t(r)];
@@ -470,6 +431,18 @@ void PanneauOptions::Onglets_Click(int onglet)
 int PanneauOptions::onglet() const
 {
     return Onglets->currentIndex() + 1;
+}
+
+QTabBar* PanneauOptions::rangeeOnglets(int rangee) const
+{
+    return rangee == 1 || rangee == 2 ? rangees_[std::size_t(rangee - 1)] : nullptr;
+}
+
+void PanneauOptions::focaliser()
+{
+    // The row that holds the selected tab: the arrows change the tab, Tab goes on into its page.
+    if (QTabBar* r = rangeeOnglets(onglet() <= 4 ? 1 : 2))
+        r->setFocus(Qt::OtherFocusReason);
 }
 
 QString PanneauOptions::programme() const

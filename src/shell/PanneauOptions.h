@@ -2,6 +2,7 @@
 #include "core/FichierParametres.h"
 
 #include <QHash>
+#include <array>
 #include <QWidget>
 
 class EditeurFavoris;
@@ -9,6 +10,7 @@ class ImageTexture;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QTabBar;
 class QTabWidget;
 struct ControleOption;
 
@@ -31,6 +33,10 @@ public:
     // Tab 1 to 8 selected; its frame alone is shown.
     void Onglets_Click(int onglet);
     int onglet() const;
+    // The tab strip's rows: 1 holds tabs 1 to 4, 2 tabs 5 to 8.
+    QTabBar* rangeeOnglets(int rangee) const;
+    // The keyboard's focus goes to the row of the selected tab.
+    void focaliser();
 
     QWidget* controle(const QString& nom) const { return controles_.value(nom); }
     QPushButton* bouton(const QString& nom) const;
@@ -80,6 +86,7 @@ private:
 
     QString dossierProgramme_;
     QString dossier_;
+    std::array<QTabBar*, 2> rangees_{};
     QHash<QString, QWidget*> controles_;
     EditeurFavoris* favoris_;
     ImageTexture* texture_;

@@ -79,3 +79,31 @@ TEST(Clavier, NoShortcutWhileTheOptionsPaneIsOpen)
     QTest::keyRelease(b.cible(), Qt::Key_F5);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 }
+
+TEST(Clavier, SpaceOnAFocusedButtonClicksItAndLeavesItUpWithTheShortcutsOnOrOff)
+{
+    for (const char* ini : {"CLAV=1\n", "CLAV=0\n"}) {
+        BancClavier b(ini);
+        QPushButton* fav = bouton(*b.fond, "Fav");
+        ASSERT_TRUE(activer(*b.fond));
+        fav->setFocus();
+        const bool devant = b.fond->etat().favorisDevant();
+        QTest::keyPress(fav, Qt::Key_Space);
+        ASSERT_TRUE(fav->isDown()) << ini;
+        QTest::keyRelease(fav, Qt::Key_Space);
+        EXPECT_FALSE(fav->isDown()) << ini << "drawn up again";
+        EXPECT_NE(b.fond->etat().favorisDevant(), devant) << ini << "the release clicked it";
+    }
+}
+
+TEST(Clavier, AShortcutReleasedOnAFocusedButtonStillPressesItsOwnButtonOnly)
+{
+    BancClavier b("CLAV=1\n");
+    QPushButton* fav = bouton(*b.fond, "Fav");
+    const bool devant = b.fond->etat().favorisDevant();
+    QTest::keyPress(fav, Qt::Key_F5);
+    QTest::keyRelease(fav, Qt::Key_F5);
+    EXPECT_FALSE(b.lecteurs.lancements.empty()) << "Play started the player";
+    EXPECT_EQ(b.fond->etat().favorisDevant(), devant);
+    EXPECT_FALSE(fav->isDown());
+}

@@ -1,6 +1,10 @@
 // The window's forms with the real application: start-up, and what waits for the side pane.
 #include "support/BancApplication.h"
 
+#include "panes/PanneauChaines.h"
+
+#include <QApplication>
+#include <QComboBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -101,4 +105,62 @@ TEST(Application, ADoubleClickOnAPaneButtonLeavesThePaneOpen)
         ASSERT_TRUE(b.attendreForme());
         EXPECT_FALSE(b.fond->forme().voletEstOuvert()) << nom;
     }
+}
+
+namespace {
+// Walks the Tab key around the window from the channel column: every control it reaches is
+// in sight, that is shown, inside the window and the one drawn at its own centre.
+void tabNeVaQuEnVue(Fond& f, const char* forme)
+{
+    ASSERT_TRUE(activer(f));
+    f.chaines().setFocus();
+    for (int i = 0; i < 60; ++i) {
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : &f;
+        QTest::keyClick(focus, Qt::Key_Tab);
+        QWidget* w = QApplication::focusWidget();
+        ASSERT_NE(w, nullptr) << forme;
+        const QPoint centre = w->mapTo(&f, w->rect().center());
+        const QWidget* dessus = f.childAt(centre);
+        EXPECT_TRUE(w->isVisible() && f.rect().contains(centre) && dessus && (dessus == w || w->isAncestorOf(dessus)))
+            << forme << ": Tab went to " << w->objectName().toStdString();
+        if (::testing::Test::HasFailure())
+            return;
+    }
+}
+}  // namespace
+
+TEST(Application, TabReachesOnlyTheControlsInSightInEveryFormOfTheRemote)
+{
+    BancFormes b("");
+    b.fond->show();
+    tabNeVaQuEnVue(*b.fond, "the channel list in front");
+    bouton(*b.fond, "Fav")->click();
+    ASSERT_TRUE(b.fond->etat().favorisDevant());
+    tabNeVaQuEnVue(*b.fond, "the favourites in front");
+    bouton(*b.fond, "Fav")->click();
+    bouton(*b.fond, "Mini")->click();
+    ASSERT_TRUE(b.attendreForme());
+    ASSERT_TRUE(b.fond->forme().estTelecommande());
+    tabNeVaQuEnVue(*b.fond, "the remote-control form");
+    bouton(*b.fond, "Mini")->click();
+    ASSERT_TRUE(b.attendreForme());
+    tabNeVaQuEnVue(*b.fond, "the normal window again");
+}
+
+TEST(Application, TheGroupListBehindTheChannelListTakesNoKeys)
+{
+    BancFormes b("");
+    b.fond->show();
+    auto* groupes = b.fond->findChild<QComboBox*>("FavorisListe");
+    ASSERT_NE(groupes, nullptr);
+    EXPECT_FALSE(groupes->isVisible());
+    ASSERT_TRUE(activer(*b.fond));
+    b.fond->chaines().setFocus();
+    EXPECT_NE(QApplication::focusWidget(), groupes);
+    // With the favourites in front the column's focus goes to their group list.
+    bouton(*b.fond, "Fav")->click();
+    EXPECT_TRUE(groupes->isVisible());
+    EXPECT_FALSE(b.fond->findChild<QWidget*>("Chaînes")->isVisible());
+    b.fond->chaines().setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), groupes);
 }

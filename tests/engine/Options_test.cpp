@@ -220,3 +220,39 @@ TEST(Options, ClearingAGroupEmptiesItsNameAndItsEightSlots)
         EXPECT_EQ(b.session.parametres.favoris.at(40 + i), "");
     EXPECT_EQ(b.session.parametres.favoris.at(51), "M6");
 }
+
+TEST(Options, TheAutostartEntryIsAskedForOnlyWhenOkChangedItsOption)
+{
+    struct Cas {
+        const char* nom;
+        bool avant, apres;
+        bool ecritureReussie;
+        int demandes;
+    };
+    const Cas cas[] = {
+        {"ticked", false, true, true, 1},
+        {"unticked", true, false, true, 1},
+        {"left as it was", true, true, true, 0},
+        {"ticked but the settings file could not be written", false, true, false, 0},
+    };
+    for (const Cas& c : cas) {
+        BancOptions b;
+        b.session.parametres.p.AUTO = c.avant;
+        b.ecritureReussie = c.ecritureReussie;
+        int demandes = 0, fermetures = 0;
+        QObject::connect(&b.options, &Options::demarrageAutomatiqueChange, [&demandes] { ++demandes; });
+        QObject::connect(&b.options, &Options::ferme, [&fermetures] { ++fermetures; });
+        b.options.Options_Click();
+        ContenuParametres v = b.session.parametres;
+        v.p.AUTO = c.apres;
+        b.options.Retour_Click(v);
+        EXPECT_EQ(demandes, c.demandes) << c.nom;
+        // A second "OK" without a change asks nothing more.
+        if (c.ecritureReussie) {
+            b.options.Options_Click();
+            b.options.Retour_Click(b.session.parametres);
+            EXPECT_EQ(demandes, c.demandes) << c.nom << ", then OK again";
+            EXPECT_EQ(fermetures, 2) << c.nom;
+        }
+    }
+}

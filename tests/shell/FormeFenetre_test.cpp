@@ -322,3 +322,50 @@ TEST(FormeFenetre, FullScreenCoversTheWholeScreenPanelsIncludedInTheDesktopsFull
     EXPECT_EQ(retour.phases.front().pleinEcranBureau, std::optional<bool>(false)) << "left before the sizes";
     EXPECT_EQ(retour.position(), QPoint(100, 100));
 }
+
+TEST(FormeFenetre, ChangedOptionsActAtOnceInTheRemoteControlFormAndWaitElsewhere)
+{
+    struct Cas {
+        const char* nom;
+        int mini;                // 0 normal window, 1 remote-control form
+        OptionsForme avant, apres;
+        bool topRAvant;          // the user toggled on-top by hand before
+        std::optional<bool> auDessus, favorisDevant;
+    };
+    const Cas cas[] = {
+        {"MTOP ticked in the remote-control form", 1, {false, false, true}, {true, false, true}, false, true, {}},
+        {"MTOP unticked in the remote-control form", 1, {true, false, true}, {false, false, true}, false, false, {}},
+        {"MTOP ticked while already on top by hand", 1, {false, false, true}, {true, false, true}, true, {}, {}},
+        {"FAVO ticked in the remote-control form", 1, {true, false, true}, {true, true, true}, false, {}, true},
+        {"FAVO unticked in the remote-control form", 1, {true, true, true}, {true, false, true}, false, {}, false},
+        {"CADR alone changes no frame", 1, {true, false, true}, {true, false, false}, false, {}, {}},
+        {"the same options change nothing", 1, {true, true, true}, {true, true, true}, false, {}, {}},
+        {"the normal window waits for the form", 0, {false, false, true}, {true, true, true}, false, {}, {}},
+    };
+    for (const Cas& c : cas) {
+        FormeFenetre f(c.avant);
+        for (int i = 0; i < c.mini; ++i)
+            f.Mini_Click();
+        if (c.topRAvant)
+            f.TopR_Click();
+        const bool auDessusAvant = f.AuDessus();
+        const TransitionForme t = f.definirOptions(c.apres);
+        EXPECT_EQ(f.options().MTOP, c.apres.MTOP) << c.nom;
+        EXPECT_EQ(f.options().CADR, c.apres.CADR) << c.nom;
+        EXPECT_TRUE(t.taille().isEmpty()) << c.nom << ": no size changes";
+        const bool rien = !c.auDessus && !c.favorisDevant;
+        ASSERT_EQ(t.vide(), rien) << c.nom;
+        if (!rien) {
+            EXPECT_EQ(t.phases[0].auDessus, c.auDessus) << c.nom;
+            EXPECT_EQ(t.phases[0].favorisDevant, c.favorisDevant) << c.nom;
+        }
+        EXPECT_EQ(f.AuDessus(), c.auDessus.value_or(auDessusAvant)) << c.nom;
+    }
+    // Waiting in the normal window, the new options act when the form is entered.
+    FormeFenetre f(OptionsForme{false, false, true});
+    f.definirOptions({true, true, true});
+    const TransitionForme t = f.Mini_Click();
+    ASSERT_FALSE(t.vide());
+    EXPECT_EQ(t.phases.back().auDessus, true);
+    EXPECT_EQ(t.phases.back().favorisDevant, true);
+}

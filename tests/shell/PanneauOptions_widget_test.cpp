@@ -6,9 +6,14 @@
 #include "shell/ControlesOptions.h"
 #include "shell/PanneauOptions.h"
 #include "shell/Textures.h"
+#include "support/Attente.h"
 #include "support/BancApplication.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
+#include <QScreen>
+#include <QTabBar>
 #include <QDir>
 #include <QImage>
 #include <QLinearGradient>
@@ -24,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 namespace {
 const QStringList kChaines = {"TF1", "France 2", "Arte", "M6"};
@@ -624,4 +630,193 @@ TEST(PanneauOptions, TheWebLinksToolTipsEndWithTheAddressTheyOpen)
     EXPECT_EQ(p.bouton("AllerSite")->toolTip(), "Aller sur le site web d'Kelmor : " + b.adresses.racineSite());
     EXPECT_EQ(p.bouton("AllerFAQ")->toolTip(), "Aller sur l'aide en ligne d'Kelmor : " + b.adresses.racineSite());
     EXPECT_EQ(p.bouton("AllerForums")->toolTip(), "Aller sur les forums d'Kelmor : " + b.adresses.racineForum());
+}
+
+namespace {
+// Exactly the frame of `onglet` is shown, and the pane says that tab.
+bool pageMontree(PanneauOptions& p, int onglet)
+{
+    for (int i = 1; i <= 8; ++i)
+        if (p.findChild<QWidget*>(QString("Onglet(%1)").arg(i))->isVisibleTo(&p) != (i == onglet))
+            return false;
+    return p.onglet() == onglet;
+}
+
+// A screen reader's "Press" on the widget's accessible child `enfant` (-1: the widget itself).
+void presserAccessible(QWidget* w, int enfant = -1)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(a, nullptr);
+    if (enfant >= 0)
+        a = a->child(enfant);
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(a->actionInterface(), nullptr);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+// Presses Tab until `cible` has the focus; every control on the way is in the pane and shown.
+bool tabJusqua(PanneauOptions& p, QWidget* cible)
+{
+    for (int i = 0; i < 80; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == cible)
+            return true;
+        if (!focus || !p.isAncestorOf(focus) || !focus->isVisible()) {
+            ADD_FAILURE() << "Tab went to " << (focus ? focus->objectName().toStdString() : "nothing");
+            return false;
+        }
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return false;
+}
+}  // namespace
+
+TEST(PanneauOptions, TheArrowKeysAndAScreenReadersPressOnATabChangeThePageBelow)
+{
+    BancApplication b;
+    preparer(b);
+    PanneauOptions& p = ouvrir(b);
+    ASSERT_TRUE(pageMontree(p, 1));
+    // The arrows on either row; on the row without the selected tab they enter it.
+    const std::tuple<int, Qt::Key, int> fleches[] = {
+        {1, Qt::Key_Right, 2}, {1, Qt::Key_Right, 3}, {1, Qt::Key_Left, 2}, {2, Qt::Key_Right, 5},
+        {2, Qt::Key_Right, 6}, {1, Qt::Key_Left, 4},  {2, Qt::Key_Left, 8},
+    };
+    for (const auto& [rangee, touche, attendu] : fleches) {
+        QTest::keyClick(p.rangeeOnglets(rangee), touche);
+        EXPECT_TRUE(pageMontree(p, attendu)) << "row " << rangee << ", expected tab " << attendu;
+    }
+    // "Press" on a tab; first on the one of the other row that was selected before.
+    for (int onglet : {4, 7, 1, 5, 5, 8, 2}) {
+        presserAccessible(p.rangeeOnglets(onglet <= 4 ? 1 : 2), (onglet - 1) % 4);
+        EXPECT_TRUE(pageMontree(p, onglet)) << "tab " << onglet;
+    }
+    // A screen reader reads each row as its four named tabs, the selected one said so.
+    for (int rangee : {1, 2}) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(p.rangeeOnglets(rangee));
+        ASSERT_EQ(a->childCount(), 4);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(a->child(i)->text(QAccessible::Name), kOngletsOptions[4 * (rangee - 1) + i]);
+            EXPECT_EQ(a->child(i)->state().selected, rangee == 1 && i == 1);
+            EXPECT_EQ(a->child(i)->role(), QAccessible::PageTab);
+        }
+    }
+    EXPECT_EQ(b.fond->findChild<QTabWidget*>("Onglets")->currentIndex(), 1);
+}
+
+TEST(PanneauOptions, OptionsTakesTheFocusIntoThePaneAndOkGivesItBackToTheMainPanel)
+{
+    BancApplication b;
+    preparer(b);
+    ASSERT_TRUE(activer(*b.fond));
+    QPushButton* options = bouton(*b.fond, "Options");
+    options->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), options);
+    QTest::keyClick(options, Qt::Key_Space);
+    auto* p = b.fond->findChild<PanneauOptions*>("Fond2");
+    ASSERT_NE(p, nullptr);
+    ASSERT_TRUE(b.fond->etat().optionsOuvertes());
+    EXPECT_EQ(QApplication::focusWidget(), p->rangeeOnglets(1)) << "the row of the selected tab";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_TRUE(pageMontree(*p, 2));
+    ASSERT_TRUE(tabJusqua(*p, p->Retour));
+    QTest::keyClick(p->Retour, Qt::Key_Space);
+    EXPECT_FALSE(b.fond->etat().optionsOuvertes());
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(focus->isVisible()) << focus->objectName().toStdString();
+    EXPECT_FALSE(p->isAncestorOf(focus));
+}
+
+TEST(PanneauOptions, TheListAndVersionChecksAreReachedByTheKeyboardAndPressedByAScreenReader)
+{
+    const std::tuple<int, Qt::Key, int, const char*> cas[] = {
+        {1, Qt::Key_Right, 2, "MAJcfg"},
+        {2, Qt::Key_Left, 8, "MAJexe"},
+    };
+    for (const auto& [rangee, touche, onglet, nom] : cas) {
+        BancApplication b;
+        preparer(b);
+        ASSERT_TRUE(activer(*b.fond));
+        PanneauOptions& p = ouvrir(b);
+        p.rangeeOnglets(rangee)->setFocus();
+        QTest::keyClick(p.rangeeOnglets(rangee), touche);
+        ASSERT_TRUE(pageMontree(p, onglet)) << nom;
+        QPushButton* verifier = p.bouton(nom);
+        ASSERT_TRUE(tabJusqua(p, verifier)) << nom;
+        const auto demandes = b.web.demandes.size();
+        presserAccessible(verifier);
+        EXPECT_TRUE(attendreQue([&b, demandes] { return b.web.demandes.size() > demandes; }, 5000))
+            << nom << " asked the site";
+    }
+}
+
+TEST(PanneauOptions, TheRemoteControlFormsOptionsActFromOkInTheRunWhereTheyAreSet)
+{
+    BancApplication b;
+    preparer(b, "MINI=0\nMTOP=0\nFAVO=0\n");
+    const auto cocher = [](PanneauOptions& p, const char* nom) { qobject_cast<QCheckBox*>(p.controle(nom))->click(); };
+    const auto auDessus = [&b] { return b.fond->windowFlags().testFlag(Qt::WindowStaysOnTopHint); };
+    PanneauOptions& p = ouvrir(b);
+    cocher(p, "MTOPtag");
+    cocher(p, "FAVOtag");
+    p.Retour->click();
+    bouton(*b.fond, "Mini")->click();
+    ASSERT_TRUE(b.attendreForme());
+    ASSERT_TRUE(b.fond->forme().estTelecommande());
+    EXPECT_TRUE(auDessus());
+    EXPECT_TRUE(b.fond->etat().favorisDevant());
+
+    // In the remote-control form they act as soon as "OK" is pressed.
+    ouvrir(b);
+    cocher(p, "MTOPtag");
+    cocher(p, "FAVOtag");
+    EXPECT_TRUE(auDessus()) << "nothing acts before OK";
+    p.Retour->click();
+    EXPECT_TRUE(b.fond->forme().estTelecommande());
+    EXPECT_FALSE(auDessus());
+    EXPECT_FALSE(b.fond->etat().favorisDevant());
+    ouvrir(b);
+    cocher(p, "MTOPtag");
+    p.Retour->click();
+    EXPECT_TRUE(auDessus());
+    EXPECT_FALSE(b.fond->etat().favorisDevant()) << "an unchanged option leaves the list in front";
+}
+
+TEST(PanneauOptions, KeepingTheWindowInsideTheScreenActsFromOk)
+{
+    for (const bool cocher : {false, true}) {
+        BancApplication b;
+        preparer(b, "CADR=0\n");
+        PanneauOptions& p = ouvrir(b);
+        if (cocher)
+            qobject_cast<QCheckBox*>(p.controle("CADRtag"))->click();
+        p.Retour->click();
+        b.fond->show();
+        const QRect ecran = b.fond->screen()->availableGeometry();
+        b.fond->move(ecran.right() - b.fond->frameGeometry().width() - 10, ecran.top() + 10);
+        b.fond->appliqueur().Afficher_Click();
+        ASSERT_TRUE(b.attendreForme());
+        if (cocher)
+            EXPECT_EQ(b.fond->frameGeometry().right(), ecran.right());
+        else
+            EXPECT_GT(b.fond->frameGeometry().right(), ecran.right());
+    }
+}
+
+TEST(PanneauOptions, StartingWithTheSessionIsWrittenAtOkNotOnlyAtTheClose)
+{
+    BancApplication b;
+    preparer(b, "AUTO=0\n");
+    const QString entree = b.dossiers.demarrageChemin + "Kelmor.desktop";
+    ASSERT_FALSE(QFileInfo::exists(entree));
+    PanneauOptions& p = ouvrir(b);
+    qobject_cast<QCheckBox*>(p.controle("AUTOtag"))->click();
+    p.Retour->click();
+    EXPECT_TRUE(QFileInfo::exists(entree));
+    ouvrir(b);
+    qobject_cast<QCheckBox*>(p.controle("AUTOtag"))->click();
+    p.Retour->click();
+    EXPECT_FALSE(QFileInfo::exists(entree));
+    EXPECT_TRUE(b.dialogues.messages.empty());
 }

@@ -2,6 +2,7 @@
 #include "support/Attente.h"
 
 #include <QDir>
+#include <QTest>
 
 BancApplication::BancApplication()
 {
@@ -56,4 +57,11 @@ bool BancApplication::demarrer(const QStringList& arguments)
 bool BancApplication::attendreForme() const
 {
     return attendreQue([this] { return !fond->animationEnCours(); }, 5000);
+}
+
+bool activer(QWidget& fenetre)
+{
+    fenetre.show();
+    fenetre.activateWindow();
+    return QTest::qWaitForWindowActive(&fenetre, 5000);
 }

@@ -21,6 +21,9 @@ inline QPushButton* bouton(const QWidget& fenetre, const char* nom)
     return fenetre.findChild<QPushButton*>(QString::fromUtf8(nom));
 }
 
+// Shows the window and makes it the active one, so that the keyboard's focus lives in it.
+bool activer(QWidget& fenetre);
+
 struct BancApplication : PlateformeDoubles {
     std::unique_ptr<Fond> fond;
     std::unique_ptr<Application> app;
