@@ -2,6 +2,7 @@
 
 #include "core/ListeChaines.h"
 #include "platform/FichierAtomique.h"
+#include "platform/LectureBornee.h"
 #include "platform/Adresses.h"
 #include "platform/ClientWeb.h"
 #include "platform/Dialogues.h"
@@ -34,14 +35,11 @@ bool telechargementUtilisable(const QByteArray& texte)
     return listeUtilisable(texte) && DerniereChaineEntiere(texte);
 }
 
-// The whole stored file; false when it is absent or cannot be read through.
+// The whole stored file; false when it is absent, not a regular file, too big, or cannot be
+// read through.
 bool lireStocke(const QString& chemin, QByteArray& texte)
 {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    texte = f.readAll();
-    return f.error() == QFileDevice::NoError;
+    return lireFichierBorne(chemin, texte) == Lecture::Lue;
 }
 
 } // namespace

@@ -7,9 +7,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSystemTrayIcon>
+#include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -337,6 +340,49 @@ TEST(Demarrage, FavouritesInFrontWhenAsked)
         EXPECT_EQ(bouton(*b.fond, "Fav")->font().bold(), favi);
         bouton(*b.fond, "Fav")->click();
         EXPECT_EQ(bouton(*b.fond, "Fav")->font().bold(), !favi);
+    }
+}
+
+TEST(Demarrage, AFileThatIsNotARegularOneOrTooBigEndsTheStartNamingItAndStaysAsItWas)
+{
+    struct Cas {
+        const char* nom;
+        std::function<void(const QString& chemin)> poser;
+        const char* raison;
+    };
+    const std::vector<Cas> cas = {
+        {"Kelmor.ini", [](const QString& c) { ASSERT_EQ(::mkfifo(QFile::encodeName(c).constData(), 0600), 0); },
+         "ce n'est pas un fichier ordinaire."},
+        {"Kelmor.cfg", [](const QString& c) { ASSERT_EQ(::mkfifo(QFile::encodeName(c).constData(), 0600), 0); },
+         "ce n'est pas un fichier ordinaire."},
+        {"Kelmor.ini", [](const QString& c) { ASSERT_EQ(::symlink("/dev/zero", QFile::encodeName(c).constData()), 0); },
+         "ce n'est pas un fichier ordinaire."},
+        {"Kelmor.cfg",
+         [](const QString& c) {
+             QFile f(c);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(f.resize(8 * 1024 * 1024 + 1));
+         },
+         "il dépasse 8 Mo."},
+    };
+    for (const Cas& k : cas) {
+        BancApplication b;
+        b.installerVlc();
+        b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1", "Arte"}));
+        b.ecrire("Kelmor.ini", "CFGA=0\nCHA1=Arte\n");
+        const QString chemin = b.programme() + k.nom;
+        QFile::remove(chemin);
+        k.poser(chemin);
+        EXPECT_FALSE(b.demarrer()) << k.nom;
+        ASSERT_EQ(b.dialogues.messages.size(), 1u) << k.nom;
+        EXPECT_EQ(b.dialogues.messages[0],
+                  (Message{Message::Exclamation, "Le fichier " + chemin + " ne peut pas être lu :\n" + k.raison +
+                                                     "\n\nSupprimez ou renommez ce fichier, puis relancez Kelmor.\n\n"
+                                                     "Kelmor va maintenant s'arrêter."}))
+            << k.nom;
+        // Nothing replaced it: what the user put there is still there.
+        EXPECT_FALSE(QFileInfo(chemin).isFile() && QFileInfo(chemin).size() < 1000) << k.nom;
+        EXPECT_TRUE(QFileInfo(chemin).exists()) << k.nom;
     }
 }
 
