@@ -1,6 +1,7 @@
 #include "app/Demarrage.h"
 
 #include "app/Composition.h"
+#include "core/FichierParametres.h"
 #include "core/VerificationListe.h"
 #include "core/VerificationVersion.h"
 #include "engine/CommandesLecteur.h"
@@ -168,7 +169,8 @@ void Demarrage::verifierPuis(void (Demarrage::*ensuite)())
                                  terminer(std::nullopt);
                              else
                                  (this->*ensuite)();
-                         }));
+                         }),
+                         {}, ChainesUtilisees(texteParametres_));
 }
 
 void Demarrage::chargerSession()
