@@ -449,11 +449,14 @@ TEST(Demarrage, APlaylistCutAfterAWholeChannelDropsChannelsInUseOnlyIfTheUserSay
         if (!k.misAJour) {
             // What named the channels is saved as it was.
             const QByteArray ini = b.lire("Kelmor.ini");
-            for (const QString& cle : {QString("CHA1"), QString("FA01")})
-                if (k.ini.contains(cle.toUtf8() + "="))
+            for (const QString& cle : {QString("CHA1"), QString("FA01")}) {
+                if (k.ini.contains(cle.toUtf8() + "=")) {
                     EXPECT_EQ(valeur(ini, cle), "Arte") << k.quoi;
-            if (k.ini.contains("PROG"))
+                }
+            }
+            if (k.ini.contains("PROG")) {
                 EXPECT_TRUE(ini.contains("> M6 (1)")) << k.quoi;
+            }
         }
     }
 }
