@@ -634,3 +634,28 @@ TEST(Surveillance, AManualRecordingWhoseFileStopsGrowingIsStopped)
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_TRUE(b.dialogues.messages[0].texte.contains("le fichier ne grossit plus"));
 }
+
+TEST(Programmation, AClockSetDuringAScheduledRecordingMovesNotItsEndAndIsToldOnce)
+{
+    for (const int decalage : {3600, -3600}) {
+        BancEnregistrement b("PROG=[A] 09/12/2026 20:01 - 21:00 > M6 (1)\n");
+        const auto tic = [&b](int secondes) {
+            b.avancer(secondes);
+            b.app->Horloge_Timer();
+            return b.app->parties().session.Etat;
+        };
+        ASSERT_EQ(tic(70), EtatLecteur::Programme) << decalage;  // 20:01:10, 58:50 to go
+        // A time-sync correction: the wall clock moves, elapsed time does not.
+        b.horloge.maintenantValeur = b.horloge.maintenantValeur.addSecs(decalage);
+        EXPECT_EQ(tic(10), EtatLecteur::Programme) << decalage;
+        EXPECT_EQ(tic(10), EtatLecteur::Programme) << decalage;
+        EXPECT_EQ(tic(58 * 60 + 50 - 20), EtatLecteur::Programme) << decalage;
+        EXPECT_EQ(tic(1), EtatLecteur::Arret) << decalage;
+        EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
+        EXPECT_EQ(b.programmes(), QStringList{"[X] 09/12/2026 20:01 - 21:00 > M6 (1)"}) << decalage;
+        b.dialogues.liberer();
+        EXPECT_EQ(b.dialogues.messages,
+                  (std::vector<Message>{{Message::Information, MessageSautHorloge("M6", decalage * 1000LL)}}))
+            << decalage;
+    }
+}
