@@ -136,6 +136,13 @@ QString MessageSautHorloge(const QString& chaine, qint64 ecartMs)
            + QStringLiteral("Il dure tout de même le temps prévu.");
 }
 
+QString MessageHeureSautee(const LigneProgramme& e)
+{
+    return QStringLiteral("L'enregistrement programmé ") + dateHeure(e) + QStringLiteral(" sur « ") + e.chaine
+           + QStringLiteral(" » n'a pas eu lieu :\n")
+           + QStringLiteral("cette heure n'existe pas ce jour-là (passage à l'heure d'été).");
+}
+
 QString TexteTaille(std::int64_t octets)
 {
     return QString::number(std::max<std::int64_t>(octets, 0) / 1048576) + QStringLiteral(" Mo");
@@ -230,6 +237,13 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
                 // Seen only after its end (the computer slept): nothing left to record.
                 e.marqueur = u'X';
                 liste.remplacer(i, e);
+                if (!heureExiste(entree.maintenant, e.date, e.debut)) {
+                    // Its whole time was in the hour the clocks skipped: the user must know.
+                    ActionHorloge a{ActionHorloge::Avertir};
+                    a.ligne = i;
+                    a.texte = MessageHeureSautee(e);
+                    actions.push_back(a);
+                }
                 if (e.recurrent())
                     replanifier(liste, i, jour, minute, actions);
                 continue;

@@ -90,6 +90,10 @@ inline constexpr qint64 kSautHorlogeMs = 60 * 1000;
 // recording of `chaine`.
 QString MessageSautHorloge(const QString& chaine, qint64 ecartMs);
 
+// What the user is told when entry `e`'s whole time fell in the hour that the spring change
+// of the clocks skipped: it could not be recorded.
+QString MessageHeureSautee(const LigneProgramme& e);
+
 // "<MiB> Mo" for a size in bytes.
 QString TexteTaille(std::int64_t octets);
 // ProgTaille: "<size text> (-- hh:mm)" with the minutes left.

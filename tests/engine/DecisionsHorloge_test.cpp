@@ -441,6 +441,33 @@ TEST(TicEteHiver, AStartingEntryHoldsItsRealTimeLeft)
     EXPECT_EQ(DeciderTicHorloge(l, e)[0].resteMs, 3600 * 1000 - 10500);
 }
 
+TEST(TicEteHiver, AnEntryWhollyInTheHourTheSpringChangeSkipsIsTold)
+{
+    const QTimeZone paris("Europe/Paris");
+    if (!paris.isValid())
+        GTEST_SKIP() << "no Europe/Paris time zone data";
+    EntreeHorloge e;
+    e.chaines = {"TF1"};
+    ProgListe l;
+    std::vector<ActionHorloge> actions;
+    // 02:15 to 02:45 never comes that night: the next tick reads 03:00.
+    for (const QChar frequence : {u'1', u'H'}) {
+        l = liste({QString("[A] 29/03/2026 02:15 - 02:45 > TF1 (%1)").arg(frequence)});
+        e.maintenant = QDateTime(QDate(2026, 3, 29), QTime(3, 0, 5), paris);
+        actions = DeciderTicHorloge(l, e);
+        ASSERT_EQ(genres(actions), (std::vector<G>{G::Avertir, G::ActualiserTitre})) << frequence.toLatin1();
+        EXPECT_EQ(actions[0].texte, "L'enregistrement programmé le 29/03/2026 à 02:15 sur « TF1 » n'a pas eu lieu :\n"
+                                    "cette heure n'existe pas ce jour-là (passage à l'heure d'été).");
+        EXPECT_EQ(l.ligne(0).marqueur, QChar(u'X'));
+        // A weekly series goes on the next week.
+        EXPECT_EQ(l.nombre(), frequence == u'H' ? 2 : 1);
+    }
+    // An entry merely seen after its end (the computer slept) is not told.
+    l = liste({"[A] 28/03/2026 02:15 - 02:45 > TF1 (1)"});
+    e.maintenant = QDateTime(QDate(2026, 3, 28), QTime(3, 0, 5), paris);
+    EXPECT_EQ(genres(DeciderTicHorloge(l, e)), std::vector<G>{G::ActualiserTitre});
+}
+
 TEST(TextesHorloge, AClockSetDuringARecordingIsToldWithItsDirectionAndSize)
 {
     EXPECT_EQ(MessageSautHorloge("M6", 3600 * 1000),

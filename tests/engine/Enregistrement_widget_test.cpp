@@ -6,6 +6,7 @@
 #include "support/BancApplication.h"
 
 #include <QSignalSpy>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 #include <ctime>
@@ -658,4 +659,29 @@ TEST(Programmation, AClockSetDuringAScheduledRecordingMovesNotItsEndAndIsToldOnc
                   (std::vector<Message>{{Message::Information, MessageSautHorloge("M6", decalage * 1000LL)}}))
             << decalage;
     }
+}
+
+TEST(Programmation, AnEntryInTheHourTheSpringChangeSkipsIsToldNotSilentlyEnded)
+{
+    const FuseauHoraire paris("Europe/Paris");
+    if (!QTimeZone("Europe/Paris").isValid())
+        GTEST_SKIP() << "no Europe/Paris time zone data";
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1", "M6"}));
+    b.ecrire("Kelmor.ini", "PROG=[A] 29/03/2026 02:15 - 02:45 > M6 (H)\n");
+    b.horloge.maintenantValeur = heureLocale("2026-03-29T01:59:55+01:00");
+    ASSERT_TRUE(b.demarrer());
+    b.dialogues.messages.clear();
+    b.app->Horloge_Timer();
+    b.horloge.avancer(10000);  // 03:00:05, summer time
+    ASSERT_EQ(b.horloge.maintenantValeur.time().hour(), 3);
+    b.app->Horloge_Timer();
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_EQ(b.app->parties().session.programmes.textes(), (QStringList{"[X] 29/03/2026 02:15 - 02:45 > M6 (H)",
+                                           "[A] 05/04/2026 02:15 - 02:45 > M6 (H)"}));
+    b.dialogues.liberer();
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.contains("passage à l'heure d'été"));
 }
