@@ -1,9 +1,11 @@
 #include "app/Demarrage.h"
 
 #include "app/Composition.h"
+#include "core/FichierParametres.h"
 #include "core/VerificationListe.h"
 #include "core/VerificationVersion.h"
 #include "engine/CommandesLecteur.h"
+#include "platform/LectureBornee.h"
 #include "platform/Plateforme.h"
 
 #include <QDir>
@@ -12,14 +14,6 @@
 
 namespace {
 const QString kPageVlc = QStringLiteral("https://www.videolan.org/vlc/");
-
-QByteArray lireFichier(const QString& chemin)
-{
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
 
 bool estExecutable(const QString& chemin)
 {
@@ -113,8 +107,20 @@ void Demarrage::Form_Load(const QStringList& arguments, std::function<void(std::
     // touched here.
     plateforme_.lecteurs.fermerRestes();
 
-    fichierParametres_ = QFileInfo::exists(session.cheminParametres());
-    texteParametres_ = fichierParametres_ ? lireFichier(session.cheminParametres()) : QByteArray();
+    // Only regular files of a bounded size are read: a FIFO would hold the start for ever, a
+    // link to an endless source would fill the memory. Neither is overwritten by a save.
+    const Lecture parametres = lireFichierBorne(session.cheminParametres(), texteParametres_);
+    const Lecture liste = examinerFichier(session.cheminListeChaines());
+    const bool illisible = parametres != Lecture::Lue && parametres != Lecture::Absent;
+    if (illisible || (liste != Lecture::Lue && liste != Lecture::Absent)) {
+        d.exclamation(messageLecture(illisible ? session.cheminParametres() : session.cheminListeChaines(),
+                                     illisible ? parametres : liste) +
+                      "\n\nSupprimez ou renommez ce fichier, puis relancez Kelmor.\n\n"
+                      "Kelmor va maintenant s'arrêter.");
+        terminer(std::nullopt);
+        return;
+    }
+    fichierParametres_ = parametres == Lecture::Lue;
     if (fichierParametres_)
         c_.ecriture.fichierLu(texteParametres_);
     if (fichierParametres_) {
@@ -163,7 +169,8 @@ void Demarrage::verifierPuis(void (Demarrage::*ensuite)())
                                  terminer(std::nullopt);
                              else
                                  (this->*ensuite)();
-                         }));
+                         }),
+                         {}, ChainesUtilisees(texteParametres_));
 }
 
 void Demarrage::chargerSession()

@@ -245,6 +245,32 @@ ValeursPrecoces LirePassePrecoce(const QByteArray& texte, ValeursPrecoces depart
     return depart;
 }
 
+QStringList ChainesUtilisees(const QByteArray& texte)
+{
+    QStringList noms;
+    const auto ajouter = [&noms](const QString& nom) {
+        if (!nom.isEmpty() && !noms.contains(nom))
+            noms << nom;
+    };
+    for (const QString& ligne : lignes(texte)) {
+        const QString cle = cleDe(ligne);
+        const QString valeur = ligne.mid(5);
+        if (cle == QLatin1String("CHA1=")) {
+            ajouter(valeur);
+        } else if (cle.startsWith(QLatin1String("FAV")) && cle.at(3) >= QLatin1Char('1') && cle.at(3) <= QLatin1Char('8')
+                   && cle.at(4) == QLatin1Char('=')) {
+            ajouter(valeur);
+        } else if (cle.startsWith(QLatin1String("FA")) && estChiffre(cle.at(2)) && estChiffre(cle.at(3))
+                   && cle.at(4) == QLatin1Char('=')) {
+            if (cle.at(3) != QLatin1Char('0'))  // slot 0 names the group
+                ajouter(valeur);
+        } else if (cle == QLatin1String("PROG=") && estEntreeProgramme(valeur) && valeur.at(1) != QLatin1Char('X')) {
+            ajouter(valeur.mid(31, valeur.size() - 35));
+        }
+    }
+    return noms;
+}
+
 void AppliquerDefauts(ContenuParametres& c, const QString& documents)
 {
     c.cheminVLC.clear();

@@ -61,6 +61,10 @@ struct ValeursPrecoces {
 };
 ValeursPrecoces LirePassePrecoce(const QByteArray& texte, ValeursPrecoces depart);
 
+// The channel names the settings file uses: the favourites, the remembered channel and the
+// schedule's entries not yet over. A new channel list that lacks one of them costs the user.
+QStringList ChainesUtilisees(const QByteArray& texte);
+
 // Defaults applied before the main pass, whether or not the file exists. `documents`
 // is the user's documents folder; "" leaves the recording folder as it is.
 void AppliquerDefauts(ContenuParametres& c, const QString& documents);

@@ -1,8 +1,9 @@
 #include "core/ListeChaines.h"
 
+#include "platform/LectureBornee.h"
+
 #include <QCollator>
 #include <QCollatorSortKey>
-#include <QFile>
 #include <QLocale>
 #include <QSet>
 #include <QStringView>
@@ -230,8 +231,8 @@ bool DerniereChaineEntiere(const QByteArray& texte)
 
 ListeChaines LireFichierListeChaines(const QString& chemin, bool trier)
 {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
+    QByteArray texte;
+    if (lireFichierBorne(chemin, texte) != Lecture::Lue)
         return {};
-    return LireListeChaines(f.readAll(), trier);
+    return LireListeChaines(texte, trier);
 }

@@ -2,6 +2,7 @@
 
 #include "core/ListeChaines.h"
 #include "platform/FichierAtomique.h"
+#include "platform/LectureBornee.h"
 #include "platform/Adresses.h"
 #include "platform/ClientWeb.h"
 #include "platform/Dialogues.h"
@@ -34,14 +35,11 @@ bool telechargementUtilisable(const QByteArray& texte)
     return listeUtilisable(texte) && DerniereChaineEntiere(texte);
 }
 
-// The whole stored file; false when it is absent or cannot be read through.
+// The whole stored file; false when it is absent, not a regular file, too big, or cannot be
+// read through.
 bool lireStocke(const QString& chemin, QByteArray& texte)
 {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    texte = f.readAll();
-    return f.error() == QFileDevice::NoError;
+    return lireFichierBorne(chemin, texte) == Lecture::Lue;
 }
 
 } // namespace
@@ -66,9 +64,35 @@ std::optional<ListeChaines> LireListeChainesPresente(const QString& dossierProgr
 
 namespace {
 
+// The channels in use that the stored list names and the download does not.
+QStringList chainesPerdues(const QByteArray& stocke, const QByteArray& telecharge, const QStringList& utilisees)
+{
+    if (utilisees.isEmpty())
+        return {};
+    const QStringList avant = LireListeChaines(stocke, false).noms();
+    const QStringList apres = LireListeChaines(telecharge, false).noms();
+    QStringList perdues;
+    for (const QString& nom : utilisees)
+        if (avant.contains(nom) && !apres.contains(nom))
+            perdues << nom;
+    return perdues;
+}
+
+QString questionChainesPerdues(const QStringList& perdues)
+{
+    constexpr int kNomsMontres = 10;
+    QStringList montres = perdues.mid(0, kNomsMontres);
+    if (perdues.size() > kNomsMontres)
+        montres << QStringLiteral("…");
+    return QStringLiteral("Une nouvelle liste des chaînes Free existe, mais elle ne contient plus\n"
+                          "ces chaînes utilisées par vos favoris ou vos programmations :\n\n")
+           + montres.join(u'\n')
+           + QStringLiteral("\n\nSouhaitez-vous tout de même la télécharger ?");
+}
+
 IssueVerification comparer(bool silencieux, const QString& dossierProgramme, Dialogues& dialogues,
                            bool depuisDemarrage, const QByteArray& stocke, bool fichierPresent,
-                           const QByteArray& telecharge)
+                           const QByteArray& telecharge, const QStringList& chainesUtilisees)
 {
     const QString chemin = dossierProgramme + kFichierListeChaines;
     const auto dire = [&dialogues](const QString& texte, bool exclamation) {
@@ -118,6 +142,16 @@ IssueVerification comparer(bool silencieux, const QString& dossierProgramme, Dia
         return IssueVerification::Continuer;
     }
 
+    // A list cut right after a whole channel looks whole: when it lacks channels in use, the
+    // user decides, and answering no keeps the stored list and what names those channels.
+    if (silencieux) {
+        const QStringList perdues = chainesPerdues(stocke, telecharge, chainesUtilisees);
+        if (!perdues.isEmpty() && !dialogues.question(questionChainesPerdues(perdues))) {
+            dire(QStringLiteral("Votre liste des chaînes Free n'a pas été mise à jour."), false);
+            return IssueVerification::Continuer;
+        }
+    }
+
     if (!silencieux
         && !dialogues.question(QStringLiteral("Une nouvelle liste des chaînes Free existe.\n"
                                               "Souhaitez-vous la télécharger ?"))) {
@@ -143,7 +177,7 @@ IssueVerification comparer(bool silencieux, const QString& dossierProgramme, Dia
 
 void VerifierListeChaines(bool silencieux, const QString& dossierProgramme, ClientWeb& web, Dialogues& dialogues,
                           const Adresses& adresses, bool depuisDemarrage, Suite<IssueVerification> fin,
-                          Suite<> repondu)
+                          Suite<> repondu, const QStringList& chainesUtilisees)
 {
     // A stored file without any channel counts as absent: a good list replaces it unasked.
     QByteArray stocke;
@@ -153,6 +187,6 @@ void VerifierListeChaines(bool silencieux, const QString& dossierProgramme, Clie
                     Suite<QByteArray>([=, &dialogues](const QByteArray& telecharge) {
                         repondu();
                         fin(comparer(silencieux, dossierProgramme, dialogues, depuisDemarrage, stocke,
-                                     fichierPresent, telecharge));
+                                     fichierPresent, telecharge, chainesUtilisees));
                     }));
 }

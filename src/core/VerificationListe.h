@@ -29,9 +29,11 @@ std::optional<ListeChaines> LireListeChainesPresente(const QString& dossierProgr
 // be told to stop (no usable file and no usable playlist, or the first file could not be
 // written); its check of a usable stored file waits kDelaiVerificationMs at most, a download
 // the client's full wait.
+// `chainesUtilisees` (favourites, remembered channel, schedule): a silent check does not drop
+// one of them from the stored list without asking.
 // Nothing waits here: `repondu` runs when the playlist's answer has come, before anything is
 // said or asked, and `fin` once the check is over. What only reports is said once no box is
 // open; what ends the program is said before `fin`.
 void VerifierListeChaines(bool silencieux, const QString& dossierProgramme, ClientWeb& web, Dialogues& dialogues,
                           const Adresses& adresses, bool depuisDemarrage, Suite<IssueVerification> fin,
-                          Suite<> repondu = {});
+                          Suite<> repondu = {}, const QStringList& chainesUtilisees = {});

@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -61,6 +62,31 @@ void replanifier(ProgListe& liste, int i, const QDate& aujourdhui, qint64 minute
     }
 }
 
+// Whether `date` at `heure` is a time of `maintenant`'s zone (the spring change skips an hour).
+bool heureExiste(const QDateTime& maintenant, const QDate& date, const QTime& heure)
+{
+    QDateTime t = maintenant;
+    t.setTime(QTime(12, 0));
+    t.setDate(date);
+    t.setTime(heure);
+    return t.isValid() && t.date() == date && t.time() == heure;
+}
+
+// Time from `maintenant` to the entry's end, in the time zone's real time (an entry across a
+// change of hour lasts what the wall clock shows), or as the wall clock counts it when that
+// end does not exist in the zone.
+qint64 resteAuDepart(const LigneProgramme& e, const QDateTime& maintenant, qint64 seconde)
+{
+    if (heureExiste(maintenant, e.dateFin(), e.fin)) {
+        QDateTime fin = maintenant;
+        fin.setTime(QTime(12, 0));
+        fin.setDate(e.dateFin());
+        fin.setTime(e.fin);
+        return maintenant.msecsTo(fin);
+    }
+    return (e.secondeFin() - seconde) * 1000 - maintenant.time().msec();
+}
+
 QStringList decouperArguments(const QString& texte)
 {
     QStringList args;
@@ -99,6 +125,22 @@ QString MessageChaineAbsente(const LigneProgramme& e)
         texte += QStringLiteral("\n\nLes enregistrements suivants de cette programmation récurrente\n"
                                 "n'auront pas lieu non plus : programmez-la de nouveau sur une chaîne de la liste.");
     return texte;
+}
+
+QString MessageSautHorloge(const QString& chaine, qint64 ecartMs)
+{
+    const qint64 minutes = (std::abs(ecartMs) + 30000) / 60000;
+    return QStringLiteral("L'heure de l'ordinateur a été ") + (ecartMs > 0 ? QStringLiteral("avancée") : QStringLiteral("retardée"))
+           + QStringLiteral(" de ") + deuxChiffres(minutes / 60) + u':' + deuxChiffres(minutes % 60)
+           + QStringLiteral(" pendant l'enregistrement programmé de « ") + chaine + QStringLiteral(" ».\n")
+           + QStringLiteral("Il dure tout de même le temps prévu.");
+}
+
+QString MessageHeureSautee(const LigneProgramme& e)
+{
+    return QStringLiteral("L'enregistrement programmé ") + dateHeure(e) + QStringLiteral(" sur « ") + e.chaine
+           + QStringLiteral(" » n'a pas eu lieu :\n")
+           + QStringLiteral("cette heure n'existe pas ce jour-là (passage à l'heure d'été).");
 }
 
 QString TexteTaille(std::int64_t octets)
@@ -178,16 +220,30 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
     if (entree.resteEnregistrementMs && *entree.resteEnregistrementMs <= -1000)
         actions.push_back({ActionHorloge::ArreterEnregistrementManuel});
 
+    // With its end held, a running entry could still run when the clock, set forward, makes
+    // the next one due: the next one takes over, as it would have at the wall clock's end.
+    bool autreDue = false;
+    for (int i = 0; i < liste.nombre() && !autreDue; ++i) {
+        const LigneProgramme& e = liste.ligne(i);
+        autreDue = e.marqueur == u'A' && seconde > e.secondeDebut() && seconde <= e.secondeFin();
+    }
+
     for (int i = 0; i < liste.nombre(); ++i) {
         LigneProgramme e = liste.ligne(i);
         const qint64 duree = e.secondeFin() - e.secondeDebut();
-        const bool finPassee = seconde > e.secondeFin();
 
         if (e.marqueur == u'A' && seconde > e.secondeDebut()) {
-            if (finPassee) {
+            if (seconde > e.secondeFin()) {
                 // Seen only after its end (the computer slept): nothing left to record.
                 e.marqueur = u'X';
                 liste.remplacer(i, e);
+                if (!heureExiste(entree.maintenant, e.date, e.debut)) {
+                    // Its whole time was in the hour the clocks skipped: the user must know.
+                    ActionHorloge a{ActionHorloge::Avertir};
+                    a.ligne = i;
+                    a.texte = MessageHeureSautee(e);
+                    actions.push_back(a);
+                }
                 if (e.recurrent())
                     replanifier(liste, i, jour, minute, actions);
                 continue;
@@ -213,20 +269,26 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
             a.indexChaine = k;
             a.chaine = entree.chaines.at(k);
             a.progression = fraction(seconde - e.secondeDebut(), duree);
+            a.resteMs = resteAuDepart(e, entree.maintenant, seconde);
             actions.push_back(a);
             continue;
         }
         if (!e.enCours())
             continue;
 
+        // Once started, the end is counted in elapsed time.
+        const std::optional<qint64>& reste = entree.resteProgrammeMs;
+        const bool finPassee = reste ? *reste <= -1000 || autreDue : seconde > e.secondeFin();
+        const qint64 ecouleMs = reste ? duree * 1000 - *reste : (seconde - e.secondeDebut()) * 1000;
+        const qint64 minutesRestantes = reste ? (*reste + 59999) / 60000 : e.minuteFin() - minute;
         const bool arretDemande = e.marqueur == u'S';
         // A recorder that fails once the end has come, or after the user's stop, ended normally.
         const bool echec = entree.echecEnregistrement && !arretDemande && !finPassee;
         ActionHorloge suivi{ActionHorloge::SuivreProgramme};
         suivi.ligne = i;
-        suivi.progression = fraction(seconde - e.secondeDebut(), duree);
+        suivi.progression = fraction(ecouleMs, duree * 1000);
         suivi.texteTaille = entree.tailleFichier >= 0 ? TexteTaille(entree.tailleFichier) : entree.texteTaille;
-        suivi.texte = TexteTempsRestant(suivi.texteTaille, e.minuteFin() - minute);
+        suivi.texte = TexteTempsRestant(suivi.texteTaille, minutesRestantes);
         actions.push_back(suivi);
         if (!arretDemande && !finPassee && !echec)
             continue;

@@ -15,6 +15,9 @@ struct EntreeHorloge {
     QDateTime maintenant;                        // wall-clock now; its date and time are used as they are
     // Time left (ms, elapsed time) of the manual recording's chosen duration; none when unset.
     std::optional<qint64> resteEnregistrementMs;
+    // Time left (ms, elapsed time) of the running scheduled entry, held from its start: a
+    // clock set back or forward moves no end. None: the wall clock decides.
+    std::optional<qint64> resteProgrammeMs;
     QStringList chaines;                         // display names of the channel list, in order
     QString fichierEnregistre;                   // file of the running scheduled recording
     std::int64_t tailleFichier = -1;             // its size in bytes, -1 when it does not exist (yet)
@@ -36,7 +39,8 @@ struct ActionHorloge {
         // Entry `ligne` is due: StopAll_Click without the time-shift question, ChaineEnCours =
         // `chaine`, ChangerEtat(16), ActualiserBoutonsProgramme, FichierEnregistre =
         // NomFichierEnregistrement(`chaine`), LancerEnregistrement(address of channel
-        // `indexChaine`, FichierEnregistre, hidden). The progress fill is `progression`.
+        // `indexChaine`, FichierEnregistre, hidden). The progress fill is `progression`; the
+        // entry's end comes `resteMs` of elapsed time after the tick.
         DemarrerProgramme,
         // Running entry `ligne`: progress fill `progression`, ProgTaille = `texte`, keep
         // `texteTaille` for the next tick, then AfficherEspaceLibre.
@@ -68,6 +72,7 @@ struct ActionHorloge {
     QString texteTaille;
     QString programme;
     QStringList arguments;
+    qint64 resteMs = 0;
 };
 
 // One tick of the clock: updates the schedule's markers and occurrences in `liste` and
@@ -77,6 +82,17 @@ std::vector<ActionHorloge> DeciderTicHorloge(ProgListe& liste, const EntreeHorlo
 // What the user is told when entry `e` is due and no channel of the list bears its name: it
 // is not recorded, and neither is the rest of its series.
 QString MessageChaineAbsente(const LigneProgramme& e);
+
+// A gap of this much between the wall clock and elapsed time is the computer's clock being
+// set, not drift.
+inline constexpr qint64 kSautHorlogeMs = 60 * 1000;
+// What the user is told, once, when the clock was set by `ecartMs` during the scheduled
+// recording of `chaine`.
+QString MessageSautHorloge(const QString& chaine, qint64 ecartMs);
+
+// What the user is told when entry `e`'s whole time fell in the hour that the spring change
+// of the clocks skipped: it could not be recorded.
+QString MessageHeureSautee(const LigneProgramme& e);
 
 // "<MiB> Mo" for a size in bytes.
 QString TexteTaille(std::int64_t octets);

@@ -11,6 +11,8 @@
 
 #include <QMetaMethod>
 
+#include <cstdlib>
+
 void Programmation::rafraichir()
 {
     // Until the schedule's pane is built nobody shows the list: its lines are not written out
@@ -87,6 +89,8 @@ void Programmation::Modifier_Click()
 
 void Programmation::arreterProgramme(std::function<void()> ensuite)
 {
+    session_.FinProgramme.reset();
+    session_.RepereProgramme.reset();
     moteur_.ChangerEtat(EtatLecteur::FinProgramme);
     moteur_.StopAll_Click(true, std::move(ensuite));
 }
@@ -158,6 +162,7 @@ void Programmation::InitialiserEditeur()
 // and what the user is told once it is over.
 struct Programmation::Tic {
     QDateTime maintenant;
+    qint64 ecoule = 0;  // the elapsed reading with it
     std::vector<ActionHorloge> actions;
     std::size_t suivante = 0;
     bool lance = true;       // false when a recorder due to start could not start
@@ -171,6 +176,7 @@ void Programmation::Horloge_Timer()
     // no box is open, after it.
     auto t = std::make_shared<Tic>();
     t->maintenant = plateforme_.horloge.maintenant();
+    t->ecoule = plateforme_.horloge.ecouleMs();
     bool arreterManuel = false;
     const std::optional<QString> echec = surveillerEnregistreur(t->maintenant, t->exclamations, arreterManuel);
     if (arreterManuel) {
@@ -185,6 +191,17 @@ void Programmation::decider(const std::shared_ptr<Tic>& t, const std::optional<Q
 {
     EntreeHorloge e = entreeHorloge(t->maintenant);
     e.echecEnregistrement = echec;
+    if (session_.FinProgramme)
+        e.resteProgrammeMs = *session_.FinProgramme - t->ecoule;
+    if (auto& repere = session_.RepereProgramme) {
+        // The wall clock was set during the recording: said once, its end stays where it was.
+        const qint64 mur = t->maintenant.toMSecsSinceEpoch();
+        const qint64 ecart = (mur - repere->first) - (t->ecoule - repere->second);
+        if (std::abs(ecart) >= kSautHorlogeMs) {
+            t->informations << MessageSautHorloge(session_.ChaineEnCours, ecart);
+            repere = std::pair{mur, t->ecoule};
+        }
+    }
     t->actions = DeciderTicHorloge(session_.programmes, e);
     t->suivante = 0;
     executer(t);
@@ -248,6 +265,8 @@ void Programmation::executer(const std::shared_ptr<Tic>& t)
             }
             break;
         case ActionHorloge::DemarrerProgramme:
+            session_.FinProgramme = t->ecoule + a.resteMs;
+            session_.RepereProgramme = std::pair{t->maintenant.toMSecsSinceEpoch(), t->ecoule};
             // Nobody may be there to answer: whatever plays stops without a question.
             moteur_.StopAll_Click(true, [this, t, a] {
                 demarrerProgramme(*t, a);

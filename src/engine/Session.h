@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
 // What the program knows while it runs: the settings, the channel list and its selection,
 // the folders, the player state and the schedule. The application owns it; the engine's
@@ -36,6 +37,11 @@ struct Session {
     bool Extinction = false;    // shut the computer down after the recording
     QString FichierEnregistre;  // file of the running scheduled recording
     QString texteTaille = QStringLiteral("0 Mo");
+    // The running scheduled entry's end on the elapsed reading (ms), held from its start.
+    std::optional<qint64> FinProgramme;
+    // The wall clock (ms since the epoch) and the elapsed reading taken together at its start,
+    // or when a change of the wall clock was last told.
+    std::optional<std::pair<qint64, qint64>> RepereProgramme;
     // The running recorder (manual or scheduled) and its file, looked at by every tick.
     SurveillanceEnregistreur surveillance;
 

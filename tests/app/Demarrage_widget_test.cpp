@@ -7,9 +7,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSystemTrayIcon>
+#include <deque>
+#include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -340,6 +344,49 @@ TEST(Demarrage, FavouritesInFrontWhenAsked)
     }
 }
 
+TEST(Demarrage, AFileThatIsNotARegularOneOrTooBigEndsTheStartNamingItAndStaysAsItWas)
+{
+    struct Cas {
+        const char* nom;
+        std::function<void(const QString& chemin)> poser;
+        const char* raison;
+    };
+    const std::vector<Cas> cas = {
+        {"Kelmor.ini", [](const QString& c) { ASSERT_EQ(::mkfifo(QFile::encodeName(c).constData(), 0600), 0); },
+         "ce n'est pas un fichier ordinaire."},
+        {"Kelmor.cfg", [](const QString& c) { ASSERT_EQ(::mkfifo(QFile::encodeName(c).constData(), 0600), 0); },
+         "ce n'est pas un fichier ordinaire."},
+        {"Kelmor.ini", [](const QString& c) { ASSERT_EQ(::symlink("/dev/zero", QFile::encodeName(c).constData()), 0); },
+         "ce n'est pas un fichier ordinaire."},
+        {"Kelmor.cfg",
+         [](const QString& c) {
+             QFile f(c);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(f.resize(8 * 1024 * 1024 + 1));
+         },
+         "il dépasse 8 Mo."},
+    };
+    for (const Cas& k : cas) {
+        BancApplication b;
+        b.installerVlc();
+        b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1", "Arte"}));
+        b.ecrire("Kelmor.ini", "CFGA=0\nCHA1=Arte\n");
+        const QString chemin = b.programme() + k.nom;
+        QFile::remove(chemin);
+        k.poser(chemin);
+        EXPECT_FALSE(b.demarrer()) << k.nom;
+        ASSERT_EQ(b.dialogues.messages.size(), 1u) << k.nom;
+        EXPECT_EQ(b.dialogues.messages[0],
+                  (Message{Message::Exclamation, "Le fichier " + chemin + " ne peut pas être lu :\n" + k.raison +
+                                                     "\n\nSupprimez ou renommez ce fichier, puis relancez Kelmor.\n\n"
+                                                     "Kelmor va maintenant s'arrêter."}))
+            << k.nom;
+        // Nothing replaced it: what the user put there is still there.
+        EXPECT_FALSE(QFileInfo(chemin).isFile() && QFileInfo(chemin).size() < 1000) << k.nom;
+        EXPECT_TRUE(QFileInfo(chemin).exists()) << k.nom;
+    }
+}
+
 TEST(Demarrage, APlaylistCutInTransitKeepsTheStoredListItsFavouritesAndLastChannel)
 {
     BancApplication b;
@@ -358,6 +405,60 @@ TEST(Demarrage, APlaylistCutInTransitKeepsTheStoredListItsFavouritesAndLastChann
     const QByteArray ini = b.lire("Kelmor.ini");
     EXPECT_EQ(valeur(ini, "CHA1"), "Arte");
     EXPECT_EQ(valeur(ini, "FA01"), "Arte");
+}
+
+TEST(Demarrage, APlaylistCutAfterAWholeChannelDropsChannelsInUseOnlyIfTheUserSaysSo)
+{
+    // Cut by a connection closed right after France 2's address: it looks whole.
+    const QByteArray stockee = BancApplication::playlist({"TF1", "France 2", "Arte", "M6"});
+    const QByteArray coupee = stockee.left(stockee.indexOf("#EXTINF", stockee.indexOf("France 2")));
+    const QString question = "Une nouvelle liste des chaînes Free existe, mais elle ne contient plus\n"
+                             "ces chaînes utilisées par vos favoris ou vos programmations :\n\n";
+    struct Cas {
+        const char* quoi;
+        QByteArray ini;
+        std::deque<bool> reponses;
+        QStringList perdues;  // named by the question; none asked when empty
+        bool misAJour;
+    };
+    const QByteArray prog = "PROG=[A] 01/01/2099 20:00 - 21:00 > M6 (1)\n";
+    const std::vector<Cas> cas = {
+        {"favourite and last channel, kept", "CFGA=1\nCHA0=1\nCHA1=Arte\nFA01=Arte\n", {false}, {"Arte"}, false},
+        {"schedule, kept", "CFGA=1\n" + prog, {false}, {"M6"}, false},
+        {"all three, replaced", "CFGA=1\nCHA1=Arte\nFA13=M6\n" + prog, {true}, {"Arte", "M6"}, true},
+        {"none in use, replaced unasked", "CFGA=1\nCHA1=TF1\nFA01=France 2\n", {}, {}, true},
+    };
+    for (const Cas& k : cas) {
+        BancApplication b;
+        b.installerVlc();
+        b.ecrire("Kelmor.cfg", stockee);
+        b.ecrire("Kelmor.ini", k.ini);
+        b.servirPlaylist(coupee);
+        b.dialogues.reponses = k.reponses;
+        ASSERT_TRUE(b.demarrer()) << k.quoi;
+        std::vector<Message> attendus;
+        if (!k.perdues.isEmpty())
+            attendus.push_back({Message::Question, question + k.perdues.join('\n') +
+                                                       "\n\nSouhaitez-vous tout de même la télécharger ?"});
+        b.dialogues.liberer();
+        attendus.push_back({Message::Information, k.misAJour ? "La liste des chaînes Free a été mise à jour."
+                                                            : "Votre liste des chaînes Free n'a pas été mise à jour."});
+        EXPECT_EQ(b.dialogues.messages, attendus) << k.quoi;
+        EXPECT_EQ(b.lire("Kelmor.cfg"), k.misAJour ? coupee : stockee) << k.quoi;
+        EXPECT_EQ(listeChaines(b)->count(), k.misAJour ? 2 : 4) << k.quoi;
+        if (!k.misAJour) {
+            // What named the channels is saved as it was.
+            const QByteArray ini = b.lire("Kelmor.ini");
+            for (const QString& cle : {QString("CHA1"), QString("FA01")}) {
+                if (k.ini.contains(cle.toUtf8() + "=")) {
+                    EXPECT_EQ(valeur(ini, cle), "Arte") << k.quoi;
+                }
+            }
+            if (k.ini.contains("PROG")) {
+                EXPECT_TRUE(ini.contains("> M6 (1)")) << k.quoi;
+            }
+        }
+    }
 }
 
 TEST(Demarrage, TwoChannelsCutAlikeKeepTheirOwnStreamForTheLastChannelTheFavouritesAndTheSchedule)

@@ -21,7 +21,7 @@ struct BancHorloge : BancApplication {
     // Time passes, then the timer fires.
     void tic(int secondes)
     {
-        horloge.maintenantValeur = horloge.maintenantValeur.addSecs(secondes);
+        horloge.avancer(secondes * 1000LL);
         app->Horloge_Timer();
     }
     EtatLecteur etat() const { return app->parties().session.Etat; }
@@ -90,7 +90,7 @@ TEST(Horloge, RunsFromBeforeTheQuestionsOfAStartInTheNotificationArea)
     std::vector<EtatLecteur> pendant;
     c.dialogues.pendantQuestion = [&] {
         pendant.push_back(c.app->parties().session.Etat);
-        c.horloge.maintenantValeur = c.horloge.maintenantValeur.addSecs(31 * 60);
+        c.horloge.avancer(31 * 60 * 1000LL);
         c.app->Horloge_Timer();
         pendant.push_back(c.app->parties().session.Etat);
     };

@@ -468,3 +468,16 @@ TEST(EcritureParametres, WriteCutShortKeepsTheOldFile)
     EXPECT_EQ(lireFichier(chemin), TexteParametres(ancien));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Kelmor.ini"});
 }
+
+TEST(FichierParametres, TheChannelsInUseAreTheFavouritesTheLastChannelAndTheScheduleToCome)
+{
+    const QByteArray texte = "CHA1=Arte\n"
+                             "FA00=Groupe\nFA01=TF1\nFA02=\nFA17=M6\nfa21=Arte\n"
+                             "FAV3=France 5\n"
+                             "PROG=[A] 01/01/2099 20:00 - 21:00 > W9 (1)\n"
+                             "PROG=[X] 01/01/2001 20:00 - 21:00 > Gulli (1)\n"
+                             "PROG=[A] pas une entrée > TMC (1)\n"
+                             "CHA0=1\nFAVO=1\n";
+    EXPECT_EQ(ChainesUtilisees(texte), (QStringList{"Arte", "TF1", "M6", "France 5", "W9"}));
+    EXPECT_TRUE(ChainesUtilisees("").isEmpty());
+}

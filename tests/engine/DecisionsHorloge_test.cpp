@@ -6,6 +6,8 @@
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 using G = ActionHorloge::Genre;
@@ -375,4 +377,103 @@ TEST_F(Tic, ARecorderLostAfterAStopRequestOrAtTheEndIsNoFailure)
     l = liste({"[E] 09/12/2026 20:00 - 22:00 > TF1 (1)"});
     EXPECT_EQ(genres(tic(9, 12, QTime(22, 0, 1))), (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme,
                                                                   G::LancerProgrammeApres, G::ActualiserTitre}));
+}
+
+TEST_F(Tic, ARunningEntryEndsOnItsHeldElapsedTimeWhateverTheWallClockSays)
+{
+    const struct {
+        const char* quoi;
+        QTime heure;
+        std::optional<qint64> reste;
+        std::vector<G> attendu;
+        const char* texte;  // of the progress, when it is followed
+    } cas[] = {
+        {"set forward an hour", QTime(21, 30), 30 * 60000, {G::SuivreProgramme, G::ActualiserTitre}, "0 Mo (-- 00:30)"},
+        {"set back an hour, end not passed by a second", QTime(20, 10), -999,
+         {G::SuivreProgramme, G::ActualiserTitre}, "0 Mo (-- 00:00)"},
+        {"set back an hour, end passed", QTime(20, 10), -1000,
+         {G::SuivreProgramme, G::TerminerProgramme, G::ActualiserTitre}, nullptr},
+        {"no held end: the wall clock", QTime(21, 0, 1), std::nullopt,
+         {G::SuivreProgramme, G::TerminerProgramme, G::ActualiserTitre}, nullptr},
+        {"no held end, not yet", QTime(20, 45, 30), std::nullopt, {G::SuivreProgramme, G::ActualiserTitre},
+         "0 Mo (-- 00:15)"},
+    };
+    for (const auto& c : cas) {
+        l = liste({"[E] 09/12/2026 20:00 - 21:00 > M6 (1)"});
+        e.resteProgrammeMs = c.reste;
+        const auto actions = tic(9, 12, c.heure);
+        EXPECT_EQ(genres(actions), c.attendu) << c.quoi;
+        if (c.texte) {
+            EXPECT_EQ(actions[0].texte, c.texte) << c.quoi;
+        }
+    }
+    // Half of the held time gone: half of the bar, whatever the hour shows.
+    l = liste({"[E] 09/12/2026 20:00 - 21:00 > M6 (1)"});
+    e.resteProgrammeMs = 30 * 60000;
+    EXPECT_DOUBLE_EQ(tic(9, 12, QTime(3, 0))[0].progression, 0.5);
+}
+
+TEST_F(Tic, ADueEntryTakesOverFromOneWhoseHeldEndIsStillToCome)
+{
+    l = liste({"[E] 09/12/2026 20:00 - 21:00 > M6 (1)", "[A] 09/12/2026 21:00 - 22:00 > TF1 (1)"});
+    e.resteProgrammeMs = 50 * 60000;  // the clock was set forward
+    EXPECT_EQ(genres(tic(9, 12, QTime(21, 0, 5))),
+              (std::vector<G>{G::SuivreProgramme, G::TerminerProgramme, G::DemarrerProgramme, G::ActualiserTitre}));
+    EXPECT_EQ(l.textes(), (QStringList{"[X] 09/12/2026 20:00 - 21:00 > M6 (1)", "[E] 09/12/2026 21:00 - 22:00 > TF1 (1)"}));
+}
+
+TEST(TicEteHiver, AStartingEntryHoldsItsRealTimeLeft)
+{
+    const QTimeZone paris("Europe/Paris");
+    if (!paris.isValid())
+        GTEST_SKIP() << "no Europe/Paris time zone data";
+    EntreeHorloge e;
+    e.chaines = {"TF1"};
+    // 01:30 to 03:30 on the night of the spring change is one real hour.
+    ProgListe l = liste({"[A] 29/03/2026 01:30 - 03:30 > TF1 (1)"});
+    e.maintenant = QDateTime(QDate(2026, 3, 29), QTime(1, 30, 10), paris);
+    auto actions = DeciderTicHorloge(l, e);
+    ASSERT_EQ(actions[0].genre, ActionHorloge::DemarrerProgramme);
+    EXPECT_EQ(actions[0].resteMs, 3600 * 1000 - 10 * 1000);
+    // An ordinary day: what the wall clock shows, to the millisecond.
+    l = liste({"[A] 09/12/2026 20:00 - 21:00 > TF1 (1)"});
+    e.maintenant = QDateTime(QDate(2026, 12, 9), QTime(20, 0, 10, 500), paris);
+    EXPECT_EQ(DeciderTicHorloge(l, e)[0].resteMs, 3600 * 1000 - 10500);
+}
+
+TEST(TicEteHiver, AnEntryWhollyInTheHourTheSpringChangeSkipsIsTold)
+{
+    const QTimeZone paris("Europe/Paris");
+    if (!paris.isValid())
+        GTEST_SKIP() << "no Europe/Paris time zone data";
+    EntreeHorloge e;
+    e.chaines = {"TF1"};
+    ProgListe l;
+    std::vector<ActionHorloge> actions;
+    // 02:15 to 02:45 never comes that night: the next tick reads 03:00.
+    for (const QChar frequence : {u'1', u'H'}) {
+        l = liste({QString("[A] 29/03/2026 02:15 - 02:45 > TF1 (%1)").arg(frequence)});
+        e.maintenant = QDateTime(QDate(2026, 3, 29), QTime(3, 0, 5), paris);
+        actions = DeciderTicHorloge(l, e);
+        ASSERT_EQ(genres(actions), (std::vector<G>{G::Avertir, G::ActualiserTitre})) << frequence.toLatin1();
+        EXPECT_EQ(actions[0].texte, "L'enregistrement programmé le 29/03/2026 à 02:15 sur « TF1 » n'a pas eu lieu :\n"
+                                    "cette heure n'existe pas ce jour-là (passage à l'heure d'été).");
+        EXPECT_EQ(l.ligne(0).marqueur, QChar(u'X'));
+        // A weekly series goes on the next week.
+        EXPECT_EQ(l.nombre(), frequence == u'H' ? 2 : 1);
+    }
+    // An entry merely seen after its end (the computer slept) is not told.
+    l = liste({"[A] 28/03/2026 02:15 - 02:45 > TF1 (1)"});
+    e.maintenant = QDateTime(QDate(2026, 3, 28), QTime(3, 0, 5), paris);
+    EXPECT_EQ(genres(DeciderTicHorloge(l, e)), std::vector<G>{G::ActualiserTitre});
+}
+
+TEST(TextesHorloge, AClockSetDuringARecordingIsToldWithItsDirectionAndSize)
+{
+    EXPECT_EQ(MessageSautHorloge("M6", 3600 * 1000),
+              "L'heure de l'ordinateur a été avancée de 01:00 pendant l'enregistrement programmé de « M6 ».\n"
+              "Il dure tout de même le temps prévu.");
+    EXPECT_EQ(MessageSautHorloge("TF1", -(2 * 3600 + 5 * 60) * 1000 + 20000),
+              "L'heure de l'ordinateur a été retardée de 02:05 pendant l'enregistrement programmé de « TF1 ».\n"
+              "Il dure tout de même le temps prévu.");
 }

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QSignalSpy>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 #include <ctime>
@@ -697,4 +698,54 @@ TEST(Surveillance, AManualRecordingWhoseFileStopsGrowingIsStopped)
     EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_TRUE(b.dialogues.messages[0].texte.contains("le fichier ne grossit plus"));
+}
+
+TEST(Programmation, AClockSetDuringAScheduledRecordingMovesNotItsEndAndIsToldOnce)
+{
+    for (const int decalage : {3600, -3600}) {
+        BancEnregistrement b("PROG=[A] 09/12/2026 20:01 - 21:00 > M6 (1)\n");
+        const auto tic = [&b](int secondes) {
+            b.avancer(secondes);
+            b.app->Horloge_Timer();
+            return b.app->parties().session.Etat;
+        };
+        ASSERT_EQ(tic(70), EtatLecteur::Programme) << decalage;  // 20:01:10, 58:50 to go
+        // A time-sync correction: the wall clock moves, elapsed time does not.
+        b.horloge.maintenantValeur = b.horloge.maintenantValeur.addSecs(decalage);
+        EXPECT_EQ(tic(10), EtatLecteur::Programme) << decalage;
+        EXPECT_EQ(tic(10), EtatLecteur::Programme) << decalage;
+        EXPECT_EQ(tic(58 * 60 + 50 - 20), EtatLecteur::Programme) << decalage;
+        EXPECT_EQ(tic(1), EtatLecteur::Arret) << decalage;
+        EXPECT_FALSE(b.lecteurs.enCours(RoleLecteur::Enregistreur));
+        EXPECT_EQ(b.programmes(), QStringList{"[X] 09/12/2026 20:01 - 21:00 > M6 (1)"}) << decalage;
+        b.dialogues.liberer();
+        EXPECT_EQ(b.dialogues.messages,
+                  (std::vector<Message>{{Message::Information, MessageSautHorloge("M6", decalage * 1000LL)}}))
+            << decalage;
+    }
+}
+
+TEST(Programmation, AnEntryInTheHourTheSpringChangeSkipsIsToldNotSilentlyEnded)
+{
+    const FuseauHoraire paris("Europe/Paris");
+    if (!QTimeZone("Europe/Paris").isValid())
+        GTEST_SKIP() << "no Europe/Paris time zone data";
+    BancApplication b;
+    b.installerVlc();
+    b.ecrire("Kelmor.cfg", BancApplication::playlist({"TF1", "M6"}));
+    b.ecrire("Kelmor.ini", "PROG=[A] 29/03/2026 02:15 - 02:45 > M6 (H)\n");
+    b.horloge.maintenantValeur = heureLocale("2026-03-29T01:59:55+01:00");
+    ASSERT_TRUE(b.demarrer());
+    b.dialogues.messages.clear();
+    b.app->Horloge_Timer();
+    b.horloge.avancer(10000);  // 03:00:05, summer time
+    ASSERT_EQ(b.horloge.maintenantValeur.time().hour(), 3);
+    b.app->Horloge_Timer();
+    EXPECT_TRUE(b.lecteurs.lancements.empty());
+    EXPECT_EQ(b.app->parties().session.programmes.textes(), (QStringList{"[X] 29/03/2026 02:15 - 02:45 > M6 (H)",
+                                           "[A] 05/04/2026 02:15 - 02:45 > M6 (H)"}));
+    b.dialogues.liberer();
+    ASSERT_EQ(b.dialogues.messages.size(), 1u);
+    EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
+    EXPECT_TRUE(b.dialogues.messages[0].texte.contains("passage à l'heure d'été"));
 }

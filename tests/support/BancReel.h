@@ -32,11 +32,13 @@ QStringList ffprobeFlux(const QString& fichier);
 // Processes whose command line holds the text (our players carry their socket's name).
 int processusContenant(const QString& texte);
 
-// Real time, moved by a settable offset.
+// Real time, moved on by a settable offset: as if that much time had passed, both the wall
+// clock and the elapsed reading move (a scheduled recording ends on elapsed time).
 class HorlogeDecalee : public HorlogeReelle {
 public:
     qint64 decalageSecondes = 0;
     QDateTime maintenant() override { return HorlogeReelle::maintenant().addSecs(decalageSecondes); }
+    qint64 ecouleMs() override { return HorlogeReelle::ecouleMs() + decalageSecondes * 1000; }
 };
 
 class BancReel : public testing::Test {

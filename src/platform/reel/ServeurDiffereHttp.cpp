@@ -1,5 +1,7 @@
 #include "platform/reel/ServeurDiffereHttp.h"
 
+#include "platform/LectureBornee.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <unistd.h>
 
 namespace {
 constexpr int kPeriodeSuiviMs = 100;   // how often the file is checked for new data
@@ -29,6 +32,41 @@ QByteArray jeton()
     QByteArray octets(16, '\0');
     QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(octets.data()), octets.size() / 4);
     return octets.toHex();
+}
+}  // namespace
+
+std::optional<uint> proprietaireConnexionLocale(const QByteArray& tableTcp, quint16 portClient, quint16 portServeur)
+{
+    // "sl local_address rem_address st tx:rx tr:when retrnsmt uid …", addresses "IP:PORT" in
+    // hexadecimal, the IP in the machine's own byte order.
+    const auto boucleLocale = [](const QByteArray& adresse, quint16 port) {
+        const QList<QByteArray> ipPort = adresse.split(':');
+        bool ok = false;
+        return ipPort.size() == 2 && (ipPort[0] == "0100007F" || ipPort[0] == "7F000001")
+               && ipPort[1].toUShort(&ok, 16) == port && ok;
+    };
+    for (const QByteArray& ligne : tableTcp.split('\n')) {
+        const QList<QByteArray> champs = ligne.simplified().split(' ');
+        if (champs.size() < 8 || !boucleLocale(champs[1], portClient) || !boucleLocale(champs[2], portServeur))
+            continue;
+        bool ok = false;
+        const uint uid = champs[7].toUInt(&ok);
+        if (ok)
+            return uid;
+    }
+    return std::nullopt;
+}
+
+namespace {
+// Whether the client of `socket` runs under our own account. The kernel's table is read once
+// per connection, only while the buffer is served.
+bool clientDuMemeCompte(const QTcpSocket& socket)
+{
+    QByteArray table;
+    if (lireFichierBorne(QStringLiteral("/proc/net/tcp"), table) != Lecture::Lue)
+        return false;
+    const auto uid = proprietaireConnexionLocale(table, socket.peerPort(), socket.localPort());
+    return uid && *uid == ::getuid();
 }
 }  // namespace
 
@@ -122,7 +160,7 @@ void ServeurDiffereHttp::accepter()
 {
     while (serveur_ && serveur_->hasPendingConnections()) {
         QTcpSocket* socket = serveur_->nextPendingConnection();
-        if (int(connexions_.size()) >= kConnexionsMax) {
+        if (int(connexions_.size()) >= kConnexionsMax || !clientDuMemeCompte(*socket)) {
             socket->abort();
             socket->deleteLater();
             continue;

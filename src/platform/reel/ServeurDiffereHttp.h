@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QTcpServer;
@@ -14,10 +15,15 @@ class QTimer;
 // other method or form.
 QByteArray cheminRequeteDiffere(const QByteArray& ligne);
 
+// The account that owns the client end of a loopback TCP connection, from the kernel's table
+// of TCP sockets (the text of /proc/net/tcp); none when the table does not hold it.
+std::optional<uint> proprietaireConnexionLocale(const QByteArray& tableTcp, quint16 portClient, quint16 portServeur);
+
 // A "tail -f" over HTTP on loopback: the viewer gets the buffer file from its start and,
 // at its current end, waits for the recorder to write more; the answer never ends while
 // the service runs. The address carries a random path, so that other local users cannot
-// guess it. Data is sent only as fast as the viewer reads it: a paused viewer leaves the
+// guess it, and only connections of our own account are served: the address is on the
+// viewer's command line, which any local account may read. Data is sent only as fast as the viewer reads it: a paused viewer leaves the
 // rest in the file.
 class ServeurDiffereHttp : public QObject, public ServeurDiffere {
     Q_OBJECT
