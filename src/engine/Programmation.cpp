@@ -306,8 +306,11 @@ void Programmation::executer(const std::shared_ptr<Tic>& t)
             }
             break;
         case ActionHorloge::DemarrerProgramme:
-            // Nobody may be there to answer: whatever plays stops without a question.
+            // Nobody may be there to answer: whatever plays stops without a question. The
+            // entry is recording from now on for every check, while what plays stops.
+            moteur_.debutDemarrageProgramme();
             moteur_.StopAll_Click(true, [this, t, a] {
+                moteur_.finDemarrageProgramme();
                 demarrerProgramme(*t, a);
                 executer(t);
             });
