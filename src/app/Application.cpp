@@ -143,6 +143,12 @@ bool Application::Form_QueryUnload(bool parUtilisateur)
     return fermeture_ == EtatFermeture::Terminee;
 }
 
+void Application::fermerSansPersonne()
+{
+    plateforme_.dialogues.abandonner();
+    fond_.fermer(true);
+}
+
 void Application::poserQuestions(int etape)
 {
     // The clock goes on while a question is open: each is asked about the state as it is,

@@ -36,6 +36,10 @@ public:
     // user is asked or refused, or when the players are still closing: the window is then
     // closed again once the answers came and they are gone.
     bool Form_QueryUnload(bool parUtilisateur);
+    // A stop signal or the session's end: nobody may be there to answer, so the open boxes
+    // go unanswered and what would be shown goes to the standard error output; then the
+    // close without questions (players closed, settings saved).
+    void fermerSansPersonne();
 
     // The 10-second timer fired, or the schedule asked for a tick. The tick never runs in the
     // middle of an engine sequence (players closing, time-shift buffering): it then waits for

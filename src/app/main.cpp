@@ -66,8 +66,7 @@ int main(int argc, char** argv)
     // may be there to answer, so the open boxes go and what was to be shown goes to the
     // standard error output. Within the players' bound and a little more, the program ends
     // whatever still waits (the lock goes with it).
-    const auto fermerSansPersonne = [&fond, &dialogues, &qapp] {
-        dialogues.abandonner();
+    const auto fermerSansPersonne = [&app, &qapp] {
         static bool borne = false;
         if (!borne) {
             borne = true;
@@ -76,7 +75,7 @@ int main(int argc, char** argv)
                 QCoreApplication::exit(0);
             });
         }
-        fond.fermerSansQuestion();
+        app.fermerSansPersonne();
     };
     installerSignauxArret(&fond, [&app, fermerSansPersonne] {
         // Before start-up is over nothing is saved, as for its own endings.
