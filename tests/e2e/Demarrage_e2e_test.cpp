@@ -265,3 +265,36 @@ TEST_F(ProgrammeReel, AnAutostartEntryThatCannotBeWrittenIsToldBeforeTheProgramE
     EXPECT_EQ(programme.exitCode(), 0);
     EXPECT_TRUE(lire(home.path() + "/Kelmor.ini").contains("\nAUTO=1\n"));
 }
+
+TEST_F(ProgrammeReel, AStopSignalWithABoxOpenEndsWithinTheBoundAndFreesTheLock)
+{
+    QFile cfg(home.path() + "/Kelmor.cfg");
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+    cfg.write("#EXTM3U\n#EXTINF:0,2 - France 2\nhttp://127.0.0.1:1/stream/2.ts\n");
+    cfg.close();
+    // Settings of an older version: start-up asks whether to deinterlace, and nobody answers.
+    QFile ini(home.path() + "/Kelmor.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("VERS=Version 1.3\nINTR=0\n");
+    ini.close();
+    lancer();
+    ASSERT_FALSE(attendreFenetre(programme, "^Kelmor - ", 20000).isEmpty());
+    ASSERT_FALSE(attendreFenetre(programme, "^Kelmor$", 20000).isEmpty()) << "the question did not show";
+
+    QElapsedTimer duree;
+    duree.start();
+    programme.terminate();
+    ASSERT_TRUE(programme.waitForFinished(15000));
+    EXPECT_LT(duree.elapsed(), 7000) << "the players' bound and a little more";
+    EXPECT_EQ(programme.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(programme.exitCode(), 0);
+    // The unanswered question is said where it can still be read; the settings were saved.
+    const QString erreurs = QString::fromLocal8Bit(programme.readAllStandardError());
+    EXPECT_TRUE(erreurs.contains("Vous n'utilisez actuellement pas le d")) << erreurs.toStdString();
+    EXPECT_TRUE(lire(home.path() + "/Kelmor.ini").contains("\nINTR=0\n"));
+
+    // The lock went with it: a new start is no second copy.
+    lancer();
+    ASSERT_FALSE(attendreFenetre(programme, "^Kelmor - ", 20000).isEmpty());
+    terminer();
+}
