@@ -15,9 +15,10 @@ class DialoguesMuets : public Dialogues {
 public:
     void exclamation(const QString&) override {}
     void information(const QString&) override {}
-    bool question(const QString&) override { return false; }
-    QString choisirFichier(const QString&, const QString&, const QString&) override { return {}; }
+    void question(const QString&, Suite<bool> reponse) override { reponse(false); }
+    void choisirFichier(const QString&, const QString&, const QString&, Suite<QString> choix) override { choix({}); }
     void quandLibre(std::function<void()> suite) override { suite(); }
+    void abandonner() override {}
 };
 
 }  // namespace

@@ -29,8 +29,7 @@ Application::~Application()
 {
     fond_.definirGardienFermeture({});
     // Going away in the middle of the side pane's steps: nothing may run after them.
-    ferme_ = true;
-    fermetureEnAttente_ = Fermeture::Aucune;
+    fermeture_ = EtatFermeture::Terminee;
     animation_.reset();
 }
 
@@ -48,14 +47,14 @@ void Application::finAnimation()
 void Application::apresOperations()
 {
     // A close asked in the middle of the operation comes first: it stops every player.
-    if (fermetureEnAttente_ != Fermeture::Aucune) {
-        const bool sansQuestion = fermetureEnAttente_ == Fermeture::SansQuestion;
-        fermetureEnAttente_ = Fermeture::Aucune;
+    if (fermeture_ == EtatFermeture::Attente || fermeture_ == EtatFermeture::AttenteQuestions) {
+        const bool sansQuestion = fermeture_ == EtatFermeture::Attente;
+        fermeture_ = EtatFermeture::EnMarche;
         ticEnAttente_ = false;
         fond_.fermer(sansQuestion);
         return;
     }
-    if (ticEnAttente_ && !ferme_) {
+    if (ticEnAttente_ && fermeture_ < EtatFermeture::Lecteurs) {
         ticEnAttente_ = false;
         c_.programmation.Horloge_Timer();
     }
@@ -106,7 +105,8 @@ void Application::Chaines_DblClick()
 
 void Application::Horloge_Timer()
 {
-    if (ferme_)
+    // Once the close has saved, the clock starts nothing.
+    if (fermeture_ >= EtatFermeture::Lecteurs)
         return;
     if (c_.moteur.operationEnCours()) {
         ticEnAttente_ = true;
@@ -117,79 +117,102 @@ void Application::Horloge_Timer()
 
 bool Application::Form_QueryUnload(bool parUtilisateur)
 {
-    if (arretTermine_)
+    switch (DeciderFermeture(fermeture_, parUtilisateur, c_.moteur.operationEnCours())) {
+    case ActionFermeture::Accepter:
         return true;
-    // Closing in the middle of an operation (players closing, time-shift buffering) would
-    // leave it to go on after the players were stopped: the close waits for its end. So does
-    // a close asked while the close's own questions are open, and one asked while the
-    // players close on the way out.
-    if (arretEnCours_)
+    case ActionFermeture::Refuser:
         return false;
-    if (c_.moteur.operationEnCours() || questionsEnCours_) {
-        if (fermetureEnAttente_ != Fermeture::SansQuestion)
-            fermetureEnAttente_ = parUtilisateur ? Fermeture::ParUtilisateur : Fermeture::SansQuestion;
+    case ActionFermeture::Attendre:
+        fermeture_ = EtatFermeture::Attente;
         return false;
+    case ActionFermeture::AttendreQuestions:
+        fermeture_ = EtatFermeture::AttenteQuestions;
+        return false;
+    case ActionFermeture::Demander:
+        // Finished schedule entries go, and everything is saved, whatever the answers: the
+        // options pane's values too, confirmed or not.
+        c_.options.lireAvantFermeture();
+        c_.programmation.Nettoyer_Click();
+        fermeture_ = EtatFermeture::Questions;
+        poserQuestions(0);
+        break;
+    case ActionFermeture::Fermer:
+        fermer();
+        break;
     }
-    // Finished schedule entries go, and everything is saved, whatever happens next: the
-    // options pane's values too, confirmed or not.
+    return fermeture_ == EtatFermeture::Terminee;
+}
+
+void Application::fermerSansPersonne()
+{
+    plateforme_.dialogues.abandonner();
+    fond_.fermer(true);
+}
+
+void Application::poserQuestions(int etape)
+{
+    // The clock goes on while a question is open: each is asked about the state as it is,
+    // and its answer acted on once no sequence runs.
+    const auto poser = [this](const QString& texte, int suivante) {
+        c_.moteur.demander(texte, [this, suivante](bool oui) {
+            // A stop signal or the session's end went through meanwhile.
+            if (fermeture_ != EtatFermeture::Questions)
+                return;
+            if (!oui) {
+                fermeture_ = EtatFermeture::EnMarche;
+                return;
+            }
+            poserQuestions(suivante);
+            if (fermeture_ == EtatFermeture::Terminee)
+                fermerFenetre();
+        });
+    };
+    if (etape == 0 && enEnregistrement(c_.session.Etat)) {
+        poser("L'enregistrement en cours va être interrompu.\n\nSouhaitez-vous réellement quitter Kelmor ?", 1);
+        return;
+    }
+    if (etape <= 1 && c_.session.programmes.nombre() > 0) {
+        poser("Des enregistrements sont programmés ou en cours.\n\nSouhaitez-vous réellement quitter Kelmor ?", 2);
+        return;
+    }
+    fermer();
+}
+
+void Application::fermer()
+{
     c_.options.lireAvantFermeture();
     c_.programmation.Nettoyer_Click();
-
-    auto& d = plateforme_.dialogues;
-    if (parUtilisateur) {
-        // The clock goes on while the questions are open: each is asked about the state as it is.
-        questionsEnCours_ = true;
-        const bool quitter =
-            (!enEnregistrement(c_.session.Etat)
-             || d.question("L'enregistrement en cours va être interrompu.\n\n"
-                           "Souhaitez-vous réellement quitter Kelmor ?"))
-            && (c_.session.programmes.nombre() == 0
-                || d.question("Des enregistrements sont programmés ou en cours.\n\n"
-                              "Souhaitez-vous réellement quitter Kelmor ?"));
-        questionsEnCours_ = false;
-        if (!quitter) {
-            // A close of the session that came meanwhile still goes through, without questions,
-            // once this close has been refused.
-            if (fermetureEnAttente_ == Fermeture::SansQuestion && !c_.moteur.operationEnCours())
-                QMetaObject::invokeMethod(&c_.moteur, [this] { apresOperations(); }, Qt::QueuedConnection);
-            else if (fermetureEnAttente_ == Fermeture::ParUtilisateur)
-                fermetureEnAttente_ = Fermeture::Aucune;
-            return false;
-        }
-        // A stop the clock started while the questions were open ends first.
-        if (c_.moteur.operationEnCours()) {
-            fermetureEnAttente_ = Fermeture::SansQuestion;
-            return false;
-        }
-    }
-    fermetureEnAttente_ = Fermeture::Aucune;
-
     // From here on the clock starts nothing.
-    ferme_ = true;
+    fermeture_ = EtatFermeture::Lecteurs;
     c_.horloge.stop();
     c_.medias.ArreterVueSiAfficher();
-    if (c_.session.parametres.p.MONO || c_.session.Etat != EtatLecteur::Arret) {
+    if (c_.session.parametres.p.MONO || c_.session.Etat != EtatLecteur::Arret
+        || !plateforme_.lecteurs.aucunEnCours()) {
         // The window closes once the players are gone: at once when they went within the call.
-        arretEnCours_ = true;
-        dansFermeture_ = true;
         c_.moteur.FermerLecteurExterne([this] {
             finirFermeture();
-            if (!dansFermeture_ && !fond_.estFermee())
-                fond_.fermer(true);
+            fermerFenetre();
         });
-        dansFermeture_ = false;
-        return arretTermine_;
+        return;
     }
     finirFermeture();
-    return true;
+}
+
+void Application::fermerFenetre()
+{
+    // From the event loop: when the close ended within the guard's call, the window is
+    // already closed by then.
+    QMetaObject::invokeMethod(&c_.moteur, [this] {
+        if (!fond_.estFermee())
+            fond_.fermer(true);
+    }, Qt::QueuedConnection);
 }
 
 void Application::finirFermeture()
 {
     nettoyerInstantanes();
     ecrireDemarrageAutomatique();
-    arretEnCours_ = false;
-    arretTermine_ = true;
+    fermeture_ = EtatFermeture::Terminee;
 }
 
 void Application::nettoyerInstantanes()

@@ -2,6 +2,7 @@
 #include "app/Cablage.h"
 #include "app/Composition.h"
 #include "app/Demarrage.h"
+#include "app/Fermeture.h"
 
 #include <QStringList>
 #include <functional>
@@ -32,9 +33,13 @@ public:
 
     // The window is closing. `parUtilisateur`: the user asked for it (close button or quit),
     // as opposed to the session ending. True when the window may close now; false when the
-    // user refused, or when the players are still closing: the window is then closed again
-    // once they are gone.
+    // user is asked or refused, or when the players are still closing: the window is then
+    // closed again once the answers came and they are gone.
     bool Form_QueryUnload(bool parUtilisateur);
+    // A stop signal or the session's end: nobody may be there to answer, so the open boxes
+    // go unanswered and what would be shown goes to the standard error output; then the
+    // close without questions (players closed, settings saved).
+    void fermerSansPersonne();
 
     // The 10-second timer fired, or the schedule asked for a tick. The tick never runs in the
     // middle of an engine sequence (players closing, time-shift buffering): it then waits for
@@ -55,10 +60,16 @@ public:
 
     // The engine's parts, for tests that drive a controller directly.
     Composition& parties() { return c_; }
+    EtatFermeture fermeture() const { return fermeture_; }
 
 private:
     void terminerDemarrage(bool continuer);
+    // The user's close: the quit questions, each once the one before was answered Yes.
+    void poserQuestions(int etape);
+    // Saves, then closes the players; the window closes once they are gone.
+    void fermer();
     void finirFermeture();
+    void fermerFenetre();
     void nettoyerInstantanes();
 
     Plateforme& plateforme_;
@@ -72,13 +83,7 @@ private:
     std::optional<bool> issueDemarrage_;
     bool demarreMinimise_ = false;
     bool parametresEcrits_ = false;
-    bool ferme_ = false;  // the close went through: no tick may start anything any more
-    bool arretEnCours_ = false;   // the players are closing on the way out
-    bool arretTermine_ = false;   // they are gone: the window may close
-    bool questionsEnCours_ = false;
-    bool dansFermeture_ = false;
-    enum class Fermeture { Aucune, ParUtilisateur, SansQuestion };
-    Fermeture fermetureEnAttente_ = Fermeture::Aucune;
+    EtatFermeture fermeture_ = EtatFermeture::EnMarche;
     bool ticEnAttente_ = false;
     std::optional<Moteur::Operation> animation_;
 };

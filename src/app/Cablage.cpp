@@ -170,8 +170,10 @@ void cablerPanneauOptions(const Assemblage& app, PanneauOptions& p)
     relier(p.AllerFAQ, o, &Options::AllerFAQ_Click);
     relier(p.AllerForums, o, &Options::AllerForums_Click);
     relier(p.MAJexe, o, &Options::MAJexe_Click);
-    QObject::connect(p.AutoSel, &QPushButton::clicked, &o, [&o, &p] { p.definirProgramme(o.AutoSel_Click(p.programme())); });
-    QObject::connect(p.RECpath0, &QPushButton::clicked, &o, [&o, &p] { p.definirDossier(o.RECpath0_Click(p.dossier())); });
+    QObject::connect(p.AutoSel, &QPushButton::clicked, &o, [&o, &p] { o.AutoSel_Click(p.programme()); });
+    QObject::connect(&o, &Options::programmeChoisi, &p, [&p](const QString& c) { p.definirProgramme(c); });
+    QObject::connect(p.RECpath0, &QPushButton::clicked, &o, [&o, &p] { o.RECpath0_Click(p.dossier()); });
+    QObject::connect(&o, &Options::dossierChoisi, &p, [&p](const QString& c) { p.definirDossier(c); });
     QObject::connect(&p, &PanneauOptions::textureChoisie, &app.fond,
                      [&app](int choix) { app.fond.definirTexture(TextureFond(choix, 1, app.parties.session.DossierProgramme)); });
     QObject::connect(&o, &Options::valeursDemandees, &p, &PanneauOptions::lire);

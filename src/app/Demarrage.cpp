@@ -83,23 +83,25 @@ void Demarrage::Form_Load(const QStringList& arguments, std::function<void(std::
     }
 
     if (contientOption(arguments, "/r")) {
-        const bool oui = d.question(
+        d.question(
             "La réinitialisation des paramètres d'Kelmor va entraîner la perte de vos\n"
             "favoris, de vos spécifications de codecs et de votre ligne de commande\n"
             "d'exécution automatique.\n\n"
             "Le répertoire de sauvegarde de vos enregistrements sera rétabli sur le\n"
             "dossier Mes documents (vos vidéos et photos ne seront pas effacées).\n\n"
-            "Souhaitez-vous effectuer cette réinitialisation ?");
-        if (oui) {
-            if (QFileInfo::exists(session.cheminParametres()) && !QFile::remove(session.cheminParametres()))
-                d.exclamation("Les paramètres d'Kelmor n'ont pas pu être réinitialisés :\n"
-                              "le fichier " + session.cheminParametres() + " n'a pas pu être supprimé.");
-            else
-                d.information("Les paramètres d'Kelmor ont été réinitialisés.");
-        } else {
-            d.information("Les paramètres d'Kelmor n'ont pas été réinitialisés.");
-        }
-        terminer(std::nullopt);
+            "Souhaitez-vous effectuer cette réinitialisation ?",
+            Suite<bool>(&c_.moteur, [this, &d, &session](bool oui) {
+                if (oui) {
+                    if (QFileInfo::exists(session.cheminParametres()) && !QFile::remove(session.cheminParametres()))
+                        d.exclamation("Les paramètres d'Kelmor n'ont pas pu être réinitialisés :\n"
+                                      "le fichier " + session.cheminParametres() + " n'a pas pu être supprimé.");
+                    else
+                        d.information("Les paramètres d'Kelmor ont été réinitialisés.");
+                } else {
+                    d.information("Les paramètres d'Kelmor n'ont pas été réinitialisés.");
+                }
+                terminer(std::nullopt);
+            }));
         return;
     }
 
@@ -138,8 +140,17 @@ void Demarrage::Form_Load(const QStringList& arguments, std::function<void(std::
 
 void Demarrage::terminer(std::optional<PresentationDemarrage> p)
 {
-    if (fin_)
+    if (!fin_)
+        return;
+    if (p) {
         fin_(std::move(p));
+        return;
+    }
+    // The program ends once what it said has been read.
+    plateforme_.dialogues.quandLibre([this] {
+        if (fin_)
+            fin_(std::nullopt);
+    });
 }
 
 void Demarrage::verifierListe()
@@ -152,12 +163,15 @@ void Demarrage::verifierListe()
         chargerSession();
         return;
     }
-    if (!d.question("La liste des chaînes est introuvable.\n\nSouhaitez-vous la télécharger ?")) {
-        d.exclamation("La liste des chaînes est nécessaire à Kelmor.\n\nKelmor va maintenant s'arrêter.");
-        terminer(std::nullopt);
-        return;
-    }
-    verifierPuis(&Demarrage::chargerSession);
+    d.question("La liste des chaînes est introuvable.\n\nSouhaitez-vous la télécharger ?",
+               Suite<bool>(&c_.moteur, [this, &d](bool oui) {
+                   if (oui) {
+                       verifierPuis(&Demarrage::chargerSession);
+                       return;
+                   }
+                   d.exclamation("La liste des chaînes est nécessaire à Kelmor.\n\nKelmor va maintenant s'arrêter.");
+                   terminer(std::nullopt);
+               }));
 }
 
 void Demarrage::verifierPuis(void (Demarrage::*ensuite)())
@@ -208,11 +222,13 @@ void Demarrage::chargerSession()
     if (!session.DossierEnregistrement.endsWith('/'))
         session.DossierEnregistrement += '/';
 
-    if (!chercherLecteur()) {
-        terminer(std::nullopt);
-        return;
-    }
+    chercherLecteur();
+}
 
+void Demarrage::finirDemarrage()
+{
+    auto& d = plateforme_.dialogues;
+    Session& session = c_.session;
     // The clock starts as soon as it has what a recording needs (the schedule, the channels,
     // the player and its options): no question or message of the rest of start-up holds it.
     session.OptionsVLC = ::OptionsVLC(session.DossierEnregistrement, session.parametres.p.ZOOM);
@@ -246,7 +262,7 @@ void Demarrage::chargerSession()
     terminer(presentation);
 }
 
-bool Demarrage::chercherLecteur()
+void Demarrage::chercherLecteur()
 {
     auto& d = plateforme_.dialogues;
     const Session& session = c_.session;
@@ -258,20 +274,38 @@ bool Demarrage::chercherLecteur()
         if (!trouve.isEmpty())
             chemin = trouve;
     }
-    if (!estExecutable(chemin)
-        && d.question("Le fichier vlc est introuvable.\n\nSouhaitez-vous indiquer son emplacement ?")) {
-        const QString choisi = d.choisirFichier("Sélectionnez le fichier VLC (vlc)", QDir::currentPath(),
-                                                "VLC (vlc)");
-        if (choisi.endsWith("vlc"))
-            chemin = choisi;
+    if (estExecutable(chemin)) {
+        finirDemarrage();
+        return;
     }
-    if (!estExecutable(chemin)) {
-        if (d.question("Le fichier vlc est introuvable.\n\nSouhaitez-vous télécharger VLC ?"))
-            plateforme_.shell.ouvrir(kPageVlc);
-        d.exclamation("VLC est nécessaire pour accéder au flux TV de Free.\n"
-                      "Installez-le avant de relancer Kelmor.\n\n"
-                      "Kelmor va maintenant s'arrêter.");
-        return false;
-    }
-    return true;
+    d.question("Le fichier vlc est introuvable.\n\nSouhaitez-vous indiquer son emplacement ?",
+               Suite<bool>(&c_.moteur, [this, &d](bool oui) {
+                   if (!oui) {
+                       proposerTelechargement();
+                       return;
+                   }
+                   d.choisirFichier("Sélectionnez le fichier VLC (vlc)", QDir::currentPath(), "VLC (vlc)",
+                                    Suite<QString>(&c_.moteur, [this](const QString& choisi) {
+                                        if (choisi.endsWith("vlc"))
+                                            c_.session.parametres.cheminVLC = choisi;
+                                        if (estExecutable(c_.session.parametres.cheminVLC))
+                                            finirDemarrage();
+                                        else
+                                            proposerTelechargement();
+                                    }));
+               }));
+}
+
+void Demarrage::proposerTelechargement()
+{
+    auto& d = plateforme_.dialogues;
+    d.question("Le fichier vlc est introuvable.\n\nSouhaitez-vous télécharger VLC ?",
+               Suite<bool>(&c_.moteur, [this, &d](bool oui) {
+                   if (oui)
+                       plateforme_.shell.ouvrir(kPageVlc);
+                   d.exclamation("VLC est nécessaire pour accéder au flux TV de Free.\n"
+                                 "Installez-le avant de relancer Kelmor.\n\n"
+                                 "Kelmor va maintenant s'arrêter.");
+                   terminer(std::nullopt);
+               }));
 }

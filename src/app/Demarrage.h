@@ -32,7 +32,11 @@ private:
     // The channel list's check at start, then `ensuite` unless it ends the program.
     void verifierPuis(void (Demarrage::*ensuite)());
     void chargerSession();
-    bool chercherLecteur();
+    // Finds the player, asking the user where it is when needed; start-up then goes on.
+    void chercherLecteur();
+    void proposerTelechargement();
+    // The clock, the migrations, the version check and what the window shows.
+    void finirDemarrage();
 
     Plateforme& plateforme_;
     Composition& c_;

@@ -16,9 +16,17 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSessionManager>
+#include <QTimer>
 #include <QTranslator>
 
+#include <cstdio>
+
 #include <unistd.h>
+
+namespace {
+// The players' own bound (SIGKILL after 4 s) and a little more.
+constexpr int kBorneFermetureMs = 6000;
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -54,15 +62,29 @@ int main(int argc, char** argv)
     dialogues.setParent(&fond);
     Application app(plateforme, fond);
 
-    // The session ending or a stop signal closes without questions, and still saves.
-    installerSignauxArret(&fond, [&fond, &app] {
+    // The session ending or a stop signal closes without questions, and still saves: nobody
+    // may be there to answer, so the open boxes go and what was to be shown goes to the
+    // standard error output. Within the players' bound and a little more, the program ends
+    // whatever still waits (the lock goes with it).
+    const auto fermerSansPersonne = [&app, &qapp] {
+        static bool borne = false;
+        if (!borne) {
+            borne = true;
+            QTimer::singleShot(kBorneFermetureMs, &qapp, [] {
+                std::fputs("Kelmor : la fermeture a dépassé son délai, le programme s'arrête.\n", stderr);
+                QCoreApplication::exit(0);
+            });
+        }
+        app.fermerSansPersonne();
+    };
+    installerSignauxArret(&fond, [&app, fermerSansPersonne] {
         // Before start-up is over nothing is saved, as for its own endings.
         if (!app.parametresEcrits())
             ::_exit(0);
-        fond.fermerSansQuestion();
+        fermerSansPersonne();
     });
     QObject::connect(&qapp, &QGuiApplication::commitDataRequest, &fond,
-                     [&fond](QSessionManager&) { fond.fermerSansQuestion(); });
+                     [fermerSansPersonne](QSessionManager&) { fermerSansPersonne(); });
 
     // What waits for no box to be open (a failure of the close's own work) is shown before
     // the program ends.

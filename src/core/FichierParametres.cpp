@@ -359,12 +359,18 @@ void AppliquerMigrations(ContenuParametres& c, Dialogues& dialogues)
         p.AVAN = qMin(p.AVAN + 1, kDernierIndexListe);
         p.APRE = qMin(p.APRE + 1, kDernierIndexListe);
     } else if (v < QLatin1String("Version 1.3")) {
-        if (p.TSPS == 1 && dialogues.question(kQuestionEncapsulationTS))
-            p.TSPS = 2;
+        if (p.TSPS == 1)
+            dialogues.question(kQuestionEncapsulationTS, Suite<bool>([&p](bool oui) {
+                if (oui && p.TSPS == 1)
+                    p.TSPS = 2;
+            }));
     } else if (v < QLatin1String("Version 1.4")) {
-        if (!p.INTR && dialogues.question(kQuestionDesentrelacement)) {
-            p.INTR = true;
-            p.LACE = 0;
-        }
+        if (!p.INTR)
+            dialogues.question(kQuestionDesentrelacement, Suite<bool>([&p](bool oui) {
+                if (oui && !p.INTR) {
+                    p.INTR = true;
+                    p.LACE = 0;
+                }
+            }));
     }
 }

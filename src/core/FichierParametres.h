@@ -74,6 +74,7 @@ void AppliquerDefauts(ContenuParametres& c, const QString& documents);
 void LirePassePrincipale(const QByteArray& texte, ContenuParametres& c, const QStringList& nomsChaines,
                          const std::function<bool(const QString&)>& dossierExiste, Dialogues& dialogues);
 
-// Brings settings written by an older version up to date; may ask the user.
+// Brings settings written by an older version up to date; may ask the user, whose answer
+// changes `c` when it comes (it must outlive the question).
 void AppliquerMigrations(ContenuParametres& c, Dialogues& dialogues);
 

@@ -90,19 +90,46 @@ QString questionChainesPerdues(const QStringList& perdues)
            + QStringLiteral("\n\nSouhaitez-vous tout de même la télécharger ?");
 }
 
-IssueVerification comparer(bool silencieux, const QString& dossierProgramme, Dialogues& dialogues,
-                           bool depuisDemarrage, const QByteArray& stocke, bool fichierPresent,
-                           const QByteArray& telecharge, const QStringList& chainesUtilisees)
+const QString kQuestionNouvelleListe = QStringLiteral("Une nouvelle liste des chaînes Free existe.\n"
+                                                      "Souhaitez-vous la télécharger ?");
+
+void dire(Dialogues& dialogues, const QString& texte, bool exclamation)
+{
+    dialogues.quandLibre([&dialogues, texte, exclamation] {
+        if (exclamation)
+            dialogues.exclamation(texte);
+        else
+            dialogues.information(texte);
+    });
+}
+
+// Writes the newer list the user accepted (or that came silently).
+IssueVerification mettreAJour(bool silencieux, const QString& dossierProgramme, Dialogues& dialogues,
+                              const QByteArray& telecharge)
+{
+    if (!ecrireFichierAtomique(dossierProgramme + kFichierListeChaines, telecharge)) {
+        // The old file is still whole: the program goes on with it.
+        dire(dialogues, messageEchecEcriture(dossierProgramme), true);
+        return IssueVerification::Continuer;
+    }
+    if (silencieux)
+        dire(dialogues, QStringLiteral("La liste des chaînes Free a été mise à jour."), false);
+    else
+        dire(dialogues,
+             QStringLiteral("La liste des chaînes Free a été mise à jour.\n"
+                            "Redémarrez Kelmor pour en tenir compte."),
+             false);
+    return IssueVerification::Continuer;
+}
+
+// The outcome, or nothing when the user is first to be asked the question it sets.
+std::optional<IssueVerification> comparer(bool silencieux, const QString& dossierProgramme, Dialogues& dialogues,
+                                          bool depuisDemarrage, const QByteArray& stocke, bool fichierPresent,
+                                          const QByteArray& telecharge, const QStringList& chainesUtilisees,
+                                          QString& question)
 {
     const QString chemin = dossierProgramme + kFichierListeChaines;
-    const auto dire = [&dialogues](const QString& texte, bool exclamation) {
-        dialogues.quandLibre([&dialogues, texte, exclamation] {
-            if (exclamation)
-                dialogues.exclamation(texte);
-            else
-                dialogues.information(texte);
-        });
-    };
+    const auto dire = [&dialogues](const QString& texte, bool exclamation) { ::dire(dialogues, texte, exclamation); };
 
     if (!telechargementUtilisable(telecharge)) {
         if (!fichierPresent && depuisDemarrage) {
@@ -146,31 +173,14 @@ IssueVerification comparer(bool silencieux, const QString& dossierProgramme, Dia
     // user decides, and answering no keeps the stored list and what names those channels.
     if (silencieux) {
         const QStringList perdues = chainesPerdues(stocke, telecharge, chainesUtilisees);
-        if (!perdues.isEmpty() && !dialogues.question(questionChainesPerdues(perdues))) {
-            dire(QStringLiteral("Votre liste des chaînes Free n'a pas été mise à jour."), false);
-            return IssueVerification::Continuer;
+        if (!perdues.isEmpty()) {
+            question = questionChainesPerdues(perdues);
+            return std::nullopt;
         }
+        return mettreAJour(silencieux, dossierProgramme, dialogues, telecharge);
     }
-
-    if (!silencieux
-        && !dialogues.question(QStringLiteral("Une nouvelle liste des chaînes Free existe.\n"
-                                              "Souhaitez-vous la télécharger ?"))) {
-        dire(QStringLiteral("Votre liste des chaînes Free n'a pas été mise à jour."), false);
-        return IssueVerification::Continuer;
-    }
-
-    if (!ecrireFichierAtomique(chemin, telecharge)) {
-        // The old file is still whole: the program goes on with it.
-        dire(messageEchecEcriture(dossierProgramme), true);
-        return IssueVerification::Continuer;
-    }
-    if (silencieux)
-        dire(QStringLiteral("La liste des chaînes Free a été mise à jour."), false);
-    else
-        dire(QStringLiteral("La liste des chaînes Free a été mise à jour.\n"
-                            "Redémarrez Kelmor pour en tenir compte."),
-             false);
-    return IssueVerification::Continuer;
+    question = kQuestionNouvelleListe;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -186,7 +196,21 @@ void VerifierListeChaines(bool silencieux, const QString& dossierProgramme, Clie
     web.telecharger(adresses.playlist(), depuisDemarrage && fichierPresent ? kDelaiVerificationMs : 0,
                     Suite<QByteArray>([=, &dialogues](const QByteArray& telecharge) {
                         repondu();
-                        fin(comparer(silencieux, dossierProgramme, dialogues, depuisDemarrage, stocke,
-                                     fichierPresent, telecharge, chainesUtilisees));
+                        QString question;
+                        const auto issue = comparer(silencieux, dossierProgramme, dialogues, depuisDemarrage,
+                                                    stocke, fichierPresent, telecharge, chainesUtilisees, question);
+                        if (issue) {
+                            fin(*issue);
+                            return;
+                        }
+                        dialogues.question(question, Suite<bool>([=, &dialogues](bool oui) {
+                            if (oui) {
+                                fin(mettreAJour(silencieux, dossierProgramme, dialogues, telecharge));
+                                return;
+                            }
+                            dire(dialogues, QStringLiteral("Votre liste des chaînes Free n'a pas été mise à jour."),
+                                 false);
+                            fin(IssueVerification::Continuer);
+                        }));
                     }));
 }

@@ -71,8 +71,10 @@ void comparerVersion(bool silencieux, const QByteArray& texte, Dialogues& dialog
         // other box is open, as the answer may come at any time.
         const QString page = adresses.pageTelechargement();
         dialogues.quandLibre([&dialogues, &shell, question, page] {
-            if (dialogues.question(question))
-                shell.ouvrir(page);
+            dialogues.question(question, Suite<bool>([&shell, page](bool oui) {
+                if (oui)
+                    shell.ouvrir(page);
+            }));
         });
         return;
     }

@@ -23,7 +23,6 @@ void EnregistrementManuel::Rec_Click()
 
 void EnregistrementManuel::enregistrer(bool confirme)
 {
-    auto& d = plateforme_.dialogues;
     if (moteur_.refuseSiProgramme())
         return;
     const int index = session_.chaineSelectionnee;
@@ -31,10 +30,13 @@ void EnregistrementManuel::enregistrer(bool confirme)
         return;  // nothing selected: nothing to record
     // After a Yes the state is looked at again: the clock may have run while the question was open.
     if (enDiffere(session_.Etat) && !confirme) {
-        if (d.question("En quittant le mode time shifting pour effectuer un enregistrement,\n"
-                       "vous allez perdre la période entre le différé et le direct.\n\n"
-                       "Souhaitez-vous poursuivre ?"))
-            enregistrer(true);
+        moteur_.demander("En quittant le mode time shifting pour effectuer un enregistrement,\n"
+                         "vous allez perdre la période entre le différé et le direct.\n\n"
+                         "Souhaitez-vous poursuivre ?",
+                         [this](bool oui) {
+                             if (oui)
+                                 enregistrer(true);
+                         });
         return;
     }
     if (enEnregistrement(session_.Etat)) {
@@ -47,9 +49,12 @@ void EnregistrementManuel::enregistrer(bool confirme)
             return;
         }
         if (!confirme) {
-            if (d.question("L'enregistrement en cours va être interrompu\npour enregistrer une autre chaîne.\n\n"
-                           "Souhaitez-vous poursuivre ?"))
-                enregistrer(true);
+            moteur_.demander("L'enregistrement en cours va être interrompu\npour enregistrer une autre chaîne.\n\n"
+                             "Souhaitez-vous poursuivre ?",
+                             [this](bool oui) {
+                                 if (oui)
+                                     enregistrer(true);
+                             });
             return;
         }
     }

@@ -65,8 +65,10 @@ void Favoris::Favori_Click(int Index)
         emit regarderDemande();
         return;
     case A::Definir:
-        if (plateforme_.dialogues.question(kQuestionFavoriVide))
-            emit definitionDemandee(d.emplacement);
+        plateforme_.dialogues.question(kQuestionFavoriVide, Suite<bool>(this, [this, e = d.emplacement](bool oui) {
+            if (oui)
+                emit definitionDemandee(e);
+        }));
         return;
     case A::Selectionner:
     case A::SelectionnerAfficher:

@@ -151,16 +151,21 @@ void Mediatheque::RegarderFichier(const QString& dossier, const QString& fichier
 void Mediatheque::AfficherAutres_Click()
 {
     const bool videos = etat_.onglet == OngletAfficher::Videos;
-    const QString chemin = plateforme_.dialogues.choisirFichier(
+    plateforme_.dialogues.choisirFichier(
         videos ? QStringLiteral("Sélectionnez le fichier vidéo à regarder")
                : QStringLiteral("Sélectionnez le fichier photo à regarder"),
         session_.DossierEnregistrement,
         videos ? QStringLiteral("Fichiers vidéos (*.mpg *.avi *.wmv)")
-               : QStringLiteral("Fichiers photos (*.jpg *.gif *.bmp *.png)"));
-    if (chemin.isEmpty())
-        return;
-    const qsizetype barre = chemin.lastIndexOf(u'/');
-    RegarderFichier(chemin.left(barre + 1), chemin.mid(barre + 1));
+               : QStringLiteral("Fichiers photos (*.jpg *.gif *.bmp *.png)"),
+        Suite<QString>(this, [this](const QString& chemin) {
+            if (chemin.isEmpty())
+                return;
+            // A player starts: not in the middle of a sequence.
+            moteur_.horsSequence([this, chemin] {
+                const qsizetype barre = chemin.lastIndexOf(u'/');
+                RegarderFichier(chemin.left(barre + 1), chemin.mid(barre + 1));
+            });
+        }));
 }
 
 void Mediatheque::photoEnCours(bool enCours)
@@ -197,12 +202,15 @@ void Mediatheque::AfficherTout_Click()
 {
     const QString genre =
         etat_.onglet == OngletAfficher::Videos ? QStringLiteral("vidéos") : QStringLiteral("photos");
-    if (!plateforme_.dialogues.question(QStringLiteral("Souhaitez-vous effacer tous les fichiers ") + genre
-                                        + QStringLiteral(" ?")))
-        return;
-    for (const FichierMedia& f : entrees_) {
-        if (!enCours(f))
-            supprimer(f);  // a file in use stays, silently
-    }
-    AfficherRefresh_Click();
+    plateforme_.dialogues.question(QStringLiteral("Souhaitez-vous effacer tous les fichiers ") + genre
+                                       + QStringLiteral(" ?"),
+                                   Suite<bool>(this, [this](bool oui) {
+                                       if (!oui)
+                                           return;
+                                       for (const FichierMedia& f : entrees_) {
+                                           if (!enCours(f))
+                                               supprimer(f);  // a file in use stays, silently
+                                       }
+                                       AfficherRefresh_Click();
+                                   }));
 }

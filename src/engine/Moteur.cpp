@@ -42,7 +42,40 @@ Moteur::Operation::~Operation()
     if (desactive_ && --m->desactivations_ == 0)
         emit m->activationDemandee(true);
     if (--m->operations_ == 0)
-        emit m->operationsTerminees();
+        m->finOperations();
+}
+
+void Moteur::finOperations()
+{
+    // What was held runs one at a time: one that starts a sequence holds the rest again.
+    while (operations_ == 0 && !horsSequence_.empty()) {
+        auto f = std::move(horsSequence_.front());
+        horsSequence_.pop_front();
+        f();
+    }
+    if (operations_ == 0)
+        emit operationsTerminees();
+}
+
+void Moteur::horsSequence(std::function<void()> f)
+{
+    if (operations_ > 0 || !horsSequence_.empty()) {
+        horsSequence_.push_back(std::move(f));
+        return;
+    }
+    f();
+}
+
+void Moteur::demander(const QString& texte, std::function<void(bool)> reponse)
+{
+    plateforme_.dialogues.question(texte, Suite<bool>(this, [this, reponse = std::move(reponse)](bool oui) {
+        horsSequence([reponse, oui] { reponse(oui); });
+    }));
+}
+
+bool Moteur::programmeEnCours() const
+{
+    return enProgramme(session_.Etat) || demarragesProgramme_ > 0;
 }
 
 void Moteur::apres(int ms, const Sequence& sequence, std::function<void()> etape)
@@ -148,7 +181,7 @@ bool Moteur::preparerDiffusion()
 
 bool Moteur::refuseSiProgramme()
 {
-    if (!enProgramme(session_.Etat))
+    if (!programmeEnCours())
         return false;
     informer(kRefusProgramme);
     return true;
@@ -164,12 +197,15 @@ bool Moteur::arreter(bool sansQuestion, bool confirme, std::function<void()> ens
     if (!sansQuestion && refuseSiProgramme())
         return false;
     if (enDiffere(session_.Etat) && !sansQuestion && !confirme) {
-        if (!plateforme_.dialogues.question(kQuestionQuitterDiffere))
-            return false;
         // The clock may have run while the question was open: the state is looked at again.
-        return arreter(false, true, std::move(ensuite));
+        demander(kQuestionQuitterDiffere, [this, ensuite = std::move(ensuite)](bool oui) {
+            if (oui)
+                arreter(false, true, ensuite);
+        });
+        return false;
     }
-    if (session_.Etat == EtatLecteur::Arret) {
+    // A player of ours may run whatever the state says: Stop closes it too.
+    if (session_.Etat == EtatLecteur::Arret && plateforme_.lecteurs.aucunEnCours()) {
         if (ensuite)
             ensuite();
         return true;

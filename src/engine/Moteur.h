@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <deque>
+
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -21,8 +23,8 @@ struct Session;
 // Nothing here waits in the call stack. What takes time (players closing, the time-shift
 // buffer filling, a keystroke reaching its player) is a sequence: steps run from the event
 // loop while the window takes no input, and the clock's tick and a close wait for its end.
-// A question is never asked inside a sequence, and a message that a step has to give is
-// shown once no box is open.
+// A question is never asked inside a sequence, its answer is acted on only once no sequence
+// runs, and a message that a step has to give is shown once no box is open.
 class Moteur : public QObject {
     Q_OBJECT
 public:
@@ -50,6 +52,24 @@ public:
     // Runs `etape` ms later, from the event loop, the sequence held until then.
     void apres(int ms, const Sequence& sequence, std::function<void()> etape);
 
+    // Runs `f` now when no sequence runs, else once the last one has ended (in the order
+    // held): what it changes never lands in the middle of a sequence.
+    void horsSequence(std::function<void()> f);
+    // Asks `texte` without waiting. The answer is held while a sequence runs, then given to
+    // `reponse`, which looks at the state again as the sequence left it.
+    void demander(const QString& texte, std::function<void(bool oui)> reponse);
+
+    // The clock decided to start a scheduled recording: from then until the recorder runs
+    // (or could not start), every check counts a scheduled recording.
+    void debutDemarrageProgramme() { ++demarragesProgramme_; }
+    void finDemarrageProgramme()
+    {
+        if (demarragesProgramme_ > 0)
+            --demarragesProgramme_;
+    }
+    // A scheduled recording runs, or its start is under way.
+    bool programmeEnCours() const;
+
     // Tells the user of a failure (exclamation) or a result (information) once no box is
     // open, after the handler or step that found it.
     void signaler(const QString& texte);
@@ -64,8 +84,9 @@ public:
 
     // While a scheduled recording runs, manual operations are refused: tells the user.
     bool refuseSiProgramme();
-    // Stops whatever plays; `ensuite` runs once the state is stopped (at once when nothing
-    // played). False, and `ensuite` never runs, when refused or answered No. sansQuestion:
+    // Stops whatever plays, every player of ours whatever the state says; `ensuite` runs once
+    // the state is stopped (at once when nothing played). False when refused or asked (`ensuite` then runs only after Yes, the state looked at
+    // again). sansQuestion:
     // nothing is asked or refused, whatever runs (a recording starts in its place, and the
     // clock has nobody to ask).
     bool StopAll_Click(bool sansQuestion = false, std::function<void()> ensuite = {});
@@ -107,10 +128,13 @@ signals:
 
 private:
     bool arreter(bool sansQuestion, bool confirme, std::function<void()> ensuite);
+    void finOperations();
     void supprimerFichier(const QString& chemin);
 
     Session& session_;
     Plateforme& plateforme_;
     int operations_ = 0;
     int desactivations_ = 0;
+    int demarragesProgramme_ = 0;
+    std::deque<std::function<void()>> horsSequence_;
 };

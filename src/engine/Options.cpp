@@ -146,21 +146,25 @@ void Options::lireAvantFermeture()
     garder(valeurs);
 }
 
-QString Options::AutoSel_Click(const QString& actuel)
+void Options::AutoSel_Click(const QString& actuel)
 {
-    const QString choisi = plateforme_.dialogues.choisirFichier(
+    plateforme_.dialogues.choisirFichier(
         QStringLiteral("Sélectionnez le programme à lancer automatiquement"), QDir::currentPath(),
-        QStringLiteral("Programmes (*)"));
-    return choisi.isEmpty() ? actuel : choisi;
+        QStringLiteral("Programmes (*)"), Suite<QString>(this, [this, actuel](const QString& choisi) {
+            emit programmeChoisi(choisi.isEmpty() ? actuel : choisi);
+        }));
 }
 
-QString Options::RECpath0_Click(const QString& actuel)
+void Options::RECpath0_Click(const QString& actuel)
 {
-    const QString choisi = plateforme_.dialogues.choisirDossier(
-        QStringLiteral("Sélectionner le répertoire devant accueillir les fichiers enregistrés"), actuel);
-    if (choisi.isEmpty())
-        return actuel;
-    return choisi.endsWith(u'/') ? choisi : choisi + u'/';
+    plateforme_.dialogues.choisirDossier(
+        QStringLiteral("Sélectionner le répertoire devant accueillir les fichiers enregistrés"), actuel,
+        Suite<QString>(this, [this, actuel](const QString& choisi) {
+            if (choisi.isEmpty())
+                emit dossierChoisi(actuel);
+            else
+                emit dossierChoisi(choisi.endsWith(u'/') ? choisi : choisi + u'/');
+        }));
 }
 
 void Options::FRPLtexte_Click()

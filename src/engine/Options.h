@@ -47,11 +47,12 @@ public:
     // settings the close saves. Nothing is said.
     void lireAvantFermeture();
 
-    // The program run after each scheduled recording: the chosen path, or `actuel` when the
-    // dialog was cancelled.
-    QString AutoSel_Click(const QString& actuel);
-    // The recording folder: the chosen folder, or `actuel` when the dialog was cancelled.
-    QString RECpath0_Click(const QString& actuel);
+    // The program run after each scheduled recording: programmeChoisi gives the chosen path,
+    // or `actuel` when the dialog was cancelled.
+    void AutoSel_Click(const QString& actuel);
+    // The recording folder: dossierChoisi gives the chosen folder, or `actuel` when the dialog
+    // was cancelled.
+    void RECpath0_Click(const QString& actuel);
 
     void FRPLtexte_Click();
     void ClavierListe_Click();
@@ -71,6 +72,8 @@ public:
     void EffacerFav_Click(int groupe);
 
 signals:
+    void programmeChoisi(const QString& chemin);
+    void dossierChoisi(const QString& dossier);
     // The favourite buttons repaint the group they show.
     void favorisRafraichis();
     // A group's name changed: the group lists show the ten names again.

@@ -115,21 +115,17 @@ void ProgListe::retirer(int i)
         --selection_;
 }
 
-ResultatAjout ProgListe::AjouterProgramme(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
-                                          Dialogues& dialogues)
+Etape<ResultatAjout> ProgListe::AjouterProgramme(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
+                                                 Dialogues& dialogues, const Accord& accord)
 {
     // The clock may change the list while a question is open: the add then starts again
     // on the list as it is, and asks again what it has to.
-    for (;;) {
-        bool change = false;
-        const ResultatAjout r = ajouter(v, demander, maintenant, dialogues, change);
-        if (!change)
-            return r;
-    }
+    const QStringList acceptees = accord.revision == revision_ ? accord.acceptees : QStringList();
+    return ajouter(v, demander, maintenant, dialogues, acceptees);
 }
 
-ResultatAjout ProgListe::ajouter(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
-                                 Dialogues& dialogues, bool& change)
+Etape<ResultatAjout> ProgListe::ajouter(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
+                                        Dialogues& dialogues, const QStringList& acceptees)
 {
     const QChar lettre = LettreFrequence(v.frequence);
     if (lettre.isNull() || !v.date.isValid() || !v.debut.isValid() || !v.fin.isValid())
@@ -169,7 +165,7 @@ ResultatAjout ProgListe::ajouter(const ValeursEditeur& v, bool demander, const Q
     qint64 debut = n.minuteDebut();
     qint64 fin = n.minuteFin();
     std::vector<bool> fusionnee(lignes_.size(), false);
-    auto refuser = [&]() -> ResultatAjout {
+    auto refuser = [&]() -> Etape<ResultatAjout> {
         if (demander)
             dialogues.information(TexteEmpiete);
         return {};
@@ -191,13 +187,8 @@ ResultatAjout ProgListe::ajouter(const ValeursEditeur& v, bool demander, const Q
             fin = std::max(fin, p.minuteFin());
         }
     }
-    const quint64 revision = revision_;
-    if (fusionPrecedent && demander && !dialogues.question(TexteFusionPrecedente))
-        return {};
-    if (revision_ != revision) {
-        change = true;
-        return {};
-    }
+    if (fusionPrecedent && demander && !acceptees.contains(TexteFusionPrecedente))
+        return {accord(TexteFusionPrecedente, std::nullopt, acceptees)};
 
     bool fusionSuivant = false;
     for (int i = k; i < nombre() && ligne(i).minuteDebut() <= fin; ++i) {
@@ -208,12 +199,8 @@ ResultatAjout ProgListe::ajouter(const ValeursEditeur& v, bool demander, const Q
         fusionSuivant = true;
         fin = std::max(fin, s.minuteFin());
     }
-    if (fusionSuivant && demander && !dialogues.question(TexteFusionSuivante))
-        return {};
-    if (revision_ != revision) {
-        change = true;
-        return {};
-    }
+    if (fusionSuivant && demander && !acceptees.contains(TexteFusionSuivante))
+        return {accord(TexteFusionSuivante, std::nullopt, acceptees)};
 
     if (fin - debut > 1440) {
         if (demander)
@@ -243,7 +230,7 @@ ResultatAjout ProgListe::ajouter(const ValeursEditeur& v, bool demander, const Q
     inserer(position, n);
     selection_ = position;
     ActualiserBoutonsProgramme();
-    return {true, demander};
+    return {std::nullopt, {true, demander}};
 }
 
 bool ProgListe::selectionToujours(const LigneProgramme& avant) const
@@ -255,35 +242,33 @@ bool ProgListe::selectionToujours(const LigneProgramme& avant) const
     return l == avant;
 }
 
-bool ProgListe::Stopper_Click(Dialogues& dialogues)
+Etape<bool> ProgListe::Stopper_Click(const Accord& a)
 {
     if (selection_ < 0 || ligne(selection_).marqueur != u'E')
-        return false;
-    const LigneProgramme avant = ligne(selection_);
-    if (!dialogues.question(TexteStopper))
-        return false;
+        return {};
+    if (!a.ligne)
+        return {accord(TexteStopper, ligne(selection_))};
     // The entry may have ended while the question was open.
-    if (!selectionToujours(avant) || ligne(selection_).marqueur != u'E')
-        return false;
+    if (!selectionToujours(*a.ligne))
+        return {};
     ++revision_;
     lignes_[static_cast<size_t>(selection_)].marqueur = u'S';
-    return true;
+    return {std::nullopt, true};
 }
 
-std::optional<ValeursEditeur> ProgListe::Modifier_Click(Dialogues& dialogues)
+Etape<std::optional<ValeursEditeur>> ProgListe::Modifier_Click(const Accord& a)
 {
+    // Once asked, an entry that started meanwhile is no longer to edit.
     if (selection_ < 0 || ligne(selection_).marqueur != u'A')
-        return std::nullopt;
-    const LigneProgramme avant = ligne(selection_);
-    if (!dialogues.question(TexteModifier))
-        return std::nullopt;
-    // The entry may have started while the question was open: it is no longer to edit.
-    if (!selectionToujours(avant) || ligne(selection_).marqueur != u'A')
-        return std::nullopt;
+        return {};
+    if (!a.ligne)
+        return {accord(TexteModifier, ligne(selection_))};
+    if (!selectionToujours(*a.ligne))
+        return {};
     const ValeursEditeur v = ValeursEditeur::De(ligne(selection_));
     retirer(selection_);
     ActualiserBoutonsProgramme();
-    return v;
+    return {std::nullopt, v};
 }
 
 QString ProgListe::questionSuppression(const LigneProgramme& e)
@@ -297,52 +282,38 @@ QString ProgListe::questionSuppression(const LigneProgramme& e)
     return {};
 }
 
-ResultatSuppression ProgListe::SupprimerSelection_Click(Dialogues& dialogues)
+Etape<ResultatSuppression> ProgListe::SupprimerSelection_Click(const Accord& a)
 {
-    QString posee;  // the question answered Yes so far
-    for (;;) {
-        if (selection_ < 0)
-            return {};
-        const LigneProgramme e = ligne(selection_);
-        const QString question = questionSuppression(e);
-        if (!question.isEmpty() && question != posee) {
-            if (!dialogues.question(question))
-                return {};
-            posee = question;
-            // The clock may have started or ended the entry meanwhile: looked at again.
-            if (!selectionToujours(e))
-                return {};
-            continue;
-        }
-        // "[S]" lasts until the next tick; its recorder still runs, like an "[E]" one.
-        const bool enCours = e.enCours();
-        const int i = selection_;
-        retirer(i);
-        selection_ = std::min(i, nombre() - 1);
-        ActualiserBoutonsProgramme();
-        return {true, enCours};
-    }
+    if (selection_ < 0)
+        return {};
+    // The clock may have started or ended the entry while the question was open.
+    if (a.ligne && !selectionToujours(*a.ligne))
+        return {};
+    const LigneProgramme e = ligne(selection_);
+    const QString question = questionSuppression(e);
+    if (!question.isEmpty() && question != a.question)
+        return {accord(question, e)};
+    // "[S]" lasts until the next tick; its recorder still runs, like an "[E]" one.
+    const bool enCours = e.enCours();
+    const int i = selection_;
+    retirer(i);
+    selection_ = std::min(i, nombre() - 1);
+    ActualiserBoutonsProgramme();
+    return {std::nullopt, {true, enCours}};
 }
 
-ResultatSuppression ProgListe::ToutSupprimer_Click(Dialogues& dialogues)
+Etape<ResultatSuppression> ProgListe::ToutSupprimer_Click(const Accord& a)
 {
-    QString posee;
-    for (;;) {
-        const bool enCours = std::any_of(lignes_.begin(), lignes_.end(),
-                                         [](const LigneProgramme& l) { return l.enCours(); });
-        const QString question = enCours ? TexteToutSupprimerEnCours : TexteToutSupprimer;
-        if (question != posee) {
-            if (!dialogues.question(question))
-                return {};
-            // An entry may have started while the question was open: the question is asked again.
-            posee = question;
-            continue;
-        }
-        ++revision_;
-        lignes_.clear();
-        selection_ = -1;
-        return {true, enCours};
-    }
+    const bool enCours =
+        std::any_of(lignes_.begin(), lignes_.end(), [](const LigneProgramme& l) { return l.enCours(); });
+    // An entry may have started while the question was open: the question is asked again.
+    const QString question = enCours ? TexteToutSupprimerEnCours : TexteToutSupprimer;
+    if (question != a.question)
+        return {accord(question)};
+    ++revision_;
+    lignes_.clear();
+    selection_ = -1;
+    return {std::nullopt, {true, enCours}};
 }
 
 void ProgListe::Nettoyer_Click()

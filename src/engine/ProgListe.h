@@ -48,6 +48,23 @@ struct ResultatSuppression {
     bool arreterEnregistrement = false;
 };
 
+// A change that needs the user's Yes first: the question asked, and the list as it was then.
+// Given back to the change after a Yes, it tells it what was agreed to.
+struct Accord {
+    QString question;                     // answered Yes ("" before any question)
+    std::optional<LigneProgramme> ligne;  // the selected line the question was about
+    quint64 revision = 0;                 // the list's revision when it was asked
+    QStringList acceptees;                // an add's merge questions answered Yes
+};
+
+// One step of a change: either a question to ask (`aDemander`; after a Yes the change is
+// called again with it), or the change's outcome.
+template <typename R>
+struct Etape {
+    std::optional<Accord> aDemander;
+    R resultat{};
+};
+
 // The schedule: entries in ascending order of start, and the selected line.
 class ProgListe {
 public:
@@ -66,17 +83,19 @@ public:
     BoutonsProgramme boutons() const;
 
     // Adds an entry built from the editor's values. `demander`: interactive (messages and
-    // questions) or silent (start-up re-add). `maintenant` is the current wall-clock time.
-    // Every entry the new one touches is merged with it or the add is refused, so that no
-    // two entries overlap; equal times are refused interactively and mean a whole day silently.
-    ResultatAjout AjouterProgramme(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
-                                   Dialogues& dialogues);
+    // merge questions) or silent (start-up re-add, never a question). `maintenant` is the
+    // current wall-clock time. Every entry the new one touches is merged with it or the add is
+    // refused, so that no two entries overlap; equal times are refused interactively and mean
+    // a whole day silently. A list changed since the questions were answered asks them again.
+    Etape<ResultatAjout> AjouterProgramme(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
+                                          Dialogues& dialogues, const Accord& accord = {});
     // Asks, then marks the selected running entry "[S]". True when marked: the caller runs a tick.
-    bool Stopper_Click(Dialogues& dialogues);
+    Etape<bool> Stopper_Click(const Accord& accord = {});
     // Asks, then removes the selected waiting entry and gives its values back to the editor.
-    std::optional<ValeursEditeur> Modifier_Click(Dialogues& dialogues);
-    ResultatSuppression SupprimerSelection_Click(Dialogues& dialogues);
-    ResultatSuppression ToutSupprimer_Click(Dialogues& dialogues);
+    Etape<std::optional<ValeursEditeur>> Modifier_Click(const Accord& accord = {});
+    // Asks as the selected entry needs (again when it changed meanwhile), then removes it.
+    Etape<ResultatSuppression> SupprimerSelection_Click(const Accord& accord = {});
+    Etape<ResultatSuppression> ToutSupprimer_Click(const Accord& accord = {});
     // Removes the finished entries. The caller then saves the settings file.
     void Nettoyer_Click();
 
@@ -96,8 +115,13 @@ public:
     quint64 revision() const { return revision_; }
 
 private:
-    ResultatAjout ajouter(const ValeursEditeur& v, bool demander, const QDateTime& maintenant, Dialogues& dialogues,
-                          bool& change);
+    Etape<ResultatAjout> ajouter(const ValeursEditeur& v, bool demander, const QDateTime& maintenant,
+                                 Dialogues& dialogues, const QStringList& acceptees);
+    Accord accord(const QString& question, const std::optional<LigneProgramme>& ligne = {},
+                  const QStringList& acceptees = {}) const
+    {
+        return {question, ligne, revision_, acceptees};
+    }
     // Whether the selected line is still `avant` (its marker aside).
     bool selectionToujours(const LigneProgramme& avant) const;
     static QString questionSuppression(const LigneProgramme& e);

@@ -38,24 +38,56 @@ void Programmation::Recharger(const QStringList& lignes)
     rafraichir();
 }
 
-bool Programmation::AjouterProgramme(const ValeursEditeur& valeurs, bool demander)
+template <typename R>
+bool Programmation::demander(const Etape<R>& etape, void (Programmation::*suite)(const Accord&))
 {
-    const ResultatAjout r =
-        session_.programmes.AjouterProgramme(valeurs, demander, plateforme_.horloge.maintenant(), plateforme_.dialogues);
+    if (!etape.aDemander)
+        return false;
+    const Accord a = *etape.aDemander;
+    moteur_.demander(a.question, [this, a, suite](bool oui) {
+        if (oui)
+            (this->*suite)(a);
+    });
+    return true;
+}
+
+void Programmation::AjouterProgramme(const ValeursEditeur& valeurs, bool demander, std::function<void()> ajoute)
+{
+    ajouter(valeurs, demander, {}, std::move(ajoute));
+}
+
+void Programmation::ajouter(const ValeursEditeur& valeurs, bool demander, const Accord& accord,
+                            std::function<void()> ajoute)
+{
+    const Etape<ResultatAjout> e = session_.programmes.AjouterProgramme(
+        valeurs, demander, plateforme_.horloge.maintenant(), plateforme_.dialogues, accord);
+    if (e.aDemander) {
+        const Accord a = *e.aDemander;
+        moteur_.demander(a.question, [this, valeurs, demander, a, ajoute](bool oui) {
+            if (!oui)
+                return;
+            Accord suite = a;
+            suite.acceptees << a.question;
+            ajouter(valeurs, demander, suite, ajoute);
+        });
+        return;
+    }
     rafraichir();
-    if (r.enregistrerPuisHorloge) {
+    if (e.resultat.enregistrerPuisHorloge) {
         sauvegarde_.EcrireParametres();
         emit ticDemande();
     }
-    return r.ajoute;
+    if (e.resultat.ajoute && ajoute)
+        ajoute();
 }
 
 void Programmation::ProgrammerDepuisGuide(const ValeursEditeur& valeurs)
 {
     session_.editeur = valeurs;
     emit editeurEcrit(valeurs);
-    if (AjouterProgramme(valeurs, true))
+    AjouterProgramme(valeurs, true, [this] {
         plateforme_.dialogues.information(QStringLiteral("L'enregistrement de cette émission a été programmé."));
+    });
 }
 
 void Programmation::GuiderOnglets_Click(int onglet)
@@ -72,7 +104,13 @@ void Programmation::ProgOK_Click(const ValeursEditeur& valeurs)
 
 void Programmation::Stopper_Click()
 {
-    if (session_.programmes.Stopper_Click(plateforme_.dialogues)) {
+    stopper({});
+}
+
+void Programmation::stopper(const Accord& accord)
+{
+    const Etape<bool> e = session_.programmes.Stopper_Click(accord);
+    if (!demander(e, &Programmation::stopper) && e.resultat) {
         rafraichir();
         emit ticDemande();
     }
@@ -80,8 +118,14 @@ void Programmation::Stopper_Click()
 
 void Programmation::Modifier_Click()
 {
-    if (const auto v = session_.programmes.Modifier_Click(plateforme_.dialogues)) {
-        session_.editeur = *v;
+    modifier({});
+}
+
+void Programmation::modifier(const Accord& accord)
+{
+    const auto e = session_.programmes.Modifier_Click(accord);
+    if (!demander(e, &Programmation::modifier) && e.resultat) {
+        session_.editeur = *e.resultat;
         emit editeurEcrit(session_.editeur);
         rafraichir();
     }
@@ -106,12 +150,26 @@ void Programmation::apresSuppression(const ResultatSuppression& r)
 
 void Programmation::SupprimerSelection_Click()
 {
-    apresSuppression(session_.programmes.SupprimerSelection_Click(plateforme_.dialogues));
+    supprimerSelection({});
+}
+
+void Programmation::supprimerSelection(const Accord& accord)
+{
+    const Etape<ResultatSuppression> e = session_.programmes.SupprimerSelection_Click(accord);
+    if (!demander(e, &Programmation::supprimerSelection))
+        apresSuppression(e.resultat);
 }
 
 void Programmation::ToutSupprimer_Click()
 {
-    apresSuppression(session_.programmes.ToutSupprimer_Click(plateforme_.dialogues));
+    toutSupprimer({});
+}
+
+void Programmation::toutSupprimer(const Accord& accord)
+{
+    const Etape<ResultatSuppression> e = session_.programmes.ToutSupprimer_Click(accord);
+    if (!demander(e, &Programmation::toutSupprimer))
+        apresSuppression(e.resultat);
 }
 
 void Programmation::Nettoyer_Click()
@@ -267,8 +325,11 @@ void Programmation::executer(const std::shared_ptr<Tic>& t)
         case ActionHorloge::DemarrerProgramme:
             session_.FinProgramme = t->ecoule + a.resteMs;
             session_.RepereProgramme = std::pair{t->maintenant.toMSecsSinceEpoch(), t->ecoule};
-            // Nobody may be there to answer: whatever plays stops without a question.
+            // Nobody may be there to answer: whatever plays stops without a question. The
+            // entry is recording from now on for every check, while what plays stops.
+            moteur_.debutDemarrageProgramme();
             moteur_.StopAll_Click(true, [this, t, a] {
+                moteur_.finDemarrageProgramme();
                 demarrerProgramme(*t, a);
                 executer(t);
             });

@@ -36,7 +36,8 @@ public:
     // Start-up: every stored entry goes through the add operation again, silently.
     void Recharger(const QStringList& lignes);
 
-    bool AjouterProgramme(const ValeursEditeur& valeurs, bool demander);
+    // Adds an entry, over the merge questions it needs; `ajoute` runs once it is in the list.
+    void AjouterProgramme(const ValeursEditeur& valeurs, bool demander, std::function<void()> ajoute = {});
     // The editor's "+" with the values the editor shows.
     void ProgOK_Click(const ValeursEditeur& valeurs);
     // A guide row to programme: the editor shows it, it is added interactively and, once
@@ -81,6 +82,15 @@ signals:
 
 private:
     struct Tic;
+    void ajouter(const ValeursEditeur& valeurs, bool demander, const Accord& accord, std::function<void()> ajoute);
+    void stopper(const Accord& accord);
+    void modifier(const Accord& accord);
+    void supprimerSelection(const Accord& accord);
+    void toutSupprimer(const Accord& accord);
+    // Asks the step's question when it has one; after a Yes (acted on once no sequence runs)
+    // `suite` makes the change again, on the list as it is then. False when nothing is asked.
+    template <typename R>
+    bool demander(const Etape<R>& etape, void (Programmation::*suite)(const Accord&));
     void rafraichir();
     // ChangerEtat(32) and the stop; `ensuite` once stopped.
     void arreterProgramme(std::function<void()> ensuite);

@@ -36,8 +36,10 @@ void Transport::regarder(bool confirme)
     if (index < 0)
         return;
     if (enEnregistrement(session_.Etat) && !confirme) {
-        if (plateforme_.dialogues.question(kQuestionQuitterEnregistrement))
-            regarder(true);
+        moteur_.demander(kQuestionQuitterEnregistrement, [this](bool oui) {
+            if (oui)
+                regarder(true);
+        });
         return;
     }
 
@@ -160,8 +162,10 @@ void Transport::differe(bool confirme, std::function<void()> ensuite)
     if (index < 0)
         return;
     if (enEnregistrement(session_.Etat) && !confirme) {
-        if (plateforme_.dialogues.question(kQuestionEnregistrementVersDiffere))
-            differe(true, std::move(ensuite));
+        moteur_.demander(kQuestionEnregistrementVersDiffere, [this, ensuite = std::move(ensuite)](bool oui) {
+            if (oui)
+                differe(true, ensuite);
+        });
         return;
     }
 

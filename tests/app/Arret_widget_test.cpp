@@ -1,3 +1,6 @@
+#include "core/FichierParametres.h"
+#include "engine/EnregistrementManuel.h"
+#include "engine/Programmation.h"
 #include "support/BancApplication.h"
 
 #include <QDir>
@@ -143,4 +146,49 @@ TEST(Arret, QuitButtonClosesTheWindowThroughTheSameQuestions)
     b->dialogues.reponses = {true};
     bouton(*b->fond, "Quitter")->click();
     EXPECT_FALSE(b->fond->isVisible());
+}
+
+TEST(Arret, AStopSignalClosesWhateverBoxIsOpenSavesAndLeavesNoPlayer)
+{
+    struct Cas {
+        const char* nom;
+        std::function<void(BancApplication&)> ouvrir;  // what is open when the signal comes
+        bool sauvegardeRatee;
+    };
+    const std::vector<Cas> cas{
+        {"a question of the schedule", [](BancApplication& b) { b.app->parties().programmation.ToutSupprimer_Click(); },
+         false},
+        {"the quit question", [](BancApplication& b) { EXPECT_FALSE(b.app->Form_QueryUnload(true)); }, false},
+        {"nothing, and the save fails", [](BancApplication&) {}, true},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        auto b = demarre("MONO=0\nPROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n");
+        b->app->parties().enregistrement.Rec_Click();
+        ASSERT_TRUE(b->lecteurs.enCours(RoleLecteur::Enregistreur));
+        b->dialogues.messages.clear();
+        b->dialogues.retenir = true;
+        c.ouvrir(*b);
+        if (c.sauvegardeRatee) {
+            QFile::remove(b->programme() + "Kelmor.ini");
+            QDir().mkpath(b->programme() + "Kelmor.ini/dossier");
+        }
+        const auto messagesAvant = b->dialogues.messages;
+
+        b->app->fermerSansPersonne();
+        EXPECT_TRUE(b->fond->estFermee());
+        EXPECT_EQ(b->app->fermeture(), EtatFermeture::Terminee);
+        EXPECT_TRUE(b->lecteurs.aucunEnCours());
+        EXPECT_EQ(b->dialogues.ouvertes, 0);
+        // Nobody answered: what was asked is not done, and nothing new opened.
+        EXPECT_FALSE(b->dialogues.repondre(true));
+        EXPECT_EQ(b->app->parties().session.programmes.nombre(), 1);
+        EXPECT_EQ(b->dialogues.messages, messagesAvant);
+        if (c.sauvegardeRatee) {
+            EXPECT_EQ(b->dialogues.erreurStandard, QStringList{kMessageEchecParametres});
+        } else {
+            EXPECT_TRUE(b->dialogues.erreurStandard.isEmpty());
+            EXPECT_TRUE(b->lire("Kelmor.ini").contains("\nPROG=[A] 10/12/2026 20:00 - 21:00 > TF1 (1)\n"));
+        }
+    }
 }

@@ -347,7 +347,9 @@ TEST(Police, EveryCaptionAndLabelIsWholeInEachStateOfThePlayer)
     ASSERT_EQ(etat(), EtatLecteur::Arret);
 
     // The scheduled recording: just started, a few hours in, minutes from its end.
+    // The elapsed clock runs with the wall clock: the entry's end is held on it.
     const auto tic = [&b](const QDateTime& quand) {
+        b.horloge.ecouleValeur += b.horloge.maintenantValeur.msecsTo(quand);
         b.horloge.maintenantValeur = quand;
         b.app->Horloge_Timer();
     };

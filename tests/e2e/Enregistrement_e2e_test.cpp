@@ -303,3 +303,42 @@ TEST_F(EnregistrementReel, ARecordingShownUnderAWindowManagerLeavesTheKeyboardTo
     EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
     fond.hide();
 }
+
+TEST_F(EnregistrementReel, AnEraseAnsweredWhileADueEntryStartsStopsTheRecorderItStarted)
+{
+    // An entry falls due while "Effacer" is open, over a manual recording: its start closes
+    // that recorder, waits a second, then starts its own. Yes comes in the middle of it.
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    const QString ligne = "[A] " + maintenant.addSecs(120).toString("dd/MM/yyyy hh:mm") + " - " +
+                          maintenant.addSecs(3600).toString("hh:mm") + " > Télé Bleue (1)";
+    demarrer("DISP=0\nPROG=" + ligne.toUtf8() + "\n");
+    app->parties().enregistrement.Rec_Click();
+    ASSERT_EQ(app->parties().session.Etat, EtatLecteur::Enregistrement);
+    ASSERT_TRUE(lecteurs->enCours(RoleLecteur::Enregistreur));
+    dialogues.messages.clear();
+    dialogues.retenir = true;
+    app->parties().programmation.ToutSupprimer_Click();
+    ASSERT_EQ(dialogues.retenues(), 1);
+
+    horloge.decalageSecondes = 180;
+    app->Horloge_Timer();
+    ASSERT_TRUE(app->parties().moteur.operationEnCours());
+    ASSERT_TRUE(attendreQue([this] { return !lecteurs->enCours(RoleLecteur::Enregistreur); }, 10000));
+    ASSERT_TRUE(app->parties().moteur.operationEnCours()) << "the second after the close is already over";
+    ASSERT_TRUE(dialogues.repondre(true));
+
+    // Acted on once the start is over: the entry records now, so the question is asked again.
+    ASSERT_TRUE(attendreQue([this] { return dialogues.retenues() == 1; }, 10000));
+    EXPECT_EQ(dialogues.textes().last(), "Un enregistrement programmé est en cours.\n"
+                                         "Souhaitez-vous réellement tout supprimer ?");
+    EXPECT_EQ(app->parties().session.Etat, EtatLecteur::Programme);
+    EXPECT_TRUE(lecteurs->enCours(RoleLecteur::Enregistreur));
+    ASSERT_TRUE(dialogues.repondre(true));
+
+    // The recorder the answer stopped is stopped, and the window says so.
+    EXPECT_TRUE(attendreEtat(EtatLecteur::Arret));
+    EXPECT_TRUE(attendreQue([this] { return lecteurs->aucunEnCours(); }, 10000));
+    EXPECT_TRUE(attendreQue([this] { return processusContenant(prefixeSocket()) == 0; }, 10000));
+    EXPECT_TRUE(app->parties().session.programmes.textes().isEmpty());
+    EXPECT_FALSE(fond.windowTitle().contains("enregistrement"));
+}

@@ -135,3 +135,35 @@ TEST(Moteur, WatchingGivesTheFocusBackTwoSecondsLaterWithoutHoldingTheWindow)
     EXPECT_EQ(b.etat(), EtatLecteur::Arret);
     EXPECT_EQ(b.horloge.etapesEnAttente(), 0u);
 }
+
+TEST(Moteur, StopClosesAPlayerOfOursThatTheStoppedStateDoesNotShow)
+{
+    BancMoteur b;
+    ASSERT_EQ(b.etat(), EtatLecteur::Arret);
+    b.lecteurs.actifs[RoleLecteur::Enregistreur] = true;
+    b.app->parties().moteur.StopAll_Click();
+    EXPECT_TRUE(b.lecteurs.aucunEnCours());
+    EXPECT_EQ(b.etat(), EtatLecteur::Arret);
+}
+
+TEST(Moteur, AnAnswerGivenWhileASequenceRunsIsActedOnOnlyAtItsEnd)
+{
+    BancMoteur b;
+    bouton(*b.fond, "Regarder")->click();
+    ASSERT_EQ(b.etat(), EtatLecteur::Lecture);
+    b.dialogues.retenir = true;
+    b.lecteurs.fermeturesDifferees = true;
+    b.horloge.immediat = false;
+    std::vector<EtatLecteur> vus;
+    b.app->parties().moteur.demander("Souhaitez-vous poursuivre ?", [&](bool oui) {
+        EXPECT_TRUE(oui);
+        vus.push_back(b.etat());
+    });
+    b.app->parties().moteur.StopAll_Click(true);
+    ASSERT_TRUE(b.app->parties().moteur.operationEnCours());
+    ASSERT_TRUE(b.dialogues.repondre(true));
+    EXPECT_TRUE(vus.empty()) << "acted on in the middle of the stop";
+    b.lecteurs.signalerFermetures();
+    b.horloge.avancer(1000);
+    EXPECT_EQ(vus, std::vector<EtatLecteur>{EtatLecteur::Arret});
+}

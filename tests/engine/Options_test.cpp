@@ -133,18 +133,24 @@ TEST(Options, TheSingleInstanceOptionKeepsItsStoredValue)
 TEST(Options, CancellingTheProgramPickerKeepsTheProgram)
 {
     BancOptions b;
-    EXPECT_EQ(b.options.AutoSel_Click("/usr/bin/ancien"), "/usr/bin/ancien");
+    QStringList choisis;
+    QObject::connect(&b.options, &Options::programmeChoisi, [&](const QString& c) { choisis << c; });
+    b.options.AutoSel_Click("/usr/bin/ancien");
     b.dialogues.fichiers = {"/usr/bin/nouveau"};
-    EXPECT_EQ(b.options.AutoSel_Click("/usr/bin/ancien"), "/usr/bin/nouveau");
+    b.options.AutoSel_Click("/usr/bin/ancien");
+    EXPECT_EQ(choisis, (QStringList{"/usr/bin/ancien", "/usr/bin/nouveau"}));
     EXPECT_EQ(b.dialogues.titresFichier.back(), "Sélectionnez le programme à lancer automatiquement");
 }
 
 TEST(Options, CancellingTheFolderPickerKeepsTheFolder)
 {
     BancOptions b;
-    EXPECT_EQ(b.options.RECpath0_Click("/films/"), "/films/");
+    QStringList choisis;
+    QObject::connect(&b.options, &Options::dossierChoisi, [&](const QString& c) { choisis << c; });
+    b.options.RECpath0_Click("/films/");
     b.dialogues.dossiers = {"/media/disque"};
-    EXPECT_EQ(b.options.RECpath0_Click("/films/"), "/media/disque/");
+    b.options.RECpath0_Click("/films/");
+    EXPECT_EQ(choisis, (QStringList{"/films/", "/media/disque/"}));
 }
 
 TEST(Options, ThePlayerResetRunsHiddenAsOneOfOurPlayers)

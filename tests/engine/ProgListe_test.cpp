@@ -32,6 +32,25 @@ ValeursEditeur ce_soir(const char* debut, const char* fin, const QString& chaine
 }
 
 
+// Carries a change of the schedule over its questions as the controller does, the double
+// answering each one.
+template <typename F>
+auto mener(FauxDialogues& d, F etape)
+{
+    Accord a;
+    for (;;) {
+        const auto e = etape(a);
+        if (!e.aDemander)
+            return e.resultat;
+        bool oui = false;
+        d.question(e.aDemander->question, Suite<bool>([&oui](bool r) { oui = r; }));
+        if (!oui)
+            return decltype(e.resultat){};
+        a = *e.aDemander;
+        a.acceptees << a.question;
+    }
+}
+
 class Ajout : public ::testing::Test {
 protected:
     ProgListe l;
@@ -39,7 +58,7 @@ protected:
 
     ResultatAjout ajouter(const ValeursEditeur& v, bool demander = true, const QDateTime& maintenant = Maintenant)
     {
-        return l.AjouterProgramme(v, demander, maintenant, d);
+        return mener(d, [&](const Accord& a) { return l.AjouterProgramme(v, demander, maintenant, d, a); });
     }
 };
 
@@ -469,14 +488,14 @@ TEST(Stopper, MarksTheSelectedRunningEntryAfterAYes)
     FauxDialogues d;
     ProgListe l = liste({"[A] 09/12/2026 19:00 - 20:00 > A (1)", "[E] 09/12/2026 20:00 - 21:00 > B (Q)"});
     l.selectionner(0);
-    EXPECT_FALSE(l.Stopper_Click(d));
+    EXPECT_FALSE(mener(d, [&](const Accord& a) { return l.Stopper_Click(a); }));
     EXPECT_TRUE(d.messages.empty());
     l.selectionner(1);
-    EXPECT_FALSE(l.Stopper_Click(d));
+    EXPECT_FALSE(mener(d, [&](const Accord& a) { return l.Stopper_Click(a); }));
     EXPECT_EQ(d.textes(), QStringList{"Souhaitez-vous réellement stopper cet enregistrement en cours ?"});
     EXPECT_EQ(l.ligne(1).marqueur, QChar(u'E'));
     d.reponses = {true};
-    EXPECT_TRUE(l.Stopper_Click(d));
+    EXPECT_TRUE(mener(d, [&](const Accord& a) { return l.Stopper_Click(a); }));
     EXPECT_EQ(l.ligne(1).texte(), "[S] 09/12/2026 20:00 - 21:00 > B (Q)");
 }
 
@@ -490,13 +509,13 @@ TEST(Modifier, GivesTheValuesBackAndRemovesTheEntry)
     FauxDialogues d;
     ProgListe l = liste({"[E] 09/12/2026 19:00 - 20:00 > A (1)", "[A] 10/12/2026 23:00 - 00:30 > Ça 2 (M)"});
     l.selectionner(0);
-    EXPECT_FALSE(l.Modifier_Click(d).has_value());  // only a waiting entry
+    EXPECT_FALSE(mener(d, [&](const Accord& a) { return l.Modifier_Click(a); }).has_value());  // only a waiting entry
     l.selectionner(1);
-    EXPECT_FALSE(l.Modifier_Click(d).has_value());
+    EXPECT_FALSE(mener(d, [&](const Accord& a) { return l.Modifier_Click(a); }).has_value());
     EXPECT_EQ(d.messages, (std::vector<Message>{{Message::Question, question}}));
     EXPECT_EQ(l.nombre(), 2);
     d.reponses = {true};
-    const auto v = l.Modifier_Click(d);
+    const auto v = mener(d, [&](const Accord& a) { return l.Modifier_Click(a); });
     ASSERT_TRUE(v.has_value());
     EXPECT_EQ(*v, (ValeursEditeur{QDate(2026, 12, 10), QTime(23, 0), QTime(0, 30), "Ça 2", 4}));
     EXPECT_EQ(l.textes(), QStringList{"[E] 09/12/2026 19:00 - 20:00 > A (1)"});
@@ -515,9 +534,9 @@ TEST(SupprimerSelection, AsksByKindOfEntry)
                          "[X] 09/12/2026 21:00 - 22:00 > C (1)", "[A] 09/12/2026 22:00 - 23:00 > D (1)"});
 
     l.selectionner(0);
-    EXPECT_EQ(l.SupprimerSelection_Click(d).supprime, false);
+    EXPECT_EQ(mener(d, [&](const Accord& a) { return l.SupprimerSelection_Click(a); }).supprime, false);
     d.reponses = {true};
-    const ResultatSuppression r = l.SupprimerSelection_Click(d);
+    const ResultatSuppression r = mener(d, [&](const Accord& a) { return l.SupprimerSelection_Click(a); });
     EXPECT_TRUE(r.supprime);
     EXPECT_TRUE(r.arreterEnregistrement);
     EXPECT_EQ(d.textes(), (QStringList{enCours, enCours}));
@@ -525,17 +544,17 @@ TEST(SupprimerSelection, AsksByKindOfEntry)
 
     d.messages.clear();
     d.reponses = {true};
-    EXPECT_EQ(l.SupprimerSelection_Click(d).arreterEnregistrement, false);  // recurrent "[X]"
+    EXPECT_EQ(mener(d, [&](const Accord& a) { return l.SupprimerSelection_Click(a); }).arreterEnregistrement, false);  // recurrent "[X]"
     EXPECT_EQ(d.textes(), QStringList{recurrent});
 
     d.messages.clear();
-    EXPECT_TRUE(l.SupprimerSelection_Click(d).supprime);  // one-off "[X]": no question
+    EXPECT_TRUE(mener(d, [&](const Accord& a) { return l.SupprimerSelection_Click(a); }).supprime);  // one-off "[X]": no question
     EXPECT_TRUE(d.messages.empty());
 
-    EXPECT_FALSE(l.SupprimerSelection_Click(d).supprime);
+    EXPECT_FALSE(mener(d, [&](const Accord& a) { return l.SupprimerSelection_Click(a); }).supprime);
     EXPECT_EQ(d.textes(), QStringList{unique});
     d.reponses = {true};
-    EXPECT_TRUE(l.SupprimerSelection_Click(d).supprime);
+    EXPECT_TRUE(mener(d, [&](const Accord& a) { return l.SupprimerSelection_Click(a); }).supprime);
     EXPECT_EQ(l.nombre(), 0);
     EXPECT_EQ(l.selection(), -1);
     EXPECT_EQ(l.boutons(), BoutonsProgramme{});
@@ -547,7 +566,7 @@ TEST(SupprimerSelection, DeletingTheLastLineSelectsTheNewLastLine)
     ProgListe l = liste({"[X] 09/12/2026 19:00 - 20:00 > A (1)", "[X] 09/12/2026 20:00 - 21:00 > B (1)",
                          "[X] 09/12/2026 21:00 - 22:00 > C (1)"});
     l.selectionner(2);
-    EXPECT_TRUE(l.SupprimerSelection_Click(d).supprime);
+    EXPECT_TRUE(mener(d, [&](const Accord& a) { return l.SupprimerSelection_Click(a); }).supprime);
     EXPECT_EQ(l.selection(), 1);
     EXPECT_EQ(l.ligne(1).chaine, "B");
 }
@@ -556,17 +575,17 @@ TEST(ToutSupprimer, AsksAndTellsWhenARecordingRuns)
 {
     FauxDialogues d;
     ProgListe l = liste({"[A] 09/12/2026 19:00 - 20:00 > A (1)"});
-    EXPECT_FALSE(l.ToutSupprimer_Click(d).supprime);
+    EXPECT_FALSE(mener(d, [&](const Accord& a) { return l.ToutSupprimer_Click(a); }).supprime);
     EXPECT_EQ(d.textes(), QStringList{"Souhaitez-vous effacer la liste et supprimer tous les programmes ?"});
     EXPECT_EQ(l.nombre(), 1);
     d.reponses = {true};
-    EXPECT_EQ(l.ToutSupprimer_Click(d).arreterEnregistrement, false);
+    EXPECT_EQ(mener(d, [&](const Accord& a) { return l.ToutSupprimer_Click(a); }).arreterEnregistrement, false);
     EXPECT_EQ(l.nombre(), 0);
 
     l = liste({"[X] 09/12/2026 18:00 - 19:00 > A (1)", "[E] 09/12/2026 19:00 - 20:00 > A (1)"});
     d.messages.clear();
     d.reponses = {true};
-    const ResultatSuppression r = l.ToutSupprimer_Click(d);
+    const ResultatSuppression r = mener(d, [&](const Accord& a) { return l.ToutSupprimer_Click(a); });
     EXPECT_TRUE(r.supprime && r.arreterEnregistrement);
     EXPECT_EQ(d.textes(), QStringList{"Un enregistrement programmé est en cours.\n"
                                       "Souhaitez-vous réellement tout supprimer ?"});

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace {
 // After ms, answers the modal box then open with `bouton`, once `pendant` has looked at it.
@@ -41,7 +42,8 @@ TEST(DialoguesQt, QueuedRunsWaitForTheLastBoxOfOursAndKeepTheirOrder)
                 journal << "question " + QString::number(d.ouvertes());
                 EXPECT_EQ(b.textFormat(), Qt::PlainText);
             });
-            journal << (d.question("Enregistrer <b>France 2</b> ?") ? "oui" : "non");
+            d.question("Enregistrer <b>France 2</b> ?", Suite<bool>([&](bool oui) { journal << (oui ? "oui" : "non"); }));
+            journal << "posée";
         });
     });
     QTimer::singleShot(70, [&] { d.quandLibre([&] { journal << "d"; }); });
@@ -53,15 +55,17 @@ TEST(DialoguesQt, QueuedRunsWaitForTheLastBoxOfOursAndKeepTheirOrder)
         journal << "fermeture " + QString::number(d.ouvertes());
     });
     d.information("<i>Chaîne</i> & <b>co</b>");
+    // Opened, not awaited.
+    EXPECT_EQ(d.ouvertes(), 1);
+    EXPECT_EQ(journal, QStringList{"a"});
+    ASSERT_TRUE(attendreQue([&] { return journal.contains("fermeture 1"); }, 3000));
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(texte, "<i>Chaîne</i> & <b>co</b>");
-    EXPECT_EQ(d.ouvertes(), 0);
-    // The box has closed: the waiting runs go from the event loop, not inside it.
-    EXPECT_EQ(journal, (QStringList{"a", "fermeture 1"}));
 
     // The question opened by "c" holds "d" back until it is answered.
     ASSERT_TRUE(attendreQue([&] { return journal.contains("d"); }, 3000)) << journal.join(", ").toStdString();
-    EXPECT_EQ(journal, (QStringList{"a", "fermeture 1", "b", "c", "question 1", "non", "d"}));
+    EXPECT_EQ(journal, (QStringList{"a", "fermeture 1", "b", "c", "posée", "question 1", "non", "d"}));
+    EXPECT_EQ(d.ouvertes(), 0);
 }
 
 TEST(DialoguesQt, EveryKindOfBoxShowsPlainTextAndCounts)
@@ -77,10 +81,15 @@ TEST(DialoguesQt, EveryKindOfBoxShowsPlainTextAndCounts)
     };
     repondreApres(50, QMessageBox::Ok, noter);
     d.exclamation("<b>x</b>");
+    ASSERT_TRUE(attendreQue([&] { return d.ouvertes() == 0; }, 3000));
     repondreApres(50, QMessageBox::Ok, noter);
     d.message("<b>x</b>");
+    ASSERT_TRUE(attendreQue([&] { return d.ouvertes() == 0; }, 3000));
     repondreApres(50, QMessageBox::Yes, noter);
-    EXPECT_TRUE(d.question("<b>x</b>"));
+    std::optional<bool> reponse;
+    d.question("<b>x</b>", Suite<bool>([&](bool oui) { reponse = oui; }));
+    ASSERT_TRUE(attendreQue([&] { return reponse.has_value(); }, 3000));
+    EXPECT_TRUE(*reponse);
     EXPECT_EQ(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText, Qt::PlainText}));
     EXPECT_EQ(icones, (QList<QMessageBox::Icon>{QMessageBox::Warning, QMessageBox::NoIcon, QMessageBox::Question}));
     EXPECT_EQ(ouvertes, (QList<int>{1, 1, 1}));
@@ -114,7 +123,10 @@ TEST(DialoguesQt, ABoxStaysAnswerableWhileTheMainWindowTakesNoInput)
         fenetre.setEnabled(false);
         actives << b.isEnabled();
     });
-    EXPECT_TRUE(d.question("Souhaitez-vous réellement quitter Kelmor ?"));
+    std::optional<bool> reponse;
+    d.question("Souhaitez-vous réellement quitter Kelmor ?", Suite<bool>([&](bool oui) { reponse = oui; }));
+    ASSERT_TRUE(attendreQue([&] { return reponse.has_value(); }, 3000));
+    EXPECT_TRUE(*reponse);
     EXPECT_EQ(actives, (QList<bool>{true, true}));
 }
 
@@ -134,6 +146,27 @@ TEST(DialoguesQt, AMessageQuotingANameThatOpensACommentShowsAllThatFollows)
         ligne = l->fontMetrics().height();
     });
     d.exclamation(message);
+    ASSERT_TRUE(attendreQue([&] { return d.ouvertes() == 0; }, 3000));
     EXPECT_EQ(vu, message);
     EXPECT_GE(hauteur, 2 * ligne) << "the line after the name is not shown";
+}
+
+TEST(DialoguesQt, AbandonedBoxesCloseUnansweredAndWhatFollowsGoesToStandardError)
+{
+    DialoguesQt d;
+    int reponses = 0;
+    d.question("Souhaitez-vous réellement quitter Kelmor ?", Suite<bool>([&](bool) { ++reponses; }));
+    d.exclamation("Kelmor est déjà lancé.");
+    EXPECT_EQ(d.ouvertes(), 2);
+    bool libre = false;
+    d.quandLibre([&] { libre = true; });
+    d.abandonner();
+    EXPECT_EQ(d.ouvertes(), 0);
+    ASSERT_TRUE(attendreQue([&] { return libre && QApplication::activeModalWidget() == nullptr; }, 3000));
+    // Nothing opens any more, and nobody answered for the user.
+    d.question("Encore ?", Suite<bool>([&](bool) { ++reponses; }));
+    d.exclamation("Les paramètres d'Kelmor n'ont pas pu être enregistrés.");
+    EXPECT_EQ(d.ouvertes(), 0);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(reponses, 0);
 }

@@ -45,45 +45,76 @@ public:
     QStringList titresFichier;
     std::deque<QString> dossiers;     // answers to the folder dialog; "" when empty
     QStringList titresDossier;
-    // Runs while a question is open, as a timer would in the real modal loop.
+    // Runs while a question is open, as a timer would before the user answers.
     std::function<void()> pendantQuestion;
-    // Runs while any box is open (questions included), as timers would in its modal loop;
+    // Runs while any box is open (questions included), as timers would before it is closed;
     // not again inside a box it opens itself.
     std::function<void()> pendantBoite;
-    int ouvertes = 0;  // boxes open right now
+    int ouvertes = 0;  // boxes open right now (held questions included)
     // What waits for no box to be open is held until liberer(), as the real loop would run it
     // only after the caller (start-up, a tick) is over.
     bool differer = false;
+    // Questions stay open until repondre(): the user answers later, when the test says.
+    bool retenir = false;
+    // What went to the standard error output once abandonner() was called.
+    QStringList erreurStandard;
+    bool abandonne = false;
 
     void exclamation(const QString& t) override { boite({Message::Exclamation, t}); }
     void information(const QString& t) override { boite({Message::Information, t}); }
-    bool question(const QString& t) override
+    void question(const QString& t, Suite<bool> reponse) override
     {
+        if (abandonne) {
+            erreurStandard << t;
+            return;
+        }
+        if (retenir) {
+            messages.push_back({Message::Question, t});
+            ++ouvertes;
+            retenues_.push_back(std::move(reponse));
+            return;
+        }
         boite({Message::Question, t}, pendantQuestion);
-        if (reponses.empty())
-            return false;
-        const bool r = reponses.front();
-        reponses.pop_front();
-        return r;
+        bool r = false;
+        if (!reponses.empty()) {
+            r = reponses.front();
+            reponses.pop_front();
+        }
+        reponse(r);
     }
-    QString choisirFichier(const QString& titre, const QString&, const QString&) override
+    // Questions held (see `retenir`) and not answered yet.
+    int retenues() const { return static_cast<int>(retenues_.size()); }
+    // Answers the oldest held question. False when none is open.
+    bool repondre(bool oui)
+    {
+        if (retenues_.empty())
+            return false;
+        Suite<bool> r = std::move(retenues_.front());
+        retenues_.pop_front();
+        r(oui);
+        fermer();
+        return true;
+    }
+    void choisirFichier(const QString& titre, const QString&, const QString&, Suite<QString> choix) override
     {
         titresFichier << titre;
-        if (fichiers.empty())
-            return {};
-        QString f = fichiers.front();
-        fichiers.pop_front();
-        return f;
+        QString f;
+        if (!fichiers.empty()) {
+            f = fichiers.front();
+            fichiers.pop_front();
+        }
+        choix(f);
     }
     void message(const QString& t) override { boite({Message::Simple, t}); }
-    QString choisirDossier(const QString& titre, const QString&) override
+    void choisirDossier(const QString& titre, const QString&, Suite<QString> choix) override
     {
         titresDossier << titre;
-        if (dossiers.empty())
-            return {};
-        QString d = dossiers.front();
-        dossiers.pop_front();
-        return d;
+        QString d;
+        if (!dossiers.empty()) {
+            d = dossiers.front();
+            dossiers.pop_front();
+        }
+        choix(d);
     }
     // At once when no box is open, else when the last one closes.
     void quandLibre(std::function<void()> suite) override
@@ -92,6 +123,14 @@ public:
             suite();
         else
             apresBoites_.push_back(std::move(suite));
+    }
+    void abandonner() override
+    {
+        abandonne = true;
+        ouvertes -= static_cast<int>(retenues_.size());
+        retenues_.clear();
+        if (ouvertes == 0 && !differer)
+            liberer();
     }
     // Runs what was held (see `differer`).
     void liberer()
@@ -113,6 +152,10 @@ public:
 private:
     void boite(const Message& m, const std::function<void()>& pendant = {})
     {
+        if (abandonne) {
+            erreurStandard << m.texte;
+            return;
+        }
         messages.push_back(m);
         ++ouvertes;
         if (pendant)
@@ -122,6 +165,10 @@ private:
             pendantBoite();
             dansBoite_ = false;
         }
+        fermer();
+    }
+    void fermer()
+    {
         if (--ouvertes == 0 && !differer) {
             auto suites = std::move(apresBoites_);
             apresBoites_.clear();
@@ -131,6 +178,7 @@ private:
     }
     bool dansBoite_ = false;
     std::vector<std::function<void()>> apresBoites_;
+    std::deque<Suite<bool>> retenues_;
 };
 
 class FauxClientWeb : public ClientWeb {

@@ -5,27 +5,11 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cstdio>
+
 namespace {
 const QString kTitre = QStringLiteral("Kelmor");
-}
 
-// Counts a box for as long as it is open; the last one to close lets the waiting runs go.
-class DialoguesQt::Ouverte {
-public:
-    explicit Ouverte(DialoguesQt& d) : d_(d) { ++d_.ouvertes_; }
-    ~Ouverte()
-    {
-        if (--d_.ouvertes_ == 0 && !d_.enAttente_.empty())
-            d_.planifier();
-    }
-    Ouverte(const Ouverte&) = delete;
-    Ouverte& operator=(const Ouverte&) = delete;
-
-private:
-    DialoguesQt& d_;
-};
-
-namespace {
 // Our boxes are windows of their own, kept above the main window by the window system: a
 // child of the main window would be disabled with it, and the main window takes no input
 // while the engine waits (a stop the clock started while a question is open, say).
@@ -41,69 +25,126 @@ void auDessusDe(QWidget& dialogue, QWidget* fenetre)
         dialogue.move(fenetre->window()->frameGeometry().center() - dialogue.rect().center());
 }
 
-QMessageBox::StandardButton boite(QWidget* parent, QMessageBox::Icon icone, const QString& texte,
-                                  QMessageBox::StandardButtons boutons,
-                                  QMessageBox::StandardButton parDefaut = QMessageBox::NoButton)
+QMessageBox* boite(QMessageBox::Icon icone, const QString& texte, QMessageBox::StandardButtons boutons,
+                   QMessageBox::StandardButton parDefaut = QMessageBox::NoButton)
 {
-    QMessageBox b(icone, kTitre, texte, boutons);
-    b.setTextFormat(Qt::PlainText);
+    auto* b = new QMessageBox(icone, kTitre, texte, boutons);
+    b->setTextFormat(Qt::PlainText);
     if (parDefaut != QMessageBox::NoButton)
-        b.setDefaultButton(parDefaut);
-    b.adjustSize();
-    auDessusDe(b, parent);
-    return QMessageBox::StandardButton(b.exec());
+        b->setDefaultButton(parDefaut);
+    b->adjustSize();
+    return b;
 }
 
-QString choisir(QWidget* parent, const QString& titre, const QString& dossierInitial, const QString& filtre,
-                QFileDialog::FileMode mode)
+QFileDialog* dialogueFichier(const QString& titre, const QString& dossierInitial, const QString& filtre,
+                             QFileDialog::FileMode mode)
 {
-    QFileDialog d(nullptr, titre, dossierInitial, filtre);
-    d.setFileMode(mode);
+    auto* d = new QFileDialog(nullptr, titre, dossierInitial, filtre);
+    d->setFileMode(mode);
     if (mode == QFileDialog::Directory)
-        d.setOption(QFileDialog::ShowDirsOnly);
-    auDessusDe(d, parent);
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
-        return {};
-    return d.selectedFiles().constFirst();
+        d->setOption(QFileDialog::ShowDirsOnly);
+    return d;
 }
+
+QString choisi(QDialog* d, int resultat)
+{
+    auto* f = static_cast<QFileDialog*>(d);
+    if (resultat != QDialog::Accepted || f->selectedFiles().isEmpty())
+        return {};
+    return f->selectedFiles().constFirst();
+}
+}  // namespace
+
+void DialoguesQt::ouvrir(QDialog* d, std::function<void(int)> fini)
+{
+    ++ouvertes_;
+    boites_ << d;
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(d, &QDialog::finished, &contexte_, [this, d, fini = std::move(fini)](int resultat) {
+        boites_.removeAll(d);
+        if (fini)
+            fini(resultat);
+        // The last one to close lets the waiting runs go.
+        if (--ouvertes_ == 0 && !enAttente_.empty())
+            planifier();
+    });
+    auDessusDe(*d, parent_);
+    // Application-modal as the boxes have always been (open() would make it window-modal),
+    // and shown without a loop of its own: the answer comes from `finished`.
+    d->show();
+}
+
+bool DialoguesQt::versErreurStandard(const char* genre, const QString& texte)
+{
+    if (!abandonne_)
+        return false;
+    std::fprintf(stderr, "Kelmor (%s) : %s\n", genre, texte.toLocal8Bit().constData());
+    std::fflush(stderr);
+    return true;
 }
 
 void DialoguesQt::exclamation(const QString& texte)
 {
-    Ouverte o(*this);
-    boite(parent_, QMessageBox::Warning, texte, QMessageBox::Ok);
+    if (!versErreurStandard("erreur", texte))
+        ouvrir(boite(QMessageBox::Warning, texte, QMessageBox::Ok), {});
 }
 
 void DialoguesQt::information(const QString& texte)
 {
-    Ouverte o(*this);
-    boite(parent_, QMessageBox::Information, texte, QMessageBox::Ok);
-}
-
-bool DialoguesQt::question(const QString& texte)
-{
-    Ouverte o(*this);
-    return boite(parent_, QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        == QMessageBox::Yes;
-}
-
-QString DialoguesQt::choisirFichier(const QString& titre, const QString& dossierInitial,
-                                    const QString& filtre)
-{
-    Ouverte o(*this);
-    return choisir(parent_, titre, dossierInitial, filtre, QFileDialog::ExistingFile);
+    if (!versErreurStandard("information", texte))
+        ouvrir(boite(QMessageBox::Information, texte, QMessageBox::Ok), {});
 }
 
 void DialoguesQt::message(const QString& texte)
 {
-    Ouverte o(*this);
-    boite(parent_, QMessageBox::NoIcon, texte, QMessageBox::Ok);
+    if (!versErreurStandard("message", texte))
+        ouvrir(boite(QMessageBox::NoIcon, texte, QMessageBox::Ok), {});
 }
 
-QString DialoguesQt::choisirDossier(const QString& titre, const QString& dossierInitial)
+void DialoguesQt::question(const QString& texte, Suite<bool> reponse)
 {
-    Ouverte o(*this);
-    return choisir(parent_, titre, dossierInitial, {}, QFileDialog::Directory);
+    if (versErreurStandard("question sans réponse", texte))
+        return;
+    QMessageBox* b = boite(QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    ouvrir(b, [b, reponse = std::move(reponse)](int) {
+        reponse(b->standardButton(b->clickedButton()) == QMessageBox::Yes);
+    });
+}
+
+void DialoguesQt::choisirFichier(const QString& titre, const QString& dossierInitial, const QString& filtre,
+                                 Suite<QString> choix)
+{
+    if (versErreurStandard("fichier non choisi", titre))
+        return;
+    QFileDialog* d = dialogueFichier(titre, dossierInitial, filtre, QFileDialog::ExistingFile);
+    ouvrir(d, [d, choix = std::move(choix)](int r) { choix(choisi(d, r)); });
+}
+
+void DialoguesQt::choisirDossier(const QString& titre, const QString& dossierInitial, Suite<QString> choix)
+{
+    if (versErreurStandard("dossier non choisi", titre))
+        return;
+    QFileDialog* d = dialogueFichier(titre, dossierInitial, {}, QFileDialog::Directory);
+    ouvrir(d, [d, choix = std::move(choix)](int r) { choix(choisi(d, r)); });
+}
+
+void DialoguesQt::abandonner()
+{
+    abandonne_ = true;
+    // Their answers are dropped: nobody gave them.
+    const QList<QPointer<QDialog>> boites = boites_;
+    for (const QPointer<QDialog>& d : boites) {
+        if (!d)
+            continue;
+        if (auto* b = qobject_cast<QMessageBox*>(d.data()))
+            versErreurStandard("boîte fermée sans réponse", b->text());
+        QObject::disconnect(d, &QDialog::finished, &contexte_, nullptr);
+        d->close();
+    }
+    boites_.clear();
+    ouvertes_ = 0;
+    if (!enAttente_.empty())
+        planifier();
 }
 
 void DialoguesQt::quandLibre(std::function<void()> suite)
