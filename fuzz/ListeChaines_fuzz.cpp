@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         exiger(!c.adresse.isEmpty(), "every channel has an address");
         exiger(c.adresse == c.adresse.trimmed(), "an address has no blank at its ends");
         exiger(!c.adresse.contains(u'\n') && !c.adresse.contains(u'\r'), "an address is one line");
-        exiger(liste.indexDe(c.nom) == i, "each channel has a name of its own");
+        exiger(liste.noms().indexOf(c.nom) == i, "each channel has a name of its own");
     }
     exiger(liste.noms().size() == liste.taille(), "one name per channel");
 

@@ -18,14 +18,6 @@ QStringList ListeChaines::noms() const
     return l;
 }
 
-int ListeChaines::indexDe(const QString& nom) const
-{
-    for (std::size_t i = 0; i < chaines_.size(); ++i)
-        if (chaines_[i].nom == nom)
-            return static_cast<int>(i);
-    return -1;
-}
-
 namespace {
 
 // The first n code points of a text, so that a letter outside the BMP is never split in two.

@@ -26,8 +26,6 @@ public:
     const Chaine& at(int i) const { return chaines_.at(static_cast<std::size_t>(i)); }
     const std::vector<Chaine>& chaines() const { return chaines_; }
     QStringList noms() const;
-    // Index of the first channel with exactly this display name, -1 when none.
-    int indexDe(const QString& nom) const;
 
 private:
     std::vector<Chaine> chaines_;

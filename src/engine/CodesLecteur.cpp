@@ -1,5 +1,7 @@
 #include "engine/CodesLecteur.h"
 
+#include <QStringList>
+
 namespace {
 
 QString entree(const QStringList& table, int index)

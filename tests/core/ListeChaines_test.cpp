@@ -24,8 +24,8 @@ TEST(LireListeChaines, BoxFormatGivesNameNumberAndAddressInFileOrder)
     EXPECT_EQ(l.at(0), (Chaine{"France 2", 2, "rtsp://mafreebox.freebox.fr/fbxtv_pub/stream?id=201"}));
     EXPECT_EQ(l.noms(), (QStringList{"France 2", "Zeta", "arte"}));
     EXPECT_EQ(l.at(1).numero, 201);
-    EXPECT_EQ(l.indexDe("arte"), 2);
-    EXPECT_EQ(l.indexDe("Arte"), -1);
+    EXPECT_EQ(l.noms().indexOf("arte"), 2);
+    EXPECT_EQ(l.noms().indexOf("Arte"), -1);
     EXPECT_FALSE(l.estVide());
 }
 
@@ -34,8 +34,8 @@ TEST(LireListeChaines, EqualNamesAreToldApartTheFirstKeepingItsName)
     const ListeChaines l = LireListeChaines(
         "#EXTM3U\n" + entree("1", "TF1", "rtsp://a") + entree("9", "TF1", "rtsp://b"), false);
     EXPECT_EQ(l.noms(), (QStringList{"TF1", "TF1 (2)"}));
-    EXPECT_EQ(l.indexDe("TF1"), 0);
-    EXPECT_EQ(l.indexDe("TF1 (2)"), 1);
+    EXPECT_EQ(l.noms().indexOf("TF1"), 0);
+    EXPECT_EQ(l.noms().indexOf("TF1 (2)"), 1);
 }
 
 TEST(NomsDistincts, NamesCutAlikeAreToldApartAndUniqueNamesStayAsBefore)
@@ -72,8 +72,8 @@ TEST(LireListeChaines, NamesCutAlikeKeepTheirOwnStreamSortedOrNot)
     for (const bool trier : {false, true}) {
         const ListeChaines l = LireListeChaines(texte, trier);
         ASSERT_EQ(l.taille(), 3);
-        const int direct = l.indexDe("LCP Assemblée nationale e ...");
-        const int differe = l.indexDe("LCP Assemblée nationa ... (2)");
+        const int direct = l.noms().indexOf("LCP Assemblée nationale e ...");
+        const int differe = l.noms().indexOf("LCP Assemblée nationa ... (2)");
         ASSERT_GE(direct, 0);
         ASSERT_GE(differe, 0);
         EXPECT_EQ(l.at(direct).adresse, "rtsp://box/direct");
@@ -216,7 +216,7 @@ TEST(LireListeChaines, SortedOrderKeepsNumberAndAddressWithTheName)
               (QStringList{"Arte", "ARTE", "beta", "école TV", "Équipe 21", "Zouzou"}));
     const ListeChaines fichier = LireListeChaines(texte, false);
     for (const Chaine& c : fichier.chaines()) {
-        const int i = triee.indexDe(c.nom);
+        const int i = triee.noms().indexOf(c.nom);
         ASSERT_GE(i, 0);
         EXPECT_EQ(triee.at(i), c);
     }

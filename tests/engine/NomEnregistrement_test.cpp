@@ -1,5 +1,6 @@
 #include "engine/NomEnregistrement.h"
 
+#include "core/Encodage.h"
 #include "engine/CodesLecteur.h"
 
 #include <gtest/gtest.h>
@@ -84,13 +85,12 @@ TEST(NomFichierEnregistrement, ExtensionOfEachAudioCodecWhenSoundOnly)
 
 TEST(CodesLecteur, ListItemsAndCodesLineUp)
 {
-    EXPECT_EQ(ListesCodecs::VCOD.size(), 12);
-    EXPECT_EQ(ListesCodecs::ACOD.size(), 10);
-    EXPECT_EQ(ListesCodecs::CAPS, (QStringList{"MPEG TS", "MPEG PS", "MPEG 1", "Ogg", "ASF", "MP4", "MOV",
-                                               "WAV", "Raw"}));
-    EXPECT_EQ(ListesCodecs::VCOD.at(11), "Theo");
+    EXPECT_EQ(Encodage::VCOD.size(), 12);
+    EXPECT_EQ(Encodage::ACOD.size(), 10);
+    EXPECT_EQ(Encodage::CAPS, (QStringList{"MPEG TS", "MPEG PS", "MPEG 1", "Ogg", "ASF", "MP4", "MOV", "WAV", "Raw"}));
+    EXPECT_EQ(Encodage::VCOD.at(11), "Theo");
     EXPECT_EQ(codeVideo(11), "theo");
-    EXPECT_EQ(ListesCodecs::ACOD.at(2), "MP3");
+    EXPECT_EQ(Encodage::ACOD.at(2), "MP3");
     EXPECT_EQ(codeAudio(2), "mp3");
     EXPECT_EQ(codeVideo(3), "DIV1");
     EXPECT_EQ(codeAudio(9), "fl32");
@@ -99,4 +99,13 @@ TEST(CodesLecteur, ListItemsAndCodesLineUp)
     EXPECT_EQ(codeAudio(-1), "");
     EXPECT_EQ(modeDesentrelacement(5), "x");
     EXPECT_EQ(modeDesentrelacement(6), "");
+    // Every item the options pane lists has its code, and nothing beyond the last.
+    const std::pair<const QStringList&, QString (*)(int)> tables[] = {
+        {Encodage::VCOD, codeVideo}, {Encodage::VCOD, extensionVideo}, {Encodage::ACOD, codeAudio},
+        {Encodage::ACOD, extensionAudio}, {Encodage::CAPS, codeConteneur}};
+    for (const auto& [items, code] : tables) {
+        for (int i = 0; i < items.size(); ++i)
+            EXPECT_FALSE(code(i).isEmpty()) << items.at(i).toStdString();
+        EXPECT_EQ(code(int(items.size())), "") << items.first().toStdString();
+    }
 }

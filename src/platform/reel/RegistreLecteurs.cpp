@@ -74,7 +74,7 @@ std::vector<LecteurEnregistre> lirePids(const QByteArray& contenu)
         // kill() on 0, 1 or a negative pid would reach whole process groups or init.
         if (!ok || pid <= 1 || !role)
             continue;
-        lecteurs.push_back({pid, *role, jeton});
+        lecteurs.push_back({pid, *role, jeton, QString()});
     }
     return lecteurs;
 }
