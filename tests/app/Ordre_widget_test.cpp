@@ -121,8 +121,9 @@ void verifier(BancOrdre& b, const std::string& cas)
             ++enCours;
         const bool du = l.minuteDebut() <= MinuteCivile(maintenant.date(), maintenant.time())
                         && MinuteCivile(maintenant.date(), maintenant.time()) < l.minuteFin();
-        if (du)
+        if (du) {
             EXPECT_EQ(l.marqueur, QChar(u'E')) << "a due entry does not record: " << l.texte().toStdString();
+        }
     }
     EXPECT_EQ(enCours, s.Etat == EtatLecteur::Programme ? 1 : 0) << "the schedule and the state disagree";
 }
