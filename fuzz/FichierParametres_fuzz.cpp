@@ -12,9 +12,13 @@ public:
     explicit DialoguesMuets(bool oui) : oui_(oui) {}
     void exclamation(const QString&) override {}
     void information(const QString&) override {}
-    bool question(const QString&) override { return oui_; }
-    QString choisirFichier(const QString&, const QString&, const QString&) override { return {}; }
+    void question(const QString&, Suite<bool> reponse) override { reponse(oui_); }
+    void choisirFichier(const QString&, const QString&, const QString&, Suite<QString> choix) override
+    {
+        choix(QString());
+    }
     void quandLibre(std::function<void()> suite) override { suite(); }
+    void abandonner() override {}
 
 private:
     bool oui_;
