@@ -1,30 +1,20 @@
 #include "platform/reel/LecteursVlc.h"
 
+#include "platform/reel/EchangeControle.h"
+#include "platform/reel/LancementProcessus.h"
 #include "platform/reel/PilotageVlc.h"
+#include "platform/reel/Recolteur.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
-#include <QPointer>
-#include <QStandardPaths>
-#include <QThread>
 #include <QTimer>
 
-#include <functional>
-
 #include <algorithm>
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/types.h>
-#include <sys/wait.h>
+#include <functional>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 QByteArray lireProc(qint64 pid, const char* fichier)
@@ -35,217 +25,13 @@ QByteArray lireProc(qint64 pid, const char* fichier)
     return f.readAll();
 }
 
-// Players are children of ours: each one that ends is reaped here, by its own pid
-// (never waitpid(-1), which would take the exit status of QProcess's children), so that no
-// zombie is left. A timer of the event loop does it while some run; the checks and the
-// reaper of LecteursVlc do it too. A player outliving its LecteursVlc is still reaped.
-class Recolteur {
-public:
-    static Recolteur& instance()
-    {
-        static Recolteur r;
-        return r;
-    }
-
-    void ajouter(pid_t pid)
-    {
-        enfants_.push_back(pid);
-        armer();
-    }
-
-    void recolter()
-    {
-        std::erase_if(enfants_, [](pid_t pid) {
-            int statut = 0;
-            const pid_t r = ::waitpid(pid, &statut, WNOHANG);
-            return r == pid || (r < 0 && errno == ECHILD);
-        });
-        if (enfants_.empty() && minuterie_)
-            minuterie_->stop();
-    }
-
-private:
-    void armer()
-    {
-        if (!minuterie_) {
-            auto* app = QCoreApplication::instance();
-            if (!app || QThread::currentThread() != app->thread())
-                return;
-            // Owned by the application object, so that it goes before the event loop does.
-            minuterie_ = new QTimer(app);
-            minuterie_->setInterval(kPeriode);
-            QObject::connect(minuterie_, &QTimer::timeout, minuterie_, [this] { recolter(); });
-        }
-        if (!minuterie_->isActive())
-            minuterie_->start();
-    }
-
-    static constexpr int kPeriode = 1000;
-    std::vector<pid_t> enfants_;
-    QPointer<QTimer> minuterie_;
-};
-
-// Starts the program with the arguments, its standard files on /dev/null, no other file of
-// ours left open, default signal handling and in a session of its own (the player outlives
-// a closed terminal). posix_spawn borrows our memory until the program is loaded instead of
-// copying this process's page tables, and tells an exec failure. 0 when it cannot start.
-pid_t lancer(const QString& programme, const QStringList& arguments)
-{
-    QString chemin = programme;
-    if (!chemin.contains(u'/'))
-        chemin = QStandardPaths::findExecutable(programme);
-    if (chemin.isEmpty())
-        return 0;
-    std::vector<QByteArray> textes;
-    textes.reserve(size_t(arguments.size()) + 1);
-    textes.push_back(QFile::encodeName(chemin));
-    for (const QString& a : arguments)
-        textes.push_back(QFile::encodeName(a));
-    std::vector<char*> argv;
-    argv.reserve(textes.size() + 1);
-    for (QByteArray& t : textes)
-        argv.push_back(t.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attributs;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawnattr_init(&attributs);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
-    sigset_t vide, tous;
-    sigemptyset(&vide);
-    sigfillset(&tous);
-    posix_spawnattr_setsigmask(&attributs, &vide);
-    posix_spawnattr_setsigdefault(&attributs, &tous);
-    posix_spawnattr_setflags(&attributs, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-
-    pid_t pid = 0;
-    const int erreur = ::posix_spawn(&pid, argv[0], &actions, &attributs, argv.data(), environ);
-    posix_spawnattr_destroy(&attributs);
-    posix_spawn_file_actions_destroy(&actions);
-    if (erreur != 0)
-        return 0;
-    Recolteur::instance().ajouter(pid);
-    return pid;
-}
-
 // Runs `f` from the event loop, as long as `contexte` lives: no report ever runs inside
 // the call that asked for it, nor inside a loop of ours over players or sockets.
 void plusTard(QObject* contexte, std::function<void()> f)
 {
     QTimer::singleShot(0, contexte, std::move(f));
 }
-}  // namespace
 
-// One exchange with the control socket of one player: connect (again and again while the
-// player just started and does not listen yet), write the lines, read the answer. What
-// came is reported once, from the event loop, and the object then goes.
-class LecteursVlc::Echange : public QObject {
-public:
-    using Fin = std::function<void(bool, QString)>;
-
-    // touche: done once the line "0" or "1" (the answer to "is_playing") has come, failed
-    // otherwise. Else the answer is whole after a short silence, or at attenteReponseMs.
-    Echange(QObject* parent, const QString& chemin, QByteArray lignes, bool touche, int attenteTotaleMs,
-            int attenteReponseMs, std::function<bool()> vivant, Fin fin)
-        : QObject(parent), chemin_(chemin), lignes_(std::move(lignes)), touche_(touche),
-          attenteReponseMs_(attenteReponseMs), vivant_(std::move(vivant)), fin_(std::move(fin))
-    {
-        for (QTimer* t : {&limite_, &reessai_, &silence_})
-            t->setSingleShot(true);
-        connect(&limite_, &QTimer::timeout, this, [this] { terminer(!touche_); });
-        connect(&silence_, &QTimer::timeout, this, [this] { terminer(true); });
-        connect(&reessai_, &QTimer::timeout, this, [this] { connecter(); });
-        connect(&socket_, &QLocalSocket::connected, this, [this] {
-            connecte_ = true;
-            if (!touche_)
-                limite_.start(attenteReponseMs_);
-            socket_.write(lignes_);
-        });
-        connect(&socket_, &QLocalSocket::readyRead, this, [this] { lire(); });
-        connect(&socket_, &QLocalSocket::disconnected, this, [this] {
-            if (connecte_)
-                terminer(!touche_);
-        });
-        connect(&socket_, &QLocalSocket::errorOccurred, this, [this] {
-            // Not listening yet: the player may have just started.
-            if (!connecte_ && !fini_)
-                reessai_.start(kReessaiMs);
-            else if (connecte_ && socket_.state() != QLocalSocket::ConnectedState)
-                terminer(!touche_);
-        });
-        limite_.start(attenteTotaleMs);
-        reessai_.start(0);
-    }
-
-    ~Echange() override
-    {
-        // Nothing of the socket's own end may reach this half-destroyed object.
-        QObject::disconnect(&socket_, nullptr, this, nullptr);
-        socket_.abort();
-    }
-
-private:
-    static constexpr int kReessaiMs = 50;
-    static constexpr int kSilenceFinReponseMs = 200;
-
-    void connecter()
-    {
-        if (fini_)
-            return;
-        if (!vivant_()) {
-            terminer(false);
-            return;
-        }
-        socket_.abort();
-        socket_.connectToServer(chemin_);
-    }
-
-    void lire()
-    {
-        recu_ += socket_.readAll();
-        if (!touche_) {
-            silence_.start(kSilenceFinReponseMs);
-            return;
-        }
-        // Other lines ("status change: …") may come first; the answer is a line of its own.
-        for (const QByteArray& ligne : recu_.split('\n'))
-            if (const QByteArray l = ligne.trimmed(); l == "0" || l == "1") {
-                terminer(true);
-                return;
-            }
-    }
-
-    void terminer(bool reussi)
-    {
-        if (fini_)
-            return;
-        fini_ = true;
-        limite_.stop();
-        reessai_.stop();
-        silence_.stop();
-        socket_.abort();  // the player serves one client at a time: let the next one in
-        plusTard(parent(), [fin = std::move(fin_), reussi, texte = QString::fromUtf8(recu_)] { fin(reussi, texte); });
-        deleteLater();
-    }
-
-    QString chemin_;
-    QByteArray lignes_;
-    bool touche_;
-    int attenteReponseMs_;
-    std::function<bool()> vivant_;
-    Fin fin_;
-    QLocalSocket socket_;
-    QTimer limite_, reessai_, silence_;
-    QByteArray recu_;
-    bool connecte_ = false;
-    bool fini_ = false;
-};
-
-namespace {
 QString trouverDossierSockets()
 {
     return dossierSockets(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath(), ::getuid());
@@ -432,17 +218,34 @@ void LecteursVlc::faucher()
         faucheuse_->stop();
 }
 
-bool LecteursVlc::demarrer(RoleLecteur role, const QString& programme, const QStringList& arguments)
+void LecteursVlc::renvoyer(const std::function<bool(RoleLecteur)>& dont)
 {
-    oublierTermines();
     for (auto it = lecteurs_.begin(); it != lecteurs_.end();) {
-        if (it->role != role) {
+        if (!dont(it->role)) {
             ++it;
             continue;
         }
         envoyerAuDepart(*it);
         it = lecteurs_.erase(it);
     }
+}
+
+// `fin` waits for every player of those roles on its way out, sent away now or earlier.
+void LecteursVlc::fermerRoles(const std::function<bool(RoleLecteur)>& dont, Suite<> fin)
+{
+    renvoyer(dont);
+    enregistrer();
+    std::vector<qint64> pids;
+    for (const auto& d : departs_)
+        if (dont(d.lecteur.role))
+            pids.push_back(d.lecteur.pid);
+    attendreDeparts(std::move(pids), std::move(fin));
+}
+
+bool LecteursVlc::demarrer(RoleLecteur role, const QString& programme, const QStringList& arguments)
+{
+    oublierTermines();
+    renvoyer([role](RoleLecteur r) { return r == role; });
 
     // Checked again at each start: a cleaner of the temporary folder may have taken it.
     if (!dossierPrive(dossierSockets_, ::getuid()))
@@ -468,7 +271,7 @@ bool LecteursVlc::demarrer(RoleLecteur role, const QString& programme, const QSt
     lecteur.jeton = jeton;
     lecteur.socket = cheminSocket(lecteur);
 
-    const pid_t pid = lancer(programme, argumentsPilotes(cheminSocket(lecteur), arguments));
+    const pid_t pid = lancerProcessus(programme, argumentsPilotes(cheminSocket(lecteur), arguments));
     if (pid <= 1) {
         enregistrer();
         return false;
@@ -509,7 +312,7 @@ void LecteursVlc::echanger(RoleLecteur role, QByteArray lignes, bool touche, int
         return std::any_of(lecteurs_.begin(), lecteurs_.end(), [pid](const LecteurEnregistre& l) { return l.pid == pid; });
     };
     const int total = touche ? attenteMs : kAttenteToucheMs + attenteMs;
-    new Echange(contexte_.get(), cheminSocket(*it), std::move(lignes), touche, total, attenteMs, std::move(vivant),
+    new EchangeControle(contexte_.get(), cheminSocket(*it), std::move(lignes), touche, total, attenteMs, std::move(vivant),
                 std::move(fin));
 }
 
@@ -537,32 +340,12 @@ void LecteursVlc::commande(RoleLecteur role, const QString& ligne, Suite<QString
 
 void LecteursVlc::fermer(RoleLecteur role, Suite<> fin)
 {
-    for (auto it = lecteurs_.begin(); it != lecteurs_.end();) {
-        if (it->role != role) {
-            ++it;
-            continue;
-        }
-        envoyerAuDepart(*it);
-        it = lecteurs_.erase(it);
-    }
-    enregistrer();
-    std::vector<qint64> pids;
-    for (const auto& d : departs_)
-        if (d.lecteur.role == role)
-            pids.push_back(d.lecteur.pid);
-    attendreDeparts(std::move(pids), std::move(fin));
+    fermerRoles([role](RoleLecteur r) { return r == role; }, std::move(fin));
 }
 
 void LecteursVlc::fermerTous(Suite<> fin)
 {
-    for (const auto& l : lecteurs_)
-        envoyerAuDepart(l);
-    lecteurs_.clear();
-    enregistrer();
-    std::vector<qint64> pids;
-    for (const auto& d : departs_)
-        pids.push_back(d.lecteur.pid);
-    attendreDeparts(std::move(pids), std::move(fin));
+    fermerRoles([](RoleLecteur) { return true; }, std::move(fin));
 }
 
 void LecteursVlc::fermerRestes()

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -78,14 +79,15 @@ private:
         std::vector<qint64> pids;
         Suite<> fin;
     };
-    class Echange;
-
     QString cheminSocket(const LecteurEnregistre& lecteur) const;
     bool notre(const LecteurEnregistre& lecteur) const;
     bool termine(const LecteurEnregistre& lecteur) const;
     void oublierTermines();
     void enregistrer();
     void envoyerAuDepart(const LecteurEnregistre& lecteur);
+    // Sends away every registered player whose role `dont` accepts.
+    void renvoyer(const std::function<bool(RoleLecteur)>& dont);
+    void fermerRoles(const std::function<bool(RoleLecteur)>& dont, Suite<> fin);
     void attendreDeparts(std::vector<qint64> pids, Suite<> fin);
     void faucher();
     void echanger(RoleLecteur role, QByteArray lignes, bool touche, int attenteMs,

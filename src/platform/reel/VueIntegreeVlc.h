@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class SurfaceVideo;
 class TravauxVue;
 
 // The embedded view on libVLC 3. The video is drawn into an X window of ours, a child of
@@ -76,7 +77,6 @@ public:
     SonLecteur sonDuLecteur();
 
 private:
-    class Surface;
     void appliquerGeometrie();
     void surfacePerdue();
     quint32 assurerFenetreVideo();
@@ -86,7 +86,7 @@ private:
     // it goes last, after the thread has ended.
     QObject contexte_;
     std::unique_ptr<TravauxVue> travaux_;
-    QPointer<Surface> surface_;
+    QPointer<SurfaceVideo> surface_;
     quint32 fenetreVideo_ = 0;
     QSet<quint32> fenetresEnSursis_;  // taken from a lost surface, until the player let go
     QRect geometrie_;  // pixels; null until set
