@@ -47,19 +47,19 @@ TEST(VoletAfficher, Mini2TwiceReturnsToTheNormalWindowAtTheSameSizeAndPlace)
     EXPECT_EQ(b.fond->forme().forme(), Forme::MiniEcran);
     EXPECT_TRUE(b.gras("Mini2"));
     EXPECT_EQ(b.fond->size(), QSize(337, 249)) << "the video alone";
-    EXPECT_TRUE(b.v().AfficherOnglets->isHidden());
-    EXPECT_EQ(b.v().FondActiveX->mapTo(b.fond.get(), QPoint()), QPoint(0, 0));
-    EXPECT_TRUE(b.v().FondActiveX->isVisible());
+    EXPECT_TRUE(b.c().AfficherOnglets->isHidden());
+    EXPECT_EQ(b.c().FondActiveX->mapTo(b.fond.get(), QPoint()), QPoint(0, 0));
+    EXPECT_TRUE(b.c().FondActiveX->isVisible());
     b.fond->appliqueur().SizeBar2_Scroll(200);
     EXPECT_EQ(b.fond->size().width(), 680);
-    EXPECT_EQ(b.v().FondActiveX->size(), b.fond->size()) << "the video follows the slider";
+    EXPECT_EQ(b.c().FondActiveX->size(), b.fond->size()) << "the video follows the slider";
     bouton(*b.fond, "Mini2")->click();
     EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
     EXPECT_FALSE(b.gras("Mini2"));
     EXPECT_EQ(b.fond->size(), avant);
     EXPECT_EQ(b.fond->pos(), place);
-    EXPECT_FALSE(b.v().AfficherOnglets->isHidden());
-    EXPECT_EQ(b.v().FondActiveX->mapTo(b.fond.get(), QPoint()), QPoint(312, 40)) << "the frame's design place";
+    EXPECT_FALSE(b.c().AfficherOnglets->isHidden());
+    EXPECT_EQ(b.c().FondActiveX->mapTo(b.fond.get(), QPoint()), QPoint(312, 40)) << "the frame's design place";
 }
 
 TEST(VoletAfficher, Full2CentresTheVideoOnBlackAndComesBackToThePane)
@@ -69,12 +69,12 @@ TEST(VoletAfficher, Full2CentresTheVideoOnBlackAndComesBackToThePane)
     const QSize avant = b.fond->size();
     bouton(*b.fond, "Full2")->click();
     EXPECT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
-    EXPECT_TRUE(b.v().FondActiveX2->isVisible()) << "the compact row lies over the black";
-    EXPECT_EQ(b.v().FondActiveX->size(), b.fond->size());
-    EXPECT_EQ(b.v().FondActiveX->palette().color(QPalette::Window), QColor(Qt::black));
-    EXPECT_EQ(b.v().FondActiveX2->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_TRUE(b.c().FondActiveX2->isVisible()) << "the compact row lies over the black";
+    EXPECT_EQ(b.c().FondActiveX->size(), b.fond->size());
+    EXPECT_EQ(b.c().FondActiveX->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(b.c().FondActiveX2->palette().color(QPalette::Window), QColor(Qt::black));
     bouton(*b.fond, "Full2")->click();
-    EXPECT_NE(b.v().FondActiveX->palette().color(QPalette::Window), QColor(Qt::black)) << "the panel's colour again";
+    EXPECT_NE(b.c().FondActiveX->palette().color(QPalette::Window), QColor(Qt::black)) << "the panel's colour again";
     EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
     EXPECT_EQ(b.fond->size(), avant);
 }
@@ -154,14 +154,14 @@ TEST(VoletAfficher, TheRibbonShowsFoldedInTheMiniScreenAndItsIconsPressTheirTwin
 {
     BancMedias b;
     b.ouvrir();
-    EXPECT_TRUE(b.v().SizeBar->isHidden());
+    EXPECT_TRUE(b.c().SizeBar->isHidden());
     bouton(*b.fond, "Mini2")->click();
-    ASSERT_FALSE(b.v().SizeBar->isHidden());
+    ASSERT_FALSE(b.c().SizeBar->isHidden());
     EXPECT_FALSE(b.v().rubanOuvert());
     bouton(*b.fond, "SizeBar0")->click();
     EXPECT_TRUE(b.v().rubanOuvert());
-    EXPECT_TRUE(b.v().SizeBarM->isHidden()) << "no previous channel from the first one";
-    b.v().SizeBar2->setValue(200);
+    EXPECT_TRUE(b.c().SizeBarM->isHidden()) << "no previous channel from the first one";
+    b.c().SizeBar2->setValue(200);
     EXPECT_EQ(b.fond->size().width(), 680);
     bouton(*b.fond, "SizeBarMute")->click();
     EXPECT_TRUE(b.vue.muet);
@@ -170,26 +170,26 @@ TEST(VoletAfficher, TheRibbonShowsFoldedInTheMiniScreenAndItsIconsPressTheirTwin
     EXPECT_EQ(b.app->parties().session.chaineSelectionnee, 1);
     bouton(*b.fond, "SizeBarF")->click();
     EXPECT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
-    EXPECT_TRUE(b.v().SizeBar->isHidden());
+    EXPECT_TRUE(b.c().SizeBar->isHidden());
     bouton(*b.fond, "Full2")->click();
     EXPECT_EQ(b.fond->forme().forme(), Forme::MiniEcran) << "entered from the mini-screen";
-    EXPECT_FALSE(b.v().SizeBar->isHidden());
+    EXPECT_FALSE(b.c().SizeBar->isHidden());
     EXPECT_TRUE(b.v().rubanOuvert()) << "full screen leaves the ribbon as it was";
-    EXPECT_EQ(b.v().SizeBar2->value(), 200);
+    EXPECT_EQ(b.c().SizeBar2->value(), 200);
     EXPECT_EQ(b.fond->size().width(), 680);
     bouton(*b.fond, "SizeBar1")->click();
     EXPECT_EQ(b.fond->forme().forme(), Forme::VoletOuvert);
-    EXPECT_TRUE(b.v().SizeBar->isHidden());
+    EXPECT_TRUE(b.c().SizeBar->isHidden());
     bouton(*b.fond, "Mini2")->click();
     EXPECT_FALSE(b.v().rubanOuvert()) << "the mini-screen starts with the ribbon folded";
-    EXPECT_EQ(b.v().SizeBar2->value(), 100);
+    EXPECT_EQ(b.c().SizeBar2->value(), 100);
 }
 
 TEST(VoletAfficher, EachToggleOfTheCompactRowAndTheRibbonShowsItsStateOnAPictureOfItsOwn)
 {
     BancMedias b("DISP=0\nMTOP=0\n");
     b.ouvrir();
-    VoletAfficher& v = b.v();
+    const ControlesAfficher v = b.c();
     // What a button shows: its picture, which must not be blank.
     const auto vue = [](QPushButton* bouton) {
         const QImage i = bouton->icon().pixmap(bouton->iconSize()).toImage();
