@@ -233,3 +233,77 @@ TEST(VoletAfficher, EachToggleOfTheCompactRowAndTheRibbonShowsItsStateOnAPicture
     for (QPushButton* bouton : bascules)
         EXPECT_EQ(vue(bouton), eteint[bouton]) << bouton->objectName().toStdString();
 }
+
+// Each button of the pane reports its press; a ribbon icon reports its compact-row twin's, so
+// that both take the same path.
+TEST(VoletAfficher, EachButtonReportsItsPressAndARibbonIconItsTwins)
+{
+    using Signal = void (VoletAfficher::*)();
+    const std::pair<const char*, Signal> signaux[] = {
+        {"Mini2", &VoletAfficher::Mini2_Click},
+        {"Full2", &VoletAfficher::Full2_Click},
+        {"TopR2", &VoletAfficher::TopR2_Click},
+        {"ChaîneM2", &VoletAfficher::ChaineM2_Click},
+        {"ChaîneP2", &VoletAfficher::ChaineP2_Click},
+        {"Rec2", &VoletAfficher::Rec2_Click},
+        {"Snap2", &VoletAfficher::Snap2_Click},
+        {"Mute2", &VoletAfficher::Mute2_Click},
+        {"SizeBar1", &VoletAfficher::SizeBar1_Click},
+        {"SizeBarF", &VoletAfficher::SizeBarF_Click},
+        {"AfficherRegarder", &VoletAfficher::AfficherRegarder_Click},
+        {"AfficherEffacer", &VoletAfficher::AfficherEffacer_Click},
+        {"AfficherTout", &VoletAfficher::AfficherTout_Click},
+        {"AfficherAutres", &VoletAfficher::AfficherAutres_Click},
+        {"AfficherRefresh", &VoletAfficher::AfficherRefresh_Click},
+        {"TV2", &VoletAfficher::TV2_Click},
+    };
+    const std::pair<const char*, const char*> presses[] = {
+        {"Mini2", "Mini2"},          {"Full2", "Full2"},
+        {"TopR2", "TopR2"},          {"ChaîneM2", "ChaîneM2"},
+        {"ChaîneP2", "ChaîneP2"},    {"Rec2", "Rec2"},
+        {"Snap2", "Snap2"},          {"Mute2", "Mute2"},
+        {"SizeBar1", "SizeBar1"},    {"SizeBarF", "SizeBarF"},
+        {"SizeBarTop", "TopR2"},     {"SizeBarM", "ChaîneM2"},
+        {"SizeBarP", "ChaîneP2"},    {"SizeBarRec", "Rec2"},
+        {"SizeBarSnap", "Snap2"},    {"SizeBarMute", "Mute2"},
+        {"SizeBar0", nullptr},       {"AfficherRegarder", "AfficherRegarder"},
+        {"AfficherEffacer", "AfficherEffacer"}, {"AfficherTout", "AfficherTout"},
+        {"AfficherAutres", "AfficherAutres"},   {"AfficherRefresh", "AfficherRefresh"},
+        {"TV2", "TV2"},              {"MosaFavo3", nullptr},
+    };
+    VoletAfficher v;
+    QStringList recus;
+    for (const auto& [nom, signal] : signaux)
+        QObject::connect(&v, signal, &v, [&recus, nom = nom] { recus << QString::fromUtf8(nom); });
+    for (const auto& [nom, attendu] : presses) {
+        recus.clear();
+        QPushButton* b = bouton(v, nom);
+        ASSERT_NE(b, nullptr) << nom;
+        b->click();
+        EXPECT_EQ(recus, attendu ? QStringList{QString::fromUtf8(attendu)} : QStringList()) << nom;
+    }
+    EXPECT_TRUE(v.rubanOuvert()) << "SizeBar0 opens the ribbon";
+}
+
+// What the pane is told to show is not reported back; what it is asked to do as the user is.
+TEST(VoletAfficher, SlidersReportTheUsersChangesButNotWhatTheyAreToldToShow)
+{
+    VoletAfficher v;
+    QList<int> volumes, tailles, groupes;
+    QObject::connect(&v, &VoletAfficher::volume2Change, &v, [&](int x) { volumes << x; });
+    QObject::connect(&v, &VoletAfficher::sizeBar2Change, &v, [&](int x) { tailles << x; });
+    QObject::connect(&v, &VoletAfficher::MosaFavo_Click, &v, [&](int g) { groupes << g; });
+    const ControlesAfficher c(v);
+    v.afficherSon(40, false);
+    v.afficherCurseur(250);
+    EXPECT_EQ(c.Volume2->value(), 40);
+    EXPECT_EQ(c.SizeBar2->value(), 250);
+    EXPECT_TRUE(volumes.isEmpty());
+    EXPECT_TRUE(tailles.isEmpty());
+    v.changerVolume2(70);
+    c.SizeBar2->setValue(120);
+    EXPECT_EQ(volumes, QList<int>{70});
+    EXPECT_EQ(tailles, QList<int>{120});
+    c.MosaFavo[3]->click();
+    EXPECT_EQ(groupes, QList<int>{3});
+}
