@@ -37,9 +37,12 @@ FondFichiers::FondFichiers(QWidget* parent)
     fichiers->addLayout(ligne2);
 
     const std::pair<QPushButton*, void (FondFichiers::*)()> boutons[] = {
-        {AfficherRegarder, &FondFichiers::AfficherRegarder_Click}, {AfficherEffacer, &FondFichiers::AfficherEffacer_Click},
-        {AfficherTout, &FondFichiers::AfficherTout_Click},         {AfficherAutres, &FondFichiers::AfficherAutres_Click},
-        {AfficherRefresh, &FondFichiers::AfficherRefresh_Click},   {TV2, &FondFichiers::TV2_Click}};
+        {AfficherRegarder, &FondFichiers::AfficherRegarder_Click},
+        {AfficherEffacer, &FondFichiers::AfficherEffacer_Click},
+        {AfficherTout, &FondFichiers::AfficherTout_Click},
+        {AfficherAutres, &FondFichiers::AfficherAutres_Click},
+        {AfficherRefresh, &FondFichiers::AfficherRefresh_Click},
+        {TV2, &FondFichiers::TV2_Click}};
     for (const auto& [bouton, signal] : boutons)
         connect(bouton, &QPushButton::clicked, this, signal);
     // The selection, not the current row: a Ctrl+click takes the selection off a row that

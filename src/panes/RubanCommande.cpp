@@ -36,8 +36,8 @@ QSlider* creerTaille(QWidget* parent)
 RubanCommande::RubanCommande(QWidget* parent)
     : QFrame(parent),
       SizeBar0(creerIcone(this, "SizeBar0", Pictogramme::Ruban, " Ouvrir le ruban de commande ", 0, 0)),
-      SizeBarF(creerIcone(this, "SizeBarF", Pictogramme::PleinEcran, " Regarder la chaîne en plein écran / mode fenêtre ",
-                          1, 0)),
+      SizeBarF(creerIcone(this, "SizeBarF", Pictogramme::PleinEcran,
+                          " Regarder la chaîne en plein écran / mode fenêtre ", 1, 0)),
       SizeBar2(creerTaille(this)),
       // In the mini-screen: the mini-screen's "on" face, to leave it.
       SizeBar1(creerIcone(this, "SizeBar1", Pictogramme::MiniEcran, " Quitter le mode mini-écran ", 0, 1, 1)),
@@ -57,9 +57,9 @@ RubanCommande::RubanCommande(QWidget* parent)
     setObjectName(QStringLiteral("SizeBar"));
     setAutoFillBackground(true);
     const std::pair<QPushButton*, void (RubanCommande::*)()> boutons[] = {
-        {SizeBar1, &RubanCommande::SizeBar1_Click},     {SizeBarF, &RubanCommande::SizeBarF_Click},
-        {SizeBarTop, &RubanCommande::SizeBarTop_Click}, {SizeBarM, &RubanCommande::SizeBarM_Click},
-        {SizeBarP, &RubanCommande::SizeBarP_Click},     {SizeBarRec, &RubanCommande::SizeBarRec_Click},
+        {SizeBar1, &RubanCommande::SizeBar1_Click},       {SizeBarF, &RubanCommande::SizeBarF_Click},
+        {SizeBarTop, &RubanCommande::SizeBarTop_Click},   {SizeBarM, &RubanCommande::SizeBarM_Click},
+        {SizeBarP, &RubanCommande::SizeBarP_Click},       {SizeBarRec, &RubanCommande::SizeBarRec_Click},
         {SizeBarSnap, &RubanCommande::SizeBarSnap_Click}, {SizeBarMute, &RubanCommande::SizeBarMute_Click}};
     for (const auto& [bouton, signal] : boutons)
         connect(bouton, &QPushButton::clicked, this, signal);

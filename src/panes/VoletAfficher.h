@@ -104,7 +104,7 @@ private:
     void placerCadres();
 
     QTabBar* const AfficherOnglets;
-    QWidget* const FondActiveX;  // the view draws in it
+    QWidget* const FondActiveX;   // the view draws in it
     ImageAttente* const Waiting;  // over the view, native so that it covers the video window
     RangeeCompacte* const FondActiveX2;
     RubanCommande* const SizeBar;
