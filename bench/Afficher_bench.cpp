@@ -161,6 +161,7 @@ int main(int argc, char** argv)
     while (fond.animationEnCours())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     VoletAfficher& v = fond.afficher();
+    auto* onglets = v.findChild<QTabBar*>("AfficherOnglets");
     if (!fond.forme().estOuvert(Volet::Afficher) || vue.lectures != 1) {
         std::fprintf(stderr, "the media pane did not open on the live view\n");
         return 1;
@@ -170,11 +171,11 @@ int main(int argc, char** argv)
     const int tours = 2000;
     std::vector<double> partNotre, handler, evenements;
     for (int i = 0; i < tours + 20; ++i) {
-        v.AfficherOnglets->setCurrentIndex(2);
+        onglets->setCurrentIndex(2);
         QApplication::processEvents();
         const int avant = vue.lectures;
         const auto t0 = Montre::now();
-        v.AfficherOnglets->setCurrentIndex(0);
+        onglets->setCurrentIndex(0);
         const auto t1 = Montre::now();
         QApplication::processEvents();
         const auto t2 = Montre::now();
@@ -199,7 +200,7 @@ int main(int argc, char** argv)
 
     // The mosaic: eight assigned tiles, ten cycles.
     const QByteArray jpeg = imageJpeg();
-    v.AfficherOnglets->setCurrentIndex(1);
+    onglets->setCurrentIndex(1);
     QApplication::processEvents();
     Mosaique& mosaique = app.parties().medias.mosaique();
     if (!mosaique.enCours()) {

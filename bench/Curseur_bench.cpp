@@ -35,6 +35,7 @@ int main(int argc, char** argv)
     Fond fond;
     VueIntegreeVlc vue;
     VoletAfficher& v = fond.afficher();
+    auto* taille = v.findChild<QSlider*>("SizeBar2");
     // As the program wires them: the slider sizes the window, the frame sizes the view.
     QObject::connect(&v, &VoletAfficher::sizeBar2Change, &fond.appliqueur(), &AppliqueurForme::SizeBar2_Scroll);
     QObject::connect(&v, &VoletAfficher::tailleVueChangee, [&](const QSize& t) { vue.dimensionnerConteneur(t.width(), t.height()); });
@@ -46,7 +47,7 @@ int main(int argc, char** argv)
     while (fond.animationEnCours() && attente.elapsed() < 5000)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     v.afficherCadre(CadreAfficher::Direct);
-    vue.placerDans(v.FondActiveX);
+    v.accueillirVue(vue);
     fond.appliqueur().Mini2_Click();
     QApplication::processEvents();
 
@@ -59,7 +60,7 @@ int main(int argc, char** argv)
                 QElapsedTimer t;
                 const double cpu0 = tempsProcesseurMs();
                 t.start();
-                v.SizeBar2->setValue(valeur);
+                taille->setValue(valeur);
                 QApplication::processEvents();
                 QApplication::sync();
                 pas.push_back(t.nsecsElapsed() / 1e6);

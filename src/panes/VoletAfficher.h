@@ -2,59 +2,28 @@
 #include "engine/TypesAfficher.h"
 
 #include <QFrame>
-#include <QIcon>
 #include <QStringList>
-#include <array>
 #include <optional>
 
-class QListWidget;
-class QPushButton;
-class QSlider;
+class FondFichiers;
+class FondMosaic;
+class ImageAttente;
 class QStackedWidget;
 class QTabBar;
+class RangeeCompacte;
+class RubanCommande;
+class VueIntegree;
 
-// One tile of the mosaic: the snapshot, the waiting picture or the blank tile, the slot's
-// channel name over it, and the red frame while it is being refreshed.
-class TuileMosaic : public QWidget {
-    Q_OBJECT
-public:
-    TuileMosaic(int index, QWidget* parent = nullptr);
-
-    void afficher(const TuileMosaique& tuile);
-    void definirNom(const QString& nom);
-    void definirRouge(bool rouge);
-    int index() const { return index_; }
-    bool rouge() const { return rouge_; }
-    TuileMosaique::Contenu contenu() const { return contenu_; }
-    const QPixmap& image() const { return image_; }
-    const QString& nom() const { return nom_; }
-
-signals:
-    void relachee(int index, Qt::MouseButton bouton);
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-
-private:
-    int index_;
-    TuileMosaique::Contenu contenu_ = TuileMosaique::Contenu::Vide;
-    QPixmap image_;
-    QString nom_;
-    bool rouge_ = false;
-};
-
-// The picture shown over the live view while it connects: drawn here.
-void PeindreAttente(QPainter& p, const QRect& zone);
-
-// The media pane: the tab strip, the live view's frame with its waiting picture, the
-// mosaic's eight tiles, and the file list with its buttons. It shows what it is told and
-// reports what the user does; the state is the controller's.
+// The media pane: the tab strip, the live view's frame with its waiting picture, its compact
+// row and its ribbon, the mosaic and the file list. It shows what it is told and reports what
+// the user does; the state is the controller's.
 class VoletAfficher : public QFrame {
     Q_OBJECT
 public:
     explicit VoletAfficher(QWidget* parent = nullptr);
 
+    // The embedded view draws in the live view's frame.
+    void accueillirVue(VueIntegree& vue);
     // Shows a tab as selected, without reporting it back.
     void afficherOnglet(OngletAfficher onglet);
     void afficherCadre(CadreAfficher cadre);
@@ -82,57 +51,17 @@ public:
     void definirVueSeule(bool actif, bool pleinEcran, const QRect& video, std::optional<QPoint> rangee);
     // The size slider's value, without reporting it back.
     void afficherCurseur(int valeur);
-    bool rubanOuvert() const { return rubanOuvert_; }
+    // Sets `Volume2` as the user would: the change is reported (the keyboard).
+    void changerVolume2(int valeur);
+    bool rubanOuvert() const;
     // The ribbon folded, as the mini-screen shows it on entry; otherwise it keeps its state.
-    void replierRuban() { plierRuban(false); }
+    void replierRuban();
     // Height of the compact row, pixels.
     static constexpr int HauteurRangee = 33;
     // The picture's width over its height, in every form of the view.
     static constexpr double RapportImage = 1.3534;
     // The frames' place in the pane, pixels (240, 600, 5055 x 4335 twips).
     static constexpr QRect CadresPane{16, 40, 337, 289};
-
-    QTabBar* const AfficherOnglets;
-    QWidget* const FondActiveX;  // the view draws in it
-    QWidget* const Waiting;      // over the view, native so that it covers the video window
-    QWidget* const FondMosaic;
-    const std::array<TuileMosaic*, 8> Mosaic;
-    const std::array<QPushButton*, 10> MosaFavo;  // the favourites groups 1 to 10
-    QWidget* const FondFichiers;
-    QListWidget* const AfficherListe;
-    QPushButton* const AfficherRegarder;
-    QPushButton* const AfficherEffacer;
-    QPushButton* const AfficherTout;
-    QPushButton* const AfficherAutres;
-    QPushButton* const AfficherRefresh;
-    QPushButton* const TV2;
-    // The compact row under the live view.
-    QFrame* const FondActiveX2;
-    QPushButton* const Mini2;
-    QPushButton* const Full2;
-    QPushButton* const TopR2;
-    QPushButton* const ChaineM2;  // `ChaîneM2`
-    QPushButton* const ChaineP2;  // `ChaîneP2`
-    QPushButton* const Rec2;
-    QPushButton* const Snap2;
-    QPushButton* const Mute2;
-    QSlider* const Volume2;
-    // The command ribbon over the video's top-left corner in the mini-screen; its icons press
-    // their compact-row twins.
-    QFrame* const SizeBar;
-    QPushButton* const SizeBar0;
-    QPushButton* const SizeBarF;
-    QSlider* const SizeBar2;
-    QPushButton* const SizeBar1;
-    QPushButton* const SizeBarTop;
-    QPushButton* const SizeBarM;
-    QPushButton* const SizeBarP;
-    QPushButton* const SizeBarRec;
-    QPushButton* const SizeBarSnap;
-    QPushButton* const SizeBarMute;
-    // The two faces of the toggles (0 off, 1 on); a ribbon icon shows its twin's.
-    const std::array<QIcon, 2> Mini2B, Full2B, TopR2B, Rec2B, Mute2B;
-    const std::array<QIcon, 2> SizeBar0B, SizeBarFB, SizeBarTopB, SizeBarRecB, SizeBarMuteB;
 
 signals:
     void ongletChoisi(OngletAfficher onglet);
@@ -143,8 +72,25 @@ signals:
     void MosaFavo_Click(int Index);
     void fichierChoisi(int index);
     void fichierDoubleClique();
+    void AfficherRegarder_Click();
+    void AfficherEffacer_Click();
+    void AfficherTout_Click();
+    void AfficherAutres_Click();
+    void AfficherRefresh_Click();
+    void TV2_Click();
+    // The compact row; the ribbon's icons press their twins here.
+    void Mini2_Click();
+    void Full2_Click();
+    void TopR2_Click();
+    void ChaineM2_Click();
+    void ChaineP2_Click();
+    void Rec2_Click();
+    void Snap2_Click();
+    void Mute2_Click();
     // The user moved `Volume2`, or code set its value (the keyboard).
     void volume2Change(int valeur);
+    void SizeBar1_Click();
+    void SizeBarF_Click();
     // The user moved the ribbon's size slider.
     void sizeBar2Change(int valeur);
 
@@ -153,15 +99,20 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void relierRangee();
     void placerRangee();
     void placerCadres();
 
+    QTabBar* const AfficherOnglets;
+    QWidget* const FondActiveX;   // the view draws in it
+    ImageAttente* const Waiting;  // over the view, native so that it covers the video window
+    RangeeCompacte* const FondActiveX2;
+    RubanCommande* const SizeBar;
+    FondMosaic* const FondMosaic_;
+    FondFichiers* const FondFichiers_;
     QStackedWidget* cadres_;
     QWidget* vide_;
     bool parCode_ = false;
-    void plierRuban(bool ouvert);
-
-    bool rubanOuvert_ = false;
     bool vueSeule_ = false;
     bool pleinEcran_ = false;
     QRect videoPleinEcran_;

@@ -109,9 +109,8 @@ void Fond::construire()
     if (auto* favoris = chaines_->findChild<QWidget*>("Favoris"))
         favoris->installEventFilter(glisser_);
     auto* sansDoubleClic = new SansDoubleClic(this);
-    for (QWidget* b : {static_cast<QWidget*>(telecommande_->Afficher), static_cast<QWidget*>(telecommande_->Guider),
-                       static_cast<QWidget*>(telecommande_->Diffuser), static_cast<QWidget*>(GoAfficher),
-                       static_cast<QWidget*>(GoGuider), static_cast<QWidget*>(GoDiffuser)})
+    telecommande_->filtrerBoutonsVolets(sansDoubleClic);
+    for (QWidget* b : {static_cast<QWidget*>(GoAfficher), static_cast<QWidget*>(GoGuider), static_cast<QWidget*>(GoDiffuser)})
         b->installEventFilter(sansDoubleClic);
 
     tampon_ = new BarreTampon(this);

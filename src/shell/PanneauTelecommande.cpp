@@ -48,6 +48,13 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
     setObjectName("Télécommande");
     setFixedSize(versPixels(kLargeur), versPixels(kHauteur));
 
+    creerProgression();
+    placerBoutons();
+    relierBoutons();
+}
+
+void PanneauTelecommande::creerProgression()
+{
     progChaine_ = new QLabel(this);
     progChaine_->setObjectName("ProgChaîne");
     progChaine_->setTextFormat(Qt::PlainText);
@@ -56,6 +63,25 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
     progChaine_->setWordWrap(true);
     progChaine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    // Progress of a scheduled recording, shown only while one runs: a thin bar over the size
+    // and time left, which take the panel's whole width ("10240 Mo (-- 23:59)" is whole).
+    progBar_ = new QFrame(this);
+    progBar_->setObjectName("ProgBar");
+    progBar_->setGeometry(rectPixels(0, 4575, kLargeur, 405));
+    progBar1_ = new QProgressBar(progBar_);
+    progBar1_->setObjectName("ProgBar1");
+    progBar1_->setRange(0, 1000);
+    progBar1_->setTextVisible(false);
+    progBar1_->setGeometry(rectPixels(0, 0, kLargeur, 135));
+    progTaille_ = new QLabel("0 Mo", progBar_);
+    progTaille_->setObjectName("ProgTaille");
+    progTaille_->setAlignment(Qt::AlignCenter);
+    progTaille_->setGeometry(rectPixels(0, 150, kLargeur, 255));
+    progBar_->hide();
+}
+
+void PanneauTelecommande::placerBoutons()
+{
     // Twelve rows 315 twips high, 30 apart, between the channel's name and the progress bar.
     // A button takes the width of its caption in bold (the "on" look) and the rest of the
     // row is shared: with the application's type the captions are whole, and no row holds
@@ -95,22 +121,37 @@ PanneauTelecommande::PanneauTelecommande(QWidget* parent)
     rangee(3465, {Afficher, Guider});
     rangee(3810, {Diffuser});
     rangee(4155, {Options, Quitter});
+}
 
-    // Progress of a scheduled recording, shown only while one runs: a thin bar over the size
-    // and time left, which take the panel's whole width ("10240 Mo (-- 23:59)" is whole).
-    progBar_ = new QFrame(this);
-    progBar_->setObjectName("ProgBar");
-    progBar_->setGeometry(rectPixels(0, 4575, kLargeur, 405));
-    progBar1_ = new QProgressBar(progBar_);
-    progBar1_->setObjectName("ProgBar1");
-    progBar1_->setRange(0, 1000);
-    progBar1_->setTextVisible(false);
-    progBar1_->setGeometry(rectPixels(0, 0, kLargeur, 135));
-    progTaille_ = new QLabel("0 Mo", progBar_);
-    progTaille_->setObjectName("ProgTaille");
-    progTaille_->setAlignment(Qt::AlignCenter);
-    progTaille_->setGeometry(rectPixels(0, 150, kLargeur, 255));
-    progBar_->hide();
+void PanneauTelecommande::relierBoutons()
+{
+    const std::pair<QPushButton*, void (PanneauTelecommande::*)()> boutons[] = {
+        {Regarder, &PanneauTelecommande::Regarder_Click},
+        {RegarderX, &PanneauTelecommande::RegarderX_Click},
+        {Enregistrer, &PanneauTelecommande::Enregistrer_Click},
+        {EnregistrerX, &PanneauTelecommande::EnregistrerX_Click},
+        {Photographier, &PanneauTelecommande::Photographier_Click},
+        {VolumeM, &PanneauTelecommande::VolumeM_Click},
+        {Mute, &PanneauTelecommande::Mute_Click},
+        {VolumeP, &PanneauTelecommande::VolumeP_Click},
+        {Full, &PanneauTelecommande::Full_Click},
+        {TV, &PanneauTelecommande::TV_Click},
+        {StopAll, &PanneauTelecommande::StopAll_Click},
+        {Play, &PanneauTelecommande::Play_Click},
+        {Rec, &PanneauTelecommande::Rec_Click},
+        {Shift, &PanneauTelecommande::Shift_Click},
+        {Pause, &PanneauTelecommande::Pause_Click},
+        {Snap, &PanneauTelecommande::Snap_Click},
+        {TopR, &PanneauTelecommande::TopR_Click},
+        {Reduire, &PanneauTelecommande::Reduire_Click},
+        {Afficher, &PanneauTelecommande::Afficher_Click},
+        {Guider, &PanneauTelecommande::Guider_Click},
+        {Diffuser, &PanneauTelecommande::Diffuser_Click},
+        {Options, &PanneauTelecommande::Options_Click},
+        {Quitter, &PanneauTelecommande::Quitter_Click},
+    };
+    for (const auto& [bouton, signal] : boutons)
+        connect(bouton, &QPushButton::clicked, this, signal);
 }
 
 void PanneauTelecommande::afficherChaine(const VueChaine& vue)
@@ -169,4 +210,10 @@ void PanneauTelecommande::afficherVolets(bool afficher, bool guider, bool diffus
 void PanneauTelecommande::afficherAuDessus(bool auDessus)
 {
     gras(TopR, auDessus);
+}
+
+void PanneauTelecommande::filtrerBoutonsVolets(QObject* filtre)
+{
+    for (QPushButton* b : {Afficher, Guider, Diffuser})
+        b->installEventFilter(filtre);
 }

@@ -29,6 +29,39 @@ public:
     void afficherVolets(bool afficher, bool guider, bool diffuser);
     void afficherAuDessus(bool auDessus);
 
+    // The side pane buttons' events go through `filtre` first.
+    void filtrerBoutonsVolets(QObject* filtre);
+
+signals:
+    void Regarder_Click();
+    void RegarderX_Click();
+    void Enregistrer_Click();
+    void EnregistrerX_Click();
+    void Photographier_Click();
+    void VolumeM_Click();
+    void Mute_Click();
+    void VolumeP_Click();
+    void Full_Click();
+    void TV_Click();
+    void StopAll_Click();
+    void Play_Click();
+    void Rec_Click();
+    void Shift_Click();
+    void Pause_Click();
+    void Snap_Click();
+    void TopR_Click();
+    void Reduire_Click();
+    void Afficher_Click();
+    void Guider_Click();
+    void Diffuser_Click();
+    void Options_Click();
+    void Quitter_Click();
+
+private:
+    void creerProgression();
+    void placerBoutons();
+    void relierBoutons();
+
     QPushButton* const Regarder;
     QPushButton* const RegarderX;
     QPushButton* const Enregistrer;
@@ -53,7 +86,6 @@ public:
     QPushButton* const Options;
     QPushButton* const Quitter;
 
-private:
     QLabel* progChaine_;
     QFrame* progBar_;
     QProgressBar* progBar1_;

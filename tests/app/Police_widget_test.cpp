@@ -297,7 +297,7 @@ TEST(Police, EveryCaptionLabelAndListItemOfEveryFormAndPaneIsWhole)
     bouton(f, "Afficher")->click();
     ASSERT_TRUE(b.attendreForme());
     f.appliqueur().Mini2_Click();
-    f.afficher().SizeBar0->click();
+    bouton(f.afficher(), "SizeBar0")->click();
     b.verifier("mini-ecran", coupes);
     f.appliqueur().SizeBarF_Click();
     b.verifier("plein-ecran", coupes);

@@ -1,6 +1,7 @@
 // The side panes with the real application: built when the user first opens them, and then
 // showing what happened before they existed.
 #include "panes/VoletAfficher.h"
+#include "support/ControlesAfficher.h"
 #include "shell/VoletsLateraux.h"
 #include "support/BancApplication.h"
 
@@ -68,7 +69,7 @@ TEST(VoletsLateraux, APaneBuiltLateShowsWhatHappenedBeforeIt)
     ASSERT_FALSE(b.fond->volets().estConstruit(Volet::Afficher));
 
     b.ouvrir("Afficher");
-    VoletAfficher& v = b.fond->afficher();
+    const ControlesAfficher v(b.fond->afficher());
     EXPECT_TRUE(b.gras("TopR2"));
     EXPECT_TRUE(b.gras("Rec2"));
     EXPECT_TRUE(bouton(*b.fond, "ChaîneM2")->isEnabled());

@@ -1,6 +1,7 @@
 // The media pane with the real libVLC under X: the live view of a channel of the simulated
 // box inside the window, and a mosaic of two favourites.
 #include "panes/VoletAfficher.h"
+#include "support/ControlesAfficher.h"
 #include "support/BancApplication.h"
 #include "support/BancReel.h"
 #include "support/Ecran.h"
@@ -31,7 +32,7 @@ TEST_F(AfficherReel, TheLiveViewPlaysTheSelectedChannelInsideTheWindow)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
     app->parties().moteur.Chaines_Click(1);
     app->Chaines_DblClick();
-    VoletAfficher& v = fond.afficher();
+    const ControlesAfficher v(fond.afficher());
     ASSERT_TRUE(fond.forme().estOuvert(Volet::Afficher));
     EXPECT_TRUE(lecteurs->aucunEnCours());
     EXPECT_TRUE(VueIntegreeVlc::instanceCreee() || attendreQue([] { return VueIntegreeVlc::instanceCreee(); }, 10000));
@@ -57,7 +58,7 @@ TEST_F(AfficherReel, AMosaicOfTwoFavouritesFillsBothTilesWithPictures)
     fond.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
     app->Chaines_DblClick();
-    VoletAfficher& v = fond.afficher();
+    const ControlesAfficher v(fond.afficher());
     v.AfficherOnglets->setCurrentIndex(1);
     ASSERT_TRUE(app->parties().medias.mosaique().enCours());
     EXPECT_TRUE(attendreQue(
@@ -88,7 +89,7 @@ TEST_F(AfficherReel, TheMosaicIsSilentAndTheViewKeepsItsSoundAcrossTheMosaicAndC
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
     app->parties().moteur.Chaines_Click(0);
     app->Chaines_DblClick();
-    VoletAfficher& v = fond.afficher();
+    const ControlesAfficher v(fond.afficher());
     const auto attendreSon = [this](int volume, int muet) {
         VueIntegreeVlc::SonLecteur s;
         const bool ok = attendreQue([&] { return (s = vue.sonDuLecteur()).volume == volume && s.muet == muet; }, 15000);

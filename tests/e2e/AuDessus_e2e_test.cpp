@@ -1,6 +1,7 @@
 // Always on top with the real libVLC under X: the window goes to the notification area and
 // comes back, and the live view is still there, playing.
 #include "panes/VoletAfficher.h"
+#include "support/ControlesAfficher.h"
 #include "shell/clsSysTray.h"
 #include "support/BancApplication.h"
 #include "support/BancReel.h"
@@ -60,7 +61,7 @@ TEST_F(AuDessusReel, AfterAlwaysOnTopTheWindowComesBackFromTheNotificationAreaWi
     fond.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
     app->Chaines_DblClick();
-    VoletAfficher& v = fond.afficher();
+    const ControlesAfficher v(fond.afficher());
     ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && v.Waiting->isHidden(); }, 8000));
     ASSERT_TRUE(videoVivante(vue));
     const auto fenetre = [this] { return quint32(fond.windowHandle()->winId()); };
@@ -95,7 +96,7 @@ TEST_F(AuDessusReel, FullScreenComesBackFromTheNotificationAreaFullScreenAndOnTo
     fond.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
     app->Chaines_DblClick();
-    VoletAfficher& v = fond.afficher();
+    const ControlesAfficher v(fond.afficher());
     ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && v.Waiting->isHidden(); }, 8000));
     v.Full2->click();
     ASSERT_EQ(fond.forme().forme(), Forme::PleinEcran);

@@ -1,6 +1,7 @@
 // The live view out of the normal window with the real libVLC under X: the mini-screen, full
 // screen and back, as the X server places the window.
 #include "panes/VoletAfficher.h"
+#include "support/ControlesAfficher.h"
 #include "shell/FormeFenetre.h"
 #include "support/BancApplication.h"
 #include "support/BancReel.h"
@@ -89,7 +90,7 @@ TEST_F(MiniEcranReel, MiniScreenThenFullScreenThenBackPlaceTheWindowAndTheVideoA
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
     app->Chaines_DblClick();
     ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && !fond.animationEnCours(); }, 5000));
-    VoletAfficher& v = fond.afficher();
+    const ControlesAfficher v(fond.afficher());
     ASSERT_TRUE(attendreQue([&] { return v.Waiting->isHidden(); }, 5000));
     ASSERT_TRUE(attendreQue([&] { return vue.surface() && nombreDeCouleurs(ecranSur(surGlobal(*vue.surface()))) > 20; }, 20000))
         << "no picture in the pane";
@@ -163,7 +164,7 @@ TEST_F(MiniEcranReel, UnderAWindowManagerTheFormsKeepTheVideosPlaceAndFullScreen
     app->Chaines_DblClick();
     ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && !fond.animationEnCours(); }, 5000));
     laisserPasser(500);
-    VoletAfficher& v = fond.afficher();
+    const ControlesAfficher v(fond.afficher());
     const QRect normale = fond.frameGeometry();
     const QPoint video = v.FondActiveX->mapToGlobal(QPoint(0, 0));
 
@@ -199,12 +200,13 @@ TEST_F(MiniEcranReel, TheRibbonStaysAboveTheWaitingPictureAndTakesTheNextClick)
     app->parties().moteur.Chaines_Click(0);
     app->Chaines_DblClick();
     ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && !fond.animationEnCours(); }, 5000));
-    VoletAfficher& v = fond.afficher();
+    VoletAfficher& volet = fond.afficher();
+    const ControlesAfficher v(volet);
     ASSERT_TRUE(attendreQue([&] { return v.Waiting->isHidden(); }, 5000));
     bouton(fond, "Mini2")->click();
     ASSERT_TRUE(attendreQue([&] { return v.SizeBar->isVisible(); }, 3000));
     bouton(fond, "SizeBar0")->click();
-    ASSERT_TRUE(v.rubanOuvert());
+    ASSERT_TRUE(volet.rubanOuvert());
     laisserPasser(500);
 
     ASSERT_TRUE(cliquerX(*v.SizeBarP));
@@ -230,7 +232,8 @@ TEST_F(MiniEcranReel, UnderOpenboxAClickMovesNothingAndADragMovesTheWindowByTheP
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fond));
     ASSERT_TRUE(attendreQue([&] { return fond.frameGeometry() != fond.geometry(); }, 5000)) << "never framed";
     app->Chaines_DblClick();
-    VoletAfficher& v = fond.afficher();
+    VoletAfficher& volet = fond.afficher();
+    const ControlesAfficher v(volet);
     ASSERT_TRUE(attendreQue([&] { return fond.forme().estOuvert(Volet::Afficher) && v.Waiting->isHidden(); }, 8000));
     ASSERT_TRUE(vue.surface());
     laisserPasser(300);
@@ -243,7 +246,7 @@ TEST_F(MiniEcranReel, UnderOpenboxAClickMovesNothingAndADragMovesTheWindowByTheP
 
     // Plain clicks, then the pointer moved with no button held.
     QPoint avant = place();
-    for (const QPoint& clic : {milieu(*vue.surface()), v.mapToGlobal(QPoint(4, 4))}) {
+    for (const QPoint& clic : {milieu(*vue.surface()), volet.mapToGlobal(QPoint(4, 4))}) {
         ASSERT_TRUE(pointerX(clic));
         ASSERT_TRUE(xdotool({"click", "1"}));
         laisserPasser(200);
@@ -255,7 +258,7 @@ TEST_F(MiniEcranReel, UnderOpenboxAClickMovesNothingAndADragMovesTheWindowByTheP
     ASSERT_TRUE(glisserX(milieu(*vue.surface()), QPoint(-120, 70)));
     resteA(avant + QPoint(-120, 70), "dragged by the video");
     avant = place();
-    ASSERT_TRUE(glisserX(v.mapToGlobal(QPoint(4, 4)), QPoint(60, -40)));
+    ASSERT_TRUE(glisserX(volet.mapToGlobal(QPoint(4, 4)), QPoint(60, -40)));
     resteA(avant + QPoint(60, -40), "dragged by the background");
 
     // The mini-screen, by its video.

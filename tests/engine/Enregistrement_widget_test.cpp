@@ -378,7 +378,7 @@ TEST(Programmation, TheShutdownSetBringsTheWindowBackOnTheScheduleWithItsGreenCa
          [](BancEnregistrement& b) {
              bouton(*b.fond, "Afficher")->click();
              ASSERT_TRUE(b.attendreForme());
-             b.fond->afficher().Full2->click();
+             bouton(b.fond->afficher(), "Full2")->click();
              ASSERT_EQ(b.fond->forme().forme(), Forme::PleinEcran);
          }},
         {"remote-control form",

@@ -9,7 +9,7 @@ TEST(Medias, TheLiveViewDrawsInItsFrameAndStopsWhenThePaneOrItsTabIsLeft)
     BancMedias b;
     EXPECT_EQ(b.vue.hote, nullptr);  // no video window before the view first plays
     b.ouvrir();
-    EXPECT_EQ(b.vue.hote, b.v().FondActiveX);
+    EXPECT_EQ(b.vue.hote, b.c().FondActiveX);
     b.vue.appels.clear();
     b.onglet(OngletAfficher::Videos);
     EXPECT_TRUE(b.vue.appels.contains("arreter"));
@@ -20,7 +20,7 @@ TEST(Medias, TheLiveViewDrawsInItsFrameAndStopsWhenThePaneOrItsTabIsLeft)
     EXPECT_TRUE(b.vue.appels.isEmpty());
     // A double-click brings the live view back; closing the window stops it.
     b.app->Chaines_DblClick();
-    EXPECT_EQ(b.v().AfficherOnglets->currentIndex(), 0);
+    EXPECT_EQ(b.c().AfficherOnglets->currentIndex(), 0);
     EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/3");
     b.fond->close();
     EXPECT_FALSE(b.vue.joue);
@@ -36,7 +36,7 @@ TEST(Medias, WithASingleStreamOpeningWhileWatchingSaysSoAndShowsTheRecordings)
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, Medias::kMessageFlux}));
     EXPECT_TRUE(b.fond->forme().estOuvert(Volet::Afficher));
-    EXPECT_EQ(b.v().AfficherOnglets->currentIndex(), 2);
+    EXPECT_EQ(b.c().AfficherOnglets->currentIndex(), 2);
     // Choosing "Direct" or "Mosaïque" by hand shows an empty frame and starts nothing.
     b.onglet(OngletAfficher::Direct);
     b.onglet(OngletAfficher::Mosaique);
@@ -84,7 +84,7 @@ TEST(Medias, WithASingleStreamWatchingFromTheMiniScreenOrFullScreenBringsBackThe
         EXPECT_EQ(b.fond->size(), FormeFenetre::enPixels(QSize(4455, 5175)));
         EXPECT_EQ(b.fond->pos(), place);
         EXPECT_FALSE(b.gras("Mini2"));
-        EXPECT_TRUE(b.v().SizeBar->isHidden());
+        EXPECT_TRUE(b.c().SizeBar->isHidden());
         b.app->parties().moteur.StopAll_Click(true);
     }
 }
@@ -104,20 +104,20 @@ TEST(Medias, MosaicTilesWatchOnTheLeftButtonShowOnTheRightAndIgnoreTheMiddle)
     b.ouvrir();
     b.onglet(OngletAfficher::Mosaique);
     ASSERT_TRUE(b.m().mosaique().enCours());
-    EXPECT_EQ(b.v().Mosaic[0]->contenu(), TuileMosaique::Contenu::Attente);
-    EXPECT_EQ(b.v().Mosaic[1]->contenu(), TuileMosaique::Contenu::Vide);
-    QTest::mouseClick(b.v().Mosaic[1], Qt::LeftButton);  // an empty tile
-    QTest::mouseClick(b.v().Mosaic[0], Qt::MiddleButton);
+    EXPECT_EQ(b.c().Mosaic[0]->contenu(), TuileMosaique::Contenu::Attente);
+    EXPECT_EQ(b.c().Mosaic[1]->contenu(), TuileMosaique::Contenu::Vide);
+    QTest::mouseClick(b.c().Mosaic[1], Qt::LeftButton);  // an empty tile
+    QTest::mouseClick(b.c().Mosaic[0], Qt::MiddleButton);
     EXPECT_TRUE(b.lecteurs.lancements.empty());
     EXPECT_TRUE(b.m().mosaique().enCours());
 
-    QTest::mouseClick(b.v().Mosaic[0], Qt::LeftButton);
+    QTest::mouseClick(b.c().Mosaic[0], Qt::LeftButton);
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     EXPECT_EQ(b.lecteurs.lancements[0].arguments.last(), "rtsp://box/3");
 
-    QTest::mouseClick(b.v().Mosaic[2], Qt::RightButton);
+    QTest::mouseClick(b.c().Mosaic[2], Qt::RightButton);
     EXPECT_FALSE(b.m().mosaique().enCours());
-    EXPECT_EQ(b.v().AfficherOnglets->currentIndex(), 0);
+    EXPECT_EQ(b.c().AfficherOnglets->currentIndex(), 0);
     EXPECT_EQ(b.vue.appels.last(), "jouer rtsp://box/1");
 }
 
@@ -127,23 +127,23 @@ TEST(Medias, TheMosaicsGroupButtonsChooseTheGroupAndShowWhichIsOn)
     b.ouvrir();
     b.onglet(OngletAfficher::Mosaique);
     ASSERT_TRUE(b.m().mosaique().enCours());
-    EXPECT_TRUE(b.v().MosaFavo[0]->font().bold());
-    b.v().MosaFavo[2]->click();
+    EXPECT_TRUE(b.c().MosaFavo[0]->font().bold());
+    b.c().MosaFavo[2]->click();
     EXPECT_EQ(b.app->parties().favoris.groupe(), 2);
     EXPECT_EQ(b.m().mosaique().groupe(), 2) << "the mosaic restarts on the group";
-    EXPECT_TRUE(b.v().MosaFavo[2]->font().bold());
-    EXPECT_FALSE(b.v().MosaFavo[0]->font().bold());
+    EXPECT_TRUE(b.c().MosaFavo[2]->font().bold());
+    EXPECT_FALSE(b.c().MosaFavo[0]->font().bold());
     // Chosen elsewhere (the favourites frame's arrows), the buttons follow.
     bouton(*b.fond, "FavorisP")->click();
-    EXPECT_TRUE(b.v().MosaFavo[3]->font().bold());
-    EXPECT_FALSE(b.v().MosaFavo[2]->font().bold());
+    EXPECT_TRUE(b.c().MosaFavo[3]->font().bold());
+    EXPECT_FALSE(b.c().MosaFavo[2]->font().bold());
 }
 
 TEST(Medias, LeavingTheMosaicGivesTheViewBackTheCompactRowsSound)
 {
     BancMedias b;
     b.ouvrir();
-    b.v().Volume2->setValue(40);
+    b.c().Volume2->setValue(40);
     bouton(*b.fond, "Mute2")->click();
     b.onglet(OngletAfficher::Mosaique);
     ASSERT_TRUE(b.m().mosaique().enCours());
@@ -152,5 +152,5 @@ TEST(Medias, LeavingTheMosaicGivesTheViewBackTheCompactRowsSound)
     b.onglet(OngletAfficher::Direct);
     EXPECT_EQ(b.vue.volume, 40);
     EXPECT_TRUE(b.vue.muet);
-    EXPECT_EQ(b.v().Volume2->value(), 40);
+    EXPECT_EQ(b.c().Volume2->value(), 40);
 }

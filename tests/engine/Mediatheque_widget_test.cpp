@@ -22,15 +22,15 @@ TEST(Mediatheque, DeletingTheFileBeingRecordedIsRefusedAndDeleteAllLeavesIt)
     b.onglet(OngletAfficher::Videos);
     const QString nom = QFileInfo(enCours).fileName();
     ASSERT_EQ(b.liste(), QStringList({"Kelmor 2001-01-01 10-00-00 M6.mpg", nom}));
-    b.v().AfficherListe->setCurrentRow(1);
-    b.v().AfficherEffacer->click();
+    b.c().AfficherListe->setCurrentRow(1);
+    b.c().AfficherEffacer->click();
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, Mediatheque::kMessageUtilise}));
     EXPECT_TRUE(QFileInfo::exists(enCours));
-    EXPECT_EQ(b.v().AfficherListe->currentRow(), 1);
+    EXPECT_EQ(b.c().AfficherListe->currentRow(), 1);
 
     b.dialogues.reponses = {true};
-    b.v().AfficherTout->click();
+    b.c().AfficherTout->click();
     EXPECT_EQ(b.dialogues.messages.back(),
               (Message{Message::Question, "Souhaitez-vous effacer tous les fichiers vidéos ?"}));
     EXPECT_EQ(b.liste(), QStringList({nom}));
@@ -38,13 +38,13 @@ TEST(Mediatheque, DeletingTheFileBeingRecordedIsRefusedAndDeleteAllLeavesIt)
 
     // Once the recording stops, the file may go.
     b.app->parties().moteur.StopAll_Click();
-    b.v().AfficherEffacer->click();
+    b.c().AfficherEffacer->click();
     EXPECT_FALSE(QFileInfo::exists(enCours));
     EXPECT_TRUE(b.liste().isEmpty());
-    EXPECT_FALSE(b.v().AfficherRegarder->isEnabled());
-    EXPECT_FALSE(b.v().AfficherEffacer->isEnabled());
-    EXPECT_FALSE(b.v().AfficherTout->isEnabled());
-    EXPECT_TRUE(b.v().AfficherAutres->isEnabled());
+    EXPECT_FALSE(b.c().AfficherRegarder->isEnabled());
+    EXPECT_FALSE(b.c().AfficherEffacer->isEnabled());
+    EXPECT_FALSE(b.c().AfficherTout->isEnabled());
+    EXPECT_TRUE(b.c().AfficherAutres->isEnabled());
 }
 
 TEST(Mediatheque, AListWhoseFilesVanishedIsRefreshedInsteadOfUsed)
@@ -54,22 +54,22 @@ TEST(Mediatheque, AListWhoseFilesVanishedIsRefreshedInsteadOfUsed)
         b.fichier(nom);
     b.ouvrir();
     b.onglet(OngletAfficher::Photos);
-    EXPECT_FALSE(b.v().TV2->isEnabled());
+    EXPECT_FALSE(b.c().TV2->isEnabled());
     ASSERT_EQ(b.liste(), QStringList({"vlcsnap-1.png", "vlcsnap-2.png", "vlcsnap-3.png"}));
-    b.v().AfficherListe->setCurrentRow(2);
+    b.c().AfficherListe->setCurrentRow(2);
     QFile::remove(b.dossier() + "vlcsnap-3.png");
-    b.v().AfficherRegarder->click();
+    b.c().AfficherRegarder->click();
     EXPECT_TRUE(b.shell.ouverts.isEmpty());
     EXPECT_EQ(b.liste(), QStringList({"vlcsnap-1.png", "vlcsnap-2.png"}));
-    EXPECT_EQ(b.v().AfficherListe->currentRow(), 1);
+    EXPECT_EQ(b.c().AfficherListe->currentRow(), 1);
 
     QFile::remove(b.dossier() + "vlcsnap-2.png");
-    b.v().AfficherEffacer->click();
+    b.c().AfficherEffacer->click();
     EXPECT_TRUE(b.dialogues.messages.empty());
     EXPECT_EQ(b.liste(), QStringList({"vlcsnap-1.png"}));
-    EXPECT_EQ(b.v().AfficherListe->currentRow(), 0);
+    EXPECT_EQ(b.c().AfficherListe->currentRow(), 0);
     // A photo opens with the desktop's program, whatever UVLC says.
-    b.v().AfficherRegarder->click();
+    b.c().AfficherRegarder->click();
     EXPECT_EQ(b.shell.ouverts, QStringList({b.dossier() + "vlcsnap-1.png"}));
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 }
@@ -81,7 +81,7 @@ TEST(Mediatheque, ARowTheUserDeselectedIsNeitherDeletedNorPlayed)
     b.fichier("Kelmor 2001-01-02 10-00-00 TF1.mpg");
     b.ouvrir();
     b.onglet(OngletAfficher::Videos);
-    QListWidget* l = b.v().AfficherListe;
+    QListWidget* l = b.c().AfficherListe;
     ASSERT_EQ(l->count(), 2);
     const auto cliquer = [l](int ligne, Qt::KeyboardModifiers touches) {
         QTest::mouseClick(l->viewport(), Qt::LeftButton, touches, l->visualItemRect(l->item(ligne)).center());
@@ -92,14 +92,14 @@ TEST(Mediatheque, ARowTheUserDeselectedIsNeitherDeletedNorPlayed)
     ASSERT_TRUE(l->selectedItems().isEmpty());
     ASSERT_EQ(l->currentRow(), 1);  // still the current row, shown as not selected
 
-    b.v().AfficherEffacer->click();
-    b.v().AfficherRegarder->click();
+    b.c().AfficherEffacer->click();
+    b.c().AfficherRegarder->click();
     EXPECT_EQ(b.liste(), QStringList({"Kelmor 2001-01-01 10-00-00 M6.mpg", "Kelmor 2001-01-02 10-00-00 TF1.mpg"}));
     EXPECT_TRUE(b.shell.ouverts.isEmpty());
     EXPECT_TRUE(b.dialogues.messages.empty());
 
     cliquer(0, Qt::NoModifier);
-    b.v().AfficherEffacer->click();
+    b.c().AfficherEffacer->click();
     EXPECT_EQ(b.liste(), QStringList({"Kelmor 2001-01-02 10-00-00 TF1.mpg"}));
 }
 
@@ -109,7 +109,7 @@ TEST(Mediatheque, ARecordingPlaysInTheExternalPlayerOnlyWhenNothingElseRuns)
     b.fichier("Kelmor 2001-01-01 10-00-00 M6.mpg");
     b.ouvrir();
     b.onglet(OngletAfficher::Videos);
-    b.v().AfficherRegarder->click();
+    b.c().AfficherRegarder->click();
     ASSERT_EQ(b.lecteurs.lancements.size(), 1u);
     EXPECT_EQ(b.lecteurs.lancements[0].role, RoleLecteur::Fichier);
     EXPECT_EQ(b.lecteurs.lancements[0].arguments.mid(b.lecteurs.lancements[0].arguments.size() - 2),
@@ -117,14 +117,14 @@ TEST(Mediatheque, ARecordingPlaysInTheExternalPlayerOnlyWhenNothingElseRuns)
     EXPECT_EQ(b.app->parties().session.Etat, EtatLecteur::Arret);
 
     bouton(*b.fond, "Play")->click();
-    b.v().AfficherRegarder->click();
+    b.c().AfficherRegarder->click();
     EXPECT_EQ(b.dialogues.messages.back(), (Message{Message::Information, Mediatheque::kMessageLecteurActif}));
     EXPECT_EQ(b.lecteurs.lancements.size(), 2u);
 
     // A file from elsewhere, picked in the dialog.
     b.app->parties().moteur.StopAll_Click();
     b.dialogues.fichiers = {"/tmp/ailleurs/film.avi"};
-    b.v().AfficherAutres->click();
+    b.c().AfficherAutres->click();
     EXPECT_EQ(b.dialogues.titresFichier.last(), "Sélectionnez le fichier vidéo à regarder");
     ASSERT_EQ(b.lecteurs.lancements.size(), 3u);
     EXPECT_TRUE(b.lecteurs.lancements[2].arguments.contains("/tmp/ailleurs/film.avi"));
@@ -143,10 +143,10 @@ TEST(Mediatheque, NamesThatAreNotUtf8OrHoldALineBreakAreListedDeletedAndNeverTak
                                       "Kelmor 2026-12-09 21-00-00 Nova\nTV.mpg", "Kelmor 2026-12-09 22-00-00 M6.mpg"}));
 
     // Neither is played under a wrong name, and the user is told what is wrong.
-    b.v().AfficherListe->setCurrentRow(0);
-    b.v().AfficherRegarder->click();
-    b.v().AfficherListe->setCurrentRow(1);
-    b.v().AfficherRegarder->click();
+    b.c().AfficherListe->setCurrentRow(0);
+    b.c().AfficherRegarder->click();
+    b.c().AfficherListe->setCurrentRow(1);
+    b.c().AfficherRegarder->click();
     EXPECT_TRUE(b.lecteurs.lancements.empty());
     EXPECT_TRUE(b.shell.ouverts.isEmpty());
     ASSERT_EQ(b.dialogues.messages.size(), 2u);
@@ -158,16 +158,16 @@ TEST(Mediatheque, NamesThatAreNotUtf8OrHoldALineBreakAreListedDeletedAndNeverTak
 
     // Both can be deleted, one by one or all at once.
     b.dialogues.messages.clear();
-    b.v().AfficherListe->setCurrentRow(0);
-    b.v().AfficherEffacer->click();
+    b.c().AfficherListe->setCurrentRow(0);
+    b.c().AfficherEffacer->click();
     EXPECT_TRUE(b.dialogues.messages.empty());
     EXPECT_FALSE(std::filesystem::exists(latin1.toStdString()));
     EXPECT_EQ(b.liste(), QStringList({"Kelmor 2026-12-09 21-00-00 Nova\nTV.mpg", "Kelmor 2026-12-09 22-00-00 M6.mpg"}));
     std::ofstream(latin1.toStdString()) << "x";
-    b.v().AfficherRefresh->click();
+    b.c().AfficherRefresh->click();
     ASSERT_EQ(b.liste().size(), 3);
     b.dialogues.reponses = {true};
-    b.v().AfficherTout->click();
+    b.c().AfficherTout->click();
     EXPECT_TRUE(b.liste().isEmpty());
     EXPECT_FALSE(std::filesystem::exists(latin1.toStdString()));
     EXPECT_TRUE(QDir(b.dossier()).entryList(QDir::Files).isEmpty());
@@ -186,7 +186,7 @@ TEST(Mediatheque, AFileTheDesktopHasNoProgramForIsToldToTheUser)
     for (const auto& [onglet, nom] : cas) {
         b.dialogues.messages.clear();
         b.onglet(onglet);
-        b.v().AfficherRegarder->click();
+        b.c().AfficherRegarder->click();
         EXPECT_EQ(b.shell.ouverts.last(), b.dossier() + nom);
         ASSERT_EQ(b.dialogues.messages.size(), 1u) << nom;
         EXPECT_EQ(b.dialogues.messages[0].genre, Message::Exclamation);
@@ -198,7 +198,7 @@ TEST(Mediatheque, AFileTheDesktopHasNoProgramForIsToldToTheUser)
     // With a program for it, nothing is said.
     b.shell.associe = true;
     b.dialogues.messages.clear();
-    b.v().AfficherRegarder->click();
+    b.c().AfficherRegarder->click();
     EXPECT_TRUE(b.dialogues.messages.empty());
     EXPECT_TRUE(b.lecteurs.lancements.empty());
 }

@@ -21,7 +21,7 @@ TEST(VueDirecte, TwoChannelChangesWithinThreeSecondsKeepTheWaitingPictureUntilTh
     // The view restarts: stopped, emptied, sized to the waiting picture, then the new channel.
     const QStringList fin = b.vue.appels.mid(b.vue.appels.size() - 4);
     EXPECT_EQ(fin.mid(0, 2), QStringList({"arreter", "vider"}));
-    EXPECT_EQ(fin[2], QString("taille %1x%2").arg(b.v().Waiting->width() * 15).arg(b.v().Waiting->height() * 15));
+    EXPECT_EQ(fin[2], QString("taille %1x%2").arg(b.c().Waiting->width() * 15).arg(b.c().Waiting->height() * 15));
     EXPECT_EQ(fin[3], "jouer rtsp://box/2");
     QTest::qWait(2000);  // four seconds after the first start
     EXPECT_TRUE(b.attente());
@@ -43,7 +43,7 @@ TEST(VueDirecte, TheViewHasItsPlaceBeforeTheWaitingPictureShowsOverItAndTheRibbo
     });
     b.ouvrir();
     ASSERT_TRUE(attenteVue);
-    EXPECT_EQ(hoteAvantAttente, b.v().FondActiveX);
+    EXPECT_EQ(hoteAvantAttente, b.c().FondActiveX);
 
     // A channel step from the ribbon shows the picture again: the ribbon stays above it, so
     // that the next click reaches it.
@@ -51,21 +51,21 @@ TEST(VueDirecte, TheViewHasItsPlaceBeforeTheWaitingPictureShowsOverItAndTheRibbo
     bouton(*b.fond, "SizeBar0")->click();
     bouton(*b.fond, "SizeBarP")->click();
     ASSERT_TRUE(b.attente());
-    const QObjectList enfants = b.v().FondActiveX->children();
-    EXPECT_GT(enfants.indexOf(b.v().SizeBar), enfants.indexOf(b.v().Waiting));
+    const QObjectList enfants = b.c().FondActiveX->children();
+    EXPECT_GT(enfants.indexOf(b.c().SizeBar), enfants.indexOf(b.c().Waiting));
     // In full screen the compact row lies over the picture likewise.
     bouton(*b.fond, "SizeBarF")->click();
     bouton(*b.fond, "ChaîneM2")->click();
     ASSERT_TRUE(b.attente());
-    const QObjectList plein = b.v().FondActiveX->children();
-    EXPECT_GT(plein.indexOf(b.v().FondActiveX2), plein.indexOf(b.v().Waiting));
+    const QObjectList plein = b.c().FondActiveX->children();
+    EXPECT_GT(plein.indexOf(b.c().FondActiveX2), plein.indexOf(b.c().Waiting));
 }
 
 TEST(VueDirecte, MuteAndVolumeZeroStayTwoStatesOfTheView)
 {
     BancMedias b;
     b.ouvrir();
-    QSlider* volume = b.v().Volume2;
+    QSlider* volume = b.c().Volume2;
     EXPECT_EQ(volume->minimum(), 0);
     EXPECT_EQ(volume->maximum(), 200);
     EXPECT_EQ(bouton(*b.fond, "Mute2")->toolTip(), " Couper le son ");
@@ -121,13 +121,13 @@ TEST(VueDirecte, TheFunctionKeysStepTheViewsVolumeFromItsCurrentValueAndMuteIt)
 {
     BancMedias b("CLAV=1\n");
     b.ouvrir();
-    b.v().Volume2->setValue(150);
+    b.c().Volume2->setValue(150);
     QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F11);
     EXPECT_EQ(b.vue.volume, 160);
     QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F10);
     QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F10);
     EXPECT_EQ(b.vue.volume, 140);
-    EXPECT_EQ(b.v().Volume2->value(), 140);
+    EXPECT_EQ(b.c().Volume2->value(), 140);
     QTest::keyRelease(bouton(*b.fond, "Play"), Qt::Key_F12);
     EXPECT_TRUE(b.vue.muet);
 }

@@ -106,7 +106,7 @@ TEST(Fond, MiniTwiceGoesToTheRemoteControlFormAndBack)
     EXPECT_EQ(fond.size(), QSize(297, 345));
     EXPECT_FALSE(visibleDans(fond, "Fond1bis"));
     EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(gras(fond.telecommande().TopR));
+    EXPECT_FALSE(gras(bouton(fond.telecommande(), "TopR")));
     EXPECT_FALSE(gras(fond.Mini));
     EXPECT_TRUE(fond.isVisible()) << "changing the stacking hint must not hide the window";
 }
@@ -137,7 +137,7 @@ TEST(Fond, APaneOpensInElevenTimedWidthsWithTheWindowDisabled)
     EXPECT_EQ(fond.size(), QSize(665, 345));
     EXPECT_EQ(l.vues, (std::vector<int>{334, 371, 407, 444, 481, 518, 555, 591, 628, 665}));
     EXPECT_TRUE(fond.programmation().isVisibleTo(&fond));
-    EXPECT_TRUE(gras(fond.telecommande().Guider));
+    EXPECT_TRUE(gras(bouton(fond.telecommande(), "Guider")));
 }
 
 TEST(Fond, OpeningAPaneNearTheRightEdgeMovesTheWindowLeft)
@@ -165,15 +165,15 @@ TEST(Fond, DiffuserSwitchesFromTheGuidePaneThenClosesItsOwn)
     EXPECT_TRUE(fond.appliqueur().Diffuser_Click());
     ASSERT_TRUE(attendreFin(fond));
     const PanneauTelecommande& t = fond.telecommande();
-    EXPECT_TRUE(gras(t.Diffuser));
-    EXPECT_FALSE(gras(t.Guider));
+    EXPECT_TRUE(gras(bouton(t, "Diffuser")));
+    EXPECT_FALSE(gras(bouton(t, "Guider")));
     EXPECT_EQ(fond.findChild<QStackedWidget*>("Volet")->currentWidget()->objectName(), "Fond1a");
     EXPECT_TRUE(visibleDans(fond, "Logo1"));
 
     EXPECT_FALSE(fond.appliqueur().Diffuser_Click());
     ASSERT_TRUE(attendreFin(fond));
     EXPECT_EQ(fond.size(), QSize(297, 345));
-    EXPECT_FALSE(gras(t.Diffuser));
+    EXPECT_FALSE(gras(bouton(t, "Diffuser")));
     EXPECT_FALSE(visibleDans(fond, "Volet"));
 }
 
@@ -198,10 +198,10 @@ TEST(Fond, TopRTwiceEndsInTheNormalOrder)
     fond.show();
     fond.appliqueur().TopR_Click();
     EXPECT_TRUE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(gras(fond.telecommande().TopR));
+    EXPECT_TRUE(gras(bouton(fond.telecommande(), "TopR")));
     fond.appliqueur().TopR_Click();
     EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(gras(fond.telecommande().TopR));
+    EXPECT_FALSE(gras(bouton(fond.telecommande(), "TopR")));
     EXPECT_TRUE(fond.isVisible());
 }
 

@@ -4,6 +4,7 @@
 #include "engine/Medias.h"
 #include "panes/VoletAfficher.h"
 #include "support/BancApplication.h"
+#include "support/ControlesAfficher.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -29,6 +30,7 @@ struct BancMedias : BancApplication {
         EXPECT_TRUE(attendreForme());
     }
     VoletAfficher& v() { return fond->afficher(); }
+    ControlesAfficher c() { return ControlesAfficher(fond->afficher()); }
     QString dossier() const { return app->parties().session.DossierEnregistrement; }
     void fichier(const QString& nom) const
     {
@@ -36,14 +38,15 @@ struct BancMedias : BancApplication {
         f.open(QIODevice::WriteOnly);
         f.write("x");
     }
-    void onglet(OngletAfficher o) { v().AfficherOnglets->setCurrentIndex(int(o) - 1); }
+    void onglet(OngletAfficher o) { c().AfficherOnglets->setCurrentIndex(int(o) - 1); }
     QStringList liste() const
     {
         QStringList noms;
-        for (int i = 0; i < fond->afficher().AfficherListe->count(); ++i)
-            noms << fond->afficher().AfficherListe->item(i)->text();
+        const QListWidget* liste = ControlesAfficher(fond->afficher()).AfficherListe;
+        for (int i = 0; i < liste->count(); ++i)
+            noms << liste->item(i)->text();
         return noms;
     }
-    bool attente() const { return !fond->afficher().Waiting->isHidden(); }
+    bool attente() const { return !ControlesAfficher(fond->afficher()).Waiting->isHidden(); }
     bool gras(const char* nom) const { return bouton(*fond, nom)->font().bold(); }
 };
