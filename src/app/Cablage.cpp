@@ -265,7 +265,7 @@ void cablerFormes(const Assemblage& app)
     relier(f.GoAfficher, a, &AppliqueurForme::GoAfficher_Click);
     relier(f.GoGuider, a, &AppliqueurForme::GoGuider_Click);
     relier(f.GoDiffuser, a, &AppliqueurForme::GoDiffuser_Click);
-    relier(t.Afficher, app.parties.medias, &Medias::Afficher_Click);
+    QObject::connect(t.Afficher, &QPushButton::clicked, &a, [&a] { a.Afficher_Click(); });
     QObject::connect(t.Guider, &QPushButton::clicked, &a, [&a] { a.Guider_Click(); });
     QObject::connect(t.Diffuser, &QPushButton::clicked, &a, [&a] { a.Diffuser_Click(); });
     relier(t.TopR, a, &AppliqueurForme::TopR_Click);
