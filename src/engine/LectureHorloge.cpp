@@ -12,7 +12,8 @@ RapportEnregistreur surveillerEnregistreur(Session& session, Plateforme& platefo
         return {};
     const QString fichier = s.fichier();
     const RoleLecteur role = differe ? RoleLecteur::DiffereEnregistreur : RoleLecteur::Enregistreur;
-    const auto verdict = s.verifier(plateforme.lecteurs.enCours(role), plateforme.disque.tailleFichier(fichier), maintenant);
+    const auto verdict =
+        s.verifier(plateforme.lecteurs.enCours(role), plateforme.disque.tailleFichier(fichier), maintenant);
     if (verdict == SurveillanceEnregistreur::Verdict::Normal)
         return {};
     const QString chaine = session.ChaineEnCours;
@@ -31,7 +32,8 @@ EntreeHorloge lireEntreeHorloge(const Session& session, Plateforme& plateforme, 
         e.resteEnregistrementMs = *session.FinEnregistrement - plateforme.horloge.ecouleMs();
     e.chaines = session.chaines.noms();
     e.fichierEnregistre = session.FichierEnregistre;
-    e.tailleFichier = session.FichierEnregistre.isEmpty() ? -1 : plateforme.disque.tailleFichier(session.FichierEnregistre);
+    e.tailleFichier =
+        session.FichierEnregistre.isEmpty() ? -1 : plateforme.disque.tailleFichier(session.FichierEnregistre);
     e.texteTaille = session.texteTaille;
     e.programmeApres = reglages.AUTR;
     e.programme = reglages.AUTP;
