@@ -2,6 +2,7 @@
 
 #include "app/Cablage.h"
 #include "core/DemarrageAutomatique.h"
+#include "engine/OptionsVue.h"
 #include "platform/FichierAtomique.h"
 #include "platform/Plateforme.h"
 #include "shell/Fond.h"
@@ -217,10 +218,10 @@ void Application::finirFermeture()
 
 void Application::nettoyerInstantanes()
 {
-    QDir tmp(c_.session.DossierProgramme + "TMP");
+    QDir tmp(DossierSnapshots(c_.session.DossierProgramme));
     if (!tmp.exists())
         return;
-    for (const QString& f : tmp.entryList({"vlcsnap-*.jpg"}, QDir::Files))
+    for (const QString& f : tmp.entryList({MotifSnapshots()}, QDir::Files))
         tmp.remove(f);
     if (tmp.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Dirs).isEmpty())
         QDir().rmdir(tmp.path());

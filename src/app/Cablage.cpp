@@ -128,7 +128,7 @@ void cablerFormes(const Assemblage& app)
     relier(f.GoAfficher, a, &AppliqueurForme::GoAfficher_Click);
     relier(f.GoGuider, a, &AppliqueurForme::GoGuider_Click);
     relier(f.GoDiffuser, a, &AppliqueurForme::GoDiffuser_Click);
-    QObject::connect(&t, &PanneauTelecommande::Afficher_Click, &app.parties.medias, &Medias::Afficher_Click);
+    QObject::connect(&t, &PanneauTelecommande::Afficher_Click, &a, [&a] { a.Afficher_Click(); });
     QObject::connect(&t, &PanneauTelecommande::Guider_Click, &a, [&a] { a.Guider_Click(); });
     QObject::connect(&t, &PanneauTelecommande::Diffuser_Click, &a, [&a] { a.Diffuser_Click(); });
     QObject::connect(&t, &PanneauTelecommande::TopR_Click, &a, &AppliqueurForme::TopR_Click);

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/PrefixeInstantane.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -7,7 +9,7 @@
 // The file lists of the media pane: the recordings and the snapshots of the recording folder.
 
 inline const QString MotifVideos = QStringLiteral("Kelmor *.*");
-inline const QString MotifPhotos = QStringLiteral("vlcsnap-*.*");
+inline const QString MotifPhotos = PrefixeInstantane + QStringLiteral("*.*");
 
 // Wildcard match of a whole file name: "*" is any run of characters, "?" any one
 // character, everything else stands for itself; letters compare without regard to case.

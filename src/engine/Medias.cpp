@@ -25,14 +25,6 @@ bool Medias::bloque() const
     return session_.parametres.p.FLX1 && session_.Etat != EtatLecteur::Arret;
 }
 
-void Medias::Afficher_Click()
-{
-    if (etat_.ouvert)
-        ArreterVueSiAfficher();
-    // The window's form folds or unfolds the pane; the pane follows it.
-    emit basculementDemande();
-}
-
 void Medias::suivreFenetre()
 {
     const bool ouvert = fenetre_.mediasOuvert();
@@ -123,7 +115,7 @@ void Medias::quitterMosaique()
 void Medias::Chaines_DblClick()
 {
     if (!etat_.ouvert)
-        Afficher_Click();
+        emit basculementDemande();
     else if (etat_.onglet != OngletAfficher::Direct)
         AfficherOnglets_Click(OngletAfficher::Direct);
 }
@@ -136,7 +128,7 @@ void Medias::etatChange()
         return;
     }
     if (bloque() && etat_.ouvert && (etat_.cadre == CadreAfficher::Direct || etat_.cadre == CadreAfficher::Mosaique))
-        Afficher_Click();
+        emit basculementDemande();
 }
 
 void Medias::definirGroupe(int groupe)

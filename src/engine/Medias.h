@@ -33,9 +33,6 @@ public:
     // The line's single stream is taken by the external player.
     bool bloque() const;
 
-    // The pane button: stops the view when the pane is open, and asks the window to fold or
-    // unfold the pane.
-    void Afficher_Click();
     // The remote-control form's `GoDiffuser` asks for the pane on its mosaic.
     void Mosaique_Demandee();
     // A tab became selected (by the user or by code).
@@ -54,7 +51,8 @@ public:
     void Mosaic_MouseUp(int index, Qt::MouseButton bouton);
 
 signals:
-    // Open or close the side pane on the media pane (the form's fold).
+    // Open or close the side pane on the media pane (the form's fold): the pane follows the
+    // window's state, which stops the view as the pane folds.
     void basculementDemande();
     void ongletAffiche(OngletAfficher onglet);
     void cadreAffiche(CadreAfficher cadre);

@@ -9,7 +9,6 @@
 #include <QFileInfo>
 
 namespace {
-const QString kInstantanes = QStringLiteral("vlcsnap-*.jpg");
 constexpr int kUnPixel = 15;  // twips
 }  // namespace
 
@@ -182,7 +181,7 @@ void Mosaique::viderDossier() const
     if (dossier_.isEmpty())
         return;
     QDir dossier(dossier_);
-    for (const QString& nom : dossier.entryList({kInstantanes}, QDir::Files))
+    for (const QString& nom : dossier.entryList({MotifSnapshots()}, QDir::Files))
         dossier.remove(nom);  // a failure leaves the file: the next pass tries again
 }
 

@@ -1,6 +1,7 @@
 #include "engine/OptionsVue.h"
 
 #include "engine/CodesLecteur.h"
+#include "platform/PrefixeInstantane.h"
 
 namespace {
 QStringList optionsInstantanes(QString dossier)
@@ -28,6 +29,11 @@ QStringList OptionsElementVue(const QString& dossierEnregistrement, const Parame
 QString DossierSnapshots(const QString& dossierProgramme)
 {
     return dossierProgramme + QStringLiteral("TMP");
+}
+
+QString MotifSnapshots()
+{
+    return PrefixeInstantane + QStringLiteral("*.jpg");
 }
 
 QStringList OptionsMosaique(const QString& dossierSnapshots)

@@ -16,6 +16,8 @@ QStringList OptionsElementVue(const QString& dossierEnregistrement, const Parame
 
 // The mosaic's snapshot work folder: the data folder (with its final "/") followed by "TMP".
 QString DossierSnapshots(const QString& dossierProgramme);
+// The snapshots the view leaves there: JPEG files named as the player names them.
+QString MotifSnapshots();
 
 // The mosaic: snapshots as JPEG into its work folder, and no sound at all (":no-audio"): a
 // tile is never heard, whatever the view's volume is when it starts.

@@ -3,6 +3,7 @@
 #include "engine/CommandesLecteur.h"
 #include "engine/DecisionsHorloge.h"
 #include "engine/EtatLecteur.h"
+#include "engine/LectureHorloge.h"
 #include "engine/NomEnregistrement.h"
 #include "engine/Moteur.h"
 #include "engine/Sauvegarde.h"
@@ -235,19 +236,19 @@ void Programmation::Horloge_Timer()
     auto t = std::make_shared<Tic>();
     t->maintenant = plateforme_.horloge.maintenant();
     t->ecoule = plateforme_.horloge.ecouleMs();
-    bool arreterManuel = false;
-    const std::optional<QString> echec = surveillerEnregistreur(t->maintenant, t->exclamations, arreterManuel);
-    if (arreterManuel) {
+    const RapportEnregistreur r = surveillerEnregistreur(session_, plateforme_, t->maintenant);
+    if (r.echecManuel) {
         // Whatever is left of the failed manual recorder goes, and the window shows the stop.
-        moteur_.StopAll_Click(true, [this, t, echec] { decider(t, echec); });
+        t->exclamations << *r.echecManuel;
+        moteur_.StopAll_Click(true, [this, t] { decider(t, std::nullopt); });
         return;
     }
-    decider(t, echec);
+    decider(t, r.echecProgramme);
 }
 
 void Programmation::decider(const std::shared_ptr<Tic>& t, const std::optional<QString>& echec)
 {
-    EntreeHorloge e = entreeHorloge(t->maintenant);
+    EntreeHorloge e = lireEntreeHorloge(session_, plateforme_, t->maintenant);
     e.echecEnregistrement = echec;
     if (session_.FinProgramme)
         e.resteProgrammeMs = *session_.FinProgramme - t->ecoule;
@@ -263,48 +264,6 @@ void Programmation::decider(const std::shared_ptr<Tic>& t, const std::optional<Q
     t->actions = DeciderTicHorloge(session_.programmes, e);
     t->suivante = 0;
     executer(t);
-}
-
-std::optional<QString> Programmation::surveillerEnregistreur(const QDateTime& maintenant, QStringList& exclamations,
-                                                             bool& arreterManuel)
-{
-    auto& p = plateforme_;
-    SurveillanceEnregistreur& s = session_.surveillance;
-    // Time-shift's recorder is watched too: without its buffer the viewer shows nothing.
-    const bool differe = enDiffere(session_.Etat);
-    if (!s.active() || !(avecEnregistrement(session_.Etat) || differe))
-        return std::nullopt;
-    const QString fichier = s.fichier();
-    const RoleLecteur role = differe ? RoleLecteur::DiffereEnregistreur : RoleLecteur::Enregistreur;
-    const auto verdict = s.verifier(p.lecteurs.enCours(role), p.disque.tailleFichier(fichier), maintenant);
-    if (verdict == SurveillanceEnregistreur::Verdict::Normal)
-        return std::nullopt;
-    const QString chaine = session_.ChaineEnCours;
-    if (enProgramme(session_.Etat))
-        return MessageEchecEnregistrement(true, chaine, fichier, verdict);
-    arreterManuel = true;
-    exclamations << (differe ? MessageEchecDiffere(chaine, fichier, verdict)
-                             : MessageEchecEnregistrement(false, chaine, fichier, verdict));
-    return std::nullopt;
-}
-
-EntreeHorloge Programmation::entreeHorloge(const QDateTime& maintenant) const
-{
-    auto& p = plateforme_;
-    const Parametres& reglages = session_.parametres.p;
-    EntreeHorloge e;
-    e.maintenant = maintenant;
-    if (session_.FinEnregistrement)
-        e.resteEnregistrementMs = *session_.FinEnregistrement - p.horloge.ecouleMs();
-    e.chaines = session_.chaines.noms();
-    e.fichierEnregistre = session_.FichierEnregistre;
-    e.tailleFichier = session_.FichierEnregistre.isEmpty() ? -1 : p.disque.tailleFichier(session_.FichierEnregistre);
-    e.texteTaille = session_.texteTaille;
-    e.programmeApres = reglages.AUTR;
-    e.programme = reglages.AUTP;
-    e.argumentsProgramme = reglages.AUTL;
-    e.extinction = session_.Extinction && !reglages.AUTR;
-    return e;
 }
 
 void Programmation::executer(const std::shared_ptr<Tic>& t)

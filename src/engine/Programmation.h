@@ -95,12 +95,6 @@ private:
     // ChangerEtat(32) and the stop; `ensuite` once stopped.
     void arreterProgramme(std::function<void()> ensuite);
     void apresSuppression(const ResultatSuppression& r);
-    // Looks at the running recorder. A failed manual recording or time-shift is to be stopped
-    // (arreterManuel) and told; a failed scheduled one gives the message for the schedule's
-    // decision.
-    std::optional<QString> surveillerEnregistreur(const QDateTime& maintenant, QStringList& exclamations,
-                                                  bool& arreterManuel);
-    EntreeHorloge entreeHorloge(const QDateTime& maintenant) const;
     void decider(const std::shared_ptr<Tic>& t, const std::optional<QString>& echec);
     // Carries out the tick's decisions, from where it stopped last.
     void executer(const std::shared_ptr<Tic>& t);

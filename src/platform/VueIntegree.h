@@ -41,9 +41,9 @@ public:
     virtual void dimensionnerConteneur(int largeur, int hauteur) = 0;
 
     // Asks for a snapshot of the picture being shown. Returns the full path of the JPEG
-    // file "vlcsnap-….jpg" that will appear in the current item's snapshot folder (a name
-    // no earlier snapshot has), or "" when no item with a snapshot folder plays. The file
-    // appears whole, a moment later, or not at all (no picture yet, write failure); `ecrit`
-    // is then told whether it was written.
+    // file (PrefixeInstantane, then the time) that will appear in the current item's
+    // snapshot folder (a name no earlier snapshot has), or "" when no item with a snapshot
+    // folder plays. The file appears whole, a moment later, or not at all (no picture yet,
+    // write failure); `ecrit` is then told whether it was written.
     virtual QString prendreInstantane(Suite<bool> ecrit = {}) = 0;
 };

@@ -31,7 +31,7 @@ TEST(Medias, WithASingleStreamOpeningWhileWatchingSaysSoAndShowsTheRecordings)
     BancMedias b("FLX1=1\n");
     bouton(*b.fond, "Regarder")->click();
     b.dialogues.messages.clear();
-    b.m().Afficher_Click();
+    bouton(*b.fond, "Afficher")->click();
     EXPECT_TRUE(b.attendreForme());
     ASSERT_EQ(b.dialogues.messages.size(), 1u);
     EXPECT_EQ(b.dialogues.messages[0], (Message{Message::Exclamation, Medias::kMessageFlux}));

@@ -4,6 +4,7 @@
 #include "platform/reel/InstancesVlc.h"
 #include "platform/reel/SurfaceVideo.h"
 #include "platform/reel/TravauxVue.h"
+#include "platform/PrefixeInstantane.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -214,7 +215,7 @@ QString VueIntegreeVlc::prendreInstantane(Suite<bool> ecrit)
     QDir dossier(dossierInstantanes_);
     // The name the player itself would give, made unique among the files there and the
     // snapshots still on their way.
-    const QString base = QStringLiteral("vlcsnap-")
+    const QString base = PrefixeInstantane
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HH'h'mm'm'ss's'zzz"));
     QString nom = base + QStringLiteral(".jpg");
     for (int n = 2; dossier.exists(nom) || instantanesPromis_.contains(dossier.filePath(nom)); ++n)
