@@ -2,6 +2,7 @@
 
 #include "engine/OptionsVue.h"
 #include "platform/Horloge.h"
+#include "platform/Twips.h"
 #include "platform/VueIntegree.h"
 
 #include <QDir>
@@ -10,7 +11,7 @@
 
 namespace {
 const QString kInstantanes = QStringLiteral("vlcsnap-*.jpg");
-constexpr int kUnPixel = 15;  // twips
+constexpr int kUnPixel = versTwips(1);
 }  // namespace
 
 Mosaique::Mosaique(VueIntegree& vue, Horloge& horloge, const ListeChaines& chaines,
