@@ -7,13 +7,13 @@
 #include "panes/EditeurFavoris.h"
 #include "shell/ControlesOptions.h"
 #include "shell/Icones.h"
+#include "shell/MoletteDefilement.h"
 #include "shell/RangeeOnglets.h"
 #include "shell/Textures.h"
 #include "shell/ValidateurNombre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -78,10 +78,11 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
     relierGestionnaires();
     // A list or a slider changes only when the user picks a value: the wheel over it scrolls
     // the pane, as it does everywhere else in it.
+    auto* molette = new MoletteDefilement(this);
     for (QComboBox* l : findChildren<QComboBox*>())
-        l->installEventFilter(this);
+        l->installEventFilter(molette);
     for (QSlider* c : findChildren<QSlider*>())
-        c->installEventFilter(this);
+        c->installEventFilter(molette);
     Onglets_Click(1);
 }
 
@@ -251,14 +252,6 @@ void PanneauOptions::relierGestionnaires()
 
 bool PanneauOptions::eventFilter(QObject* objet, QEvent* e)
 {
-    if (e->type() == QEvent::Wheel && (qobject_cast<QComboBox*>(objet) || qobject_cast<QSlider*>(objet))) {
-        for (QWidget* w = static_cast<QWidget*>(objet)->parentWidget(); w; w = w->parentWidget())
-            if (auto* defilement = qobject_cast<QScrollArea*>(w)) {
-                QCoreApplication::sendEvent(defilement->viewport(), e);
-                break;
-            }
-        return true;
-    }
     // A click in the scale box resets the profile list, even when its text does not change.
     if (objet == controle("VECHtag") && e->type() == QEvent::MouseButtonPress)
         invitationProfil();
