@@ -149,7 +149,8 @@ int main(int argc, char** argv)
     VueBanc vue;
     Plateforme plateforme{dialogues, web,     dossiers, shell,        horloge,        instance,
                           disque,    systeme, lecteurs, pageReglages, serveurDiffere, vue, Adresses{}};
-    Fond fond;
+    EtatFenetre etatFenetre;
+    Fond fond(etatFenetre);
     Application app(plateforme, fond);
     if (app.Form_Load({"/usr/bin/kelmor"}) != true) {
         std::fprintf(stderr, "start-up refused (%d messages)\n", dialogues.messages);

@@ -112,7 +112,8 @@ int main(int argc, char** argv)
     adresses.guide = QStringLiteral("127.0.0.1:%1").arg(muet.serverPort());
     Plateforme plateforme{dialogues, web,     dossiers, shell,        horloge,        instance,
                           disque,    systeme, lecteurs, pageReglages, serveurDiffere, vue, adresses};
-    Fond fond;
+    EtatFenetre etatFenetre;
+    Fond fond(etatFenetre);
     Application app(plateforme, fond);
     if (app.Form_Load({"/usr/bin/kelmor"}) != true) {
         std::fprintf(stderr, "start-up refused\n");

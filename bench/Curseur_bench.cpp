@@ -32,7 +32,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Fond fond;
+    EtatFenetre etatFenetre;
+    Fond fond(etatFenetre);
     VueIntegreeVlc vue;
     VoletAfficher& v = fond.afficher();
     auto* taille = v.findChild<QSlider*>("SizeBar2");

@@ -33,7 +33,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
-    Fond fond;
+    EtatFenetre etatFenetre;
+    Fond fond(etatFenetre);
     fond.show();
 
     const int tours = 20;  // each: open, then close

@@ -9,6 +9,7 @@
 #include "platform/reel/PlateformeReelle.h"
 #include "platform/reel/ServeurDiffereHttp.h"
 #include "platform/reel/VueIntegreeVlc.h"
+#include "engine/EtatFenetre.h"
 #include "shell/Fond.h"
 #include "shell/Police.h"
 
@@ -58,7 +59,9 @@ int main(int argc, char** argv)
     Plateforme plateforme{dialogues, web,          dossiers,       shell, horloge, instance, disque,
                           systeme,   lecteurs, pageReglages, serveurDiffere, vue,   adresses};
 
-    Fond fond;
+    // The window-state model outlives the window that shows it.
+    EtatFenetre etatFenetre;
+    Fond fond(etatFenetre);
     dialogues.setParent(&fond);
     Application app(plateforme, fond);
 

@@ -2,6 +2,7 @@
 
 #include "engine/OptionsVue.h"
 #include "platform/Horloge.h"
+#include "platform/Twips.h"
 #include "platform/VueIntegree.h"
 
 #include <QDir>
@@ -9,7 +10,7 @@
 #include <QFileInfo>
 
 namespace {
-constexpr int kUnPixel = 15;  // twips
+constexpr int kUnPixel = versTwips(1);
 }  // namespace
 
 Mosaique::Mosaique(VueIntegree& vue, Horloge& horloge, const ListeChaines& chaines,

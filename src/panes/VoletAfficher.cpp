@@ -5,6 +5,7 @@
 #include "panes/ImageAttente.h"
 #include "panes/RangeeCompacte.h"
 #include "panes/RubanCommande.h"
+#include "platform/Twips.h"
 #include "platform/VueIntegree.h"
 
 #include <QEvent>
@@ -268,8 +269,8 @@ void VoletAfficher::placerRangee()
         video = QRect(0, 0, cadre.width(), std::min(cadre.height() - h, qRound(cadre.width() / RapportImage)));
     }
     Waiting->setGeometry(video);
-    emit origineVueChangee(video.topLeft() * 15);
-    emit tailleVueChangee(video.size() * 15);
+    emit origineVueChangee(versTwips(video.topLeft()));
+    emit tailleVueChangee(versTwips(video.size()));
 }
 
 void VoletAfficher::placerCadres()

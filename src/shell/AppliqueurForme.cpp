@@ -5,9 +5,9 @@
 #include "panes/PanneauChaines.h"
 #include "panes/VoletAfficher.h"
 #include "panes/VoletGuide.h"
+#include "platform/Twips.h"
 #include "shell/AuDessusX11.h"
 #include "shell/PanneauTelecommande.h"
-#include "shell/Twips.h"
 #include "shell/VoletsLateraux.h"
 
 #include <QPushButton>
@@ -24,7 +24,7 @@ constexpr int kPasMs = 10;
 AppliqueurForme::AppliqueurForme(const ControlesForme& controles, EtatFenetre& etat, QObject* parent)
     : QObject(parent), p_(controles), etat_(etat)
 {
-    p_.fenetre->setFixedSize(FormeFenetre::enPixels(forme_.taille()));
+    p_.fenetre->setFixedSize(versPixels(forme_.taille()));
     connect(p_.volets, &VoletsLateraux::construit, this, &AppliqueurForme::voletConstruit);
     pas_.setSingleShot(true);
     pas_.setInterval(kPasMs);
@@ -253,7 +253,7 @@ void AppliqueurForme::avancer()
         if (indice_ == 0)
             appliquerCadres(phase);
         if (indice_ < phase.tailles.size()) {
-            f.setFixedSize(FormeFenetre::enPixels(phase.tailles[indice_++]));
+            f.setFixedSize(versPixels(phase.tailles[indice_++]));
             if (indice_ < phase.tailles.size()) {
                 pas_.start();
                 return;
@@ -350,15 +350,15 @@ void AppliqueurForme::appliquerVueSeule(const VueSeule& vue, const QSize& client
     if (vue.actif) {
         // The main panel slides left so that the media pane stands at the window's edge, and
         // grows so that it never clips the video.
-        const QSize px = FormeFenetre::enPixels(client);
+        const QSize px = versPixels(client);
         const int x = volet.x();
         p_.fond1->setGeometry(-x, 0, x + std::max(px.width(), 1), std::max(px.height(), 1));
         volet.resize(px);
-        const QRect video(vue.video.x() / 15, vue.video.y() / 15, FormeFenetre::enPixels(vue.video.width()),
-                          FormeFenetre::enPixels(vue.video.height()));
+        const QRect video = versPixels(vue.video);
         if (vue.replierRuban)
             a.replierRuban();
-        a.definirVueSeule(true, vue.pleinEcran, video, vue.rangee ? std::optional<QPoint>(*vue.rangee / 15) : std::nullopt);
+        a.definirVueSeule(true, vue.pleinEcran, video,
+                          vue.rangee ? std::optional<QPoint>(versPixels(*vue.rangee)) : std::nullopt);
     } else {
         p_.fond1->setGeometry(rectPixels(0, 0, 9975, 7935));
         volet.setGeometry(rectPixels(4440, 0, 5535, 5175));

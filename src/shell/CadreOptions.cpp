@@ -3,6 +3,7 @@
 #include "engine/EtatFenetre.h"
 #include "engine/OuvertureOptions.h"
 #include "panes/EditeurFavoris.h"
+#include "platform/Twips.h"
 #include "shell/AppliqueurForme.h"
 #include "shell/PanneauOptions.h"
 
@@ -37,7 +38,7 @@ void CadreOptions::installer(QWidget* fond2)
     // Its background drags the window too.
     fond2_->installEventFilter(&glisser_);
     // In the place of the normal window's part of the main panel.
-    fond2_->setGeometry(QRect(QPoint(0, 0), FormeFenetre::enPixels(FormeFenetre().taille())));
+    fond2_->setGeometry(QRect(QPoint(0, 0), versPixels(FormeFenetre().taille())));
     fond2_->hide();
 }
 
@@ -72,7 +73,7 @@ void CadreOptions::montrer(bool ouvertes)
             focaliserPremier(fond1_);
         // The form did not change while the pane was open: its size comes back.
         if (const QSize t = formes_.forme().taille(); !t.isEmpty())
-            fenetre_.setFixedSize(FormeFenetre::enPixels(t));
+            fenetre_.setFixedSize(versPixels(t));
         return;
     }
     formes_.ReplierVolet();

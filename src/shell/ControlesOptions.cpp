@@ -1,7 +1,18 @@
 #include "shell/ControlesOptions.h"
 
+#include "core/ClesParametres.h"
 #include "core/Encodage.h"
 #include "core/Parametres.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
 
 #include <vector>
 
@@ -191,4 +202,69 @@ QString NomControle(const ControleOption& c)
     if (c.cle)
         return QString::fromLatin1(c.cle) + QStringLiteral("tag");
     return {};
+}
+
+QWidget* CreerControle(const ControleOption& c, QWidget* parent)
+{
+    const QString legende = c.legende ? QString::fromUtf8(c.legende) : QString();
+    QWidget* w = nullptr;
+    switch (c.genre) {
+    case GenreControle::Case:
+        w = new QCheckBox(legende, parent);
+        break;
+    case GenreControle::Liste: {
+        auto* l = new QComboBox(parent);
+        if (c.items)
+            l->addItems(*c.items);
+        w = l;
+        break;
+    }
+    case GenreControle::Curseur: {
+        auto* s = new QSlider(Qt::Horizontal, parent);
+        const CleParametre* k = c.cle ? TrouverCle(c.cle) : nullptr;
+        s->setRange(k ? k->min : 0, k ? k->max : 100);
+        w = s;
+        break;
+    }
+    case GenreControle::Saisie:
+        w = new QLineEdit(parent);
+        break;
+    case GenreControle::Valeur: {
+        auto* l = new QLabel(parent);
+        l->setWordWrap(true);
+        l->setTextFormat(Qt::PlainText);
+        w = l;
+        break;
+    }
+    case GenreControle::Paire: {
+        // The first option stores 2, the second 1; they are the children `tag(2)` and `tag(1)`.
+        auto* cadre = new QWidget(parent);
+        auto* v = new QVBoxLayout(cadre);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->setSpacing(0);
+        const QStringList legendes = legende.split(u'|');
+        auto* groupe = new QButtonGroup(cadre);
+        for (int i = 0; i < 2; ++i) {
+            auto* r = new QRadioButton(legendes.value(i), cadre);
+            r->setObjectName(NomControle(c) + QStringLiteral("(%1)").arg(2 - i));
+            groupe->addButton(r, 2 - i);
+            v->addWidget(r);
+        }
+        w = cadre;
+        break;
+    }
+    case GenreControle::Bouton:
+        w = new QPushButton(legende, parent);
+        break;
+    case GenreControle::Texte: {
+        auto* l = new QLabel(legende, parent);
+        l->setWordWrap(true);
+        w = l;
+        break;
+    }
+    }
+    w->setObjectName(NomControle(c));
+    if (c.infobulle)
+        w->setToolTip(QString::fromUtf8(c.infobulle));
+    return w;
 }

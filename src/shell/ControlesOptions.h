@@ -3,6 +3,8 @@
 
 #include <span>
 
+class QWidget;
+
 // What a row of the options pane is.
 enum class GenreControle {
     Case,     // check box
@@ -39,3 +41,7 @@ std::span<const ControleOption> ControlesOptions();
 
 // The object name of a row: `nom`, else the key + "tag".
 QString NomControle(const ControleOption& c);
+
+// The control of a row, named, with its caption, tool tip, items or range; a pair of options
+// is a frame holding `nom(2)` then `nom(1)`.
+QWidget* CreerControle(const ControleOption& c, QWidget* parent);

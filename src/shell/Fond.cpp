@@ -8,14 +8,15 @@
 #include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
+#include "platform/Twips.h"
 #include "shell/BarreTampon.h"
 #include "shell/CadreOptions.h"
+#include "shell/FonduEntree.h"
 #include "shell/GlisserFenetre.h"
 #include "shell/Icones.h"
 #include "shell/PanneauTelecommande.h"
 #include "shell/PopupDuree.h"
-#include "shell/Textures.h"
-#include "shell/Twips.h"
+#include "shell/TexturesCadres.h"
 #include "shell/VoletDiffusion.h"
 #include "shell/VoletsLateraux.h"
 #include "shell/clsSysTray.h"
@@ -30,9 +31,6 @@
 #include <QStackedWidget>
 
 namespace {
-// The fade-in: 32 steps, about a quarter of a second.
-constexpr int kPasFonduMs = 8;
-
 QFrame* cadre(QWidget* parent, const char* nom)
 {
     auto* f = new QFrame(parent);
@@ -49,18 +47,6 @@ Fond::Fond(EtatFenetre& etat, QWidget* parent)
       GoDiffuser(nouveauBouton(nullptr, "GoDiffuser", "Mosaïque")),
       ProgChaine2(nouveauBouton(nullptr, "ProgChaîne2", "")),
       etat_(etat)
-{
-    construire();
-}
-
-Fond::Fond()
-    : Mini(nouveauBouton(nullptr, "Mini", "Mini")),
-      GoAfficher(nouveauBouton(nullptr, "GoAfficher", "Afficher")),
-      GoGuider(nouveauBouton(nullptr, "GoGuider", "Guider")),
-      GoDiffuser(nouveauBouton(nullptr, "GoDiffuser", "Mosaïque")),
-      ProgChaine2(nouveauBouton(nullptr, "ProgChaîne2", "")),
-      propre_(std::make_unique<EtatFenetre>()),
-      etat_(*propre_)
 {
     construire();
 }
@@ -128,16 +114,8 @@ void Fond::construire()
     });
     connect(&etat_, &EtatFenetre::favorisDevantChange, chaines_, &PanneauChaines::montrerFavoris);
     cadreOptions_ = new CadreOptions(*this, *fond1_, volets_->pile(), *appliqueur_, *glisser_, etat_);
-    fondu_.setInterval(kPasFonduMs);
-    connect(&fondu_, &QTimer::timeout, this, [this] {
-        static const std::vector<int> etapes = EtapesFondu();
-        if (etapeFondu_ < etapes.size()) {
-            setWindowOpacity(etapes[etapeFondu_++] / 255.0);
-            return;
-        }
-        fondu_.stop();
-        setWindowOpacity(1.0);
-    });
+    fondu_ = new FonduEntree(*this);
+    textures_ = std::make_unique<TexturesCadres>(*fond1_);
 
     sysTray_ = new clsSysTray(this);
     sysTray_->setSourceWindow(this);
@@ -172,10 +150,7 @@ void Fond::voletConstruit(Volet v)
     QWidget* cadre = volets_->cadre(v);
     cadre->installEventFilter(glisser_);
     // The texture laid already goes under the new pane too.
-    if (!textures_.empty()) {
-        textures_.push_back(new ImageTexture(cadre, fond1_));
-        textures_.back()->definir(texture_);
-    }
+    textures_->ajouterCadre(cadre);
 }
 
 void Fond::definirGardienFermeture(std::function<bool(bool)> gardien)
@@ -224,21 +199,9 @@ void Fond::placer(const QPoint& p)
     move(versPixels(p.x()), versPixels(p.y()));
 }
 
-std::vector<int> EtapesFondu()
-{
-    std::vector<int> etapes;
-    for (int alpha = 0; alpha <= 255; alpha += 8)
-        etapes.push_back(alpha);
-    return etapes;
-}
-
 void Fond::fonduEntree()
 {
-    // One step per turn of the event loop: nothing waits, and the window paints each step.
-    setWindowOpacity(0.0);
-    show();
-    etapeFondu_ = 0;
-    fondu_.start();
+    fondu_->demarrer();
 }
 
 void Fond::minimiser()
@@ -258,19 +221,16 @@ QWidget* Fond::options() const
 
 void Fond::definirTexture(const QPixmap& image)
 {
-    texture_ = image;
-    if (textures_.empty()) {
-        std::vector<QWidget*> cadres{fond1_, fond1bis_};
+    std::vector<QWidget*> cadres;
+    if (!textures_->posees()) {
+        cadres = {fond1_, fond1bis_};
         if (auto* favoris = chaines_->findChild<QWidget*>("Favoris"))
             cadres.push_back(favoris);
         for (Volet v : {Volet::Diffuser, Volet::Afficher, Volet::Guider})
             if (volets_->estConstruit(v))
                 cadres.push_back(volets_->cadre(v));
-        for (QWidget* c : cadres)
-            textures_.push_back(new ImageTexture(c, fond1_));
     }
-    for (ImageTexture* t : textures_)
-        t->definir(image);
+    textures_->definir(image, cadres);
 }
 
 void Fond::fermer(bool sansQuestion)

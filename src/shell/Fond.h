@@ -1,9 +1,9 @@
 #pragma once
 #include "shell/AppliqueurForme.h"
+#include "shell/FonduEntree.h"
 
 #include <QPixmap>
 #include <QPoint>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -24,7 +24,7 @@ class VoletGuide;
 class VoletProgrammation;
 class VoletsLateraux;
 class clsSysTray;
-class ImageTexture;
+class TexturesCadres;
 struct VueChaine;
 
 // The main window. The main panel `Fond1` holds the channel column, the remote control, the
@@ -34,9 +34,8 @@ struct VueChaine;
 class Fond : public QWidget {
     Q_OBJECT
 public:
+    // The window-state model is the composition's: it outlives the window.
     explicit Fond(EtatFenetre& etat, QWidget* parent = nullptr);
-    // A window with a model of its own (tests of the window alone).
-    Fond();
     ~Fond() override;
 
     EtatFenetre& etat() const { return etat_; }
@@ -128,13 +127,11 @@ private:
     PanneauTelecommande* telecommande_;
     QFrame* fond1bis_;
     VoletsLateraux* volets_;
-    std::vector<ImageTexture*> textures_;  // under Fond1, Fond1bis, Favoris and each side pane built
-    QPixmap texture_;
+    std::unique_ptr<TexturesCadres> textures_;  // under Fond1, Fond1bis, Favoris and each side pane built
     BarreTampon* tampon_;
     PopupDuree* duree_;
     clsSysTray* sysTray_;
     std::function<bool(bool)> gardienFermeture_;
-    std::unique_ptr<EtatFenetre> propre_;  // the model of a window on its own
     EtatFenetre& etat_;
     AppliqueurForme* appliqueur_ = nullptr;
     CadreOptions* cadreOptions_ = nullptr;
@@ -143,12 +140,8 @@ private:
     bool enAnimation_ = false;
     bool actifMoteur_ = true;
     bool connexion_ = false;
-    QTimer fondu_;
-    std::size_t etapeFondu_ = 0;
+    FonduEntree* fondu_ = nullptr;
 
     bool sansQuestion_ = false;
     bool fermetureAcceptee_ = false;
 };
-
-// The opacity steps (0 to 255) of the fade-in.
-std::vector<int> EtapesFondu();

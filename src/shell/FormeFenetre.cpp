@@ -1,91 +1,17 @@
 #include "shell/FormeFenetre.h"
-#include "shell/GeometrieMiniEcran.h"
 
-#include <QtMath>
+#include "platform/Twips.h"
+#include "shell/GeometrieFenetre.h"
+#include "shell/GeometrieMiniEcran.h"
 
 #include <algorithm>
 
 namespace {
-QSize enTwips(const QSize& pixels)
-{
-    return pixels * 15;
-}
-
 QSize tailleCadre(const QSize& client, const QMargins& cadre)
 {
-    return FormeFenetre::enPixels(client).grownBy(cadre);
+    return versPixels(client).grownBy(cadre);
 }
 }  // namespace
-
-namespace {
-
-// Layout frames in twips (15 to a pixel). The client area is the frame the form shows: the
-// window manager draws its own border around it.
-// Remote-control panel frame, 4455 x 5175: the normal window.
-constexpr QSize kNormale(4455, 5175);
-// Main panel frame, 9975 wide: the remote-control panel with a side pane beside it.
-constexpr int kLargeurOuverte = 9975;
-// Remote-control form: the channel column (left 120, 2655 wide) and a 90 margin on its right;
-// the panel's height plus the extension frame below it (2655) and its 105 margin.
-constexpr QSize kTelecommande(120 + 2655 + 90, 5175 + 2655 + 105);
-
-// The fold-out and fold-in animation: eleven widths from the current one, the last the target.
-constexpr int kPasAnimation = 10;
-
-// Without the keep-inside option the window may stick out of the screen, but this many pixels
-// of it always stay on it, so that its title bar or background can still be grabbed.
-constexpr int kPrise = 40;
-
-std::vector<QSize> animation(const QSize& depart, int largeurCible)
-{
-    std::vector<QSize> tailles;
-    if (depart.width() == largeurCible)
-        return tailles;
-    const double pas = double(largeurCible - depart.width()) / kPasAnimation;
-    for (int i = 0; i < kPasAnimation; ++i)
-        tailles.emplace_back(qRound(depart.width() + pas * i), depart.height());
-    tailles.emplace_back(largeurCible, depart.height());
-    return tailles;
-}
-
-}  // namespace
-
-std::vector<int> PhaseForme::largeurs() const
-{
-    std::vector<int> l;
-    for (const QSize& t : tailles)
-        l.push_back(t.width());
-    return l;
-}
-
-bool TransitionForme::animee() const
-{
-    std::size_t n = 0;
-    for (const PhaseForme& p : phases)
-        n += p.tailles.size();
-    return n > 1;
-}
-
-QSize TransitionForme::taille() const
-{
-    for (auto p = phases.rbegin(); p != phases.rend(); ++p)
-        if (!p->tailles.empty())
-            return p->tailles.back();
-    return {};
-}
-
-QSize TransitionForme::taillePixels() const
-{
-    return FormeFenetre::enPixels(taille());
-}
-
-std::optional<QPoint> TransitionForme::position() const
-{
-    for (auto p = phases.rbegin(); p != phases.rend(); ++p)
-        if (p->position)
-            return p->position;
-    return std::nullopt;
-}
 
 // One transition being built: what it asks so far and where the window stands meanwhile.
 struct FormeFenetre::Cours {
@@ -97,34 +23,16 @@ struct FormeFenetre::Cours {
     void ajouter(PhaseForme phase, bool dedansX, bool dedansY)
     {
         if (!phase.tailles.empty() && !p.ecran.isEmpty()) {
-            const QSize px = enPixels(phase.tailles.back());
+            const QSize px = versPixels(phase.tailles.back());
             const int l = px.width() + p.cadre.left() + p.cadre.right();
             const int h = px.height() + p.cadre.top() + p.cadre.bottom();
-            const QPoint pos = placer(p.position, l, h, dedansX, dedansY);
+            const QPoint pos = placerSurEcran(p.ecran, p.position, l, h, dedansX, dedansY);
             if (pos != p.position) {
                 phase.position = pos;
                 p.position = pos;
             }
         }
         t.phases.push_back(std::move(phase));
-    }
-
-    QPoint placer(QPoint pos, int l, int h, bool dedansX, bool dedansY) const
-    {
-        const QRect& e = p.ecran;
-        const int droite = e.x() + e.width();
-        const int bas = e.y() + e.height();
-        int x = pos.x();
-        int y = pos.y();
-        // Inside the screen: the far edge back to the screen's edge, and a window larger than
-        // the screen keeps its top-left corner on it.
-        if (dedansX)
-            x = std::max(std::min(x, droite - l), e.x());
-        if (dedansY)
-            y = std::max(std::min(y, bas - h), e.y());
-        x = std::max(std::min(x, droite - kPrise), e.x() + kPrise - l);
-        y = std::max(std::min(y, bas - kPrise), e.y() + kPrise - h);
-        return {x, y};
     }
 };
 
@@ -157,21 +65,11 @@ QSize FormeFenetre::taille() const
     case Forme::Telecommande:
         return kTelecommande;
     case Forme::MiniEcran:
-        return enTwips(tailleMiniEcran(curseur_, largeurSauvee_).clientPixels());
+        return versTwips(tailleMiniEcran(curseur_, largeurSauvee_).clientPixels());
     case Forme::PleinEcran:
         return pleinEcranTaille_;
     }
     return {};
-}
-
-int FormeFenetre::enPixels(int twips)
-{
-    return qRound(twips / 15.0);
-}
-
-QSize FormeFenetre::enPixels(const QSize& twips)
-{
-    return {enPixels(twips.width()), enPixels(twips.height())};
 }
 
 void FormeFenetre::replier(Cours& c)
@@ -179,7 +77,7 @@ void FormeFenetre::replier(Cours& c)
     PhaseForme phase;
     if (forme_ == Forme::VoletOuvert) {
         phase.arreterVue = volet_ == Volet::Afficher;
-        phase.tailles = animation(taille(), kNormale.width());
+        phase.tailles = animationLargeur(taille(), kNormale.width());
         forme_ = Forme::Normal;
         volet_ = Volet::Aucun;
     } else if (forme_ == Forme::Telecommande) {
@@ -196,12 +94,12 @@ void FormeFenetre::deplier(Cours& c, Volet v)
     PhaseForme phase;
     if (forme_ == Forme::Normal && v != Volet::Aucun) {
         phase.voletAffiche = v;
-        phase.tailles = animation(kNormale, kLargeurOuverte);
+        phase.tailles = animationLargeur(kNormale, kLargeurOuverte);
         forme_ = Forme::VoletOuvert;
         volet_ = v;
     } else if (forme_ == Forme::VoletOuvert) {
         phase.arreterVue = volet_ == Volet::Afficher;
-        phase.tailles = animation(taille(), kNormale.width());
+        phase.tailles = animationLargeur(taille(), kNormale.width());
         forme_ = Forme::Normal;
         volet_ = Volet::Aucun;
     } else {
@@ -268,7 +166,7 @@ TransitionForme FormeFenetre::Mini_Click(const PlacementFenetre& placement)
 PhaseForme FormeFenetre::phaseMini() const
 {
     PhaseForme phase;
-    const QSize client = enTwips(tailleMiniEcran(curseur_, largeurSauvee_).clientPixels());
+    const QSize client = versTwips(tailleMiniEcran(curseur_, largeurSauvee_).clientPixels());
     phase.vueSeule = VueSeule{true, false, QRect(QPoint(), client), std::nullopt};
     phase.tailles = {client};
     return phase;
@@ -321,7 +219,7 @@ void FormeFenetre::basculerPleinEcran(Cours& c)
         // The client area covers the whole screen, as the desktop's full-screen state does; the
         // frame lies outside it for a desktop that keeps it.
         const QRect ecran = c.p.ecranEntier.isEmpty() ? c.p.ecran : c.p.ecranEntier;
-        pleinEcranTaille_ = ecran.isEmpty() ? taille() : enTwips(ecran.size());
+        pleinEcranTaille_ = ecran.isEmpty() ? taille() : versTwips(ecran.size());
         forme_ = Forme::PleinEcran;
         const PleinEcranGeometrie g = geometriePleinEcran(QSizeF(pleinEcranTaille_));
         phase.vueSeule = VueSeule{true, true, g.video.toRect(), g.rangee.toPoint()};

@@ -1,11 +1,13 @@
 #include "shell/GeometrieMiniEcran.h"
 
+#include "platform/Twips.h"
+
 #include <QtMath>
 #include <algorithm>
 
 int pixels(double twips)
 {
-    return qRound(twips / 15.0);
+    return versPixels(qRound(twips));
 }
 
 int LargeurSauvee(double largeurVideo)

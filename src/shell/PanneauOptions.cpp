@@ -7,49 +7,29 @@
 #include "panes/EditeurFavoris.h"
 #include "shell/ControlesOptions.h"
 #include "shell/Icones.h"
+#include "shell/MoletteDefilement.h"
 #include "shell/RangeeOnglets.h"
 #include "shell/Textures.h"
+#include "shell/ValidateurNombre.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QValidator>
 #include <QVBoxLayout>
 
 #include <array>
 
 namespace {
-// Digits only (a decimal point too for the scale); a number too large is refused.
-class ValidateurNombre : public QValidator {
-public:
-    ValidateurNombre(Saisie (*regle)(const QString&), QObject* parent) : QValidator(parent), regle_(regle) {}
-    State validate(QString& texte, int&) const override
-    {
-        switch (regle_(texte)) {
-        case Saisie::Refusee: return Invalid;
-        case Saisie::Incomplete: return Intermediate;
-        case Saisie::Acceptee: return Acceptable;
-        }
-        return Invalid;
-    }
-
-private:
-    Saisie (*regle_)(const QString&);
-};
-
 template <typename T>
 T* comme(QWidget* w)
 {
@@ -65,6 +45,49 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
 {
     setObjectName(QStringLiteral("Fond2"));
     texture_ = new ImageTexture(this);
+    construireOnglets();
+    Retour->setObjectName(QStringLiteral("Retour"));
+    Retour->setToolTip(QStringLiteral("Valider les options et revenir à Kelmor"));
+    placerControles();
+    // The rates and the scale take the width of their longest value.
+    for (const auto& [nom, exemple] : {std::pair{"VDEBtag", "000000"}, {"ADEBtag", "000000"}, {"VECHtag", "0000"}})
+        if (auto* e = comme<QLineEdit>(controle(QString::fromLatin1(nom))))
+            e->setFixedWidth(e->fontMetrics().horizontalAdvance(QString::fromLatin1(exemple)) + 12);
+
+    if (auto* version = comme<QLabel>(controle(QStringLiteral("Version0"))))
+        version->setText(kVersion);
+    if (auto* logo = comme<QLabel>(controle(QStringLiteral("Logo0"))))
+        logo->setPixmap(IconeRepos().pixmap(48, 48));
+
+    auto* racine = new QVBoxLayout(this);
+    racine->setContentsMargins(2, 2, 2, 2);
+    racine->setSpacing(0);
+    racine->addWidget(rangees_[0]);
+    racine->addWidget(rangees_[1]);
+    racine->addWidget(Onglets, 1);
+    racine->addSpacing(2);
+    racine->addWidget(Retour, 0, Qt::AlignRight);
+
+    using P = PanneauOptions;
+    for (const auto& [membre, nom] :
+         {std::pair{&P::ClavierListe, "ClavierListe"}, {&P::Reinitialiser, "Réinitialiser"}, {&P::MAJcfg, "MAJcfg"},
+          {&P::FRPLtexte, "FRPLtexte"}, {&P::AllerSite, "AllerSite"}, {&P::AllerFAQ, "AllerFAQ"},
+          {&P::AllerForums, "AllerForums"}, {&P::MAJexe, "MAJexe"}, {&P::AutoSel, "AutoSél"}, {&P::RECpath0, "RECpath0"}})
+        this->*membre = bouton(QString::fromUtf8(nom));
+    lierControles();
+    relierGestionnaires();
+    // A list or a slider changes only when the user picks a value: the wheel over it scrolls
+    // the pane, as it does everywhere else in it.
+    auto* molette = new MoletteDefilement(this);
+    for (QComboBox* l : findChildren<QComboBox*>())
+        l->installEventFilter(molette);
+    for (QSlider* c : findChildren<QSlider*>())
+        c->installEventFilter(molette);
+    Onglets_Click(1);
+}
+
+void PanneauOptions::construireOnglets()
+{
     Onglets->setObjectName(QStringLiteral("Onglets"));
     Onglets->setDocumentMode(true);
     // The eight captions in two rows of four, each whole: the tab widget's own bar stays hidden.
@@ -92,9 +115,10 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
             rangee->definirActive(ici);
         }
     });
-    Retour->setObjectName(QStringLiteral("Retour"));
-    Retour->setToolTip(QStringLiteral("Valider les options et revenir à Kelmor"));
+}
 
+void PanneauOptions::placerControles()
+{
     // One frame per tab, `Onglet(1)` to `Onglet(8)`, each scrolling when the window is small.
     QHash<QString, QVBoxLayout*> dispositions;
     QHash<QString, QHBoxLayout*> lignes;
@@ -152,7 +176,7 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
             l->setWordWrap(!c.ligne);
             cible->addWidget(l);
         }
-        QWidget* w = creer(c, parent);
+        QWidget* w = CreerControle(c, parent);
         if (auto* l = comme<QLabel>(w); l && c.ligne)
             l->setWordWrap(false);
         cible->addWidget(w);
@@ -164,108 +188,21 @@ PanneauOptions::PanneauOptions(const QString& dossierProgramme, QWidget* parent)
     for (auto* v : std::as_const(dispositions))
         if (!v->parentWidget()->objectName().startsWith(QStringLiteral("Fond")))
             v->addStretch(1);
-    // The rates and the scale take the width of their longest value.
-    for (const auto& [nom, exemple] : {std::pair{"VDEBtag", "000000"}, {"ADEBtag", "000000"}, {"VECHtag", "0000"}})
-        if (auto* e = comme<QLineEdit>(controle(QString::fromLatin1(nom))))
-            e->setFixedWidth(e->fontMetrics().horizontalAdvance(QString::fromLatin1(exemple)) + 12);
-
-    if (auto* version = comme<QLabel>(controle(QStringLiteral("Version0"))))
-        version->setText(kVersion);
-    if (auto* logo = comme<QLabel>(controle(QStringLiteral("Logo0"))))
-        logo->setPixmap(IconeRepos().pixmap(48, 48));
-
-    auto* racine = new QVBoxLayout(this);
-    racine->setContentsMargins(2, 2, 2, 2);
-    racine->setSpacing(0);
-    racine->addWidget(rangees[0]);
-    racine->addWidget(rangees[1]);
-    racine->addWidget(Onglets, 1);
-    racine->addSpacing(2);
-    racine->addWidget(Retour, 0, Qt::AlignRight);
-
-    ClavierListe = bouton(QStringLiteral("ClavierListe"));
-    Reinitialiser = bouton(QStringLiteral("Réinitialiser"));
-    MAJcfg = bouton(QStringLiteral("MAJcfg"));
-    FRPLtexte = bouton(QStringLiteral("FRPLtexte"));
-    AllerSite = bouton(QStringLiteral("AllerSite"));
-    AllerFAQ = bouton(QStringLiteral("AllerFAQ"));
-    AllerForums = bouton(QStringLiteral("AllerForums"));
-    MAJexe = bouton(QStringLiteral("MAJexe"));
-    AutoSel = bouton(QStringLiteral("AutoSél"));
-    RECpath0 = bouton(QStringLiteral("RECpath0"));
-    relierGestionnaires();
-    // A list or a slider changes only when the user picks a value: the wheel over it scrolls
-    // the pane, as it does everywhere else in it.
-    for (QComboBox* l : findChildren<QComboBox*>())
-        l->installEventFilter(this);
-    for (QSlider* c : findChildren<QSlider*>())
-        c->installEventFilter(this);
-    Onglets_Click(1);
 }
 
-QWidget* PanneauOptions::creer(const ControleOption& c, QWidget* parent)
+void PanneauOptions::lierControles()
 {
-    const QString legende = c.legende ? QString::fromUtf8(c.legende) : QString();
-    QWidget* w = nullptr;
-    switch (c.genre) {
-    case GenreControle::Case:
-        w = new QCheckBox(legende, parent);
-        break;
-    case GenreControle::Liste: {
-        auto* l = new QComboBox(parent);
-        if (c.items)
-            l->addItems(*c.items);
-        w = l;
-        break;
+    for (const ControleOption& r : ControlesOptions()) {
+        const CleParametre* k = r.cle ? TrouverCle(r.cle) : nullptr;
+        QWidget* w = controle(NomControle(r));
+        if (!k || !w)
+            continue;
+        if (k->genre == GenreCle::Dossier)
+            liaisons_.push_back(
+                lierDossier([this](const QString& d) { definirDossier(d); }, [this] { return dossier_; }));
+        else if (std::optional<LiaisonOption> l = lierControle(*k, *w, NomControle(r)))
+            liaisons_.push_back(std::move(*l));
     }
-    case GenreControle::Curseur: {
-        auto* s = new QSlider(Qt::Horizontal, parent);
-        const CleParametre* k = c.cle ? TrouverCle(c.cle) : nullptr;
-        s->setRange(k ? k->min : 0, k ? k->max : 100);
-        w = s;
-        break;
-    }
-    case GenreControle::Saisie:
-        w = new QLineEdit(parent);
-        break;
-    case GenreControle::Valeur: {
-        auto* l = new QLabel(parent);
-        l->setWordWrap(true);
-        l->setTextFormat(Qt::PlainText);
-        w = l;
-        break;
-    }
-    case GenreControle::Paire: {
-        // The first option stores 2, the second 1; they are the children `tag(2)` and `tag(1)`.
-        auto* cadre = new QWidget(parent);
-        auto* v = new QVBoxLayout(cadre);
-        v->setContentsMargins(0, 0, 0, 0);
-        v->setSpacing(0);
-        const QStringList legendes = legende.split(u'|');
-        auto* groupe = new QButtonGroup(cadre);
-        for (int i = 0; i < 2; ++i) {
-            auto* r = new QRadioButton(legendes.value(i), cadre);
-            r->setObjectName(NomControle(c) + QStringLiteral("(%1)").arg(2 - i));
-            groupe->addButton(r, 2 - i);
-            v->addWidget(r);
-        }
-        w = cadre;
-        break;
-    }
-    case GenreControle::Bouton:
-        w = new QPushButton(legende, parent);
-        break;
-    case GenreControle::Texte: {
-        auto* l = new QLabel(legende, parent);
-        l->setWordWrap(true);
-        w = l;
-        break;
-    }
-    }
-    w->setObjectName(NomControle(c));
-    if (c.infobulle)
-        w->setToolTip(QString::fromUtf8(c.infobulle));
-    return w;
 }
 
 void PanneauOptions::relierGestionnaires()
@@ -315,14 +252,6 @@ void PanneauOptions::relierGestionnaires()
 
 bool PanneauOptions::eventFilter(QObject* objet, QEvent* e)
 {
-    if (e->type() == QEvent::Wheel && (qobject_cast<QComboBox*>(objet) || qobject_cast<QSlider*>(objet))) {
-        for (QWidget* w = static_cast<QWidget*>(objet)->parentWidget(); w; w = w->parentWidget())
-            if (auto* defilement = qobject_cast<QScrollArea*>(w)) {
-                QCoreApplication::sendEvent(defilement->viewport(), e);
-                break;
-            }
-        return true;
-    }
     // A click in the scale box resets the profile list, even when its text does not change.
     if (objet == controle("VECHtag") && e->type() == QEvent::MouseButtonPress)
         invitationProfil();
@@ -336,39 +265,8 @@ QPushButton* PanneauOptions::bouton(const QString& nom) const
 
 void PanneauOptions::afficher(const ContenuParametres& c)
 {
-    for (const ControleOption& r : ControlesOptions()) {
-        if (!r.cle)
-            continue;
-        const CleParametre* k = TrouverCle(r.cle);
-        QWidget* w = controle(NomControle(r));
-        if (!k || !w)
-            continue;
-        switch (k->genre) {
-        case GenreCle::Case:
-            comme<QCheckBox>(w)->setChecked(c.p.*k->booleen);
-            break;
-        case GenreCle::Liste:
-            if (auto* l = comme<QComboBox>(w))
-                l->setCurrentIndex(c.p.*k->entier);
-            else if (auto* s = comme<QSlider>(w))
-                s->setValue(c.p.*k->entier);
-            break;
-        case GenreCle::Texte:
-            if (auto* e = comme<QLineEdit>(w))
-                e->setText(c.p.*k->texte);
-            else if (auto* l = comme<QLabel>(w))
-                l->setText(c.p.*k->texte);
-            break;
-        case GenreCle::Encapsulation:
-            w->findChild<QRadioButton*>(NomControle(r) + (c.p.TSPS == 1 ? "(1)" : "(2)"))->setChecked(true);
-            break;
-        case GenreCle::Dossier:
-            definirDossier(c.dossierEnregistrement);
-            break;
-        default:
-            break;
-        }
-    }
+    for (const LiaisonOption& l : liaisons_)
+        l.afficher(c);
     // What start-up runs after loading: the handlers that follow a value even when no
     // assignment changed it.
     FONDtag_Click();
@@ -381,43 +279,8 @@ void PanneauOptions::afficher(const ContenuParametres& c)
 
 void PanneauOptions::lire(ContenuParametres& c) const
 {
-    for (const ControleOption& r : ControlesOptions()) {
-        if (!r.cle)
-            continue;
-        const CleParametre* k = TrouverCle(r.cle);
-        QWidget* w = controle(NomControle(r));
-        if (!k || !w)
-            continue;
-        switch (k->genre) {
-        case GenreCle::Case:
-            c.p.*k->booleen = comme<QCheckBox>(w)->isChecked();
-            break;
-        case GenreCle::Liste:
-            if (auto* l = comme<QComboBox>(w)) {
-                if (l->currentIndex() >= 0)
-                    c.p.*k->entier = l->currentIndex();
-            } else if (auto* s = comme<QSlider>(w)) {
-                c.p.*k->entier = s->value();
-            }
-            break;
-        case GenreCle::Texte:
-            if (auto* e = comme<QLineEdit>(w))
-                c.p.*k->texte = e->text();
-            else if (auto* l = comme<QLabel>(w))
-                c.p.*k->texte = l->text();
-            break;
-        case GenreCle::Encapsulation: {
-            auto* ts = w->findChild<QRadioButton*>(NomControle(r) + "(1)");
-            c.p.TSPS = ts && ts->isChecked() ? 1 : 2;
-            break;
-        }
-        case GenreCle::Dossier:
-            c.dossierEnregistrement = dossier_;
-            break;
-        default:
-            break;
-        }
-    }
+    for (const LiaisonOption& l : liaisons_)
+        l.lire(c);
 }
 
 void PanneauOptions::Onglets_Click(int onglet)

@@ -1,9 +1,11 @@
 #pragma once
 #include "core/FichierParametres.h"
+#include "shell/LiaisonsOptions.h"
 
 #include <QHash>
-#include <array>
 #include <QWidget>
+#include <array>
+#include <vector>
 
 class EditeurFavoris;
 class ImageTexture;
@@ -74,7 +76,9 @@ protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
-    QWidget* creer(const ControleOption& c, QWidget* parent);
+    void construireOnglets();
+    void placerControles();
+    void lierControles();
     void relierGestionnaires();
     void FONDtag_Click();
     void ZOOMtag_Scroll();
@@ -88,6 +92,7 @@ private:
     QString dossier_;
     std::array<QTabBar*, 2> rangees_{};
     QHash<QString, QWidget*> controles_;
-    EditeurFavoris* favoris_;
+    EditeurFavoris* favoris_ = nullptr;
+    std::vector<LiaisonOption> liaisons_;  // one per control bound to a setting, in table order
     ImageTexture* texture_;
 };

@@ -4,7 +4,7 @@
 #include "panes/Boutons.h"
 #include "panes/TexteBrut.h"
 #include "panes/VueChaine.h"
-#include "shell/Twips.h"
+#include "platform/Twips.h"
 
 #include <QFont>
 #include <QFrame>

@@ -1,8 +1,8 @@
 #include "shell/VoletDiffusion.h"
 
 #include "core/Version.h"
+#include "platform/Twips.h"
 #include "shell/Icones.h"
-#include "shell/Twips.h"
 
 #include <QLabel>
 #include <QMouseEvent>

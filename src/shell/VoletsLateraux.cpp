@@ -3,7 +3,7 @@
 #include "panes/VoletAfficher.h"
 #include "panes/VoletGuide.h"
 #include "panes/VoletProgrammation.h"
-#include "shell/Twips.h"
+#include "platform/Twips.h"
 #include "shell/VoletDiffusion.h"
 
 #include <QStackedWidget>

@@ -95,7 +95,7 @@ TEST_F(MiniEcranReel, MiniScreenThenFullScreenThenBackPlaceTheWindowAndTheVideoA
     ASSERT_TRUE(attendreQue([&] { return vue.surface() && nombreDeCouleurs(ecranSur(surGlobal(*vue.surface()))) > 20; }, 20000))
         << "no picture in the pane";
     const QRect normale = geometrieX(fond.winId());
-    ASSERT_EQ(normale, QRect(QPoint(200, 150), FormeFenetre::enPixels(QSize(9975, 5175))));
+    ASSERT_EQ(normale, QRect(QPoint(200, 150), versPixels(QSize(9975, 5175))));
     const QPoint videoAvant = v.FondActiveX->mapToGlobal(QPoint(0, 0));
 
     // The mini-screen: the video alone, where it stood on the screen.

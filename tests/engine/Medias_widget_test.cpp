@@ -81,7 +81,7 @@ TEST(Medias, WithASingleStreamWatchingFromTheMiniScreenOrFullScreenBringsBackThe
         EXPECT_FALSE(b.vue.joue);
         EXPECT_TRUE(b.attendreForme());
         EXPECT_EQ(b.fond->forme().forme(), Forme::Normal);
-        EXPECT_EQ(b.fond->size(), FormeFenetre::enPixels(QSize(4455, 5175)));
+        EXPECT_EQ(b.fond->size(), versPixels(QSize(4455, 5175)));
         EXPECT_EQ(b.fond->pos(), place);
         EXPECT_FALSE(b.gras("Mini2"));
         EXPECT_TRUE(b.c().SizeBar->isHidden());

@@ -74,7 +74,8 @@ void relacher(QWidget* w, QPoint global)
 
 TEST(Fond, TheNormalWindowIsTheRemoteControlPanelsFrame)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     EXPECT_EQ(fond.size(), QSize(297, 345));
     EXPECT_EQ(fond.findChild<QWidget*>("Fond1")->geometry(), QRect(0, 0, 665, 529));
     EXPECT_EQ(fond.findChild<QWidget*>("Fond1bis")->geometry(), QRect(8, 344, 177, 177));
@@ -92,7 +93,8 @@ TEST(Fond, TheNormalWindowIsTheRemoteControlPanelsFrame)
 
 TEST(Fond, MiniTwiceGoesToTheRemoteControlFormAndBack)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     fond.show();
     fond.appliqueur().Mini_Click();
     EXPECT_FALSE(fond.animationEnCours()) << "the form changes at once";
@@ -113,7 +115,8 @@ TEST(Fond, MiniTwiceGoesToTheRemoteControlFormAndBack)
 
 TEST(Fond, WithoutTheOnTopOptionTheRemoteControlFormStaysInTheNormalOrder)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     fond.definirOptionsForme({false, true, true});
     fond.appliqueur().Mini_Click();
     EXPECT_FALSE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -124,7 +127,8 @@ TEST(Fond, WithoutTheOnTopOptionTheRemoteControlFormStaysInTheNormalOrder)
 
 TEST(Fond, APaneOpensInElevenTimedWidthsWithTheWindowDisabled)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     fond.show();
     Largeurs l;
     fond.installEventFilter(&l);
@@ -142,7 +146,8 @@ TEST(Fond, APaneOpensInElevenTimedWidthsWithTheWindowDisabled)
 
 TEST(Fond, OpeningAPaneNearTheRightEdgeMovesTheWindowLeft)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     const QRect ecran = fond.screen()->availableGeometry();
     fond.show();
     fond.move(ecran.right() - fond.frameGeometry().width() - 10, ecran.top() + 10);
@@ -159,7 +164,8 @@ TEST(Fond, OpeningAPaneNearTheRightEdgeMovesTheWindowLeft)
 
 TEST(Fond, DiffuserSwitchesFromTheGuidePaneThenClosesItsOwn)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     fond.appliqueur().Guider_Click();
     ASSERT_TRUE(attendreFin(fond));
     EXPECT_TRUE(fond.appliqueur().Diffuser_Click());
@@ -179,7 +185,8 @@ TEST(Fond, DiffuserSwitchesFromTheGuidePaneThenClosesItsOwn)
 
 TEST(Fond, GoGuiderLeavesTheRemoteControlFormForTheScheduleTab)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     int editeurs = 0;
     QObject::connect(&fond.guide(), &VoletGuide::ongletChoisi, [&editeurs](int onglet) { editeurs += onglet == 1; });
     fond.appliqueur().Mini_Click();
@@ -194,7 +201,8 @@ TEST(Fond, GoGuiderLeavesTheRemoteControlFormForTheScheduleTab)
 
 TEST(Fond, TopRTwiceEndsInTheNormalOrder)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     fond.show();
     fond.appliqueur().TopR_Click();
     EXPECT_TRUE(fond.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -207,7 +215,8 @@ TEST(Fond, TopRTwiceEndsInTheNormalOrder)
 
 TEST(Fond, ReduireNeverLeavesTheWindowUnreachable)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     fond.show();
     fond.Reduire_Click();
     QCoreApplication::processEvents();
@@ -216,7 +225,8 @@ TEST(Fond, ReduireNeverLeavesTheWindowUnreachable)
 
 TEST(Fond, TheLeftButtonDragsTheWindowByItsBackgroundAndTheRightOneDoesNot)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     fond.show();
     fond.move(100, 100);
     QWidget* fond1 = fond.findChild<QWidget*>("Fond1");
@@ -241,7 +251,8 @@ TEST(Fond, TheLeftButtonDragsTheWindowByItsBackgroundAndTheRightOneDoesNot)
 
 TEST(Fond, APlainClickOrAPointerMovedLessThanTheDragDistanceMovesNothing)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     fond.show();
     fond.move(100, 100);
     QWidget* fond1 = fond.findChild<QWidget*>("Fond1");
@@ -266,7 +277,8 @@ TEST(Fond, APlainClickOrAPointerMovedLessThanTheDragDistanceMovesNothing)
 
 TEST(Fond, TheChannelListStartsInFrontOfTheFavourites)
 {
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond(etat);
     fond.show();
     const QWidget* liste = fond.findChild<QWidget*>("Chaînes");
     EXPECT_EQ(fond.childAt(liste->mapTo(&fond, QPoint(50, 50))), liste->findChild<QWidget*>("qt_scrollarea_viewport"));

@@ -29,11 +29,11 @@ PlacementFenetre ecran(int x, int y)
 TEST(FormeFenetre, EachFormHasTheSizeOfItsLayoutFrameInTwipsAndPixels)
 {
     EXPECT_EQ(forme(1, 0, 1).taille(), kNormale);
-    EXPECT_EQ(FormeFenetre::enPixels(kNormale), QSize(297, 345));
+    EXPECT_EQ(versPixels(kNormale), QSize(297, 345));
     EXPECT_EQ(forme(1, 0, 1, 0, Volet::Guider).taille(), QSize(9975, 5175));
-    EXPECT_EQ(FormeFenetre::enPixels(QSize(9975, 5175)), QSize(665, 345));
+    EXPECT_EQ(versPixels(QSize(9975, 5175)), QSize(665, 345));
     EXPECT_EQ(forme(1, 0, 1, 1).taille(), kTelecommande);
-    EXPECT_EQ(FormeFenetre::enPixels(kTelecommande), QSize(191, 529));
+    EXPECT_EQ(versPixels(kTelecommande), QSize(191, 529));
 }
 
 TEST(FormeFenetre, APaneButtonOpensItsPaneInElevenWidthsClosesItAndSwitchesToAnother)

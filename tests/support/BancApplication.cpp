@@ -6,7 +6,7 @@
 
 BancApplication::BancApplication()
 {
-    fond = std::make_unique<Fond>();
+    fond = std::make_unique<Fond>(etat);
     app = std::make_unique<Application>(plateforme, *fond);
 }
 

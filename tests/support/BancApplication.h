@@ -25,6 +25,7 @@ inline QPushButton* bouton(const QWidget& fenetre, const char* nom)
 bool activer(QWidget& fenetre);
 
 struct BancApplication : PlateformeDoubles {
+    EtatFenetre etat;
     std::unique_ptr<Fond> fond;
     std::unique_ptr<Application> app;
 

@@ -71,6 +71,7 @@ protected:
     int portUdp = 0, portReglages = 0;
     std::unique_ptr<LecteursVlc> lecteurs;
     std::unique_ptr<Plateforme> plateforme;
-    Fond fond;
+    EtatFenetre etat;
+    Fond fond{etat};
     std::unique_ptr<Application> app;
 };

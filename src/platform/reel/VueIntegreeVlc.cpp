@@ -1,4 +1,5 @@
 #include "platform/reel/VueIntegreeVlc.h"
+#include "platform/Twips.h"
 
 #include "platform/reel/FenetreVideoX11.h"
 #include "platform/reel/InstancesVlc.h"
@@ -26,7 +27,7 @@ QByteArray modeConnu(const QString& mode)
 
 int enPixels(int twips)
 {
-    return std::max(0, (twips + 7) / 15);
+    return std::max(0, versPixels(twips));
 }
 
 QString valeurOption(const QStringList& options, const QString& nom)
