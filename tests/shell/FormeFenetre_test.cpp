@@ -21,7 +21,7 @@ FormeFenetre forme(bool mtop, bool favo, bool cadr, int mini = 0, Volet v = Vole
 // A 1280 x 800 screen under a 30-pixel panel; a 1-pixel frame and a 24-pixel title bar.
 PlacementFenetre ecran(int x, int y)
 {
-    return {QRect(0, 30, 1280, 800), QPoint(x, y), QMargins(1, 24, 1, 1)};
+    return {QRect(0, 30, 1280, 800), QPoint(x, y), QMargins(1, 24, 1, 1), QRect()};
 }
 
 }  // namespace
@@ -154,7 +154,7 @@ TEST(FormeFenetre, KeepInsideMovesTheWindowBackOnScreenAndWithoutItAGripStaysOnS
     EXPECT_EQ(forme(1, 0, 0).basculerVolet(Volet::Afficher, ecran(1270, 100)).position(), QPoint(1240, 100));
     EXPECT_EQ(forme(1, 0, 0, 0, Volet::Guider).ReplierVolet(ecran(-500, 100)).position(), QPoint(-259, 100));
     // Wider than the screen, the window keeps its left edge on it.
-    const PlacementFenetre petit{QRect(0, 0, 600, 400), QPoint(50, 0), QMargins()};
+    const PlacementFenetre petit{QRect(0, 0, 600, 400), QPoint(50, 0), QMargins(), QRect()};
     EXPECT_EQ(forme(1, 0, 1).basculerVolet(Volet::Guider, petit).position(), QPoint(0, 0));
 }
 
@@ -240,7 +240,7 @@ TEST(FormeFenetre, FullScreenFromTheMiniScreenGoesBackToItAtItsSliderValueInside
     f.SizeBarF_Click(ecran(1000 + 312, 600 + 40));
     EXPECT_EQ(f.PleinEcran(), 150);
     // The screen shrank meanwhile: the window comes back inside it.
-    const PlacementFenetre petit{QRect(0, 0, 1024, 768), QPoint(-1, -24), QMargins(1, 24, 1, 1)};
+    const PlacementFenetre petit{QRect(0, 0, 1024, 768), QPoint(-1, -24), QMargins(1, 24, 1, 1), QRect()};
     const TransitionForme retour = f.SizeBarF_Click(petit);
     EXPECT_EQ(f.forme(), Forme::MiniEcran);
     EXPECT_EQ(f.curseur(), 150);
