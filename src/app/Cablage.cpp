@@ -3,31 +3,17 @@
 
 #include "app/Application.h"
 #include "app/Composition.h"
-#include "engine/GuideTV.h"
 #include "platform/Plateforme.h"
 #include "panes/PanneauChaines.h"
 #include "panes/PanneauFavoris.h"
-#include "panes/VoletAfficher.h"
-#include "panes/VoletGuide.h"
-#include "panes/VoletProgrammation.h"
 #include "panes/VueChaine.h"
-#include "shell/CadreOptions.h"
-#include "shell/FiltreClavier.h"
 #include "shell/Fond.h"
 #include "shell/PanneauTelecommande.h"
-#include "shell/PanneauOptions.h"
 #include "shell/PopupDuree.h"
 #include "shell/VoletDiffusion.h"
 #include "shell/VoletsLateraux.h"
-#include "shell/Textures.h"
-#include "panes/EditeurFavoris.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
-#include <QSlider>
-
-#include <functional>
-#include <map>
 
 namespace {
 // The player state, the title, the toggles and the waits of the engine, shown by the window.
