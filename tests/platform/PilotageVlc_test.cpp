@@ -115,8 +115,9 @@ TEST(PilotageVlc, ANameTakenByAnythingButAPrivateFolderOfOursIsLeftAlone)
              ASSERT_TRUE(QDir().mkdir(c));
              ASSERT_EQ(::chmod(QFile::encodeName(c).constData(), 0700), 0);
              // Only root can give a folder away; others check the owner through the uid.
-             if (::geteuid() == 0)
+             if (::geteuid() == 0) {
                  ASSERT_EQ(::chown(QFile::encodeName(c).constData(), 65534, 65534), 0);
+             }
          }},
     };
     for (const Cas& c : cas) {

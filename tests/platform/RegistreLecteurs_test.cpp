@@ -15,9 +15,9 @@ QByteArray cmdline(std::initializer_list<const char*> arguments)
 TEST(RegistreLecteurs, PidFileKeepsEveryRoleThroughWriteAndRead)
 {
     const std::vector<LecteurEnregistre> lecteurs = {
-        {101, RoleLecteur::Regarder, "0a1b2c"},     {202, RoleLecteur::DiffereEnregistreur, "ffffff"},
-        {303, RoleLecteur::DiffereLecteur, "000001"}, {404, RoleLecteur::Enregistreur, "9z"},
-        {4194304, RoleLecteur::Fichier, "abcdef"},  {505, RoleLecteur::Fichier, ""},
+        {101, RoleLecteur::Regarder, "0a1b2c", {}},     {202, RoleLecteur::DiffereEnregistreur, "ffffff", {}},
+        {303, RoleLecteur::DiffereLecteur, "000001", {}}, {404, RoleLecteur::Enregistreur, "9z", {}},
+        {4194304, RoleLecteur::Fichier, "abcdef", {}},  {505, RoleLecteur::Fichier, "", {}},
     };
     EXPECT_EQ(ecrirePids(lecteurs).count('\n'), 6);
     EXPECT_TRUE(ecrirePids(lecteurs).startsWith("101 Regarder 0a1b2c\n"));
@@ -46,10 +46,10 @@ TEST(RegistreLecteurs, PidFileReaderSkipsWhatCouldNotBeOurPlayer)
                                "99999999999999999999 Regarder\n"
                                "96 Fichier  0a1b2c \r\n"
                                "91 DiffereLecteur";
-    const std::vector<LecteurEnregistre> attendu = {{12, RoleLecteur::Regarder, ""},
-                                                    {34, RoleLecteur::Fichier, ""},
-                                                    {96, RoleLecteur::Fichier, "0a1b2c"},
-                                                    {91, RoleLecteur::DiffereLecteur, ""}};
+    const std::vector<LecteurEnregistre> attendu = {{12, RoleLecteur::Regarder, "", {}},
+                                                    {34, RoleLecteur::Fichier, "", {}},
+                                                    {96, RoleLecteur::Fichier, "0a1b2c", {}},
+                                                    {91, RoleLecteur::DiffereLecteur, "", {}}};
     EXPECT_EQ(lirePids(contenu), attendu);
 }
 

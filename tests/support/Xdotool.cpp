@@ -59,7 +59,7 @@ xcb_connection_t* connexionX()
 xcb_atom_t atome(xcb_connection_t* c, const QByteArray& nom)
 {
     auto* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(nom.size()), nom.constData()), nullptr);
-    const xcb_atom_t a = r ? r->atom : XCB_ATOM_NONE;
+    const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(r);
     return a;
 }
